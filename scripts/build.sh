@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Configures and builds into the given folder. Usage: build.sh BUILD_DIR [extra cmake options]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+dir=$1; shift
+cmake -S "$root" -B "$dir" "$@" >/dev/null
+cmake --build "$dir" -j"$(nproc)"

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building, running and testing mousecfg need,
+# and only those that are missing.
+set -euo pipefail
+packages=(
+  g++ cmake make pkg-config
+  qtbase5-dev qttools5-dev qttools5-dev-tools
+  libhidapi-dev libudev-dev libx11-dev libglib2.0-dev
+  fonts-dejavu-core fonts-noto-cjk
+  xvfb xauth
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  SUDO=""
+  [ "$(id -u)" -ne 0 ] && SUDO=sudo
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi

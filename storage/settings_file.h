@@ -1,0 +1,69 @@
+#pragma once
+// The application settings: Configs/Config.ini, Configs/LangConfig.ini and the product folder's
+// Config.ini (the stored-profile list). Every operation opens the file, reads or writes, and
+// closes it; nothing is cached. Missing values read as the defaults below.
+
+#include "storage/model_description.h"
+#include "storage/profile_data.h"
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+constexpr int kLanguageSlots = 10;  // languages the table can hold
+constexpr int kThemeColourCount = 7;
+
+// Folders and files.
+QString configFolder();           // the data folder Configs/ (no trailing slash)
+QString settingsFilePath();       // Configs/Config.ini
+QString profileFolder();          // Configs/Profile: the profile files of the five slots
+QString productFolder();          // Configs/<current product>, or Configs/ when the name is empty
+QString productSettingsPath();    // the product folder's Config.ini (stored-profile list)
+QString productProfileFolder();   // the product folder's Profile: the stored-profile library
+// Paths of named profile files; empty when the name is refused by isSafeFileName.
+QString slotProfilePath(const QString &name);     // in profileFolder()
+QString productProfilePath(const QString &name);  // in productProfileFolder()
+bool fileExists(const QString &path);
+
+// The profile set.
+void loadProfileSet(ProfileSet &set);
+void saveProfileSetHeader(const ProfileSet &set);    // ProfileID, Count and the five slot names
+void saveProfileSetForApply(const ProfileSet &set);  // header values, slot 0's name and file only
+void setActiveSlot(int slot);
+
+// Single values.
+int readDiff();
+void writeDiff(int diff);
+int readBattery();
+void writeBattery(int battery);
+int readBatteryFull();          // 4200 when absent
+int readThemeColourIndex();     // raw "Config/GColorID"; see themeColour()
+QColor themeColour();           // the theme table entry; an index outside the table gives entry 0
+QString readModel();
+QString readCurrentProductName();
+// Refuses (returns false, writes nothing) a name that isSafeFileName refuses.
+bool writeCurrentProductName(const QString &name);
+QString readMouseListName();    // "Mouse_List/0"
+int readSensorId();             // "MouseSenSor/1"
+int readLedCapability();        // "MouseLEDMode/" + current product name
+
+// Languages. The count is bounded to 0..kLanguageSlots.
+void readLanguageTable(int &count, std::array<QString, kLanguageSlots> &names,
+                       std::array<QString, kLanguageSlots> &files);
+QString readLanguageFont(int language);  // "FONT_LIST/FONT_%d"
+int readLanguageFontSize(int language);  // "FONT_LIST/FONT_SIZE_%d"
+int readLanguage();                      // Configs/LangConfig.ini "Config/LangID"
+void writeLanguage(int language);
+
+// The stored-profile list of the current product. Reading is bounded by the entries the file
+// actually holds, whatever its count says.
+QStringList readStoredProfileList();
+void writeStoredProfileList(const QStringList &names);
+QStringList readProtectedProfileNames();  // "PROFILE_LIST/S%d", never written by the program
+
+// The process-wide button-matrix table the button download uses; loadProfileSet fills it from
+// the model description. Safe to read from any thread.
+ButtonMatrix buttonMatrixTable();
+void setButtonMatrixTable(const ButtonMatrix &matrix);

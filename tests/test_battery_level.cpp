@@ -1,0 +1,75 @@
+#include "device/battery_level.h"
+
+#include <QtTest>
+
+class TestBatteryLevel : public QObject {
+    Q_OBJECT
+private slots:
+    void fullThresholdDecidesTheTopLevel()
+    {
+        // (charge 1, low 0, high 4): raw 1024, 4224 mV.
+        const BatteryReading at4200 = interpretBattery(1, 0, 4, 4200);
+        QCOMPARE(at4200.raw, 1024);
+        QCOMPARE(at4200.millivolts, 4224);
+        QCOMPARE(at4200.level, 100);
+        QVERIFY(at4200.charging);
+        QVERIFY(!at4200.off);
+        QCOMPARE(interpretBattery(1, 0, 4, 4300).level, 90);
+        // Exactly at the threshold counts as full.
+        QCOMPARE(batteryLevel(1024, 4224), 100);
+        QCOMPARE(batteryLevel(1024, 4225), 90);
+    }
+
+    void levelTableBoundaries_data()
+    {
+        QTest::addColumn<int>("raw");
+        QTest::addColumn<int>("level");
+        // Both sides of every row; the threshold is set out of reach.
+        const int rows[][2] = {{994, 90}, {970, 80}, {946, 70}, {922, 60}, {897, 50},
+                               {849, 40}, {825, 30}, {776, 20}};
+        for (int i = 0; i < 8; ++i) {
+            const int levelBelow = i == 7 ? 10 : rows[i + 1][1];
+            QTest::addRow("%d", rows[i][0]) << rows[i][0] << rows[i][1];
+            QTest::addRow("%d", rows[i][0] - 1) << rows[i][0] - 1 << levelBelow;
+        }
+        QTest::addRow("0") << 0 << 10;
+    }
+    void levelTableBoundaries()
+    {
+        QFETCH(int, raw);
+        QFETCH(int, level);
+        QCOMPARE(batteryLevel(raw, 1000000), level);
+    }
+
+    void rawAndMillivoltsFromReplyBytes()
+    {
+        // (0, 7, 3): raw 775 -> 10; (0, 8, 3): raw 776 -> 20.
+        const BatteryReading r775 = interpretBattery(0, 7, 3, kDefaultBatteryFullMv);
+        QCOMPARE(r775.raw, 775);
+        QCOMPARE(r775.millivolts, 3196); // floor(990 * 775 / 240) = floor(3196.875)
+        QCOMPARE(r775.level, 10);
+        QVERIFY(!r775.charging);
+        QVERIFY(!r775.off);
+        QCOMPARE(interpretBattery(0, 8, 3, kDefaultBatteryFullMv).level, 20);
+        // The largest raw value does not overflow the millivolt formula.
+        QCOMPARE(batteryMillivolts(batteryRaw(255, 255)), 270331);
+    }
+
+    void allZeroIsMouseOff()
+    {
+        const BatteryReading off = interpretBattery(0, 0, 0, kDefaultBatteryFullMv);
+        QVERIFY(off.off);
+        QCOMPARE(off.level, 0);
+        QCOMPARE(QString(kMouseOffText), QStringLiteral("MOUSE OFF"));
+        // Any non-zero byte, the charging byte alone included, is a real reading.
+        QVERIFY(!batteryIsOff(1, 0, 0));
+        QVERIFY(!batteryIsOff(0, 1, 0));
+        QVERIFY(!batteryIsOff(0, 0, 1));
+        const BatteryReading chargingOnly = interpretBattery(1, 0, 0, kDefaultBatteryFullMv);
+        QVERIFY(!chargingOnly.off);
+        QCOMPARE(chargingOnly.level, 10);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBatteryLevel)
+#include "test_battery_level.moc"

@@ -1,0 +1,363 @@
+#include "storage/macro_file.h"
+
+#include "storage/app_paths.h"
+#include "storage/settings_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+
+#include <algorithm>
+#include <cstdlib>
+
+const char *const kTooManyMacrosTitle = "WARNING";
+const char *const kTooManyMacrosMessage = "TOO MANY MACROS TO BE CREATE!";
+
+namespace {
+
+const QString kExtension = QStringLiteral(".MSMACRO");
+constexpr int kMaxFileNameBytes = 255;
+
+QString stepKey(const char *field, int index)
+{
+    return QStringLiteral("Setting/%1_%2").arg(QLatin1String(field)).arg(index);
+}
+
+uint8_t lowByte(const QSettings &file, const QString &key)
+{
+    return static_cast<uint8_t>(file.value(key).toLongLong() & 0xFF);
+}
+
+// "Setting/Count", bounded before it drives any loop or allocation.
+int boundedCount(const QSettings &file, int maxSteps)
+{
+    const qlonglong count = file.value(QStringLiteral("Setting/Count")).toLongLong();
+    return static_cast<int>(std::clamp<qlonglong>(count, 0, maxSteps));
+}
+
+QVector<MacroEvent> readStoredSteps(const QSettings &file, int maxSteps)
+{
+    const int count = boundedCount(file, maxSteps);
+    QVector<MacroEvent> steps;
+    steps.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        MacroEvent step;
+        step.Map = lowByte(file, stepKey("Map", i));
+        step.DataH = lowByte(file, stepKey("DataH", i));
+        step.DataL = lowByte(file, stepKey("DataL", i));
+        steps.append(step);
+    }
+    return steps;
+}
+
+// Path of an existing macro file, or the empty string.
+QString existingMacroFile(const QString &name)
+{
+    const QString path = macroFilePath(name);
+    return !path.isEmpty() && QFileInfo::exists(path) ? path : QString();
+}
+
+} // namespace
+
+// ---- step encoding -------------------------------------------------------------------------
+
+MacroEvent keyStep(uint8_t usage, bool press)
+{
+    MacroEvent step;
+    step.Map = press ? kMacroKeyPress : kMacroKeyRelease;
+    step.DataL = usage;
+    return step;
+}
+
+MacroEvent buttonStep(uint8_t buttonBit, bool press)
+{
+    MacroEvent step;
+    step.Map = press ? kMacroButtonPress : kMacroButtonRelease;
+    step.DataL = buttonBit;
+    return step;
+}
+
+MacroEvent encodeMove(MoveDirection direction, int distance)
+{
+    const int d = std::clamp(distance, kMacroMinMoveDistance, kMacroMaxMoveDistance);
+    const auto positive = static_cast<uint8_t>(d);
+    const auto negative = static_cast<uint8_t>(256 - d);
+    MacroEvent step;
+    step.Map = kMacroMove;
+    switch (direction) {
+    case MoveDirection::Right:
+        step.DataL = positive;
+        break;
+    case MoveDirection::Left:
+        step.DataL = negative;
+        break;
+    case MoveDirection::Down:
+        step.DataH = positive;
+        break;
+    case MoveDirection::Up:
+        step.DataH = negative;
+        break;
+    }
+    return step;
+}
+
+int decodeMoveOffset(uint8_t offset)
+{
+    return offset <= kMacroMaxMoveDistance ? offset : offset - 256;
+}
+
+DecodedMove decodeMove(const MacroEvent &step)
+{
+    DecodedMove move;
+    const bool horizontal = step.DataL != 0;
+    if (horizontal == (step.DataH != 0))
+        return move;
+    const int offset = decodeMoveOffset(horizontal ? step.DataL : step.DataH);
+    move.valid = true;
+    move.distance = std::abs(offset);
+    if (horizontal)
+        move.direction = offset > 0 ? MoveDirection::Right : MoveDirection::Left;
+    else
+        move.direction = offset > 0 ? MoveDirection::Down : MoveDirection::Up;
+    return move;
+}
+
+MacroEvent encodeDelay(int ms)
+{
+    const int units = std::clamp(ms / 10, 1, kMacroMaxDelayUnits);
+    MacroEvent step;
+    step.Map = kMacroDelay;
+    step.DataH = static_cast<uint8_t>(units >> 8);
+    step.DataL = static_cast<uint8_t>(units & 0xFF);
+    return step;
+}
+
+int delayMs(const MacroEvent &step)
+{
+    return (step.DataH * 256 + step.DataL) * 10;
+}
+
+// ---- macro files ---------------------------------------------------------------------------
+
+QString macroFolder()
+{
+    return AppPaths::configsFolder() + QStringLiteral("/MacroDB");
+}
+
+bool isSafeMacroName(const QString &name)
+{
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return false;
+    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) || name.contains(QChar(0)))
+        return false;
+    return QFile::encodeName(name + kExtension).size() <= kMaxFileNameBytes;
+}
+
+QString macroFilePath(const QString &name)
+{
+    if (!isSafeMacroName(name))
+        return QString();
+    return macroFolder() + QLatin1Char('/') + name + kExtension;
+}
+
+bool macroFileExists(const QString &name)
+{
+    return !existingMacroFile(name).isEmpty();
+}
+
+bool saveMacro(const QString &name, const MacroSettings &settings, const QVector<MacroEvent> &steps,
+               MacroWriteSign writeSign)
+{
+    const QString path = macroFilePath(name);
+    if (path.isEmpty() || !QDir().mkpath(macroFolder()))
+        return false;
+    QSettings file(path, QSettings::IniFormat);
+    file.clear(); // the whole file is rewritten: no step keys of a longer earlier version remain
+    file.setValue(QStringLiteral("Setting/MacroFilePath"), path);
+    file.setValue(QStringLiteral("Setting/DefaultDelay"), settings.DefaultDelay);
+    file.setValue(QStringLiteral("Setting/DelayType"), settings.DelayType);
+    file.setValue(QStringLiteral("Setting/LoopType"), settings.LoopType);
+    file.setValue(QStringLiteral("Setting/LoopTime"), settings.LoopTime);
+    const int count = std::min(steps.size(), kMacroFileMaxSteps);
+    file.setValue(QStringLiteral("Setting/Count"), count);
+    for (int i = 0; i < count; ++i) {
+        file.setValue(stepKey("Map", i), steps[i].Map);
+        file.setValue(stepKey("DataH", i), steps[i].DataH);
+        file.setValue(stepKey("DataL", i), steps[i].DataL);
+    }
+    if (writeSign == MacroWriteSign::Set)
+        file.setValue(QStringLiteral("Setting/WriteSign"), 1);
+    file.sync();
+    return file.status() == QSettings::NoError;
+}
+
+MacroData loadMacro(const QString &name)
+{
+    MacroData data;
+    // A missing file or key reads as 0, not as the new-macro values.
+    data.settings = MacroSettings{QString(), 0, 0, 0, 0};
+    const QString path = existingMacroFile(name);
+    if (path.isEmpty())
+        return data;
+    const QSettings file(path, QSettings::IniFormat);
+    data.settings.MacroFilePath = file.value(QStringLiteral("Setting/MacroFilePath")).toString();
+    data.settings.DefaultDelay = file.value(QStringLiteral("Setting/DefaultDelay")).toInt();
+    data.settings.DelayType = file.value(QStringLiteral("Setting/DelayType")).toInt();
+    data.settings.LoopType = file.value(QStringLiteral("Setting/LoopType")).toInt();
+    data.settings.LoopTime = file.value(QStringLiteral("Setting/LoopTime")).toInt();
+    const bool keepDelays = data.settings.DelayType == 1 || data.settings.DelayType == 2;
+    for (MacroEvent step : readStoredSteps(file, kMacroFileMaxSteps)) {
+        const uint8_t kind = step.Map & kMacroKindMask;
+        if (kind == kMacroDelay && !keepDelays)
+            continue;
+        if (kind == kMacroMove)
+            step.Map = kMacroMove;
+        data.steps.append(step);
+    }
+    return data;
+}
+
+QVector<MacroEvent> readMacroSteps(const QString &name)
+{
+    const QString path = existingMacroFile(name);
+    if (path.isEmpty())
+        return {};
+    return readStoredSteps(QSettings(path, QSettings::IniFormat), kMacroDeviceMaxSteps);
+}
+
+int readMacroWriteSign(const QString &name)
+{
+    const QString path = existingMacroFile(name);
+    if (path.isEmpty())
+        return 0;
+    return QSettings(path, QSettings::IniFormat).value(QStringLiteral("Setting/WriteSign")).toInt();
+}
+
+void clearMacroWriteSign(const QString &name)
+{
+    const QString path = existingMacroFile(name);
+    if (path.isEmpty())
+        return;
+    QSettings(path, QSettings::IniFormat).setValue(QStringLiteral("Setting/WriteSign"), 0);
+}
+
+bool deleteMacroFile(const QString &name)
+{
+    const QString path = macroFilePath(name);
+    if (path.isEmpty())
+        return false;
+    return !QFileInfo::exists(path) || QFile::remove(path);
+}
+
+QString uniqueMacroName(const QString &name)
+{
+    if (!isSafeMacroName(name))
+        return QString();
+    QString candidate = name;
+    // Ends: the folder holds finitely many files, and a name grown too long is refused.
+    for (int n = 2; macroFileExists(candidate); ++n) {
+        candidate = name + QStringLiteral("_%1").arg(n);
+        if (!isSafeMacroName(candidate))
+            return QString();
+    }
+    return candidate;
+}
+
+// ---- macro list ----------------------------------------------------------------------------
+
+namespace {
+
+QStringList readMacroSlots()
+{
+    const QSettings list(settingsFilePath(), QSettings::IniFormat);
+    QStringList entries;
+    for (int slot = 0; slot < kMacroListSlots; ++slot)
+        entries.append(list.value(macroListKey(slot)).toString());
+    return entries;
+}
+
+} // namespace
+
+QString macroListKey(int slot)
+{
+    return QStringLiteral("MACRO_LIST/%1").arg(slot);
+}
+
+int macroCount()
+{
+    const QStringList entries = readMacroSlots();
+    return static_cast<int>(std::count_if(entries.begin(), entries.end(),
+                                          [](const QString &name) { return !name.isEmpty(); }));
+}
+
+QStringList listMacroNames()
+{
+    QStringList names = readMacroSlots();
+    names.removeAll(QString());
+    return names;
+}
+
+bool isMacroListFull()
+{
+    return macroCount() >= kMacroListSlots;
+}
+
+bool addMacroName(const QString &name)
+{
+    if (!isSafeMacroName(name))
+        return false;
+    const QStringList entries = readMacroSlots();
+    // A name already listed is not listed twice: a second entry would outlive its deletion.
+    if (entries.contains(name))
+        return true;
+    const int free = entries.indexOf(QString());
+    if (free < 0)
+        return false;
+    QSettings(settingsFilePath(), QSettings::IniFormat).setValue(macroListKey(free), name);
+    return true;
+}
+
+void removeMacroName(const QString &name)
+{
+    if (name.isEmpty())
+        return;
+    const int slot = readMacroSlots().indexOf(name);
+    if (slot >= 0)
+        QSettings(settingsFilePath(), QSettings::IniFormat).setValue(macroListKey(slot), QString());
+}
+
+QString renameMacro(const QString &oldName, const QString &newName)
+{
+    if (newName == oldName || !isSafeMacroName(oldName))
+        return oldName;
+    const QString used = uniqueMacroName(newName);
+    if (used.isEmpty())
+        return oldName;
+    const QString oldPath = existingMacroFile(oldName);
+    if (!oldPath.isEmpty() && !QFile::rename(oldPath, macroFilePath(used)))
+        return oldName;
+    QSettings list(settingsFilePath(), QSettings::IniFormat);
+    for (int slot = 0; slot < kMacroListSlots; ++slot) {
+        if (list.value(macroListKey(slot)).toString() == oldName)
+            list.setValue(macroListKey(slot), used);
+    }
+    return used;
+}
+
+NewMacroResult newMacro()
+{
+    NewMacroResult result;
+    if (isMacroListFull())
+        return result;
+    QString name;
+    for (int n = 1; name.isEmpty() || macroFileExists(name); ++n)
+        name = QStringLiteral("name_%1").arg(n);
+    if (!saveMacro(name, MacroSettings(), {}) || !addMacroName(name)) {
+        result.status = NewMacroStatus::WriteFailed;
+        return result;
+    }
+    result.status = NewMacroStatus::Created;
+    result.name = name;
+    return result;
+}

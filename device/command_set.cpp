@@ -1,0 +1,257 @@
+#include "device/command_set.h"
+
+#include "device/device_link_observer.h"
+#include "device/device_state.h"
+#include "device/lighting_encoding.h"
+#include "device/sensor_tables.h"
+#include "storage/profile_data.h"
+#include "storage/settings_file.h"
+
+#include <QDebug>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr int kMaxDataBytes = kReportLength - 8;
+constexpr uint16_t kBlockCloseAddress = 0x007F;
+constexpr uint16_t kMacroCloseAddress = 0x0FFF;
+constexpr uint8_t kBlockCloseData = 0x1A;
+
+constexpr int kSettingsBlockBytes = 19;
+constexpr int kDpiStageBytes = 5;
+constexpr int kButtonReportBytes = 24;
+constexpr int kButtonImageSent = 98; // image bytes 0..97 are sent; the block ends in FF FF FF FF
+constexpr int kButtonSlot40 = 22;
+constexpr int kButtonSlot41 = 23;
+constexpr int kLightingReportEffects = 3;
+
+int currentIndex(const ProfileSet &set) { return int(&set.current() - set.profiles.data()); }
+
+void placeEntry(ButtonImage &image, int slot, const ButtonEntry &entry)
+{
+    std::copy(entry.begin(), entry.end(), image.begin() + 2 + 4 * slot);
+}
+
+bool slotFits(int slot) { return slot >= 0 && 2 + 4 * slot + 4 <= kButtonImageBytes; }
+
+} // namespace
+
+EncodeContext currentEncodeContext()
+{
+    EncodeContext context;
+    context.sensorId = readSensorId();
+    context.buttonCount = modelButtonCount();
+    context.dpiStageCount = modelDpiStageCount();
+    context.matrix = buttonMatrixTable();
+    context.deviceType = g_deviceType.load();
+    return context;
+}
+
+Report commandReport(uint8_t command, uint16_t address, uint8_t length, uint8_t phase,
+                     const uint8_t *data, int dataCount)
+{
+    Report report{};
+    report[0] = 0x05;
+    report[2] = 0xFA;
+    report[3] = command;
+    report[4] = uint8_t(address & 0xFF);
+    report[5] = uint8_t(address >> 8);
+    report[6] = length;
+    report[7] = phase;
+    if (data && dataCount > 0)
+        std::memcpy(report.data() + 8, data, size_t(std::min(dataCount, kMaxDataBytes)));
+    return report;
+}
+
+Report blockClosingReport(uint8_t command)
+{
+    const uint16_t address = command == kCmdMacroBlock ? kMacroCloseAddress : kBlockCloseAddress;
+    return commandReport(command, address, 1, kPhaseClose, &kBlockCloseData, 1);
+}
+
+Report downloadMarkReport(bool end) { return commandReport(kCmdDownloadMark, end ? 1 : 0, 0, 0); }
+
+Report commitReport(uint8_t bit) { return commandReport(kCmdCommit, uint16_t(kCommitSelector | (bit << 8)), 0, 0); }
+
+Report selectProfileReport(int index) { return commandReport(kCmdSelectProfile, uint8_t(index), 0, 0); }
+
+uint8_t sendReports(const std::vector<Report> &reports, CommandSink &sink)
+{
+    for (const Report &report : reports) {
+        if (const uint8_t result = sink.sendCommand(report.data(), kReportLength))
+            return result;
+    }
+    return 0;
+}
+
+std::vector<Report> settingsBlockReports(const ProfileSet &set)
+{
+    const ProfileData &first = set.profiles[0];
+    const ProfileData &current = set.current();
+    std::array<uint8_t, kSettingsBlockBytes> data{};
+    for (int p = 0; p < kProfileSlotCount; ++p) {
+        data[size_t(p)] = set.profiles[size_t(p)].scrollspeed;
+        data[size_t(11 + p)] = set.profiles[size_t(p)].pollrate;
+    }
+    data[5] = set.LiftHigh;
+    data[6] = uint8_t(currentIndex(set));
+    data[7] = first.LedMoveOFF;
+    data[8] = first.LedSleepTime;
+    data[9] = 1;
+    data[10] = 1;
+    data[16] = 0x1F;
+    data[17] = current.dpi;
+    data[18] = lightingEffectCode(current.LedMode);
+    return {commandReport(kCmdSettingsBlock, 0, kSettingsBlockBytes, kPhaseFirst, data.data(), kSettingsBlockBytes),
+            blockClosingReport(kCmdSettingsBlock)};
+}
+
+int sentDpiStageCount(int modelStageCount)
+{
+    return modelStageCount >= 1 && modelStageCount <= kDpiStageCount ? modelStageCount : kDpiStageCount;
+}
+
+std::vector<Report> dpiBlockReports(const ProfileData &profile, const EncodeContext &context)
+{
+    const int count = sentDpiStageCount(context.dpiStageCount);
+    const uint8_t countByte = uint8_t(count);
+    std::vector<Report> reports{commandReport(kCmdDpiBlock, 0, 1, kPhaseFirst, &countByte, 1)};
+    for (int i = 0; i < kDpiStageCount; ++i) {
+        const DpiInfo &stage = profile.dpiInfo[size_t(i)];
+        const std::array<uint8_t, 4> codes = encodeStageCodes(context.sensorId, stage.x, stage.y, context.deviceType);
+        const std::array<uint8_t, kDpiStageBytes> data = {uint8_t(i < count ? stage.used : 0), codes[0], codes[1],
+                                                          codes[2], codes[3]};
+        reports.push_back(commandReport(kCmdDpiBlock, uint16_t(1 + kDpiStageBytes * i), kDpiStageBytes, kPhaseData,
+                                        data.data(), kDpiStageBytes));
+    }
+    reports.push_back(blockClosingReport(kCmdDpiBlock));
+    return reports;
+}
+
+ButtonImage buildButtonImage(ProfileData &profile, const EncodeContext &context, MacroNameMap &macros)
+{
+    ButtonImage image{};
+    image[0] = 0x0A;
+    image[1] = 0x00;
+    const int count = std::clamp(context.buttonCount, 0, kButtonCount);
+    for (int i = 0; i < count; ++i) {
+        // Only buttons 0..15 have a matrix slot; the others have no place in the block.
+        if (i >= kModelButtonSlots) {
+            qDebug("button %d has no device slot, not sent", i);
+            continue;
+        }
+        const int slot = context.matrix[size_t(i)];
+        if (!slotFits(slot)) {
+            qDebug("button %d: device slot %d lies outside the button block, not sent", i, slot);
+            continue;
+        }
+        placeEntry(image, slot, encodeButton(profile.buttonInfo[size_t(i)], context.sensorId, macros));
+    }
+    placeEntry(image, kButtonSlot40, encodeButton(profile.buttonInfo[40], context.sensorId, macros));
+    placeEntry(image, kButtonSlot41, encodeButton(profile.buttonInfo[41], context.sensorId, macros));
+    return image;
+}
+
+std::vector<Report> buttonBlockReports(const ButtonImage &image)
+{
+    std::vector<Report> reports{commandReport(kCmdButtonBlock, 0, 2, kPhaseFirst, image.data(), 2)};
+    for (int address = 2; address < kButtonImageSent; address += kButtonReportBytes)
+        reports.push_back(commandReport(kCmdButtonBlock, uint16_t(address), kButtonReportBytes, kPhaseData,
+                                        image.data() + address, kButtonReportBytes));
+    const uint8_t trailer[4] = {0xFF, 0xFF, 0xFF, 0xFF};
+    reports.push_back(commandReport(kCmdButtonBlock, kButtonImageSent, 4, kPhaseData, trailer, 4));
+    reports.push_back(blockClosingReport(kCmdButtonBlock));
+    return reports;
+}
+
+std::vector<Report> lightingBlockReports(const ProfileData &profile)
+{
+    std::vector<Report> reports;
+    const int perReport = kLightingReportEffects;
+    const int effects = int(kLightingBlockOrder.size());
+    for (int first = 0; first < effects; first += perReport) {
+        const int n = std::min(perReport, effects - first);
+        std::array<uint8_t, kLightingReportEffects * 8> data{};
+        for (int k = 0; k < n; ++k) {
+            const LightingDescriptor d = lightingDescriptor(profile, kLightingBlockOrder[size_t(first + k)]);
+            std::copy(d.begin(), d.end(), data.begin() + 8 * k);
+        }
+        reports.push_back(commandReport(kCmdLightingBlock, uint16_t(8 * first), uint8_t(8 * n),
+                                        first == 0 ? kPhaseFirst : kPhaseData, data.data(), 8 * n));
+    }
+    reports.push_back(blockClosingReport(kCmdLightingBlock));
+    return reports;
+}
+
+uint8_t writeSettingsBlock(const ProfileSet &copy, CommandSink &sink)
+{
+    return sendReports(settingsBlockReports(copy), sink);
+}
+
+uint8_t writeDpiBlock(const ProfileData &profile, const EncodeContext &context, CommandSink &sink)
+{
+    return sendReports(dpiBlockReports(profile, context), sink);
+}
+
+uint8_t writeButtonBlock(ProfileSet &copy, const EncodeContext &context, MacroNameMap &macros, CommandSink &sink)
+{
+    macros.clear();
+    return sendReports(buttonBlockReports(buildButtonImage(copy.profiles[0], context, macros)), sink);
+}
+
+uint8_t writeLightingBlock(const ProfileData &profile, CommandSink &sink)
+{
+    return sendReports(lightingBlockReports(profile), sink);
+}
+
+uint8_t commitAll(CommandSink &sink)
+{
+    std::vector<Report> reports;
+    for (uint8_t bit : kCommitOrder)
+        reports.push_back(commitReport(bit));
+    return sendReports(reports, sink);
+}
+
+uint8_t selectProfile(int index, CommandSink &sink)
+{
+    return sendReports({selectProfileReport(index), commitReport(0x01)}, sink);
+}
+
+uint8_t downloadProfiles(const ProfileSet &set, int sections, const EncodeContext &context, CommandSink &sink,
+                         DeviceLinkObserver *observer, DownloadOutcome *outcome)
+{
+    if (observer)
+        observer->stopPoller();
+    // The download works on its own copy: the button block records macro slots in it.
+    ProfileSet copy = set;
+    // Lives from the button block to the end of the macro block; without a button block it stays
+    // empty and no macro is sent.
+    MacroNameMap macros;
+
+    uint8_t result = sink.sendCommand(downloadMarkReport(false).data(), kReportLength);
+    if (!result && (sections & kChangeSettings))
+        result = writeSettingsBlock(copy, sink);
+    if (!result && (sections & kChangeButtons))
+        result = writeButtonBlock(copy, context, macros, sink);
+    if (!result && (sections & kChangeDpi))
+        result = writeDpiBlock(copy.profiles[0], context, sink);
+    if (!result && (sections & kChangeLighting))
+        result = writeLightingBlock(copy.profiles[0], sink);
+    if (!result && (sections & kChangeAll))
+        result = commitAll(sink);
+    if (!result)
+        result = writeMacroBlock(copy, macros, sink, outcome ? &outcome->macros : nullptr);
+    if (!result)
+        result = sink.sendCommand(downloadMarkReport(true).data(), kReportLength);
+    if (!result && observer)
+        observer->startPoller();
+    return result;
+}
+
+uint8_t downloadProfiles(const ProfileSet &set, int sections, CommandSink &sink, DeviceLinkObserver *observer,
+                         DownloadOutcome *outcome)
+{
+    return downloadProfiles(set, sections, currentEncodeContext(), sink, observer, outcome);
+}

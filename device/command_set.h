@@ -1,0 +1,112 @@
+#pragma once
+// Every command the program sends to the mouse, as 33-byte reports, and the two sequences that
+// send them: the full download of the profile set and the profile switch.
+//
+// The block encoders are pure (profile -> reports); the writers send those reports through a
+// CommandSink, which is the verified transfer on a real download and a recorder for the
+// command-line encoder. Every sequence stops at the first non-zero result and returns it.
+
+#include "device/button_encoding.h"
+#include "device/command_sink.h"
+#include "device/macro_download.h"
+#include "storage/model_description.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+class DeviceLinkObserver;
+struct ProfileData;
+struct ProfileSet;
+
+// Command codes (byte 3).
+constexpr uint8_t kCmdSettingsBlock = 0x01;
+constexpr uint8_t kCmdDpiBlock = 0x02;
+constexpr uint8_t kCmdButtonBlock = 0x03;
+constexpr uint8_t kCmdLightingBlock = 0x04;
+constexpr uint8_t kCmdMacroBlock = 0x05;
+constexpr uint8_t kCmdCommit = 0x40;
+constexpr uint8_t kCmdSelectProfile = 0x44;
+constexpr uint8_t kCmdDownloadMark = 0x46;
+
+// Block phases (byte 7).
+constexpr uint8_t kPhaseFirst = 0xD1;
+constexpr uint8_t kPhaseData = 0xD2;
+constexpr uint8_t kPhaseClose = 0xD3;
+
+constexpr uint8_t kCommitSelector = 0xF3;  // byte 4 of every commit
+// The commit bits in the order commitAll sends them.
+constexpr std::array<uint8_t, 5> kCommitOrder = {0x04, 0x01, 0x02, 0x08, 0x10};
+
+constexpr int kButtonImageBytes = 102;
+using ButtonImage = std::array<uint8_t, kButtonImageBytes>;
+
+// What the encoders need to know about the connected model besides the profile set.
+struct EncodeContext {
+    int sensorId = 0;       // "MouseSenSor/1"
+    int buttonCount = 0;    // the model's derived button count
+    int dpiStageCount = 0;  // the model's derived DPI stage count
+    ButtonMatrix matrix{};  // device slot of buttons 0..15
+    uint8_t deviceType = 0; // device-type byte of the latest battery reply
+};
+// The context in force: settings file, model description, button-matrix table, device state.
+EncodeContext currentEncodeContext();
+
+// ---- report builders
+
+// A report with the marker, command, address (low byte first), length and phase set and up to
+// 25 data bytes; everything else zero. The checksum is left to the transfer.
+Report commandReport(uint8_t command, uint16_t address, uint8_t length, uint8_t phase,
+                     const uint8_t *data = nullptr, int dataCount = 0);
+// The report that ends a block: address 0x007F (0x0FFF for the macro block), length 1, phase
+// 0xD3, data 0x1A.
+Report blockClosingReport(uint8_t command);
+Report downloadMarkReport(bool end);
+Report commitReport(uint8_t bit);
+Report selectProfileReport(int index);
+
+// Sends reports in order; the first non-zero result ends the run and is returned.
+uint8_t sendReports(const std::vector<Report> &reports, CommandSink &sink);
+
+// ---- pure block encoders
+
+std::vector<Report> settingsBlockReports(const ProfileSet &set);
+// The stage count sent: the model's count when it lies in 1..8, else 8.
+int sentDpiStageCount(int modelStageCount);
+std::vector<Report> dpiBlockReports(const ProfileData &profile, const EncodeContext &context);
+// The 102-byte image of a profile's buttons. Buttons below the model's button count (and below
+// 16, the buttons that have a matrix slot) go to offset 2 + 4 * matrix slot, buttons 40 and 41
+// to slots 22 and 23. A matrix slot whose entry would not fit in the image is skipped. Macro
+// buttons fill the macro-name map and their Res4.
+ButtonImage buildButtonImage(ProfileData &profile, const EncodeContext &context, MacroNameMap &macros);
+std::vector<Report> buttonBlockReports(const ButtonImage &image);
+std::vector<Report> lightingBlockReports(const ProfileData &profile);
+
+// ---- writers
+
+uint8_t writeSettingsBlock(const ProfileSet &copy, CommandSink &sink);
+uint8_t writeDpiBlock(const ProfileData &profile, const EncodeContext &context, CommandSink &sink);
+// Empties the macro-name map first; encodes profile 1 of the copy.
+uint8_t writeButtonBlock(ProfileSet &copy, const EncodeContext &context, MacroNameMap &macros,
+                         CommandSink &sink);
+uint8_t writeLightingBlock(const ProfileData &profile, CommandSink &sink);
+// The five commits in the order 0x04, 0x01, 0x02, 0x08, 0x10.
+uint8_t commitAll(CommandSink &sink);
+// Selects on-board profile index (0..4) and commits it (bit 0x01). The caller then runs
+// commitAll. Returns the first non-zero result.
+uint8_t selectProfile(int index, CommandSink &sink);
+
+// What a download did beyond its result code.
+struct DownloadOutcome {
+    MacroBlockOutcome macros;
+};
+
+// The full download: stop the poller, start mark, the blocks the sections ask for (1 settings,
+// 4 buttons, 2 DPI of profile 1, 8 lighting), the commits when any section was sent, the macro
+// block, the end mark; the poller is started again only after a successful end mark.
+uint8_t downloadProfiles(const ProfileSet &set, int sections, const EncodeContext &context,
+                         CommandSink &sink, DeviceLinkObserver *observer,
+                         DownloadOutcome *outcome = nullptr);
+// The same with the context in force (currentEncodeContext()).
+uint8_t downloadProfiles(const ProfileSet &set, int sections, CommandSink &sink,
+                         DeviceLinkObserver *observer, DownloadOutcome *outcome = nullptr);

@@ -44,19 +44,23 @@ struct DpiInfo {
     bool operator!=(const DpiInfo &o) const { return !(*this == o); }
 };
 
-// What one button does. Each key step is the three bytes of one macro step: map, low, high.
-struct ButtonInfo {
+// The fields of one button, in their stored order; ButtonInfo adds the copy rule.
+struct ButtonInfoFields {
     int32_t ID = 0;
     int32_t Fun = 0;         // function code; kFunMacro and kFunGunSet name a file in macroname
     int32_t LoopNumber = 0;  // function parameter (macro repeat count, fire-key times)
     int32_t KeyNumber = 0;   // function parameter (macro step count, fire-key delay)
+    // Key steps; each is the three bytes of one macro step: map, low byte, high byte.
     std::array<MacroEvent, kKeyInfoCount> KeyInfo{};
     uint8_t Res1 = 0;
     uint8_t Res2 = 0;
     uint8_t Res3 = 0;
     uint8_t Res4 = 0;
     QString macroname;  // macro or gun-set file name, without folder or extension
+};
 
+// What one button does.
+struct ButtonInfo : ButtonInfoFields {
     ButtonInfo() = default;
     ButtonInfo(const ButtonInfo &other);
     ButtonInfo &operator=(const ButtonInfo &other);

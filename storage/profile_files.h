@@ -7,7 +7,8 @@
 
 #include <QString>
 
-void writeProfileFile(const ProfileData &profile, const QString &path);
+// Writers return false when the file could not be written.
+bool writeProfileFile(const ProfileData &profile, const QString &path);
 // Missing keys read as 0, empty or an invalid colour, except LedMoveOFF (255) and
 // LedSleepTime (1).
 void readProfileFile(ProfileData &profile, const QString &path);
@@ -20,11 +21,13 @@ StorageResult writeProfileDpi(const QString &name, int dpi);
 // The default profile as the template DefaultProfile.prof (see the definition for where).
 void writeDefaultProfileFile();
 
-void writeConfigFile(const ProfileSet &set, const QString &path);
+// Writes the set-wide values, the five slot names and the five slots (without LedMoveOFF and
+// LedSleepTime). A file that exists is added to, so a product tag written first stays.
+bool writeConfigFile(const ProfileSet &set, const QString &path);
 // LedMoveOFF and LedSleepTime of each slot keep the values the target already had.
 void readConfigFile(ProfileSet &set, const QString &path);
 
-void writeProductTag(const QString &path, const QString &product);
+bool writeProductTag(const QString &path, const QString &product);
 QString readProductTag(const QString &path);  // empty when absent
 
 // Export of the current slot's stored profile (from the product's library) to a chosen path.

@@ -16,5 +16,6 @@ enum class StorageResult {
 QString storageResultMessage(StorageResult result);
 
 // A name may become a file name in a data folder: it holds no path separator ('/' or '\\') and
-// no NUL, and is neither "." nor "..". The empty name is allowed (it names nothing stored yet).
+// no NUL, is neither "." nor "..", and fits a file name with its extension (240 bytes of UTF-8).
+// The empty name is allowed (it names nothing stored yet).
 bool isSafeFileName(const QString &name);

@@ -1,0 +1,93 @@
+#include "storage/model_description.h"
+
+#include "storage/app_paths.h"
+#include "storage/ini_value.h"
+#include "storage/storage_keys.h"
+
+#include <QFileInfo>
+#include <QSettings>
+
+#include <algorithm>
+
+namespace {
+
+// The model description is read-only and small; each read opens it afresh so that a file
+// replaced while the program runs is seen at the next read.
+bool modelFileExists() { return QFileInfo::exists(AppPaths::modelDescriptionPath()); }
+
+// One read of the file, positioned in its group.
+struct ModelFile {
+    QSettings settings{AppPaths::modelDescriptionPath(), QSettings::IniFormat};
+    ModelFile() { settings.beginGroup(kGroupProfile); }
+};
+
+int rawButtonCount(const QSettings &model)
+{
+    return iniInt(model, kKeyButtonCount) ^ iniInt(model, kKeyMouseDpi);
+}
+
+int readMatrix(ButtonMatrix &out, const char *field)
+{
+    if (!modelFileExists())
+        return -1;
+    const ModelFile file;
+    const QSettings &model = file.settings;
+    for (int i = 0; i < kModelButtonSlots; ++i)
+        out[i] = iniByte(model, keyButtonInfo(i, field));
+    return 0;
+}
+
+} // namespace
+
+int readModelDescription(ModelDescription &description)
+{
+    if (!modelFileExists())
+        return -1;
+    const ModelFile file;
+    const QSettings &model = file.settings;
+    ModelDescription read;
+    read.dpi = iniByte(model, kKeyDpi);
+    for (int i = 0; i < kDpiStageCount; ++i)
+        read.stages[i] = iniUInt(model, keyDpiInfo(i, "xy"));
+    read.pollrate = iniInt(model, kKeyPollrate);
+    read.LedMode = iniByte(model, kKeyLedMode);
+    for (int i = 0; i < kModelButtonSlots; ++i)
+        read.Fun[i] = iniInt(model, keyButtonInfo(i, "Fun"));
+    for (int m = 0; m < kLedModeCount; ++m) {
+        read.leds[m].color = iniColor(model, keyLedInfo(m, "RGB"));
+        read.leds[m].bright = iniInt(model, keyLedInfo(m, "bright"));
+        read.leds[m].breath = iniInt(model, keyLedInfo(m, "breath"));
+    }
+    description = read;
+    return 0;
+}
+
+int modelButtonCount()
+{
+    if (!modelFileExists())
+        return 0;
+    return std::clamp(rawButtonCount(ModelFile().settings), 0, kButtonCount);
+}
+
+int modelDpiStageCount()
+{
+    if (!modelFileExists())
+        return 0;
+    const ModelFile file;
+    const QSettings &model = file.settings;
+    return std::clamp(rawButtonCount(model) ^ iniInt(model, kKeyDpiCount), 0, kDpiStageCount);
+}
+
+int readButtonMatrix(ButtonMatrix &out) { return readMatrix(out, "Matrix"); }
+
+int readButtonMatrix2(ButtonMatrix &out)
+{
+    if (readMatrix(out, "Matrix2") < 0)
+        return -1;
+    return modelButtonCount();
+}
+
+QString modelProductName() { return modelFileExists() ? iniString(ModelFile().settings, kKeyProductName) : QString(); }
+QString modelVersion() { return modelFileExists() ? iniString(ModelFile().settings, kKeyVersion) : QString(); }
+int macrosDisabled() { return modelFileExists() ? iniInt(ModelFile().settings, kKeyDisableMacro) : 0; }
+int showSleep() { return modelFileExists() ? iniInt(ModelFile().settings, kKeyShowSleep, 1) : 1; }

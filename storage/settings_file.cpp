@@ -1,0 +1,207 @@
+#include "storage/settings_file.h"
+
+#include "storage/app_paths.h"
+#include "storage/ini_value.h"
+#include "storage/profile_files.h"
+#include "storage/set_values.h"
+#include "storage/storage_keys.h"
+#include "storage/storage_result.h"
+
+#include <QFileInfo>
+#include <QSettings>
+
+#include <algorithm>
+#include <mutex>
+
+namespace {
+
+// Theme colours selected by "Config/GColorID".
+const QColor kThemeColours[kThemeColourCount] = {
+    QColor(255, 0, 0),   QColor(0, 255, 0),   QColor(0, 0, 255),   QColor(219, 200, 182),
+    QColor(255, 0, 255), QColor(0, 255, 255), QColor(255, 125, 0),
+};
+
+// Each operation opens the file afresh and closes it when the object goes.
+struct SettingsFile {
+    QSettings settings;
+    explicit SettingsFile(const QString &path) : settings(path, QSettings::IniFormat) {}
+};
+
+QString langSettingsPath() { return configFolder() + QLatin1Char('/') + kLangSettingsFileName; }
+
+int readSetting(const QString &key, int fallback = 0)
+{
+    return iniInt(SettingsFile(settingsFilePath()).settings, key, fallback);
+}
+
+QString readSettingText(const QString &key) { return iniString(SettingsFile(settingsFilePath()).settings, key); }
+
+void writeSetting(const QString &key, const QVariant &value) { SettingsFile(settingsFilePath()).settings.setValue(key, value); }
+
+QString pathIn(const QString &folder, const QString &name)
+{
+    if (!isSafeFileName(name))
+        return QString();
+    return folder + QLatin1Char('/') + name + kProfileExtension;
+}
+
+std::mutex g_matrixMutex;
+ButtonMatrix g_buttonMatrix{};
+
+} // namespace
+
+QString configFolder() { return AppPaths::configsFolder(); }
+QString settingsFilePath() { return configFolder() + QLatin1Char('/') + kSettingsFileName; }
+QString profileFolder() { return configFolder() + QLatin1Char('/') + kProfileFolderName; }
+
+// The product folder is Configs/<product name>; an empty name folds it into Configs/ itself. A
+// stored name that would leave Configs/ (a separator, "." or "..") is treated as empty, so the
+// product's files never land outside the data folder.
+QString productFolder()
+{
+    const QString product = readCurrentProductName();
+    if (product.isEmpty() || !isSafeFileName(product))
+        return configFolder();
+    return configFolder() + QLatin1Char('/') + product;
+}
+
+QString productSettingsPath() { return productFolder() + QLatin1Char('/') + kSettingsFileName; }
+
+// Two profile folders exist: profileFolder() holds the files the five slots are loaded from and
+// saved to, productProfileFolder() the library the profile manager adds, copies, renames and
+// imports in (the same folder when the product name is empty). The manager creates new
+// profiles from the template DefaultProfile.prof of the library folder, so
+// writeDefaultProfileFile writes the template into both.
+QString productProfileFolder() { return productFolder() + QLatin1Char('/') + kProfileFolderName; }
+
+QString slotProfilePath(const QString &name) { return pathIn(profileFolder(), name); }
+QString productProfilePath(const QString &name) { return pathIn(productProfileFolder(), name); }
+
+bool fileExists(const QString &path) { return !path.isEmpty() && QFileInfo::exists(path); }
+
+void loadProfileSet(ProfileSet &set)
+{
+    {
+        const SettingsFile file(settingsFilePath());
+        readSetValues(file.settings, set);
+        readSlotNames(file.settings, set);
+    }
+    // A refused name forms no path and reads as an absent file.
+    for (int i = 0; i < kProfileSlotCount; ++i)
+        readProfileFile(set.profiles[i], slotProfilePath(set.slotNames[i]));
+    ButtonMatrix matrix{};
+    if (readButtonMatrix(matrix) == 0)
+        setButtonMatrixTable(matrix);
+}
+
+void saveProfileSetHeader(const ProfileSet &set)
+{
+    SettingsFile file(settingsFilePath());
+    file.settings.setValue(kKeyProfileID, int(set.ProfileID));
+    file.settings.setValue(kKeyCount, int(set.Count));
+    writeSlotNames(file.settings, set);
+}
+
+void saveProfileSetForApply(const ProfileSet &set)
+{
+    {
+        SettingsFile file(settingsFilePath());
+        writeSetValues(file.settings, set);
+        file.settings.setValue(keySlotName(0), set.slotNames[0]);
+    }
+    saveStoredProfile(set.profiles[0], set.slotNames[0]);
+}
+
+void setActiveSlot(int slot) { writeSetting(kKeyProfileID, slot); }
+
+int readDiff() { return readSetting(kKeyDiff); }
+void writeDiff(int diff) { writeSetting(kKeyDiff, diff); }
+int readBattery() { return readSetting(kKeyBattery); }
+void writeBattery(int battery) { writeSetting(kKeyBattery, battery); }
+int readBatteryFull() { return readSetting(kKeyBatteryFull, kBatteryFullDefault); }
+int readThemeColourIndex() { return readSetting(kKeyGColorID); }
+
+QColor themeColour()
+{
+    const int index = readThemeColourIndex();
+    return kThemeColours[index >= 0 && index < kThemeColourCount ? index : 0];
+}
+
+QString readModel() { return readSettingText(kKeyModel); }
+QString readCurrentProductName() { return readSettingText(kKeyCurrentProductName); }
+
+bool writeCurrentProductName(const QString &name)
+{
+    if (!isSafeFileName(name))
+        return false;
+    writeSetting(kKeyCurrentProductName, name);
+    return true;
+}
+
+QString readMouseListName() { return readSettingText(kKeyMouseListName); }
+int readSensorId() { return readSetting(kKeySensor); }
+int readLedCapability() { return readSetting(keyLedCapability(readCurrentProductName())); }
+
+void readLanguageTable(int &count, std::array<QString, kLanguageSlots> &names,
+                       std::array<QString, kLanguageSlots> &files)
+{
+    const SettingsFile file(settingsFilePath());
+    const QSettings &s = file.settings;
+    count = std::clamp(iniInt(s, kKeyLangNum), 0, kLanguageSlots);
+    for (int i = 0; i < kLanguageSlots; ++i) {
+        names[i] = iniString(s, keyLangName(i));
+        files[i] = iniString(s, keyLangFile(i));
+    }
+}
+
+QString readLanguageFont(int language) { return readSettingText(keyFont(language)); }
+int readLanguageFontSize(int language) { return readSetting(keyFontSize(language)); }
+int readLanguage() { return iniInt(SettingsFile(langSettingsPath()).settings, kKeyLangID); }
+void writeLanguage(int language) { SettingsFile(langSettingsPath()).settings.setValue(kKeyLangID, language); }
+
+QStringList readStoredProfileList()
+{
+    SettingsFile file(productSettingsPath());
+    QSettings &s = file.settings;
+    s.beginGroup(kGroupProfileList);
+    // A count larger than the entries present is not followed into a long loop.
+    const int count = std::clamp(iniInt(s, kKeyListCount), 0, static_cast<int>(s.childKeys().size()));
+    QStringList names;
+    for (int i = 1; i <= count; ++i)
+        names << iniString(s, keyListEntry(i));
+    return names;
+}
+
+void writeStoredProfileList(const QStringList &names)
+{
+    SettingsFile file(productSettingsPath());
+    QSettings &s = file.settings;
+    s.beginGroup(kGroupProfileList);
+    s.setValue(kKeyListCount, names.size());
+    for (int i = 0; i < names.size(); ++i)
+        s.setValue(keyListEntry(i + 1), names[i]);
+}
+
+QStringList readProtectedProfileNames()
+{
+    SettingsFile file(productSettingsPath());
+    QSettings &s = file.settings;
+    s.beginGroup(kGroupProfileList);
+    const int count = std::clamp(iniInt(s, kKeyProtectedCount), 0, static_cast<int>(s.childKeys().size()));
+    QStringList names;
+    for (int i = 1; i <= count; ++i)
+        names << iniString(s, keyProtectedEntry(i));
+    return names;
+}
+
+ButtonMatrix buttonMatrixTable()
+{
+    std::lock_guard<std::mutex> lock(g_matrixMutex);
+    return g_buttonMatrix;
+}
+
+void setButtonMatrixTable(const ButtonMatrix &matrix)
+{
+    std::lock_guard<std::mutex> lock(g_matrixMutex);
+    g_buttonMatrix = matrix;
+}

@@ -1,0 +1,83 @@
+#pragma once
+// Every key text of the settings, profile, configuration and model description files, in one
+// place. Indexed keys append the decimal index without leading zeros.
+
+#include <QString>
+
+// Configs/Config.ini
+inline const QString kKeyProfileID = QStringLiteral("Config/ProfileID");
+inline const QString kKeyCount = QStringLiteral("Config/Count");
+inline const QString kKeyAngleValue = QStringLiteral("Config/AngleValue");
+inline const QString kKeyLiftHigh = QStringLiteral("Config/LiftHigh");
+inline const QString kKeyDiff = QStringLiteral("Config/Diff");
+inline const QString kKeyBattery = QStringLiteral("Config/Battery");
+inline const QString kKeyBatteryFull = QStringLiteral("Config/BatteryFull");
+inline const QString kKeyGColorID = QStringLiteral("Config/GColorID");
+inline const QString kKeyModel = QStringLiteral("Config/Model");
+inline const QString kKeyCurrentProductName = QStringLiteral("Config/CurrentProductName");
+inline const QString kKeyLangNum = QStringLiteral("FONT_LIST/LANGNUM");
+inline const QString kKeySensor = QStringLiteral("MouseSenSor/1");
+inline const QString kKeyMouseListName = QStringLiteral("Mouse_List/0");
+inline QString keySlotName(int slot) { return QStringLiteral("Config/Profile%1").arg(slot + 1); }  // slot 0..4
+inline QString keyLangName(int i) { return QStringLiteral("FONT_LIST/LangName_%1").arg(i); }
+inline QString keyLangFile(int i) { return QStringLiteral("FONT_LIST/LangFile_%1").arg(i); }
+inline QString keyFont(int i) { return QStringLiteral("FONT_LIST/FONT_%1").arg(i); }
+inline QString keyFontSize(int i) { return QStringLiteral("FONT_LIST/FONT_SIZE_%1").arg(i); }
+inline QString keyLedCapability(const QString &product) { return QStringLiteral("MouseLEDMode/") + product; }
+constexpr int kBatteryFullDefault = 4200;
+
+// Configs/LangConfig.ini
+inline const QString kKeyLangID = QStringLiteral("Config/LangID");
+
+// The product folder's Config.ini (stored-profile list)
+inline const QString kGroupProfileList = QStringLiteral("PROFILE_LIST");
+inline const QString kKeyListCount = QStringLiteral("Count");
+inline const QString kKeyProtectedCount = QStringLiteral("SCount");
+inline QString keyListEntry(int i) { return QString::number(i); }  // 1-based, inside the group
+inline QString keyProtectedEntry(int i) { return QStringLiteral("S%1").arg(i); }
+
+// Profile files (group PROFILE), configuration files (groups PROFILE_0..PROFILE_4) and the
+// model description (group PROFILE). Names below are relative to the group.
+inline const QString kGroupProfile = QStringLiteral("PROFILE");
+inline QString groupConfigSlot(int slot) { return QStringLiteral("PROFILE_%1").arg(slot); }
+inline const QString kKeyPollrate = QStringLiteral("pollrate");
+inline const QString kKeyDpi = QStringLiteral("dpi");
+inline const QString kKeyMousespeed = QStringLiteral("mousespeed");
+inline const QString kKeyDbclickspeed = QStringLiteral("dbclickspeed");
+inline const QString kKeyScrollispage = QStringLiteral("scrollispage");
+inline const QString kKeyScrollspeed = QStringLiteral("scrollspeed");
+inline const QString kKeyAccelenable = QStringLiteral("accelenable");
+inline const QString kKeyAcee = QStringLiteral("acee");
+inline const QString kKeyProfileName = QStringLiteral("ProfileName");
+inline const QString kKeyProfilePath = QStringLiteral("ProfilePath");
+inline const QString kKeyLedMode = QStringLiteral("LedMode");
+inline const QString kKeyLedMoveOFF = QStringLiteral("LedMoveOFF");
+inline const QString kKeyLedSleepTime = QStringLiteral("LedSleepTime");
+// "DPI_INFO_%d_<field>" with field used, link, xy, x, y
+inline QString keyDpiInfo(int stage, const char *field) { return QStringLiteral("DPI_INFO_%1_%2").arg(stage).arg(QLatin1String(field)); }
+// "BUTTON_INFO_%d_<field>" with field ID, Fun, LoopNumber, KeyNumber, Res1..Res4, macroname,
+// Matrix, Matrix2
+inline QString keyButtonInfo(int button, const char *field) { return QStringLiteral("BUTTON_INFO_%1_%2").arg(button).arg(QLatin1String(field)); }
+// "BUTTON_INFO_%d_KeyInfo_%d_<part>" with part "map", "" (low byte) or "H" (high byte)
+inline QString keyKeyInfo(int button, int entry, const char *part) { return QStringLiteral("BUTTON_INFO_%1_KeyInfo_%2_%3").arg(button).arg(entry).arg(QLatin1String(part)); }
+// "LedMode/LED_MODE_%d_<field>" with field RGB, h, s, v, bright, breath
+inline QString keyLedInfo(int mode, const char *field) { return QStringLiteral("LedMode/LED_MODE_%1_%2").arg(mode).arg(QLatin1String(field)); }
+
+// Export tag of profile and configuration files
+inline const QString kKeyMouseName = QStringLiteral("MouseName/Name");
+
+// Model description only (group PROFILE)
+inline const QString kKeyProductName = QStringLiteral("ProductName");
+inline const QString kKeyVersion = QStringLiteral("Version");
+inline const QString kKeyButtonCount = QStringLiteral("ButtonCount");
+inline const QString kKeyMouseDpi = QStringLiteral("MouseDpi");
+inline const QString kKeyDpiCount = QStringLiteral("DPICount");
+inline const QString kKeyDisableMacro = QStringLiteral("DisableMacro");
+inline const QString kKeyShowSleep = QStringLiteral("ShowSleep");
+
+// File and folder names inside the data folder
+inline const QString kSettingsFileName = QStringLiteral("Config.ini");
+inline const QString kLangSettingsFileName = QStringLiteral("LangConfig.ini");
+inline const QString kProfileFolderName = QStringLiteral("Profile");
+inline const QString kProfileExtension = QStringLiteral(".prof");
+inline const QString kDefaultProfileName = QStringLiteral("DefaultProfile");

@@ -1,7 +1,9 @@
 // GIO first: its introspection structs have a member named "signals", a macro under Qt.
 #include <gio/gio.h>
 
+#include "device/host_actions.h"
 #include "platform/pointer_speed.h"
+#include "storage/profile_data.h"
 
 #include <QDir>
 #include <QFile>
@@ -129,6 +131,32 @@ private slots:
         QCOMPARE(QByteArray(systemPointerSpeed()->name()), QByteArray("gsettings"));
         QCOMPARE(writeSystemPointerSpeed(3), 0);
         QCOMPARE(readSystemPointerSpeed(), 3);
+    }
+
+    void activeProfileSpeedReachesTheHost()
+    {
+        if (!m_haveSchema)
+            QSKIP("neither the desktop's mouse schema nor glib-compile-schemas is available");
+        ProfileSet working;
+        working.ProfileID = 2;
+        working.profiles[2].mousespeed = 17;
+        working.profiles[0].mousespeed = 4;
+        QTest::ignoreMessage(QtDebugMsg, "Error in SystemParametersInfo :0");
+        QCOMPARE(applyPointerSpeed(working.current()), 0);
+        QCOMPARE(readPointerSpeed(), 17);
+
+        // A profile that never held a speed (0) is refused; the host keeps its speed and the
+        // code is still written out.
+        ProfileData blank;
+        QTest::ignoreMessage(QtDebugMsg, qPrintable(QStringLiteral("Error in SystemParametersInfo :%1").arg(EINVAL)));
+        QCOMPARE(applyPointerSpeed(blank), EINVAL);
+        QCOMPARE(readPointerSpeed(), 17);
+
+        // Start-up: the host's speed goes into the current profile only.
+        working.ProfileID = 0;
+        takeHostPointerSpeed(working);
+        QCOMPARE(int(working.profiles[0].mousespeed), 17);
+        QCOMPARE(int(working.profiles[1].mousespeed), 0);
     }
 
     void x11BackendUnderXvfb()

@@ -1,0 +1,119 @@
+#include "device/battery_poller.h"
+
+#include "device/clock.h"
+#include "device/device_link.h"
+#include "device/device_state.h"
+#include "device/hid_backend.h"
+#include "device/transfer.h"
+
+#include <QDebug>
+
+Report batteryQueryReport()
+{
+    Report query{};
+    query[0] = kReportId;
+    query[2] = kReportMarker;
+    query[3] = kBatteryReplyType;
+    query[1] = reportChecksum(query.data());
+    return query;
+}
+
+int queryBattery(HidDevice &handle, PollerReport &reply, const std::atomic<bool> &stop, bool *written)
+{
+    const Report query = batteryQueryReport();
+    const bool ok = handle.write(query.data(), query.size()) >= 0;
+    if (written)
+        *written = ok;
+    if (!ok)
+        qDebug("Unable to send a feature report.\n");
+    deviceClock().waitMs(kPollerQueryPauseMs, stop);
+    reply.bytes.fill(0);
+    return handle.readTimeout(reply.bytes.data(), reply.bytes.size(), kPollerReadTimeoutMs);
+}
+
+void noteBatteryReport(uint8_t charge, uint8_t lowByte, uint8_t highByte)
+{
+    g_mouseOff.store(charge == 0 && lowByte == 0 && highByte == 0);
+}
+
+TarnGetBatteryThread::TarnGetBatteryThread(DeviceLink &link, QObject *parent)
+    : TarnGetBatteryThread([&link] { return link.commandHandle(); }, parent)
+{
+}
+
+TarnGetBatteryThread::TarnGetBatteryThread(std::function<HidDevice *()> handleSource, QObject *parent)
+    : QThread(parent), m_handleSource(std::move(handleSource))
+{
+}
+
+TarnGetBatteryThread::~TarnGetBatteryThread() { stop(); }
+
+void TarnGetBatteryThread::requestStop()
+{
+    m_stop.store(true);
+    deviceClock().wake();
+}
+
+void TarnGetBatteryThread::stop()
+{
+    requestStop();
+    wait();
+}
+
+bool TarnGetBatteryThread::pause(int ms) { return deviceClock().waitMs(ms, m_stop); }
+
+void TarnGetBatteryThread::handleBatteryReply(const PollerReport &report)
+{
+    g_deviceType.store(report.deviceType());
+    noteBatteryReport(report.charging(), report.batteryLow(), report.batteryHigh());
+    emit RefreshBatteryStatus(report.charging(), report.batteryLow(), report.batteryHigh());
+    // A sleeping mouse answers with zeros; its write status means nothing then.
+    if (report.charging() != 0 || report.batteryLow() != 0 || report.batteryHigh() != 0)
+        emit RefreshWriteStatus(report.writeStatus());
+}
+
+void TarnGetBatteryThread::run()
+{
+    qDebug("TarnGetBatteryThread.\n");
+    int k = 0;
+    PollerReport report;
+    while (!m_stop.load()) {
+        HidDevice *handle = m_handleSource();
+        if (!handle)
+            break;
+        if (k == 0) {
+            // A read that brings nothing counts as failed like an error does: the mouse that
+            // does not answer its query is reported as off (0, 0, 0).
+            if (queryBattery(*handle, report, m_stop) > 0) {
+                const Report &b = report.bytes;
+                qDebug("Threadread bat - %x %x %x %x %x %x %x %x\n", b[0], b[1], b[2], b[3], b[4], b[5], b[6], b[7]);
+                if (report.type() == kBatteryReplyType)
+                    handleBatteryReply(report);
+            } else {
+                noteBatteryReport(0, 0, 0);
+                emit RefreshBatteryStatus(0, 0, 0);
+            }
+            if (pause(kPollerAfterQueryMs))
+                break;
+            k = 2;
+        } else {
+            ++k;
+        }
+
+        report.bytes.fill(0);
+        // A timeout is normal: the mouse sends notices only when something changes.
+        if (handle->readTimeout(report.bytes.data(), report.bytes.size(), kPollerReadTimeoutMs) <= 0) {
+            qDebug("Unable to read a feature report 1.\n");
+            pause(kPollerAfterNothingMs);
+        } else {
+            if (report.type() == kStatusNoticeType)
+                emit RefreshStatus(report.profile(), report.dpiStage(), report.rate(), report.mode());
+            else if (report.type() == kBatteryReplyType)
+                handleBatteryReply(report);
+            pause(kPollerAfterReportMs);
+        }
+        if (k == kPollerQueryCycle)
+            k = 0;
+    }
+    qDebug("TarnGetBatteryThread Stop.\n");
+}

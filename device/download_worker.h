@@ -1,0 +1,53 @@
+#pragma once
+// The download worker: one per apply. Saves the working set, refuses while the mouse is off,
+// sends the changed blocks (or everything after a failed send or when forced), then makes the
+// working set the set last sent and records whether the send failed ("Config/Diff").
+
+#include <QThread>
+
+#include <atomic>
+#include <cstdint>
+
+class CommandSink;
+class DeviceLinkObserver;
+struct ProfileSet;
+
+// Result of a download refused because the last battery report said the mouse is off.
+constexpr uint8_t kResultMouseOff = 5;
+
+// The worker's steps, for any host (the window's thread below, the command-line tool). Returns
+// the device result code: 0 sent (or nothing to send), 1, 2, 4 from the download, 5 mouse off.
+// `observer` stops the poller before the download and restarts it only after success.
+uint8_t runDownloadWorker(ProfileSet &working, ProfileSet &saved, bool force, CommandSink &sink,
+                          DeviceLinkObserver *observer);
+
+class TarnProcessThread : public QThread {
+    Q_OBJECT
+public:
+    // The two sets, the sink and the observer must outlive the thread; the window does not touch
+    // the sets while the progress dialog is open.
+    TarnProcessThread(ProfileSet &working, ProfileSet &saved, CommandSink &sink,
+                      DeviceLinkObserver *observer, QObject *parent = nullptr);
+    // Joins the run: a worker is never destroyed while it still uses the sets.
+    ~TarnProcessThread() override;
+
+    void setStop(bool stop) { m_stop.store(stop); }
+    void setForce(bool force) { m_force.store(force); }
+    // The device result code of the run (0 before it ends).
+    uint8_t result() const { return m_result.load(); }
+
+signals:
+    void DoProcessDlg();
+
+protected:
+    void run() override;
+
+private:
+    ProfileSet &m_working;
+    ProfileSet &m_saved;
+    CommandSink &m_sink;
+    DeviceLinkObserver *m_observer;
+    std::atomic<bool> m_stop{false};
+    std::atomic<bool> m_force{false};
+    std::atomic<uint8_t> m_result{0};
+};

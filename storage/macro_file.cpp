@@ -1,6 +1,7 @@
 #include "storage/macro_file.h"
 
 #include "storage/app_paths.h"
+#include "storage/ini_value.h"
 #include "storage/settings_file.h"
 
 #include <QDir>
@@ -24,16 +25,10 @@ QString stepKey(const char *field, int index)
     return QStringLiteral("Setting/%1_%2").arg(QLatin1String(field)).arg(index);
 }
 
-uint8_t lowByte(const QSettings &file, const QString &key)
-{
-    return static_cast<uint8_t>(file.value(key).toLongLong() & 0xFF);
-}
-
 // "Setting/Count", bounded before it drives any loop or allocation.
 int boundedCount(const QSettings &file, int maxSteps)
 {
-    const qlonglong count = file.value(QStringLiteral("Setting/Count")).toLongLong();
-    return static_cast<int>(std::clamp<qlonglong>(count, 0, maxSteps));
+    return std::clamp(iniInt(file, QStringLiteral("Setting/Count")), 0, maxSteps);
 }
 
 QVector<MacroEvent> readStoredSteps(const QSettings &file, int maxSteps)
@@ -43,9 +38,9 @@ QVector<MacroEvent> readStoredSteps(const QSettings &file, int maxSteps)
     steps.reserve(count);
     for (int i = 0; i < count; ++i) {
         MacroEvent step;
-        step.Map = lowByte(file, stepKey("Map", i));
-        step.DataH = lowByte(file, stepKey("DataH", i));
-        step.DataL = lowByte(file, stepKey("DataL", i));
+        step.Map = iniByte(file, stepKey("Map", i));
+        step.DataH = iniByte(file, stepKey("DataH", i));
+        step.DataL = iniByte(file, stepKey("DataL", i));
         steps.append(step);
     }
     return steps;
@@ -201,11 +196,11 @@ MacroData loadMacro(const QString &name)
     if (path.isEmpty())
         return data;
     const QSettings file(path, QSettings::IniFormat);
-    data.settings.MacroFilePath = file.value(QStringLiteral("Setting/MacroFilePath")).toString();
-    data.settings.DefaultDelay = file.value(QStringLiteral("Setting/DefaultDelay")).toInt();
-    data.settings.DelayType = file.value(QStringLiteral("Setting/DelayType")).toInt();
-    data.settings.LoopType = file.value(QStringLiteral("Setting/LoopType")).toInt();
-    data.settings.LoopTime = file.value(QStringLiteral("Setting/LoopTime")).toInt();
+    data.settings.MacroFilePath = iniString(file, QStringLiteral("Setting/MacroFilePath"));
+    data.settings.DefaultDelay = iniInt(file, QStringLiteral("Setting/DefaultDelay"));
+    data.settings.DelayType = iniInt(file, QStringLiteral("Setting/DelayType"));
+    data.settings.LoopType = iniInt(file, QStringLiteral("Setting/LoopType"));
+    data.settings.LoopTime = iniInt(file, QStringLiteral("Setting/LoopTime"));
     const bool keepDelays = data.settings.DelayType == 1 || data.settings.DelayType == 2;
     for (MacroEvent step : readStoredSteps(file, kMacroFileMaxSteps)) {
         const uint8_t kind = step.Map & kMacroKindMask;
@@ -231,7 +226,7 @@ int readMacroWriteSign(const QString &name)
     const QString path = existingMacroFile(name);
     if (path.isEmpty())
         return 0;
-    return QSettings(path, QSettings::IniFormat).value(QStringLiteral("Setting/WriteSign")).toInt();
+    return iniInt(QSettings(path, QSettings::IniFormat), QStringLiteral("Setting/WriteSign"));
 }
 
 void clearMacroWriteSign(const QString &name)
@@ -273,7 +268,7 @@ QStringList readMacroSlots()
     const QSettings list(settingsFilePath(), QSettings::IniFormat);
     QStringList entries;
     for (int slot = 0; slot < kMacroListSlots; ++slot)
-        entries.append(list.value(macroListKey(slot)).toString());
+        entries.append(iniString(list, macroListKey(slot)));
     return entries;
 }
 
@@ -339,7 +334,7 @@ QString renameMacro(const QString &oldName, const QString &newName)
         return oldName;
     QSettings list(settingsFilePath(), QSettings::IniFormat);
     for (int slot = 0; slot < kMacroListSlots; ++slot) {
-        if (list.value(macroListKey(slot)).toString() == oldName)
+        if (iniString(list, macroListKey(slot)) == oldName)
             list.setValue(macroListKey(slot), used);
     }
     return used;

@@ -90,6 +90,8 @@ struct LedModeInfo {
 // The fields of one profile, in their stored order; ProfileData adds the copy rule.
 struct ProfileDataFields {
     uint8_t pollrate = 0;      // report-rate code, sent unchanged
+    // dpi and LedMode hold the stored byte as read; a value past its table (8 stages, 14
+    // effects) must be bounded by whoever indexes with it.
     uint8_t dpi = 0;           // active DPI stage 0..7
     uint8_t LedMode = 0;       // lighting effect 0..13
     uint8_t LedMoveOFF = 0;    // lighting off on move; a default profile holds 255

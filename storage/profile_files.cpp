@@ -78,10 +78,7 @@ ProfileData readGroup(QSettings &s, const QString &group, LightingKeys lighting,
     ProfileData p;
     s.beginGroup(group);
     p.pollrate = iniByte(s, kKeyPollrate);
-    // The active stage and effect index tables; a value past them reads as the first entry.
     p.dpi = iniByte(s, kKeyDpi);
-    if (p.dpi >= kDpiStageCount)
-        p.dpi = 0;
     for (int i = 0; i < kDpiStageCount; ++i) {
         DpiInfo &d = p.dpiInfo[i];
         d.used = iniByte(s, keyDpiInfo(i, "used"));
@@ -116,8 +113,6 @@ ProfileData readGroup(QSettings &s, const QString &group, LightingKeys lighting,
     p.ProfileName = iniString(s, kKeyProfileName);
     p.ProfilePath = iniString(s, kKeyProfilePath);
     p.LedMode = iniByte(s, kKeyLedMode);
-    if (p.LedMode >= kLedModeCount)
-        p.LedMode = 0;
     if (lighting == LightingKeys::With) {
         p.LedMoveOFF = iniByte(s, kKeyLedMoveOFF, moveOff);
         p.LedSleepTime = iniByte(s, kKeyLedSleepTime, sleepTime);

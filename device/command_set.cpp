@@ -4,6 +4,7 @@
 #include "device/device_state.h"
 #include "device/lighting_encoding.h"
 #include "device/sensor_tables.h"
+#include "device/transfer.h"
 #include "storage/profile_data.h"
 #include "storage/settings_file.h"
 
@@ -23,6 +24,7 @@ constexpr int kSettingsBlockBytes = 19;
 constexpr int kDpiStageBytes = 5;
 constexpr int kButtonReportBytes = 24;
 constexpr int kButtonImageSent = 98; // image bytes 0..97 are sent; the block ends in FF FF FF FF
+constexpr int kFirstWheelButton = 40;
 constexpr int kButtonSlot40 = 22;
 constexpr int kButtonSlot41 = 23;
 constexpr int kLightingReportEffects = 3;
@@ -86,6 +88,15 @@ uint8_t sendReports(const std::vector<Report> &reports, CommandSink &sink)
     return 0;
 }
 
+uint8_t RecordingSink::sendCommand(const uint8_t *report, int length)
+{
+    Report copy{};
+    std::memcpy(copy.data(), report, size_t(std::clamp(length, 0, kReportLength)));
+    copy[1] = reportChecksum(copy.data());
+    m_reports.push_back(copy);
+    return 0;
+}
+
 std::vector<Report> settingsBlockReports(const ProfileSet &set)
 {
     const ProfileData &first = set.profiles[0];
@@ -135,7 +146,8 @@ ButtonImage buildButtonImage(ProfileData &profile, const EncodeContext &context,
     ButtonImage image{};
     image[0] = 0x0A;
     image[1] = 0x00;
-    const int count = std::clamp(context.buttonCount, 0, kButtonCount);
+    // Buttons 40 and 41 always go to their own slots below.
+    const int count = std::clamp(context.buttonCount, 0, kFirstWheelButton);
     for (int i = 0; i < count; ++i) {
         // Only buttons 0..15 have a matrix slot; the others have no place in the block.
         if (i >= kModelButtonSlots) {
@@ -149,8 +161,8 @@ ButtonImage buildButtonImage(ProfileData &profile, const EncodeContext &context,
         }
         placeEntry(image, slot, encodeButton(profile.buttonInfo[size_t(i)], context.sensorId, macros));
     }
-    placeEntry(image, kButtonSlot40, encodeButton(profile.buttonInfo[40], context.sensorId, macros));
-    placeEntry(image, kButtonSlot41, encodeButton(profile.buttonInfo[41], context.sensorId, macros));
+    placeEntry(image, kButtonSlot40, encodeButton(profile.buttonInfo[kFirstWheelButton], context.sensorId, macros));
+    placeEntry(image, kButtonSlot41, encodeButton(profile.buttonInfo[kFirstWheelButton + 1], context.sensorId, macros));
     return image;
 }
 

@@ -68,6 +68,17 @@ Report selectProfileReport(int index);
 // Sends reports in order; the first non-zero result ends the run and is returned.
 uint8_t sendReports(const std::vector<Report> &reports, CommandSink &sink);
 
+// Records every report with its checksum filled in, exactly as the transfer writes it, and
+// answers success: what a sequence would send, without a device.
+class RecordingSink : public CommandSink {
+public:
+    uint8_t sendCommand(const uint8_t *report, int length) override;
+    const std::vector<Report> &reports() const { return m_reports; }
+
+private:
+    std::vector<Report> m_reports;
+};
+
 // ---- pure block encoders
 
 std::vector<Report> settingsBlockReports(const ProfileSet &set);

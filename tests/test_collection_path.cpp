@@ -1,5 +1,4 @@
 #include "device/collection_path.h"
-#include "device/hid_descriptor.h"
 #include "platform/udev_hotplug_source.h"
 
 #include <QtTest>
@@ -14,7 +13,6 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::newRow("command") << "/dev/hidraw3" << 4 << "/dev/hidraw3&col04";
         QTest::newRow("pointer") << "/dev/hidraw12" << 1 << "/dev/hidraw12&col01";
-        QTest::newRow("two digits") << "/dev/hidraw0" << 12 << "/dev/hidraw0&col12";
         QTest::newRow("three digits") << "/dev/hidraw0" << 100 << "/dev/hidraw0&col100";
         QTest::newRow("simulated") << "sim/receiver" << 4 << "sim/receiver&col04";
     }
@@ -38,7 +36,6 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::newRow("plain node") << "/dev/hidraw3";
-        QTest::newRow("suffix without digits") << "/dev/hidraw3&col";
         QTest::newRow("one digit") << "/dev/hidraw3&col4";
         QTest::newRow("index zero") << "/dev/hidraw3&col00";
         QTest::newRow("letters") << "/dev/hidraw3&col0a";
@@ -121,13 +118,10 @@ private slots:
         QTest::addColumn<int>("product");
         QTest::newRow("receiver") << "0003:0000248A:0000FA02" << true << 0x248A << 0xFA02;
         QTest::newRow("lower case") << "0003:0000248a:0000fb01" << true << 0x248A << 0xFB01;
-        QTest::newRow("bluetooth") << "0005:0000046D:0000B01A" << true << 0x046D << 0xB01A;
         QTest::newRow("short fields") << "0003:248A:FA02" << false << 0 << 0;
         QTest::newRow("vendor beyond 16 bits") << "0003:0001248A:0000FA02" << false << 0 << 0;
         QTest::newRow("not hex") << "0003:0000248G:0000FA02" << false << 0 << 0;
-        QTest::newRow("wrong separator") << "0003-0000248A-0000FA02" << false << 0 << 0;
         QTest::newRow("trailing text") << "0003:0000248A:0000FA02:1" << false << 0 << 0;
-        QTest::newRow("empty") << "" << false << 0 << 0;
     }
 
     void hidIdGivesVendorAndProduct()
@@ -145,33 +139,6 @@ private slots:
             QCOMPARE(int(v), 0x1111);
             QCOMPARE(int(p), 0x2222);
         }
-    }
-
-    void hidrawNodeGivesOneEventPerTopLevelCollection()
-    {
-        HidDescriptorInfo descriptor;
-        for (int i = 1; i <= 5; ++i) {
-            HidTopCollection c;
-            c.index = i;
-            descriptor.collections.push_back(c);
-        }
-        const std::vector<CollectionEvent> events = hidrawArrivalEvents("/dev/hidraw3", 0x248A, 0xFA02, descriptor);
-        QCOMPARE(events.size(), size_t(5));
-        const int kinds[] = {CollectionPointer, CollectionUnknown, CollectionUnknown, CollectionCommand, CollectionUnknown};
-        for (size_t i = 0; i < events.size(); ++i) {
-            QVERIFY(events[i].arrived);
-            QCOMPARE(int(events[i].vendorId), 0x248A);
-            QCOMPARE(int(events[i].productId), 0xFA02);
-            QCOMPARE(events[i].kind, kinds[i]);
-        }
-        QCOMPARE(QString::fromStdString(events[0].fullPath), QString("/dev/hidraw3&col01"));
-        QCOMPARE(QString::fromStdString(events[3].fullPath), QString("/dev/hidraw3&col04"));
-
-        // Nothing read from the descriptor: the node stands as collection 1 under its own path.
-        const std::vector<CollectionEvent> bare = hidrawArrivalEvents("/dev/hidraw5", 0x248A, 0xFB01, HidDescriptorInfo());
-        QCOMPARE(bare.size(), size_t(1));
-        QCOMPARE(bare[0].kind, int(CollectionPointer));
-        QCOMPARE(QString::fromStdString(bare[0].fullPath), QString("/dev/hidraw5"));
     }
 };
 

@@ -72,6 +72,14 @@ void TarnGetBatteryThread::handleBatteryReply(const PollerReport &report)
         emit RefreshWriteStatus(report.writeStatus());
 }
 
+void TarnGetBatteryThread::handleReport(const PollerReport &report)
+{
+    if (report.type() == kStatusNoticeType)
+        emit RefreshStatus(report.profile(), report.dpiStage(), report.rate(), report.mode());
+    else if (report.type() == kBatteryReplyType)
+        handleBatteryReply(report);
+}
+
 void TarnGetBatteryThread::run()
 {
     qDebug("TarnGetBatteryThread.\n");
@@ -87,8 +95,9 @@ void TarnGetBatteryThread::run()
             if (queryBattery(*handle, report, m_stop) > 0) {
                 const Report &b = report.bytes;
                 qDebug("Threadread bat - %x %x %x %x %x %x %x %x\n", b[0], b[1], b[2], b[3], b[4], b[5], b[6], b[7]);
-                if (report.type() == kBatteryReplyType)
-                    handleBatteryReply(report);
+                // A notice read here is handled too: dropping it would lose a change made on
+                // the mouse. Anything else is ignored.
+                handleReport(report);
             } else {
                 noteBatteryReport(0, 0, 0);
                 emit RefreshBatteryStatus(0, 0, 0);
@@ -106,10 +115,7 @@ void TarnGetBatteryThread::run()
             qDebug("Unable to read a feature report 1.\n");
             pause(kPollerAfterNothingMs);
         } else {
-            if (report.type() == kStatusNoticeType)
-                emit RefreshStatus(report.profile(), report.dpiStage(), report.rate(), report.mode());
-            else if (report.type() == kBatteryReplyType)
-                handleBatteryReply(report);
+            handleReport(report);
             pause(kPollerAfterReportMs);
         }
         if (k == kPollerQueryCycle)

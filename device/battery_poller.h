@@ -85,6 +85,7 @@ protected:
     void run() override;
 
 private:
+    void handleReport(const PollerReport &report);
     void handleBatteryReply(const PollerReport &report);
     bool pause(int ms);
 

@@ -1,0 +1,399 @@
+#include "device/battery_poller.h"
+#include "device/clock.h"
+#include "device/device_link.h"
+#include "device/device_state.h"
+#include "device/poller_control.h"
+#include "device/transfer.h"
+#include "sim/simulated_mouse.h"
+#include "storage/app_paths.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <mutex>
+
+namespace {
+
+// Drops the poller's once-per-cycle idle line, which a poller in virtual time writes thousands
+// of times a second, and passes everything else on (QTest::ignoreMessage still sees it).
+QtMessageHandler g_previousHandler = nullptr;
+std::atomic<int> g_pollerEnds{0};
+void quietPollerIdle(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (text.startsWith(QLatin1String("TarnGetBatteryThread Stop.")))
+        ++g_pollerEnds;
+    if (text.startsWith(QLatin1String("Unable to read a feature report 1.")) || text.startsWith(QLatin1String("Threadread bat")))
+        return;
+    g_previousHandler(type, context, text);
+}
+
+// Wraps the command handle: records every transfer with its virtual time and lets a test act
+// (queue a notice, stop the poller) at a chosen read.
+class RecordingHandle : public HidDevice {
+public:
+    struct Event {
+        char op;        // 'W' or 'R'
+        int64_t timeMs; // device clock when the transfer began
+        int result;
+        uint8_t type;   // byte 3 of what was written or read
+    };
+
+    explicit RecordingHandle(std::unique_ptr<HidDevice> inner) : m_inner(std::move(inner)) {}
+
+    int write(const uint8_t *data, size_t length) override
+    {
+        const int64_t t = deviceClock().nowMs();
+        const int r = m_inner->write(data, length);
+        record({'W', t, r, data[3]});
+        return r;
+    }
+    int readTimeout(uint8_t *data, size_t length, int timeoutMs) override
+    {
+        const int64_t t = deviceClock().nowMs();
+        const int r = m_inner->readTimeout(data, length, timeoutMs);
+        record({'R', t, r, r > 0 ? data[3] : uint8_t(0)});
+        return r;
+    }
+
+    std::vector<Event> events() const
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_events;
+    }
+    // Called (on the poller thread) after each transfer with the events so far.
+    std::function<void(const std::vector<Event> &)> onEvent;
+
+private:
+    void record(const Event &e)
+    {
+        std::vector<Event> copy;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_events.push_back(e);
+            copy = m_events;
+        }
+        if (onEvent)
+            onEvent(copy);
+    }
+
+    std::unique_ptr<HidDevice> m_inner;
+    mutable std::mutex m_mutex;
+    std::vector<Event> m_events;
+};
+
+int countOps(const std::vector<RecordingHandle::Event> &events, char op)
+{
+    return int(std::count_if(events.begin(), events.end(), [op](const auto &e) { return e.op == op; }));
+}
+
+} // namespace
+
+class TestBatteryPoller : public QObject {
+    Q_OBJECT
+private:
+    VirtualClock m_clock;
+    std::unique_ptr<QTemporaryDir> m_dir;
+
+    // A poller on the simulated receiver's command collection, stopped by `stopWhen`.
+    struct Rig {
+        std::unique_ptr<SimulatedMouse> sim;
+        RecordingHandle *handle = nullptr;
+        std::unique_ptr<HidDevice> owned;
+        std::unique_ptr<TarnGetBatteryThread> poller;
+    };
+    Rig makeRig(const SimSpec &spec, std::function<bool(const std::vector<RecordingHandle::Event> &)> stopWhen)
+    {
+        Rig rig;
+        rig.sim = std::make_unique<SimulatedMouse>(spec);
+        auto handle = std::make_unique<RecordingHandle>(
+            rig.sim->open(SimulatedMouse::collectionPath(spec.cable ? SimLink::Cable : SimLink::Receiver, 4)));
+        rig.handle = handle.get();
+        rig.owned = std::move(handle);
+        HidDevice *raw = rig.owned.get();
+        rig.poller = std::make_unique<TarnGetBatteryThread>([raw] { return raw; });
+        TarnGetBatteryThread *poller = rig.poller.get();
+        rig.handle->onEvent = [poller, stopWhen](const std::vector<RecordingHandle::Event> &events) {
+            if (stopWhen(events))
+                poller->requestStop();
+        };
+        return rig;
+    }
+    static bool runToEnd(TarnGetBatteryThread &poller)
+    {
+        poller.start();
+        return poller.wait(10000);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        g_previousHandler = qInstallMessageHandler(quietPollerIdle);
+    }
+
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        AppPaths::setDataDirOverride(m_dir->path());
+        setDeviceClock(&m_clock);
+        g_deviceType.store(0);
+        g_mouseOff.store(false);
+    }
+
+    void cleanup() { setDeviceClock(nullptr); }
+
+    void batteryQueryBytes()
+    {
+        const Report query = batteryQueryReport();
+        Report expected{};
+        expected[0] = 0x05;
+        expected[1] = 0x24;
+        expected[2] = 0xFA;
+        expected[3] = 0x48;
+        QCOMPARE(query, expected);
+    }
+
+    void batteryReplyReportsChargeAndWriteStatus()
+    {
+        SimSpec spec;
+        spec.battery = {1, 0x10, 0x04};
+        spec.deviceType = 8;
+        // Stop once the query's read is done.
+        Rig rig = makeRig(spec, [](const auto &events) { return countOps(events, 'R') >= 1; });
+        QSignalSpy battery(rig.poller.get(), &TarnGetBatteryThread::RefreshBatteryStatus);
+        QSignalSpy write(rig.poller.get(), &TarnGetBatteryThread::RefreshWriteStatus);
+        QSignalSpy status(rig.poller.get(), &TarnGetBatteryThread::RefreshStatus);
+        QTest::ignoreMessage(QtDebugMsg, "TarnGetBatteryThread.\n");
+        QTest::ignoreMessage(QtDebugMsg, "TarnGetBatteryThread Stop.\n");
+        QVERIFY(runToEnd(*rig.poller));
+
+        QCOMPARE(battery.count(), 1);
+        QCOMPARE(battery.at(0), (QList<QVariant>{quint8(1), quint8(0x10), quint8(0x04)}));
+        QCOMPARE(write.count(), 1);
+        QCOMPARE(write.at(0).at(0).value<quint8>(), quint8(1));
+        QCOMPARE(status.count(), 0);
+        QCOMPARE(g_deviceType.load(), uint8_t(8));
+        QVERIFY(!g_mouseOff.load());
+        // The query went out once, as written, and was answered at once.
+        const auto events = rig.handle->events();
+        QCOMPARE(events.at(0).op, 'W');
+        QCOMPARE(events.at(0).type, kBatteryReplyType);
+        QCOMPARE(events.at(1).timeMs - events.at(0).timeMs, int64_t(kPollerQueryPauseMs));
+        QCOMPARE(rig.sim->receivedReports().at(0).bytes, batteryQueryReport());
+    }
+
+    void sleepingMouseIsOffWithoutWriteStatus()
+    {
+        SimSpec spec;
+        spec.battery = {0, 0, 0};
+        g_deviceType.store(8);
+        Rig rig = makeRig(spec, [](const auto &events) { return countOps(events, 'R') >= 1; });
+        QSignalSpy battery(rig.poller.get(), &TarnGetBatteryThread::RefreshBatteryStatus);
+        QSignalSpy write(rig.poller.get(), &TarnGetBatteryThread::RefreshWriteStatus);
+        QVERIFY(runToEnd(*rig.poller));
+        QCOMPARE(battery.count(), 1);
+        QCOMPARE(battery.at(0), (QList<QVariant>{quint8(0), quint8(0), quint8(0)}));
+        QCOMPARE(write.count(), 0);
+        QVERIFY(g_mouseOff.load());
+        QCOMPARE(g_deviceType.load(), uint8_t(0)); // the reply's byte 10 is stored all the same
+    }
+
+    void unansweredQueryReadsAsOff()
+    {
+        SimSpec spec;
+        spec.faults.silent = true;
+        Rig rig = makeRig(spec, [](const auto &events) { return countOps(events, 'R') >= 1; });
+        QSignalSpy battery(rig.poller.get(), &TarnGetBatteryThread::RefreshBatteryStatus);
+        QSignalSpy write(rig.poller.get(), &TarnGetBatteryThread::RefreshWriteStatus);
+        QVERIFY(runToEnd(*rig.poller));
+        QCOMPARE(battery.count(), 1);
+        QCOMPARE(battery.at(0), (QList<QVariant>{quint8(0), quint8(0), quint8(0)}));
+        QCOMPARE(write.count(), 0);
+        QVERIFY(g_mouseOff.load());
+    }
+
+    void failedQueryWriteIsLoggedAndTheReadStillHappens()
+    {
+        SimSpec spec;
+        spec.faults.writeFail = 1;
+        Rig rig = makeRig(spec, [](const auto &events) { return countOps(events, 'R') >= 1; });
+        QSignalSpy battery(rig.poller.get(), &TarnGetBatteryThread::RefreshBatteryStatus);
+        QTest::ignoreMessage(QtDebugMsg, "Unable to send a feature report.\n");
+        QVERIFY(runToEnd(*rig.poller));
+        QCOMPARE(battery.count(), 1);
+        QCOMPARE(battery.at(0), (QList<QVariant>{quint8(0), quint8(0), quint8(0)}));
+    }
+
+    void noticesAndTheirPauses()
+    {
+        SimulatedMouse *simPtr = nullptr;
+        // After the third read (two idle cycles in), the mouse sends a notice; stop two reads later.
+        Rig rig = makeRig(SimSpec(), [&simPtr](const auto &events) {
+            const int reads = countOps(events, 'R');
+            if (reads == 3)
+                simPtr->sendNotice(2, 3, 4, 1);
+            return reads >= 5;
+        });
+        simPtr = rig.sim.get();
+        QSignalSpy status(rig.poller.get(), &TarnGetBatteryThread::RefreshStatus);
+        QVERIFY(runToEnd(*rig.poller));
+        QCOMPARE(status.count(), 1);
+        QCOMPARE(status.at(0), (QList<QVariant>{quint8(2), quint8(3), quint8(4), quint8(1)}));
+
+        const auto e = rig.handle->events();
+        QCOMPARE(countOps(e, 'R'), 5);
+        // Reads: 1 query reply, 2 and 3 nothing, 4 the notice, 5 nothing. A read that brings
+        // nothing is followed by 450 ms, a notice by 400 ms, the query's read by 450 ms.
+        std::vector<RecordingHandle::Event> reads;
+        for (const auto &ev : e)
+            if (ev.op == 'R')
+                reads.push_back(ev);
+        QCOMPARE(reads[1].timeMs - reads[0].timeMs, int64_t(kPollerAfterQueryMs));
+        QCOMPARE(reads[2].timeMs - reads[1].timeMs, int64_t(kPollerReadTimeoutMs + kPollerAfterNothingMs));
+        QCOMPARE(reads[3].type, kStatusNoticeType);
+        QCOMPARE(reads[4].timeMs - reads[3].timeMs, int64_t(kPollerAfterReportMs));
+    }
+
+    void noticeArrivingDuringTheQueryIsNotLost()
+    {
+        SimSpec spec;
+        spec.notice = SimNotice{1, 2, 8, 0}; // queued before the first query's reply
+        Rig rig = makeRig(spec, [](const auto &events) { return countOps(events, 'R') >= 2; });
+        QSignalSpy status(rig.poller.get(), &TarnGetBatteryThread::RefreshStatus);
+        QSignalSpy battery(rig.poller.get(), &TarnGetBatteryThread::RefreshBatteryStatus);
+        QVERIFY(runToEnd(*rig.poller));
+        QCOMPARE(status.count(), 1);
+        QCOMPARE(status.at(0), (QList<QVariant>{quint8(1), quint8(2), quint8(8), quint8(0)}));
+        // The battery reply behind it is read by the same cycle's second read.
+        QCOMPARE(battery.count(), 1);
+        QCOMPARE(battery.at(0).at(1).value<quint8>(), quint8(0xCA));
+    }
+
+    void queryRepeatsEvery56Cycles()
+    {
+        Rig rig = makeRig(SimSpec(), [](const auto &events) { return countOps(events, 'W') >= 3; });
+        QSignalSpy battery(rig.poller.get(), &TarnGetBatteryThread::RefreshBatteryStatus);
+        QVERIFY(runToEnd(*rig.poller));
+        const auto e = rig.handle->events();
+        std::vector<size_t> writes;
+        for (size_t i = 0; i < e.size(); ++i)
+            if (e[i].op == 'W')
+                writes.push_back(i);
+        QCOMPARE(writes.size(), size_t(3));
+        // Between two queries: the query's own read, then one read in each of 56 cycles.
+        QCOMPARE(int(writes[1] - writes[0] - 1), 57);
+        QCOMPARE(int(writes[2] - writes[1] - 1), 57);
+        // Query cycle: 10 + 450 + 50 + 450 ms; 55 idle cycles of 50 + 450 ms.
+        QCOMPARE(e[writes[1]].timeMs - e[writes[0]].timeMs, int64_t(960 + 55 * 500));
+        QCOMPARE(battery.count(), 3);
+    }
+
+    void endsAtOnceWithoutAHandle()
+    {
+        const int64_t start = m_clock.nowMs();
+        TarnGetBatteryThread poller([]() -> HidDevice * { return nullptr; });
+        QSignalSpy battery(&poller, &TarnGetBatteryThread::RefreshBatteryStatus);
+        QTest::ignoreMessage(QtDebugMsg, "TarnGetBatteryThread.\n");
+        QTest::ignoreMessage(QtDebugMsg, "TarnGetBatteryThread Stop.\n");
+        QVERIFY(runToEnd(poller));
+        QCOMPARE(battery.count(), 0);
+        QCOMPARE(m_clock.nowMs(), start); // not a single wait
+    }
+
+    void cableHandlePreferredOverReceiver_data()
+    {
+        QTest::addColumn<QString>("spec");
+        QTest::addColumn<int>("expectedLink");
+        QTest::newRow("receiver only") << "receiver" << int(SimLink::Receiver);
+        QTest::newRow("cable only") << "cable" << int(SimLink::Cable);
+        QTest::newRow("both") << "both" << int(SimLink::Cable);
+    }
+    void cableHandlePreferredOverReceiver()
+    {
+        QFETCH(QString, spec);
+        QFETCH(int, expectedLink);
+        SimulatedMouse sim(*parseSimSpec(spec, nullptr));
+        DeviceLink link(sim);
+        link.loadMouseList();
+        QCOMPARE(link.enumerateMice(), 0);
+        link.openMouse(QString());
+        QVERIFY(link.commandHandle());
+        PollerControl control(link);
+        control.startPoller();
+        QTRY_VERIFY(!sim.receivedReports().empty());
+        control.stopPoller();
+        QVERIFY(!control.isRunning());
+        const auto received = sim.receivedReports();
+        for (const SimReceivedReport &r : received) {
+            QCOMPARE(int(r.link), expectedLink);
+            QCOMPARE(r.bytes[3], kBatteryReplyType);
+        }
+    }
+
+    void controlDeliversReportsQueuedAndKeepsOnePoller()
+    {
+        SimSpec spec;
+        spec.battery = {0, 0x20, 0x04};
+        SimulatedMouse sim(spec);
+        DeviceLink link(sim);
+        link.loadMouseList();
+        link.enumerateMice();
+        link.openMouse(QString());
+        PollerControl control(link);
+        QObject context;
+        std::vector<std::array<quint8, 3>> reports;
+        std::vector<bool> onMainThread;
+        control.setCallbacks({&context,
+                              [&](quint8 c, quint8 l, quint8 h) {
+                                  reports.push_back({c, l, h});
+                                  onMainThread.push_back(QThread::currentThread() == context.thread());
+                              },
+                              nullptr, nullptr});
+        const int endsBefore = g_pollerEnds.load();
+        control.startPoller();
+        control.startPoller(); // stops and joins the first: never two pollers on one handle
+        QCOMPARE(g_pollerEnds.load(), endsBefore + 1);
+        QTRY_VERIFY(!reports.empty());
+        QVERIFY(control.isRunning());
+        control.stopPoller();
+        QCOMPARE(g_pollerEnds.load(), endsBefore + 2);
+        QVERIFY(!control.isRunning());
+        QCoreApplication::processEvents();
+        QCOMPARE(reports.front(), (std::array<quint8, 3>{0, 0x20, 0x04}));
+        // Delivered on the context's thread, not the poller's.
+        QVERIFY(std::all_of(onMainThread.begin(), onMainThread.end(), [](bool b) { return b; }));
+    }
+
+    void stopInterruptsWaitsInRealTime()
+    {
+        setDeviceClock(nullptr); // the real clock: the poller really sleeps 450 ms at a time
+        SimulatedMouse sim;
+        DeviceLink link(sim);
+        link.loadMouseList();
+        link.enumerateMice();
+        link.openMouse(QString());
+        auto poller = std::make_unique<TarnGetBatteryThread>(link);
+        QSignalSpy battery(poller.get(), &TarnGetBatteryThread::RefreshBatteryStatus);
+        poller->start();
+        QTRY_COMPARE(battery.count(), 1); // now in the 450 ms pause after the query
+        QTest::qWait(30);
+        QElapsedTimer timer;
+        timer.start();
+        poller->stop();
+        const qint64 elapsed = timer.elapsed();
+        QVERIFY(poller->isFinished());
+        QVERIFY2(elapsed < 100, qPrintable(QStringLiteral("stop took %1 ms").arg(elapsed)));
+        qInfo("poller stop took %lld ms", elapsed);
+        // Destroying a running poller joins it as well.
+        auto second = std::make_unique<TarnGetBatteryThread>(link);
+        second->start();
+        QTest::qWait(20);
+        timer.restart();
+        second.reset();
+        QVERIFY(timer.elapsed() < 100);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBatteryPoller)
+#include "test_battery_poller.moc"

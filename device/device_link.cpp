@@ -228,8 +228,12 @@ bool DeviceLink::remove(MouseListEntry &entry, MouseLinkId link, const Collectio
     if (entry.presentAPointer || entry.presentBPointer || entry.presentACommand || entry.presentBCommand)
         return true;
     if (connectedCount() >= 1) {
+        // Whether the mouse that went away was the current one must be asked before the rebuild:
+        // the rebuild names a connected mouse, so asking afterwards never matches, and the new
+        // current mouse would never be opened while the gone one's handles stayed open.
+        const bool wasCurrent = nameEquals(entry, readCurrentProductName());
         refreshMouseList();
-        if (nameEquals(entry, readCurrentProductName())) {
+        if (wasCurrent) {
             stopPoller();
             closeMouse();
             openMouse(readCurrentProductName());
@@ -265,9 +269,13 @@ void DeviceLink::reopenAfterChange(const MouseListEntry &entry, MouseLinkId link
 
 void DeviceLink::finishEvent()
 {
+    // The indicators show the links of the current mouse.
     bool receiverCommand = false;
     bool cableCommand = false;
+    const QString current = readCurrentProductName();
     for (uint32_t i = 0; i < m_list.count(); ++i) {
+        if (!nameEquals(m_list[i], current))
+            continue;
         receiverCommand = receiverCommand || m_list[i].presentACommand == 1;
         cableCommand = cableCommand || m_list[i].presentBCommand == 1;
     }

@@ -29,6 +29,8 @@ public:
 
     // Clears the table and installs the built-in entry named by "Mouse_List/0".
     void loadMouseList();
+    // Adds a further known mouse; false (table unchanged) when the table is full.
+    bool addMouse(const MouseListEntry &entry) { return m_list.append(entry); }
     // Fills the paths and present flags of every entry; -1 when the HID library fails to start.
     int enumerateMice();
     // Opens the handles of the complete links of every entry named `name` (byte-wise compare).

@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cstring>
 
@@ -85,9 +86,11 @@ std::optional<std::vector<uint8_t>> readDescriptorIoctl(const std::string &nodeP
     int size = 0;
     hidraw_report_descriptor descriptor;
     std::memset(&descriptor, 0, sizeof descriptor);
-    const bool ok = ::ioctl(fd, HIDIOCGRDESCSIZE, &size) >= 0 && size > 0
-                    && size <= HID_MAX_DESCRIPTOR_SIZE
-                    && (descriptor.size = uint32_t(size), ::ioctl(fd, HIDIOCGRDESC, &descriptor) >= 0);
+    bool ok = ::ioctl(fd, HIDIOCGRDESCSIZE, &size) >= 0 && size > 0 && size <= HID_MAX_DESCRIPTOR_SIZE;
+    if (ok) {
+        descriptor.size = uint32_t(size);
+        ok = ::ioctl(fd, HIDIOCGRDESC, &descriptor) >= 0;
+    }
     ::close(fd);
     if (!ok)
         return std::nullopt;

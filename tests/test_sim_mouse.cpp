@@ -1,0 +1,783 @@
+#include "device/clock.h"
+#include "sim/sim_hotplug_source.h"
+#include "sim/simulated_mouse.h"
+
+#include <QElapsedTimer>
+#include <QtTest>
+
+#include <thread>
+
+namespace {
+
+// The header checksum as the host computes it, written out here independently of the model.
+uint8_t checksum(const Report &r)
+{
+    return static_cast<uint8_t>(((r[2] + r[3] + r[4] + r[5] + r[6] + r[7]) & 0xFF) ^ 0x66);
+}
+
+Report command(uint8_t code, uint16_t address = 0, uint8_t length = 0, uint8_t phase = 0,
+               const std::vector<uint8_t> &data = {})
+{
+    Report r{};
+    r[0] = 0x05;
+    r[2] = 0xFA;
+    r[3] = code;
+    r[4] = static_cast<uint8_t>(address & 0xFF);
+    r[5] = static_cast<uint8_t>(address >> 8);
+    r[6] = length;
+    r[7] = phase;
+    std::copy(data.begin(), data.end(), r.begin() + 8);
+    r[1] = checksum(r);
+    return r;
+}
+
+Report closing(uint8_t code) { return command(code, code == 0x05 ? 0x0FFF : 0x007F, 1, 0xD3, {0x1A}); }
+
+int send(HidDevice &device, const Report &r) { return device.write(r.data(), r.size()); }
+
+// Returns the read result; the report lands in *out.
+int receive(HidDevice &device, Report *out, int timeoutMs = 150)
+{
+    *out = Report{};
+    return device.readTimeout(out->data(), out->size(), timeoutMs);
+}
+
+const std::string kReceiverCommand = "sim/receiver&col04";
+const std::string kCableCommand = "sim/cable&col04";
+
+} // namespace
+
+class TestSimMouse : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<VirtualClock> m_clock;
+
+private slots:
+    void init()
+    {
+        m_clock = std::make_unique<VirtualClock>();
+        setDeviceClock(m_clock.get());
+    }
+    void cleanup() { setDeviceClock(nullptr); }
+
+    void parsesGoodSpecs()
+    {
+        QString error = "stale";
+        auto spec = parseSimSpec(QString(), &error);
+        QVERIFY(spec);
+        QVERIFY(error.isEmpty());
+        QVERIFY(spec->receiver && !spec->cable);
+        QCOMPARE(spec->faults.zeros, 0);
+        QVERIFY(!spec->notice);
+        // The default battery reads as a charged mouse: raw 970, about 4.0 V.
+        QCOMPARE(spec->battery.high * 256 + spec->battery.low, 970);
+
+        spec = parseSimSpec("cable", &error);
+        QVERIFY(spec && !spec->receiver && spec->cable);
+        spec = parseSimSpec("both", &error);
+        QVERIFY(spec && spec->receiver && spec->cable);
+        spec = parseSimSpec("cable, receiver", &error);
+        QVERIFY(spec && spec->receiver && spec->cable);
+
+        spec = parseSimSpec("silent,zeros=2,stale=3,corrupt=4,writefail=5,latency=60,battery=1:0:4,"
+                            "devtype=8,notice=2:3:4:1",
+                            &error);
+        QVERIFY2(spec, qPrintable(error));
+        QVERIFY(spec->faults.silent);
+        QCOMPARE(spec->faults.zeros, 2);
+        QCOMPARE(spec->faults.stale, 3);
+        QCOMPARE(spec->faults.corrupt, 4);
+        QCOMPARE(spec->faults.writeFail, 5);
+        QCOMPARE(spec->faults.latencyMs, 60);
+        QCOMPARE(spec->battery.charging, uint8_t(1));
+        QCOMPARE(spec->battery.low, uint8_t(0));
+        QCOMPARE(spec->battery.high, uint8_t(4));
+        QCOMPARE(spec->deviceType, uint8_t(8));
+        QVERIFY(spec->notice);
+        QCOMPARE(spec->notice->profile, uint8_t(2));
+        QCOMPARE(spec->notice->dpiStage, uint8_t(3));
+        QCOMPARE(spec->notice->rate, uint8_t(4));
+        QCOMPARE(spec->notice->mode, uint8_t(1));
+
+        spec = parseSimSpec("battery=0:0:0", &error);
+        QVERIFY(spec);
+        QCOMPARE(spec->battery.low + spec->battery.high + spec->battery.charging, 0);
+    }
+
+    void rejectsBadSpecs_data()
+    {
+        QTest::addColumn<QString>("spec");
+        QTest::addColumn<QString>("mention");
+        QTest::newRow("unknown word") << "receiver,wobble" << "wobble";
+        QTest::newRow("missing number") << "zeros" << "zeros";
+        QTest::newRow("not a number") << "stale=x" << "stale=x";
+        QTest::newRow("negative") << "writefail=-1" << "writefail";
+        QTest::newRow("hex") << "latency=0x10" << "latency";
+        QTest::newRow("too many stale") << "stale=100" << "stale";
+        QTest::newRow("battery fields") << "battery=1:2" << "battery";
+        QTest::newRow("battery byte") << "battery=1:2:256" << "battery";
+        QTest::newRow("profile past five") << "notice=5:0:0:0" << "notice";
+        QTest::newRow("value on a flag") << "silent=1" << "silent";
+        QTest::newRow("devtype range") << "devtype=300" << "devtype";
+    }
+    void rejectsBadSpecs()
+    {
+        QFETCH(QString, spec);
+        QFETCH(QString, mention);
+        QString error;
+        QVERIFY(!parseSimSpec(spec, &error));
+        QVERIFY2(error.contains(mention), qPrintable(error));
+        QVERIFY(!parseSimSpec(spec, nullptr));
+    }
+
+    void enumeratesAndOpensCollections()
+    {
+        SimulatedMouse sim(*parseSimSpec("both", nullptr));
+        QCOMPARE(sim.init(), 0);
+        QCOMPARE(sim.init(), 0);
+        QCOMPARE(sim.exit(), 0);
+        QCOMPARE(sim.initCount(), 2);
+        QCOMPARE(sim.exitCount(), 1);
+
+        const auto all = sim.enumerate(0, 0);
+        QCOMPARE(int(all.size()), 4);
+        const HidCollectionInfo &cmd = all[1];
+        QCOMPARE(cmd.path, kReceiverCommand);
+        QCOMPARE(cmd.vendorId, uint16_t(0x248A));
+        QCOMPARE(cmd.productId, uint16_t(0xFA02));
+        QCOMPARE(cmd.usagePage, uint16_t(1));
+        QCOMPARE(cmd.usage, uint16_t(0));
+        QCOMPARE(cmd.collectionIndex, 4);
+        QCOMPARE(all[0].usage, uint16_t(2));
+        QCOMPARE(all[0].collectionIndex, 1);
+        QCOMPARE(all[3].path, kCableCommand);
+        QCOMPARE(all[3].productId, uint16_t(0xFB01));
+        QVERIFY(all[3].releaseNumber != 0);
+
+        QCOMPARE(int(sim.enumerate(0x248A, 0xFB01).size()), 2);
+        QCOMPARE(int(sim.enumerate(0, 0xFA02).size()), 2);
+        QCOMPARE(int(sim.enumerate(0x046D, 0).size()), 0);
+
+        QVERIFY(!sim.open("sim/receiver&col02"));
+        auto pointer = sim.open("sim/receiver&col01");
+        QVERIFY(pointer);
+        const Report query = command(0x48);
+        QCOMPARE(send(*pointer, query), -1); // no output report on the pointer collection
+
+        SimulatedMouse cableOnly(*parseSimSpec("cable", nullptr));
+        QCOMPARE(int(cableOnly.enumerate(0, 0).size()), 2);
+        QVERIFY(!cableOnly.open(kReceiverCommand));
+    }
+
+    void echoesVerifiedCommandsOnly()
+    {
+        SimulatedMouse sim;
+        auto dev = sim.open(kReceiverCommand);
+        Report reply;
+
+        // A block write comes back with its header and its data.
+        const Report block = command(0x01, 0, 19, 0xD1, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19});
+        QCOMPARE(send(*dev, block), 33);
+        QCOMPARE(receive(*dev, &reply), 33);
+        QCOMPARE(reply, block);
+
+        // Commit and download mark: header only, even when the command carried data bytes.
+        Report commit = command(0x40, 0x01F3, 0, 0, {0x55, 0x66});
+        QCOMPARE(send(*dev, commit), 33);
+        QCOMPARE(receive(*dev, &reply), 33);
+        QVERIFY(std::equal(reply.begin(), reply.begin() + 8, commit.begin()));
+        QVERIFY(std::all_of(reply.begin() + 8, reply.end(), [](uint8_t b) { return b == 0; }));
+        send(*dev, command(0x46, 0x0001));
+        QCOMPARE(receive(*dev, &reply), 33);
+        QCOMPARE(reply[3], uint8_t(0x46));
+        QCOMPARE(reply[4], uint8_t(0x01));
+
+        // Unverified commands get no answer at all.
+        QCOMPARE(send(*dev, command(0x44, 3)), 33);
+        QCOMPARE(send(*dev, command(0x42, 0, 4, 0, {1, 2, 3, 4})), 33);
+        QCOMPARE(send(*dev, command(0x03, 2, 24, 0xD2)), 33); // a block write is verified
+        QCOMPARE(receive(*dev, &reply), 33);
+        QCOMPARE(reply[3], uint8_t(0x03));
+        QCOMPARE(receive(*dev, &reply), 0);
+        QCOMPARE(sim.activeProfile(), 3);
+
+        QCOMPARE(sim.commits(), std::vector<uint8_t>{0x01});
+        QCOMPARE(sim.downloadMarks(), std::vector<uint8_t>{0x01});
+        const auto received = sim.receivedReports();
+        QCOMPARE(int(received.size()), 6);
+        QCOMPARE(received[3].bytes, command(0x44, 3));
+        QVERIFY(received[4].status == SimReportStatus::Accepted);
+    }
+
+    void answersBatteryQuery()
+    {
+        SimulatedMouse sim(*parseSimSpec("battery=1:0:4,devtype=8", nullptr));
+        auto dev = sim.open(kReceiverCommand);
+        // The battery query exactly as the poller writes it, with its fixed checksum 0x24.
+        Report query{};
+        query[0] = 0x05;
+        query[1] = 0x24;
+        query[2] = 0xFA;
+        query[3] = 0x48;
+        send(*dev, query);
+        Report reply;
+        QCOMPARE(receive(*dev, &reply), 33);
+        Report expected{};
+        expected[0] = 0x05;
+        expected[2] = 0xFA;
+        expected[3] = 0x48;
+        expected[4] = 0x00; // low
+        expected[5] = 0x04; // high
+        expected[6] = 0x01; // charging
+        expected[7] = 0x01; // write status
+        expected[10] = 0x08;
+        expected[1] = checksum(expected);
+        QCOMPARE(reply, expected);
+
+        sim.setBattery(0, 0);
+        sim.setCharging(0);
+        sim.setDeviceType(2);
+        sim.setWriteStatus(0);
+        send(*dev, query);
+        QCOMPARE(receive(*dev, &reply), 33);
+        QCOMPARE(reply[3], uint8_t(0x48)); // a sleeping mouse still answers, with zero battery bytes
+        QCOMPARE(reply[4] + reply[5] + reply[6], 0);
+        QCOMPARE(reply[7], uint8_t(0));
+        QCOMPARE(reply[10], uint8_t(2));
+    }
+
+    void dropsMalformedReports()
+    {
+        SimulatedMouse sim;
+        auto dev = sim.open(kReceiverCommand);
+        Report bad = command(0x01, 0, 19, 0xD1, {9, 9, 9});
+        bad[1] ^= 0x01;
+        QCOMPARE(send(*dev, bad), 33);
+        Report notOurs = command(0x02, 0, 1, 0xD1, {4});
+        notOurs[2] = 0xFB;
+        QCOMPARE(send(*dev, notOurs), 33);
+        Report reply;
+        QCOMPARE(receive(*dev, &reply), 0);
+        QCOMPARE(sim.blockImage(0x01)[0], uint8_t(0));
+        QCOMPARE(sim.blockImage(0x02)[0], uint8_t(0));
+        const auto received = sim.receivedReports();
+        QCOMPARE(int(received.size()), 2);
+        QVERIFY(received[0].status == SimReportStatus::BadChecksum);
+        QVERIFY(received[1].status == SimReportStatus::NotACommand);
+    }
+
+    void refusesWritesPastBlocksAndProfiles()
+    {
+        SimulatedMouse sim;
+        auto dev = sim.open(kReceiverCommand);
+        Report reply;
+        const std::vector<uint8_t> data(24, 0xAB);
+        // The last byte of the settings block is 0x7E; the macro area ends at 4000.
+        QCOMPARE(send(*dev, command(0x01, 0x70, 24, 0xD2, data)), 33);
+        QCOMPARE(send(*dev, command(0x05, 3990, 20, 0xD2, std::vector<uint8_t>(20, 0xAB))), 33);
+        QCOMPARE(send(*dev, command(0x44, 7)), 33);
+        Report oversized = command(0x02, 0, 30, 0xD2);
+        QCOMPARE(send(*dev, oversized), 33);
+        QCOMPARE(receive(*dev, &reply), 0); // none of them is confirmed
+        for (uint8_t block : {0x01, 0x02, 0x05}) {
+            const BlockImage image = sim.blockImage(block);
+            QVERIFY(std::all_of(image.begin(), image.end(), [](uint8_t b) { return b == 0; }));
+        }
+        QCOMPARE(sim.activeProfile(), 0);
+        for (const auto &r : sim.receivedReports())
+            QVERIFY(r.status == SimReportStatus::Rejected);
+
+        // The last bytes of each area are still writable.
+        QCOMPARE(send(*dev, command(0x05, 3980, 20, 0xD2, std::vector<uint8_t>(20, 0xCD))), 33);
+        QCOMPARE(receive(*dev, &reply), 33);
+        QCOMPARE(sim.blockImage(0x05)[3999], uint8_t(0xCD));
+    }
+
+    void injectsAnswerFaults()
+    {
+        SimulatedMouse sim(*parseSimSpec("zeros=2,corrupt=1", nullptr));
+        auto dev = sim.open(kReceiverCommand);
+        Report reply;
+        const Report block = command(0x02, 1, 5, 0xD2, {1, 2, 3, 4, 5});
+
+        // zeros: the next two answers (echo or battery reply alike) are all zero.
+        send(*dev, block);
+        QCOMPARE(receive(*dev, &reply), 33);
+        QCOMPARE(reply, Report{});
+        QCOMPARE(sim.faults().zeros, 1);
+        send(*dev, command(0x48));
+        QCOMPARE(receive(*dev, &reply), 33);
+        QCOMPARE(reply, Report{});
+        QCOMPARE(sim.faults().zeros, 0);
+
+        // corrupt: a header-only echo does not use it up; the next data echo is altered once.
+        send(*dev, command(0x46));
+        QCOMPARE(receive(*dev, &reply), 33);
+        QCOMPARE(sim.faults().corrupt, 1);
+        send(*dev, block);
+        QCOMPARE(receive(*dev, &reply), 33);
+        QVERIFY(std::equal(reply.begin(), reply.begin() + 8, block.begin()));
+        for (int i = 8; i < 13; ++i)
+            QVERIFY(reply[i] != block[i]);
+        QCOMPARE(sim.faults().corrupt, 0);
+        send(*dev, block);
+        QCOMPARE(receive(*dev, &reply), 33);
+        QCOMPARE(reply, block);
+        // The device stored the data that was sent, whatever the echo said.
+        QCOMPARE(sim.blockImage(0x02)[1], uint8_t(1));
+    }
+
+    void queuesStaleReportsBeforeEveryEcho()
+    {
+        SimulatedMouse sim(*parseSimSpec("stale=3", nullptr));
+        auto dev = sim.open(kReceiverCommand);
+        Report reply;
+        for (int round = 0; round < 2; ++round) {
+            const Report commit = command(0x40, 0x04F3);
+            send(*dev, commit);
+            for (int i = 0; i < 3; ++i) {
+                QCOMPARE(receive(*dev, &reply), 33);
+                QVERIFY(reply[3] != 0x40); // a header that cannot pass for the echo
+            }
+            QCOMPARE(receive(*dev, &reply), 33);
+            QVERIFY(std::equal(reply.begin(), reply.begin() + 8, commit.begin()));
+        }
+        QCOMPARE(sim.faults().stale, 3);
+        // An unanswered command brings no stale reports either.
+        send(*dev, command(0x44, 1));
+        QCOMPARE(sim.pendingReports(SimLink::Receiver), 0);
+    }
+
+    void failsWritesAndStaysSilent()
+    {
+        SimulatedMouse sim(*parseSimSpec("writefail=2", nullptr));
+        auto dev = sim.open(kReceiverCommand);
+        const Report block = command(0x01, 0, 1, 0xD1, {7});
+        QCOMPARE(send(*dev, block), -1);
+        QCOMPARE(send(*dev, block), -1);
+        QCOMPARE(sim.blockImage(0x01)[0], uint8_t(0)); // a failed write never reached the mouse
+        QVERIFY(sim.receivedReports().empty());
+        QCOMPARE(send(*dev, block), 33);
+        QCOMPARE(sim.faults().writeFail, 0);
+
+        Report reply;
+        QCOMPARE(receive(*dev, &reply), 33);
+        sim.setSilent(true);
+        send(*dev, command(0x48));
+        send(*dev, command(0x01, 1, 1, 0xD2, {8}));
+        const int64_t before = m_clock->nowMs();
+        QElapsedTimer real;
+        real.start();
+        QCOMPARE(receive(*dev, &reply), 0);
+        // The read waited its whole timeout, in virtual time only.
+        QCOMPARE(m_clock->nowMs() - before, int64_t(150));
+        QVERIFY(real.elapsed() < 100);
+        QCOMPARE(sim.blockImage(0x01)[1], uint8_t(8)); // a silent mouse still takes the data
+    }
+
+    void answersAfterLatency()
+    {
+        SimulatedMouse sim(*parseSimSpec("latency=40", nullptr));
+        auto dev = sim.open(kReceiverCommand);
+        Report reply;
+        send(*dev, command(0x46));
+        int64_t start = m_clock->nowMs();
+        QCOMPARE(receive(*dev, &reply), 33);
+        QCOMPARE(m_clock->nowMs() - start, int64_t(40));
+
+        // An answer slower than the read timeout is missed by the first read, found by the next.
+        sim.setLatency(200);
+        send(*dev, command(0x46, 1));
+        start = m_clock->nowMs();
+        QCOMPARE(receive(*dev, &reply), 0);
+        QCOMPARE(m_clock->nowMs() - start, int64_t(150));
+        QCOMPARE(receive(*dev, &reply), 33);
+        QCOMPARE(m_clock->nowMs() - start, int64_t(200));
+        QCOMPARE(reply[4], uint8_t(1));
+
+        // A zero timeout never waits.
+        send(*dev, command(0x46));
+        start = m_clock->nowMs();
+        QCOMPARE(receive(*dev, &reply, 0), 0);
+        QCOMPARE(m_clock->nowMs(), start);
+    }
+
+    void realTimeReadWakesForAReportFromAnotherThread()
+    {
+        setDeviceClock(nullptr);
+        SimulatedMouse sim;
+        auto dev = sim.open(kReceiverCommand);
+        Report reply;
+        QElapsedTimer timer;
+        timer.start();
+        QCOMPARE(receive(*dev, &reply, 30), 0);
+        QVERIFY(timer.elapsed() >= 29); // both clocks count whole milliseconds
+
+        // The waiting read does not hold the model, so the notice gets in and ends the wait.
+        std::thread notifier([&sim] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            sim.sendNotice(1, 2, 4, 0);
+        });
+        timer.restart();
+        const int n = receive(*dev, &reply, 5000);
+        notifier.join();
+        QCOMPARE(n, 33);
+        QCOMPARE(reply[3], uint8_t(0x49));
+        QVERIFY(timer.elapsed() < 2000);
+    }
+
+    void sendsStatusNotices()
+    {
+        SimulatedMouse sim(*parseSimSpec("both,notice=2:1:4:0", nullptr));
+        QCOMPARE(sim.activeProfile(), 2);
+        QCOMPARE(sim.pendingReports(SimLink::Cable), 1); // the cable carries the commands
+        QCOMPARE(sim.pendingReports(SimLink::Receiver), 0);
+        auto dev = sim.open(kCableCommand);
+        Report reply;
+        QCOMPARE(receive(*dev, &reply), 33);
+        Report expected{};
+        expected[0] = 0x05;
+        expected[2] = 0xFA;
+        expected[3] = 0x49;
+        expected[4] = 2;
+        expected[5] = 1;
+        expected[6] = 4;
+        expected[1] = checksum(expected);
+        QCOMPARE(reply, expected);
+
+        sim.unplug(SimLink::Cable);
+        sim.sendNotice(4, 0, 8, 1);
+        QCOMPARE(sim.pendingReports(SimLink::Receiver), 1);
+        QCOMPARE(sim.activeProfile(), 4);
+        sim.sendNotice(9, 0, 8, 1); // no such profile: sent as is, active profile kept
+        QCOMPARE(sim.activeProfile(), 4);
+
+        // Like a hidraw reader, a collection keeps only the newest 64 reports.
+        for (int i = 0; i < 70; ++i)
+            sim.sendNotice(0, static_cast<uint8_t>(i), 1, 0);
+        QCOMPARE(sim.pendingReports(SimLink::Receiver), 64);
+        auto receiver = sim.open(kReceiverCommand);
+        QCOMPARE(receive(*receiver, &reply), 33);
+        QCOMPARE(reply[5], uint8_t(6));
+        // Closing the last handle drops what nobody read.
+        receiver.reset();
+        QCOMPARE(sim.pendingReports(SimLink::Receiver), 0);
+    }
+
+    void unpluggedHandlesFail()
+    {
+        SimulatedMouse sim(*parseSimSpec("both", nullptr));
+        auto dev = sim.open(kCableCommand);
+        auto receiver = sim.open(kReceiverCommand);
+        send(*dev, command(0x46));
+        sim.unplug(SimLink::Cable);
+        QVERIFY(!sim.isPlugged(SimLink::Cable));
+        Report reply;
+        QCOMPARE(receive(*dev, &reply), -1);
+        QCOMPARE(send(*dev, command(0x46)), -1);
+        QVERIFY(!sim.open(kCableCommand));
+        QCOMPARE(int(sim.enumerate(0, 0).size()), 2);
+
+        // A re-plug brings the link back, but not the old handle.
+        sim.plug(SimLink::Cable);
+        QCOMPARE(send(*dev, command(0x46)), -1);
+        auto fresh = sim.open(kCableCommand);
+        QVERIFY(fresh);
+        QCOMPARE(sim.pendingReports(SimLink::Cable), 0); // the unread echo went with the unplug
+        QCOMPARE(send(*fresh, command(0x46)), 33);
+        QCOMPARE(receive(*fresh, &reply), 33);
+        QCOMPARE(send(*receiver, command(0x46)), 33); // the other link never noticed
+    }
+
+    void unplugsMidDownload()
+    {
+        SimulatedMouse sim;
+        auto dev = sim.open(kReceiverCommand);
+        sim.unplugAfterWrites(3);
+        Report reply;
+        for (int i = 0; i < 2; ++i) {
+            QCOMPARE(send(*dev, command(0x02, static_cast<uint16_t>(1 + 5 * i), 5, 0xD2, {1, 1, 1, 1, 1})), 33);
+            QCOMPARE(receive(*dev, &reply), 33);
+        }
+        QCOMPARE(send(*dev, command(0x02, 11, 5, 0xD2, {2, 2, 2, 2, 2})), 33);
+        QCOMPARE(receive(*dev, &reply), -1);
+        QVERIFY(!sim.isPlugged(SimLink::Receiver));
+        QCOMPARE(int(sim.receivedReports().size()), 3);
+        QCOMPARE(sim.blockImage(0x02)[11], uint8_t(2)); // the third write still arrived
+
+        // Disarmed once used.
+        sim.plug(SimLink::Receiver);
+        auto again = sim.open(kReceiverCommand);
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(send(*again, command(0x46)), 33);
+        QVERIFY(sim.isPlugged(SimLink::Receiver));
+    }
+
+    void reportsHotplugEvents()
+    {
+        SimulatedMouse sim;
+        SimHotplugSource source(&sim);
+        std::vector<CollectionEvent> events;
+        connect(&source, &HotplugSource::collectionChanged, this,
+                [&events](const CollectionEvent &e) { events.push_back(e); });
+        QVERIFY(source.start());
+
+        sim.plug(SimLink::Cable);
+        QCOMPARE(int(events.size()), 2);
+        QVERIFY(events[0].arrived && events[1].arrived);
+        QCOMPARE(events[0].kind, int(CollectionPointer));
+        QCOMPARE(events[0].fullPath, std::string("sim/cable&col01"));
+        QCOMPARE(events[1].kind, int(CollectionCommand));
+        QCOMPARE(events[1].fullPath, kCableCommand);
+        QCOMPARE(events[1].vendorId, uint16_t(0x248A));
+        QCOMPARE(events[1].productId, uint16_t(0xFB01));
+        sim.plug(SimLink::Cable); // already there: nothing new
+        QCOMPARE(int(events.size()), 2);
+
+        sim.unplug(SimLink::Receiver);
+        QCOMPARE(int(events.size()), 4);
+        QVERIFY(!events[2].arrived && !events[3].arrived);
+        QCOMPARE(events[3].fullPath, kReceiverCommand);
+        QCOMPARE(events[3].productId, uint16_t(0xFA02));
+
+        // An unplug on a worker thread arrives on the source's thread, queued.
+        auto dev = sim.open(kCableCommand);
+        sim.unplugAfterWrites(1);
+        std::thread worker([&dev] { dev->write(command(0x46).data(), kReportLength); });
+        worker.join();
+        QCOMPARE(int(events.size()), 4);
+        QTRY_COMPARE(int(events.size()), 6);
+        QCOMPARE(events[5].fullPath, kCableCommand);
+        QVERIFY(!events[5].arrived);
+    }
+
+    void sourceMayGoBeforeTheMouse()
+    {
+        SimulatedMouse sim;
+        {
+            SimHotplugSource source(&sim);
+            QVERIFY(source.start());
+        }
+        sim.unplug(SimLink::Receiver); // the listener left behind must not touch the dead source
+        QVERIFY(!sim.isPlugged(SimLink::Receiver));
+    }
+
+    void decodesSettingsAndDpiBlocks()
+    {
+        SimulatedMouse sim;
+        auto dev = sim.open(kReceiverCommand);
+        Report reply;
+        // scroll 3,3,5,3,3; lift 2; profile 1; LED move-off 1, sleep 10; 1,1; rates 1,2,4,8,1;
+        // 31; DPI stage 3; lighting code 7.
+        send(*dev, command(0x01, 0, 19, 0xD1, {3, 3, 5, 3, 3, 2, 1, 1, 10, 1, 1, 1, 2, 4, 8, 1, 31, 3, 7}));
+        send(*dev, closing(0x01));
+        const SimSettings s = sim.settings();
+        QCOMPARE(s.scrollSpeed[2], uint8_t(5));
+        QCOMPARE(s.liftHigh, uint8_t(2));
+        QCOMPARE(s.currentProfile, uint8_t(1));
+        QCOMPARE(s.ledSleepMinutes, uint8_t(10));
+        QCOMPARE(simReportRateHz(s.pollRate[0]), 1000);
+        QCOMPARE(simReportRateHz(s.pollRate[3]), 125);
+        QCOMPARE(simReportRateHz(s.pollRate[4]), 1000);
+        QCOMPARE(s.fixed2, uint8_t(31));
+        QCOMPARE(s.dpiStage, uint8_t(3));
+        QCOMPARE(s.lightingCode, uint8_t(7));
+        QCOMPARE(sim.blockClosings(0x01), 1);
+        QCOMPARE(sim.blockImage(0x01)[0x7F], uint8_t(0)); // the closing byte is not data
+
+        // DPI block for the 3389: step 321 above 320 is stored as 161 with the high bit.
+        send(*dev, command(0x02, 0, 1, 0xD1, {4}));
+        send(*dev, command(0x02, 1, 5, 0xD2, {1, 0x40, 0x01, 0x90, 0x00})); // 320, 144
+        send(*dev, command(0x02, 6, 5, 0xD2, {1, 161, 0x80, 0x04, 0x81}));  // 321, 260 + 260
+        send(*dev, command(0x02, 36, 5, 0xD2, {0, 10, 0, 10, 0}));
+        send(*dev, closing(0x02));
+        while (receive(*dev, &reply, 0) > 0) {
+        }
+        SimDpiBlock dpi = sim.dpiBlock(3389);
+        QCOMPARE(dpi.stageCount, uint8_t(4));
+        QVERIFY(dpi.stages[0].enabled);
+        QCOMPARE(dpi.stages[0].xStep, 320);
+        QCOMPARE(dpi.stages[0].yStep, 144);
+        QCOMPARE(dpi.stages[1].xStep, 321);
+        QCOMPARE(dpi.stages[7].xStep, 10);
+        QVERIFY(!dpi.stages[7].enabled);
+        QCOMPARE(sim.dpiBlock(33952).stages[1].yStep, 520);
+
+        // The 3104 sends Y first; 107 and above are stored minus 53 in range 1.
+        dpi = decodeDpiBlock({0, 1, 54, 1, 20, 0}, 3104);
+        QCOMPARE(dpi.stages[0].yStep, 107);
+        QCOMPARE(dpi.stages[0].xStep, 20);
+        QCOMPARE(decodeDpiStep(3212, 31, 2), 94);
+        QCOMPARE(decodeDpiStep(3212, 32, 1), 64);
+        QCOMPARE(decodeDpiStep(3360, 0, 0), 1);
+        QCOMPARE(decodeDpiStep(3370, 100, 1), 201);
+        QCOMPARE(decodeDpiStep(3395, 0x8F, 0x01), 399);
+        QCOMPARE(decodeDpiStep(3335, 4, 0), -1); // a register-table sensor
+        QCOMPARE(decodeDpiStep(3104, 4, 3), -1);  // no such range
+    }
+
+    void decodesButtonBlock()
+    {
+        SimulatedMouse sim;
+        auto dev = sim.open(kReceiverCommand);
+        // Entries by device slot: 0 left, 1 Ctrl+C, 2 play/pause, 3 key A, 4 fire left x3,
+        // 5 macro slot 2 x 5, 6 macro slot 1 until pressed again, 7 recoil slot 0 while held,
+        // 8 DPI switch, 9 sniper; slots 22 and 23 via their own addresses.
+        const std::vector<uint8_t> a = {0x81, 0, 0, 0,    0x8F, 1, 0x06, 0,    0x8E, 1, 0xCD, 0x00,
+                                        0x90, 0, 0x04, 0, 0x99, 0x81, 3, 2,    0x91, 2, 5, 0};
+        const std::vector<uint8_t> b = {0x91, 0x81, 0xFF, 0xFF, 0x9D, 0x40, 0xFF, 0xFF, 0x88, 0, 0, 0,
+                                        0x9A, 1, 0x20, 0x20, 0, 0, 0, 0, 0, 0, 0, 0};
+        const std::vector<uint8_t> d = {0, 0, 0, 0, 0, 0, 0, 0, 0x8E, 1, 0x8A, 0x01,
+                                        0, 0, 0, 0, 0x82, 0, 0, 0, 0x83, 0, 0, 0};
+        send(*dev, command(0x03, 0, 2, 0xD1, {0x0A, 0x00}));
+        send(*dev, command(0x03, 2, 24, 0xD2, a));
+        send(*dev, command(0x03, 26, 24, 0xD2, b));
+        send(*dev, command(0x03, 74, 24, 0xD2, d));
+        send(*dev, command(0x03, 98, 4, 0xD2, {0xFF, 0xFF, 0xFF, 0xFF}));
+        send(*dev, closing(0x03));
+
+        const SimButtonBlock block = sim.buttonBlock();
+        QCOMPARE(block.header[0], uint8_t(0x0A));
+        QCOMPARE(block.trailer[3], uint8_t(0xFF));
+        const auto &e = block.entries;
+        QVERIFY(e[0].kind == SimButtonKind::MouseButton);
+        QCOMPARE(e[0].bytes[0], uint8_t(0x81));
+        QVERIFY(e[1].kind == SimButtonKind::Chord);
+        QCOMPARE(e[1].modifiers, 1);
+        QCOMPARE(e[1].key, 0x06);
+        QVERIFY(e[2].kind == SimButtonKind::Consumer);
+        QCOMPARE(e[2].usage, 0x00CD);
+        QVERIFY(e[3].kind == SimButtonKind::Key);
+        QCOMPARE(e[3].key, 0x04);
+        QVERIFY(e[4].kind == SimButtonKind::Fire);
+        QCOMPARE(e[4].key, 0x81);
+        QCOMPARE(e[4].loopCount, 3);
+        QCOMPARE(e[4].fireDelay, 2);
+        QVERIFY(e[5].kind == SimButtonKind::Macro);
+        QCOMPARE(e[5].macroSlot, 2);
+        QCOMPARE(e[5].repeatMode, 0);
+        QCOMPARE(e[5].loopCount, 5);
+        QCOMPARE(e[6].macroSlot, 1);
+        QCOMPARE(e[6].repeatMode, 1);
+        QVERIFY(e[7].kind == SimButtonKind::RecoilMacro);
+        QCOMPARE(e[7].macroSlot, 0);
+        QCOMPARE(e[7].repeatMode, 2);
+        QVERIFY(e[8].kind == SimButtonKind::Other);
+        QVERIFY(e[9].kind == SimButtonKind::Sniper);
+        QCOMPARE(e[9].sniperCode, 0x20);
+        QVERIFY(e[10].kind == SimButtonKind::Off);
+        QCOMPARE(e[20].usage, 0x018A);
+        QCOMPARE(e[22].bytes[0], uint8_t(0x82));
+        QCOMPARE(e[23].bytes[0], uint8_t(0x83));
+    }
+
+    void decodesLightingBlock()
+    {
+        SimulatedMouse sim;
+        auto dev = sim.open(kReceiverCommand);
+        const std::vector<uint8_t> first = {0x80, 0, 0, 0, 0, 0, 0, 0,
+                                            0x80, 0xFF, 0x10, 0x20, 0x01, 0x00, 0x02, 0x64,
+                                            0x80, 0x01, 0x02, 0x03, 0x01, 0x05, 0x04, 0x03};
+        const std::vector<uint8_t> third = {0x80, 0, 0, 0, 0x07, 0, 0, 0x33,
+                                            0x80, 0, 0, 0, 0x06, 0x02, 0, 0x44,
+                                            0x80, 0, 0, 0, 0x08, 0x03, 0, 0x55};
+        send(*dev, command(0x04, 0, 24, 0xD1, first));
+        send(*dev, command(0x04, 48, 24, 0xD2, third));
+        send(*dev, command(0x04, 72, 8, 0xD2, {0x80, 0, 0, 0, 0x09, 0x07, 0, 0x66}));
+        send(*dev, closing(0x04));
+
+        const auto effects = sim.lighting();
+        QCOMPARE(int(effects.size()), 10);
+        QCOMPARE(effects[6].effect, 11);
+        QCOMPARE(effects[7].effect, 10);
+        const BlockImage image = sim.blockImage(0x04);
+        const SimLightingEffect steady = lightingEffect(image, 1);
+        QVERIFY(steady.present && steady.hasColour);
+        QCOMPARE(steady.red, uint8_t(0xFF));
+        QCOMPARE(steady.green, uint8_t(0x10));
+        QCOMPARE(steady.blue, uint8_t(0x20));
+        QCOMPARE(steady.brightness, 0x64);
+        QCOMPARE(steady.speed, -1);
+        const SimLightingEffect breathing = lightingEffect(image, 2);
+        QCOMPARE(breathing.speed, 5);
+        QCOMPARE(breathing.brightness, -1);
+        QCOMPARE(lightingEffect(image, 11).brightness, 0x33);
+        QCOMPARE(lightingEffect(image, 11).speed, -1);
+        QCOMPARE(lightingEffect(image, 10).speed, 2);
+        QCOMPARE(lightingEffect(image, 10).deviceMode, 6);
+        QCOMPARE(lightingEffect(image, 13).brightness, 0x66);
+        QVERIFY(!lightingEffect(image, 3).present); // never written
+        QVERIFY(!lightingEffect(image, 6).present); // has no descriptor
+    }
+
+    void decodesMacroSlots()
+    {
+        SimulatedMouse sim;
+        auto dev = sim.open(kReceiverCommand);
+        // Slot 3: key A press/release, a 10 ms pause, then the all-zero end event.
+        std::vector<uint8_t> slot(200, 0);
+        const uint8_t events[] = {0x84, 0x04, 0, 0x04, 0x04, 0, 0x06, 0x01, 0x00};
+        std::copy(std::begin(events), std::end(events), slot.begin());
+        slot[30] = 0x81; // after the end event: not part of the macro
+        for (int j = 0; j < 10; ++j) {
+            const std::vector<uint8_t> part(slot.begin() + 20 * j, slot.begin() + 20 * j + 20);
+            QCOMPARE(send(*dev, command(0x05, static_cast<uint16_t>(600 + 20 * j), 20, 0xD2, part)), 33);
+        }
+        send(*dev, closing(0x05));
+        QCOMPARE(sim.blockClosings(0x05), 1);
+
+        const std::vector<MacroEvent> macro = sim.macroSlot(3);
+        QCOMPARE(int(macro.size()), 3);
+        QCOMPARE(macro[0], (MacroEvent{0x84, 0x04, 0}));
+        QCOMPARE(macro[1], (MacroEvent{0x04, 0x04, 0}));
+        QCOMPARE(macro[2], (MacroEvent{0x06, 0x01, 0}));
+        const BlockImage area = sim.blockImage(0x05);
+        QVERIFY(macroSlotUsed(area, 3));
+        QVERIFY(!macroSlotUsed(area, 2));
+        QVERIFY(sim.macroSlot(0).empty());
+        QVERIFY(sim.macroSlot(20).empty());
+        QVERIFY(sim.macroSlot(-1).empty());
+    }
+
+    void decodersTolerateShortImages()
+    {
+        const BlockImage tiny = {0x0A};
+        QCOMPARE(decodeButtonBlock(tiny).header[0], uint8_t(0x0A));
+        QVERIFY(decodeButtonBlock(tiny).entries[23].kind == SimButtonKind::Off);
+        QCOMPARE(decodeSettingsBlock({}).lightingCode, uint8_t(0));
+        QVERIFY(decodeMacroSlot(tiny, 19).empty());
+        QVERIFY(!decodeLightingBlock({})[9].present);
+    }
+
+    void survivesConcurrentUse()
+    {
+        SimulatedMouse sim;
+        auto dev = sim.open(kReceiverCommand);
+        std::atomic<int> replies{0};
+        std::thread poller([&] {
+            Report reply;
+            for (int i = 0; i < 300; ++i) {
+                send(*dev, command(0x48));
+                while (receive(*dev, &reply, 20) > 0)
+                    ++replies;
+            }
+        });
+        // Fewer notices than a queue holds, so that every report must come through.
+        for (int i = 0; i < 300; ++i) {
+            if (i % 6 == 0)
+                sim.sendNotice(0, static_cast<uint8_t>(i % 8), 1, 0);
+            (void)sim.settings();
+            sim.setBattery(static_cast<uint8_t>(i), 3);
+        }
+        poller.join();
+        Report reply;
+        while (receive(*dev, &reply, 0) > 0)
+            ++replies;
+        QCOMPARE(replies.load(), 350);
+        QCOMPARE(int(sim.receivedReports().size()), 300);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSimMouse)
+#include "test_sim_mouse.moc"

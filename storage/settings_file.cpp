@@ -45,6 +45,17 @@ QString pathIn(const QString &folder, const QString &name)
     return folder + QLatin1Char('/') + name + kProfileExtension;
 }
 
+// Entries 1..count; the list ends at the first entry the file does not hold, so an absurd count
+// is never followed into a long loop.
+QStringList readNumberedNames(const QSettings &s, const QString &countKey, QString (*entryKey)(int))
+{
+    const int count = iniInt(s, countKey);
+    QStringList names;
+    for (int i = 1; i <= count && s.contains(entryKey(i)); ++i)
+        names << iniString(s, entryKey(i));
+    return names;
+}
+
 std::mutex g_matrixMutex;
 ButtonMatrix g_buttonMatrix{};
 
@@ -164,12 +175,7 @@ QStringList readStoredProfileList()
     SettingsFile file(productSettingsPath());
     QSettings &s = file.settings;
     s.beginGroup(kGroupProfileList);
-    // A count larger than the entries present is not followed into a long loop.
-    const int count = std::clamp(iniInt(s, kKeyListCount), 0, static_cast<int>(s.childKeys().size()));
-    QStringList names;
-    for (int i = 1; i <= count; ++i)
-        names << iniString(s, keyListEntry(i));
-    return names;
+    return readNumberedNames(s, kKeyListCount, keyListEntry);
 }
 
 void writeStoredProfileList(const QStringList &names)
@@ -187,11 +193,7 @@ QStringList readProtectedProfileNames()
     SettingsFile file(productSettingsPath());
     QSettings &s = file.settings;
     s.beginGroup(kGroupProfileList);
-    const int count = std::clamp(iniInt(s, kKeyProtectedCount), 0, static_cast<int>(s.childKeys().size()));
-    QStringList names;
-    for (int i = 1; i <= count; ++i)
-        names << iniString(s, keyProtectedEntry(i));
-    return names;
+    return readNumberedNames(s, kKeyProtectedCount, keyProtectedEntry);
 }
 
 ButtonMatrix buttonMatrixTable()

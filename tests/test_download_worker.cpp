@@ -1,0 +1,240 @@
+#include "device/battery_poller.h"
+#include "device/clock.h"
+#include "device/device_link.h"
+#include "device/device_state.h"
+#include "device/download_worker.h"
+#include "device/poller_control.h"
+#include "device/transfer.h"
+#include "sim/simulated_mouse.h"
+#include "storage/app_paths.h"
+#include "storage/profile_data.h"
+#include "storage/settings_file.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <set>
+
+namespace {
+
+QtMessageHandler g_previousHandler = nullptr;
+// A poller in virtual time logs its idle line thousands of times a second.
+void quietPollerIdle(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (text.startsWith(QLatin1String("Unable to read a feature report 1.")) || text.startsWith(QLatin1String("Threadread bat")))
+        return;
+    g_previousHandler(type, context, text);
+}
+
+// Command codes the mouse received, battery queries left out (the poller sends those).
+std::set<uint8_t> commandsReceived(const SimulatedMouse &sim)
+{
+    std::set<uint8_t> codes;
+    for (const SimReceivedReport &r : sim.receivedReports())
+        if (r.bytes[3] != kBatteryReplyType)
+            codes.insert(r.bytes[3]);
+    return codes;
+}
+
+int downloadReportCount(const SimulatedMouse &sim)
+{
+    int n = 0;
+    for (const SimReceivedReport &r : sim.receivedReports())
+        n += r.bytes[3] != kBatteryReplyType;
+    return n;
+}
+
+} // namespace
+
+class TestDownloadWorker : public QObject {
+    Q_OBJECT
+private:
+    VirtualClock m_clock;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<SimulatedMouse> m_sim;
+    std::unique_ptr<DeviceLink> m_link;
+    std::unique_ptr<VerifiedTransfer> m_sink;
+    std::unique_ptr<PollerControl> m_poller;
+    std::unique_ptr<PollerObserver> m_observer;
+    ProfileSet m_working;
+    ProfileSet m_saved;
+
+    uint8_t runWorker(bool force = false)
+    {
+        return runDownloadWorker(m_working, m_saved, force, *m_sink, m_observer.get());
+    }
+
+private slots:
+    void initTestCase() { g_previousHandler = qInstallMessageHandler(quietPollerIdle); }
+
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        AppPaths::setDataDirOverride(m_dir->path());
+        AppPaths::init();
+        QVERIFY(AppPaths::prepareDataFolder());
+        setDeviceClock(&m_clock);
+        g_mouseOff.store(false);
+        m_sim = std::make_unique<SimulatedMouse>();
+        m_link = std::make_unique<DeviceLink>(*m_sim);
+        m_link->loadMouseList();
+        m_link->enumerateMice();
+        m_link->refreshMouseList(); // settles "Config/CurrentProductName"
+        m_link->openMouse(readCurrentProductName());
+        QVERIFY(m_link->commandHandle());
+        m_sink = std::make_unique<VerifiedTransfer>(*m_link);
+        m_poller = std::make_unique<PollerControl>(*m_link);
+        m_observer = std::make_unique<PollerObserver>(*m_poller);
+        m_working = ProfileSet();
+        resetProfileSet(m_working);
+        m_saved = m_working;
+        writeDiff(0);
+    }
+
+    void cleanup()
+    {
+        m_poller->stopPoller();
+        m_observer.reset();
+        m_poller.reset();
+        m_sink.reset();
+        m_link.reset();
+        m_sim.reset();
+        setDeviceClock(nullptr);
+        g_mouseOff.store(false);
+    }
+
+    void mouseOffSendsNothing()
+    {
+        g_mouseOff.store(true);
+        m_working.profiles[0].pollrate = 2;
+        writeDiff(1);
+        QCOMPARE(runWorker(true), kResultMouseOff);
+        QVERIFY(m_sim->receivedReports().empty());
+        QCOMPARE(readDiff(), 1);
+        QVERIFY(m_saved != m_working); // nothing was sent, so nothing became the sent set
+        // The working set was saved all the same.
+        ProfileSet stored;
+        loadProfileSet(stored);
+        QCOMPARE(int(stored.profiles[0].pollrate), 2);
+    }
+
+    void nothingChangedSendsNoReport()
+    {
+        QCOMPARE(runWorker(), uint8_t(0));
+        QCOMPARE(downloadReportCount(*m_sim), 0);
+        QCOMPARE(readDiff(), 0);
+    }
+
+    void failedSendOrForceSendsEveryBlock_data()
+    {
+        QTest::addColumn<int>("diff");
+        QTest::addColumn<bool>("force");
+        QTest::newRow("Config/Diff 1") << 1 << false;
+        QTest::newRow("force") << 0 << true;
+    }
+    void failedSendOrForceSendsEveryBlock()
+    {
+        QFETCH(int, diff);
+        QFETCH(bool, force);
+        writeDiff(diff);
+        QCOMPARE(runWorker(force), uint8_t(0));
+        const std::set<uint8_t> codes = commandsReceived(*m_sim);
+        for (uint8_t block : {0x01, 0x02, 0x03, 0x04})
+            QVERIFY2(codes.count(block), qPrintable(QString::number(block)));
+        QCOMPARE(readDiff(), 0);
+    }
+
+    void onlyTheChangedBlockIsSent()
+    {
+        m_working.profiles[0].dpiInfo[0].xy += 1;
+        m_working.profiles[0].dpiInfo[0].x += 1;
+        m_working.profiles[0].dpiInfo[0].y += 1;
+        QCOMPARE(runWorker(), uint8_t(0));
+        const std::set<uint8_t> codes = commandsReceived(*m_sim);
+        QVERIFY(codes.count(0x02));
+        QVERIFY(!codes.count(0x01));
+        QVERIFY(!codes.count(0x03));
+        QVERIFY(!codes.count(0x04));
+        QVERIFY(m_saved == m_working);
+        // A second apply right after finds nothing to send.
+        m_sim->clearReceivedReports();
+        QCOMPARE(runWorker(), uint8_t(0));
+        QCOMPARE(downloadReportCount(*m_sim), 0);
+    }
+
+    void failedDownloadMarksDiffAndLeavesThePollerStopped()
+    {
+        m_poller->startPoller();
+        QTRY_VERIFY(m_sim->receivedReports().size() > 0);
+        m_working.profiles[0].pollrate ^= 1;
+        // Altered echoes fail verification; battery replies are not echoes, so the poller keeps
+        // seeing a mouse that is on.
+        m_sim->setCorrupt(1000000);
+        const uint8_t result = runWorker();
+        QVERIFY(result != 0);
+        QVERIFY(result != kResultMouseOff);
+        QCOMPARE(readDiff(), 1);
+        QVERIFY(m_saved == m_working);
+        QVERIFY(!m_poller->isRunning());
+        // The next apply sends everything, though nothing changed since.
+        m_sim->setCorrupt(0);
+        m_sim->clearReceivedReports();
+        QCOMPARE(runWorker(), uint8_t(0));
+        const std::set<uint8_t> codes = commandsReceived(*m_sim);
+        QVERIFY(codes.count(0x01) && codes.count(0x02) && codes.count(0x03) && codes.count(0x04));
+        QCOMPARE(readDiff(), 0);
+        QVERIFY(m_poller->isRunning());
+    }
+
+    void threadRunsTheStepsAndRestartsThePoller()
+    {
+        m_poller->startPoller();
+        m_working.profiles[0].pollrate ^= 1;
+        TarnProcessThread worker(m_working, m_saved, *m_sink, m_observer.get());
+        QSignalSpy done(&worker, &TarnProcessThread::DoProcessDlg);
+        worker.start(QThread::InheritPriority);
+        QVERIFY(done.wait(5000));
+        QVERIFY(worker.wait(5000));
+        QCOMPARE(done.count(), 1);
+        QCOMPARE(worker.result(), uint8_t(0));
+        QVERIFY(commandsReceived(*m_sim).count(0x01)); // the changed settings block went out
+        QVERIFY(m_saved == m_working);
+        QCOMPARE(readDiff(), 0);
+        // Restarted from the worker's thread, the poller runs and reports to this thread.
+        QVERIFY(m_poller->isRunning());
+        const size_t before = m_sim->receivedReports().size();
+        QTRY_VERIFY(m_sim->receivedReports().size() > before);
+    }
+
+    void stoppedThreadDoesNothing()
+    {
+        m_working.profiles[0].pollrate ^= 1;
+        writeDiff(1);
+        TarnProcessThread worker(m_working, m_saved, *m_sink, m_observer.get());
+        worker.setStop(true);
+        QSignalSpy done(&worker, &TarnProcessThread::DoProcessDlg);
+        QTest::ignoreMessage(QtDebugMsg, "isStop.\n");
+        worker.start();
+        QVERIFY(worker.wait(5000));
+        QCOMPARE(done.count(), 0);
+        QVERIFY(m_sim->receivedReports().empty());
+        QVERIFY(m_saved != m_working);
+    }
+
+    void threadReportsMouseOff()
+    {
+        g_mouseOff.store(true);
+        TarnProcessThread worker(m_working, m_saved, *m_sink, m_observer.get());
+        worker.setForce(true);
+        QSignalSpy done(&worker, &TarnProcessThread::DoProcessDlg);
+        worker.start();
+        QVERIFY(worker.wait(5000));
+        QCOMPARE(done.count(), 1);
+        QCOMPARE(worker.result(), kResultMouseOff);
+        QVERIFY(m_sim->receivedReports().empty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDownloadWorker)
+#include "test_download_worker.moc"

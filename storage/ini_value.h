@@ -11,21 +11,24 @@
 
 #include <cstdint>
 
+// Text is parsed by the string class, which refuses numbers out of range (the variant
+// conversion would silently cut them).
 inline int iniInt(const QSettings &settings, const QString &key, int fallback = 0)
 {
     const QVariant value = settings.value(key);
     if (!value.isValid())
         return fallback;
     bool ok = false;
-    const int result = value.toInt(&ok);
+    const int result = value.type() == QVariant::String ? value.toString().toInt(&ok) : value.toInt(&ok);
     return ok ? result : fallback;
 }
 
 // Unsigned 32-bit values (resolution steps): negative text is malformed.
 inline uint32_t iniUInt(const QSettings &settings, const QString &key)
 {
+    const QVariant value = settings.value(key);
     bool ok = false;
-    const uint result = settings.value(key).toUInt(&ok);
+    const uint result = value.type() == QVariant::String ? value.toString().toUInt(&ok) : value.toUInt(&ok);
     return ok ? result : 0;
 }
 

@@ -1,0 +1,57 @@
+#include "cli/cli_context.h"
+
+#include "cli/cli_command.h"
+#include "device/device_link.h"
+#include "device/transfer.h"
+#include "storage/settings_file.h"
+
+#include <cstdio>
+
+CliContext::CliContext(HidBackend &backend, SimulatedMouse *simulated)
+    : m_backend(backend), m_simulated(simulated), m_out(stdout)
+{
+}
+
+CliContext::~CliContext()
+{
+    m_out.flush();
+    m_transfer.reset();
+    if (m_link) {
+        m_link->closeMouse();
+        m_link->exitDeviceLayer();
+    }
+}
+
+DeviceLink &CliContext::deviceLink()
+{
+    if (!m_link) {
+        m_link = std::make_unique<DeviceLink>(m_backend);
+        m_link->loadMouseList();
+        m_enumerateResult = m_link->enumerateMice();
+        m_link->refreshMouseList();
+        m_link->openMouse(readCurrentProductName());
+    }
+    return *m_link;
+}
+
+VerifiedTransfer &CliContext::transfer()
+{
+    if (!m_transfer)
+        m_transfer = std::make_unique<VerifiedTransfer>(deviceLink());
+    return *m_transfer;
+}
+
+void CliContext::error(const QString &message)
+{
+    m_out.flush();
+    std::fprintf(stderr, "mousecfgctl: %s\n", message.toLocal8Bit().constData());
+    std::fflush(stderr);
+}
+
+int CliContext::usageError(const CliCommand &command, const QString &message)
+{
+    error(message);
+    std::fprintf(stderr, "usage: mousecfgctl [OPTIONS] %s\n", command.usage);
+    std::fflush(stderr);
+    return kExitUsage;
+}

@@ -1,0 +1,49 @@
+#pragma once
+// What a mousecfgctl command gets: the HID backend in force (hidapi, or the simulated mouse,
+// possibly wrapped by the transfer log), the simulated mouse itself when simulating, and the
+// device link and verified transfer, set up only when a command asks for them, so that commands
+// that need no device (encode) never touch one. The data folder is set up before any command runs.
+
+#include <QString>
+#include <QTextStream>
+
+#include <memory>
+
+class DeviceLink;
+class HidBackend;
+class SimulatedMouse;
+class VerifiedTransfer;
+struct CliCommand;
+
+class CliContext {
+public:
+    CliContext(HidBackend &backend, SimulatedMouse *simulated);
+    ~CliContext(); // closes the handles and shuts the HID library down when the link was set up
+
+    HidBackend &backend() { return m_backend; }
+    // The simulated mouse with --simulate; null with real hardware.
+    SimulatedMouse *simulatedMouse() { return m_simulated; }
+
+    // On first use, as the window starts: load the mouse list, enumerate, rebuild the
+    // selection list (which settles "Config/CurrentProductName") and open the current mouse.
+    DeviceLink &deviceLink();
+    // The enumeration's result after deviceLink(): 0, or -1 when the HID library failed to start.
+    int enumerateResult() const { return m_enumerateResult; }
+    // Verified transfer on the device link (set up on first use).
+    VerifiedTransfer &transfer();
+
+    // Standard output; flush (or end lines with Qt::endl) in commands that run on.
+    QTextStream &out() { return m_out; }
+    // "mousecfgctl: " and the message on standard error.
+    void error(const QString &message);
+    // The message and the command's synopsis on standard error; returns kExitUsage.
+    int usageError(const CliCommand &command, const QString &message);
+
+private:
+    HidBackend &m_backend;
+    SimulatedMouse *m_simulated;
+    std::unique_ptr<DeviceLink> m_link;
+    std::unique_ptr<VerifiedTransfer> m_transfer;
+    int m_enumerateResult = 0;
+    QTextStream m_out;
+};

@@ -1,0 +1,186 @@
+// mousecfgctl: the command-line tool on the same core as the window.
+
+#include "cli/cli_command.h"
+#include "cli/cli_context.h"
+#include "device/clock.h"
+#include "device/hidapi_backend.h"
+#include "device/tracing_backend.h"
+#include "sim/simulated_mouse.h"
+#include "storage/app_paths.h"
+
+#include <QCoreApplication>
+#include <QLoggingCategory>
+
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+struct GlobalOptions {
+    bool help = false;
+    QString dataDir;
+    bool simulate = false;
+    QString simulateSpec;
+    bool virtualTime = false;
+    QString traceFile;
+    QString command;
+    QStringList commandArgs;
+};
+
+const char kOptionsHelp[] =
+    "Usage: mousecfgctl [OPTIONS] COMMAND [ARGS]\n"
+    "\n"
+    "Options (before the command):\n"
+    "  --data-dir DIR      DIR is the application folder: DIR/Configs holds the data,\n"
+    "                      DIR/DefaultProfile.bin the model description (also MOUSECFG_DATA_DIR)\n"
+    "  --simulate[=SPEC]   the simulated mouse instead of the real one; SPEC is a comma-separated\n"
+    "                      list: receiver (default), cable or both; silent, zeros=N, stale=N,\n"
+    "                      corrupt=N, writefail=N, latency=MS, battery=C:L:H, devtype=N,\n"
+    "                      notice=P:D:R:M\n"
+    "  --virtual-time      with --simulate: every wait runs on a virtual clock\n"
+    "  --trace FILE        write every HID transfer to FILE: W and the bytes written, R and the\n"
+    "                      bytes read, T for a read that failed or timed out\n"
+    "  --help              this text\n"
+    "\n"
+    "Commands:\n";
+
+const char kExitHelp[] =
+    "\n"
+    "Exit status: 0 success; 1 device not found, 2 verification failed, 4 write failed,\n"
+    "5 mouse off; 64 usage error; 65 refused or unreadable input file.\n"
+    "Debug lines of the device layer: QT_LOGGING_RULES=default.debug=true.\n";
+
+void printHelp(std::FILE *to)
+{
+    std::fputs(kOptionsHelp, to);
+    for (const CliCommand &command : cliCommands())
+        std::fprintf(to, "  %s\n", command.usage);
+    std::fputs(kExitHelp, to);
+}
+
+int usage(const QString &message)
+{
+    std::fprintf(stderr, "mousecfgctl: %s\n", message.toLocal8Bit().constData());
+    std::fputs("Try 'mousecfgctl --help'.\n", stderr);
+    return kExitUsage;
+}
+
+// Reads the global options up to the command; false with *error on a usage error.
+bool parseGlobalOptions(const QStringList &args, GlobalOptions *options, QString *error)
+{
+    int i = 0;
+    // An option's value, either "--name=value" or the next argument.
+    auto value = [&](const QString &arg, const QString &name, QString *out) -> bool {
+        if (arg.startsWith(name + '=')) {
+            *out = arg.mid(name.size() + 1);
+        } else if (i + 1 < args.size()) {
+            *out = args.at(++i);
+        } else {
+            *error = name + " needs a value";
+            return false;
+        }
+        if (out->isEmpty()) {
+            *error = name + " needs a value";
+            return false;
+        }
+        return true;
+    };
+    for (; i < args.size(); ++i) {
+        const QString &arg = args.at(i);
+        if (!arg.startsWith('-'))
+            break;
+        if (arg == "--help" || arg == "-h") {
+            options->help = true;
+        } else if (arg == "--data-dir" || arg.startsWith("--data-dir=")) {
+            if (!value(arg, "--data-dir", &options->dataDir))
+                return false;
+        } else if (arg == "--simulate") {
+            options->simulate = true;
+        } else if (arg.startsWith("--simulate=")) {
+            options->simulate = true;
+            options->simulateSpec = arg.mid(int(sizeof "--simulate=") - 1);
+        } else if (arg == "--virtual-time") {
+            options->virtualTime = true;
+        } else if (arg == "--trace" || arg.startsWith("--trace=")) {
+            if (!value(arg, "--trace", &options->traceFile))
+                return false;
+        } else {
+            *error = "unknown option " + arg;
+            return false;
+        }
+    }
+    if (i < args.size()) {
+        options->command = args.at(i);
+        options->commandArgs = args.mid(i + 1);
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("mousecfgctl");
+    // The device layer's debug lines would bury the tool's own messages on stderr;
+    // QT_LOGGING_RULES="default.debug=true" brings them back.
+    QLoggingCategory::setFilterRules("default.debug=false");
+
+    GlobalOptions options;
+    QString error;
+    if (!parseGlobalOptions(app.arguments().mid(1), &options, &error))
+        return usage(error);
+    if (options.help) {
+        printHelp(stdout);
+        return kExitOk;
+    }
+    if (options.command.isEmpty())
+        return usage("no command given");
+    const CliCommand *command = findCliCommand(options.command);
+    if (!command)
+        return usage("unknown command " + options.command);
+    if (options.virtualTime && !options.simulate)
+        return usage("--virtual-time needs --simulate");
+    std::optional<SimSpec> spec;
+    if (options.simulate) {
+        spec = parseSimSpec(options.simulateSpec, &error);
+        if (!spec)
+            return usage("--simulate: " + error);
+    }
+
+    if (!options.dataDir.isEmpty())
+        AppPaths::setDataDirOverride(options.dataDir);
+    AppPaths::init();
+    if (!AppPaths::prepareDataFolder()) {
+        std::fprintf(stderr, "mousecfgctl: cannot set up the data folder %s\n",
+                     AppPaths::configsFolder().toLocal8Bit().constData());
+        return kExitBadInput;
+    }
+
+    VirtualClock virtualClock;
+    if (options.virtualTime)
+        setDeviceClock(&virtualClock);
+
+    std::unique_ptr<SimulatedMouse> simulated;
+    HidapiBackend hidapi;
+    HidBackend *backend = &hidapi;
+    if (spec) {
+        simulated = std::make_unique<SimulatedMouse>(*spec);
+        backend = simulated.get();
+    }
+    std::unique_ptr<TracingBackend> tracing;
+    if (!options.traceFile.isEmpty()) {
+        tracing = std::make_unique<TracingBackend>(*backend);
+        if (!tracing->openLog(options.traceFile))
+            return usage("--trace: cannot write " + options.traceFile);
+        backend = tracing.get();
+    }
+
+    int status;
+    {
+        CliContext context(*backend, simulated.get());
+        status = command->run(context, options.commandArgs);
+    }
+    setDeviceClock(nullptr);
+    return status;
+}

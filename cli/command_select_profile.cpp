@@ -1,0 +1,39 @@
+// mousecfgctl select-profile N: make on-board profile N (1..5) active, as the profile menu does.
+
+#include "cli/cli_command.h"
+#include "cli/cli_context.h"
+#include "device/command_set.h"
+#include "device/transfer.h"
+#include "storage/profile_data.h"
+#include "storage/settings_file.h"
+
+namespace {
+
+int runSelectProfile(CliContext &context, const QStringList &args)
+{
+    static const CliCommand *self = findCliCommand("select-profile");
+    if (args.size() != 1)
+        return context.usageError(*self, "select-profile takes one profile number");
+    bool ok = false;
+    const int number = args[0].toInt(&ok);
+    if (!ok || number < 1 || number > kProfileSlotCount)
+        return context.usageError(*self, QString("the profile number must be 1 to %1").arg(kProfileSlotCount));
+
+    const int index = number - 1;
+    CommandSink &sink = context.transfer();
+    uint8_t result = selectProfile(index, sink);
+    if (!result)
+        result = commitAll(sink);
+    if (result) {
+        context.error(QString("selecting profile %1 failed (device result %2)").arg(number).arg(result));
+        return result;
+    }
+    // The stored working set follows, so that the next download keeps this profile active.
+    setActiveSlot(index);
+    return kExitOk;
+}
+
+const CliCommandRegistrar registrar({"select-profile", "select-profile N  make on-board profile N (1..5) active",
+                                     runSelectProfile});
+
+} // namespace

@@ -1,0 +1,169 @@
+// mousecfgctl's global options, exit status and the list command, run as the real program.
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+// Runs the tool with MOUSECFG_DATA_DIR set to dataDirEnv (unset when empty).
+Run runTool(const QStringList &args, const QString &dataDirEnv = QString())
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("MOUSECFG_DATA_DIR");
+    if (!dataDirEnv.isEmpty())
+        env.insert("MOUSECFG_DATA_DIR", dataDirEnv);
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(MOUSECFG_APP_DIR) + "/mousecfgctl", args);
+    Run r;
+    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit)
+        return r;
+    r.status = p.exitCode();
+    r.out = QString::fromLocal8Bit(p.readAllStandardOutput());
+    r.err = QString::fromLocal8Bit(p.readAllStandardError());
+    return r;
+}
+
+} // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(QFileInfo(QStringLiteral(MOUSECFG_APP_DIR) + "/mousecfgctl").isExecutable(),
+                 "mousecfgctl is built with the tests");
+    }
+
+    void helpNamesOptionsAndCommands()
+    {
+        const Run r = runTool({"--help"});
+        QCOMPARE(r.status, 0);
+        for (const char *word : {"--data-dir DIR", "--simulate[=SPEC]", "--virtual-time", "--trace FILE", "\n  list  "})
+            QVERIFY2(r.out.contains(word), word);
+        QVERIFY(r.err.isEmpty());
+    }
+
+    void usageErrors_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no command") << QStringList() << "no command given";
+        QTest::newRow("unknown option") << QStringList({"--frobnicate", "list"}) << "unknown option --frobnicate";
+        QTest::newRow("unknown command") << QStringList({"--simulate", "fly"}) << "unknown command fly";
+        QTest::newRow("option after command is the command's") << QStringList({"list", "--simulate"})
+                                                                << "list takes no arguments";
+        QTest::newRow("data dir without value") << QStringList({"--data-dir"}) << "--data-dir needs a value";
+        QTest::newRow("empty trace file") << QStringList({"--trace=", "list"}) << "--trace needs a value";
+        QTest::newRow("virtual time alone") << QStringList({"--virtual-time", "list"}) << "--virtual-time needs --simulate";
+        QTest::newRow("bad spec") << QStringList({"--simulate=both,zeros=x", "list"}) << "--simulate:";
+    }
+
+    void usageErrors()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        const Run r = runTool(QStringList({"--data-dir", dir.path()}) + args);
+        QCOMPARE(r.status, 64);
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+        QVERIFY(r.out.isEmpty());
+    }
+
+    void dataFolderFromOptionOrEnvironment()
+    {
+        QTemporaryDir option;
+        QTemporaryDir env;
+        // The option wins over the environment.
+        QCOMPARE(runTool({"--data-dir", option.path(), "--simulate", "list"}, env.path()).status, 0);
+        QVERIFY(QFileInfo::exists(option.filePath("Configs/Config.ini")));
+        QVERIFY(!QFileInfo::exists(env.filePath("Configs")));
+        QCOMPARE(runTool({"--simulate", "list"}, env.path()).status, 0);
+        QVERIFY(QFileInfo::exists(env.filePath("Configs/Config.ini")));
+        // The selection list settled the current mouse, as the window does at start.
+        QSettings ini(env.filePath("Configs/Config.ini"), QSettings::IniFormat);
+        QCOMPARE(ini.value("Config/CurrentProductName").toString(), ini.value("Mouse_List/0").toString());
+        QVERIFY(!ini.value("Mouse_List/0").toString().isEmpty());
+    }
+
+    void unusableDataFolderIsRefused()
+    {
+        QTemporaryDir dir;
+        QFile blocker(dir.filePath("file"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const Run r = runTool({"--data-dir", dir.filePath("file"), "--simulate", "list"});
+        QCOMPARE(r.status, 65);
+        QVERIFY(r.err.contains("data folder"));
+    }
+
+    void listShowsLinksCollectionsAndHandles()
+    {
+        QTemporaryDir dir;
+        Run r = runTool({"--data-dir", dir.path(), "--simulate", "list"});
+        QCOMPARE(r.status, 0);
+        const QStringList lines = r.out.split('\n');
+        QVERIFY2(lines.value(0).startsWith("Mouse 1: \"") && lines.value(0).endsWith("\"  connected, current"),
+                 qPrintable(r.out));
+        QCOMPARE(lines.value(1), QString("  receiver 248A:FA02: complete"));
+        QCOMPARE(lines.value(2), QString("    pointer  usage 0001:0002  present  sim/receiver&col01"));
+        QCOMPARE(lines.value(3), QString("    command  usage 0001:0000  present  sim/receiver&col04"));
+        QCOMPARE(lines.value(4), QString("  cable 248A:FB01: absent"));
+        QCOMPARE(lines.value(5), QString("    pointer  usage 0001:0002  absent"));
+        QCOMPARE(lines.value(7), QString("Handles: receiver pointer open, receiver command open, "
+                                         "cable pointer closed, cable command closed"));
+        QCOMPARE(lines.value(8), QString("Commands go to: receiver command collection"));
+
+        r = runTool({"--data-dir", dir.path(), "--simulate=both", "list"});
+        QCOMPARE(r.status, 0);
+        QVERIFY(r.out.contains("  cable 248A:FB01: complete\n"));
+        QVERIFY(r.out.contains("Handles: receiver pointer open, receiver command open, cable pointer open, "
+                               "cable command open\nCommands go to: cable command collection\n"));
+
+        r = runTool({"--data-dir", dir.path(), "--simulate=cable", "list"});
+        QVERIFY(r.out.contains("  receiver 248A:FA02: absent\n"));
+        QVERIFY(r.out.contains("Commands go to: cable command collection\n"));
+    }
+
+    void listSettlesTheCurrentMouse()
+    {
+        // The stored current name is not a connected mouse: the list rebuild names the
+        // connected one, which is then opened.
+        QTemporaryDir dir;
+        QDir(dir.path()).mkpath("Configs");
+        {
+            QSettings ini(dir.filePath("Configs/Config.ini"), QSettings::IniFormat);
+            ini.setValue("Mouse_List/0", "Bench Mouse");
+            ini.setValue("Config/CurrentProductName", "Other");
+        }
+        const Run r = runTool({"--data-dir", dir.path(), "--simulate", "list"});
+        QCOMPARE(r.status, 0);
+        QVERIFY(r.out.startsWith("Mouse 1: \"Bench Mouse\"  connected, current\n"));
+        QVERIFY(r.out.contains("Commands go to: receiver command collection"));
+    }
+
+    void traceFile()
+    {
+        QTemporaryDir dir;
+        const QString trace = dir.filePath("trace.txt");
+        QCOMPARE(runTool({"--data-dir", dir.path(), "--simulate", "--virtual-time", "--trace", trace, "list"}).status, 0);
+        QVERIFY(QFileInfo::exists(trace));
+        QCOMPARE(QFileInfo(trace).size(), 0); // list transfers nothing
+        const Run r = runTool({"--data-dir", dir.path(), "--simulate", "--trace", dir.filePath("no/such/dir/t"), "list"});
+        QCOMPARE(r.status, 64);
+        QVERIFY(r.err.contains("--trace: cannot write"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "test_cli.moc"

@@ -147,6 +147,15 @@ private slots:
                  QStringList({"FA 01 00 00 13 D1 01 02 03 04 05 02 02 FF 03 01 01 01 02 04 08 01 1F 04 08",
                               "FA 01 7F 00 01 D3 1A"}));
         QCOMPARE(int(reportChecksum(reports[0].data())), 0xB9);
+
+        // An active slot past the five profiles is sent as profile 1, with profile 1's values.
+        set.ProfileID = 9;
+        set.profiles[0].dpi = 6;
+        set.profiles[0].LedMode = 14;
+        const Report bounded = settingsBlockReports(set)[0];
+        QCOMPARE(int(bounded[8 + 6]), 0);
+        QCOMPARE(int(bounded[8 + 17]), 6);
+        QCOMPARE(int(bounded[8 + 18]), 6); // LedMode 14 sends lighting code 6
     }
 
     void lightingEffectCodes()

@@ -31,6 +31,33 @@ int queryBattery(HidDevice &handle, PollerReport &reply, const std::atomic<bool>
     return handle.readTimeout(reply.bytes.data(), reply.bytes.size(), kPollerReadTimeoutMs);
 }
 
+bool requestBatteryReply(HidDevice &handle, PollerReport &reply, bool *written, std::vector<PollerReport> *notices)
+{
+    const std::atomic<bool> never{false};
+    int result = queryBattery(handle, reply, never, written);
+    for (int extra = 0; result > 0 && reply.type() != kBatteryReplyType && extra < kBatteryReplyExtraReads; ++extra) {
+        if (notices && reply.type() == kStatusNoticeType)
+            notices->push_back(reply);
+        reply.bytes.fill(0);
+        result = handle.readTimeout(reply.bytes.data(), reply.bytes.size(), kPollerReadTimeoutMs);
+    }
+    if (result > 0 && reply.type() == kBatteryReplyType)
+        return true;
+    reply.bytes.fill(0);
+    return false;
+}
+
+QString reportRateText(uint8_t code)
+{
+    switch (code) {
+    case 8: return QStringLiteral("125 HZ");
+    case 4: return QStringLiteral("250 HZ");
+    case 2: return QStringLiteral("500 HZ");
+    case 1: return QStringLiteral("1000 HZ");
+    default: return QString();
+    }
+}
+
 void noteBatteryReport(uint8_t charge, uint8_t lowByte, uint8_t highByte)
 {
     g_mouseOff.store(charge == 0 && lowByte == 0 && highByte == 0);

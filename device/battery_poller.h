@@ -8,11 +8,13 @@
 
 #include "device/command_sink.h"
 
+#include <QString>
 #include <QThread>
 
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 class DeviceLink;
 class HidDevice;
@@ -55,6 +57,19 @@ struct PollerReport {
 // (zeroed first). Returns the read's result: the byte count, 0 when nothing arrived, -1 on a
 // failed read; *written tells whether the query went out. The pause ends early once `stop` is set.
 int queryBattery(HidDevice &handle, PollerReport &reply, const std::atomic<bool> &stop, bool *written = nullptr);
+
+// A one-off battery query for hosts without a poller (the command-line tool): queryBattery(), then
+// further reads past reports of other types (a status notice may be queued ahead of the reply),
+// at most kBatteryReplyExtraReads of them. True with the reply in `reply`; false when no battery
+// reply came (the mouse counts as off, as in the poller's query cycle). Notices read on the way
+// are appended to `notices` when given.
+constexpr int kBatteryReplyExtraReads = 4;
+bool requestBatteryReply(HidDevice &handle, PollerReport &reply, bool *written = nullptr,
+                         std::vector<PollerReport> *notices = nullptr);
+
+// The text of a report-rate code as the mouse reports it: 8 "125 HZ", 4 "250 HZ", 2 "500 HZ",
+// 1 "1000 HZ"; empty for any other code.
+QString reportRateText(uint8_t code);
 
 // The mouse-off flag follows every battery report: set when the three bytes are all zero.
 void noteBatteryReport(uint8_t charge, uint8_t lowByte, uint8_t highByte);

@@ -1,0 +1,49 @@
+// mousecfgctl apply: send the stored working set to the mouse, everything, as a forced apply.
+
+#include "cli/command_apply.h"
+
+#include "cli/cli_command.h"
+#include "cli/cli_context.h"
+#include "device/battery_poller.h"
+#include "device/device_link.h"
+#include "device/download_worker.h"
+#include "device/transfer.h"
+#include "storage/profile_data.h"
+#include "storage/settings_file.h"
+
+#include <QCoreApplication>
+
+int sendWorkingSet(CliContext &context, ProfileSet &working)
+{
+    DeviceLink &link = context.deviceLink();
+    if (HidDevice *handle = link.commandHandle()) {
+        PollerReport reply;
+        requestBatteryReply(*handle, reply);
+        noteBatteryReport(reply.charging(), reply.batteryLow(), reply.batteryHigh());
+    }
+    // A fresh process has no record of what the mouse holds: the force flag sends everything.
+    ProfileSet saved = working;
+    const uint8_t result = runDownloadWorker(working, saved, true, context.transfer(), nullptr);
+    if (result == kResultMouseOff)
+        context.error(QCoreApplication::translate("MousecfgWidget", "Mouse is sleeping or not connected."));
+    else if (result != 0)
+        context.error(QCoreApplication::translate("MousecfgWidget", "Send data failed, please try again."));
+    return result;
+}
+
+namespace {
+
+int runApply(CliContext &context, const QStringList &args)
+{
+    static const CliCommand *self = findCliCommand("apply");
+    if (!args.isEmpty())
+        return context.usageError(*self, "apply takes no arguments");
+    context.deviceLink(); // settles the current product before its profiles are read
+    ProfileSet working;
+    loadProfileSet(working);
+    return sendWorkingSet(context, working);
+}
+
+const CliCommandRegistrar registrar({"apply", "apply  send the stored working set to the mouse (every block and the macros)", runApply});
+
+} // namespace

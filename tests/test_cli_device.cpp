@@ -1,0 +1,213 @@
+// mousecfgctl's device commands (status, watch, apply, load-conf) run as a user runs them,
+// against the simulated mouse in virtual time.
+
+#include "storage/app_paths.h"
+#include "storage/profile_data.h"
+#include "storage/profile_files.h"
+#include "storage/settings_file.h"
+#include "storage/storage_result.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// Written (W) report command codes in a transfer log, in order.
+QList<int> writtenCommands(const QString &tracePath)
+{
+    QList<int> codes;
+    QFile f(tracePath);
+    if (!f.open(QIODevice::ReadOnly))
+        return codes;
+    for (const QByteArray &line : f.readAll().split('\n')) {
+        if (line.startsWith("W "))
+            codes << line.split(' ').at(4).toInt(nullptr, 16);
+    }
+    return codes;
+}
+
+} // namespace
+
+class TestCliDevice : public QObject {
+    Q_OBJECT
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_tool;
+
+    QString trace() const { return m_dir->filePath("trace.txt"); }
+
+    Run run(const QStringList &args, bool virtualTime = true)
+    {
+        QStringList all = {"--data-dir", m_dir->path()};
+        if (virtualTime)
+            all << "--virtual-time";
+        all << args;
+        QProcess p;
+        p.start(m_tool, all);
+        Run r;
+        if (!p.waitForFinished(60000)) {
+            p.kill();
+            p.waitForFinished();
+            return r;
+        }
+        r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        r.out = QString::fromLocal8Bit(p.readAllStandardOutput());
+        r.err = QString::fromLocal8Bit(p.readAllStandardError());
+        return r;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_tool = QStringLiteral(MOUSECFG_APP_DIR) + "/mousecfgctl";
+        QVERIFY2(QFile::exists(m_tool), "mousecfgctl is not built");
+    }
+
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        AppPaths::setDataDirOverride(m_dir->path());
+        AppPaths::init();
+        QVERIFY(AppPaths::prepareDataFolder());
+    }
+
+    void statusReadsTheBatteryAsTheWindowDoes_data()
+    {
+        QTest::addColumn<QString>("spec");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("charging, full") << "battery=1:0:4" << "Battery: 100 %\nVoltage: 4224 mV\nCharging: yes\n";
+        QTest::newRow("raw 775") << "battery=0:7:3" << "Battery: 10 %\nVoltage: 3196 mV\nCharging: no\n";
+        QTest::newRow("raw 776 on the cable") << "cable,battery=0:8:3" << "Battery: 20 %\nVoltage: 3201 mV\nCharging: no\n";
+        QTest::newRow("sleeping") << "battery=0:0:0" << "MOUSE OFF\n";
+        QTest::newRow("no answer") << "silent" << "MOUSE OFF\n";
+        QTest::newRow("notice ahead of the reply") << "notice=1:0:1:0,battery=0:0:4" << "Battery: 90 %\nVoltage: 4224 mV\nCharging: no\n";
+    }
+    void statusReadsTheBatteryAsTheWindowDoes()
+    {
+        QFETCH(QString, spec);
+        QFETCH(QString, expected);
+        if (QTest::currentDataTag() == QLatin1String("notice ahead of the reply")) {
+            // A higher full threshold from the settings moves 4224 mV below "full".
+            QSettings settings(m_dir->filePath("Configs/Config.ini"), QSettings::IniFormat);
+            settings.setValue("Config/BatteryFull", 4300);
+        }
+        const Run r = run({"--simulate=" + spec, "status"});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out, expected);
+    }
+
+    void statusFailures()
+    {
+        const Run failedWrite = run({"--simulate=writefail=1", "status"});
+        QCOMPARE(failedWrite.exitCode, 4);
+        QVERIFY(failedWrite.out.isEmpty());
+        QCOMPARE(run({"--simulate", "status", "extra"}).exitCode, 64);
+    }
+
+    void watchPrintsNotices()
+    {
+        const Run r = run({"--simulate=notice=2:3:4:1", "watch", "--count", "1"});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out, QStringLiteral("Profile 3, DPI stage 4, rate 250 HZ, mode 1\n"));
+        const Run odd = run({"--simulate=notice=0:0:3:0", "watch", "--count", "1"});
+        QCOMPARE(odd.out, QStringLiteral("Profile 1, DPI stage 1, rate code 3, mode 0\n"));
+        QCOMPARE(run({"--simulate", "watch", "--count", "0"}).exitCode, 64);
+        QCOMPARE(run({"--simulate", "watch", "now"}).exitCode, 64);
+    }
+
+    void watchRunsUntilInterrupted()
+    {
+        QProcess p;
+        p.start(m_tool, {"--data-dir", m_dir->path(), "--simulate", "watch"});
+        QVERIFY(p.waitForStarted());
+        QTest::qWait(300);
+        QCOMPARE(p.state(), QProcess::Running);
+        p.terminate(); // SIGTERM: the poller is stopped and the tool ends normally
+        QVERIFY(p.waitForFinished(5000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 0);
+    }
+
+    void applySendsEverythingAfterOneQuery()
+    {
+        writeDiff(1);
+        const Run r = run({"--simulate", "--trace", trace(), "apply"});
+        QCOMPARE(r.exitCode, 0);
+        const QList<int> codes = writtenCommands(trace());
+        QVERIFY(!codes.isEmpty());
+        QCOMPARE(codes.first(), 0x48);
+        QCOMPARE(codes.count(0x48), 1);
+        QCOMPARE(codes.at(1), 0x46);  // download-start mark
+        QCOMPARE(codes.last(), 0x46); // download-end mark
+        for (int block : {0x01, 0x02, 0x03, 0x04})
+            QVERIFY2(codes.contains(block), qPrintable(QString::number(block)));
+        QCOMPARE(readDiff(), 0);
+    }
+
+    void applyToASleepingMouseSendsNothingMore()
+    {
+        const Run r = run({"--simulate=battery=0:0:0", "--trace", trace(), "apply"});
+        QCOMPARE(r.exitCode, 5);
+        QVERIFY(r.err.contains("Mouse is sleeping or not connected."));
+        QCOMPARE(writtenCommands(trace()), QList<int>{0x48});
+    }
+
+    void applyFailureIsRecorded()
+    {
+        writeDiff(0);
+        const Run r = run({"--simulate=corrupt=1000", "apply"});
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY(r.err.contains("Send data failed, please try again."));
+        QCOMPARE(readDiff(), 1);
+    }
+
+    void loadConfTakesOnlyThisProductsFiles()
+    {
+        // Settle the current product the way every device command does.
+        QCOMPARE(run({"--simulate", "status"}).exitCode, 0);
+        const QString product = readCurrentProductName();
+        QVERIFY(!product.isEmpty());
+
+        ProfileSet set;
+        resetProfileSet(set);
+        set.profiles[0].pollrate = 2;
+        set.profiles[3].dpi = 5;
+        set.LiftHigh = 1;
+        const QString ours = m_dir->filePath("ours.conf");
+        QCOMPARE(exportConfigFile(set, ours), StorageResult::Ok);
+
+        const QString theirs = m_dir->filePath("theirs.conf");
+        QVERIFY(QFile::copy(ours, theirs));
+        QVERIFY(writeProductTag(theirs, "Another Mouse"));
+        const Run refused = run({"--simulate", "--trace", trace(), "load-conf", theirs});
+        QCOMPARE(refused.exitCode, 65);
+        QVERIFY2(refused.err.contains(storageResultMessage(StorageResult::ProductMismatch)), qPrintable(refused.err));
+        QVERIFY(writtenCommands(trace()).isEmpty()); // nothing sent, not even a query
+
+        QCOMPARE(run({"--simulate", "load-conf", m_dir->filePath("missing.conf")}).exitCode, 65);
+        QCOMPARE(run({"--simulate", "load-conf"}).exitCode, 64);
+
+        const Run loaded = run({"--simulate", "--trace", trace(), "load-conf", ours});
+        QCOMPARE(loaded.exitCode, 0);
+        ProfileSet stored;
+        loadProfileSet(stored);
+        QCOMPARE(int(stored.profiles[0].pollrate), 2);
+        QCOMPARE(int(stored.profiles[3].dpi), 5);
+        QCOMPARE(int(stored.LiftHigh), 1);
+        const QList<int> codes = writtenCommands(trace());
+        QCOMPARE(codes.first(), 0x48);
+        for (int block : {0x01, 0x02, 0x03, 0x04})
+            QVERIFY(codes.contains(block));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliDevice)
+#include "test_cli_device.moc"

@@ -158,15 +158,6 @@ private slots:
         QCOMPARE(int(bounded[8 + 18]), 6); // LedMode 14 sends lighting code 6
     }
 
-    void lightingEffectCodes()
-    {
-        const int expected[] = {1, 2, 3, 4, 5, 6, 6, 6, 6, 6, 8, 7, 9, 10};
-        for (int m = 0; m < 14; ++m)
-            QCOMPARE(int(lightingEffectCode(m)), expected[m]);
-        QCOMPARE(int(lightingEffectCode(14)), 6);
-        QCOMPARE(int(lightingEffectCode(255)), 6);
-    }
-
     void dpiBlock()
     {
         ProfileData p;
@@ -421,22 +412,6 @@ private slots:
             QCOMPARE(sink.calls(), n);
             QCOMPARE(poller.events, QStringList({"stop"}));
         }
-    }
-
-    // The download sends a copy: the caller's set is never changed, though the copy records
-    // macro slots (the second macro's entry carries slot 1).
-    void downloadLeavesTheSetAlone()
-    {
-        ProfileSet set;
-        set.profiles[0].buttonInfo[1].Fun = 200;
-        set.profiles[0].buttonInfo[1].macroname = "x";
-        set.profiles[0].buttonInfo[2].Fun = 200;
-        set.profiles[0].buttonInfo[2].macroname = "y";
-        const ProfileSet before = set;
-        RecordingSink sink;
-        downloadProfiles(set, 15, context(3325), sink, nullptr);
-        QVERIFY(set == before);
-        QCOMPARE(int(sink.reports()[4][8 + 4 * 1 + 1]), 1); // button 2 sits in slot 1
     }
 
 private:

@@ -1,0 +1,62 @@
+#include "widgets/skin.h"
+
+#include "storage/app_paths.h"
+#include "widgets/skin_names.h"
+
+#include <QFile>
+#include <QImageReader>
+
+// At global scope: the resource's initialiser is a global function.
+static void initSkinResources()
+{
+    Q_INIT_RESOURCE(mousecfg_skin);
+}
+
+QString skinPath(const QString &name)
+{
+    QString relative = name;
+    while (relative.startsWith('/'))
+        relative.remove(0, 1);
+    return AppPaths::skinFolder() + "/" + relative;
+}
+
+namespace {
+
+QString pathOrEmpty(const QString &name) { return name.isEmpty() ? QString() : skinPath(name); }
+
+} // namespace
+
+QString mouseFrontPicturePath(const QString &product) { return pathOrEmpty(mouseFrontPictureName(product)); }
+QString mouseSidePicturePath(const QString &product) { return pathOrEmpty(mouseSidePictureName(product)); }
+QString mouseHoverPicturePath(const QString &product, int button)
+{
+    return pathOrEmpty(mouseHoverPictureName(product, button));
+}
+
+QPixmap loadSkinPixmap(const QString &path, const QSize &pixels)
+{
+    if (path.isEmpty())
+        return QPixmap();
+    const bool scaleWanted = pixels.isValid() && !pixels.isEmpty();
+    QString source = path;
+    if (scaleWanted) {
+        const QSize plain = QImageReader(path).size();
+        const QString hiRes = hiResVariantName(path);
+        if ((!plain.isValid() || plain.width() < pixels.width() || plain.height() < pixels.height()) &&
+            QFile::exists(hiRes))
+            source = hiRes;
+    }
+    QPixmap pixmap(source);
+    if (pixmap.isNull() || !scaleWanted || pixmap.size() == pixels)
+        return pixmap;
+    return pixmap.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QString loadingAnimationPath()
+{
+    static const bool builtIn = [] {
+        initSkinResources();
+        return QFile::exists(":/skin/loading.gif");
+    }();
+    return builtIn ? QStringLiteral(":/skin/loading.gif") : skinPath("loading.gif");
+}

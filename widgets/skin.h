@@ -1,0 +1,24 @@
+#pragma once
+// Loading skin images from the skin folder in force (AppPaths::skinFolder()).
+
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+
+// Full path of a skin image named relative to the skin folder ("dlg.png", "mouse/x/Mouse.png").
+QString skinPath(const QString &name);
+
+// Full paths of a product's mouse pictures; empty when the name is refused (see skin_names.h).
+QString mouseFrontPicturePath(const QString &product);
+QString mouseSidePicturePath(const QString &product);
+QString mouseHoverPicturePath(const QString &product, int button);
+
+// The image at `path` for drawing at `pixels` device pixels: its "@2x" variant is used when the
+// plain image is smaller than the target and the variant exists; the result is scaled to the
+// target, smooth, ignoring aspect. An invalid or empty target gives the plain image unscaled.
+// A missing image gives a null pixmap.
+QPixmap loadSkinPixmap(const QString &path, const QSize &pixels = QSize());
+
+// The loading animation: the built-in resource, or the skin folder's copy when the program was
+// built without it.
+QString loadingAnimationPath();

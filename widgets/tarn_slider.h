@@ -1,0 +1,26 @@
+#pragma once
+// A slider that jumps to where it is clicked and reports every change the mouse makes.
+
+#include <QSlider>
+
+class TarnSlider : public QSlider {
+    Q_OBJECT
+public:
+    explicit TarnSlider(Qt::Orientation orientation = Qt::Horizontal, QWidget *parent = nullptr);
+
+signals:
+    void MouseChange(int value);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void moveTo(const QPoint &position);
+
+    bool m_bDragging = false;
+};
+
+// The value at `position` pixels along a groove `length` pixels long, bounded to minimum..maximum.
+int sliderValueAt(int position, int length, int minimum, int maximum);

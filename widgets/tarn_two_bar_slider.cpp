@@ -1,0 +1,130 @@
+#include "widgets/tarn_two_bar_slider.h"
+
+#include "storage/settings_file.h"
+#include "widgets/tarn_slider.h"
+#include "widgets/theme.h"
+
+#include <QLinearGradient>
+#include <QMouseEvent>
+#include <QPainter>
+
+TarnTwoBarSlider::TarnTwoBarSlider(QWidget *parent) : QWidget(parent)
+{
+    setCursor(Qt::PointingHandCursor);
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void TarnTwoBarSlider::setRange(int minimum, int maximum)
+{
+    m_iMin = minimum;
+    m_iMax = qMax(minimum, maximum);
+    m_iX = qBound(m_iMin, m_iX, m_iMax);
+    m_iY = qBound(m_iMin, m_iY, m_iMax);
+    update();
+}
+
+void TarnTwoBarSlider::setValues(int x, int y)
+{
+    m_iX = qBound(m_iMin, x, m_iMax);
+    m_iY = qBound(m_iMin, y, m_iMax);
+    update();
+}
+
+void TarnTwoBarSlider::setCoupled(bool coupled)
+{
+    m_bCoupled = coupled;
+    if (coupled)
+        m_iY = m_iX;
+    update();
+}
+
+QSize TarnTwoBarSlider::sizeHint() const { return QSize(scaledUnits(300), scaledUnits(36)); }
+
+int TarnTwoBarSlider::handleRadius() const { return qMax(3, height() / 6); }
+
+QRect TarnTwoBarSlider::barRect(int bar) const
+{
+    const int r = handleRadius();
+    const int half = height() / 2;
+    return QRect(r, bar * half, qMax(1, width() - 2 * r), half);
+}
+
+int TarnTwoBarSlider::valueAt(int x) const
+{
+    const QRect groove = barRect(XBar);
+    return sliderValueAt(x - groove.left(), groove.width(), m_iMin, m_iMax);
+}
+
+void TarnTwoBarSlider::dragTo(int x)
+{
+    const int value = valueAt(x);
+    int newX = m_iX;
+    int newY = m_iY;
+    if (m_bCoupled || m_iDragBar == XBar)
+        newX = value;
+    if (m_bCoupled || m_iDragBar == YBar)
+        newY = value;
+    if (newX == m_iX && newY == m_iY)
+        return;
+    m_iX = newX;
+    m_iY = newY;
+    update();
+    emit SliderChangedSignal(m_iX, m_iY);
+}
+
+void TarnTwoBarSlider::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    m_iDragBar = event->pos().y() < height() / 2 ? XBar : YBar;
+    dragTo(event->pos().x());
+}
+
+void TarnTwoBarSlider::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_iDragBar != NoBar)
+        dragTo(event->pos().x());
+}
+
+void TarnTwoBarSlider::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (m_iDragBar != NoBar && event->button() == Qt::LeftButton) {
+        dragTo(event->pos().x());
+        m_iDragBar = NoBar;
+    }
+}
+
+void TarnTwoBarSlider::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QColor accent = themeColour();
+    const int r = handleRadius();
+    for (int bar = XBar; bar <= YBar; ++bar) {
+        const QRect area = barRect(bar);
+        const int value = bar == XBar ? m_iX : m_iY;
+        const double fraction = m_iMax > m_iMin ? double(value - m_iMin) / (m_iMax - m_iMin) : 0.0;
+        const double grooveHeight = qMax(2.0, r * 0.8);
+        const QRectF groove(area.left(), area.center().y() - grooveHeight / 2, area.width(), grooveHeight);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(46, 49, 56));
+        painter.drawRoundedRect(groove, grooveHeight / 2, grooveHeight / 2);
+        QRectF filled = groove;
+        filled.setWidth(groove.width() * fraction);
+        QLinearGradient fill(filled.topLeft(), filled.topRight());
+        fill.setColorAt(0, accent.darker(220));
+        fill.setColorAt(1, accent);
+        painter.setBrush(fill);
+        painter.drawRoundedRect(filled, grooveHeight / 2, grooveHeight / 2);
+        const QPointF centre(groove.left() + groove.width() * fraction, groove.center().y());
+        QColor glow = accent;
+        glow.setAlpha(70);
+        painter.setBrush(glow);
+        painter.drawEllipse(centre, r * 1.0, r * 1.0);
+        painter.setBrush(QColor(235, 235, 235));
+        painter.setPen(QPen(accent, qMax(1.0, r / 3.0)));
+        painter.drawEllipse(centre, r * 0.65, r * 0.65);
+    }
+}

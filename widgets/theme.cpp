@@ -1,0 +1,87 @@
+#include "widgets/theme.h"
+
+#include "storage/settings_file.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPen>
+#include <QPixmap>
+#include <QRect>
+
+#include <array>
+
+namespace {
+
+constexpr int kDefaultFontPixels = 12;
+
+struct LanguageFont {
+    bool loaded = false;
+    QString family;
+    int pixelSize = kDefaultFontPixels;
+};
+
+double &scaleValue()
+{
+    static double scale = 1.0;
+    return scale;
+}
+
+LanguageFont &fontState()
+{
+    static LanguageFont font;
+    return font;
+}
+
+} // namespace
+
+void setUiScale(double scale) { scaleValue() = qBound(1.0, scale, 5.0); }
+double uiScale() { return scaleValue(); }
+int scaledUnits(double units) { return static_cast<int>(units * uiScale()); }
+
+void setLanguageFont(const QString &family, int pixelSize)
+{
+    LanguageFont &font = fontState();
+    font.loaded = true;
+    font.family = family;
+    font.pixelSize = pixelSize > 0 ? pixelSize : kDefaultFontPixels;
+}
+
+void reloadLanguageFont()
+{
+    const int language = readLanguage();
+    setLanguageFont(readLanguageFont(language), readLanguageFontSize(language));
+}
+
+QFont languageFont(double scale)
+{
+    if (!fontState().loaded)
+        reloadLanguageFont();
+    const LanguageFont &state = fontState();
+    QFont font = QGuiApplication::font();
+    if (!state.family.isEmpty())
+        font.setFamily(state.family);
+    font.setPixelSize(qMax(1, static_cast<int>(state.pixelSize * scale)));
+    return font;
+}
+
+QColor buttonStateTextColour(int state)
+{
+    static const std::array<QColor, 4> colours = {QColor(200, 200, 200), QColor(225, 225, 225),
+                                                  QColor(255, 255, 255), QColor(100, 100, 100)};
+    if (state < 0 || state >= static_cast<int>(colours.size()))
+        state = 0;
+    return colours[static_cast<size_t>(state)];
+}
+
+void paintDialogFace(QPainter &painter, const QRect &area, const QPixmap &background)
+{
+    if (!background.isNull())
+        painter.drawPixmap(area, background);
+    QPen pen(themeColour());
+    pen.setWidth(2);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    // A 2-pixel pen centred on a line one pixel inside the edge covers pixels 1 and 2 from it.
+    painter.drawRect(QRectF(area).adjusted(2, 2, -2, -2));
+}

@@ -1,0 +1,33 @@
+#pragma once
+// The look shared by every skinned control: the window scale factor, the language font, the text
+// colours of the button states and the dialog frame in the theme colour.
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class QPainter;
+class QPixmap;
+class QRect;
+
+// The main window's scale factor (1.0..5.0); every control sizes itself from it.
+void setUiScale(double scale);
+double uiScale();
+// `units` design units at the scale factor, truncated.
+int scaledUnits(double units);
+
+// The font of the current language ("FONT_LIST/FONT_%d" family and "FONT_LIST/FONT_SIZE_%d" pixel
+// size) at the given scale. Read from the settings on first use; reloadLanguageFont() re-reads it
+// after a language switch, setLanguageFont() sets it directly.
+QFont languageFont(double scale);
+inline QFont languageFont() { return languageFont(uiScale()); }
+void setLanguageFont(const QString &family, int pixelSize);
+void reloadLanguageFont();
+
+// Text colour of a skinned button state: 0 normal, 1 hover or selected, 2 pressed, 3 disabled.
+// A state outside 0..3 gets the normal colour.
+QColor buttonStateTextColour(int state);
+
+// A modal dialog's face: the background image stretched over `area`, then a 2-pixel frame in
+// the theme colour one pixel inside the edge.
+void paintDialogFace(QPainter &painter, const QRect &area, const QPixmap &background);

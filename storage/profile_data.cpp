@@ -236,6 +236,10 @@ void resetProfileSet(ProfileSet &set)
 
 int compareProfileSets(const ProfileSet &working, const ProfileSet &saved)
 {
-    return compareSettings(working, saved) | compareDpi(working, saved) | compareButtons(working, saved)
-        | compareLighting(working, saved);
+    // In this order: only the button scan has a side effect (it clears a macro's write sign).
+    int mask = compareSettings(working, saved);
+    mask |= compareDpi(working, saved);
+    mask |= compareButtons(working, saved);
+    mask |= compareLighting(working, saved);
+    return mask;
 }

@@ -5,6 +5,7 @@
 #include "device/device_link.h"
 #include "device/trace.h"
 #include "device/tracing_backend.h"
+#include "sim/simulated_mouse.h"
 #include "device/transfer.h"
 #include "storage/app_paths.h"
 #include "storage/settings_file.h"
@@ -50,6 +51,25 @@ struct Rig {
     }
 
     uint8_t send(const Report &r) { return transfer->sendCommand(r.data(), kReportLength); }
+};
+
+// The link opened on a simulated mouse, in a data folder of its own.
+struct SimRig {
+    QTemporaryDir dir;
+    SimulatedMouse mouse;
+    DeviceLink link{mouse};
+    VerifiedTransfer transfer{link};
+
+    explicit SimRig(const SimSpec &spec) : mouse(spec)
+    {
+        AppPaths::setDataDirOverride(dir.path());
+        AppPaths::init();
+        AppPaths::prepareDataFolder();
+        link.loadMouseList();
+        link.enumerateMice();
+        link.refreshMouseList();
+        link.openMouse(readCurrentProductName());
+    }
 };
 
 Report withChecksum(Report r)
@@ -216,6 +236,58 @@ private slots:
         QCOMPARE(m_clock->nowMs(), int64_t(3 * 10 + 32 * 150 + 29 * 50));
         QCOMPARE(rig.command->readTimes[1] - rig.command->readTimes[0], int64_t(150 + 50));
         QVERIFY2(real.elapsed() < 500, qPrintable(QString::number(real.elapsed())));
+    }
+
+    void silentSimulatedMouse()
+    {
+        SimSpec spec;
+        spec.faults.silent = true;
+        SimRig rig(spec);
+        QVERIFY(rig.link.commandHandle());
+        QElapsedTimer real;
+        real.start();
+        const Report commit = makeReport(0x40, 0, 1);
+        QCOMPARE(int(rig.transfer.sendCommand(commit.data(), kReportLength)), 2);
+        QCOMPARE(rig.mouse.receivedReports().size(), size_t(3));
+        QCOMPARE(m_clock->nowMs(), int64_t(3 * 10 + 32 * 150 + 29 * 50));
+        QVERIFY2(real.elapsed() < 500, qPrintable(QString::number(real.elapsed())));
+    }
+
+    void simulatedMouseVerifies()
+    {
+        SimRig rig{SimSpec()};
+        const Report settings = makeReport(0x01, 0, 0, 4, {1, 2, 3, 4});
+        QCOMPARE(int(rig.transfer.sendCommand(settings.data(), kReportLength)), 0);
+        const auto received = rig.mouse.receivedReports();
+        QCOMPARE(received.size(), size_t(1));
+        QCOMPARE(received[0].bytes, withChecksum(settings));
+        QCOMPARE(received[0].status, SimReportStatus::Accepted);
+    }
+
+    // 100 verified commands against a mouse answering after 1 ms in real time cost at least
+    // their 100 pauses of 10 ms; the printed ratio shows the overhead above that floor.
+    void verifiedCommandsAgainstTheirFloor()
+    {
+        setDeviceClock(nullptr);
+        SimSpec spec;
+        spec.faults.latencyMs = 1;
+        SimRig rig(spec);
+        const Report commit = makeReport(0x40, 0, 1);
+        QElapsedTimer wall;
+        wall.start();
+        for (int i = 0; i < 100; ++i)
+            QCOMPARE(int(rig.transfer.sendCommand(commit.data(), kReportLength)), 0);
+        const qint64 ms = wall.elapsed();
+        // The same 100 pauses alone: how much of the overhead is the system's sleep, not ours.
+        QElapsedTimer pauses;
+        pauses.start();
+        for (int i = 0; i < 100; ++i)
+            deviceClock().sleepMs(10);
+        const qint64 pauseMs = pauses.elapsed();
+        QVERIFY(ms >= 1000);
+        qInfo("100 verified commands: %lld ms against a floor of 1000 ms (%.1f %% above); "
+              "the 100 pauses alone: %lld ms", ms, (ms - 1000) / 10.0, pauseMs);
+        QCOMPARE(rig.mouse.receivedReports().size(), size_t(100));
     }
 
     void readErrorsCountLikeTimeouts()

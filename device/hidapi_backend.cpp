@@ -19,14 +19,6 @@
 
 namespace {
 
-bool hasCollectionInPath(const std::string &path)
-{
-    std::string lower(path);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lower.find("&col") != std::string::npos;
-}
-
 HidCollectionInfo infoFromRecord(const HidapiRecord &record, const std::string &path, int index)
 {
     HidCollectionInfo info;
@@ -136,8 +128,9 @@ std::vector<HidCollectionInfo> collectionsFromRecords(const std::vector<HidapiRe
     std::vector<HidCollectionInfo> result;
     std::vector<std::string> nodesDone;
     for (const HidapiRecord &record : records) {
-        if (hasCollectionInPath(record.path)) {
-            result.push_back(infoFromRecord(record, record.path, windowsCollectionIndex(record.path)));
+        const int windowsIndex = windowsCollectionIndex(record.path);
+        if (windowsIndex > 0) {
+            result.push_back(infoFromRecord(record, record.path, windowsIndex));
             continue;
         }
         if (std::find(nodesDone.begin(), nodesDone.end(), record.path) != nodesDone.end())

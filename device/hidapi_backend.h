@@ -30,7 +30,7 @@ using DescriptorReader = std::function<std::optional<std::vector<uint8_t>>(const
 // One record per top-level collection. Records of a hidraw node are grouped by path and listed
 // from the node's descriptor; when that cannot be read (or lists no collection), each distinct
 // record stands as it is, as collection 1 under the node's own path. Windows-style paths
-// (with "&col") already name one collection each and take their index from the path.
+// (with "&colNN") already name one collection each and take their index from the path.
 std::vector<HidCollectionInfo> collectionsFromRecords(const std::vector<HidapiRecord> &records,
                                                       const DescriptorReader &readDescriptor);
 

@@ -45,7 +45,7 @@ const Bytes kNested = hex(
     "0942150025017501950181029507 8103"
     "0b01000100a100"                         // pointer (physical), extended usage 1:1
     "050109300931 26ff0f75109502 8102"
-    "0600ff0910a102"                         // vendor logical collection, third level
+    "0600ff0910a101"                         // vendor application collection, third level
     "850b0911750895 04b102"
     "c0c0c0c0"
     "05010902a1018501"                       // mouse (application), report 1

@@ -20,7 +20,7 @@ uint8_t runDownloadWorker(ProfileSet &working, ProfileSet &saved, bool force, Co
     if (!sendAll && changed == 0)
         return 0;
 
-    saveProfileSetForApply(working);
+    // The set was saved above and has not changed since: no second save.
     const uint8_t result = downloadProfiles(working, sendAll ? kChangeAll : changed, sink, observer);
     saved = working;
     writeDiff(result != 0 ? 1 : 0);

@@ -14,6 +14,8 @@
 
 #include <mutex>
 
+#include <ctime>
+
 namespace {
 
 // Drops the poller's once-per-cycle idle line, which a poller in virtual time writes thousands
@@ -392,6 +394,30 @@ private slots:
         timer.restart();
         second.reset();
         QVERIFY(timer.elapsed() < 100);
+    }
+
+    // Measurement, on request (MOUSECFG_MEASURE_POLLER_SECONDS=60): the CPU time of the poller
+    // thread over that much real time against the simulated mouse.
+    void pollerCpuCost()
+    {
+        const int seconds = qEnvironmentVariableIntValue("MOUSECFG_MEASURE_POLLER_SECONDS");
+        if (seconds <= 0)
+            QSKIP("set MOUSECFG_MEASURE_POLLER_SECONDS to measure the poller's CPU time");
+        setDeviceClock(nullptr);
+        std::atomic<int64_t> threadCpuNs{0};
+        Rig rig = makeRig(SimSpec(), [&threadCpuNs](const auto &) {
+            timespec ts{};
+            clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts); // the poller's own thread
+            threadCpuNs.store(int64_t(ts.tv_sec) * 1000000000 + ts.tv_nsec);
+            return false;
+        });
+        rig.poller->start();
+        QTest::qWait(seconds * 1000);
+        rig.poller->stop();
+        const double share = double(threadCpuNs.load()) / (seconds * 1e9) * 100.0;
+        qInfo("poller CPU over %d s: %.1f ms (%.4f %% of one core), %d reads",
+              seconds, threadCpuNs.load() / 1e6, share, countOps(rig.handle->events(), 'R'));
+        QVERIFY(share < 1.0);
     }
 };
 

@@ -1,5 +1,6 @@
 #include "device/battery_poller.h"
 #include "device/clock.h"
+#include "device/command_set.h"
 #include "device/device_link.h"
 #include "device/device_state.h"
 #include "device/download_worker.h"
@@ -7,9 +8,11 @@
 #include "device/transfer.h"
 #include "sim/simulated_mouse.h"
 #include "storage/app_paths.h"
+#include "storage/macro_file.h"
 #include "storage/profile_data.h"
 #include "storage/settings_file.h"
 
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -233,6 +236,63 @@ private slots:
         QCOMPARE(done.count(), 1);
         QCOMPARE(worker.result(), kResultMouseOff);
         QVERIFY(m_sim->receivedReports().empty());
+    }
+
+    // Measurement: a full apply (query, every block, two macros) on the real clock with a mouse
+    // that answers after 1 ms, against the floor of the pauses the transfer must keep (10 ms
+    // after every write, 50 ms after building each macro).
+    void fullApplyAgainstItsPauseFloor()
+    {
+        cleanup();
+        init();
+        const QString model = QStringLiteral(MOUSECFG_APP_DIR) + "/DefaultProfile.bin";
+        if (!QFile::exists(model))
+            QSKIP("no shipped model description in this build");
+        QVERIFY(QFile::copy(model, m_dir->filePath("DefaultProfile.bin")));
+        m_working = ProfileSet();
+        resetProfileSet(m_working);
+        const QVector<MacroEvent> steps = {keyStep(0x04, true), keyStep(0x04, false), keyStep(0x05, true),
+                                           keyStep(0x05, false)};
+        QVERIFY(saveMacro("first", MacroSettings(), steps));
+        QVERIFY(saveMacro("second", MacroSettings(), steps + steps));
+        m_working.profiles[0].buttonInfo[2].Fun = kFunMacro;
+        m_working.profiles[0].buttonInfo[2].macroname = "first";
+        m_working.profiles[0].buttonInfo[3].Fun = kFunMacro;
+        m_working.profiles[0].buttonInfo[3].macroname = "second";
+        m_saved = m_working;
+        setDeviceClock(nullptr);
+        m_sim->setLatency(1);
+
+        QElapsedTimer timer;
+        timer.start();
+        PollerReport reply;
+        QVERIFY(requestBatteryReply(*m_link->commandHandle(), reply));
+        noteBatteryReport(reply.charging(), reply.batteryLow(), reply.batteryHigh());
+        QCOMPARE(runWorker(true), uint8_t(0));
+        const qint64 elapsed = timer.elapsed();
+
+        QVERIFY(!m_sim->macroSlot(0).empty());
+        QVERIFY(!m_sim->macroSlot(1).empty());
+        // The restarted poller may have sent a query of its own by now: count the download's
+        // reports and the one query of the apply.
+        const int writes = downloadReportCount(*m_sim) + 1;
+        const qint64 floorMs = 10 * writes + 50 * 2;
+        qInfo("full apply: %d reports, %lld ms, pause floor %lld ms (+%.1f %%)", writes, elapsed, floorMs,
+              100.0 * double(elapsed - floorMs) / double(floorMs));
+        QVERIFY(elapsed >= floorMs);
+        QVERIFY2(elapsed < 3 * floorMs, "far slower than its pauses");
+
+        // The transfer part alone (no settings file written): the same download again.
+        const int before = downloadReportCount(*m_sim);
+        timer.restart();
+        QCOMPARE(downloadProfiles(m_working, kChangeAll, *m_sink, m_observer.get()), uint8_t(0)); // stops the poller the first restarted
+        const qint64 download = timer.elapsed();
+        const int sent = downloadReportCount(*m_sim) - before;
+        const qint64 downloadFloor = 10 * sent + 50 * 2;
+        qInfo("download alone: %d reports, %lld ms, pause floor %lld ms (+%.1f %%)", sent, download,
+              downloadFloor, 100.0 * double(download - downloadFloor) / double(downloadFloor));
+        QVERIFY(download >= downloadFloor);
+        QVERIFY2(download < 2 * downloadFloor, "far slower than its pauses");
     }
 };
 

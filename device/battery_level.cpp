@@ -18,6 +18,8 @@ constexpr int kFullLevel = 100;
 
 } // namespace
 
+int effectiveBatteryFull(int configuredMv) { return configuredMv > 0 ? configuredMv : kDefaultBatteryFullMv; }
+
 int batteryRaw(uint8_t lowByte, uint8_t highByte) { return highByte * 256 + lowByte; }
 
 int batteryMillivolts(int raw) { return 990 * raw / 240; }

@@ -10,6 +10,11 @@ constexpr int kDefaultBatteryFullMv = 4200;
 // The text shown while the three battery bytes are all zero (translated by the window).
 extern const char *const kMouseOffText; // "MOUSE OFF"
 
+// The threshold to use for a configured "Config/BatteryFull": a value that is not a positive
+// number of millivolts (absent, mistyped, negative) would show every battery as full, so it gives
+// the default instead.
+int effectiveBatteryFull(int configuredMv);
+
 // raw = high * 256 + low.
 int batteryRaw(uint8_t lowByte, uint8_t highByte);
 // floor(990 * raw / 240).

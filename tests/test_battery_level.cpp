@@ -20,6 +20,15 @@ private slots:
         QCOMPARE(batteryLevel(1024, 4225), 90);
     }
 
+    void unusableThresholdFallsBackToTheDefault()
+    {
+        QCOMPARE(effectiveBatteryFull(4300), 4300);
+        QCOMPARE(effectiveBatteryFull(0), kDefaultBatteryFullMv);
+        QCOMPARE(effectiveBatteryFull(-5), kDefaultBatteryFullMv);
+        // A mistyped "Config/BatteryFull" (read as 0) no longer shows a weak battery as full.
+        QCOMPARE(interpretBattery(0, 8, 3, effectiveBatteryFull(0)).level, 20);
+    }
+
     void levelTableBoundaries_data()
     {
         QTest::addColumn<int>("raw");

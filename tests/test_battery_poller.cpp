@@ -92,6 +92,17 @@ int countOps(const std::vector<RecordingHandle::Event> &events, char op)
 
 } // namespace
 
+// Has the window's three slots, for the string-based connections of PollerControl::setReceiver.
+class SlotReceiver : public QObject {
+    Q_OBJECT
+public:
+    QList<QList<int>> battery, status, write;
+public slots:
+    void slotRefreshBatteryStatus(quint8 c, quint8 l, quint8 h) { battery.append({c, l, h}); }
+    void slotRefreshStatus(quint8 p, quint8 d, quint8 r, quint8 m) { status.append({p, d, r, m}); }
+    void slotRefreshWriteStatus(quint8 s) { write.append({s}); }
+};
+
 class TestBatteryPoller : public QObject {
     Q_OBJECT
 private:
@@ -365,6 +376,27 @@ private slots:
         QCOMPARE(reports.front(), (std::array<quint8, 3>{0, 0x20, 0x04}));
         // Delivered on the context's thread, not the poller's.
         QVERIFY(std::all_of(onMainThread.begin(), onMainThread.end(), [](bool b) { return b; }));
+    }
+
+    void controlConnectsTheWindowSlots()
+    {
+        SimSpec spec;
+        spec.battery = {1, 0x30, 0x04};
+        spec.notice = SimNotice{4, 1, 2, 0};
+        SimulatedMouse sim(spec);
+        DeviceLink link(sim);
+        link.loadMouseList();
+        link.enumerateMice();
+        link.openMouse(QString());
+        PollerControl control(link);
+        SlotReceiver window;
+        control.setReceiver(&window);
+        control.startPoller();
+        QTRY_VERIFY(!window.battery.isEmpty() && !window.status.isEmpty() && !window.write.isEmpty());
+        control.stopPoller();
+        QCOMPARE(window.battery.first(), (QList<int>{1, 0x30, 0x04}));
+        QCOMPARE(window.status.first(), (QList<int>{4, 1, 2, 0}));
+        QCOMPARE(window.write.first(), QList<int>{1});
     }
 
     void stopInterruptsWaitsInRealTime()

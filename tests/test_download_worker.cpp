@@ -135,6 +135,7 @@ private slots:
         QTest::addColumn<bool>("force");
         QTest::newRow("Config/Diff 1") << 1 << false;
         QTest::newRow("force") << 0 << true;
+        QTest::newRow("Config/Diff other than 0") << 7 << false;
     }
     void failedSendOrForceSendsEveryBlock()
     {

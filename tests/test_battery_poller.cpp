@@ -167,75 +167,52 @@ private slots:
         QCOMPARE(query, expected);
     }
 
-    void batteryReplyReportsChargeAndWriteStatus()
+    // One query cycle: what the reply (or its absence) is reported as.
+    void queryCycle_data()
     {
-        SimSpec spec;
-        spec.battery = {1, 0x10, 0x04};
-        spec.deviceType = 8;
-        // Stop once the query's read is done.
-        Rig rig = makeRig(spec, [](const auto &events) { return countOps(events, 'R') >= 1; });
-        QSignalSpy battery(rig.poller.get(), &TarnGetBatteryThread::RefreshBatteryStatus);
-        QSignalSpy write(rig.poller.get(), &TarnGetBatteryThread::RefreshWriteStatus);
-        QSignalSpy status(rig.poller.get(), &TarnGetBatteryThread::RefreshStatus);
+        QTest::addColumn<QString>("spec");
+        QTest::addColumn<QList<int>>("battery");   // the one RefreshBatteryStatus
+        QTest::addColumn<QList<int>>("write");     // RefreshWriteStatus, if any
+        QTest::addColumn<bool>("mouseOff");
+        QTest::addColumn<int>("deviceType");
+        QTest::newRow("reply") << "battery=1:16:4,devtype=8" << QList<int>{1, 16, 4} << QList<int>{1} << false << 8;
+        QTest::newRow("sleeping") << "battery=0:0:0" << QList<int>{0, 0, 0} << QList<int>{} << true << 0;
+        QTest::newRow("no answer") << "silent,devtype=8" << QList<int>{0, 0, 0} << QList<int>{} << true << 5;
+        QTest::newRow("query not written") << "writefail=1" << QList<int>{0, 0, 0} << QList<int>{} << true << 5;
+    }
+    void queryCycle()
+    {
+        QFETCH(QString, spec);
+        QFETCH(QList<int>, battery);
+        QFETCH(QList<int>, write);
+        QFETCH(bool, mouseOff);
+        QFETCH(int, deviceType);
+        g_deviceType.store(5); // kept unless a reply brings a new one
+        Rig rig = makeRig(*parseSimSpec(spec, nullptr), [](const auto &events) { return countOps(events, 'R') >= 1; });
+        QSignalSpy batterySpy(rig.poller.get(), &TarnGetBatteryThread::RefreshBatteryStatus);
+        QSignalSpy writeSpy(rig.poller.get(), &TarnGetBatteryThread::RefreshWriteStatus);
+        QSignalSpy statusSpy(rig.poller.get(), &TarnGetBatteryThread::RefreshStatus);
         QTest::ignoreMessage(QtDebugMsg, "TarnGetBatteryThread.\n");
+        if (spec.startsWith("writefail"))
+            QTest::ignoreMessage(QtDebugMsg, "Unable to send a feature report.\n");
         QTest::ignoreMessage(QtDebugMsg, "TarnGetBatteryThread Stop.\n");
         QVERIFY(runToEnd(*rig.poller));
 
-        QCOMPARE(battery.count(), 1);
-        QCOMPARE(battery.at(0), (QList<QVariant>{quint8(1), quint8(0x10), quint8(0x04)}));
-        QCOMPARE(write.count(), 1);
-        QCOMPARE(write.at(0).at(0).value<quint8>(), quint8(1));
-        QCOMPARE(status.count(), 0);
-        QCOMPARE(g_deviceType.load(), uint8_t(8));
-        QVERIFY(!g_mouseOff.load());
-        // The query went out once, as written, and was answered at once.
+        QCOMPARE(batterySpy.count(), 1);
+        QList<int> got;
+        for (const QVariant &v : batterySpy.at(0))
+            got << v.value<quint8>();
+        QCOMPARE(got, battery);
+        QCOMPARE(writeSpy.count(), write.size());
+        if (!write.isEmpty())
+            QCOMPARE(int(writeSpy.at(0).at(0).value<quint8>()), write.first());
+        QCOMPARE(statusSpy.count(), 0);
+        QCOMPARE(g_mouseOff.load(), mouseOff);
+        QCOMPARE(int(g_deviceType.load()), deviceType);
+        // The query goes out as written; its read follows the 10 ms pause.
         const auto events = rig.handle->events();
         QCOMPARE(events.at(0).op, 'W');
-        QCOMPARE(events.at(0).type, kBatteryReplyType);
         QCOMPARE(events.at(1).timeMs - events.at(0).timeMs, int64_t(kPollerQueryPauseMs));
-        QCOMPARE(rig.sim->receivedReports().at(0).bytes, batteryQueryReport());
-    }
-
-    void sleepingMouseIsOffWithoutWriteStatus()
-    {
-        SimSpec spec;
-        spec.battery = {0, 0, 0};
-        g_deviceType.store(8);
-        Rig rig = makeRig(spec, [](const auto &events) { return countOps(events, 'R') >= 1; });
-        QSignalSpy battery(rig.poller.get(), &TarnGetBatteryThread::RefreshBatteryStatus);
-        QSignalSpy write(rig.poller.get(), &TarnGetBatteryThread::RefreshWriteStatus);
-        QVERIFY(runToEnd(*rig.poller));
-        QCOMPARE(battery.count(), 1);
-        QCOMPARE(battery.at(0), (QList<QVariant>{quint8(0), quint8(0), quint8(0)}));
-        QCOMPARE(write.count(), 0);
-        QVERIFY(g_mouseOff.load());
-        QCOMPARE(g_deviceType.load(), uint8_t(0)); // the reply's byte 10 is stored all the same
-    }
-
-    void unansweredQueryReadsAsOff()
-    {
-        SimSpec spec;
-        spec.faults.silent = true;
-        Rig rig = makeRig(spec, [](const auto &events) { return countOps(events, 'R') >= 1; });
-        QSignalSpy battery(rig.poller.get(), &TarnGetBatteryThread::RefreshBatteryStatus);
-        QSignalSpy write(rig.poller.get(), &TarnGetBatteryThread::RefreshWriteStatus);
-        QVERIFY(runToEnd(*rig.poller));
-        QCOMPARE(battery.count(), 1);
-        QCOMPARE(battery.at(0), (QList<QVariant>{quint8(0), quint8(0), quint8(0)}));
-        QCOMPARE(write.count(), 0);
-        QVERIFY(g_mouseOff.load());
-    }
-
-    void failedQueryWriteIsLoggedAndTheReadStillHappens()
-    {
-        SimSpec spec;
-        spec.faults.writeFail = 1;
-        Rig rig = makeRig(spec, [](const auto &events) { return countOps(events, 'R') >= 1; });
-        QSignalSpy battery(rig.poller.get(), &TarnGetBatteryThread::RefreshBatteryStatus);
-        QTest::ignoreMessage(QtDebugMsg, "Unable to send a feature report.\n");
-        QVERIFY(runToEnd(*rig.poller));
-        QCOMPARE(battery.count(), 1);
-        QCOMPARE(battery.at(0), (QList<QVariant>{quint8(0), quint8(0), quint8(0)}));
     }
 
     void noticesAndTheirPauses()
@@ -344,41 +321,7 @@ private slots:
         }
     }
 
-    void controlDeliversReportsQueuedAndKeepsOnePoller()
-    {
-        SimSpec spec;
-        spec.battery = {0, 0x20, 0x04};
-        SimulatedMouse sim(spec);
-        DeviceLink link(sim);
-        link.loadMouseList();
-        link.enumerateMice();
-        link.openMouse(QString());
-        PollerControl control(link);
-        QObject context;
-        std::vector<std::array<quint8, 3>> reports;
-        std::vector<bool> onMainThread;
-        control.setCallbacks({&context,
-                              [&](quint8 c, quint8 l, quint8 h) {
-                                  reports.push_back({c, l, h});
-                                  onMainThread.push_back(QThread::currentThread() == context.thread());
-                              },
-                              nullptr, nullptr});
-        const int endsBefore = g_pollerEnds.load();
-        control.startPoller();
-        control.startPoller(); // stops and joins the first: never two pollers on one handle
-        QCOMPARE(g_pollerEnds.load(), endsBefore + 1);
-        QTRY_VERIFY(!reports.empty());
-        QVERIFY(control.isRunning());
-        control.stopPoller();
-        QCOMPARE(g_pollerEnds.load(), endsBefore + 2);
-        QVERIFY(!control.isRunning());
-        QCoreApplication::processEvents();
-        QCOMPARE(reports.front(), (std::array<quint8, 3>{0, 0x20, 0x04}));
-        // Delivered on the context's thread, not the poller's.
-        QVERIFY(std::all_of(onMainThread.begin(), onMainThread.end(), [](bool b) { return b; }));
-    }
-
-    void controlConnectsTheWindowSlots()
+    void controlKeepsOnePollerAndDeliversToTheWindowSlots()
     {
         SimSpec spec;
         spec.battery = {1, 0x30, 0x04};
@@ -391,12 +334,37 @@ private slots:
         PollerControl control(link);
         SlotReceiver window;
         control.setReceiver(&window);
+        const int endsBefore = g_pollerEnds.load();
         control.startPoller();
+        control.startPoller(); // stops and joins the first: never two pollers on one handle
+        QCOMPARE(g_pollerEnds.load(), endsBefore + 1);
         QTRY_VERIFY(!window.battery.isEmpty() && !window.status.isEmpty() && !window.write.isEmpty());
+        QVERIFY(control.isRunning());
         control.stopPoller();
+        QCOMPARE(g_pollerEnds.load(), endsBefore + 2);
+        QVERIFY(!control.isRunning());
         QCOMPARE(window.battery.first(), (QList<int>{1, 0x30, 0x04}));
         QCOMPARE(window.status.first(), (QList<int>{4, 1, 2, 0}));
         QCOMPARE(window.write.first(), QList<int>{1});
+    }
+
+    void controlCallbacksRunOnTheContextThread()
+    {
+        SimulatedMouse sim;
+        DeviceLink link(sim);
+        link.loadMouseList();
+        link.enumerateMice();
+        link.openMouse(QString());
+        PollerControl control(link);
+        QObject context;
+        QList<bool> onContextThread;
+        control.setCallbacks({&context,
+                              [&](quint8, quint8, quint8) { onContextThread << (QThread::currentThread() == context.thread()); },
+                              nullptr, nullptr});
+        control.startPoller();
+        QTRY_VERIFY(!onContextThread.isEmpty());
+        control.stopPoller();
+        QVERIFY(!onContextThread.contains(false));
     }
 
     void stopInterruptsWaitsInRealTime()

@@ -253,17 +253,6 @@ private slots:
         QVERIFY2(real.elapsed() < 500, qPrintable(QString::number(real.elapsed())));
     }
 
-    void simulatedMouseVerifies()
-    {
-        SimRig rig{SimSpec()};
-        const Report settings = makeReport(0x01, 0, 0, 4, {1, 2, 3, 4});
-        QCOMPARE(int(rig.transfer.sendCommand(settings.data(), kReportLength)), 0);
-        const auto received = rig.mouse.receivedReports();
-        QCOMPARE(received.size(), size_t(1));
-        QCOMPARE(received[0].bytes, withChecksum(settings));
-        QCOMPARE(received[0].status, SimReportStatus::Accepted);
-    }
-
     // 100 verified commands against a mouse answering after 1 ms in real time cost at least
     // their 100 pauses of 10 ms; the printed ratio shows the overhead above that floor.
     void verifiedCommandsAgainstTheirFloor()
@@ -392,20 +381,6 @@ private slots:
         big[3] = 0x42;
         QCOMPARE(int(rig.transfer->sendCommand(big.data(), int(big.size()))), 0);
         QCOMPARE(rig.command->writes.size(), size_t(1));
-    }
-
-    void cableCommandCollectionPreferred()
-    {
-        Rig rig;
-        auto cable = rig.backend.addCollection("/dev/hidraw5&col04", 0x248A, 0xFB01, 1, 0, 4);
-        rig.backend.addCollection("/dev/hidraw5&col01", 0x248A, 0xFB01, 1, 2, 1);
-        rig.link->enumerateMice();
-        rig.link->closeMouse();
-        rig.link->openMouse(readCurrentProductName());
-        cable->echoWrites = true;
-        QCOMPARE(int(rig.send(makeReport(0x01))), 0);
-        QCOMPARE(cable->writes.size(), size_t(1));
-        QCOMPARE(rig.command->writes.size(), size_t(0));
     }
 
     void transferLogLines()

@@ -44,20 +44,16 @@ void PollerControl::connectReports(TarnGetBatteryThread *poller)
         QObject::connect(poller, &TarnGetBatteryThread::RefreshWriteStatus, context, m_callbacks.writeStatus);
 }
 
-std::unique_ptr<TarnGetBatteryThread> PollerControl::takePoller()
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    return std::move(m_poller);
-}
-
 void PollerControl::startPoller()
 {
-    stopPoller();
+    // Joined under the lock: the poller itself never takes it, and two hosts starting at once
+    // must not leave two pollers on one handle.
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_poller.reset();
     auto poller = std::make_unique<TarnGetBatteryThread>(m_link);
     // A download worker may restart the poller; the object still belongs to the host's thread.
     if (QThread::currentThread() != m_home)
         poller->moveToThread(m_home);
-    std::lock_guard<std::mutex> lock(m_mutex);
     connectReports(poller.get());
     poller->start(QThread::InheritPriority);
     m_poller = std::move(poller);
@@ -65,11 +61,8 @@ void PollerControl::startPoller()
 
 void PollerControl::stopPoller()
 {
-    // Joined outside the lock: the poller's queued reports never wait for this mutex, but a
-    // second caller should not block behind a join it does not need.
-    std::unique_ptr<TarnGetBatteryThread> poller = takePoller();
-    if (poller)
-        poller->stop();
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_poller.reset(); // the poller's destructor stops and joins it
 }
 
 bool PollerControl::isRunning() const

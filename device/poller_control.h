@@ -40,13 +40,13 @@ public:
     // Starts a poller (stopping and joining one that runs). Safe from any thread.
     void startPoller();
     // Stops and joins the poller, if one runs. Safe from any thread but the poller's own.
+    // Callbacks are never run on the poller's thread, so they may call this.
     void stopPoller();
     // True while a poller thread exists and has not ended (it ends by itself when no handle is open).
     bool isRunning() const;
 
 private:
     void connectReports(TarnGetBatteryThread *poller);
-    std::unique_ptr<TarnGetBatteryThread> takePoller();
 
     DeviceLink &m_link;
     mutable std::mutex m_mutex;

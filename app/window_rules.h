@@ -2,7 +2,9 @@
 // The main window's fixed rules, free of widgets so they are tested directly:
 // the scale table, the design-unit layout, page visibility, hot-spot images, tray and drag rules.
 
+#include <QColor>
 #include <QRect>
+#include <QSize>
 #include <QSystemTrayIcon>
 #include <QString>
 #include <QStringList>
@@ -11,6 +13,8 @@
 constexpr int kDesignWidth = 999;
 constexpr int kDesignHeight = 640;
 
+constexpr int kLastScaleStep = 16;
+
 struct ScaleStep {
     int step = 0;       // 0..16
     double factor = 1.0; // 1.0..5.0 in steps of 0.25
@@ -18,6 +22,8 @@ struct ScaleStep {
 
 // The step for a logical-DPI ratio (logical DPI / 96).
 ScaleStep scaleForRatio(double ratio);
+// A step by number, bounded to 0..kLastScaleStep.
+ScaleStep scaleForStep(int step);
 // The step whose window width (999 × factor, truncated) is `width`, or -1 when none is.
 int stepForWidth(int width);
 // A design rectangle placed at the scale factor: every product truncated to an integer.
@@ -61,3 +67,53 @@ bool dragMoves(int dx, int dy);
 
 // Font size in pixels for a language's size at a scale factor (at least 1).
 int scaledFontPixels(int designPixels, double factor);
+
+// Controls of the main window placed by the layout routine.
+enum class LayoutItem {
+    Logo, MouseSelector, LanguageButton, Minimise, Close,
+    Tab0, Tab1, Tab2, Tab3,
+    Slot0, Slot1, Slot2, Slot3, Slot4,
+    NameLabel, NameEdit, ProfileFileButton,
+    Add, Delete, Import, Export, Copy, Reset,
+    BatteryBar, ChargingIcon, ReceiverIcon,
+    ResetAll, Ok, Cancel, Apply, LoadConfig, SaveConfig,
+    VersionLabel, FrontPicture, SidePicture, ModelLabel, FrontButton, SideButton,
+    UpHotspot, DownHotspot,
+    FrontHotspot1, FrontHotspot2, FrontHotspot3, FrontHotspot4, FrontHotspot5, FrontHotspot6, FrontHotspot7,
+    MacroEditor, ButtonPanelScroll, FirmwareUpdate, SlotDropDown,
+    Count
+};
+// Design rectangle of a control. Rows that give a position only have size 0 x 0; the window
+// gives such controls the size of their skin image (see visibleDesignSize).
+QRect designRect(LayoutItem item);
+inline QRect designRect(LayoutItem first, int offset)
+{
+    return designRect(static_cast<LayoutItem>(static_cast<int>(first) + offset));
+}
+// The size the window gives a position-only control, in design units; an empty size for those
+// that stay hidden (OK and Cancel share their places with LOAD1 and SAVE).
+QSize visibleDesignSize(LayoutItem item);
+
+// Front hot-spots the layout places (1..7); the others of the twenty keep an empty rectangle.
+constexpr int kPlacedFrontHotspots = 7;
+constexpr int kHotspotsPerView = 20;
+// Hot-spot views: front, side and the up/down pair.
+enum HotspotView { ViewFront = 0, ViewSide = 1, ViewUpDown = 2, ViewCount = 3 };
+// Hot-spots a view holds.
+int hotspotCount(int view);
+
+// Button panel height in design units for a model with `buttons` buttons.
+int buttonPanelDesignHeight(int buttons);
+
+// The connection state the window keeps: 1 cable and receiver, 0 cable only, 2 receiver only,
+// 3 neither.
+int connectionState(bool receiverCommandPresent, bool cableCommandPresent);
+
+// The battery bar's value: 100 while the cable is attached, else the level.
+int batteryBarValue(int level, bool cablePresent);
+
+// Style sheet of the window's menus in the theme colour and the language font's pixel size.
+QString menuStyleSheet(const QColor &theme, int fontPixels);
+// Battery bar styles: "MOUSE OFF" (grey) and the level in the theme colour.
+QString batteryOffStyleSheet(int fontPixels);
+QString batteryLevelStyleSheet(const QColor &theme, int fontPixels, const QString &emptyImage, double factor);

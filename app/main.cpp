@@ -1,0 +1,92 @@
+// mousecfg: the configuration window.
+
+#include "app/app_options.h"
+#include "app/mousecfg_widget.h"
+#include "app/screenshots.h"
+#include "platform/hotplug_source.h"
+#include "platform/single_instance.h"
+#include "sim/device_session.h"
+#include "storage/app_paths.h"
+#include "storage/model_description.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kExitAlreadyRunning = 1;
+constexpr int kExitCannotWrite = 74;
+
+int usageError(const QString &message)
+{
+    std::fprintf(stderr, "mousecfg: %s\nTry 'mousecfg --help'.\n", message.toLocal8Bit().constData());
+    return kExitUsageError;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // The window scales itself from the screen's logical DPI; the toolkit's own widget scaling
+    // stays off, so geometry comes from the window's scale factor only.
+    QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling);
+    QApplication app(argc, argv);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    QCoreApplication::setApplicationName("mousecfg");
+    // Closing the window (or the last message box) only hides it: "&Quit" ends the program.
+    app.setQuitOnLastWindowClosed(false);
+
+    AppOptions options;
+    QString error;
+    if (!parseAppOptions(app.arguments().mid(1), &options, &error))
+        return usageError(error);
+    if (options.help) {
+        std::fputs(appUsageText().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    std::optional<SimSpec> simulation;
+    if (!simulationFromOptions(options.simulate, options.simulateSpec, options.virtualTime, &simulation, &error))
+        return usageError(error);
+
+    if (!options.dataDir.isEmpty())
+        AppPaths::setDataDirOverride(options.dataDir);
+    AppPaths::init();
+    if (!AppPaths::prepareDataFolder()) {
+        std::fprintf(stderr, "mousecfg: cannot set up the data folder %s\n",
+                     AppPaths::configsFolder().toLocal8Bit().constData());
+        return kExitCannotWrite;
+    }
+
+    // One copy per product: a second one ends at once, showing nothing.
+    const QString productName = modelProductName();
+    SingleInstanceLock instanceLock(productName);
+    if (instanceLock.tryAcquire() == SingleInstanceLock::Result::HeldElsewhere)
+        return kExitAlreadyRunning;
+
+    DeviceSession session(simulation, options.virtualTime);
+    const std::unique_ptr<HotplugSource> hotplug = session.makeHotplugSource();
+    const int scaleStep = options.scaleStep >= 0 ? options.scaleStep : scaleStepFromEnvironment();
+
+    int result = 0;
+    {
+        MousecfgWidget window(session.backend(), hotplug.get(), scaleStep);
+        window.setWindowTitle(productName);
+        if (!options.screenshotsDir.isEmpty()) {
+            window.setAttribute(Qt::WA_DontShowOnScreen);
+            window.show();
+            if (!renderScreenshots(window, options.screenshotsDir, &error)) {
+                std::fprintf(stderr, "mousecfg: %s\n", error.toLocal8Bit().constData());
+                result = kExitCannotWrite;
+            }
+        } else {
+            // Without a mouse the window stays hidden; 200 ms later it shows with the warning.
+            if (window.mouseCount() != 0) {
+                window.setWindowOpacity(1.0);
+                window.show();
+            }
+            result = app.exec();
+        }
+    }
+    return result;
+}

@@ -1,0 +1,983 @@
+#include "app/mousecfg_widget.h"
+
+#include "device/battery_level.h"
+#include "device/clock.h"
+#include "device/device_link.h"
+#include "device/device_state.h"
+#include "device/host_actions.h"
+#include "device/poller_control.h"
+#include "platform/hotplug_source.h"
+#include "storage/model_description.h"
+#include "storage/profile_files.h"
+#include "storage/settings_file.h"
+#include "storage/storage_keys.h"
+#include "widgets/skin.h"
+#include "widgets/tarn_line_edit.h"
+#include "widgets/tarn_message_box.h"
+#include "widgets/tarn_processbar.h"
+#include "widgets/tarn_push_button.h"
+#include "widgets/theme.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QBitmap>
+#include <QCloseEvent>
+#include <QDebug>
+#include <QImageReader>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <QTranslator>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+MousecfgWidget *g_mainWindow = nullptr;
+
+constexpr int kWarningDelayMs = 200;     // the start-up check for a mouse
+constexpr int kRetranslatePauseMs = 500; // between stopping and restarting the poller
+constexpr int kBatteryFontPixels = 16;
+
+QStringList skinPaths(const QStringList &names)
+{
+    QStringList paths;
+    for (const QString &name : names)
+        paths << skinPath(name);
+    return paths;
+}
+
+// The flags of the receiver's and the cable's command collections of the named mouse.
+void commandPresence(const MouseList &list, const QString &name, bool *receiver, bool *cable)
+{
+    *receiver = false;
+    *cable = false;
+    const QByteArray latin = name.toLatin1();
+    for (uint32_t i = 0; i < list.count(); ++i) {
+        if (std::strcmp(list[i].name, latin.constData()) != 0)
+            continue;
+        *receiver = *receiver || list[i].presentACommand == 1;
+        *cable = *cable || list[i].presentBCommand == 1;
+    }
+}
+
+} // namespace
+
+MousecfgWidget *MousecfgWidget::instance() { return g_mainWindow; }
+
+MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int forcedScaleStep, QWidget *parent)
+    : QWidget(parent),
+      m_pLink(std::make_unique<DeviceLink>(backend)),
+      m_pPoller(std::make_unique<PollerControl>(*m_pLink)),
+      m_iForcedStep(forcedScaleStep)
+{
+    // 1. Identity.
+    setObjectName("MousecfgWidget");
+    setWindowTitle("MousecfgWidget");
+
+    // 2. Pictures and scale.
+    m_iDpiVal = m_iForcedStep >= 0 ? scaleForStep(m_iForcedStep).step : screenScaleStep();
+    m_dScale = scaleForStep(m_iDpiVal).factor;
+    setUiScale(m_dScale);
+    m_Backgrounds[0] = loadSkinPixmap(skinPath("cfgMainback.png"));
+    m_BatteryEmpty = loadSkinPixmap(skinPath("bat1.png"));
+    m_BatteryFull = loadSkinPixmap(skinPath("bat2.png"));
+
+    // 3. Size, centred on the primary screen.
+    setBaseSize(kDesignWidth, kDesignHeight);
+    setMinimumSize(kDesignWidth, kDesignHeight);
+    resize(scaled(kDesignWidth, m_dScale), scaled(kDesignHeight, m_dScale));
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - rect().center());
+
+    // 4. Background and shape.
+    ensureBackground();
+
+    // 5. Device notifications, the window pointer, no frame.
+    m_pLink->setObserver(this);
+    if (hotplug)
+        m_pLink->registerHotplug(hotplug);
+    g_mainWindow = this;
+    TarnMessageBox::setMouseBackProbe([] { return g_mainWindow && g_mainWindow->isMouseBack(); });
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+
+    // 6. The mouse selector (its text is set by the list).
+    m_pMouseSelector = new TarnPushButton(skinPaths({"tabbutton-1.png", "tabbutton-3.png", "tabbutton-2.png"}), this);
+    m_pMouseMenu = new QMenu(m_pMouseSelector);
+    connect(m_pMouseMenu, &QMenu::triggered, this, &MousecfgWidget::slot_show_mousename);
+
+    // 7. The known mice; the list rebuild sets m_iMouseCount through mouseListChanged().
+    m_pLink->loadMouseList();
+    m_pLink->enumerateMice();
+    m_pLink->refreshMouseList();
+
+    // 8. Language index, translator and table.
+    m_iLanguage = readLanguage();
+    m_pTranslator = std::make_unique<QTranslator>();
+    m_Languages = LanguageTable::read();
+
+    // 9. Controls.
+    buildControls();
+
+    // 10. Translation.
+    if (loadTranslation(m_iLanguage, &m_pTranslator)) {
+        QCoreApplication::installTranslator(m_pTranslator.get());
+        m_bTranslatorInstalled = true;
+    }
+    reloadLanguageFont();
+
+    // 11. The stored-profile list belongs to profile management (not built yet).
+
+    // 12. Full-battery threshold.
+    m_iBatteryFull = readBatteryFull();
+
+    // 13. Open the current mouse.
+    m_pLink->openMouse(readCurrentProductName());
+
+    // 14. Battery poller; its reports arrive queued on this thread.
+    PollerCallbacks callbacks;
+    callbacks.context = this;
+    callbacks.batteryStatus = [this](quint8 c, quint8 l, quint8 h) { slotRefreshBatteryStatus(c, l, h); };
+    callbacks.writeStatus = [this](quint8 s) { slotRefreshWriteStatus(s); };
+    m_pPoller->setCallbacks(std::move(callbacks));
+    m_pPoller->startPoller();
+
+    // 15. Saved set into the working set; the host's pointer speed into the current profile.
+    loadProfiles();
+    takeHostPointerSpeed(m_WorkingSet);
+
+    // 16. The profile-file menu belongs to profile management (not built yet).
+    // 17. The content panels are not built yet; their rectangles stay empty.
+
+    // 18. First page, texts, slot and name. (The poller was started just now: unlike a later
+    // re-translation, this one has no reason to restart it.)
+    showPage(PageLighting);
+    setFrontView(true);
+    refreshPanels();
+    retranslateTexts();
+    layoutControls();
+    showSlotAndName();
+
+    // 19. Default profile file, style, tray.
+    ensureDefaultProfileFile();
+    setStyleSheet("*{outline:0px;}");
+    buildTray();
+
+    // 20. Battery display and connection indicator, from the device table.
+    slotRefreshBatteryStatus(0, 1, 1);
+    commandPresence(m_pLink->mouseList(), readCurrentProductName(), &m_bReceiverPresent, &m_bCablePresent);
+    applyConnectionIndicators();
+
+    // 21. Show the window or warn.
+    QTimer::singleShot(kWarningDelayMs, this, &MousecfgWidget::slotWarning);
+}
+
+MousecfgWidget::~MousecfgWidget()
+{
+    m_pPoller->stopPoller();
+    m_pLink->setObserver(nullptr);
+    m_pLink->closeMouse();
+    m_pLink->exitDeviceLayer();
+    if (m_bTranslatorInstalled)
+        QCoreApplication::removeTranslator(m_pTranslator.get());
+    if (g_mainWindow == this)
+        g_mainWindow = nullptr;
+}
+
+// ---------------------------------------------------------------- scale and background
+
+int MousecfgWidget::screenScaleStep() const
+{
+    QScreen *screen = nullptr;
+    if (isVisible())
+        screen = QGuiApplication::screenAt(geometry().center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
+    return scaleForRatio(dpi / 96.0).step;
+}
+
+void MousecfgWidget::ensureBackground()
+{
+    const QSize size(scaled(kDesignWidth, m_dScale), scaled(kDesignHeight, m_dScale));
+    QPixmap &background = m_Backgrounds[static_cast<size_t>(m_iDpiVal)];
+    if (background.isNull() || background.size() != size * devicePixelRatioF()) {
+        // Painted from the high-resolution picture where there is one, so the window stays crisp.
+        background = loadSkinPixmap(skinPath("cfgMainback.png"), size * devicePixelRatioF());
+        background.setDevicePixelRatio(devicePixelRatioF());
+    }
+    if (!background.isNull() && background.hasAlphaChannel()) {
+        const QBitmap mask = background.scaled(size).mask();
+        if (!mask.isNull())
+            setMask(mask);
+    }
+}
+
+void MousecfgWidget::setScaleStep(int step)
+{
+    m_iDpiVal = scaleForStep(step).step;
+    m_dScale = scaleForStep(step).factor;
+    setUiScale(m_dScale);
+    resize(scaled(kDesignWidth, m_dScale), scaled(kDesignHeight, m_dScale));
+    ensureBackground();
+    layoutControls();
+}
+
+void MousecfgWidget::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QPixmap &background = m_Backgrounds[static_cast<size_t>(m_iDpiVal)];
+    if (!background.isNull())
+        painter.drawPixmap(0, 0, background);
+    else
+        painter.fillRect(rect(), QColor(16, 16, 20));
+}
+
+void MousecfgWidget::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    const int step = m_iForcedStep >= 0 ? m_iDpiVal : screenScaleStep();
+    if (m_iResizeStep >= 0 && step != m_iResizeStep && step != m_iDpiVal)
+        setScaleStep(step);
+    m_iResizeStep = m_iDpiVal;
+    qDebug("width = %d, height = %d m_iDpiVal = %d\n", width(), height(), m_iDpiVal);
+}
+
+// ---------------------------------------------------------------- building
+
+TarnPushButton *MousecfgWidget::makeButton(const QStringList &skinImages, LayoutItem item)
+{
+    auto *button = new TarnPushButton(skinPaths(skinImages), this);
+    button->setProperty("layoutItem", static_cast<int>(item));
+    button->setCursor(Qt::PointingHandCursor);
+    button->setFocusPolicy(Qt::NoFocus);
+    connect(button, &QPushButton::clicked, this, &MousecfgWidget::onButtonClicked);
+    return button;
+}
+
+void MousecfgWidget::buildControls()
+{
+    m_pMouseSelector->setProperty("layoutItem", static_cast<int>(LayoutItem::MouseSelector));
+    m_pMouseSelector->setFocusPolicy(Qt::NoFocus);
+    m_pMouseSelector->setMenu(m_pMouseMenu);
+
+    const QStringList tabImages = {"tabbutton-1.png", "tabbutton-2.png", "tabbutton-3.png"};
+    for (int i = 0; i < PageCount; ++i) {
+        m_Buttons[i] = makeButton(tabImages, static_cast<LayoutItem>(static_cast<int>(LayoutItem::Tab0) + i));
+        m_Buttons[i]->setCheckable(true);
+        connect(m_Buttons[i], &TarnPushButton::EnterSignal, this, &MousecfgWidget::onButtonEntered);
+    }
+    m_Buttons[BtnExportProfile] = makeButton({"profile_import1.png", "profile_import2.png", "profile_import2.png"}, LayoutItem::Export);
+    m_Buttons[BtnImportProfile] = makeButton({"profile_export1.png", "profile_export1.png", "profile_export1.png"}, LayoutItem::Import);
+    m_Buttons[BtnResetProfile] = makeButton({"profile_reset1.png", "profile_reset2.png"}, LayoutItem::Reset);
+    m_Buttons[BtnAddProfile] = makeButton({"profile_add1.png", "profile_add2.png"}, LayoutItem::Add);
+    m_Buttons[BtnDeleteProfile] = makeButton({"profile_del1.png", "profile_del2.png"}, LayoutItem::Delete);
+    m_Buttons[BtnCopyProfile] = makeButton({"profile_copy1.png", "profile_copy2.png"}, LayoutItem::Copy);
+    // Text buttons are drawn on the tab face so they read as buttons on the dark background.
+    m_Buttons[BtnResetAll] = makeButton(tabImages, LayoutItem::ResetAll);
+    m_Buttons[BtnOk] = makeButton(tabImages, LayoutItem::Ok);
+    m_Buttons[BtnCancel] = makeButton(tabImages, LayoutItem::Cancel);
+    m_Buttons[BtnApply] = makeButton(tabImages, LayoutItem::Apply);
+    m_Buttons[BtnLoadConfig] = makeButton(tabImages, LayoutItem::LoadConfig);
+    m_Buttons[BtnSaveConfig] = makeButton(tabImages, LayoutItem::SaveConfig);
+
+    // Slot buttons: bare text, with the pressed-tab face marking the selected (and hovered) slot.
+    for (int k = 0; k < kProfileSlotCount; ++k) {
+        m_SlotButtons[k] = makeButton({}, static_cast<LayoutItem>(static_cast<int>(LayoutItem::Slot0) + k));
+        m_SlotButtons[k]->setImages({QString(), skinPath("tabbutton-3.png")});
+        m_SlotButtons[k]->setCheckable(true);
+    }
+    m_pSlotDropDown = makeButton({"profilesel.png", "profilesel.png", "profilesel.png"}, LayoutItem::SlotDropDown);
+    m_pSlotMenu = new QMenu(m_pSlotDropDown);
+    for (int k = 0; k < kProfileSlotCount; ++k)
+        m_SlotActions[k] = m_pSlotMenu->addAction(QString());
+    m_pSlotDropDown->setMenu(m_pSlotMenu);
+
+    m_pLogo = new QLabel(this);
+    m_pLogo->setProperty("layoutItem", static_cast<int>(LayoutItem::Logo));
+    m_pVersionLabel = new QLabel(this);
+    m_pVersionLabel->setProperty("layoutItem", static_cast<int>(LayoutItem::VersionLabel));
+    m_pVersionLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_pModelLabel = new QLabel(this);
+    m_pModelLabel->setProperty("layoutItem", static_cast<int>(LayoutItem::ModelLabel));
+    m_pModelLabel->setAlignment(Qt::AlignCenter);
+    m_pNameLabel = new QLabel(this);
+    m_pNameLabel->setProperty("layoutItem", static_cast<int>(LayoutItem::NameLabel));
+    for (QLabel *label : {m_pVersionLabel, m_pModelLabel, m_pNameLabel})
+        label->setStyleSheet("color: rgb(200,200,200); background: transparent;");
+
+    m_pNameEdit = new TarnLineEdit(this);
+    m_pNameEdit->setProperty("layoutItem", static_cast<int>(LayoutItem::NameEdit));
+    m_pNameEdit->setStyleSheet("QLineEdit{background-color: rgb(24,24,28); color: rgb(225,225,225);"
+                               " border: 1px solid rgb(70,70,78); border-radius: 2px;}");
+    m_pProfileFileButton = makeButton({"profile_edit_name_1.png", "profile_edit_name_2.png"}, LayoutItem::ProfileFileButton);
+
+    m_pFirmwareButton = makeButton({}, LayoutItem::FirmwareUpdate);
+    m_pMinimise = makeButton({"min-1.png", "min-2.png", "min-3.png"}, LayoutItem::Minimise);
+    m_pClose = makeButton({"close-1.png", "close-2.png", "close-3.png"}, LayoutItem::Close);
+
+    m_pFrontPicture = new QLabel(this);
+    m_pFrontPicture->setProperty("layoutItem", static_cast<int>(LayoutItem::FrontPicture));
+    m_pFrontPicture->setAlignment(Qt::AlignCenter);
+    m_pSidePicture = new QLabel(this);
+    m_pSidePicture->setProperty("layoutItem", static_cast<int>(LayoutItem::SidePicture));
+    m_pSidePicture->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_pFrontButton = makeButton(tabImages, LayoutItem::FrontButton);
+    m_pFrontButton->setCheckable(true);
+    m_pSideButton = makeButton(tabImages, LayoutItem::SideButton);
+    m_pSideButton->setCheckable(true);
+
+    // Hot-spots over the mouse picture: the front view's, the side view's and the up/down pair.
+    for (int view = ViewFront; view <= ViewSide; ++view) {
+        for (int i = 0; i < kHotspotsPerView; ++i) {
+            const LayoutItem item = view == ViewFront && i < kPlacedFrontHotspots
+                                        ? static_cast<LayoutItem>(static_cast<int>(LayoutItem::FrontHotspot1) + i)
+                                        : LayoutItem::Count;
+            TarnPushButton *spot = makeButton({}, item);
+            spot->setCheckable(true);
+            m_Hotspots[view][i] = spot;
+            if (view == ViewFront)
+                connect(spot, &TarnPushButton::OverSignal, this, &MousecfgWidget::slotMouseOver);
+        }
+    }
+    m_UpDown[0] = makeButton({}, LayoutItem::UpHotspot);
+    m_UpDown[1] = makeButton({}, LayoutItem::DownHotspot);
+    for (TarnPushButton *spot : m_UpDown)
+        spot->setCheckable(true);
+
+    m_pBatteryBar = new TarnProcessbar(this);
+    m_pBatteryBar->setProperty("layoutItem", static_cast<int>(LayoutItem::BatteryBar));
+    m_pBatteryBar->setRange(0, 100);
+    m_pChargingIcon = new QLabel(this);
+    m_pChargingIcon->setProperty("layoutItem", static_cast<int>(LayoutItem::ChargingIcon));
+    m_pChargingIcon->setAlignment(Qt::AlignCenter);
+    m_pReceiverIcon = new QLabel(this);
+    m_pReceiverIcon->setProperty("layoutItem", static_cast<int>(LayoutItem::ReceiverIcon));
+    m_pReceiverIcon->setScaledContents(true);
+
+    buildLanguageMenu();
+    setUpDownImages();
+    reloadMousePictures();
+}
+
+void MousecfgWidget::buildLanguageMenu()
+{
+    m_pLangButton = makeButton({"lang.png", "lang.png", "lang.png"}, LayoutItem::LanguageButton);
+    m_pLangMenu = new QMenu(m_pLangButton);
+    for (int i = 0; i < m_Languages.count; ++i) {
+        QAction *action = m_pLangMenu->addAction(m_Languages.name(i));
+        action->setData(i);
+        m_LangActions.append(action);
+    }
+    connect(m_pLangMenu, &QMenu::triggered, this, &MousecfgWidget::onLanguageTriggered);
+    m_pLangButton->setMenu(m_pLangMenu);
+    // The button shows the language in force; an index outside the table shows none.
+    m_pLangButton->setText(m_Languages.name(m_iLanguage));
+}
+
+void MousecfgWidget::buildTray()
+{
+    m_pLoadAction = new QAction(tr("&Load Config"), this);
+    m_pQuitAction = new QAction(tr("&Quit"), this);
+    connect(m_pLoadAction, &QAction::triggered, this, &MousecfgWidget::slotWarning);
+    connect(m_pQuitAction, &QAction::triggered, qApp, &QCoreApplication::quit);
+    m_pTrayMenu = new QMenu(this);
+    m_pTrayMenu->addAction(m_pLoadAction);
+    m_pTrayMenu->addAction(m_pQuitAction);
+    m_pTrayMenu->setStyleSheet(menuStyleSheet(themeColour(), languageFont(m_dScale).pixelSize()));
+    m_pTrayMenu->setFont(languageFont(m_dScale));
+    m_pTrayMenu->setMinimumWidth(scaled(designRect(LayoutItem::LanguageButton).width(), m_dScale));
+
+    m_pTrayIcon = new QSystemTrayIcon(this);
+    m_pTrayIcon->setContextMenu(m_pTrayMenu);
+    connect(m_pTrayIcon, &QSystemTrayIcon::activated, this, &MousecfgWidget::iconActivated);
+    QIcon icon(skinPath("icon.ico"));
+    if (icon.pixmap(16).isNull())
+        icon = QIcon(skinPath("icon.png"));
+    m_pTrayIcon->setIcon(icon);
+    setWindowIcon(icon);
+    m_pTrayIcon->setToolTip(readCurrentProductName());
+    // Without a tray (e.g. offscreen) the icon stays hidden; the window still works.
+    if (QSystemTrayIcon::isSystemTrayAvailable())
+        m_pTrayIcon->show();
+}
+
+bool MousecfgWidget::loadTranslation(int language, std::unique_ptr<QTranslator> *translator) const
+{
+    const QString path = m_Languages.translationPath(language);
+    if (path.isEmpty())
+        return false;
+    // Loaded into a fresh translator, so a file that fails leaves the one in force intact.
+    auto fresh = std::make_unique<QTranslator>();
+    if (!fresh->load(path))
+        return false;
+    *translator = std::move(fresh);
+    return true;
+}
+
+// ---------------------------------------------------------------- layout
+
+void MousecfgWidget::placeControl(QWidget *widget, LayoutItem item)
+{
+    if (item == LayoutItem::Count) {
+        widget->setGeometry(QRect());
+        return;
+    }
+    QRect design = designRect(item);
+    design.setSize(visibleDesignSize(item));
+    widget->setGeometry(scaledRect(design, m_dScale));
+}
+
+void MousecfgWidget::layoutControls()
+{
+    for (QObject *child : children()) {
+        auto *widget = qobject_cast<QWidget *>(child);
+        if (!widget || !widget->property("layoutItem").isValid())
+            continue;
+        placeControl(widget, static_cast<LayoutItem>(widget->property("layoutItem").toInt()));
+    }
+    // The macro tab takes no room when the model has no macros.
+    if (macrosDisabled())
+        m_Buttons[BtnMacro]->setGeometry(scaledRect(QRect(designRect(LayoutItem::Tab3).topLeft(), QSize()), m_dScale));
+    if (currentProductName() == QLatin1String("Wireless Mouse")) {
+        // This model's picture leaves no room beside it: the view buttons go below, unscaled.
+        m_pFrontButton->setGeometry(530, 321, 96, 20);
+        m_pSideButton->setGeometry(631, 321, 96, 20);
+    }
+
+    const int menuWidth = scaled(152, m_dScale);
+    if (m_pTrayMenu)
+        m_pTrayMenu->setMinimumWidth(scaled(designRect(LayoutItem::LanguageButton).width(), m_dScale));
+    m_pSlotMenu->setFixedWidth(menuWidth);
+    m_pLangMenu->setFixedWidth(scaled(designRect(LayoutItem::LanguageButton).width(), m_dScale));
+    m_pLogo->setPixmap(loadSkinPixmap(skinPath("mouselogo.png"), m_pLogo->size() * devicePixelRatioF()));
+    m_pReceiverIcon->setPixmap(loadSkinPixmap(skinPath("dongle.png"), m_pReceiverIcon->size() * devicePixelRatioF()));
+    applyFonts();
+}
+
+void MousecfgWidget::applyFonts()
+{
+    const QFont font = languageFont(m_dScale);
+    for (QObject *child : children()) {
+        if (auto *widget = qobject_cast<QWidget *>(child))
+            widget->setFont(font);
+    }
+    const QString menuStyle = menuStyleSheet(themeColour(), font.pixelSize());
+    for (QMenu *menu : {m_pMouseMenu, m_pLangMenu, m_pSlotMenu, m_pTrayMenu}) {
+        if (!menu)
+            continue;
+        menu->setFont(font);
+        menu->setStyleSheet(menuStyle);
+    }
+}
+
+void MousecfgWidget::reloadMousePictures()
+{
+    const QString name = currentProductName();
+    const QPixmap front = frontPicturePixmap(mouseFrontPicturePath(name));
+    if (!front.isNull())
+        m_pFrontPicture->setPixmap(front);
+    const QSize sideSize(scaled(300, m_dScale), scaled(300, m_dScale));
+    QPixmap side = loadSkinPixmap(mouseSidePicturePath(name), sideSize * devicePixelRatioF());
+    if (!side.isNull()) {
+        side.setDevicePixelRatio(devicePixelRatioF());
+        m_pSidePicture->setPixmap(side);
+    }
+    const QSize chargeBox(scaled(26, m_dScale), scaled(40, m_dScale));
+    const QString lightning = skinPath("lightning.png");
+    const QSize chargeSize = QImageReader(lightning).size().scaled(chargeBox, Qt::KeepAspectRatio);
+    QPixmap charge = loadSkinPixmap(lightning, chargeSize * devicePixelRatioF());
+    if (!charge.isNull()) {
+        charge.setDevicePixelRatio(devicePixelRatioF());
+        m_pChargingIcon->setPixmap(charge);
+    }
+}
+
+QPixmap MousecfgWidget::frontPicturePixmap(const QString &path) const
+{
+    if (path.isEmpty())
+        return QPixmap();
+    const QSize box(scaled(300, m_dScale), scaled(400, m_dScale));
+    const QSize natural = QImageReader(path).size();
+    if (!natural.isValid())
+        return QPixmap();
+    QPixmap pixmap = loadSkinPixmap(path, natural.scaled(box, Qt::KeepAspectRatio) * devicePixelRatioF());
+    pixmap.setDevicePixelRatio(devicePixelRatioF());
+    return pixmap;
+}
+
+void MousecfgWidget::setUpDownImages()
+{
+    const UpDownImages images = upDownHotspotImages(currentProductName());
+    m_UpDown[0]->setImages(skinPaths(images.up));
+    m_UpDown[1]->setImages(skinPaths(images.down));
+}
+
+// ---------------------------------------------------------------- pages, views, hot-spots
+
+void MousecfgWidget::showPage(int page)
+{
+    if (page < 0 || page >= PageCount)
+        return;
+    m_iPage = page;
+    for (int i = 0; i < PageCount; ++i)
+        m_Buttons[i]->setSelected(i == page);
+    applyPageVisibility();
+}
+
+void MousecfgWidget::setFrontView(bool front)
+{
+    m_bFrontView = front;
+    m_pFrontButton->setSelected(front);
+    m_pSideButton->setSelected(!front);
+    applyPageVisibility();
+}
+
+void MousecfgWidget::applyPageVisibility()
+{
+    const PageVisibility v = pageVisibility(m_iPage, m_bFrontView);
+    m_pModelLabel->setVisible(v.modelLabel);
+    m_pFrontPicture->setVisible(v.frontPicture);
+    m_pSidePicture->setVisible(v.sidePicture);
+    m_pFrontButton->setVisible(v.viewButtons);
+    m_pSideButton->setVisible(v.viewButtons);
+    for (TarnPushButton *spot : m_Hotspots[ViewFront])
+        spot->setVisible(v.frontHotspots);
+    for (TarnPushButton *spot : m_UpDown)
+        spot->setVisible(v.frontHotspots);
+    for (TarnPushButton *spot : m_Hotspots[ViewSide])
+        spot->setVisible(v.sideHotspots);
+    // The content panels (button, DPI, pointer, report rate, macro editor, lighting) are not
+    // built yet; their rectangles stay empty on every page.
+}
+
+int MousecfgWidget::selectedHotspot(int view) const
+{
+    return view >= 0 && view < ViewCount ? m_SelectedHotspot[static_cast<size_t>(view)] : -1;
+}
+
+TarnPushButton *MousecfgWidget::hotspot(int view, int index) const
+{
+    if (index < 0 || index >= hotspotCount(view))
+        return nullptr;
+    if (view == ViewUpDown)
+        return m_UpDown[static_cast<size_t>(index)];
+    return m_Hotspots[static_cast<size_t>(view)][static_cast<size_t>(index)];
+}
+
+void MousecfgWidget::clearHotspotSelection()
+{
+    m_SelectedHotspot.fill(-1);
+    for (int view = 0; view < ViewCount; ++view) {
+        for (int i = 0; i < hotspotCount(view); ++i)
+            hotspot(view, i)->setSelected(false);
+    }
+}
+
+void MousecfgWidget::SelBtnChanged(int iBtn, int iType)
+{
+    // A view or index outside the hot-spot tables selects nothing.
+    if (!hotspot(iType, iBtn))
+        return;
+    clearHotspotSelection();
+    m_SelectedHotspot[static_cast<size_t>(iType)] = iBtn;
+    hotspot(iType, iBtn)->setSelected(true);
+    // The button panel is told the same selection once it exists.
+}
+
+void MousecfgWidget::slotMouseOver(TarnPushButton *btn, bool bType)
+{
+    // k is the button's place (1-based): a front hot-spot's own, or the row number the button
+    // panel gives its rows in the "buttonRow" property.
+    int k = 0;
+    const auto it = std::find(m_Hotspots[ViewFront].begin(), m_Hotspots[ViewFront].end(), btn);
+    if (it != m_Hotspots[ViewFront].end())
+        k = int(it - m_Hotspots[ViewFront].begin()) + 1;
+    else if (btn)
+        k = btn->property("buttonRow").toInt();
+    else
+        return;
+    if (k < 1 || k > kHotspotsPerView)
+        return;
+    const QString name = currentProductName();
+    const QPixmap picture = frontPicturePixmap(bType ? mouseHoverPicturePath(name, k) : mouseFrontPicturePath(name));
+    if (!picture.isNull())
+        m_pFrontPicture->setPixmap(picture);
+    m_Hotspots[ViewFront][static_cast<size_t>(k - 1)]->setSelected(!bType);
+}
+
+void MousecfgWidget::slotGotoMacro(quint8 page) { showPage(page); }
+
+// ---------------------------------------------------------------- texts
+
+void MousecfgWidget::retranslate()
+{
+    retranslateTexts();
+    // Restart the poller, as after every change of the window's language.
+    m_pPoller->stopPoller();
+    deviceClock().sleepMs(kRetranslatePauseMs);
+    m_pPoller->startPoller();
+    layoutControls();
+}
+
+void MousecfgWidget::retranslateTexts()
+{
+    for (int k = 0; k < kProfileSlotCount; ++k) {
+        m_SlotButtons[k]->setText(tr("Profile") + QString(" %1").arg(k + 1));
+        m_SlotActions[k]->setText(tr("Mode") + QString(" %1").arg(k + 1));
+    }
+    m_pVersionLabel->setText(tr("Version") + " : " + modelVersion());
+    m_pNameEdit->setToolTip(tr("Press Enter To Apply"));
+    m_pNameLabel->setText(tr("NAME"));
+    // The profile tools are 22-unit icons: their names go in tooltips, not over the pictures.
+    m_Buttons[BtnResetProfile]->setToolTip(tr("RESET"));
+    m_Buttons[BtnAddProfile]->setToolTip(tr("ADD"));
+    m_Buttons[BtnDeleteProfile]->setToolTip(tr("DELETE"));
+    m_Buttons[BtnCopyProfile]->setToolTip(tr("COPY"));
+    m_Buttons[BtnResetAll]->setText(tr("Reset All"));
+    m_Buttons[BtnOk]->setText(tr("OK"));
+    m_Buttons[BtnCancel]->setText(tr("Cancel"));
+    m_Buttons[BtnApply]->setText(tr("Apply"));
+    m_Buttons[BtnLoadConfig]->setText(tr("LOAD1"));
+    m_Buttons[BtnSaveConfig]->setText(tr("SAVE"));
+    m_Buttons[BtnLighting]->setText(tr("LIGHTING"));
+    m_Buttons[BtnCustomize]->setText(tr("CUSTOMIZE"));
+    m_Buttons[BtnDpi]->setText(tr("DPI"));
+    m_Buttons[BtnMacro]->setText(tr("MACRO"));
+    m_pFirmwareButton->setText(tr("Firmware Update"));
+    m_pFrontButton->setText(tr("Front"));
+    m_pSideButton->setText(tr("Side"));
+    if (m_pLoadAction) {
+        m_pLoadAction->setText(tr("&Load Config"));
+        m_pQuitAction->setText(tr("&Quit"));
+    }
+    if (m_bMouseOffShown)
+        m_pBatteryBar->setText(tr("MOUSE OFF"));
+    m_pModelLabel->setText(readModel());
+    showSlotAndName();
+}
+
+void MousecfgWidget::showSlotAndName()
+{
+    const int slot = qBound(0, int(m_WorkingSet.ProfileID), kProfileSlotCount - 1);
+    m_pSlotDropDown->setText(m_SlotActions[static_cast<size_t>(slot)]->text());
+    m_pNameEdit->setText(m_WorkingSet.current().ProfileName);
+}
+
+void MousecfgWidget::onLanguageTriggered(QAction *action)
+{
+    const int i = m_LangActions.indexOf(action);
+    if (!m_Languages.contains(i))
+        return;
+    m_iLanguage = i;
+    const bool loaded = loadTranslation(i, &m_pTranslator);
+    m_pLangButton->setText(action->text());
+    writeLanguage(i);
+    if (!loaded)
+        return;
+    // The fresh translator replaced the old one, which Qt drops from its list when deleted;
+    // installing the new one puts it first.
+    QCoreApplication::installTranslator(m_pTranslator.get());
+    m_bTranslatorInstalled = true;
+    reloadLanguageFont();
+    retranslate();
+}
+
+// ---------------------------------------------------------------- profiles and panels
+
+void MousecfgWidget::loadProfiles()
+{
+    loadProfileSet(m_SavedSet);
+    m_WorkingSet = m_SavedSet;
+}
+
+void MousecfgWidget::ensureDefaultProfileFile()
+{
+    if (!fileExists(slotProfilePath(kDefaultProfileName)))
+        writeDefaultProfileFile();
+}
+
+void MousecfgWidget::refreshPanels()
+{
+    const int slot = qBound(0, int(m_WorkingSet.ProfileID), kProfileSlotCount - 1);
+    for (int k = 0; k < kProfileSlotCount; ++k)
+        m_SlotButtons[k]->setSelected(k == slot);
+    // The lighting, button, pointer, report-rate and DPI panels take the current profile here
+    // once they exist.
+}
+
+QString MousecfgWidget::currentProductName() const { return readCurrentProductName(); }
+
+// ---------------------------------------------------------------- buttons
+
+TarnPushButton *MousecfgWidget::button(int index) const
+{
+    return index >= 0 && index < ButtonCount ? m_Buttons[static_cast<size_t>(index)] : nullptr;
+}
+
+TarnPushButton *MousecfgWidget::profileSlotButton(int slot) const
+{
+    return slot >= 0 && slot < kProfileSlotCount ? m_SlotButtons[static_cast<size_t>(slot)] : nullptr;
+}
+
+void MousecfgWidget::onButtonEntered(TarnPushButton *button)
+{
+    for (int i = 0; i < PageCount; ++i) {
+        if (button == m_Buttons[i])
+            showPage(i);
+    }
+}
+
+void MousecfgWidget::onButtonClicked()
+{
+    auto *source = qobject_cast<TarnPushButton *>(sender());
+    if (!source)
+        return;
+    if (source == m_pClose) {
+        hide(); // the process goes on in the tray
+        return;
+    }
+    if (source == m_pMinimise) {
+        showMinimized();
+        return;
+    }
+    if (source == m_pFrontButton || source == m_pSideButton) {
+        setFrontView(source == m_pFrontButton);
+        return;
+    }
+    for (int view = 0; view < ViewCount; ++view) {
+        for (int i = 0; i < hotspotCount(view); ++i) {
+            if (hotspot(view, i) == source) {
+                SelBtnChanged(i, view);
+                return;
+            }
+        }
+    }
+    // Page tabs act on the press (onButtonEntered). The profile tools, the slot buttons, OK,
+    // Cancel, Apply, Reset All, LOAD1, SAVE and the firmware update act through profile
+    // management and the apply flow, which are not built yet: their clicks do nothing so far.
+}
+
+void MousecfgWidget::closeEvent(QCloseEvent *event)
+{
+    // Closing only hides the window; "&Quit" in the tray ends the program.
+    event->ignore();
+    hide();
+}
+
+// ---------------------------------------------------------------- dragging
+
+void MousecfgWidget::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        m_bPressed = true;
+        m_PressGlobal = event->globalPos();
+        m_WindowAtPress = frameGeometry().topLeft();
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void MousecfgWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_bPressed && (event->buttons() & Qt::LeftButton)) {
+        const QPoint distance = event->globalPos() - m_PressGlobal;
+        if (dragMoves(distance.x(), distance.y()))
+            move(m_WindowAtPress + distance);
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void MousecfgWidget::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_bPressed = false;
+    QWidget::mouseReleaseEvent(event);
+}
+
+// ---------------------------------------------------------------- tray and warnings
+
+void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
+{
+    switch (trayAction(reason, isVisible(), m_bWarningOpen)) {
+    case TrayAction::ShowWindow:
+        slotWarning();
+        break;
+    case TrayAction::HideWindow:
+        hide();
+        break;
+    case TrayAction::None:
+        break;
+    }
+}
+
+TarnMessageBox *MousecfgWidget::createWarningBox()
+{
+    return new TarnMessageBox(TarnMessageBox::Receiver, QString(), tr("Warning"), tr("Dongle Disconnect!"), this, true);
+}
+
+void MousecfgWidget::slotWarning()
+{
+    show();
+    if (m_iMouseCount != 0) {
+        raise();
+        activateWindow();
+        return;
+    }
+    // One box at a time: a second warning while it is open only brings it forward.
+    if (m_pWarningBox) {
+        m_pWarningBox->raise();
+        return;
+    }
+    m_bWarningOpen = true;
+    m_pWarningBox = createWarningBox();
+    connect(m_pWarningBox, &QDialog::finished, this, &MousecfgWidget::onWarningFinished);
+    // Modal over the window without a nested event loop: hot-plug keeps arriving meanwhile.
+    m_pWarningBox->open();
+}
+
+void MousecfgWidget::onWarningFinished(int result)
+{
+    if (m_pWarningBox)
+        m_pWarningBox->deleteLater();
+    m_pWarningBox = nullptr;
+    if (m_iMouseCount == 0)
+        hide();
+    m_bWarningOpen = false;
+    emit warningClosed(result);
+}
+
+void MousecfgWidget::slotWarnClose()
+{
+    // 1. Reopen the current mouse with the poller stopped, so it never reads a closing handle.
+    m_pPoller->stopPoller();
+    m_pLink->closeMouse();
+    m_pLink->openMouse(readCurrentProductName());
+    m_pPoller->startPoller();
+    // 2. Pictures and layout for this mouse.
+    clearHotspotSelection();
+    setFrontView(true);
+    reloadMousePictures();
+    layoutControls();
+    // 3. The saved profiles.
+    loadProfiles();
+    showSlotAndName();
+    // 4. Page, selection, images, panels.
+    ensureDefaultProfileFile();
+    showPage(PageLighting);
+    SelBtnChanged(0, ViewFront);
+    setUpDownImages();
+    refreshPanels();
+    m_bMouseBack = true;
+}
+
+// ---------------------------------------------------------------- device link observer
+
+void MousecfgWidget::stopPoller() { m_pPoller->stopPoller(); }
+
+void MousecfgWidget::startPoller() { m_pPoller->startPoller(); }
+
+void MousecfgWidget::mouseListChanged(const QStringList &names, bool selectorVisible)
+{
+    m_MouseNames = names;
+    m_iMouseCount = names.size();
+    m_pMouseMenu->clear();
+    m_pMouseSelector->setVisible(selectorVisible);
+    if (!selectorVisible)
+        return;
+    for (const QString &name : names)
+        m_pMouseMenu->addAction(name);
+    m_pMouseSelector->setText(readCurrentProductName());
+    m_pMouseMenu->setFixedWidth(m_pMouseSelector->width() > 0 ? m_pMouseSelector->width() : scaled(100, m_dScale));
+    m_pMouseMenu->setStyleSheet(menuStyleSheet(themeColour(), languageFont(m_dScale).pixelSize()));
+    m_pMouseMenu->setFont(languageFont(m_dScale));
+}
+
+void MousecfgWidget::slot_show_mousename(QAction *action)
+{
+    if (!action || !m_MouseNames.contains(action->text()))
+        return;
+    m_pMouseSelector->setText(action->text());
+    // Stops the poller, reopens on that mouse, calls reload() and restarts the poller.
+    m_pLink->selectMouse(action->text());
+}
+
+void MousecfgWidget::connectionIndicators(bool receiverCommandPresent, bool cableCommandPresent)
+{
+    m_bReceiverPresent = receiverCommandPresent;
+    m_bCablePresent = cableCommandPresent;
+    applyConnectionIndicators();
+}
+
+void MousecfgWidget::applyConnectionIndicators()
+{
+    m_pChargingIcon->setVisible(false);
+    m_pReceiverIcon->setVisible(m_bReceiverPresent);
+    m_pBatteryBar->setVisible(!m_bCablePresent);
+    m_iConnection = connectionState(m_bReceiverPresent, m_bCablePresent);
+}
+
+void MousecfgWidget::noDevice()
+{
+    m_iMouseCount = 0;
+    m_bMouseBack = false;
+    m_bWarningOpen = true;
+}
+
+void MousecfgWidget::warning() { slotWarning(); }
+
+void MousecfgWidget::warnClose() { slotWarnClose(); }
+
+void MousecfgWidget::reload()
+{
+    m_pChargingIcon->setVisible(false);
+    clearHotspotSelection();
+    loadProfiles();
+    reloadMousePictures();
+    setUpDownImages();
+    layoutControls();
+    showSlotAndName();
+    refreshPanels();
+}
+
+// ---------------------------------------------------------------- battery
+
+void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte)
+{
+    const int fontPixels = scaled(kBatteryFontPixels, m_dScale);
+    if (batteryIsOff(iCharge, iLowByte, iHiByte)) {
+        m_bMouseOffShown = true;
+        m_pBatteryBar->setTextVisible(false);
+        m_pBatteryBar->setText(tr("MOUSE OFF"));
+        m_pBatteryBar->setStyleSheet(batteryOffStyleSheet(fontPixels));
+        m_pChargingIcon->setVisible(false);
+        g_mouseOff.store(true);
+        return;
+    }
+    m_bMouseOffShown = false;
+    m_pBatteryBar->setText(QString());
+    m_pBatteryBar->setTextVisible(true);
+    m_pBatteryBar->setFormat(m_bCablePresent ? QString() : QStringLiteral("%p%"));
+    const QString style = batteryLevelStyleSheet(themeColour(), fontPixels, skinPath("bat1.png"), m_dScale);
+    // Setting a style sheet re-polishes the bar; skip it when nothing changed.
+    if (m_pBatteryBar->styleSheet() != style)
+        m_pBatteryBar->setStyleSheet(style);
+    g_mouseOff.store(false);
+    m_pChargingIcon->setVisible(iCharge != 0);
+
+    const BatteryReading reading = interpretBattery(iCharge, iLowByte, iHiByte, m_iBatteryFull);
+    if (reading.level != m_iLastBattery) {
+        m_iLastBattery = reading.level;
+        writeBattery(reading.level);
+    }
+    m_pBatteryBar->setValue(batteryBarValue(reading.level, m_bCablePresent));
+}
+
+void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)
+{
+    if (iStatus == 0)
+        writeDiff(1);
+}

@@ -1,0 +1,45 @@
+#pragma once
+// The device side of a program run, set up the same way by the window and the command-line tool:
+// the HID backend in force (hidapi, or the simulated mouse with --simulate), the device clock
+// (virtual with --virtual-time) and the matching hot-plug source (the udev monitor, or the
+// simulated mouse's own).
+
+#include "sim/sim_spec.h"
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class HidBackend;
+class HotplugSource;
+class QObject;
+class SimulatedMouse;
+class VirtualClock;
+
+class DeviceSession {
+public:
+    // `simulation`: the simulated mouse's spec, or nothing for the real hardware. `virtualTime`
+    // makes every wait of the device layer run on a virtual clock for the session's lifetime.
+    DeviceSession(const std::optional<SimSpec> &simulation, bool virtualTime);
+    // Restores the real clock.
+    ~DeviceSession();
+    DeviceSession(const DeviceSession &) = delete;
+    DeviceSession &operator=(const DeviceSession &) = delete;
+
+    HidBackend &backend();
+    // The simulated mouse with a simulation; null with real hardware.
+    SimulatedMouse *simulatedMouse() const { return m_simulated.get(); }
+    // A new, not yet started, hot-plug source for the backend in force.
+    std::unique_ptr<HotplugSource> makeHotplugSource(QObject *parent = nullptr) const;
+
+private:
+    std::unique_ptr<SimulatedMouse> m_simulated;
+    std::unique_ptr<HidBackend> m_hidapi;
+    std::unique_ptr<VirtualClock> m_virtualClock;
+};
+
+// The --simulate[=SPEC] and --virtual-time pair as both programs take it: the spec (nothing
+// without --simulate), or false with *error set for a bad spec or --virtual-time alone.
+bool simulationFromOptions(bool simulate, const QString &spec, bool virtualTime,
+                           std::optional<SimSpec> *simulation, QString *error);

@@ -474,6 +474,18 @@ void WidgetsTest::listItemEditsNumbersInRange()
     item.setText("LEFT CLICK DOWN");
     item.editPressSlot();
     QVERIFY(!item.isEditing());
+
+    // A row deleted while its editor has the focus reports nothing: the editor's focus loss
+    // during the deletion must not reach the half-destroyed row.
+    auto *doomed = new TarnListItem;
+    doomed->show();
+    QVERIFY(QTest::qWaitForWindowExposed(doomed));
+    int reports = 0;
+    connect(doomed, &TarnListItem::valueEdited, this, [&reports] { ++reports; });
+    doomed->editPressSlot();
+    QTest::keyClicks(doomed->findChild<QLineEdit *>(), "77");
+    delete doomed;
+    QCOMPARE(reports, 0);
 }
 
 void WidgetsTest::popBoxReportsEveryNameChange()

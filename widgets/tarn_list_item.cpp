@@ -25,6 +25,9 @@ TarnListItem::TarnListItem(QWidget *parent)
     showValue();
 }
 
+// The editor loses the focus while the base class deletes it; by then this row is gone.
+TarnListItem::~TarnListItem() { disconnect(m_pEdit, nullptr, this, nullptr); }
+
 void TarnListItem::setValue(int value)
 {
     m_iValue = qBound(kMinValue, value, kMaxValue);

@@ -16,6 +16,7 @@ public:
     static constexpr int kMaxValue = 99999;
 
     explicit TarnListItem(QWidget *parent = nullptr);
+    ~TarnListItem() override;
 
     // The number shown through the format ("%1" by default, e.g. "%1 ms"); bounded to 1..99999.
     void setValue(int value);

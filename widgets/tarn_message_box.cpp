@@ -1,6 +1,7 @@
 #include "widgets/tarn_message_box.h"
 
 #include "storage/settings_file.h"
+#include "widgets/dialog_parts.h"
 #include "widgets/skin.h"
 #include "widgets/theme.h"
 
@@ -13,32 +14,13 @@
 
 namespace {
 
-constexpr int kBoxWidth = 478;
-constexpr int kBoxHeight = 309;
 constexpr int kIconSize = 45;
-constexpr int kSpacing = 30;
-constexpr int kButtonWidth = 96;
-constexpr int kButtonHeight = 30;
 constexpr int kWatchIntervalMs = 100;
-constexpr int kTextPixels = 14;
 
 std::function<bool()> &mouseBackProbe()
 {
     static std::function<bool()> probe;
     return probe;
-}
-
-QLabel *makeTextLabel(const QString &text, const QString &objectName, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(objectName);
-    QFont font("Consolas");
-    font.setStyleHint(QFont::Monospace);
-    font.setPixelSize(scaledUnits(kTextPixels));
-    label->setFont(font);
-    label->setWordWrap(true);
-    label->setStyleSheet("color: rgb(255, 255, 255); background: transparent;");
-    return label;
 }
 
 } // namespace
@@ -60,7 +42,7 @@ TarnMessageBox::TarnMessageBox(int kind, const QString &windowTitle, const QStri
 {
     setWindowTitle(windowTitle);
     setAttribute(Qt::WA_TranslucentBackground);
-    setFixedSize(scaledUnits(kBoxWidth), scaledUnits(kBoxHeight));
+    setFixedSize(scaledUnits(kMessageBoxWidth), scaledUnits(kMessageBoxHeight));
 
     auto *icon = new QLabel(this);
     icon->setFixedSize(scaledUnits(kIconSize), scaledUnits(kIconSize));
@@ -68,45 +50,45 @@ TarnMessageBox::TarnMessageBox(int kind, const QString &windowTitle, const QStri
                                    icon->size() * devicePixelRatioF()));
     icon->setScaledContents(true);
 
-    m_pHeading = makeTextLabel(heading, "msgBoxInfoLabel1", this);
-    m_pMessage = makeTextLabel(message, "msgBoxInfoLabel2", this);
+    m_pHeading = makeMessageLabel(heading, "msgBoxInfoLabel1", this);
+    m_pMessage = makeMessageLabel(message, "msgBoxInfoLabel2", this);
 
     auto *messageRow = new QHBoxLayout;
-    messageRow->addSpacing(scaledUnits(kSpacing));
+    messageRow->addSpacing(scaledUnits(kMessageBoxSpacing));
     messageRow->addWidget(icon);
-    messageRow->addSpacing(scaledUnits(kSpacing));
+    messageRow->addSpacing(scaledUnits(kMessageBoxSpacing));
     messageRow->addWidget(m_pMessage, 1);
-    messageRow->addSpacing(scaledUnits(kSpacing));
+    messageRow->addSpacing(scaledUnits(kMessageBoxSpacing));
 
     auto *buttonRow = new QHBoxLayout;
     buttonRow->addStretch();
     if (kind == Question) {
-        m_pYes = makeButton(tr("Yes"), "msgBoxYesBtn", ":/yes_Btn");
-        m_pNo = makeButton(tr("No"), "msgBoxNoBtn", ":/no_Btn");
+        m_pYes = makeMessageButton(tr("Yes"), "msgBoxYesBtn", ":/yes_Btn", messageBoxButtonStyle(), this);
+        m_pNo = makeMessageButton(tr("No"), "msgBoxNoBtn", ":/no_Btn", messageBoxButtonStyle(), this);
         buttonRow->addWidget(m_pYes);
         buttonRow->addStretch();
         buttonRow->addWidget(m_pNo);
         connect(m_pNo, &QToolButton::clicked, this, &QDialog::reject);
     } else {
-        m_pYes = makeButton(tr("Ok"), "msgBoxYesBtn", QString());
+        m_pYes = makeMessageButton(tr("Ok"), "msgBoxYesBtn", QString(), messageBoxButtonStyle(), this);
         buttonRow->addWidget(m_pYes);
     }
     buttonRow->addStretch();
     connect(m_pYes, &QToolButton::clicked, this, &QDialog::accept);
 
     auto *column = new QVBoxLayout(this);
-    column->setContentsMargins(0, scaledUnits(kSpacing), 0, 0);
+    column->setContentsMargins(0, scaledUnits(kMessageBoxSpacing), 0, 0);
     column->setSpacing(0);
     auto *headingRow = new QHBoxLayout;
-    headingRow->addSpacing(scaledUnits(kSpacing));
+    headingRow->addSpacing(scaledUnits(kMessageBoxSpacing));
     headingRow->addWidget(m_pHeading, 1);
-    headingRow->addSpacing(scaledUnits(kSpacing));
+    headingRow->addSpacing(scaledUnits(kMessageBoxSpacing));
     column->addLayout(headingRow);
     column->addStretch();
     column->addLayout(messageRow);
     column->addStretch();
     column->addLayout(buttonRow);
-    column->addSpacing(scaledUnits(kSpacing));
+    column->addSpacing(scaledUnits(kMessageBoxSpacing));
 
     if (watch) {
         m_pWatch = new QTimer(this);
@@ -114,22 +96,6 @@ TarnMessageBox::TarnMessageBox(int kind, const QString &windowTitle, const QStri
         connect(m_pWatch, &QTimer::timeout, this, &TarnMessageBox::GetPlugInSignal);
         m_pWatch->start();
     }
-}
-
-QToolButton *TarnMessageBox::makeButton(const QString &text, const QString &objectName, const QString &icon)
-{
-    auto *button = new QToolButton(this);
-    button->setObjectName(objectName);
-    button->setText(text);
-    if (!icon.isEmpty()) {
-        button->setIcon(QIcon(icon));
-        button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    }
-    button->setFixedSize(scaledUnits(kButtonWidth), scaledUnits(kButtonHeight));
-    button->setFont(languageFont());
-    button->setCursor(Qt::PointingHandCursor);
-    button->setStyleSheet(messageBoxButtonStyle());
-    return button;
 }
 
 void TarnMessageBox::GetPlugInSignal()

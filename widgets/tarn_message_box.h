@@ -36,8 +36,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QToolButton *makeButton(const QString &text, const QString &objectName, const QString &icon);
-
     int m_iKind;
     QLabel *m_pHeading = nullptr;
     QLabel *m_pMessage = nullptr;

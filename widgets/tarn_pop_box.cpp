@@ -1,6 +1,7 @@
 #include "widgets/tarn_pop_box.h"
 
 #include "storage/settings_file.h"
+#include "widgets/dialog_parts.h"
 #include "widgets/skin.h"
 #include "widgets/theme.h"
 
@@ -13,31 +14,12 @@
 
 namespace {
 
-constexpr int kBoxWidth = 478;
-constexpr int kBoxHeight = 309;
-constexpr int kSpacing = 30;
-constexpr int kButtonWidth = 96;
-constexpr int kButtonHeight = 30;
 constexpr int kEditHeight = 28;
-constexpr int kTextPixels = 14;
+constexpr int kRowSpacing = 12;
 
 const char *const kButtonStyle = "QToolButton{background: rgb(0, 0, 0); color: rgb(255, 255, 255);"
                                  "                border-radius: 3px;  border: 1px red;"
                                  "                border-style: outset;}";
-
-QToolButton *makeButton(const QString &text, const QString &objectName, const QString &icon, QWidget *parent)
-{
-    auto *button = new QToolButton(parent);
-    button->setObjectName(objectName);
-    button->setText(text);
-    button->setIcon(QIcon(icon));
-    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    button->setFixedSize(scaledUnits(kButtonWidth), scaledUnits(kButtonHeight));
-    button->setFont(languageFont());
-    button->setCursor(Qt::PointingHandCursor);
-    button->setStyleSheet(kButtonStyle);
-    return button;
-}
 
 } // namespace
 
@@ -45,16 +27,9 @@ TarnPopBox::TarnPopBox(const QString &message, const QString &name, QWidget *par
     : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog), m_pEdit(new QLineEdit(name, this))
 {
     setAttribute(Qt::WA_TranslucentBackground);
-    setFixedSize(scaledUnits(kBoxWidth), scaledUnits(kBoxHeight));
+    setFixedSize(scaledUnits(kMessageBoxWidth), scaledUnits(kMessageBoxHeight));
 
-    auto *label = new QLabel(message, this);
-    label->setObjectName("msgBoxInfoLabel2");
-    QFont font("Consolas");
-    font.setStyleHint(QFont::Monospace);
-    font.setPixelSize(scaledUnits(kTextPixels));
-    label->setFont(font);
-    label->setWordWrap(true);
-    label->setStyleSheet("color: rgb(255, 255, 255); background: transparent;");
+    auto *label = makeMessageLabel(message, "msgBoxInfoLabel2", this);
 
     const QColor accent = themeColour();
     m_pEdit->setFixedHeight(scaledUnits(kEditHeight));
@@ -67,14 +42,14 @@ TarnPopBox::TarnPopBox(const QString &message, const QString &name, QWidget *par
                                .arg(accent.blue()));
     connect(m_pEdit, &QLineEdit::textChanged, this, &TarnPopBox::NameChanged);
 
-    auto *yes = makeButton(tr("Yes"), "msgBoxYesBtn", ":/yes_Btn", this);
-    auto *no = makeButton(tr("No"), "msgBoxNoBtn", ":/no_Btn", this);
+    auto *yes = makeMessageButton(tr("Yes"), "msgBoxYesBtn", ":/yes_Btn", kButtonStyle, this);
+    auto *no = makeMessageButton(tr("No"), "msgBoxNoBtn", ":/no_Btn", kButtonStyle, this);
     connect(yes, &QToolButton::clicked, this, &QDialog::accept);
     connect(no, &QToolButton::clicked, this, &QDialog::reject);
 
     auto *column = new QVBoxLayout(this);
-    column->setContentsMargins(scaledUnits(kSpacing), scaledUnits(kSpacing), scaledUnits(kSpacing), 0);
-    column->setSpacing(scaledUnits(12));
+    column->setContentsMargins(scaledUnits(kMessageBoxSpacing), scaledUnits(kMessageBoxSpacing), scaledUnits(kMessageBoxSpacing), 0);
+    column->setSpacing(scaledUnits(kRowSpacing));
     column->addStretch();
     column->addWidget(label);
     column->addWidget(m_pEdit);
@@ -86,7 +61,7 @@ TarnPopBox::TarnPopBox(const QString &message, const QString &name, QWidget *par
     buttonRow->addWidget(no);
     buttonRow->addStretch();
     column->addLayout(buttonRow);
-    column->addSpacing(scaledUnits(kSpacing));
+    column->addSpacing(scaledUnits(kMessageBoxSpacing));
     m_pEdit->setFocus();
 }
 

@@ -8,7 +8,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-TarnTwoBarSlider::TarnTwoBarSlider(QWidget *parent) : QWidget(parent)
+// The theme never changes while the program runs: read it once rather than on every paint.
+TarnTwoBarSlider::TarnTwoBarSlider(QWidget *parent) : QWidget(parent), m_Accent(themeColour())
 {
     setCursor(Qt::PointingHandCursor);
     setAttribute(Qt::WA_TranslucentBackground);
@@ -100,7 +101,7 @@ void TarnTwoBarSlider::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QColor accent = themeColour();
+    const QColor &accent = m_Accent;
     const int r = handleRadius();
     for (int bar = XBar; bar <= YBar; ++bar) {
         const QRect area = barRect(bar);

@@ -2,6 +2,7 @@
 // Two sliders over one range, drawn as two bars: X on top, Y below. Coupled, a move of either
 // handle moves both.
 
+#include <QColor>
 #include <QWidget>
 
 class TarnTwoBarSlider : public QWidget {
@@ -48,4 +49,5 @@ private:
     int m_iY = 0;
     bool m_bCoupled = false;
     int m_iDragBar = NoBar;
+    QColor m_Accent;
 };

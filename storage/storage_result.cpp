@@ -14,8 +14,8 @@ const char *sourceText(StorageResult result)
         return nullptr;
     case StorageResult::BadName:
         return QT_TRANSLATE_NOOP("StorageResult",
-                                 "This name cannot be used: it must not contain \"/\" or \"\\\", "
-                                 "be \".\" or \"..\", or be too long.");
+                                 "This name cannot be used: it must not be empty, contain \"/\" or "
+                                 "\"\\\", be \".\" or \"..\", or be too long.");
     case StorageResult::ProductMismatch:
         return QT_TRANSLATE_NOOP("StorageResult", "The file is not match current mouse!");
     case StorageResult::ProfileExists:

@@ -1,5 +1,6 @@
 #include "storage/app_paths.h"
 #include "storage/profile_files.h"
+#include "storage/profile_library.h"
 #include "storage/settings_file.h"
 
 #include <QDir>
@@ -238,6 +239,38 @@ private slots:
         // A write that cannot happen is reported, not passed off as done.
         QVERIFY(QFile(path("blocker")).open(QIODevice::WriteOnly));
         QVERIFY(!writeProfileFile(p, path("blocker/x.prof")));
+    }
+
+    void libraryFileSteps()
+    {
+        QVERIFY(writeCurrentProductName("M7"));
+        QString name;
+        for (int n = 1; n <= 5; ++n)
+            QCOMPARE(addLibraryProfile(&name), StorageResult::Ok);  // template written on demand
+        QCOMPARE(name, QString("Profile 5"));
+        QVERIFY(QFile::remove(productProfilePath("Profile 3")));
+        QCOMPARE(addLibraryProfile(&name), StorageResult::Ok);
+        QCOMPARE(name, QString("Profile 3"));
+        QCOMPARE(addLibraryProfile(&name), StorageResult::Ok);
+        QCOMPARE(name, QString("Profile 6"));
+        QVERIFY(isReservedProfileName("Profile 5") && !isReservedProfileName("Profile 6") && !isReservedProfileName("profile 1"));
+
+        QCOMPARE(renameLibraryProfile("Profile 6", "Game"), StorageResult::Ok);
+        QCOMPARE(copyLibraryProfile("Game", &name), StorageResult::Ok);
+        QCOMPARE(name, QString("Game copy"));
+        QCOMPARE(copyLibraryProfile("Game", &name), StorageResult::Ok);
+        QCOMPARE(name, QString("Game copy 2"));
+        QCOMPARE(contents(productProfilePath("Game copy 2")), contents(productProfilePath("Game")));
+
+        QCOMPARE(renameLibraryProfile("Game", "Game copy"), StorageResult::ProfileExists);
+        QVERIFY(QFileInfo::exists(productProfilePath("Game")));
+        for (const QString &bad : {QString(), QString(".."), QString("../../Game"), QString("x\\y")}) {
+            QCOMPARE(renameLibraryProfile("Game", bad), StorageResult::BadName);
+            QCOMPARE(deleteLibraryProfile(bad), StorageResult::BadName);
+        }
+        QCOMPARE(deleteLibraryProfile("Game"), StorageResult::Ok);
+        QVERIFY(!QFileInfo::exists(productProfilePath("Game")));
+        QCOMPARE(QDir(m_dir->path() + "/Configs").entryList(QDir::Files), QStringList{"Config.ini"});
     }
 
     void defaultTemplateWhereverProfilesAreCreated()

@@ -183,7 +183,7 @@ private slots:
         QCOMPARE(reply, block);
 
         // Commit and download mark: header only, even when the command carried data bytes.
-        Report commit = command(0x40, 0x01F3, 0, 0, {0x55, 0x66});
+        Report commit = command(0x40, 0x01F3, 2, 0, {0x55, 0x66});
         QCOMPARE(send(*dev, commit), 33);
         QCOMPARE(receive(*dev, &reply), 33);
         QVERIFY(std::equal(reply.begin(), reply.begin() + 8, commit.begin()));
@@ -276,7 +276,7 @@ private slots:
         // The last byte of the settings block is 0x7E; the macro area ends at 4000.
         QCOMPARE(send(*dev, command(0x01, 0x70, 24, 0xD2, data)), 33);
         QCOMPARE(send(*dev, command(0x05, 3990, 20, 0xD2, std::vector<uint8_t>(20, 0xAB))), 33);
-        QCOMPARE(send(*dev, command(0x44, 7)), 33);
+        QCOMPARE(send(*dev, command(0x44, 5)), 33); // profiles are 0-4
         Report oversized = command(0x02, 0, 30, 0xD2);
         QCOMPARE(send(*dev, oversized), 33);
         QCOMPARE(receive(*dev, &reply), 0); // none of them is confirmed
@@ -287,6 +287,8 @@ private slots:
         QCOMPARE(sim.activeProfile(), 0);
         for (const auto &r : sim.receivedReports())
             QVERIFY(r.status == SimReportStatus::Rejected);
+        QCOMPARE(send(*dev, command(0x44, 4)), 33);
+        QCOMPARE(sim.activeProfile(), 4);
 
         // The last bytes of each area are still writable.
         QCOMPARE(send(*dev, command(0x05, 3980, 20, 0xD2, std::vector<uint8_t>(20, 0xCD))), 33);
@@ -747,6 +749,9 @@ private slots:
         QVERIFY(decodeButtonBlock(tiny).entries[23].kind == SimButtonKind::Off);
         QCOMPARE(decodeSettingsBlock({}).lightingCode, uint8_t(0));
         QVERIFY(decodeMacroSlot(tiny, 19).empty());
+        // Any of the first five bytes marks a slot as used; later bytes alone do not.
+        QVERIFY(macroSlotUsed({0, 0, 0, 0, 1}, 0));
+        QVERIFY(!macroSlotUsed({0, 0, 0, 0, 0, 1}, 0));
         QVERIFY(!decodeLightingBlock({})[9].present);
     }
 

@@ -21,22 +21,17 @@ const QColor kThemeColours[kThemeColourCount] = {
     QColor(255, 0, 255), QColor(0, 255, 255), QColor(255, 125, 0),
 };
 
-// Each operation opens the file afresh and closes it when the object goes.
-struct SettingsFile {
-    QSettings settings;
-    explicit SettingsFile(const QString &path) : settings(path, QSettings::IniFormat) {}
-};
 
 QString langSettingsPath() { return configFolder() + QLatin1Char('/') + kLangSettingsFileName; }
 
 int readSetting(const QString &key, int fallback = 0)
 {
-    return iniInt(SettingsFile(settingsFilePath()).settings, key, fallback);
+    return iniInt(QSettings(settingsFilePath(), QSettings::IniFormat), key, fallback);
 }
 
-QString readSettingText(const QString &key) { return iniString(SettingsFile(settingsFilePath()).settings, key); }
+QString readSettingText(const QString &key) { return iniString(QSettings(settingsFilePath(), QSettings::IniFormat), key); }
 
-void writeSetting(const QString &key, const QVariant &value) { SettingsFile(settingsFilePath()).settings.setValue(key, value); }
+void writeSetting(const QString &key, const QVariant &value) { QSettings(settingsFilePath(), QSettings::IniFormat).setValue(key, value); }
 
 QString pathIn(const QString &folder, const QString &name)
 {
@@ -90,12 +85,15 @@ QString productProfilePath(const QString &name) { return pathIn(productProfileFo
 
 bool fileExists(const QString &path) { return !path.isEmpty() && QFileInfo::exists(path); }
 
+// Every operation below opens its file afresh (a settings object of its own) and closes it when
+// the object goes.
+
 void loadProfileSet(ProfileSet &set)
 {
     {
-        const SettingsFile file(settingsFilePath());
-        readSetValues(file.settings, set);
-        readSlotNames(file.settings, set);
+        const QSettings settings(settingsFilePath(), QSettings::IniFormat);
+        readSetValues(settings, set);
+        readSlotNames(settings, set);
     }
     // A refused name forms no path and reads as an absent file.
     for (int i = 0; i < kProfileSlotCount; ++i)
@@ -107,18 +105,18 @@ void loadProfileSet(ProfileSet &set)
 
 void saveProfileSetHeader(const ProfileSet &set)
 {
-    SettingsFile file(settingsFilePath());
-    file.settings.setValue(kKeyProfileID, int(set.ProfileID));
-    file.settings.setValue(kKeyCount, int(set.Count));
-    writeSlotNames(file.settings, set);
+    QSettings settings(settingsFilePath(), QSettings::IniFormat);
+    settings.setValue(kKeyProfileID, int(set.ProfileID));
+    settings.setValue(kKeyCount, int(set.Count));
+    writeSlotNames(settings, set);
 }
 
 void saveProfileSetForApply(const ProfileSet &set)
 {
     {
-        SettingsFile file(settingsFilePath());
-        writeSetValues(file.settings, set);
-        file.settings.setValue(keySlotName(0), set.slotNames[0]);
+        QSettings settings(settingsFilePath(), QSettings::IniFormat);
+        writeSetValues(settings, set);
+        settings.setValue(keySlotName(0), set.slotNames[0]);
     }
     saveStoredProfile(set.profiles[0], set.slotNames[0]);
 }
@@ -156,8 +154,7 @@ int readLedCapability() { return readSetting(keyLedCapability(readCurrentProduct
 void readLanguageTable(int &count, std::array<QString, kLanguageSlots> &names,
                        std::array<QString, kLanguageSlots> &files)
 {
-    const SettingsFile file(settingsFilePath());
-    const QSettings &s = file.settings;
+    const QSettings s(settingsFilePath(), QSettings::IniFormat);
     count = std::clamp(iniInt(s, kKeyLangNum), 0, kLanguageSlots);
     for (int i = 0; i < kLanguageSlots; ++i) {
         names[i] = iniString(s, keyLangName(i));
@@ -167,21 +164,19 @@ void readLanguageTable(int &count, std::array<QString, kLanguageSlots> &names,
 
 QString readLanguageFont(int language) { return readSettingText(keyFont(language)); }
 int readLanguageFontSize(int language) { return readSetting(keyFontSize(language)); }
-int readLanguage() { return iniInt(SettingsFile(langSettingsPath()).settings, kKeyLangID); }
-void writeLanguage(int language) { SettingsFile(langSettingsPath()).settings.setValue(kKeyLangID, language); }
+int readLanguage() { return iniInt(QSettings(langSettingsPath(), QSettings::IniFormat), kKeyLangID); }
+void writeLanguage(int language) { QSettings(langSettingsPath(), QSettings::IniFormat).setValue(kKeyLangID, language); }
 
 QStringList readStoredProfileList()
 {
-    SettingsFile file(productSettingsPath());
-    QSettings &s = file.settings;
+    QSettings s(productSettingsPath(), QSettings::IniFormat);
     s.beginGroup(kGroupProfileList);
     return readNumberedNames(s, kKeyListCount, keyListEntry);
 }
 
 void writeStoredProfileList(const QStringList &names)
 {
-    SettingsFile file(productSettingsPath());
-    QSettings &s = file.settings;
+    QSettings s(productSettingsPath(), QSettings::IniFormat);
     s.beginGroup(kGroupProfileList);
     s.setValue(kKeyListCount, names.size());
     for (int i = 0; i < names.size(); ++i)
@@ -190,8 +185,7 @@ void writeStoredProfileList(const QStringList &names)
 
 QStringList readProtectedProfileNames()
 {
-    SettingsFile file(productSettingsPath());
-    QSettings &s = file.settings;
+    QSettings s(productSettingsPath(), QSettings::IniFormat);
     s.beginGroup(kGroupProfileList);
     return readNumberedNames(s, kKeyProtectedCount, keyProtectedEntry);
 }

@@ -111,14 +111,14 @@ void saveProfileSetHeader(const ProfileSet &set)
     writeSlotNames(settings, set);
 }
 
-void saveProfileSetForApply(const ProfileSet &set)
+StorageResult saveProfileSetForApply(const ProfileSet &set)
 {
     {
         QSettings settings(settingsFilePath(), QSettings::IniFormat);
         writeSetValues(settings, set);
         settings.setValue(keySlotName(0), set.slotNames[0]);
     }
-    saveStoredProfile(set.profiles[0], set.slotNames[0]);
+    return saveStoredProfile(set.profiles[0], set.slotNames[0]);
 }
 
 void setActiveSlot(int slot) { writeSetting(kKeyProfileID, slot); }

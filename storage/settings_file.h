@@ -5,6 +5,7 @@
 
 #include "storage/model_description.h"
 #include "storage/profile_data.h"
+#include "storage/storage_result.h"
 
 #include <QColor>
 #include <QString>
@@ -30,7 +31,8 @@ bool fileExists(const QString &path);
 // The profile set.
 void loadProfileSet(ProfileSet &set);
 void saveProfileSetHeader(const ProfileSet &set);    // ProfileID, Count and the five slot names
-void saveProfileSetForApply(const ProfileSet &set);  // header values, slot 0's name and file only
+// Header values, slot 0's name and slot 0's profile file only; the result is that of the file.
+StorageResult saveProfileSetForApply(const ProfileSet &set);
 void setActiveSlot(int slot);
 
 // Single values.

@@ -56,7 +56,7 @@ private slots:
             set.slotNames[i] = QString("Slot %1").arg(i);
             set.profiles[i].pollrate = uint8_t(i + 1);
         }
-        saveProfileSetForApply(set);
+        QCOMPARE(saveProfileSetForApply(set), StorageResult::Ok);
         QCOMPARE(value("Config/Profile1").toString(), QString("Slot 0"));
         QCOMPARE(value("Config/Profile2").toString(), QString("two"));
         QVERIFY(!value("Config/Profile4").isValid());

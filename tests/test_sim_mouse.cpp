@@ -33,6 +33,20 @@ Report command(uint8_t code, uint16_t address = 0, uint8_t length = 0, uint8_t p
 
 Report closing(uint8_t code) { return command(code, code == 0x05 ? 0x0FFF : 0x007F, 1, 0xD3, {0x1A}); }
 
+using Ints = std::vector<int>;
+
+// A report as the mouse sends it: its type in byte 3 and the given bytes from byte 4 on.
+Report fromMouse(uint8_t type, const std::vector<uint8_t> &from4)
+{
+    Report r{};
+    r[0] = 0x05;
+    r[2] = 0xFA;
+    r[3] = type;
+    std::copy(from4.begin(), from4.end(), r.begin() + 4);
+    r[1] = checksum(r);
+    return r;
+}
+
 int send(HidDevice &device, const Report &r) { return device.write(r.data(), r.size()); }
 
 // Returns the read result; the report lands in *out.
@@ -84,21 +98,13 @@ private slots:
                             "devtype=8,notice=2:3:4:1",
                             &error);
         QVERIFY2(spec, qPrintable(error));
-        QVERIFY(spec->faults.silent);
-        QCOMPARE(spec->faults.zeros, 2);
-        QCOMPARE(spec->faults.stale, 3);
-        QCOMPARE(spec->faults.corrupt, 4);
-        QCOMPARE(spec->faults.writeFail, 5);
-        QCOMPARE(spec->faults.latencyMs, 60);
-        QCOMPARE(spec->battery.charging, uint8_t(1));
-        QCOMPARE(spec->battery.low, uint8_t(0));
-        QCOMPARE(spec->battery.high, uint8_t(4));
-        QCOMPARE(spec->deviceType, uint8_t(8));
+        const SimFaults &f = spec->faults;
+        QCOMPARE((Ints{f.silent, f.zeros, f.stale, f.corrupt, f.writeFail, f.latencyMs}), (Ints{1, 2, 3, 4, 5, 60}));
+        QCOMPARE((Ints{spec->battery.charging, spec->battery.low, spec->battery.high, spec->deviceType}),
+                 (Ints{1, 0, 4, 8}));
         QVERIFY(spec->notice);
-        QCOMPARE(spec->notice->profile, uint8_t(2));
-        QCOMPARE(spec->notice->dpiStage, uint8_t(3));
-        QCOMPARE(spec->notice->rate, uint8_t(4));
-        QCOMPARE(spec->notice->mode, uint8_t(1));
+        const SimNotice &n = *spec->notice;
+        QCOMPARE((Ints{n.profile, n.dpiStage, n.rate, n.mode}), (Ints{2, 3, 4, 1}));
 
         spec = parseSimSpec("battery=0:0:0", &error);
         QVERIFY(spec);
@@ -142,17 +148,14 @@ private slots:
 
         const auto all = sim.enumerate(0, 0);
         QCOMPARE(int(all.size()), 4);
-        const HidCollectionInfo &cmd = all[1];
-        QCOMPARE(cmd.path, kReceiverCommand);
-        QCOMPARE(cmd.vendorId, uint16_t(0x248A));
-        QCOMPARE(cmd.productId, uint16_t(0xFA02));
-        QCOMPARE(cmd.usagePage, uint16_t(1));
-        QCOMPARE(cmd.usage, uint16_t(0));
-        QCOMPARE(cmd.collectionIndex, 4);
-        QCOMPARE(all[0].usage, uint16_t(2));
-        QCOMPARE(all[0].collectionIndex, 1);
-        QCOMPARE(all[3].path, kCableCommand);
-        QCOMPARE(all[3].productId, uint16_t(0xFB01));
+        // path, product, usage page, usage, collection index of each record
+        const auto fields = [&all](int i) {
+            const HidCollectionInfo &c = all[static_cast<size_t>(i)];
+            return std::make_pair(c.path, Ints{c.vendorId, c.productId, c.usagePage, c.usage, c.collectionIndex});
+        };
+        QCOMPARE(fields(0), std::make_pair(std::string("sim/receiver&col01"), Ints{0x248A, 0xFA02, 1, 2, 1}));
+        QCOMPARE(fields(1), std::make_pair(kReceiverCommand, Ints{0x248A, 0xFA02, 1, 0, 4}));
+        QCOMPARE(fields(3), std::make_pair(kCableCommand, Ints{0x248A, 0xFB01, 1, 0, 4}));
         QVERIFY(all[3].releaseNumber != 0);
 
         QCOMPARE(int(sim.enumerate(0x248A, 0xFB01).size()), 2);
@@ -223,17 +226,8 @@ private slots:
         send(*dev, query);
         Report reply;
         QCOMPARE(receive(*dev, &reply), 33);
-        Report expected{};
-        expected[0] = 0x05;
-        expected[2] = 0xFA;
-        expected[3] = 0x48;
-        expected[4] = 0x00; // low
-        expected[5] = 0x04; // high
-        expected[6] = 0x01; // charging
-        expected[7] = 0x01; // write status
-        expected[10] = 0x08;
-        expected[1] = checksum(expected);
-        QCOMPARE(reply, expected);
+        // Low, high, charging, write status, then the device type in byte 10.
+        QCOMPARE(reply, fromMouse(0x48, {0x00, 0x04, 0x01, 0x01, 0, 0, 0x08}));
 
         sim.setBattery(0, 0);
         sim.setCharging(0);
@@ -438,15 +432,7 @@ private slots:
         auto dev = sim.open(kCableCommand);
         Report reply;
         QCOMPARE(receive(*dev, &reply), 33);
-        Report expected{};
-        expected[0] = 0x05;
-        expected[2] = 0xFA;
-        expected[3] = 0x49;
-        expected[4] = 2;
-        expected[5] = 1;
-        expected[6] = 4;
-        expected[1] = checksum(expected);
-        QCOMPARE(reply, expected);
+        QCOMPARE(reply, fromMouse(0x49, {2, 1, 4, 0}));
 
         sim.unplug(SimLink::Cable);
         sim.sendNotice(4, 0, 8, 1);
@@ -642,36 +628,27 @@ private slots:
         const SimButtonBlock block = sim.buttonBlock();
         QCOMPARE(block.header[0], uint8_t(0x0A));
         QCOMPARE(block.trailer[3], uint8_t(0xFF));
-        const auto &e = block.entries;
-        QVERIFY(e[0].kind == SimButtonKind::MouseButton);
-        QCOMPARE(e[0].bytes[0], uint8_t(0x81));
-        QVERIFY(e[1].kind == SimButtonKind::Chord);
-        QCOMPARE(e[1].modifiers, 1);
-        QCOMPARE(e[1].key, 0x06);
-        QVERIFY(e[2].kind == SimButtonKind::Consumer);
-        QCOMPARE(e[2].usage, 0x00CD);
-        QVERIFY(e[3].kind == SimButtonKind::Key);
-        QCOMPARE(e[3].key, 0x04);
-        QVERIFY(e[4].kind == SimButtonKind::Fire);
-        QCOMPARE(e[4].key, 0x81);
-        QCOMPARE(e[4].loopCount, 3);
-        QCOMPARE(e[4].fireDelay, 2);
-        QVERIFY(e[5].kind == SimButtonKind::Macro);
-        QCOMPARE(e[5].macroSlot, 2);
-        QCOMPARE(e[5].repeatMode, 0);
-        QCOMPARE(e[5].loopCount, 5);
-        QCOMPARE(e[6].macroSlot, 1);
-        QCOMPARE(e[6].repeatMode, 1);
-        QVERIFY(e[7].kind == SimButtonKind::RecoilMacro);
-        QCOMPARE(e[7].macroSlot, 0);
-        QCOMPARE(e[7].repeatMode, 2);
-        QVERIFY(e[8].kind == SimButtonKind::Other);
-        QVERIFY(e[9].kind == SimButtonKind::Sniper);
-        QCOMPARE(e[9].sniperCode, 0x20);
-        QVERIFY(e[10].kind == SimButtonKind::Off);
-        QCOMPARE(e[20].usage, 0x018A);
-        QCOMPARE(e[22].bytes[0], uint8_t(0x82));
-        QCOMPARE(e[23].bytes[0], uint8_t(0x83));
+        // kind, key, modifiers, usage, macro slot, repeat mode, loop count, fire delay, sniper code
+        const auto fields = [&block](int slot) {
+            const SimButtonEntry &e = block.entries[static_cast<size_t>(slot)];
+            return Ints{int(e.kind), e.key, e.modifiers, e.usage, e.macroSlot, e.repeatMode,
+                        e.loopCount, e.fireDelay, e.sniperCode};
+        };
+        using K = SimButtonKind;
+        QCOMPARE(fields(0), (Ints{int(K::MouseButton), 0, 0, 0, -1, 0, 0, 0, 0}));
+        QCOMPARE(fields(1), (Ints{int(K::Chord), 0x06, 1, 0, -1, 0, 0, 0, 0}));
+        QCOMPARE(fields(2), (Ints{int(K::Consumer), 0, 0, 0xCD, -1, 0, 0, 0, 0}));
+        QCOMPARE(fields(3), (Ints{int(K::Key), 0x04, 0, 0, -1, 0, 0, 0, 0}));
+        QCOMPARE(fields(4), (Ints{int(K::Fire), 0x81, 0, 0, -1, 0, 3, 2, 0}));
+        QCOMPARE(fields(5), (Ints{int(K::Macro), 0, 0, 0, 2, 0, 5, 0, 0}));
+        QCOMPARE(fields(6), (Ints{int(K::Macro), 0, 0, 0, 1, 1, 0, 0, 0}));
+        QCOMPARE(fields(7), (Ints{int(K::RecoilMacro), 0, 0, 0, 0, 2, 0, 0, 0}));
+        QCOMPARE(fields(8)[0], int(K::Other));
+        QCOMPARE(fields(9), (Ints{int(K::Sniper), 0, 0, 0, -1, 0, 0, 0, 0x20}));
+        QCOMPARE(fields(10)[0], int(K::Off));
+        QCOMPARE(fields(20)[3], 0x018A);
+        QCOMPARE(block.entries[22].bytes[0], uint8_t(0x82));
+        QCOMPARE(block.entries[23].bytes[0], uint8_t(0x83));
     }
 
     void decodesLightingBlock()

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstring>
 #include <deque>
+#include <limits>
 #include <map>
 #include <mutex>
 
@@ -27,6 +28,9 @@ constexpr size_t kQueueLimit = 64;
 // A waiting read looks at its queue at least this often, so that a report queued by another
 // thread (a status notice) is seen promptly in real time.
 constexpr int kReadSliceMs = 10;
+// Ready time of a report that is readable at once, whatever clock is installed later (a program
+// may switch to the virtual clock after the mouse queued its start notice).
+constexpr int64_t kReadyNow = std::numeric_limits<int64_t>::min();
 
 uint8_t headerChecksum(const Report &r)
 {
@@ -116,11 +120,10 @@ struct SimCore {
     {
         if (faults.silent)
             return;
-        const int64_t now = deviceClock().nowMs();
         if (echo) {
             // A stale report is an earlier battery reply that was never read.
             for (int i = 0; i < faults.stale; ++i)
-                push(link, batteryReply(), now);
+                push(link, batteryReply(), kReadyNow);
         }
         if (faults.zeros > 0) {
             --faults.zeros;
@@ -130,7 +133,7 @@ struct SimCore {
             for (int i = 0; i < dataLength; ++i)
                 reply[static_cast<size_t>(kHeaderLength + i)] ^= 0xFF;
         }
-        push(link, reply, now + faults.latencyMs);
+        push(link, reply, faults.latencyMs > 0 ? deviceClock().nowMs() + faults.latencyMs : kReadyNow);
     }
 
     // Applies one report to the model and queues its answer; returns how it was taken.
@@ -535,7 +538,7 @@ void SimulatedMouse::sendNotice(uint8_t profile, uint8_t dpiStage, uint8_t rate,
     r[6] = rate;
     r[7] = mode;
     r[1] = headerChecksum(r);
-    m_core->push(*link, r, deviceClock().nowMs());
+    m_core->push(*link, r, kReadyNow);
     if (profile < kSimProfiles)
         m_core->activeProfile = profile;
 }

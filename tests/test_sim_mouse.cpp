@@ -434,6 +434,15 @@ private slots:
         QCOMPARE(receive(*dev, &reply), 33);
         QCOMPARE(reply, fromMouse(0x49, {2, 1, 4, 0}));
 
+        // Queued under the real clock, the start notice is still readable once a program has
+        // switched to the virtual clock.
+        setDeviceClock(nullptr);
+        SimulatedMouse early(*parseSimSpec("notice=1:0:8:0", nullptr));
+        setDeviceClock(m_clock.get());
+        auto earlyHandle = early.open(kReceiverCommand);
+        QCOMPARE(receive(*earlyHandle, &reply), 33);
+        QCOMPARE(reply[3], uint8_t(0x49));
+
         sim.unplug(SimLink::Cable);
         sim.sendNotice(4, 0, 8, 1);
         QCOMPARE(sim.pendingReports(SimLink::Receiver), 1);

@@ -10,7 +10,10 @@ uint8_t byteAt(const BlockImage &image, int offset)
     return offset >= 0 && offset < static_cast<int>(image.size()) ? image[static_cast<size_t>(offset)] : 0;
 }
 
-int word(uint8_t low, uint8_t high) { return low | (high << 8); }
+int word(uint8_t low, uint8_t high)
+{
+    return low | (high << 8);
+}
 
 // A 16-bit value whose high bit marks "stored minus offset".
 int offsetWord(uint8_t low, uint8_t high, int offset)
@@ -26,10 +29,9 @@ struct LightingLayout {
     bool brightness; // byte 7
 };
 constexpr LightingLayout kLightingLayout[] = {
-    {0, false, false, false}, {1, true, false, true},  {2, true, true, false},
-    {3, false, true, false},  {4, false, true, true},  {9, false, true, true},
-    {11, false, false, true}, {10, false, true, true}, {12, false, true, true},
-    {13, false, true, true},
+    {0, false, false, false}, {1, true, false, true},  {2, true, true, false},   {3, false, true, false},
+    {4, false, true, true},   {9, false, true, true},  {11, false, false, true}, {10, false, true, true},
+    {12, false, true, true},  {13, false, true, true},
 };
 constexpr int kDescriptorSize = 8;
 
@@ -93,11 +95,16 @@ SimSettings decodeSettingsBlock(const BlockImage &image)
 int simReportRateHz(uint8_t code)
 {
     switch (code) {
-    case 8: return 125;
-    case 4: return 250;
-    case 2: return 500;
-    case 1: return 1000;
-    default: return 0;
+    case 8:
+        return 125;
+    case 4:
+        return 250;
+    case 2:
+        return 500;
+    case 1:
+        return 1000;
+    default:
+        return 0;
     }
 }
 
@@ -153,7 +160,11 @@ SimButtonEntry decodeButtonEntry(const uint8_t bytes[4])
     case 0x00:
         e.kind = SimButtonKind::Off;
         break;
-    case 0x81: case 0x82: case 0x83: case 0x84: case 0x85:
+    case 0x81:
+    case 0x82:
+    case 0x83:
+    case 0x84:
+    case 0x85:
         e.kind = SimButtonKind::MouseButton;
         break;
     case 0x90:

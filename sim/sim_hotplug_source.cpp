@@ -50,4 +50,7 @@ bool SimHotplugSource::start()
     return true;
 }
 
-void SimHotplugSource::deliver(const CollectionEvent &event) { emit collectionChanged(event); }
+void SimHotplugSource::deliver(const CollectionEvent &event)
+{
+    emit collectionChanged(event);
+}

@@ -31,8 +31,7 @@ bool parseNumber(const QString &text, int min, int max, int *out)
 }
 
 // "a:b:c..." with exactly limits.size() fields, each within its own range.
-bool parseFields(const QString &text, const std::initializer_list<std::pair<int, int>> &limits,
-                 int *out)
+bool parseFields(const QString &text, const std::initializer_list<std::pair<int, int>> &limits, int *out)
 {
     const QStringList parts = text.split(QLatin1Char(':'));
     if (parts.size() != static_cast<int>(limits.size()))
@@ -69,8 +68,8 @@ std::optional<SimSpec> parseSimSpec(const QString &spec, QString *error)
             return std::nullopt;
         };
 
-        if (word == QLatin1String("receiver") || word == QLatin1String("cable")
-            || word == QLatin1String("both") || word == QLatin1String("silent")) {
+        if (word == QLatin1String("receiver") || word == QLatin1String("cable") ||
+            word == QLatin1String("both") || word == QLatin1String("silent")) {
             if (hasValue) {
                 setError(error, QStringLiteral("simulation option \"%1\" takes no value").arg(word));
                 return std::nullopt;
@@ -87,8 +86,8 @@ std::optional<SimSpec> parseSimSpec(const QString &spec, QString *error)
         }
 
         int fields[4] = {};
-        if (word == QLatin1String("zeros") || word == QLatin1String("corrupt")
-            || word == QLatin1String("writefail")) {
+        if (word == QLatin1String("zeros") || word == QLatin1String("corrupt") ||
+            word == QLatin1String("writefail")) {
             if (!parseNumber(value, 0, kMaxCount, fields))
                 return badValue(QStringLiteral("a count from 0 to %1").arg(kMaxCount));
             int &target = word == QLatin1String("zeros")     ? result.faults.zeros

@@ -11,12 +11,12 @@
 // Faults of the simulated mouse. The counts are used up one by one; stale and latency apply to
 // every answer while set.
 struct SimFaults {
-    bool silent = false;  // never answers a command
-    int zeros = 0;        // the next N answers are all-zero reports
-    int stale = 0;        // N stale reports are queued before each echo
-    int corrupt = 0;      // the data bytes of the next N data-carrying echoes are altered
-    int writeFail = 0;    // the next N writes fail
-    int latencyMs = 0;    // an answer becomes readable this long after its write
+    bool silent = false; // never answers a command
+    int zeros = 0;       // the next N answers are all-zero reports
+    int stale = 0;       // N stale reports are queued before each echo
+    int corrupt = 0;     // the data bytes of the next N data-carrying echoes are altered
+    int writeFail = 0;   // the next N writes fail
+    int latencyMs = 0;   // an answer becomes readable this long after its write
 };
 
 // The bytes of the battery reply. Low/high 0xCA/0x03 is a raw value of 970, about 4.0 V.

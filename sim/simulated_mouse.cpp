@@ -54,7 +54,10 @@ bool isVerified(uint8_t command)
     return command <= 10 || command == kCommit || command == kDownloadMark;
 }
 
-int linkIndex(SimLink link) { return static_cast<int>(link); }
+int linkIndex(SimLink link)
+{
+    return static_cast<int>(link);
+}
 
 } // namespace
 
@@ -371,8 +374,8 @@ int SimulatedMouse::exitCount() const
 
 std::string SimulatedMouse::collectionPath(SimLink link, int kind)
 {
-    return std::string(link == SimLink::Cable ? "sim/cable" : "sim/receiver")
-           + (kind == CollectionCommand ? "&col04" : "&col01");
+    return std::string(link == SimLink::Cable ? "sim/cable" : "sim/receiver") +
+           (kind == CollectionCommand ? "&col04" : "&col01");
 }
 
 uint16_t SimulatedMouse::productIdOf(SimLink link)
@@ -595,14 +598,20 @@ std::vector<uint8_t> SimulatedMouse::downloadMarks() const
     return m_core->marks;
 }
 
-SimSettings SimulatedMouse::settings() const { return decodeSettingsBlock(blockImage(SimSettingsWrite)); }
+SimSettings SimulatedMouse::settings() const
+{
+    return decodeSettingsBlock(blockImage(SimSettingsWrite));
+}
 
 SimDpiBlock SimulatedMouse::dpiBlock(int sensorId) const
 {
     return decodeDpiBlock(blockImage(SimDpiWrite), sensorId);
 }
 
-SimButtonBlock SimulatedMouse::buttonBlock() const { return decodeButtonBlock(blockImage(SimButtonWrite)); }
+SimButtonBlock SimulatedMouse::buttonBlock() const
+{
+    return decodeButtonBlock(blockImage(SimButtonWrite));
+}
 
 std::vector<SimLightingEffect> SimulatedMouse::lighting() const
 {

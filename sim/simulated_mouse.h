@@ -20,10 +20,10 @@ enum class SimLink { Receiver = 0, Cable = 1 };
 
 // How the model took a report written to a command collection.
 enum class SimReportStatus {
-    Accepted,     // applied (or a command the model knows but ignores)
-    NotACommand,  // wrong report id or marker
-    BadChecksum,  // header checksum wrong: dropped unanswered
-    Rejected,     // a block write past its block, or a profile index past the five profiles
+    Accepted,    // applied (or a command the model knows but ignores)
+    NotACommand, // wrong report id or marker
+    BadChecksum, // header checksum wrong: dropped unanswered
+    Rejected,    // a block write past its block, or a profile index past the five profiles
 };
 
 struct SimReceivedReport {
@@ -98,8 +98,8 @@ public:
     BlockImage blockImage(uint8_t command) const;
     // How many closing reports (phase 0xD3) the block received.
     int blockClosings(uint8_t command) const;
-    int activeProfile() const;                // set by 0x44; 0 at start
-    std::vector<uint8_t> commits() const;     // byte 5 of each commit (0x40), in order
+    int activeProfile() const;                  // set by 0x44; 0 at start
+    std::vector<uint8_t> commits() const;       // byte 5 of each commit (0x40), in order
     std::vector<uint8_t> downloadMarks() const; // byte 4 of each download mark (0x46), in order
 
     // Decoded views of the block images. The wire carries no profile number in a block write, so

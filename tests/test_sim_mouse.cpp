@@ -31,7 +31,10 @@ Report command(uint8_t code, uint16_t address = 0, uint8_t length = 0, uint8_t p
     return r;
 }
 
-Report closing(uint8_t code) { return command(code, code == 0x05 ? 0x0FFF : 0x007F, 1, 0xD3, {0x1A}); }
+Report closing(uint8_t code)
+{
+    return command(code, code == 0x05 ? 0x0FFF : 0x007F, 1, 0xD3, {0x1A});
+}
 
 using Ints = std::vector<int>;
 
@@ -47,7 +50,10 @@ Report fromMouse(uint8_t type, const std::vector<uint8_t> &from4)
     return r;
 }
 
-int send(HidDevice &device, const Report &r) { return device.write(r.data(), r.size()); }
+int send(HidDevice &device, const Report &r)
+{
+    return device.write(r.data(), r.size());
+}
 
 // Returns the read result; the report lands in *out.
 int receive(HidDevice &device, Report *out, int timeoutMs = 150)
@@ -99,7 +105,8 @@ private slots:
                             &error);
         QVERIFY2(spec, qPrintable(error));
         const SimFaults &f = spec->faults;
-        QCOMPARE((Ints{f.silent, f.zeros, f.stale, f.corrupt, f.writeFail, f.latencyMs}), (Ints{1, 2, 3, 4, 5, 60}));
+        QCOMPARE((Ints{f.silent, f.zeros, f.stale, f.corrupt, f.writeFail, f.latencyMs}),
+                 (Ints{1, 2, 3, 4, 5, 60}));
         QCOMPARE((Ints{spec->battery.charging, spec->battery.low, spec->battery.high, spec->deviceType}),
                  (Ints{1, 0, 4, 8}));
         QVERIFY(spec->notice);
@@ -115,17 +122,28 @@ private slots:
     {
         QTest::addColumn<QString>("spec");
         QTest::addColumn<QString>("mention");
-        QTest::newRow("unknown word") << "receiver,wobble" << "wobble";
-        QTest::newRow("missing number") << "zeros" << "zeros";
-        QTest::newRow("not a number") << "stale=x" << "stale=x";
-        QTest::newRow("negative") << "writefail=-1" << "writefail";
-        QTest::newRow("hex") << "latency=0x10" << "latency";
-        QTest::newRow("too many stale") << "stale=100" << "stale";
-        QTest::newRow("battery fields") << "battery=1:2" << "battery";
-        QTest::newRow("battery byte") << "battery=1:2:256" << "battery";
-        QTest::newRow("profile past five") << "notice=5:0:0:0" << "notice";
-        QTest::newRow("value on a flag") << "silent=1" << "silent";
-        QTest::newRow("devtype range") << "devtype=300" << "devtype";
+        QTest::newRow("unknown word") << "receiver,wobble"
+                                      << "wobble";
+        QTest::newRow("missing number") << "zeros"
+                                        << "zeros";
+        QTest::newRow("not a number") << "stale=x"
+                                      << "stale=x";
+        QTest::newRow("negative") << "writefail=-1"
+                                  << "writefail";
+        QTest::newRow("hex") << "latency=0x10"
+                             << "latency";
+        QTest::newRow("too many stale") << "stale=100"
+                                        << "stale";
+        QTest::newRow("battery fields") << "battery=1:2"
+                                        << "battery";
+        QTest::newRow("battery byte") << "battery=1:2:256"
+                                      << "battery";
+        QTest::newRow("profile past five") << "notice=5:0:0:0"
+                                           << "notice";
+        QTest::newRow("value on a flag") << "silent=1"
+                                         << "silent";
+        QTest::newRow("devtype range") << "devtype=300"
+                                       << "devtype";
     }
     void rejectsBadSpecs()
     {
@@ -151,7 +169,8 @@ private slots:
         // path, product, usage page, usage, collection index of each record
         const auto fields = [&all](int i) {
             const HidCollectionInfo &c = all[static_cast<size_t>(i)];
-            return std::make_pair(c.path, Ints{c.vendorId, c.productId, c.usagePage, c.usage, c.collectionIndex});
+            return std::make_pair(c.path,
+                                  Ints{c.vendorId, c.productId, c.usagePage, c.usage, c.collectionIndex});
         };
         QCOMPARE(fields(0), std::make_pair(std::string("sim/receiver&col01"), Ints{0x248A, 0xFA02, 1, 2, 1}));
         QCOMPARE(fields(1), std::make_pair(kReceiverCommand, Ints{0x248A, 0xFA02, 1, 0, 4}));
@@ -180,7 +199,8 @@ private slots:
         Report reply;
 
         // A block write comes back with its header and its data.
-        const Report block = command(0x01, 0, 19, 0xD1, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19});
+        const Report block =
+            command(0x01, 0, 19, 0xD1, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19});
         QCOMPARE(send(*dev, block), 33);
         QCOMPARE(receive(*dev, &reply), 33);
         QCOMPARE(reply, block);
@@ -494,7 +514,8 @@ private slots:
         sim.unplugAfterWrites(3);
         Report reply;
         for (int i = 0; i < 2; ++i) {
-            QCOMPARE(send(*dev, command(0x02, static_cast<uint16_t>(1 + 5 * i), 5, 0xD2, {1, 1, 1, 1, 1})), 33);
+            QCOMPARE(send(*dev, command(0x02, static_cast<uint16_t>(1 + 5 * i), 5, 0xD2, {1, 1, 1, 1, 1})),
+                     33);
             QCOMPARE(receive(*dev, &reply), 33);
         }
         QCOMPARE(send(*dev, command(0x02, 11, 5, 0xD2, {2, 2, 2, 2, 2})), 33);
@@ -611,7 +632,7 @@ private slots:
         QCOMPARE(decodeDpiStep(3370, 100, 1), 201);
         QCOMPARE(decodeDpiStep(3395, 0x8F, 0x01), 399);
         QCOMPARE(decodeDpiStep(3335, 4, 0), -1); // a register-table sensor
-        QCOMPARE(decodeDpiStep(3104, 4, 3), -1);  // no such range
+        QCOMPARE(decodeDpiStep(3104, 4, 3), -1); // no such range
     }
 
     void decodesButtonBlock()
@@ -621,12 +642,12 @@ private slots:
         // Entries by device slot: 0 left, 1 Ctrl+C, 2 play/pause, 3 key A, 4 fire left x3,
         // 5 macro slot 2 x 5, 6 macro slot 1 until pressed again, 7 recoil slot 0 while held,
         // 8 DPI switch, 9 sniper; slots 22 and 23 via their own addresses.
-        const std::vector<uint8_t> a = {0x81, 0, 0, 0,    0x8F, 1, 0x06, 0,    0x8E, 1, 0xCD, 0x00,
-                                        0x90, 0, 0x04, 0, 0x99, 0x81, 3, 2,    0x91, 2, 5, 0};
+        const std::vector<uint8_t> a = {0x81, 0, 0,    0, 0x8F, 1,    0x06, 0, 0x8E, 1, 0xCD, 0x00,
+                                        0x90, 0, 0x04, 0, 0x99, 0x81, 3,    2, 0x91, 2, 5,    0};
         const std::vector<uint8_t> b = {0x91, 0x81, 0xFF, 0xFF, 0x9D, 0x40, 0xFF, 0xFF, 0x88, 0, 0, 0,
-                                        0x9A, 1, 0x20, 0x20, 0, 0, 0, 0, 0, 0, 0, 0};
-        const std::vector<uint8_t> d = {0, 0, 0, 0, 0, 0, 0, 0, 0x8E, 1, 0x8A, 0x01,
-                                        0, 0, 0, 0, 0x82, 0, 0, 0, 0x83, 0, 0, 0};
+                                        0x9A, 1,    0x20, 0x20, 0,    0,    0,    0,    0,    0, 0, 0};
+        const std::vector<uint8_t> d = {0, 0, 0, 0, 0,    0, 0, 0, 0x8E, 1, 0x8A, 0x01,
+                                        0, 0, 0, 0, 0x82, 0, 0, 0, 0x83, 0, 0,    0};
         send(*dev, command(0x03, 0, 2, 0xD1, {0x0A, 0x00}));
         send(*dev, command(0x03, 2, 24, 0xD2, a));
         send(*dev, command(0x03, 26, 24, 0xD2, b));
@@ -640,8 +661,8 @@ private slots:
         // kind, key, modifiers, usage, macro slot, repeat mode, loop count, fire delay, sniper code
         const auto fields = [&block](int slot) {
             const SimButtonEntry &e = block.entries[static_cast<size_t>(slot)];
-            return Ints{int(e.kind), e.key, e.modifiers, e.usage, e.macroSlot, e.repeatMode,
-                        e.loopCount, e.fireDelay, e.sniperCode};
+            return Ints{int(e.kind),  e.key,       e.modifiers, e.usage,     e.macroSlot,
+                        e.repeatMode, e.loopCount, e.fireDelay, e.sniperCode};
         };
         using K = SimButtonKind;
         QCOMPARE(fields(0), (Ints{int(K::MouseButton), 0, 0, 0, -1, 0, 0, 0, 0}));
@@ -664,12 +685,11 @@ private slots:
     {
         SimulatedMouse sim;
         auto dev = sim.open(kReceiverCommand);
-        const std::vector<uint8_t> first = {0x80, 0, 0, 0, 0, 0, 0, 0,
+        const std::vector<uint8_t> first = {0x80, 0,    0,    0,    0,    0,    0,    0,
                                             0x80, 0xFF, 0x10, 0x20, 0x01, 0x00, 0x02, 0x64,
                                             0x80, 0x01, 0x02, 0x03, 0x01, 0x05, 0x04, 0x03};
-        const std::vector<uint8_t> third = {0x80, 0, 0, 0, 0x07, 0, 0, 0x33,
-                                            0x80, 0, 0, 0, 0x06, 0x02, 0, 0x44,
-                                            0x80, 0, 0, 0, 0x08, 0x03, 0, 0x55};
+        const std::vector<uint8_t> third = {0x80, 0,    0, 0,    0x07, 0, 0, 0x33, 0x80, 0,    0, 0,
+                                            0x06, 0x02, 0, 0x44, 0x80, 0, 0, 0,    0x08, 0x03, 0, 0x55};
         send(*dev, command(0x04, 0, 24, 0xD1, first));
         send(*dev, command(0x04, 48, 24, 0xD2, third));
         send(*dev, command(0x04, 72, 8, 0xD2, {0x80, 0, 0, 0, 0x09, 0x07, 0, 0x66}));

@@ -217,8 +217,6 @@ int hotspotCount(int view)
     }
 }
 
-int buttonPanelDesignHeight(int buttons) { return buttons > 9 ? 50 * buttons + 20 : 440; }
-
 int connectionState(bool receiverCommandPresent, bool cableCommandPresent)
 {
     if (cableCommandPresent)

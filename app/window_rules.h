@@ -102,9 +102,6 @@ enum HotspotView { ViewFront = 0, ViewSide = 1, ViewUpDown = 2, ViewCount = 3 };
 // Hot-spots a view holds.
 int hotspotCount(int view);
 
-// Button panel height in design units for a model with `buttons` buttons.
-int buttonPanelDesignHeight(int buttons);
-
 // The connection state the window keeps: 1 cable and receiver, 0 cable only, 2 receiver only,
 // 3 neither.
 int connectionState(bool receiverCommandPresent, bool cableCommandPresent);

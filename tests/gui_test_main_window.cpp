@@ -1,0 +1,425 @@
+// The main window on the simulated mouse: tray, hot-plug warnings, dragging, language, battery.
+
+#include "app/mousecfg_widget.h"
+#include "device/device_link.h"
+#include "device/device_state.h"
+#include "sim/sim_hotplug_source.h"
+#include "sim/simulated_mouse.h"
+#include "storage/app_paths.h"
+#include "storage/settings_file.h"
+#include "widgets/tarn_message_box.h"
+#include "widgets/tarn_processbar.h"
+#include "widgets/tarn_push_button.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+#include <QTranslator>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// A data folder of its own with the shipped model description and settings template, plus
+// any settings the test wants.
+struct DataFolder {
+    explicit DataFolder(const QMap<QString, QVariant> &settings = {})
+    {
+        AppPaths::setDataDirOverride(dir.path());
+        AppPaths::init();
+        QFile::copy(QStringLiteral(MOUSECFG_APP_DIR) + "/DefaultProfile.bin", dir.path() + "/DefaultProfile.bin");
+        AppPaths::prepareDataFolder();
+        QSettings ini(settingsFilePath(), QSettings::IniFormat);
+        for (auto it = settings.begin(); it != settings.end(); ++it)
+            ini.setValue(it.key(), it.value());
+    }
+    QTemporaryDir dir;
+};
+
+// The simulated mouse, its hot-plug source and the window on them.
+struct Rig {
+    explicit Rig(SimSpec spec = SimSpec())
+        : mouse(spec), hotplug(&mouse), window(std::make_unique<MousecfgWidget>(mouse, &hotplug))
+    {
+    }
+    SimulatedMouse mouse;
+    SimHotplugSource hotplug;
+    std::unique_ptr<MousecfgWidget> window;
+};
+
+SimSpec noMouse()
+{
+    SimSpec spec;
+    spec.receiver = false;
+    return spec;
+}
+
+void sendMouse(QWidget *window, QEvent::Type type, const QPoint &global, Qt::MouseButton button,
+               Qt::MouseButtons buttons)
+{
+    QMouseEvent event(type, window->mapFromGlobal(global), global, button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(window, &event);
+}
+
+int storedLanguage()
+{
+    return QSettings(AppPaths::configsFolder() + "/LangConfig.ini", QSettings::IniFormat).value("Config/LangID", -1).toInt();
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { g_mouseOff.store(false); }
+
+    void trayClicksHideAndShowTheWindow()
+    {
+        DataFolder data;
+        Rig rig;
+        MousecfgWidget &w = *rig.window;
+        QCOMPARE(w.mouseCount(), 1);
+        QTRY_VERIFY(w.isVisible()); // the start-up check shows it
+
+        emit w.trayIcon()->activated(QSystemTrayIcon::Trigger);
+        QVERIFY(!w.isVisible());
+        emit w.trayIcon()->activated(QSystemTrayIcon::Context);
+        QVERIFY(!w.isVisible());
+        emit w.trayIcon()->activated(QSystemTrayIcon::DoubleClick);
+        QVERIFY(w.isVisible());
+        QVERIFY(!w.warningBox()); // a mouse is there: no warning
+
+        // The close button hides; the tray brings it back.
+        QTest::mouseClick(w.closeButton(), Qt::LeftButton);
+        QVERIFY(!w.isVisible());
+        w.loadConfigAction()->trigger();
+        QVERIFY(w.isVisible());
+        QCOMPARE(w.trayMenu()->actions().size(), 2);
+    }
+
+    void withoutMouseTheWarningShowsAndAcceptingHides()
+    {
+        DataFolder data;
+        Rig rig(noMouse());
+        MousecfgWidget &w = *rig.window;
+        QCOMPARE(w.mouseCount(), 0);
+        QVERIFY(!w.isVisible());
+        QTRY_VERIFY(w.warningBox());
+        QVERIFY(w.isVisible() && w.isWarningOpen());
+        QCOMPARE(w.warningBox()->kind(), int(TarnMessageBox::Receiver));
+        QVERIFY(w.warningBox()->findChild<QLabel *>("msgBoxInfoLabel2")->text() == "Dongle Disconnect!");
+
+        // While the box is open the tray does not hide the window, and a second warning opens no
+        // second box.
+        emit w.trayIcon()->activated(QSystemTrayIcon::Trigger);
+        QVERIFY(w.isVisible());
+        TarnMessageBox *box = w.warningBox();
+        w.slotWarning();
+        QCOMPARE(w.warningBox(), box);
+        QCOMPARE(w.findChildren<TarnMessageBox *>().size(), 1);
+
+        QSignalSpy closed(&w, &MousecfgWidget::warningClosed);
+        QTest::mouseClick(box->findChild<QToolButton *>("msgBoxYesBtn"), Qt::LeftButton);
+        QCOMPARE(closed.size(), 1);
+        QCOMPARE(closed.at(0).at(0).toInt(), 1);
+        QVERIFY(!w.isVisible()); // still no mouse
+        QVERIFY(!w.isWarningOpen());
+
+        // "&Load Config" brings window and box back.
+        w.loadConfigAction()->trigger();
+        QVERIFY(w.isVisible());
+        QVERIFY(w.warningBox());
+    }
+
+    void unplugWarnsAndPlugBackClosesTheWarning()
+    {
+        DataFolder data;
+        Rig rig;
+        MousecfgWidget &w = *rig.window;
+        QTRY_VERIFY(w.isVisible());
+        QVERIFY(w.receiverIcon()->isVisibleTo(&w));
+        w.showPage(PageDpi);
+
+        rig.mouse.unplug(SimLink::Receiver);
+        QElapsedTimer sinceUnplug;
+        sinceUnplug.start();
+        qint64 warnedAfter = -1;
+        QTimer boxWatch;
+        boxWatch.setInterval(2);
+        connect(&boxWatch, &QTimer::timeout, [&] {
+            if (w.warningBox() && warnedAfter < 0)
+                warnedAfter = sinceUnplug.elapsed();
+        });
+        boxWatch.start();
+        QCOMPARE(w.mouseCount(), 0);
+        QVERIFY(!w.isMouseBack());
+        QVERIFY(!w.receiverIcon()->isVisibleTo(&w));
+        QTRY_VERIFY_WITH_TIMEOUT(warnedAfter >= 0, 1000);
+        boxWatch.stop();
+        qInfo("\"Dongle Disconnect!\" %lld ms after the unplug", warnedAfter);
+        QVERIFY2(warnedAfter <= 250, qPrintable(QString::number(warnedAfter)));
+
+        // The mouse comes back: the box closes by itself (accepted) soon after the window
+        // marked the mouse as back, and the window is refreshed on the first page.
+        QSignalSpy closed(&w, &MousecfgWidget::warningClosed);
+        rig.mouse.plug(SimLink::Receiver);
+        QElapsedTimer sinceBack;
+        QTimer watch;
+        watch.setInterval(2);
+        connect(&watch, &QTimer::timeout, [&] {
+            if (w.isMouseBack() && !sinceBack.isValid())
+                sinceBack.start();
+        });
+        watch.start();
+        qint64 closedAfter = -1;
+        connect(&w, &MousecfgWidget::warningClosed, [&] { closedAfter = sinceBack.isValid() ? sinceBack.elapsed() : -2; });
+        QTRY_COMPARE_WITH_TIMEOUT(closed.size(), 1, 2000);
+        qInfo("the watched box closed %lld ms after the mouse-back flag", closedAfter);
+        QVERIFY2(closedAfter >= 0 && closedAfter <= 150, qPrintable(QString::number(closedAfter)));
+        QCOMPARE(closed.at(0).at(0).toInt(), 1);
+        QVERIFY(w.isVisible());
+        QCOMPARE(w.mouseCount(), 1);
+        QCOMPARE(w.currentPage(), int(PageLighting));
+        QVERIFY(w.isFrontView());
+        QCOMPARE(w.selectedHotspot(ViewFront), 0);
+        QVERIFY(w.receiverIcon()->isVisibleTo(&w));
+        QVERIFY(w.deviceLink().commandHandle());
+    }
+
+    void dragMovesPastFourPixels()
+    {
+        DataFolder data;
+        Rig rig;
+        MousecfgWidget &w = *rig.window;
+        w.show();
+        const QPoint start = w.pos();
+        const QPoint press = w.mapToGlobal(QPoint(450, 300)); // open surface of the window
+
+        sendMouse(&w, QEvent::MouseButtonPress, press, Qt::LeftButton, Qt::LeftButton);
+        sendMouse(&w, QEvent::MouseMove, press + QPoint(3, 0), Qt::NoButton, Qt::LeftButton);
+        QCOMPARE(w.pos(), start);
+        sendMouse(&w, QEvent::MouseMove, press + QPoint(2, 2), Qt::NoButton, Qt::LeftButton);
+        QCOMPARE(w.pos(), start);
+        sendMouse(&w, QEvent::MouseMove, press + QPoint(5, 0), Qt::NoButton, Qt::LeftButton);
+        QCOMPARE(w.pos(), start + QPoint(5, 0));
+        sendMouse(&w, QEvent::MouseMove, press + QPoint(-20, 30), Qt::NoButton, Qt::LeftButton);
+        QCOMPARE(w.pos(), start + QPoint(-20, 30));
+        sendMouse(&w, QEvent::MouseButtonRelease, press + QPoint(-20, 30), Qt::LeftButton, Qt::NoButton);
+        // After the release a move (even with a button held, pressed elsewhere) does not drag.
+        sendMouse(&w, QEvent::MouseMove, press + QPoint(60, 60), Qt::NoButton, Qt::LeftButton);
+        QCOMPARE(w.pos(), start + QPoint(-20, 30));
+    }
+
+    void languageSwitchWithoutTranslationFile()
+    {
+        DataFolder data({{"FONT_LIST/LANGNUM", 3},
+                         {"FONT_LIST/LangName_0", "English"},
+                         {"FONT_LIST/LangFile_0", "none_en"},
+                         {"FONT_LIST/LangName_1", "Deutsch"},
+                         {"FONT_LIST/LangFile_1", "none_de"},
+                         {"FONT_LIST/LangName_2", "Escape"},
+                         {"FONT_LIST/LangFile_2", "../../escape"}});
+        {
+            Rig rig;
+            MousecfgWidget &w = *rig.window;
+            QCOMPARE(w.languageMenu()->actions().size(), 3);
+            QCOMPARE(w.languageButton()->text(), QString("English"));
+            const QString tab = w.button(MousecfgWidget::BtnLighting)->text();
+            QCOMPARE(tab, QString("LIGHTING"));
+
+            w.languageMenu()->actions().at(1)->trigger();
+            QCOMPARE(w.languageButton()->text(), QString("Deutsch"));
+            QCOMPARE(w.currentLanguage(), 1);
+            QCOMPARE(storedLanguage(), 1);
+            QCOMPARE(w.button(MousecfgWidget::BtnLighting)->text(), tab);
+
+            // A file name that would leave the lang folder is never loaded.
+            QVERIFY(w.languageTable().translationPath(2).isEmpty());
+            w.languageMenu()->actions().at(2)->trigger();
+            QCOMPARE(storedLanguage(), 2);
+            QCOMPARE(w.button(MousecfgWidget::BtnLighting)->text(), tab);
+        }
+        // The next start takes the saved index and again finds no file.
+        Rig again;
+        QCOMPARE(again.window->currentLanguage(), 2);
+        QCOMPARE(again.window->languageButton()->text(), QString("Escape"));
+        QCOMPARE(again.window->button(MousecfgWidget::BtnDpi)->text(), QString("DPI"));
+    }
+
+    void languageAndThemeIndicesOutsideTheirTables()
+    {
+        // More languages than the ten slots, a saved index past the table, a theme past its table.
+        QMap<QString, QVariant> settings{{"FONT_LIST/LANGNUM", 50}, {"Config/GColorID", 99}};
+        for (int i = 0; i < kLanguageSlots; ++i)
+            settings.insert(QString("FONT_LIST/LangName_%1").arg(i), QString("L%1").arg(i));
+        DataFolder data(settings);
+        writeLanguage(57);
+        QString outsideStyle;
+        {
+            Rig rig;
+            MousecfgWidget &w = *rig.window;
+            QCOMPARE(w.languageMenu()->actions().size(), kLanguageSlots);
+            QCOMPARE(w.currentLanguage(), 57);
+            QVERIFY(w.languageButton()->text().isEmpty());
+            QVERIFY(w.languageTable().translationPath(57).isEmpty());
+            QVERIFY(w.languageTable().name(-1).isEmpty());
+            QCOMPARE(storedLanguage(), 57); // kept until the user picks a language
+            outsideStyle = w.languageMenu()->styleSheet();
+            w.languageMenu()->actions().at(9)->trigger();
+            QCOMPARE(storedLanguage(), 9);
+        }
+        QSettings(settingsFilePath(), QSettings::IniFormat).setValue("Config/GColorID", 0);
+        Rig first;
+        QCOMPARE(first.window->languageMenu()->styleSheet(), outsideStyle);
+    }
+
+    void batteryDisplay()
+    {
+        DataFolder data({{"Config/BatteryFull", 4200}});
+        Rig rig;
+        MousecfgWidget &w = *rig.window;
+        TarnProcessbar *bar = w.batteryBar();
+
+        w.slotRefreshBatteryStatus(1, 0, 4); // raw 1024, 4224 mV: full
+        QCOMPARE(bar->value(), 100);
+        QVERIFY(w.chargingIcon()->isVisibleTo(&w));
+        QCOMPARE(readBattery(), 100);
+        QVERIFY(bar->isTextVisible());
+        QCOMPARE(bar->format(), QString("%p%"));
+
+        w.slotRefreshBatteryStatus(0, 7, 3); // raw 775
+        QCOMPARE(bar->value(), 10);
+        QVERIFY(!w.chargingIcon()->isVisibleTo(&w));
+        w.slotRefreshBatteryStatus(0, 8, 3); // raw 776
+        QCOMPARE(bar->value(), 20);
+        QCOMPARE(w.lastBatteryLevel(), 20);
+        QCOMPARE(readBattery(), 20);
+
+        w.slotRefreshBatteryStatus(0, 0, 0);
+        QCOMPARE(bar->ownText(), QString("MOUSE OFF"));
+        QVERIFY(!bar->isTextVisible());
+        QVERIFY(g_mouseOff.load());
+        QVERIFY(bar->styleSheet().contains("rgb(100,100,100)"));
+        QCOMPARE(readBattery(), 20); // an off mouse reports no level
+
+        w.slotRefreshBatteryStatus(0, 0xCA, 3);
+        QVERIFY(bar->ownText().isEmpty());
+        QVERIFY(!g_mouseOff.load());
+        QCOMPARE(bar->value(), 80);
+
+        // Write status 0 marks the next send as a full one.
+        writeDiff(0);
+        w.slotRefreshWriteStatus(1);
+        QCOMPARE(readDiff(), 0);
+        w.slotRefreshWriteStatus(0);
+        QCOMPARE(readDiff(), 1);
+    }
+
+    void batteryThresholdAndCableFromTheDevice()
+    {
+        DataFolder data({{"Config/BatteryFull", 4300}});
+        SimSpec spec;
+        spec.cable = true;
+        spec.battery = {0, 0, 4};
+        Rig rig(spec);
+        MousecfgWidget &w = *rig.window;
+        QCOMPARE(w.connectionStateValue(), 1);
+        QVERIFY(!w.batteryBar()->isVisibleTo(&w)); // hidden while the cable is attached
+        w.slotRefreshBatteryStatus(1, 0, 4);        // 4224 mV below a 4300 threshold
+        QCOMPARE(w.lastBatteryLevel(), 90);
+        QCOMPARE(w.batteryBar()->value(), 100);     // the cable charges it
+        QVERIFY(w.batteryBar()->format().isEmpty());
+
+        rig.mouse.unplug(SimLink::Cable);
+        QCOMPARE(w.connectionStateValue(), 2);
+        QVERIFY(w.batteryBar()->isVisibleTo(&w));
+    }
+
+    void pollerFeedsTheBatteryBar()
+    {
+        DataFolder data;
+        SimSpec spec;
+        spec.battery = {0, 0, 0}; // a sleeping mouse
+        Rig rig(spec);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.window->batteryBar()->ownText(), QString("MOUSE OFF"), 2000);
+        QVERIFY(g_mouseOff.load());
+    }
+
+    void pagesViewsAndHotspots()
+    {
+        DataFolder data;
+        Rig rig;
+        MousecfgWidget &w = *rig.window;
+        w.show();
+        QVERIFY(w.frontPicture()->isVisibleTo(&w));
+        QTest::mousePress(w.button(MousecfgWidget::BtnDpi), Qt::LeftButton);
+        QCOMPARE(w.currentPage(), int(PageDpi));
+        QVERIFY(!w.frontPicture()->isVisibleTo(&w));
+        QVERIFY(w.button(MousecfgWidget::BtnDpi)->isOn());
+        QVERIFY(!w.button(MousecfgWidget::BtnLighting)->isOn());
+
+        w.slotGotoMacro(1);
+        QCOMPARE(w.currentPage(), int(PageCustomize));
+        QVERIFY(w.hotspot(ViewFront, 0)->isVisibleTo(&w));
+        QVERIFY(!w.hotspot(ViewSide, 0)->isVisibleTo(&w));
+        QTest::mouseClick(w.sideViewButton(), Qt::LeftButton);
+        QVERIFY(!w.isFrontView());
+        QVERIFY(w.hotspot(ViewSide, 0)->isVisibleTo(&w));
+        QVERIFY(!w.hotspot(ViewUpDown, 0)->isVisibleTo(&w));
+        QVERIFY(w.sideViewButton()->isOn() && !w.frontViewButton()->isOn());
+
+        // A page or hot-spot past its table changes nothing.
+        w.slotGotoMacro(7);
+        QCOMPARE(w.currentPage(), int(PageCustomize));
+        w.SelBtnChanged(3, ViewSide);
+        w.SelBtnChanged(kHotspotsPerView, ViewSide);
+        w.SelBtnChanged(0, 5);
+        QCOMPARE(w.selectedHotspot(ViewSide), 3);
+        QVERIFY(w.hotspot(ViewSide, 3)->isOn());
+        w.SelBtnChanged(1, ViewUpDown);
+        QVERIFY(!w.hotspot(ViewSide, 3)->isOn());
+        QVERIFY(w.hotspot(ViewUpDown, 1)->isOn());
+
+        // Hovering a front hot-spot swaps in that button's picture and back.
+        const QImage plain = w.frontPicture()->pixmap(Qt::ReturnByValue).toImage();
+        w.slotMouseOver(w.hotspot(ViewFront, 2), true);
+        QVERIFY(w.frontPicture()->pixmap(Qt::ReturnByValue).toImage() != plain);
+        w.slotMouseOver(w.hotspot(ViewFront, 2), false);
+        QCOMPARE(w.frontPicture()->pixmap(Qt::ReturnByValue).toImage(), plain);
+    }
+
+    void layoutFollowsTheScaleStep()
+    {
+        DataFolder data;
+        SimulatedMouse mouse;
+        MousecfgWidget w(mouse, nullptr, 2);
+        QCOMPARE(w.scaleFactor(), 1.5);
+        QCOMPARE(w.size(), QSize(1498, 960));
+        QCOMPARE(w.batteryBar()->geometry(), QRect(112, 880, 106, 51));
+        QCOMPARE(w.button(MousecfgWidget::BtnMacro)->geometry(), QRect(103, 288, 231, 43));
+        // OK and Cancel would cover LOAD1 and SAVE: they take no room.
+        QVERIFY(w.button(MousecfgWidget::BtnOk)->geometry().isEmpty());
+        QCOMPARE(w.button(MousecfgWidget::BtnLoadConfig)->geometry(), QRect(658, 882, 114, 45));
+    }
+
+    void macroTabTakesNoRoomWhenTheModelHasNoMacros()
+    {
+        DataFolder data;
+        QSettings(AppPaths::modelDescriptionPath(), QSettings::IniFormat).setValue("PROFILE/DisableMacro", 1);
+        SimulatedMouse mouse;
+        MousecfgWidget w(mouse, nullptr, 0);
+        QVERIFY(w.button(MousecfgWidget::BtnMacro)->geometry().isEmpty());
+        QCOMPARE(w.button(MousecfgWidget::BtnDpi)->geometry(), QRect(69, 158, 154, 29));
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "gui_test_main_window.moc"

@@ -4,6 +4,9 @@
 // the command collection answers command reports as the mouse does, keeps every block image it
 // was sent, and injects faults on demand. Thread-safe: the battery poller, the download worker
 // and the GUI thread may all use it at once.
+// Each command collection has one input queue of at most 64 reports, shared by its open handles;
+// it is emptied when the last handle closes or the link is unplugged, so a fresh open never sees
+// an old answer. Reports sent before any handle is open (a start notice) wait for the first.
 
 #include "device/collection_event.h"
 #include "device/command_sink.h"

@@ -135,23 +135,6 @@ private slots:
         QVERIFY(r.out.contains("Commands go to: cable command collection\n"));
     }
 
-    void listSettlesTheCurrentMouse()
-    {
-        // The stored current name is not a connected mouse: the list rebuild names the
-        // connected one, which is then opened.
-        QTemporaryDir dir;
-        QDir(dir.path()).mkpath("Configs");
-        {
-            QSettings ini(dir.filePath("Configs/Config.ini"), QSettings::IniFormat);
-            ini.setValue("Mouse_List/0", "Bench Mouse");
-            ini.setValue("Config/CurrentProductName", "Other");
-        }
-        const Run r = runTool({"--data-dir", dir.path(), "--simulate", "list"});
-        QCOMPARE(r.status, 0);
-        QVERIFY(r.out.startsWith("Mouse 1: \"Bench Mouse\"  connected, current\n"));
-        QVERIFY(r.out.contains("Commands go to: receiver command collection"));
-    }
-
     void traceFile()
     {
         QTemporaryDir dir;

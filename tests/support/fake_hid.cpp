@@ -79,30 +79,15 @@ std::shared_ptr<FakeHidChannel> FakeHidBackend::addCollection(const std::string 
     return channel;
 }
 
-void FakeHidBackend::removeCollection(const std::string &path)
-{
-    m_collections.erase(std::remove_if(m_collections.begin(), m_collections.end(),
-                                       [&](const HidCollectionInfo &c) { return c.path == path; }),
-                        m_collections.end());
-}
-
 std::shared_ptr<FakeHidChannel> FakeHidBackend::channel(const std::string &path) const
 {
     const auto it = m_channels.find(path);
     return it == m_channels.end() ? nullptr : it->second;
 }
 
-int FakeHidBackend::init()
-{
-    ++initCalls;
-    return initResult;
-}
+int FakeHidBackend::init() { return initResult; }
 
-int FakeHidBackend::exit()
-{
-    ++exitCalls;
-    return 0;
-}
+int FakeHidBackend::exit() { return 0; }
 
 std::vector<HidCollectionInfo> FakeHidBackend::enumerate(uint16_t vendorId, uint16_t productId)
 {

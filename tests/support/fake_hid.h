@@ -22,7 +22,6 @@ struct FakeRead {
 class FakeHidChannel {
 public:
     void queueReply(const Report &reply) { reads.push_back({kReportLength, reply}); }
-    void queueTimeout() { reads.push_back({0, Report{}}); }
     void queueError() { reads.push_back({-1, Report{}}); }
     void queueWriteResult(int result) { writeResults.push_back(result); }
 
@@ -46,7 +45,6 @@ public:
                                                   uint16_t productId, uint16_t usagePage,
                                                   uint16_t usage, int collectionIndex,
                                                   uint16_t releaseNumber = 0x0100);
-    void removeCollection(const std::string &path);
     std::shared_ptr<FakeHidChannel> channel(const std::string &path) const;
 
     int init() override;
@@ -55,8 +53,6 @@ public:
     std::unique_ptr<HidDevice> open(const std::string &path) override;
 
     int initResult = 0;
-    int initCalls = 0;
-    int exitCalls = 0;
     std::set<std::string> unopenable;  // paths whose open fails
 
 private:

@@ -301,7 +301,8 @@ void MousecfgWidget::buildControls()
     m_pLogo->setProperty("layoutItem", static_cast<int>(LayoutItem::Logo));
     m_pVersionLabel = new QLabel(this);
     m_pVersionLabel->setProperty("layoutItem", static_cast<int>(LayoutItem::VersionLabel));
-    m_pVersionLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Left-aligned: the right end of its rectangle runs into the background's corner marks.
+    m_pVersionLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_pModelLabel = new QLabel(this);
     m_pModelLabel->setProperty("layoutItem", static_cast<int>(LayoutItem::ModelLabel));
     m_pModelLabel->setAlignment(Qt::AlignCenter);

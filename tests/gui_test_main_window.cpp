@@ -12,11 +12,14 @@
 #include "widgets/tarn_push_button.h"
 
 #include <QAction>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -252,6 +255,48 @@ private slots:
         QCOMPARE(again.window->currentLanguage(), 2);
         QCOMPARE(again.window->languageButton()->text(), QString("Escape"));
         QCOMPARE(again.window->button(MousecfgWidget::BtnDpi)->text(), QString("DPI"));
+    }
+
+    void languageSwitchLoadsTheTranslation()
+    {
+        const QString lrelease = QStandardPaths::findExecutable("lrelease");
+        if (lrelease.isEmpty())
+            QSKIP("lrelease (Qt Linguist tools) is not installed");
+        DataFolder data({{"FONT_LIST/LANGNUM", 2},
+                         {"FONT_LIST/LangName_0", "English"},
+                         {"FONT_LIST/LangFile_0", "missing_en"},
+                         {"FONT_LIST/LangName_1", "Deutsch"},
+                         {"FONT_LIST/LangFile_1", "test_de"},
+                         {"FONT_LIST/FONT_SIZE_1", 20}});
+        const QString lang = data.dir.path() + "/lang";
+        QDir().mkpath(lang);
+        QFile ts(lang + "/test_de.ts");
+        QVERIFY(ts.open(QIODevice::WriteOnly));
+        ts.write("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n<TS version=\"2.1\" language=\"de\">\n"
+                 "<context><name>MousecfgWidget</name>\n"
+                 "<message><source>LIGHTING</source><translation>BELEUCHTUNG</translation></message>\n"
+                 "<message><source>MOUSE OFF</source><translation>MAUS AUS</translation></message>\n"
+                 "</context>\n</TS>\n");
+        ts.close();
+        QCOMPARE(QProcess::execute(lrelease, {"-silent", ts.fileName(), "-qm", lang + "/test_de.qm"}), 0);
+
+        Rig rig;
+        MousecfgWidget &w = *rig.window;
+        w.slotRefreshBatteryStatus(0, 0, 0);
+        QCOMPARE(w.batteryBar()->ownText(), QString("MOUSE OFF"));
+        w.languageMenu()->actions().at(1)->trigger();
+        QCOMPARE(w.button(MousecfgWidget::BtnLighting)->text(), QString("BELEUCHTUNG"));
+        QCOMPARE(w.batteryBar()->ownText(), QString("MAUS AUS"));
+        QCOMPARE(w.button(MousecfgWidget::BtnDpi)->text(), QString("DPI")); // untranslated stays
+        QCOMPARE(w.versionLabel()->font().pixelSize(), 20);
+
+        // Back to a language whose file is missing: the German translation stays in force, even
+        // through a later re-translation.
+        w.languageMenu()->actions().at(0)->trigger();
+        QCOMPARE(storedLanguage(), 0);
+        QCOMPARE(w.languageButton()->text(), QString("English"));
+        w.retranslate();
+        QCOMPARE(w.button(MousecfgWidget::BtnLighting)->text(), QString("BELEUCHTUNG"));
     }
 
     void languageAndThemeIndicesOutsideTheirTables()

@@ -1,0 +1,214 @@
+// The mousecfg program as a process: options and exit codes, one copy per product, screenshots.
+
+#include "app/app_options.h"
+#include "app/screenshots.h"
+#include "platform/single_instance.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+QString program() { return QStringLiteral(MOUSECFG_APP_DIR) + "/mousecfg"; }
+
+// An application folder holding the shipped model description under its own product name, so
+// that these tests never share a lock with another copy of the program.
+QString makeAppFolder(const QTemporaryDir &dir, const QString &product)
+{
+    const QString model = dir.path() + "/DefaultProfile.bin";
+    QFile::copy(QStringLiteral(MOUSECFG_APP_DIR) + "/DefaultProfile.bin", model);
+    QFile::setPermissions(model, QFile::ReadOwner | QFile::WriteOwner);
+    QSettings(model, QSettings::IniFormat).setValue("PROFILE/ProductName", product);
+    return dir.path();
+}
+
+QString uniqueProduct(const char *tag)
+{
+    return QString("Test %1 %2").arg(tag).arg(QCoreApplication::applicationPid());
+}
+
+std::unique_ptr<QProcess> start(const QStringList &args, const QMap<QString, QString> &env = {})
+{
+    auto process = std::make_unique<QProcess>();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("QT_LOGGING_RULES", "default.debug=false");
+    environment.remove("MOUSECFG_DATA_DIR");
+    environment.remove("MOUSECFG_SCALE_STEP");
+    for (auto it = env.begin(); it != env.end(); ++it)
+        environment.insert(it.key(), it.value());
+    process->setProcessEnvironment(environment);
+    process->start(program(), args);
+    return process;
+}
+
+// Runs to the end; the exit code, or -1 when it did not end in time.
+int run(const QStringList &args, QByteArray *out = nullptr, QByteArray *err = nullptr,
+        const QMap<QString, QString> &env = {})
+{
+    std::unique_ptr<QProcess> process = start(args, env);
+    if (!process->waitForFinished(30000)) {
+        process->kill();
+        process->waitForFinished();
+        return -1;
+    }
+    if (out)
+        *out = process->readAllStandardOutput();
+    if (err)
+        *err = process->readAllStandardError();
+    return process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -1;
+}
+
+// True once another process holds the product's lock.
+bool heldElsewhere(const QString &product)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 10000) {
+        SingleInstanceLock probe(product);
+        if (probe.tryAcquire() == SingleInstanceLock::Result::HeldElsewhere)
+            return true;
+        probe.release();
+        QTest::qWait(50);
+    }
+    return false;
+}
+
+void stop(QProcess &process)
+{
+    process.kill();
+    process.waitForFinished();
+}
+
+} // namespace
+
+class TestApp : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QVERIFY2(QFile::exists(program()), "the mousecfg program is not built"); }
+
+    void optionValues()
+    {
+        AppOptions options;
+        QString error;
+        QVERIFY(parseAppOptions({"--data-dir=/a", "--screenshots", "/b", "--simulate=cable,silent", "--scale-step=16"},
+                                &options, &error));
+        QCOMPARE(options.dataDir, QString("/a"));
+        QCOMPARE(options.screenshotsDir, QString("/b"));
+        QVERIFY(options.simulate);
+        QCOMPARE(options.simulateSpec, QString("cable,silent"));
+        QCOMPARE(options.scaleStep, 16);
+
+        for (const QStringList &bad : QList<QStringList>{{"--data-dir"}, {"--data-dir="}, {"--scale-step", "-1"},
+                                                         {"--scale-step", "1.5"}, {"--screenshots"}, {"simulate"}}) {
+            AppOptions rejected;
+            QVERIFY2(!parseAppOptions(bad, &rejected, &error), qPrintable(bad.join(' ')));
+            QVERIFY(!error.isEmpty());
+        }
+    }
+
+    void usageErrorsExitWith64()
+    {
+        QTemporaryDir dir;
+        const QString folder = makeAppFolder(dir, uniqueProduct("usage"));
+        for (const QStringList &args : QList<QStringList>{{"--bogus"},
+                                                          {"--scale-step", "17"},
+                                                          {"--virtual-time", "--data-dir", folder},
+                                                          {"--simulate=warp", "--data-dir", folder}}) {
+            QByteArray out, err;
+            QCOMPARE(run(args, &out, &err), kExitUsageError);
+            QVERIFY2(err.contains("mousecfg: "), err.constData());
+            QVERIFY(out.isEmpty());
+        }
+        QByteArray out;
+        QCOMPARE(run({"--help"}, &out), 0);
+        QVERIFY(out.startsWith("Usage: mousecfg"));
+        QVERIFY(out.contains("--scale-step"));
+    }
+
+    void oneCopyPerProduct()
+    {
+        QTemporaryDir dirA, dirB;
+        const QString productA = uniqueProduct("A");
+        const QString productB = uniqueProduct("B");
+        const QString folderA = makeAppFolder(dirA, productA);
+        const QString folderB = makeAppFolder(dirB, productB);
+
+        std::unique_ptr<QProcess> first = start({"--simulate", "--data-dir", folderA});
+        QVERIFY(first->waitForStarted());
+        QVERIFY(heldElsewhere(productA));
+
+        // A second copy of the same product ends at once with 1 and leaves the first running.
+        QElapsedTimer timer;
+        timer.start();
+        QByteArray out;
+        QCOMPARE(run({"--simulate", "--data-dir", folderA}, &out), 1);
+        qInfo("the second copy ended after %lld ms", timer.elapsed());
+        QVERIFY(out.isEmpty());
+        QCOMPARE(first->state(), QProcess::Running);
+
+        // Another product runs side by side.
+        std::unique_ptr<QProcess> other = start({"--simulate", "--data-dir", folderB});
+        QVERIFY(other->waitForStarted());
+        QVERIFY(heldElsewhere(productB));
+        QCOMPARE(other->state(), QProcess::Running);
+        QCOMPARE(first->state(), QProcess::Running);
+
+        stop(*other);
+        stop(*first);
+        // The lock goes with the process.
+        SingleInstanceLock after(productA);
+        QCOMPARE(after.tryAcquire(), SingleInstanceLock::Result::Acquired);
+    }
+
+    void screenshotsAtTwoScales()
+    {
+        QTemporaryDir dir;
+        const QString folder = makeAppFolder(dir, uniqueProduct("shots"));
+        const QString at1 = dir.path() + "/at1";
+        const QString at2 = dir.path() + "/at2";
+        QByteArray err;
+        QCOMPARE(run({"--simulate", "--data-dir", folder, "--screenshots", at1}, nullptr, &err), 0);
+        QCOMPARE(run({"--simulate", "--data-dir", folder, "--screenshots", at2}, nullptr, &err, {{"MOUSECFG_SCALE_STEP", "4"}}), 0);
+
+        for (const QString &name : screenshotFileNames()) {
+            const QImage one(at1 + "/" + name);
+            const QImage two(at2 + "/" + name);
+            QVERIFY2(!one.isNull() && !two.isNull(), qPrintable(name));
+            // The window's pictures scale exactly; the tray menu's frame does not.
+            if (name == "tray_menu.png")
+                QVERIFY(two.width() >= 2 * one.width() && two.height() > one.height());
+            else
+                QCOMPARE(two.size(), one.size() * 2);
+        }
+        QCOMPARE(QImage(at1 + "/page_lighting.png").size(), QSize(999, 640));
+        // Pages differ where their controls differ: the mouse picture is on the lighting page only.
+        QVERIFY(QImage(at1 + "/page_lighting.png") != QImage(at1 + "/page_dpi.png"));
+        QVERIFY(QImage(at1 + "/page_dpi.png") != QImage(at1 + "/dongle_disconnect.png"));
+    }
+
+    void screenshotsIntoAnUnwritableFolderFail()
+    {
+        QTemporaryDir dir;
+        const QString folder = makeAppFolder(dir, uniqueProduct("unwritable"));
+        QFile blocker(dir.path() + "/file");
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QByteArray err;
+        const int code = run({"--simulate", "--data-dir", folder, "--screenshots", blocker.fileName() + "/out"}, nullptr, &err);
+        QVERIFY(code != 0 && code != -1);
+        QVERIFY(err.contains("cannot"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestApp)
+#include "gui_test_app.moc"

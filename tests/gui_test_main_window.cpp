@@ -197,6 +197,32 @@ private slots:
         QVERIFY(w.deviceLink().commandHandle());
     }
 
+    void mouseSelectorSwitchesMice()
+    {
+        DataFolder data;
+        Rig rig;
+        MousecfgWidget &w = *rig.window;
+        QVERIFY(!w.mouseSelector()->isVisibleTo(&w)); // one mouse: no selector
+        QVERIFY(!w.windowIcon().isNull());            // found in the skin folder, wherever we run
+
+        // A second known mouse on the same receiver: the selector appears with both names.
+        MouseListEntry second = builtInMouseEntry();
+        copyBounded(second.name, QByteArray("Second Mouse"));
+        QVERIFY(w.deviceLink().addMouse(second));
+        w.deviceLink().enumerateMice();
+        w.deviceLink().refreshMouseList();
+        QCOMPARE(w.mouseCount(), 2);
+        QVERIFY(w.mouseSelector()->isVisibleTo(&w));
+        QCOMPARE(w.mouseSelector()->text(), QString("DRUV M7 Wireless"));
+        const QList<QAction *> actions = w.mouseMenu()->actions();
+        QCOMPARE(actions.size(), 2);
+
+        emit w.mouseMenu()->triggered(actions.at(1));
+        QCOMPARE(w.mouseSelector()->text(), QString("Second Mouse"));
+        QCOMPARE(readCurrentProductName(), QString("Second Mouse"));
+        QVERIFY(w.deviceLink().commandHandle());
+    }
+
     void dragMovesPastFourPixels()
     {
         DataFolder data;

@@ -76,6 +76,7 @@ QString appUsageText()
         "                      corrupt=N, writefail=N, latency=MS, battery=C:L:H, devtype=N,\n"
         "                      notice=P:D:R:M\n"
         "  --virtual-time      with --simulate: every wait of the device layer runs on a virtual clock\n"
+        "                      (for screenshots and tests: the battery poller then runs flat out)\n"
         "  --data-dir DIR      DIR is the application folder: DIR/Configs holds the data,\n"
         "                      DIR/DefaultProfile.bin the model description (also MOUSECFG_DATA_DIR)\n"
         "  --screenshots OUT   render every page, the language menu, the tray menu and the\n"

@@ -240,8 +240,10 @@ QString menuStyleSheet(const QColor &theme, int fontPixels)
 
 QString batteryOffStyleSheet(int fontPixels)
 {
+    // No chunk: the bar shows only its own text while the mouse is off.
     return QString("QProgressBar{background-color:rgb(100,100,100);border:0px;border-radius:3px;"
-                   "color:rgb(255,255,255);font-size:%1px;}")
+                   "color:rgb(255,255,255);font-size:%1px;}"
+                   "QProgressBar::chunk{background:transparent;}")
         .arg(fontPixels);
 }
 

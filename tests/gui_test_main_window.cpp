@@ -412,6 +412,15 @@ private slots:
         rig.mouse.unplug(SimLink::Cable);
         QCOMPARE(w.connectionStateValue(), 2);
         QVERIFY(w.batteryBar()->isVisibleTo(&w));
+        QVERIFY(w.receiverIcon()->isVisibleTo(&w));
+        rig.mouse.plug(SimLink::Cable);
+        rig.mouse.unplug(SimLink::Receiver);
+        QCOMPARE(w.connectionStateValue(), 0);
+        QVERIFY(!w.receiverIcon()->isVisibleTo(&w));
+        QVERIFY(!w.batteryBar()->isVisibleTo(&w));
+        rig.mouse.unplug(SimLink::Cable);
+        QCOMPARE(w.connectionStateValue(), 3);
+        QCOMPARE(w.mouseCount(), 0);
     }
 
     void pollerFeedsTheBatteryBar()

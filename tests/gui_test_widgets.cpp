@@ -1,9 +1,7 @@
-// The skinned widget kit and the generated skin.
+// The skinned widget kit.
 
 #include "storage/app_paths.h"
-#include "storage/model_description.h"
 #include "storage/settings_file.h"
-#include "tools/skingen/painters.h"
 #include "widgets/skin.h"
 #include "widgets/skin_names.h"
 #include "widgets/tarn_list_item.h"
@@ -15,11 +13,9 @@
 #include "widgets/tarn_two_bar_slider.h"
 #include "widgets/theme.h"
 
-#include <QBitmap>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMovie>
@@ -78,8 +74,6 @@ void whenShown(QDialog *dialog, std::function<void()> action)
     QTimer::singleShot(0, dialog, std::move(action));
 }
 
-QString builtSkin(const QString &name) { return QStringLiteral(MOUSECFG_APP_DIR "/skin/") + name; }
-
 } // namespace
 
 class WidgetsTest : public QObject {
@@ -109,9 +103,6 @@ private slots:
     void loaderPrefersTheHiResVariantWhenDrawnLarger();
     void languageFontFollowsTheSettings();
 
-    void generatorPaintedEveryImage();
-    void generatedWindowBackgroundShapesTheWindow();
-    void generatedAnimationPlays();
 
 private:
     QTemporaryDir *m_pDir = nullptr;
@@ -588,90 +579,6 @@ void WidgetsTest::languageFontFollowsTheSettings()
     QCOMPARE(buttonStateTextColour(0), QColor(200, 200, 200));
     QCOMPARE(buttonStateTextColour(2), QColor(255, 255, 255));
     QCOMPARE(buttonStateTextColour(7), QColor(200, 200, 200));
-}
-
-void WidgetsTest::generatorPaintedEveryImage()
-{
-    for (const QString &name : skinImageNames()) {
-        const QString path = builtSkin(name);
-        QImageReader reader(path);
-        QVERIFY2(reader.canRead(), qPrintable(path));
-        if (name.endsWith(".png")) {
-            QImageReader hiRes(builtSkin(hiResVariantName(name)));
-            if (name == "icon.png")
-                continue;
-            QVERIFY2(hiRes.canRead(), qPrintable(name));
-            QCOMPARE(hiRes.size(), reader.size() * 2);
-        }
-    }
-    if (QImageReader::supportedImageFormats().contains("ico"))
-        QVERIFY(QImageReader(builtSkin("icon.ico")).canRead());
-
-    // The mouse pictures of the shipped products, and a hover picture per button.
-    AppPaths::setDataDirOverride(QStringLiteral(MOUSECFG_SOURCE_DIR "/data"));
-    QStringList products;
-    for (const QString &name : {modelProductName(), readMouseListName()})
-        if (!name.isEmpty())
-            products << name;
-    if (products.isEmpty())
-        products << QString();
-    const int buttons = qMin(modelButtonCount() > 0 ? modelButtonCount() : kSampleMouseButtons, kSampleMouseButtons);
-    for (const QString &product : products) {
-        QCOMPARE(QImageReader(builtSkin(mouseFrontPictureName(product))).size(), QSize(300, 400));
-        QCOMPARE(QImageReader(builtSkin(mouseSidePictureName(product))).size(), QSize(300, 300));
-        for (int button = 1; button <= buttons; ++button)
-            QVERIFY2(QFile::exists(builtSkin(mouseHoverPictureName(product, button))), qPrintable(product));
-        // Each hover picture lights a different part of the mouse.
-        const QImage front(builtSkin(mouseFrontPictureName(product)));
-        for (int button = 1; button <= buttons; ++button)
-            QVERIFY(QImage(builtSkin(mouseHoverPictureName(product, button))) != front);
-    }
-}
-
-void WidgetsTest::generatedWindowBackgroundShapesTheWindow()
-{
-    const QPixmap background(builtSkin("cfgMainback.png"));
-    QCOMPARE(background.size(), QSize(999, 640));
-    const QImage image = background.toImage();
-    QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
-    QCOMPARE(qAlpha(image.pixel(998, 639)), 0);
-    QCOMPARE(qAlpha(image.pixel(500, 320)), 255);
-    QCOMPARE(qAlpha(image.pixel(60, 600)), 255);
-    const QBitmap mask = background.mask();
-    QVERIFY(!mask.isNull());
-    const QImage maskImage = mask.toImage();
-    QVERIFY(maskImage.pixelColor(0, 0) != maskImage.pixelColor(500, 320));
-    QCOMPARE(QImageReader(builtSkin("dlg.png")).size(), QSize(478, 309));
-    QCOMPARE(QImageReader(builtSkin("dlg_gun.png")).size(), QSize(619, 400));
-}
-
-void WidgetsTest::generatedAnimationPlays()
-{
-    QMovie movie(builtSkin("loading.gif"));
-    QVERIFY(movie.isValid());
-    QVERIFY(movie.frameCount() >= 8);
-    // The GIF reader only steps forward.
-    QVERIFY(movie.jumpToNextFrame());
-    const QImage first = movie.currentImage();
-    QCOMPARE(first.size(), QSize(128, 128));
-    for (int i = 0; i < 3; ++i)
-        QVERIFY(movie.jumpToNextFrame());
-    const QImage fourth = movie.currentImage();
-    QVERIFY(first != fourth);
-    // Transparent around the spinner, lit on it.
-    QCOMPARE(qAlpha(fourth.pixel(2, 2)), 0);
-    QCOMPARE(qAlpha(fourth.pixel(64, 64)), 0);
-    int lit = 0;
-    for (int y = 0; y < 128; ++y)
-        for (int x = 0; x < 128; ++x)
-            lit += qAlpha(fourth.pixel(x, y)) == 255 && qRed(fourth.pixel(x, y)) > 200;
-    QVERIFY(lit > 20);
-    // The built-in copy is the same animation.
-    QCOMPARE(loadingAnimationPath(), QString(":/skin/loading.gif"));
-    QFile builtIn(":/skin/loading.gif");
-    QFile file(builtSkin("loading.gif"));
-    QVERIFY(builtIn.open(QIODevice::ReadOnly) && file.open(QIODevice::ReadOnly));
-    QCOMPARE(builtIn.readAll(), file.readAll());
 }
 
 QTEST_MAIN(WidgetsTest)

@@ -1,0 +1,197 @@
+// The skin generator: its GIF writer, and the images it painted into the build's skin folder.
+
+#include "storage/app_paths.h"
+#include "storage/model_description.h"
+#include "storage/settings_file.h"
+#include "tools/skingen/gif_writer.h"
+#include "tools/skingen/painters.h"
+#include "widgets/skin.h"
+#include "widgets/skin_names.h"
+
+#include <QBitmap>
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+#include <QMovie>
+#include <QPixmap>
+#include <QRandomGenerator>
+#include <QtTest>
+
+namespace {
+
+QString builtSkin(const QString &name) { return QStringLiteral(MOUSECFG_APP_DIR "/skin/") + name; }
+
+// A palette whose 256 colours all differ, so a decoded colour names its index.
+QVector<QRgb> distinctPalette()
+{
+    QVector<QRgb> palette;
+    for (int i = 0; i < 256; ++i)
+        palette.append(qRgb(i, 255 - i, (i * 7) & 0xFF));
+    return palette;
+}
+
+// Decodes `gif` with Qt's reader and compares every pixel of every frame with the indices.
+void expectFrames(const QByteArray &gif, int width, int height, const QVector<GifFrame> &frames)
+{
+    const QVector<QRgb> palette = distinctPalette();
+    QBuffer buffer;
+    buffer.setData(gif);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    QImageReader reader(&buffer, "gif");
+    QCOMPARE(reader.size(), QSize(width, height));
+    for (int f = 0; f < frames.size(); ++f) {
+        QImage image;
+        QVERIFY2(reader.read(&image), qPrintable(QString("frame %1: %2").arg(f).arg(reader.errorString())));
+        image = image.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                const uint8_t index = frames[f].indices[y * width + x];
+                const QRgb pixel = image.pixel(x, y);
+                if (index == 0) {
+                    QVERIFY2(qAlpha(pixel) == 0, qPrintable(QString("frame %1 at %2,%3").arg(f).arg(x).arg(y)));
+                } else if (pixel != palette[index]) {
+                    QFAIL(qPrintable(QString("frame %1 at %2,%3: index %4").arg(f).arg(x).arg(y).arg(index)));
+                }
+            }
+        }
+    }
+}
+
+GifFrame frameOf(int width, int height, const std::function<uint8_t(int, int)> &index)
+{
+    GifFrame frame;
+    frame.indices.resize(width * height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            frame.indices[y * width + x] = index(x, y);
+    return frame;
+}
+
+} // namespace
+
+class SkinTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void gifWriterRoundTrips();
+    void gifWriterHandlesTinyAndEmptyFrames();
+
+    void generatorPaintedEveryImage();
+    void generatedWindowBackgroundShapesTheWindow();
+    void generatedAnimationPlays();
+};
+
+void SkinTest::gifWriterRoundTrips()
+{
+    // Noise fills the code table many times over (table resets at 4095 codes); long runs make
+    // long strings; a gradient makes medium ones. Three frames, each replacing the last.
+    QRandomGenerator random(7);
+    const int w = 173, h = 97;
+    const QVector<GifFrame> frames = {
+        frameOf(w, h, [&](int, int) { return static_cast<uint8_t>(random.bounded(256)); }),
+        frameOf(w, h, [](int x, int) { return static_cast<uint8_t>(x < 120 ? 5 : 0); }),
+        frameOf(w, h, [](int x, int y) { return static_cast<uint8_t>((x / 3 + y) % 256); }),
+    };
+    expectFrames(gifEncode(w, h, distinctPalette(), frames), w, h, frames);
+}
+
+void SkinTest::gifWriterHandlesTinyAndEmptyFrames()
+{
+    const QVector<GifFrame> one = {frameOf(1, 1, [](int, int) { return uint8_t(200); })};
+    expectFrames(gifEncode(1, 1, distinctPalette(), one), 1, 1, one);
+    // A single colour across a wide frame: the longest strings the table can hold.
+    const QVector<GifFrame> flat = {frameOf(640, 64, [](int, int) { return uint8_t(1); })};
+    expectFrames(gifEncode(640, 64, distinctPalette(), flat), 640, 64, flat);
+    // An empty frame still makes a well-formed stream: clear code, end code, terminator.
+    const QByteArray empty = gifCompress({});
+    QCOMPARE(empty.size(), 5);  // one sub-block of 3 bytes (two 9-bit codes), then the terminator
+    QCOMPARE(static_cast<uint8_t>(empty.at(0)), uint8_t(3));
+    QCOMPARE(static_cast<uint8_t>(empty.at(4)), uint8_t(0));
+}
+
+void SkinTest::generatorPaintedEveryImage()
+{
+    for (const QString &name : skinImageNames()) {
+        const QString path = builtSkin(name);
+        QImageReader reader(path);
+        QVERIFY2(reader.canRead(), qPrintable(path));
+        if (name.endsWith(".png")) {
+            QImageReader hiRes(builtSkin(hiResVariantName(name)));
+            if (name == "icon.png")
+                continue;
+            QVERIFY2(hiRes.canRead(), qPrintable(name));
+            QCOMPARE(hiRes.size(), reader.size() * 2);
+        }
+    }
+    if (QImageReader::supportedImageFormats().contains("ico"))
+        QVERIFY(QImageReader(builtSkin("icon.ico")).canRead());
+
+    // The mouse pictures of the shipped products, and a hover picture per button.
+    AppPaths::setDataDirOverride(QStringLiteral(MOUSECFG_SOURCE_DIR "/data"));
+    QStringList products;
+    for (const QString &name : {modelProductName(), readMouseListName()})
+        if (!name.isEmpty())
+            products << name;
+    if (products.isEmpty())
+        products << QString();
+    const int buttons = qMin(modelButtonCount() > 0 ? modelButtonCount() : kSampleMouseButtons, kSampleMouseButtons);
+    for (const QString &product : products) {
+        QCOMPARE(QImageReader(builtSkin(mouseFrontPictureName(product))).size(), QSize(300, 400));
+        QCOMPARE(QImageReader(builtSkin(mouseSidePictureName(product))).size(), QSize(300, 300));
+        for (int button = 1; button <= buttons; ++button)
+            QVERIFY2(QFile::exists(builtSkin(mouseHoverPictureName(product, button))), qPrintable(product));
+        // Each hover picture lights a different part of the mouse.
+        const QImage front(builtSkin(mouseFrontPictureName(product)));
+        for (int button = 1; button <= buttons; ++button)
+            QVERIFY(QImage(builtSkin(mouseHoverPictureName(product, button))) != front);
+    }
+}
+
+void SkinTest::generatedWindowBackgroundShapesTheWindow()
+{
+    const QPixmap background(builtSkin("cfgMainback.png"));
+    QCOMPARE(background.size(), QSize(999, 640));
+    const QImage image = background.toImage();
+    QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+    QCOMPARE(qAlpha(image.pixel(998, 639)), 0);
+    QCOMPARE(qAlpha(image.pixel(500, 320)), 255);
+    QCOMPARE(qAlpha(image.pixel(60, 600)), 255);
+    const QBitmap mask = background.mask();
+    QVERIFY(!mask.isNull());
+    const QImage maskImage = mask.toImage();
+    QVERIFY(maskImage.pixelColor(0, 0) != maskImage.pixelColor(500, 320));
+    QCOMPARE(QImageReader(builtSkin("dlg.png")).size(), QSize(478, 309));
+    QCOMPARE(QImageReader(builtSkin("dlg_gun.png")).size(), QSize(619, 400));
+}
+
+void SkinTest::generatedAnimationPlays()
+{
+    QMovie movie(builtSkin("loading.gif"));
+    QVERIFY(movie.isValid());
+    QVERIFY(movie.frameCount() >= 8);
+    // The GIF reader only steps forward.
+    QVERIFY(movie.jumpToNextFrame());
+    const QImage first = movie.currentImage();
+    QCOMPARE(first.size(), QSize(128, 128));
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(movie.jumpToNextFrame());
+    const QImage fourth = movie.currentImage();
+    QVERIFY(first != fourth);
+    // Transparent around the spinner, lit on it.
+    QCOMPARE(qAlpha(fourth.pixel(2, 2)), 0);
+    QCOMPARE(qAlpha(fourth.pixel(64, 64)), 0);
+    int lit = 0;
+    for (int y = 0; y < 128; ++y)
+        for (int x = 0; x < 128; ++x)
+            lit += qAlpha(fourth.pixel(x, y)) == 255 && qRed(fourth.pixel(x, y)) > 200;
+    QVERIFY(lit > 20);
+    // The built-in copy is the same animation.
+    QCOMPARE(loadingAnimationPath(), QString(":/skin/loading.gif"));
+    QFile builtIn(":/skin/loading.gif");
+    QFile file(builtSkin("loading.gif"));
+    QVERIFY(builtIn.open(QIODevice::ReadOnly) && file.open(QIODevice::ReadOnly));
+    QCOMPARE(builtIn.readAll(), file.readAll());
+}
+
+QTEST_MAIN(SkinTest)
+#include "gui_test_skin.moc"

@@ -455,6 +455,7 @@ void MousecfgWidget::layoutControls()
         m_pTrayMenu->setMinimumWidth(scaled(designRect(LayoutItem::LanguageButton).width(), m_dScale));
     m_pSlotMenu->setFixedWidth(menuWidth);
     m_pLangMenu->setFixedWidth(scaled(designRect(LayoutItem::LanguageButton).width(), m_dScale));
+    m_pMouseMenu->setFixedWidth(scaled(designRect(LayoutItem::MouseSelector).width(), m_dScale));
     m_pLogo->setPixmap(loadSkinPixmap(skinPath("mouselogo.png"), m_pLogo->size() * devicePixelRatioF()));
     m_pReceiverIcon->setPixmap(loadSkinPixmap(skinPath("dongle.png"), m_pReceiverIcon->size() * devicePixelRatioF()));
     applyFonts();
@@ -758,6 +759,12 @@ void MousecfgWidget::onButtonClicked()
             }
         }
     }
+    if (std::find(m_SlotButtons.begin(), m_SlotButtons.end(), source) != m_SlotButtons.end()) {
+        // A press toggles a button's mark; until slots can be switched the current one stays
+        // the only one marked.
+        refreshPanels();
+        return;
+    }
     // Page tabs act on the press (onButtonEntered). The profile tools, the slot buttons, OK,
     // Cancel, Apply, Reset All, LOAD1, SAVE and the firmware update act through profile
     // management and the apply flow, which are not built yet: their clicks do nothing so far.
@@ -892,7 +899,7 @@ void MousecfgWidget::mouseListChanged(const QStringList &names, bool selectorVis
     for (const QString &name : names)
         m_pMouseMenu->addAction(name);
     m_pMouseSelector->setText(readCurrentProductName());
-    m_pMouseMenu->setFixedWidth(m_pMouseSelector->width() > 0 ? m_pMouseSelector->width() : scaled(100, m_dScale));
+    m_pMouseMenu->setFixedWidth(scaled(designRect(LayoutItem::MouseSelector).width(), m_dScale));
     m_pMouseMenu->setStyleSheet(menuStyleSheet(themeColour(), languageFont(m_dScale).pixelSize()));
     m_pMouseMenu->setFont(languageFont(m_dScale));
 }

@@ -456,6 +456,11 @@ private slots:
         QVERIFY(!w.hotspot(ViewUpDown, 0)->isVisibleTo(&w));
         QVERIFY(w.sideViewButton()->isOn() && !w.frontViewButton()->isOn());
 
+        // Slots cannot be switched yet: a click leaves the current slot the only one marked.
+        QTest::mouseClick(w.profileSlotButton(2), Qt::LeftButton);
+        QVERIFY(!w.profileSlotButton(2)->isOn());
+        QVERIFY(w.profileSlotButton(w.workingSet().ProfileID)->isOn());
+
         // A page or hot-spot past its table changes nothing.
         w.slotGotoMacro(7);
         QCOMPARE(w.currentPage(), int(PageCustomize));

@@ -7,6 +7,7 @@
 #include "widgets/tarn_list_item.h"
 #include "widgets/tarn_message_box.h"
 #include "widgets/tarn_pop_box.h"
+#include "widgets/tarn_processbar.h"
 #include "widgets/tarn_process_dialog.h"
 #include "widgets/tarn_push_button.h"
 #include "widgets/tarn_slider.h"
@@ -98,6 +99,7 @@ private slots:
     void listItemEditsNumbersInRange();
     void popBoxReportsEveryNameChange();
     void processDialogPlaysTheBuiltInAnimation();
+    void batteryBarPaintsItsOwnText();
 
     void skinNamesRefuseEscapingProducts();
     void loaderPrefersTheHiResVariantWhenDrawnLarger();
@@ -517,6 +519,31 @@ void WidgetsTest::processDialogPlaysTheBuiltInAnimation()
     });
     QCOMPARE(dialog.exec(), 1);
     QVERIFY((centre - window.geometry().center()).manhattanLength() <= 2);
+}
+
+void WidgetsTest::batteryBarPaintsItsOwnText()
+{
+    // "MOUSE OFF" over the grey bar, the bar's own percentage text off.
+    TarnProcessbar bar;
+    bar.resize(71, 34);
+    bar.setRange(0, 100);
+    bar.setValue(0);
+    bar.setTextVisible(false);
+    bar.setStyleSheet("QProgressBar{background: rgb(100, 100, 100); border: none;}");
+    const auto whitePixels = [&bar] {
+        const QImage image = bar.grab().toImage();
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                count += image.pixelColor(x, y) == QColor(Qt::white);
+        return count;
+    };
+    QCOMPARE(whitePixels(), 0);
+    bar.setText("MOUSE OFF");
+    QCOMPARE(bar.ownText(), QString("MOUSE OFF"));
+    QVERIFY(whitePixels() > 10);
+    bar.setText(QString());
+    QCOMPARE(whitePixels(), 0);
 }
 
 void WidgetsTest::skinNamesRefuseEscapingProducts()

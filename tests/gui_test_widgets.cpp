@@ -581,6 +581,14 @@ void WidgetsTest::loaderPrefersTheHiResVariantWhenDrawnLarger()
     const QPixmap larger = loadSkinPixmap(path, QSize(15, 15));
     QCOMPARE(larger.size(), QSize(15, 15));
     QCOMPARE(larger.toImage().pixelColor(7, 7), QColor(Qt::blue));
+    // The variant at its own size comes back measured in device pixels, ready for a label.
+    const QPixmap exact = loadSkinPixmap(path, QSize(20, 20));
+    QCOMPARE(exact.toImage().pixelColor(10, 10), QColor(Qt::blue));
+    QCOMPARE(exact.devicePixelRatio(), 1.0);
+    QLabel label;
+    label.setPixmap(exact);
+    label.resize(20, 20);
+    QCOMPARE(label.grab().toImage().pixelColor(18, 18), QColor(Qt::blue));
     QVERIFY(loadSkinPixmap(m_pDir->path() + "/missing.png", QSize(10, 10)).isNull());
     QVERIFY(loadSkinPixmap(QString(), QSize(10, 10)).isNull());
 }

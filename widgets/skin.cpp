@@ -47,6 +47,9 @@ QPixmap loadSkinPixmap(const QString &path, const QSize &pixels)
             source = hiRes;
     }
     QPixmap pixmap(source);
+    // Qt reads "@2x" in a file name as a device pixel ratio of 2; the result here is measured in
+    // device pixels, so a label showing it must not halve it again.
+    pixmap.setDevicePixelRatio(1.0);
     if (pixmap.isNull() || !scaleWanted || pixmap.size() == pixels)
         return pixmap;
     return pixmap.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

@@ -16,7 +16,8 @@ QString mouseHoverPicturePath(const QString &product, int button);
 // The image at `path` for drawing at `pixels` device pixels: its "@2x" variant is used when the
 // plain image is smaller than the target and the variant exists; the result is scaled to the
 // target, smooth, ignoring aspect. An invalid or empty target gives the plain image unscaled.
-// A missing image gives a null pixmap.
+// The pixmap's device pixel ratio is 1 (its size is in device pixels); a missing image gives a
+// null pixmap.
 QPixmap loadSkinPixmap(const QString &path, const QSize &pixels = QSize());
 
 // The loading animation: the built-in resource, or the skin folder's copy when the program was

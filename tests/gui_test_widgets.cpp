@@ -329,7 +329,8 @@ void WidgetsTest::watchedBoxClosesItselfOnceTheMouseIsBack()
     });
     QCOMPARE(box.exec(), 1);
     QVERIFY(clock.isValid());
-    QVERIFY2(clock.elapsed() <= 250, qPrintable(QString::number(clock.elapsed())));
+    // One 100 ms tick after the flag, with room for a loaded test machine.
+    QVERIFY2(clock.elapsed() <= 400, qPrintable(QString::number(clock.elapsed())));
 
     // While the mouse stays away the box stays open.
     m_bMouseBack = false;

@@ -831,6 +831,9 @@ void MousecfgWidget::slotWarning()
 {
     show();
     if (m_iMouseCount != 0) {
+        // The mouse may be back before the warning of its removal came due: nothing to warn about.
+        if (!m_pWarningBox)
+            m_bWarningOpen = false;
         raise();
         activateWindow();
         return;

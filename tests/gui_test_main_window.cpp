@@ -223,6 +223,21 @@ private slots:
         QVERIFY(w.deviceLink().commandHandle());
     }
 
+    void mouseBackBeforeTheWarningIsDue()
+    {
+        DataFolder data;
+        Rig rig;
+        MousecfgWidget &w = *rig.window;
+        QTRY_VERIFY(w.isVisible());
+        rig.mouse.unplug(SimLink::Receiver);
+        rig.mouse.plug(SimLink::Receiver); // back at once: the removal's warning is not due yet
+        QTRY_VERIFY(w.isMouseBack());
+        QTRY_VERIFY(!w.warningBox() && !w.isWarningOpen());
+        QCOMPARE(w.mouseCount(), 1);
+        emit w.trayIcon()->activated(QSystemTrayIcon::Trigger);
+        QVERIFY(!w.isVisible());
+    }
+
     void dragMovesPastFourPixels()
     {
         DataFolder data;

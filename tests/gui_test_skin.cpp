@@ -19,7 +19,10 @@
 
 namespace {
 
-QString builtSkin(const QString &name) { return QStringLiteral(MOUSECFG_APP_DIR "/skin/") + name; }
+QString builtSkin(const QString &name)
+{
+    return QStringLiteral(MOUSECFG_APP_DIR "/skin/") + name;
+}
 
 // A palette whose 256 colours all differ, so a decoded colour names its index.
 QVector<QRgb> distinctPalette()
@@ -48,7 +51,8 @@ void expectFrames(const QByteArray &gif, int width, int height, const QVector<Gi
                 const uint8_t index = frames[f].indices[y * width + x];
                 const QRgb pixel = image.pixel(x, y);
                 if (index == 0) {
-                    QVERIFY2(qAlpha(pixel) == 0, qPrintable(QString("frame %1 at %2,%3").arg(f).arg(x).arg(y)));
+                    QVERIFY2(qAlpha(pixel) == 0,
+                             qPrintable(QString("frame %1 at %2,%3").arg(f).arg(x).arg(y)));
                 } else if (pixel != palette[index]) {
                     QFAIL(qPrintable(QString("frame %1 at %2,%3: index %4").arg(f).arg(x).arg(y).arg(index)));
                 }
@@ -104,7 +108,7 @@ void SkinTest::gifWriterHandlesTinyAndEmptyFrames()
     expectFrames(gifEncode(640, 64, distinctPalette(), flat), 640, 64, flat);
     // An empty frame still makes a well-formed stream: clear code, end code, terminator.
     const QByteArray empty = gifCompress({});
-    QCOMPARE(empty.size(), 5);  // one sub-block of 3 bytes (two 9-bit codes), then the terminator
+    QCOMPARE(empty.size(), 5); // one sub-block of 3 bytes (two 9-bit codes), then the terminator
     QCOMPARE(static_cast<uint8_t>(empty.at(0)), uint8_t(3));
     QCOMPARE(static_cast<uint8_t>(empty.at(4)), uint8_t(0));
 }
@@ -134,7 +138,8 @@ void SkinTest::generatorPaintedEveryImage()
             products << name;
     if (products.isEmpty())
         products << QString();
-    const int buttons = qMin(modelButtonCount() > 0 ? modelButtonCount() : kSampleMouseButtons, kSampleMouseButtons);
+    const int buttons =
+        qMin(modelButtonCount() > 0 ? modelButtonCount() : kSampleMouseButtons, kSampleMouseButtons);
     for (const QString &product : products) {
         QCOMPARE(QImageReader(builtSkin(mouseFrontPictureName(product))).size(), QSize(300, 400));
         QCOMPARE(QImageReader(builtSkin(mouseSidePictureName(product))).size(), QSize(300, 300));

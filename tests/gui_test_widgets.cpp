@@ -7,8 +7,8 @@
 #include "widgets/tarn_list_item.h"
 #include "widgets/tarn_message_box.h"
 #include "widgets/tarn_pop_box.h"
-#include "widgets/tarn_processbar.h"
 #include "widgets/tarn_process_dialog.h"
+#include "widgets/tarn_processbar.h"
 #include "widgets/tarn_push_button.h"
 #include "widgets/tarn_slider.h"
 #include "widgets/tarn_two_bar_slider.h"
@@ -104,7 +104,6 @@ private slots:
     void skinNamesRefuseEscapingProducts();
     void loaderPrefersTheHiResVariantWhenDrawnLarger();
     void languageFontFollowsTheSettings();
-
 
 private:
     QTemporaryDir *m_pDir = nullptr;
@@ -299,17 +298,21 @@ void WidgetsTest::messageBoxKindsAndButtons()
     writeSetting("Config.ini", "Config/GColorID", 9);
     TarnMessageBox scaled(2, QString(), "Warning", "text");
     QCOMPARE(scaled.size(), QSize(717, 463));
-    QVERIFY(scaled.findChild<QToolButton *>("msgBoxYesBtn")->styleSheet().contains("border: 1px rgb(255, 0, 0);"));
+    QVERIFY(scaled.findChild<QToolButton *>("msgBoxYesBtn")
+                ->styleSheet()
+                .contains("border: 1px rgb(255, 0, 0);"));
 }
 
 void WidgetsTest::messageBoxButtonsCloseWithTheirResult()
 {
     TarnMessageBox question(1, QString(), "Warning", "Do you want to upgrade the firmware?");
-    whenShown(&question, [&] { QTest::mouseClick(question.findChild<QToolButton *>("msgBoxYesBtn"), Qt::LeftButton); });
+    whenShown(&question,
+              [&] { QTest::mouseClick(question.findChild<QToolButton *>("msgBoxYesBtn"), Qt::LeftButton); });
     QCOMPARE(question.exec(), 1);
 
     TarnMessageBox refused(1, QString(), "Warning", "Do you want to upgrade the firmware?");
-    whenShown(&refused, [&] { QTest::mouseClick(refused.findChild<QToolButton *>("msgBoxNoBtn"), Qt::LeftButton); });
+    whenShown(&refused,
+              [&] { QTest::mouseClick(refused.findChild<QToolButton *>("msgBoxNoBtn"), Qt::LeftButton); });
     QCOMPARE(refused.exec(), 0);
 
     // The check of an unwatched box is harmless and accepts once the mouse is back.
@@ -371,9 +374,9 @@ void WidgetsTest::sliderValuesStayInRange()
     QCOMPARE(sliderValueAt(50, 101, 0, 100), 50);
     QCOMPARE(sliderValueAt(-40, 101, 0, 100), 0);
     QCOMPARE(sliderValueAt(5000, 101, 0, 100), 100);
-    QCOMPARE(sliderValueAt(1, 3, 14, 105), 60);  // the nearest step, rounded
-    QCOMPARE(sliderValueAt(7, 1, 14, 105), 14);  // a groove without length
-    QCOMPARE(sliderValueAt(7, 50, 20, 10), 20);  // an empty range
+    QCOMPARE(sliderValueAt(1, 3, 14, 105), 60); // the nearest step, rounded
+    QCOMPARE(sliderValueAt(7, 1, 14, 105), 14); // a groove without length
+    QCOMPARE(sliderValueAt(7, 50, 20, 10), 20); // an empty range
     // No overflow with a wide range on a wide groove.
     QCOMPARE(sliderValueAt(99999, 100000, 0, 2000000000), 2000000000);
 
@@ -408,7 +411,7 @@ void WidgetsTest::twoBarSliderBoundsAndCoupling()
     slider.setRange(30, 10);
     QCOMPARE(slider.maximum(), 30);
     QCOMPARE(slider.xValue(), 30);
-    QCOMPARE(changes.count(), 0);  // values set by the program are not reported
+    QCOMPARE(changes.count(), 0); // values set by the program are not reported
 
     slider.setRange(0, 100);
     slider.setValues(20, 70);
@@ -490,7 +493,7 @@ void WidgetsTest::popBoxReportsEveryNameChange()
     QVERIFY(edit);
     edit->clear();
     QTest::keyClicks(edit, "FPS");
-    QCOMPARE(names.count(), 4);  // the clear, then one per character
+    QCOMPARE(names.count(), 4); // the clear, then one per character
     QCOMPARE(names.last().at(0).toString(), QString("FPS"));
     QCOMPARE(box.name(), QString("FPS"));
     QCOMPARE(box.findChild<QLabel *>("msgBoxInfoLabel2")->text(), QString("Profile name"));
@@ -555,7 +558,8 @@ void WidgetsTest::skinNamesRefuseEscapingProducts()
     QCOMPARE(mouseHoverPictureName("M7", 20), QString("mouse/M7/mouse_20.png"));
     QVERIFY(mouseHoverPictureName("M7", 0).isEmpty());
     QVERIFY(mouseHoverPictureName("M7", 21).isEmpty());
-    for (const QString &bad : {QString("../../etc"), QString("a/b"), QString("a\\b"), QString(".."), QString(".")}) {
+    for (const QString &bad :
+         {QString("../../etc"), QString("a/b"), QString("a\\b"), QString(".."), QString(".")}) {
         QVERIFY(mouseFrontPictureName(bad).isEmpty());
         QVERIFY(mouseSidePictureName(bad).isEmpty());
         QVERIFY(mouseHoverPictureName(bad, 1).isEmpty());

@@ -22,12 +22,21 @@ QString skinPath(const QString &name)
 
 namespace {
 
-QString pathOrEmpty(const QString &name) { return name.isEmpty() ? QString() : skinPath(name); }
+QString pathOrEmpty(const QString &name)
+{
+    return name.isEmpty() ? QString() : skinPath(name);
+}
 
 } // namespace
 
-QString mouseFrontPicturePath(const QString &product) { return pathOrEmpty(mouseFrontPictureName(product)); }
-QString mouseSidePicturePath(const QString &product) { return pathOrEmpty(mouseSidePictureName(product)); }
+QString mouseFrontPicturePath(const QString &product)
+{
+    return pathOrEmpty(mouseFrontPictureName(product));
+}
+QString mouseSidePicturePath(const QString &product)
+{
+    return pathOrEmpty(mouseSidePictureName(product));
+}
 QString mouseHoverPicturePath(const QString &product, int button)
 {
     return pathOrEmpty(mouseHoverPictureName(product, button));

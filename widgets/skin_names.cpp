@@ -6,6 +6,7 @@
 
 const QStringList &skinImageNames()
 {
+    // clang-format off
     static const QStringList names = {
         // main window
         "cfgMainback.png", "mouselogo.png", "icon.png", "bat1.png", "bat2.png", "lightning.png",
@@ -25,6 +26,7 @@ const QStringList &skinImageNames()
         "mouse_move.png", "delay.png", "icondelay.png", "gunset_slider.png", "gunset_bullet.png",
         "bulletsel.png",
     };
+    // clang-format on
     return names;
 }
 
@@ -39,7 +41,10 @@ QString hiResVariantName(const QString &name)
 
 namespace {
 
-bool usableProduct(const QString &product) { return isSafeFileName(product); }
+bool usableProduct(const QString &product)
+{
+    return isSafeFileName(product);
+}
 
 } // namespace
 

@@ -18,6 +18,6 @@ QString hiResVariantName(const QString &name);
 
 // Mouse pictures of a product, relative to the skin folder; empty when the product name could
 // leave its folder (a path separator, "." or "..") or the button is outside 1..kMouseHoverPictureMax.
-QString mouseFrontPictureName(const QString &product);              // mouse/<p>/Mouse.png
-QString mouseSidePictureName(const QString &product);               // mouse/<p>_Side.png
-QString mouseHoverPictureName(const QString &product, int button);  // mouse/<p>/mouse_<k>.png
+QString mouseFrontPictureName(const QString &product);             // mouse/<p>/Mouse.png
+QString mouseSidePictureName(const QString &product);              // mouse/<p>_Side.png
+QString mouseHoverPictureName(const QString &product, int button); // mouse/<p>/mouse_<k>.png

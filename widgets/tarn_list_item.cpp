@@ -26,7 +26,10 @@ TarnListItem::TarnListItem(QWidget *parent)
 }
 
 // The editor loses the focus while the base class deletes it; by then this row is gone.
-TarnListItem::~TarnListItem() { disconnect(m_pEdit, nullptr, this, nullptr); }
+TarnListItem::~TarnListItem()
+{
+    disconnect(m_pEdit, nullptr, this, nullptr);
+}
 
 void TarnListItem::setValue(int value)
 {
@@ -48,11 +51,20 @@ void TarnListItem::setText(const QString &text)
     m_pLabel->setText(text);
 }
 
-QString TarnListItem::text() const { return m_pLabel->text(); }
+QString TarnListItem::text() const
+{
+    return m_pLabel->text();
+}
 
-bool TarnListItem::isEditing() const { return !m_pEdit->isHidden(); }
+bool TarnListItem::isEditing() const
+{
+    return !m_pEdit->isHidden();
+}
 
-void TarnListItem::showValue() { m_pLabel->setText(m_strFormat.arg(m_iValue)); }
+void TarnListItem::showValue()
+{
+    m_pLabel->setText(m_strFormat.arg(m_iValue));
+}
 
 void TarnListItem::mousePressEvent(QMouseEvent *event)
 {

@@ -34,7 +34,10 @@ QString messageBoxButtonStyle()
                              c.red(), c.green(), c.blue());
 }
 
-void TarnMessageBox::setMouseBackProbe(std::function<bool()> probe) { mouseBackProbe() = std::move(probe); }
+void TarnMessageBox::setMouseBackProbe(std::function<bool()> probe)
+{
+    mouseBackProbe() = std::move(probe);
+}
 
 TarnMessageBox::TarnMessageBox(int kind, const QString &windowTitle, const QString &heading,
                                const QString &message, QWidget *parent, bool watch, Qt::WindowFlags flags)

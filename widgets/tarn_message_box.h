@@ -14,7 +14,7 @@ class QToolButton;
 class TarnMessageBox : public QDialog {
     Q_OBJECT
 public:
-    enum Kind { Question = 1, Notice = 2, Receiver = 4 };  // any kind but 1 is a notice
+    enum Kind { Question = 1, Notice = 2, Receiver = 4 }; // any kind but 1 is a notice
 
     // The system passes an empty window title and the frameless flag. A box with `watch` set
     // looks at the mouse-back probe every 100 ms.

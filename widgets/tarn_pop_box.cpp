@@ -48,7 +48,8 @@ TarnPopBox::TarnPopBox(const QString &message, const QString &name, QWidget *par
     connect(no, &QToolButton::clicked, this, &QDialog::reject);
 
     auto *column = new QVBoxLayout(this);
-    column->setContentsMargins(scaledUnits(kMessageBoxSpacing), scaledUnits(kMessageBoxSpacing), scaledUnits(kMessageBoxSpacing), 0);
+    const int margin = scaledUnits(kMessageBoxSpacing);
+    column->setContentsMargins(margin, margin, margin, 0);
     column->setSpacing(scaledUnits(kRowSpacing));
     column->addStretch();
     column->addWidget(label);
@@ -61,11 +62,14 @@ TarnPopBox::TarnPopBox(const QString &message, const QString &name, QWidget *par
     buttonRow->addWidget(no);
     buttonRow->addStretch();
     column->addLayout(buttonRow);
-    column->addSpacing(scaledUnits(kMessageBoxSpacing));
+    column->addSpacing(margin);
     m_pEdit->setFocus();
 }
 
-QString TarnPopBox::name() const { return m_pEdit->text(); }
+QString TarnPopBox::name() const
+{
+    return m_pEdit->text();
+}
 
 void TarnPopBox::paintEvent(QPaintEvent *)
 {

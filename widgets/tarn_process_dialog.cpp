@@ -6,7 +6,8 @@
 #include <QMovie>
 
 TarnProcessDialog::TarnProcessDialog(QWidget *parent)
-    : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog), m_pMovie(new QMovie(loadingAnimationPath(), QByteArray(), this))
+    : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog),
+      m_pMovie(new QMovie(loadingAnimationPath(), QByteArray(), this))
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setModal(true);
@@ -34,6 +35,12 @@ void TarnProcessDialog::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
 }
 
-void TarnProcessDialog::slotProcessDlg() { done(1); }
+void TarnProcessDialog::slotProcessDlg()
+{
+    done(1);
+}
 
-void TarnProcessDialog::updateProgress() { m_pMovie->jumpToNextFrame(); }
+void TarnProcessDialog::updateProgress()
+{
+    m_pMovie->jumpToNextFrame();
+}

@@ -10,7 +10,7 @@ class QMovie;
 class TarnProcessDialog : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int kSide = 128;  // pixels, not scaled
+    static constexpr int kSide = 128; // pixels, not scaled
 
     explicit TarnProcessDialog(QWidget *parent = nullptr);
 

@@ -43,7 +43,10 @@ int TarnPushButton::imageIndex() const
     return m_iState < m_images.size() ? m_iState : Normal;
 }
 
-QColor TarnPushButton::textColour() const { return buttonStateTextColour(m_iState); }
+QColor TarnPushButton::textColour() const
+{
+    return buttonStateTextColour(m_iState);
+}
 
 void TarnPushButton::setState(int state)
 {

@@ -49,7 +49,7 @@ private:
     const QPixmap &imageForSize(int index, const QSize &pixels);
 
     QStringList m_images;
-    QVector<QPixmap> m_scaledImages;  // per image, at the size last drawn
+    QVector<QPixmap> m_scaledImages; // per image, at the size last drawn
     QPixmap m_icon;
     int m_iState = Normal;
     bool m_bCheckable = false;

@@ -23,7 +23,7 @@ void TarnSlider::moveTo(const QPoint &position)
     int value;
     if (orientation() == Qt::Horizontal)
         value = sliderValueAt(position.x(), width(), minimum(), maximum());
-    else  // a vertical slider has its minimum at the bottom
+    else // a vertical slider has its minimum at the bottom
         value = sliderValueAt(height() - 1 - position.y(), height(), minimum(), maximum());
     if (value == this->value())
         return;

@@ -39,9 +39,15 @@ void TarnTwoBarSlider::setCoupled(bool coupled)
     update();
 }
 
-QSize TarnTwoBarSlider::sizeHint() const { return QSize(scaledUnits(300), scaledUnits(36)); }
+QSize TarnTwoBarSlider::sizeHint() const
+{
+    return QSize(scaledUnits(300), scaledUnits(36));
+}
 
-int TarnTwoBarSlider::handleRadius() const { return qMax(3, height() / 6); }
+int TarnTwoBarSlider::handleRadius() const
+{
+    return qMax(3, height() / 6);
+}
 
 QRect TarnTwoBarSlider::barRect(int bar) const
 {

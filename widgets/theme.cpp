@@ -34,9 +34,18 @@ LanguageFont &fontState()
 
 } // namespace
 
-void setUiScale(double scale) { scaleValue() = qBound(1.0, scale, 5.0); }
-double uiScale() { return scaleValue(); }
-int scaledUnits(double units) { return static_cast<int>(units * uiScale()); }
+void setUiScale(double scale)
+{
+    scaleValue() = qBound(1.0, scale, 5.0);
+}
+double uiScale()
+{
+    return scaleValue();
+}
+int scaledUnits(double units)
+{
+    return static_cast<int>(units * uiScale());
+}
 
 void setLanguageFont(const QString &family, int pixelSize)
 {

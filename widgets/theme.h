@@ -20,7 +20,10 @@ int scaledUnits(double units);
 // size) at the given scale. Read from the settings on first use; reloadLanguageFont() re-reads it
 // after a language switch, setLanguageFont() sets it directly.
 QFont languageFont(double scale);
-inline QFont languageFont() { return languageFont(uiScale()); }
+inline QFont languageFont()
+{
+    return languageFont(uiScale());
+}
 void setLanguageFont(const QString &family, int pixelSize);
 void reloadLanguageFont();
 

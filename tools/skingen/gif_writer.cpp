@@ -26,7 +26,7 @@ public:
         if (m_iBits > 0)
             pushByte(static_cast<uint8_t>(m_uAccumulator & 0xFF));
         flushBlock();
-        m_Out.append('\0');  // block terminator
+        m_Out.append('\0'); // block terminator
         return m_Out;
     }
 
@@ -69,8 +69,8 @@ QByteArray gifCompress(const QVector<uint8_t> &indices)
         sink.write(kEndCode, codeSize);
         return sink.finish();
     }
-    std::unordered_map<uint32_t, uint32_t> table;  // (prefix code << 8 | byte) -> code
-    uint32_t nextCode = kEndCode;                  // last code in use
+    std::unordered_map<uint32_t, uint32_t> table; // (prefix code << 8 | byte) -> code
+    uint32_t nextCode = kEndCode;                 // last code in use
     uint32_t current = indices[0];
     for (int i = 1; i < indices.size(); ++i) {
         const uint32_t byte = indices[i];
@@ -104,9 +104,9 @@ QByteArray gifEncode(int width, int height, const QVector<QRgb> &palette, const 
     QByteArray out("GIF89a");
     putWord(out, width);
     putWord(out, height);
-    out.append(static_cast<char>(0xF7));  // global table of 256 entries, 8-bit colour resolution
-    out.append('\0');                     // background colour index
-    out.append('\0');                     // square pixels
+    out.append(static_cast<char>(0xF7)); // global table of 256 entries, 8-bit colour resolution
+    out.append('\0');                    // background colour index
+    out.append('\0');                    // square pixels
     for (int i = 0; i < 256; ++i) {
         const QRgb c = i < palette.size() ? palette[i] : qRgb(0, 0, 0);
         out.append(static_cast<char>(qRed(c)));
@@ -128,7 +128,7 @@ QByteArray gifEncode(int width, int height, const QVector<QRgb> &palette, const 
         putWord(out, 0);
         putWord(out, width);
         putWord(out, height);
-        out.append('\0');  // no local table, not interlaced
+        out.append('\0'); // no local table, not interlaced
         out.append(static_cast<char>(kMinCodeSize));
         out.append(gifCompress(frame.indices));
     }

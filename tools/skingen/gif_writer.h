@@ -10,8 +10,8 @@
 #include <cstdint>
 
 struct GifFrame {
-    QVector<uint8_t> indices;  // width × height palette indices, row by row
-    int delayCs = 8;           // hundredths of a second
+    QVector<uint8_t> indices; // width × height palette indices, row by row
+    int delayCs = 8;          // hundredths of a second
 };
 
 // The LZW-compressed image data of one frame (minimum code size 8), in 255-byte sub-blocks.

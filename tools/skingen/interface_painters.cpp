@@ -68,15 +68,16 @@ void paintDialog(QPainter &p, const QSize &size, qreal headingHeight)
     QPainterPath all;
     all.addRect(r);
     paintWeave(p, all, r, 5);
-    paintAccentLine(p, QPointF(14, headingHeight), QPointF(r.width() - 14, headingHeight), withAlpha(kAccent, 150),
-                    1);
+    paintAccentLine(p, QPointF(14, headingHeight), QPointF(r.width() - 14, headingHeight),
+                    withAlpha(kAccent, 150), 1);
     paintSlashes(p, QPointF(r.width() - 64, r.height() - 22), 4, 10, withAlpha(kAccent, 140));
     // Corner brackets just inside the frame that the dialog draws.
     p.setPen(roundPen(withAlpha(kEdgeHigh, 160), 1.2));
     const qreal m = 7, l = 14;
     p.drawPolyline(QPolygonF({QPointF(m, m + l), QPointF(m, m), QPointF(m + l, m)}));
-    p.drawPolyline(QPolygonF({QPointF(r.width() - m - l, r.height() - m), QPointF(r.width() - m, r.height() - m),
-                              QPointF(r.width() - m, r.height() - m - l)}));
+    p.drawPolyline(
+        QPolygonF({QPointF(r.width() - m - l, r.height() - m), QPointF(r.width() - m, r.height() - m),
+                   QPointF(r.width() - m, r.height() - m - l)}));
 }
 
 // A small square window control: minimise or close, in the three states.
@@ -85,7 +86,8 @@ void paintWindowControl(QPainter &p, bool close, FaceState state)
     const QRectF r(0.5, 0.5, 18, 18);
     if (state != FaceState::Normal) {
         const QColor top = state == FaceState::Pressed ? kAccent.darker(150) : (close ? kAccent : kPanelHigh);
-        const QColor bottom = state == FaceState::Pressed ? kAccent.darker(250) : (close ? kAccent.darker(160) : kPanel);
+        const QColor bottom =
+            state == FaceState::Pressed ? kAccent.darker(250) : (close ? kAccent.darker(160) : kPanel);
         paintPanel(p, r, 4, top, bottom, close || state == FaceState::Pressed ? kAccentHot : kEdgeHigh);
     }
     const QColor glyph = state == FaceState::Normal ? kIcon : kIconHot;
@@ -321,8 +323,8 @@ void paintBullet(QPainter &p, const QRectF &box)
     const qreal tipHeight = box.height() * 0.36;
     QPainterPath tip;
     tip.moveTo(box.left(), box.top() + tipHeight);
-    tip.cubicTo(box.left(), box.top() + tipHeight * 0.35, box.center().x() - w * 0.2, box.top(), box.center().x(),
-                box.top());
+    tip.cubicTo(box.left(), box.top() + tipHeight * 0.35, box.center().x() - w * 0.2, box.top(),
+                box.center().x(), box.top());
     tip.cubicTo(box.center().x() + w * 0.2, box.top(), box.right(), box.top() + tipHeight * 0.35, box.right(),
                 box.top() + tipHeight);
     tip.closeSubpath();
@@ -388,7 +390,7 @@ void paintUpDownKey(QPainter &p, bool up, bool pill, bool hover)
     arrow.lineTo(c.x() + 3, c.y() - 1.5 * d);
     p.setPen(roundPen(hover ? kIconHot : kIcon, 1.5));
     p.setBrush(Qt::NoBrush);
-    p.drawPath(arrow);  // a chevron pointing the way the key moves
+    p.drawPath(arrow); // a chevron pointing the way the key moves
 }
 
 // ---------------------------------------------------------------- the window
@@ -831,7 +833,8 @@ SkinPainter glyph16(const QString &name, std::function<void(QPainter &)> paint)
     return {name, QSize(16, 16), std::move(paint)};
 }
 
-SkinPainter profileAction(const QString &name, bool hover, std::function<void(QPainter &, const QColor &)> glyph)
+SkinPainter profileAction(const QString &name, bool hover,
+                          std::function<void(QPainter &, const QColor &)> glyph)
 {
     return {name, QSize(22, 22), [hover, glyph](QPainter &p) { paintProfileAction(p, hover, glyph); }};
 }
@@ -859,9 +862,12 @@ QVector<SkinPainter> interfacePainters()
         {"close-3.png", QSize(19, 19), [](QPainter &p) { paintWindowControl(p, true, FaceState::Pressed); }},
         {"lang.png", QSize(105, 20), paintLanguage},
         // The selector and the button labels list them as normal (-1), hover (-3), pressed (-2).
-        {"tabbutton-1.png", QSize(154, 29), [](QPainter &p) { paintTab(p, QSizeF(154, 29), FaceState::Normal); }},
-        {"tabbutton-2.png", QSize(154, 29), [](QPainter &p) { paintTab(p, QSizeF(154, 29), FaceState::Pressed); }},
-        {"tabbutton-3.png", QSize(154, 29), [](QPainter &p) { paintTab(p, QSizeF(154, 29), FaceState::Hover); }},
+        {"tabbutton-1.png", QSize(154, 29),
+         [](QPainter &p) { paintTab(p, QSizeF(154, 29), FaceState::Normal); }},
+        {"tabbutton-2.png", QSize(154, 29),
+         [](QPainter &p) { paintTab(p, QSizeF(154, 29), FaceState::Pressed); }},
+        {"tabbutton-3.png", QSize(154, 29),
+         [](QPainter &p) { paintTab(p, QSizeF(154, 29), FaceState::Hover); }},
         {"profilesel.png", QSize(152, 24), [](QPainter &p) { paintDropDown(p, QSizeF(152, 24)); }},
         profileAction("profile_add1.png", false, glyphPlus),
         profileAction("profile_add2.png", true, glyphPlus),
@@ -914,7 +920,10 @@ QVector<SkinPainter> interfacePainters()
     };
 }
 
-SkinPainter iconPainter() { return {"icon.png", QSize(256, 256), paintIcon}; }
+SkinPainter iconPainter()
+{
+    return {"icon.png", QSize(256, 256), paintIcon};
+}
 
 QVector<SkinPainter> resourcePainters()
 {

@@ -19,7 +19,10 @@ namespace {
 // Centre line of the front view (design units of the 300 × 400 picture).
 constexpr qreal kCx = 162;
 
-qreal mirror(qreal x) { return 2 * kCx - x; }
+qreal mirror(qreal x)
+{
+    return 2 * kCx - x;
+}
 
 QPainterPath frontBody()
 {
@@ -37,8 +40,8 @@ QPainterPath frontBody()
 // The left main button; the right one is its mirror image.
 QPainterPath mainButton(bool right)
 {
-    QPolygonF clip({QPointF(40, 30), QPointF(159, 30), QPointF(159, 104), QPointF(151, 110), QPointF(151, 204),
-                    QPointF(157, 212), QPointF(40, 224)});
+    QPolygonF clip({QPointF(40, 30), QPointF(159, 30), QPointF(159, 104), QPointF(151, 110),
+                    QPointF(151, 204), QPointF(157, 212), QPointF(40, 224)});
     if (right)
         for (QPointF &point : clip)
             point.setX(mirror(point.x()));
@@ -66,15 +69,24 @@ QPainterPath sideButton(qreal top)
 QPainterPath buttonRegion(int button)
 {
     switch (button) {
-    case 1: return mainButton(false);
-    case 2: return mainButton(true);
-    case 3: return roundedRect(QRectF(155.5, 139, 13, 23), 5);    // wheel
-    case 4: return sideButton(150);                                 // forward
-    case 5: return sideButton(189);                                 // back
-    case 6: return roundedRect(QRectF(156, 116, 12, 19), 3);       // DPI up
-    case 7: return roundedRect(QRectF(156, 166, 12, 19), 3);       // DPI down
-    case 8: return roundedRect(QRectF(156.5, 190, 11, 13), 3);     // profile
-    default: return QPainterPath();
+    case 1:
+        return mainButton(false);
+    case 2:
+        return mainButton(true);
+    case 3:
+        return roundedRect(QRectF(155.5, 139, 13, 23), 5); // wheel
+    case 4:
+        return sideButton(150); // forward
+    case 5:
+        return sideButton(189); // back
+    case 6:
+        return roundedRect(QRectF(156, 116, 12, 19), 3); // DPI up
+    case 7:
+        return roundedRect(QRectF(156, 166, 12, 19), 3); // DPI down
+    case 8:
+        return roundedRect(QRectF(156.5, 190, 11, 13), 3); // profile
+    default:
+        return QPainterPath();
     }
 }
 
@@ -304,7 +316,7 @@ void paintSide(QPainter &p)
 const QColor kTrack = kProcessTrack;
 const QColor kSpinner = kAccentHot;
 constexpr int kLoadingFrames = 12;
-constexpr int kPaletteSteps = 255;  // palette entries 1..255 run from the track colour to the spinner's
+constexpr int kPaletteSteps = 255; // palette entries 1..255 run from the track colour to the spinner's
 
 } // namespace
 
@@ -324,7 +336,7 @@ QVector<SkinPainter> mousePainters(const QString &product, int hoverButtons)
 QVector<QRgb> loadingPalette()
 {
     QVector<QRgb> palette;
-    palette.append(kTrack.rgb());  // transparent
+    palette.append(kTrack.rgb()); // transparent
     for (int i = 1; i <= kPaletteSteps; ++i) {
         const qreal t = qreal(i - 1) / (kPaletteSteps - 1);
         palette.append(qRgb(qRound(kTrack.red() + (kSpinner.red() - kTrack.red()) * t),

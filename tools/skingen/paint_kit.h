@@ -8,19 +8,19 @@
 #include <QRectF>
 
 namespace Look {
-const QColor kAccent(236, 28, 36);        // the default theme's red, slightly warmed
+const QColor kAccent(236, 28, 36); // the default theme's red, slightly warmed
 const QColor kAccentHot(255, 84, 84);
-const QColor kBase(14, 15, 18);           // window body
+const QColor kBase(14, 15, 18); // window body
 const QColor kBaseHigh(27, 29, 35);
 const QColor kPanel(19, 21, 25);
 const QColor kPanelHigh(30, 33, 40);
-const QColor kEdge(52, 56, 66);           // thin borders
+const QColor kEdge(52, 56, 66); // thin borders
 const QColor kEdgeHigh(84, 90, 104);
 const QColor kText(200, 200, 200);
 const QColor kIcon(176, 182, 194);
 const QColor kIconHot(245, 245, 248);
 const QColor kProcessCentre(21, 23, 28);
-const QColor kProcessTrack(34, 37, 44);   // the ring the loading animation runs on
+const QColor kProcessTrack(34, 37, 44); // the ring the loading animation runs on
 } // namespace Look
 
 QColor withAlpha(QColor colour, int alpha);

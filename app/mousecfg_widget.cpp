@@ -403,7 +403,8 @@ void MousecfgWidget::buildTray()
     setWindowIcon(icon);
     m_pTrayIcon->setToolTip(readCurrentProductName());
     // Without a tray (e.g. offscreen) the icon stays hidden; the window still works.
-    if (QSystemTrayIcon::isSystemTrayAvailable())
+    m_bTrayAvailable = QSystemTrayIcon::isSystemTrayAvailable();
+    if (m_bTrayAvailable)
         m_pTrayIcon->show();
 }
 
@@ -740,7 +741,7 @@ void MousecfgWidget::onButtonClicked()
     if (!source)
         return;
     if (source == m_pClose) {
-        hide(); // the process goes on in the tray
+        hideToTray(); // the process goes on
         return;
     }
     if (source == m_pMinimise) {
@@ -772,9 +773,23 @@ void MousecfgWidget::onButtonClicked()
 
 void MousecfgWidget::closeEvent(QCloseEvent *event)
 {
-    // Closing only hides the window; "&Quit" in the tray ends the program.
+    // Closing only hides the window; "&Quit" in the tray ends the program. Without a tray there
+    // is no "&Quit" to reach, so a close request from the desktop ends the program instead.
     event->ignore();
-    hide();
+    if (m_bTrayAvailable)
+        hide();
+    else
+        QCoreApplication::quit();
+}
+
+void MousecfgWidget::hideToTray()
+{
+    // Hidden without a tray icon the window could never be brought back (and a new start ends
+    // at once as a second copy): it is minimised instead.
+    if (m_bTrayAvailable)
+        hide();
+    else
+        showMinimized();
 }
 
 // ---------------------------------------------------------------- dragging
@@ -856,7 +871,7 @@ void MousecfgWidget::onWarningFinished(int result)
         m_pWarningBox->deleteLater();
     m_pWarningBox = nullptr;
     if (m_iMouseCount == 0)
-        hide();
+        hideToTray();
     m_bWarningOpen = false;
     emit warningClosed(result);
 }

@@ -105,6 +105,10 @@ public:
     QSystemTrayIcon *trayIcon() const { return m_pTrayIcon; }
     QAction *loadConfigAction() const { return m_pLoadAction; }
     QAction *quitAction() const { return m_pQuitAction; }
+    // Whether a hidden window can be brought back through the tray icon: taken from the desktop
+    // at construction. Without a tray, hiding becomes minimising.
+    bool isTrayAvailable() const { return m_bTrayAvailable; }
+    void setTrayAvailable(bool available) { m_bTrayAvailable = available; }
     // The "Dongle Disconnect!" box while it is open, else null.
     TarnMessageBox *warningBox() const { return m_pWarningBox; }
     // A new "Dongle Disconnect!" box over the window (receiver kind, watching for the mouse).
@@ -166,6 +170,7 @@ private:
     void buildControls();
     void buildLanguageMenu();
     void buildTray();
+    void hideToTray();
     // Every text of the window through the translator (no layout, no poller restart).
     void retranslateTexts();
     bool loadTranslation(int language, std::unique_ptr<QTranslator> *translator) const;
@@ -244,6 +249,7 @@ private:
     QMenu *m_pTrayMenu = nullptr;
     QAction *m_pLoadAction = nullptr;
     QAction *m_pQuitAction = nullptr;
+    bool m_bTrayAvailable = false;
 
     // Pages and status.
     int m_iPage = PageLighting;

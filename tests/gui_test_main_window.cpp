@@ -89,6 +89,7 @@ private slots:
         DataFolder data;
         Rig rig;
         MousecfgWidget &w = *rig.window;
+        w.setTrayAvailable(true);
         QCOMPARE(w.mouseCount(), 1);
         QTRY_VERIFY(w.isVisible()); // the start-up check shows it
 
@@ -113,6 +114,7 @@ private slots:
         DataFolder data;
         Rig rig(noMouse());
         MousecfgWidget &w = *rig.window;
+        w.setTrayAvailable(true);
         QCOMPARE(w.mouseCount(), 0);
         QVERIFY(!w.isVisible());
         QTRY_VERIFY(w.warningBox());
@@ -140,6 +142,21 @@ private slots:
         w.loadConfigAction()->trigger();
         QVERIFY(w.isVisible());
         QVERIFY(w.warningBox());
+    }
+
+    void withoutATrayTheWindowIsMinimisedInsteadOfHidden()
+    {
+        DataFolder data;
+        Rig rig(noMouse());
+        MousecfgWidget &w = *rig.window;
+        w.setTrayAvailable(false);
+        QTRY_VERIFY(w.warningBox());
+        QTest::mouseClick(w.warningBox()->findChild<QToolButton *>("msgBoxYesBtn"), Qt::LeftButton);
+        QVERIFY(w.isVisible());
+        QVERIFY(w.isMinimized());
+        w.showNormal();
+        QTest::mouseClick(w.closeButton(), Qt::LeftButton);
+        QVERIFY(w.isVisible() && w.isMinimized());
     }
 
     void unplugWarnsAndPlugBackClosesTheWarning()

@@ -185,7 +185,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(warnedAfter >= 0, 1000);
         boxWatch.stop();
         qInfo("\"Dongle Disconnect!\" %lld ms after the unplug", warnedAfter);
-        QVERIFY2(warnedAfter <= 250, qPrintable(QString::number(warnedAfter)));
+        // Due 200 ms after the removal; the bound leaves room for a busy machine.
+        QVERIFY2(warnedAfter <= 400, qPrintable(QString::number(warnedAfter)));
 
         // The mouse comes back: the box closes by itself (accepted) soon after the window
         // marked the mouse as back, and the window is refreshed on the first page.
@@ -203,7 +204,8 @@ private slots:
         connect(&w, &MousecfgWidget::warningClosed, [&] { closedAfter = sinceBack.isValid() ? sinceBack.elapsed() : -2; });
         QTRY_COMPARE_WITH_TIMEOUT(closed.size(), 1, 2000);
         qInfo("the watched box closed %lld ms after the mouse-back flag", closedAfter);
-        QVERIFY2(closedAfter >= 0 && closedAfter <= 150, qPrintable(QString::number(closedAfter)));
+        // The box looks every 100 ms.
+        QVERIFY2(closedAfter >= 0 && closedAfter <= 200, qPrintable(QString::number(closedAfter)));
         QCOMPARE(closed.at(0).at(0).toInt(), 1);
         QVERIFY(w.isVisible());
         QCOMPARE(w.mouseCount(), 1);

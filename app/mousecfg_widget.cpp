@@ -83,9 +83,8 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
     m_iDpiVal = m_iForcedStep >= 0 ? scaleForStep(m_iForcedStep).step : screenScaleStep();
     m_dScale = scaleForStep(m_iDpiVal).factor;
     setUiScale(m_dScale);
+    // (The battery bar draws its picture through its style sheet.)
     m_Backgrounds[0] = loadSkinPixmap(skinPath("cfgMainback.png"));
-    m_BatteryEmpty = loadSkinPixmap(skinPath("bat1.png"));
-    m_BatteryFull = loadSkinPixmap(skinPath("bat2.png"));
 
     // 3. Size, centred on the primary screen.
     setBaseSize(kDesignWidth, kDesignHeight);

@@ -197,8 +197,6 @@ private:
     double m_dScale = 1.0;
     int m_iResizeStep = -1;
     std::array<QPixmap, kLastScaleStep + 1> m_Backgrounds;
-    QPixmap m_BatteryEmpty;
-    QPixmap m_BatteryFull;
 
     // Drag state.
     bool m_bPressed = false;

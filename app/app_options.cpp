@@ -71,7 +71,7 @@ QString appUsageText()
     return QStringLiteral(
         "Usage: mousecfg [OPTIONS]\n"
         "\n"
-        "  --simulate[=SPEC]   the simulated mouse instead of the real one; SPEC is a comma-separated\n"
+        "  --simulate[=LIST]   the simulated mouse instead of the real one; LIST is a comma-separated\n"
         "                      list: receiver (default), cable or both; silent, zeros=N, stale=N,\n"
         "                      corrupt=N, writefail=N, latency=MS, battery=C:L:H, devtype=N,\n"
         "                      notice=P:D:R:M\n"

@@ -9,7 +9,7 @@ constexpr int kExitUsageError = 64;
 struct AppOptions {
     bool help = false;
     QString dataDir;          // --data-dir DIR (MOUSECFG_DATA_DIR is read by AppPaths)
-    bool simulate = false;    // --simulate[=SPEC]
+    bool simulate = false;    // --simulate[=LIST]
     QString simulateSpec;
     bool virtualTime = false; // --virtual-time
     QString screenshotsDir;   // --screenshots OUT

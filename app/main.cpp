@@ -45,7 +45,7 @@ int main(int argc, char **argv)
         std::fputs(appUsageText().toLocal8Bit().constData(), stdout);
         return 0;
     }
-    std::optional<SimSpec> simulation;
+    std::optional<SimOptions> simulation;
     if (!simulationFromOptions(options.simulate, options.simulateSpec, options.virtualTime, &simulation, &error))
         return usageError(error);
 

@@ -949,10 +949,6 @@ void MousecfgWidget::noDevice()
 {
     m_bMouseBack = false;
     m_bWarningOpen = true;
-    // The selector is rebuilt on every device change, this one too: the list then records that
-    // no mouse is connected, so the next arrival counts as the mouse coming back (and calls
-    // warnClose) instead of as a reconnection of a mouse that never left.
-    m_pLink->refreshMouseList();
     m_iMouseCount = 0;
 }
 

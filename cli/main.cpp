@@ -33,7 +33,7 @@ const char kOptionsHelp[] =
     "Options (before the command):\n"
     "  --data-dir DIR      DIR is the application folder: DIR/Configs holds the data,\n"
     "                      DIR/DefaultProfile.bin the model description (also MOUSECFG_DATA_DIR)\n"
-    "  --simulate[=SPEC]   the simulated mouse instead of the real one; SPEC is a comma-separated\n"
+    "  --simulate[=LIST]   the simulated mouse instead of the real one; LIST is a comma-separated\n"
     "                      list: receiver (default), cable or both; silent, zeros=N, stale=N,\n"
     "                      corrupt=N, writefail=N, latency=MS, battery=C:L:H, devtype=N,\n"
     "                      notice=P:D:R:M\n"
@@ -141,10 +141,10 @@ int main(int argc, char **argv)
         return usage("unknown command " + options.command);
     if (options.virtualTime && !options.simulate)
         return usage("--virtual-time needs --simulate");
-    std::optional<SimSpec> spec;
+    std::optional<SimOptions> simOptions;
     if (options.simulate) {
-        spec = parseSimSpec(options.simulateSpec, &error);
-        if (!spec)
+        simOptions = parseSimOptions(options.simulateSpec, &error);
+        if (!simOptions)
             return usage("--simulate: " + error);
     }
 
@@ -164,8 +164,8 @@ int main(int argc, char **argv)
     std::unique_ptr<SimulatedMouse> simulated;
     HidapiBackend hidapi;
     HidBackend *backend = &hidapi;
-    if (spec) {
-        simulated = std::make_unique<SimulatedMouse>(*spec);
+    if (simOptions) {
+        simulated = std::make_unique<SimulatedMouse>(*simOptions);
         backend = simulated.get();
     }
     std::unique_ptr<TracingBackend> tracing;

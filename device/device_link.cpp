@@ -245,6 +245,10 @@ bool DeviceLink::remove(MouseListEntry &entry, MouseLinkId link, const Collectio
     } else {
         stopPoller();
         closeMouse();
+        // Rebuild the list so that it records no connected mouse: the mouse's return is then a
+        // comeback (warnClose, which closes the "Dongle Disconnect!" box) and not a reconnection
+        // of a mouse that never left, which would leave the warning on screen.
+        refreshMouseList();
         if (m_observer)
             m_observer->noDevice();
         QTimer::singleShot(kWarningDelayMs, this, [this] {

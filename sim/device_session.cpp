@@ -6,7 +6,7 @@
 #include "sim/sim_hotplug_source.h"
 #include "sim/simulated_mouse.h"
 
-DeviceSession::DeviceSession(const std::optional<SimSpec> &simulation, bool virtualTime)
+DeviceSession::DeviceSession(const std::optional<SimOptions> &simulation, bool virtualTime)
 {
     if (simulation)
         m_simulated = std::make_unique<SimulatedMouse>(*simulation);
@@ -38,8 +38,8 @@ std::unique_ptr<HotplugSource> DeviceSession::makeHotplugSource(QObject *parent)
     return std::make_unique<UdevHotplugSource>(parent);
 }
 
-bool simulationFromOptions(bool simulate, const QString &spec, bool virtualTime,
-                           std::optional<SimSpec> *simulation, QString *error)
+bool simulationFromOptions(bool simulate, const QString &simOptions, bool virtualTime,
+                           std::optional<SimOptions> *simulation, QString *error)
 {
     simulation->reset();
     if (virtualTime && !simulate) {
@@ -48,10 +48,10 @@ bool simulationFromOptions(bool simulate, const QString &spec, bool virtualTime,
     }
     if (!simulate)
         return true;
-    QString specError;
-    *simulation = parseSimSpec(spec, &specError);
+    QString optionsError;
+    *simulation = parseSimOptions(simOptions, &optionsError);
     if (!*simulation) {
-        *error = QStringLiteral("--simulate: ") + specError;
+        *error = QStringLiteral("--simulate: ") + optionsError;
         return false;
     }
     return true;

@@ -4,7 +4,7 @@
 // (virtual with --virtual-time) and the matching hot-plug source (the udev monitor, or the
 // simulated mouse's own).
 
-#include "sim/sim_spec.h"
+#include "sim/sim_options.h"
 
 #include <QString>
 
@@ -19,9 +19,9 @@ class VirtualClock;
 
 class DeviceSession {
 public:
-    // `simulation`: the simulated mouse's spec, or nothing for the real hardware. `virtualTime`
+    // `simulation`: the simulated mouse's options, or nothing for the real hardware. `virtualTime`
     // makes every wait of the device layer run on a virtual clock for the session's lifetime.
-    DeviceSession(const std::optional<SimSpec> &simulation, bool virtualTime);
+    DeviceSession(const std::optional<SimOptions> &simulation, bool virtualTime);
     // Restores the real clock.
     ~DeviceSession();
     DeviceSession(const DeviceSession &) = delete;
@@ -39,7 +39,7 @@ private:
     std::unique_ptr<VirtualClock> m_virtualClock;
 };
 
-// The --simulate[=SPEC] and --virtual-time pair as both programs take it: the spec (nothing
-// without --simulate), or false with *error set for a bad spec or --virtual-time alone.
-bool simulationFromOptions(bool simulate, const QString &spec, bool virtualTime,
-                           std::optional<SimSpec> *simulation, QString *error);
+// The --simulate[=LIST] and --virtual-time pair as both programs take it: the options (nothing
+// without --simulate), or false with *error set for bad options or --virtual-time alone.
+bool simulationFromOptions(bool simulate, const QString &simOptions, bool virtualTime,
+                           std::optional<SimOptions> *simulation, QString *error);

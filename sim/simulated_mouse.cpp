@@ -333,15 +333,15 @@ private:
 
 } // namespace
 
-SimulatedMouse::SimulatedMouse(const SimSpec &spec) : m_core(std::make_shared<SimCore>())
+SimulatedMouse::SimulatedMouse(const SimOptions &simOptions) : m_core(std::make_shared<SimCore>())
 {
-    m_core->links[linkIndex(SimLink::Receiver)].plugged = spec.receiver;
-    m_core->links[linkIndex(SimLink::Cable)].plugged = spec.cable;
-    m_core->battery = spec.battery;
-    m_core->deviceType = spec.deviceType;
-    m_core->faults = spec.faults;
-    if (spec.notice)
-        sendNotice(spec.notice->profile, spec.notice->dpiStage, spec.notice->rate, spec.notice->mode);
+    m_core->links[linkIndex(SimLink::Receiver)].plugged = simOptions.receiver;
+    m_core->links[linkIndex(SimLink::Cable)].plugged = simOptions.cable;
+    m_core->battery = simOptions.battery;
+    m_core->deviceType = simOptions.deviceType;
+    m_core->faults = simOptions.faults;
+    if (simOptions.notice)
+        sendNotice(simOptions.notice->profile, simOptions.notice->dpiStage, simOptions.notice->rate, simOptions.notice->mode);
 }
 
 SimulatedMouse::~SimulatedMouse() = default;

@@ -12,7 +12,7 @@
 #include "device/command_sink.h"
 #include "device/hid_backend.h"
 #include "sim/block_decoder.h"
-#include "sim/sim_spec.h"
+#include "sim/sim_options.h"
 
 #include <functional>
 #include <memory>
@@ -44,7 +44,7 @@ public:
     static constexpr uint16_t kCableProductId = 0xFB01;
     static constexpr uint16_t kReleaseNumber = 0x0100;
 
-    explicit SimulatedMouse(const SimSpec &spec = SimSpec());
+    explicit SimulatedMouse(const SimOptions &simOptions = SimOptions());
     ~SimulatedMouse() override;
     SimulatedMouse(const SimulatedMouse &) = delete;
     SimulatedMouse &operator=(const SimulatedMouse &) = delete;

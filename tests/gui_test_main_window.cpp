@@ -49,8 +49,8 @@ struct DataFolder {
 
 // The simulated mouse, its hot-plug source and the window on them.
 struct Rig {
-    explicit Rig(SimSpec spec = SimSpec())
-        : mouse(spec), hotplug(&mouse), window(std::make_unique<MousecfgWidget>(mouse, &hotplug))
+    explicit Rig(SimOptions simOptions = SimOptions())
+        : mouse(simOptions), hotplug(&mouse), window(std::make_unique<MousecfgWidget>(mouse, &hotplug))
     {
     }
     SimulatedMouse mouse;
@@ -58,11 +58,11 @@ struct Rig {
     std::unique_ptr<MousecfgWidget> window;
 };
 
-SimSpec noMouse()
+SimOptions noMouse()
 {
-    SimSpec spec;
-    spec.receiver = false;
-    return spec;
+    SimOptions simOptions;
+    simOptions.receiver = false;
+    return simOptions;
 }
 
 void sendMouse(QWidget *window, QEvent::Type type, const QPoint &global, Qt::MouseButton button,
@@ -431,10 +431,10 @@ private slots:
     void batteryThresholdAndCableFromTheDevice()
     {
         DataFolder data({{"Config/BatteryFull", 4300}});
-        SimSpec spec;
-        spec.cable = true;
-        spec.battery = {0, 0, 4};
-        Rig rig(spec);
+        SimOptions simOptions;
+        simOptions.cable = true;
+        simOptions.battery = {0, 0, 4};
+        Rig rig(simOptions);
         MousecfgWidget &w = *rig.window;
         QCOMPARE(w.connectionStateValue(), 1);
         QVERIFY(!w.batteryBar()->isVisibleTo(&w)); // hidden while the cable is attached
@@ -460,9 +460,9 @@ private slots:
     void pollerFeedsTheBatteryBar()
     {
         DataFolder data;
-        SimSpec spec;
-        spec.battery = {0, 0, 0}; // a sleeping mouse
-        Rig rig(spec);
+        SimOptions simOptions;
+        simOptions.battery = {0, 0, 0}; // a sleeping mouse
+        Rig rig(simOptions);
         QTRY_COMPARE_WITH_TIMEOUT(rig.window->batteryBar()->ownText(), QString("MOUSE OFF"), 2000);
         QVERIFY(g_mouseOff.load());
     }

@@ -116,12 +116,12 @@ private:
         std::unique_ptr<HidDevice> owned;
         std::unique_ptr<TarnGetBatteryThread> poller;
     };
-    Rig makeRig(const SimSpec &spec, std::function<bool(const std::vector<RecordingHandle::Event> &)> stopWhen)
+    Rig makeRig(const SimOptions &simOptions, std::function<bool(const std::vector<RecordingHandle::Event> &)> stopWhen)
     {
         Rig rig;
-        rig.sim = std::make_unique<SimulatedMouse>(spec);
+        rig.sim = std::make_unique<SimulatedMouse>(simOptions);
         auto handle = std::make_unique<RecordingHandle>(
-            rig.sim->open(SimulatedMouse::collectionPath(spec.cable ? SimLink::Cable : SimLink::Receiver, 4)));
+            rig.sim->open(SimulatedMouse::collectionPath(simOptions.cable ? SimLink::Cable : SimLink::Receiver, 4)));
         rig.handle = handle.get();
         rig.owned = std::move(handle);
         HidDevice *raw = rig.owned.get();
@@ -170,7 +170,7 @@ private slots:
     // One query cycle: what the reply (or its absence) is reported as.
     void queryCycle_data()
     {
-        QTest::addColumn<QString>("spec");
+        QTest::addColumn<QString>("simOptions");
         QTest::addColumn<QList<int>>("battery");   // the one RefreshBatteryStatus
         QTest::addColumn<QList<int>>("write");     // RefreshWriteStatus, if any
         QTest::addColumn<bool>("mouseOff");
@@ -182,18 +182,18 @@ private slots:
     }
     void queryCycle()
     {
-        QFETCH(QString, spec);
+        QFETCH(QString, simOptions);
         QFETCH(QList<int>, battery);
         QFETCH(QList<int>, write);
         QFETCH(bool, mouseOff);
         QFETCH(int, deviceType);
         g_deviceType.store(5); // kept unless a reply brings a new one
-        Rig rig = makeRig(*parseSimSpec(spec, nullptr), [](const auto &events) { return countOps(events, 'R') >= 1; });
+        Rig rig = makeRig(*parseSimOptions(simOptions, nullptr), [](const auto &events) { return countOps(events, 'R') >= 1; });
         QSignalSpy batterySpy(rig.poller.get(), &TarnGetBatteryThread::RefreshBatteryStatus);
         QSignalSpy writeSpy(rig.poller.get(), &TarnGetBatteryThread::RefreshWriteStatus);
         QSignalSpy statusSpy(rig.poller.get(), &TarnGetBatteryThread::RefreshStatus);
         QTest::ignoreMessage(QtDebugMsg, "TarnGetBatteryThread.\n");
-        if (spec.startsWith("writefail"))
+        if (simOptions.startsWith("writefail"))
             QTest::ignoreMessage(QtDebugMsg, "Unable to send a feature report.\n");
         QTest::ignoreMessage(QtDebugMsg, "TarnGetBatteryThread Stop.\n");
         QVERIFY(runToEnd(*rig.poller));
@@ -219,7 +219,7 @@ private slots:
     {
         SimulatedMouse *simPtr = nullptr;
         // After the third read (two idle cycles in), the mouse sends a notice; stop two reads later.
-        Rig rig = makeRig(SimSpec(), [&simPtr](const auto &events) {
+        Rig rig = makeRig(SimOptions(), [&simPtr](const auto &events) {
             const int reads = countOps(events, 'R');
             if (reads == 3)
                 simPtr->sendNotice(2, 3, 4, 1);
@@ -247,9 +247,9 @@ private slots:
 
     void noticeArrivingDuringTheQueryIsNotLost()
     {
-        SimSpec spec;
-        spec.notice = SimNotice{1, 2, 8, 0}; // queued before the first query's reply
-        Rig rig = makeRig(spec, [](const auto &events) { return countOps(events, 'R') >= 2; });
+        SimOptions simOptions;
+        simOptions.notice = SimNotice{1, 2, 8, 0}; // queued before the first query's reply
+        Rig rig = makeRig(simOptions, [](const auto &events) { return countOps(events, 'R') >= 2; });
         QSignalSpy status(rig.poller.get(), &TarnGetBatteryThread::RefreshStatus);
         QSignalSpy battery(rig.poller.get(), &TarnGetBatteryThread::RefreshBatteryStatus);
         QVERIFY(runToEnd(*rig.poller));
@@ -262,7 +262,7 @@ private slots:
 
     void queryRepeatsEvery56Cycles()
     {
-        Rig rig = makeRig(SimSpec(), [](const auto &events) { return countOps(events, 'W') >= 3; });
+        Rig rig = makeRig(SimOptions(), [](const auto &events) { return countOps(events, 'W') >= 3; });
         QSignalSpy battery(rig.poller.get(), &TarnGetBatteryThread::RefreshBatteryStatus);
         QVERIFY(runToEnd(*rig.poller));
         const auto e = rig.handle->events();
@@ -293,7 +293,7 @@ private slots:
 
     void cableHandlePreferredOverReceiver_data()
     {
-        QTest::addColumn<QString>("spec");
+        QTest::addColumn<QString>("simOptions");
         QTest::addColumn<int>("expectedLink");
         QTest::newRow("receiver only") << "receiver" << int(SimLink::Receiver);
         QTest::newRow("cable only") << "cable" << int(SimLink::Cable);
@@ -301,9 +301,9 @@ private slots:
     }
     void cableHandlePreferredOverReceiver()
     {
-        QFETCH(QString, spec);
+        QFETCH(QString, simOptions);
         QFETCH(int, expectedLink);
-        SimulatedMouse sim(*parseSimSpec(spec, nullptr));
+        SimulatedMouse sim(*parseSimOptions(simOptions, nullptr));
         DeviceLink link(sim);
         link.loadMouseList();
         QCOMPARE(link.enumerateMice(), 0);
@@ -323,10 +323,10 @@ private slots:
 
     void controlKeepsOnePollerAndDeliversToTheWindowSlots()
     {
-        SimSpec spec;
-        spec.battery = {1, 0x30, 0x04};
-        spec.notice = SimNotice{4, 1, 2, 0};
-        SimulatedMouse sim(spec);
+        SimOptions simOptions;
+        simOptions.battery = {1, 0x30, 0x04};
+        simOptions.notice = SimNotice{4, 1, 2, 0};
+        SimulatedMouse sim(simOptions);
         DeviceLink link(sim);
         link.loadMouseList();
         link.enumerateMice();
@@ -405,7 +405,7 @@ private slots:
             QSKIP("set MOUSECFG_MEASURE_POLLER_SECONDS to measure the poller's CPU time");
         setDeviceClock(nullptr);
         std::atomic<int64_t> threadCpuNs{0};
-        Rig rig = makeRig(SimSpec(), [&threadCpuNs](const auto &) {
+        Rig rig = makeRig(SimOptions(), [&threadCpuNs](const auto &) {
             timespec ts{};
             clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts); // the poller's own thread
             threadCpuNs.store(int64_t(ts.tv_sec) * 1000000000 + ts.tv_nsec);

@@ -49,7 +49,7 @@ private slots:
     {
         const Run r = runTool({"--help"});
         QCOMPARE(r.status, 0);
-        for (const char *word : {"--data-dir DIR", "--simulate[=SPEC]", "--virtual-time", "--trace FILE", "\n  list  "})
+        for (const char *word : {"--data-dir DIR", "--simulate[=LIST]", "--virtual-time", "--trace FILE", "\n  list  "})
             QVERIFY2(r.out.contains(word), word);
         QVERIFY(r.err.isEmpty());
     }
@@ -66,7 +66,7 @@ private slots:
         QTest::newRow("data dir without value") << QStringList({"--data-dir"}) << "--data-dir needs a value";
         QTest::newRow("empty trace file") << QStringList({"--trace=", "list"}) << "--trace needs a value";
         QTest::newRow("virtual time alone") << QStringList({"--virtual-time", "list"}) << "--virtual-time needs --simulate";
-        QTest::newRow("bad spec") << QStringList({"--simulate=both,zeros=x", "list"}) << "--simulate:";
+        QTest::newRow("bad options") << QStringList({"--simulate=both,zeros=x", "list"}) << "--simulate:";
     }
 
     void usageErrors()

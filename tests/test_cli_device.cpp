@@ -81,7 +81,7 @@ private slots:
 
     void statusReadsTheBatteryAsTheWindowDoes_data()
     {
-        QTest::addColumn<QString>("spec");
+        QTest::addColumn<QString>("simOptions");
         QTest::addColumn<QString>("expected");
         QTest::newRow("charging, full") << "battery=1:0:4" << "Battery: 100 %\nVoltage: 4224 mV\nCharging: yes\n";
         QTest::newRow("raw 775") << "battery=0:7:3" << "Battery: 10 %\nVoltage: 3196 mV\nCharging: no\n";
@@ -92,14 +92,14 @@ private slots:
     }
     void statusReadsTheBatteryAsTheWindowDoes()
     {
-        QFETCH(QString, spec);
+        QFETCH(QString, simOptions);
         QFETCH(QString, expected);
         if (QTest::currentDataTag() == QLatin1String("notice ahead of the reply")) {
             // A higher full threshold from the settings moves 4224 mV below "full".
             QSettings settings(m_dir->filePath("Configs/Config.ini"), QSettings::IniFormat);
             settings.setValue("Config/BatteryFull", 4300);
         }
-        const Run r = run({"--simulate=" + spec, "status"});
+        const Run r = run({"--simulate=" + simOptions, "status"});
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(r.out, expected);
     }

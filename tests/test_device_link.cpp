@@ -401,9 +401,15 @@ private slots:
         QVERIFY(!rig.link->commandHandle());
         QVERIFY(!rig.link->handle(MouseLinkA, CollectionPointer));
         QCOMPARE(rig.backend.channel(kRxCommand)->liveHandles, 0);
-        QCOMPARE(rig.observer.calls, QStringList({"stop", "noDevice", "indicators:0:0", "stop", "start"}));
+        QCOMPARE(rig.observer.calls, QStringList({"stop", "list::0", "noDevice", "indicators:0:0", "stop", "start"}));
         QTRY_VERIFY_WITH_TIMEOUT(rig.observer.calls.contains("warning"), 2000);
         QVERIFY(elapsed.elapsed() >= 190);
+
+        // The mouse coming back is a comeback: the warning is closed, not a silent reopen.
+        rig.observer.calls.clear();
+        rig.link->onDeviceArrived("HID#VID_248A&PID_FA02&Col01#7&2a");
+        rig.link->onDeviceArrived("HID#VID_248A&PID_FA02&Col04#7&2a");
+        QTRY_VERIFY_WITH_TIMEOUT(rig.observer.calls.contains("warnClose"), 2000);
     }
 
     void removalOfTheCurrentMouseWithAnotherConnectedRefreshes()

@@ -84,43 +84,43 @@ private slots:
     void parsesGoodSpecs()
     {
         QString error = "stale";
-        auto spec = parseSimSpec(QString(), &error);
-        QVERIFY(spec);
+        auto simOptions = parseSimOptions(QString(), &error);
+        QVERIFY(simOptions);
         QVERIFY(error.isEmpty());
-        QVERIFY(spec->receiver && !spec->cable);
-        QCOMPARE(spec->faults.zeros, 0);
-        QVERIFY(!spec->notice);
+        QVERIFY(simOptions->receiver && !simOptions->cable);
+        QCOMPARE(simOptions->faults.zeros, 0);
+        QVERIFY(!simOptions->notice);
         // The default battery reads as a charged mouse: raw 970, about 4.0 V.
-        QCOMPARE(spec->battery.high * 256 + spec->battery.low, 970);
+        QCOMPARE(simOptions->battery.high * 256 + simOptions->battery.low, 970);
 
-        spec = parseSimSpec("cable", &error);
-        QVERIFY(spec && !spec->receiver && spec->cable);
-        spec = parseSimSpec("both", &error);
-        QVERIFY(spec && spec->receiver && spec->cable);
-        spec = parseSimSpec("cable, receiver", &error);
-        QVERIFY(spec && spec->receiver && spec->cable);
+        simOptions = parseSimOptions("cable", &error);
+        QVERIFY(simOptions && !simOptions->receiver && simOptions->cable);
+        simOptions = parseSimOptions("both", &error);
+        QVERIFY(simOptions && simOptions->receiver && simOptions->cable);
+        simOptions = parseSimOptions("cable, receiver", &error);
+        QVERIFY(simOptions && simOptions->receiver && simOptions->cable);
 
-        spec = parseSimSpec("silent,zeros=2,stale=3,corrupt=4,writefail=5,latency=60,battery=1:0:4,"
+        simOptions = parseSimOptions("silent,zeros=2,stale=3,corrupt=4,writefail=5,latency=60,battery=1:0:4,"
                             "devtype=8,notice=2:3:4:1",
                             &error);
-        QVERIFY2(spec, qPrintable(error));
-        const SimFaults &f = spec->faults;
+        QVERIFY2(simOptions, qPrintable(error));
+        const SimFaults &f = simOptions->faults;
         QCOMPARE((Ints{f.silent, f.zeros, f.stale, f.corrupt, f.writeFail, f.latencyMs}),
                  (Ints{1, 2, 3, 4, 5, 60}));
-        QCOMPARE((Ints{spec->battery.charging, spec->battery.low, spec->battery.high, spec->deviceType}),
+        QCOMPARE((Ints{simOptions->battery.charging, simOptions->battery.low, simOptions->battery.high, simOptions->deviceType}),
                  (Ints{1, 0, 4, 8}));
-        QVERIFY(spec->notice);
-        const SimNotice &n = *spec->notice;
+        QVERIFY(simOptions->notice);
+        const SimNotice &n = *simOptions->notice;
         QCOMPARE((Ints{n.profile, n.dpiStage, n.rate, n.mode}), (Ints{2, 3, 4, 1}));
 
-        spec = parseSimSpec("battery=0:0:0", &error);
-        QVERIFY(spec);
-        QCOMPARE(spec->battery.low + spec->battery.high + spec->battery.charging, 0);
+        simOptions = parseSimOptions("battery=0:0:0", &error);
+        QVERIFY(simOptions);
+        QCOMPARE(simOptions->battery.low + simOptions->battery.high + simOptions->battery.charging, 0);
     }
 
     void rejectsBadSpecs_data()
     {
-        QTest::addColumn<QString>("spec");
+        QTest::addColumn<QString>("simOptions");
         QTest::addColumn<QString>("mention");
         QTest::newRow("unknown word") << "receiver,wobble"
                                       << "wobble";
@@ -147,17 +147,17 @@ private slots:
     }
     void rejectsBadSpecs()
     {
-        QFETCH(QString, spec);
+        QFETCH(QString, simOptions);
         QFETCH(QString, mention);
         QString error;
-        QVERIFY(!parseSimSpec(spec, &error));
+        QVERIFY(!parseSimOptions(simOptions, &error));
         QVERIFY2(error.contains(mention), qPrintable(error));
-        QVERIFY(!parseSimSpec(spec, nullptr));
+        QVERIFY(!parseSimOptions(simOptions, nullptr));
     }
 
     void enumeratesAndOpensCollections()
     {
-        SimulatedMouse sim(*parseSimSpec("both", nullptr));
+        SimulatedMouse sim(*parseSimOptions("both", nullptr));
         QCOMPARE(sim.init(), 0);
         QCOMPARE(sim.init(), 0);
         QCOMPARE(sim.exit(), 0);
@@ -187,7 +187,7 @@ private slots:
         const Report query = command(0x48);
         QCOMPARE(send(*pointer, query), -1); // no output report on the pointer collection
 
-        SimulatedMouse cableOnly(*parseSimSpec("cable", nullptr));
+        SimulatedMouse cableOnly(*parseSimOptions("cable", nullptr));
         QCOMPARE(int(cableOnly.enumerate(0, 0).size()), 2);
         QVERIFY(!cableOnly.open(kReceiverCommand));
     }
@@ -235,7 +235,7 @@ private slots:
 
     void answersBatteryQuery()
     {
-        SimulatedMouse sim(*parseSimSpec("battery=1:0:4,devtype=8", nullptr));
+        SimulatedMouse sim(*parseSimOptions("battery=1:0:4,devtype=8", nullptr));
         auto dev = sim.open(kReceiverCommand);
         // The battery query exactly as the poller writes it, with its fixed checksum 0x24.
         Report query{};
@@ -312,7 +312,7 @@ private slots:
 
     void injectsAnswerFaults()
     {
-        SimulatedMouse sim(*parseSimSpec("zeros=2,corrupt=1", nullptr));
+        SimulatedMouse sim(*parseSimOptions("zeros=2,corrupt=1", nullptr));
         auto dev = sim.open(kReceiverCommand);
         Report reply;
         const Report block = command(0x02, 1, 5, 0xD2, {1, 2, 3, 4, 5});
@@ -346,7 +346,7 @@ private slots:
 
     void queuesStaleReportsBeforeEveryEcho()
     {
-        SimulatedMouse sim(*parseSimSpec("stale=3", nullptr));
+        SimulatedMouse sim(*parseSimOptions("stale=3", nullptr));
         auto dev = sim.open(kReceiverCommand);
         Report reply;
         for (int round = 0; round < 2; ++round) {
@@ -367,7 +367,7 @@ private slots:
 
     void failsWritesAndStaysSilent()
     {
-        SimulatedMouse sim(*parseSimSpec("writefail=2", nullptr));
+        SimulatedMouse sim(*parseSimOptions("writefail=2", nullptr));
         auto dev = sim.open(kReceiverCommand);
         const Report block = command(0x01, 0, 1, 0xD1, {7});
         QCOMPARE(send(*dev, block), -1);
@@ -394,7 +394,7 @@ private slots:
 
     void answersAfterLatency()
     {
-        SimulatedMouse sim(*parseSimSpec("latency=40", nullptr));
+        SimulatedMouse sim(*parseSimOptions("latency=40", nullptr));
         auto dev = sim.open(kReceiverCommand);
         Report reply;
         send(*dev, command(0x46));
@@ -445,7 +445,7 @@ private slots:
 
     void sendsStatusNotices()
     {
-        SimulatedMouse sim(*parseSimSpec("both,notice=2:1:4:0", nullptr));
+        SimulatedMouse sim(*parseSimOptions("both,notice=2:1:4:0", nullptr));
         QCOMPARE(sim.activeProfile(), 2);
         QCOMPARE(sim.pendingReports(SimLink::Cable), 1); // the cable carries the commands
         QCOMPARE(sim.pendingReports(SimLink::Receiver), 0);
@@ -457,7 +457,7 @@ private slots:
         // Queued under the real clock, the start notice is still readable once a program has
         // switched to the virtual clock.
         setDeviceClock(nullptr);
-        SimulatedMouse early(*parseSimSpec("notice=1:0:8:0", nullptr));
+        SimulatedMouse early(*parseSimOptions("notice=1:0:8:0", nullptr));
         setDeviceClock(m_clock.get());
         auto earlyHandle = early.open(kReceiverCommand);
         QCOMPARE(receive(*earlyHandle, &reply), 33);
@@ -484,7 +484,7 @@ private slots:
 
     void unpluggedHandlesFail()
     {
-        SimulatedMouse sim(*parseSimSpec("both", nullptr));
+        SimulatedMouse sim(*parseSimOptions("both", nullptr));
         auto dev = sim.open(kCableCommand);
         auto receiver = sim.open(kReceiverCommand);
         send(*dev, command(0x46));

@@ -60,7 +60,7 @@ struct SimRig {
     DeviceLink link{mouse};
     VerifiedTransfer transfer{link};
 
-    explicit SimRig(const SimSpec &spec) : mouse(spec)
+    explicit SimRig(const SimOptions &simOptions) : mouse(simOptions)
     {
         AppPaths::setDataDirOverride(dir.path());
         AppPaths::init();
@@ -231,9 +231,9 @@ private slots:
 
     void silentSimulatedMouse()
     {
-        SimSpec spec;
-        spec.faults.silent = true;
-        SimRig rig(spec);
+        SimOptions simOptions;
+        simOptions.faults.silent = true;
+        SimRig rig(simOptions);
         QVERIFY(rig.link.commandHandle());
         QElapsedTimer real;
         real.start();
@@ -249,9 +249,9 @@ private slots:
     void verifiedCommandsAgainstTheirFloor()
     {
         setDeviceClock(nullptr);
-        SimSpec spec;
-        spec.faults.latencyMs = 1;
-        SimRig rig(spec);
+        SimOptions simOptions;
+        simOptions.faults.latencyMs = 1;
+        SimRig rig(simOptions);
         const Report commit = makeReport(0x40, 0, 1);
         QElapsedTimer wall;
         wall.start();

@@ -1,4 +1,4 @@
-#include "sim/sim_spec.h"
+#include "sim/sim_options.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -47,13 +47,13 @@ bool parseFields(const QString &text, const std::initializer_list<std::pair<int,
 
 } // namespace
 
-std::optional<SimSpec> parseSimSpec(const QString &spec, QString *error)
+std::optional<SimOptions> parseSimOptions(const QString &simOptions, QString *error)
 {
-    SimSpec result;
+    SimOptions result;
     bool receiver = false;
     bool cable = false;
 
-    const QStringList items = spec.split(QLatin1Char(','));
+    const QStringList items = simOptions.split(QLatin1Char(','));
     for (const QString &rawItem : items) {
         const QString item = rawItem.trimmed();
         if (item.isEmpty())

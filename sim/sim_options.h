@@ -1,7 +1,7 @@
 #pragma once
 // What the simulated mouse is asked to be: which links are attached, its battery and device-type
 // bytes, an optional status notice at start, and the faults it injects. Parsed from the
-// comma-separated text of --simulate=SPEC.
+// comma-separated text of --simulate=LIST.
 
 #include <QString>
 
@@ -34,7 +34,7 @@ struct SimNotice {
     uint8_t mode = 0;
 };
 
-struct SimSpec {
+struct SimOptions {
     bool receiver = true;
     bool cable = false;
     SimBattery battery;
@@ -47,4 +47,4 @@ struct SimSpec {
 // battery=C:L:H, devtype=N, notice=P:D:R:M" (any order, decimal numbers). An empty text gives
 // the defaults (receiver only, no faults). Naming receiver and cable both attaches both.
 // Returns nothing and sets *error (when given) on an unknown word or a bad number.
-std::optional<SimSpec> parseSimSpec(const QString &spec, QString *error);
+std::optional<SimOptions> parseSimOptions(const QString &simOptions, QString *error);

@@ -2,10 +2,8 @@
 
 #include "cli/cli_command.h"
 #include "cli/cli_context.h"
-#include "device/clock.h"
-#include "device/hidapi_backend.h"
+#include "sim/device_session.h"
 #include "device/tracing_backend.h"
-#include "sim/simulated_mouse.h"
 #include "storage/app_paths.h"
 
 #include <QCoreApplication>
@@ -139,14 +137,9 @@ int main(int argc, char **argv)
     const CliCommand *command = findCliCommand(options.command);
     if (!command)
         return usage("unknown command " + options.command);
-    if (options.virtualTime && !options.simulate)
-        return usage("--virtual-time needs --simulate");
-    std::optional<SimOptions> simOptions;
-    if (options.simulate) {
-        simOptions = parseSimOptions(options.simulateSpec, &error);
-        if (!simOptions)
-            return usage("--simulate: " + error);
-    }
+    std::optional<SimOptions> simulation;
+    if (!simulationFromOptions(options.simulate, options.simulateSpec, options.virtualTime, &simulation, &error))
+        return usage(error);
 
     if (!options.dataDir.isEmpty())
         AppPaths::setDataDirOverride(options.dataDir);
@@ -157,17 +150,8 @@ int main(int argc, char **argv)
         return kExitBadInput;
     }
 
-    VirtualClock virtualClock;
-    if (options.virtualTime)
-        setDeviceClock(&virtualClock);
-
-    std::unique_ptr<SimulatedMouse> simulated;
-    HidapiBackend hidapi;
-    HidBackend *backend = &hidapi;
-    if (simOptions) {
-        simulated = std::make_unique<SimulatedMouse>(*simOptions);
-        backend = simulated.get();
-    }
+    DeviceSession session(simulation, options.virtualTime);
+    HidBackend *backend = &session.backend();
     std::unique_ptr<TracingBackend> tracing;
     if (!options.traceFile.isEmpty()) {
         tracing = std::make_unique<TracingBackend>(*backend);
@@ -176,11 +160,6 @@ int main(int argc, char **argv)
         backend = tracing.get();
     }
 
-    int status;
-    {
-        CliContext context(*backend, simulated.get());
-        status = command->run(context, options.commandArgs);
-    }
-    setDeviceClock(nullptr);
-    return status;
+    CliContext context(*backend, session.simulatedMouse());
+    return command->run(context, options.commandArgs);
 }

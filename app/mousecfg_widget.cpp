@@ -132,7 +132,7 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
     // 11. The stored-profile list belongs to profile management (not built yet).
 
     // 12. Full-battery threshold.
-    m_iBatteryFull = readBatteryFull();
+    m_iBatteryFull = effectiveBatteryFull(readBatteryFull());
 
     // 13. Open the current mouse.
     m_pLink->openMouse(readCurrentProductName());

@@ -1,0 +1,195 @@
+// The shipped translations: each language of the settings template loads from the build's lang
+// folder, turns the window's texts into its own, and leaves nothing untranslated.
+
+#include "app/mousecfg_widget.h"
+#include "device/device_state.h"
+#include "sim/sim_hotplug_source.h"
+#include "sim/simulated_mouse.h"
+#include "storage/app_paths.h"
+#include "storage/storage_result.h"
+#include "widgets/tarn_push_button.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMap>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QTranslator>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// The shipped languages, in the order of the settings template's language table.
+const char *const kShippedFiles[] = {"mousecfg_en", "mousecfg_zh_CN", "mousecfg_de"};
+constexpr int kEnglish = 0;
+constexpr int kChinese = 1;
+constexpr int kGerman = 2;
+
+// A data folder seeded from the shipped settings template, so the language table is the
+// shipped one and the translations come from the build's lang folder.
+struct DataFolder {
+    DataFolder()
+    {
+        AppPaths::setDataDirOverride(dir.path());
+        AppPaths::init();
+        AppPaths::prepareDataFolder();
+    }
+    QTemporaryDir dir;
+};
+
+struct Rig {
+    Rig() : hotplug(&mouse), window(std::make_unique<MousecfgWidget>(mouse, &hotplug)) {}
+    SimulatedMouse mouse;
+    SimHotplugSource hotplug;
+    std::unique_ptr<MousecfgWidget> window;
+};
+
+struct TsMessage {
+    QString context;
+    QString source;
+    QString translation;
+    QString type; // the translation's type attribute: empty when finished
+};
+
+QList<TsMessage> readTs(const QString &name)
+{
+    QFile file(QStringLiteral(MOUSECFG_SOURCE_DIR) + "/lang/" + name + ".ts");
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QList<TsMessage> messages;
+    QXmlStreamReader xml(&file);
+    QString context;
+    TsMessage current;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("name"))
+            context = xml.readElementText();
+        else if (xml.name() == QLatin1String("message"))
+            current = TsMessage{context, QString(), QString(), QString()};
+        else if (xml.name() == QLatin1String("source"))
+            current.source = xml.readElementText();
+        else if (xml.name() == QLatin1String("translation")) {
+            current.type = xml.attributes().value("type").toString();
+            current.translation = xml.readElementText();
+            messages.append(current);
+        }
+    }
+    return xml.hasError() ? QList<TsMessage>() : messages;
+}
+
+// The marks a translation must carry over: placeholders (%1, %n, %d ...) and whether the text
+// has a keyboard accelerator ("&&" is a literal ampersand).
+QStringList marks(const QString &text)
+{
+    static const QRegularExpression placeholder(QStringLiteral("%(\\d+|n|[dsu])"));
+    QStringList found;
+    auto it = placeholder.globalMatch(text);
+    while (it.hasNext())
+        found << it.next().captured();
+    found.sort();
+    QString plain = text;
+    plain.remove(QStringLiteral("&&"));
+    if (plain.contains(QLatin1Char('&')))
+        found << QStringLiteral("&");
+    return found;
+}
+
+} // namespace
+
+class TestTranslations : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { g_mouseOff.store(false); }
+
+    void shippedFilesLoadAndTranslate()
+    {
+        DataFolder data;
+        const LanguageTable table = LanguageTable::read();
+        QCOMPARE(table.count, int(std::size(kShippedFiles)));
+        for (int i = 0; i < table.count; ++i) {
+            QCOMPARE(table.files[size_t(i)], QString(kShippedFiles[i]));
+            QTranslator translator;
+            QVERIFY2(translator.load(table.translationPath(i)), qPrintable(table.translationPath(i)));
+        }
+
+        QTranslator german;
+        QVERIFY(german.load(table.translationPath(kGerman)));
+        QCOMPARE(german.translate("MousecfgWidget", "Apply"), QString::fromUtf8("Übernehmen"));
+        QCOMPARE(german.translate("MousecfgWidget", "Dongle Disconnect!"), QString::fromUtf8("Empfänger getrennt!"));
+        QCOMPARE(german.translate("MousecfgWidget", "&Quit"), QString("&Beenden"));
+        QCOMPARE(german.translate("TarnMessageBox", "No"), QString("Nein"));
+
+        QTranslator chinese;
+        QVERIFY(chinese.load(table.translationPath(kChinese)));
+        QCOMPARE(chinese.translate("MousecfgWidget", "Apply"), QString::fromUtf8("应用"));
+        QCOMPARE(chinese.translate("MousecfgWidget", "Dongle Disconnect!"), QString::fromUtf8("接收器已断开！"));
+        QCOMPARE(chinese.translate("TarnPopBox", "Yes"), QString::fromUtf8("是"));
+
+        // The storage messages are marked outside any class; they reach the user through the
+        // installed translator.
+        QCoreApplication::installTranslator(&chinese);
+        const QString message = storageResultMessage(StorageResult::ProfileExists);
+        QCoreApplication::removeTranslator(&chinese);
+        QCOMPARE(message, QString::fromUtf8("配置文件已存在！"));
+    }
+
+    void windowSwitchesLanguagesAndBackToEnglish()
+    {
+        DataFolder data;
+        Rig rig;
+        MousecfgWidget &w = *rig.window;
+        QCOMPARE(w.languageMenu()->actions().size(), int(std::size(kShippedFiles)));
+        TarnPushButton *apply = w.button(MousecfgWidget::BtnApply);
+        QCOMPARE(apply->text(), QString("Apply"));
+
+        w.languageMenu()->actions().at(kGerman)->trigger();
+        QCOMPARE(apply->text(), QString::fromUtf8("Übernehmen"));
+        QCOMPARE(w.button(MousecfgWidget::BtnLighting)->text(), QString("BELEUCHTUNG"));
+        QCOMPARE(w.loadConfigAction()->text(), QString("Konfiguration &laden"));
+
+        w.languageMenu()->actions().at(kChinese)->trigger();
+        QCOMPARE(apply->text(), QString::fromUtf8("应用"));
+
+        // The English file has no translations; loading it must still succeed, or the window
+        // would stay in the previous language.
+        w.languageMenu()->actions().at(kEnglish)->trigger();
+        QCOMPARE(apply->text(), QString("Apply"));
+        QCOMPARE(w.button(MousecfgWidget::BtnLighting)->text(), QString("LIGHTING"));
+        QCOMPARE(w.loadConfigAction()->text(), QString("&Load Config"));
+    }
+
+    void sourcesAreCompleteAndConsistent()
+    {
+        const QList<TsMessage> english = readTs(kShippedFiles[kEnglish]);
+        QVERIFY(!english.isEmpty());
+        QSet<QString> englishKeys;
+        for (const TsMessage &m : english)
+            englishKeys.insert(m.context + '\n' + m.source);
+
+        for (int i : {kChinese, kGerman}) {
+            const QString name = kShippedFiles[i];
+            const QList<TsMessage> messages = readTs(name);
+            QSet<QString> keys;
+            for (const TsMessage &m : messages) {
+                const QString where = name + ": " + m.context + " \"" + m.source + "\"";
+                keys.insert(m.context + '\n' + m.source);
+                QVERIFY2(m.type.isEmpty(), qPrintable(where + " is " + m.type));
+                QVERIFY2(!m.translation.trimmed().isEmpty(), qPrintable(where + " has no translation"));
+                QVERIFY2(marks(m.translation) == marks(m.source),
+                         qPrintable(where + " loses a placeholder or accelerator: " + m.translation));
+            }
+            // Every language file was refreshed from the same sources.
+            QCOMPARE(keys, englishKeys);
+        }
+    }
+};
+
+QTEST_MAIN(TestTranslations)
+#include "gui_test_translations.moc"

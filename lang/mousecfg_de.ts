@@ -33,7 +33,7 @@
     <message>
         <location line="+1"/>
         <source>Press Enter To Apply</source>
-        <translation>Zum Übernehmen Eingabetaste drücken</translation>
+        <translation>Zum Anwenden Eingabetaste drücken</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -78,7 +78,7 @@
     <message>
         <location line="+1"/>
         <source>Apply</source>
-        <translation>Übernehmen</translation>
+        <translation>Anwenden</translation>
     </message>
     <message>
         <location line="+1"/>

@@ -121,7 +121,7 @@ private slots:
 
         QTranslator german;
         QVERIFY(german.load(table.translationPath(kGerman)));
-        QCOMPARE(german.translate("MousecfgWidget", "Apply"), QString::fromUtf8("Übernehmen"));
+        QCOMPARE(german.translate("MousecfgWidget", "Apply"), QString::fromUtf8("Anwenden"));
         QCOMPARE(german.translate("MousecfgWidget", "Dongle Disconnect!"), QString::fromUtf8("Empfänger getrennt!"));
         QCOMPARE(german.translate("MousecfgWidget", "&Quit"), QString("&Beenden"));
         QCOMPARE(german.translate("TarnMessageBox", "No"), QString("Nein"));
@@ -150,7 +150,7 @@ private slots:
         QCOMPARE(apply->text(), QString("Apply"));
 
         w.languageMenu()->actions().at(kGerman)->trigger();
-        QCOMPARE(apply->text(), QString::fromUtf8("Übernehmen"));
+        QCOMPARE(apply->text(), QString::fromUtf8("Anwenden"));
         QCOMPARE(w.button(MousecfgWidget::BtnLighting)->text(), QString("BELEUCHTUNG"));
         QCOMPARE(w.loadConfigAction()->text(), QString("Konfiguration &laden"));
 

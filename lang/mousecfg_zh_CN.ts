@@ -129,7 +129,7 @@
         <location line="+6"/>
         <location line="+318"/>
         <source>MOUSE OFF</source>
-        <translation>鼠标已关闭</translation>
+        <translation>鼠标关闭</translation>
     </message>
     <message>
         <location line="-138"/>

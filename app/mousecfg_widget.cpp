@@ -12,6 +12,7 @@
 #include "storage/settings_file.h"
 #include "storage/storage_keys.h"
 #include "widgets/skin.h"
+#include "widgets/skin_names.h"
 #include "widgets/tarn_line_edit.h"
 #include "widgets/tarn_message_box.h"
 #include "widgets/tarn_processbar.h"
@@ -337,7 +338,7 @@ void MousecfgWidget::buildControls()
             const LayoutItem item = view == ViewFront && i < kPlacedFrontHotspots
                                         ? static_cast<LayoutItem>(static_cast<int>(LayoutItem::FrontHotspot1) + i)
                                         : LayoutItem::Count;
-            TarnPushButton *spot = makeButton({}, item);
+            TarnPushButton *spot = makeButton(hotspotImageNames(), item);
             spot->setCheckable(true);
             m_Hotspots[view][i] = spot;
             if (view == ViewFront)

@@ -82,6 +82,8 @@ private slots:
 
     void generatorPaintedEveryImage();
     void generatedWindowBackgroundShapesTheWindow();
+    void generatedImagesTakeTheShippedThemeAccent();
+    void hotspotMarkersLeaveTheMouseVisible();
     void generatedAnimationPlays();
 };
 
@@ -167,6 +169,38 @@ void SkinTest::generatedWindowBackgroundShapesTheWindow()
     QVERIFY(maskImage.pixelColor(0, 0) != maskImage.pixelColor(500, 320));
     QCOMPARE(QImageReader(builtSkin("dlg.png")).size(), QSize(478, 309));
     QCOMPARE(QImageReader(builtSkin("dlg_gun.png")).size(), QSize(619, 400));
+}
+
+void SkinTest::generatedImagesTakeTheShippedThemeAccent()
+{
+    // The program frames dialogs and fills bars in the theme colour of the settings template; the
+    // images must be painted in the same colour, at both sizes. The lit bar of a hovered tab is
+    // plain accent.
+    AppPaths::setDataDirOverride(QStringLiteral(MOUSECFG_SOURCE_DIR "/data"));
+    const QColor accent = themeColour();
+    QCOMPARE(QImage(builtSkin("tabbutton-3.png")).pixelColor(4, 14), accent);
+    QCOMPARE(QImage(builtSkin(hiResVariantName("tabbutton-3.png"))).pixelColor(8, 28), accent);
+    // The pressed marker is filled with it.
+    const QImage pressed(builtSkin(hotspotImageNames().at(2)));
+    const QColor ring = pressed.pixelColor(9, 5);
+    QCOMPARE(ring.rgb(), accent.rgb());
+}
+
+void SkinTest::hotspotMarkersLeaveTheMouseVisible()
+{
+    // Small markers laid over the mouse's keys: transparent around the ring, so the key shows,
+    // and a different picture per state so hover and selection can be seen.
+    QVector<QImage> states;
+    for (const QString &name : hotspotImageNames()) {
+        const QImage image(builtSkin(name));
+        QCOMPARE(image.size(), QSize(18, 18));
+        for (const QPoint &corner : {QPoint(0, 0), QPoint(17, 0), QPoint(0, 17), QPoint(17, 17)})
+            QVERIFY2(image.pixelColor(corner).alpha() == 0, qPrintable(name));
+        QVERIFY2(image.pixelColor(9, 9).alpha() == 255, qPrintable(name));
+        for (const QImage &other : states)
+            QVERIFY2(image != other, qPrintable(name));
+        states.append(image);
+    }
 }
 
 void SkinTest::generatedAnimationPlays()

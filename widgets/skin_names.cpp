@@ -18,6 +18,7 @@ const QStringList &skinImageNames()
         "profile_edit_name_1.png", "profile_edit_name_2.png",
         "btn_up1.png", "btn_up2.png", "btn_up3.png", "btn_up4.png",
         "btn_down1.png", "btn_down2.png", "btn_down3.png", "btn_down4.png",
+        "btn_spot1.png", "btn_spot2.png", "btn_spot3.png",
         // dialogs and message boxes
         "dlg.png", "dlg_gun.png", "warn.png", "dongle2.png", "process.png", "loading.gif",
         // panels
@@ -27,6 +28,12 @@ const QStringList &skinImageNames()
         "bulletsel.png",
     };
     // clang-format on
+    return names;
+}
+
+const QStringList &hotspotImageNames()
+{
+    static const QStringList names = {"btn_spot1.png", "btn_spot2.png", "btn_spot3.png"};
     return names;
 }
 

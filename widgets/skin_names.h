@@ -12,6 +12,9 @@ constexpr int kMouseHoverPictureMax = 20;
 // Every fixed-name image, e.g. "dlg.png" (the loading animation "loading.gif" included).
 const QStringList &skinImageNames();
 
+// The images of the hot-spots over the mouse picture: normal, hover or selected, pressed.
+const QStringList &hotspotImageNames();
+
 // Name of the high-resolution variant of an image: "x.png" -> "x@2x.png". Painted at twice the
 // design size; loaders take it when an image is drawn larger than its design size.
 QString hiResVariantName(const QString &name);

@@ -2,6 +2,7 @@
 
 #include "paint_kit.h"
 #include "painters.h"
+#include "widgets/skin_names.h"
 
 #include <QFont>
 #include <QLinearGradient>
@@ -62,15 +63,15 @@ void paintDialog(QPainter &p, const QSize &size, qreal headingHeight)
     body.setColorAt(1, QColor(12, 13, 16));
     p.fillRect(r, body);
     QRadialGradient glow(QPointF(r.width() * 0.18, 0), r.width() * 0.55);
-    glow.setColorAt(0, withAlpha(kAccent, 38));
-    glow.setColorAt(1, withAlpha(kAccent, 0));
+    glow.setColorAt(0, withAlpha(accent(), 38));
+    glow.setColorAt(1, withAlpha(accent(), 0));
     p.fillRect(r, glow);
     QPainterPath all;
     all.addRect(r);
     paintWeave(p, all, r, 5);
     paintAccentLine(p, QPointF(14, headingHeight), QPointF(r.width() - 14, headingHeight),
-                    withAlpha(kAccent, 150), 1);
-    paintSlashes(p, QPointF(r.width() - 64, r.height() - 22), 4, 10, withAlpha(kAccent, 140));
+                    withAlpha(accent(), 150), 1);
+    paintSlashes(p, QPointF(r.width() - 64, r.height() - 22), 4, 10, withAlpha(accent(), 140));
     // Corner brackets just inside the frame that the dialog draws.
     p.setPen(roundPen(withAlpha(kEdgeHigh, 160), 1.2));
     const qreal m = 7, l = 14;
@@ -85,10 +86,10 @@ void paintWindowControl(QPainter &p, bool close, FaceState state)
 {
     const QRectF r(0.5, 0.5, 18, 18);
     if (state != FaceState::Normal) {
-        const QColor top = state == FaceState::Pressed ? kAccent.darker(150) : (close ? kAccent : kPanelHigh);
+        const QColor top = state == FaceState::Pressed ? accent().darker(150) : (close ? accent() : kPanelHigh);
         const QColor bottom =
-            state == FaceState::Pressed ? kAccent.darker(250) : (close ? kAccent.darker(160) : kPanel);
-        paintPanel(p, r, 4, top, bottom, close || state == FaceState::Pressed ? kAccentHot : kEdgeHigh);
+            state == FaceState::Pressed ? accent().darker(250) : (close ? accent().darker(160) : kPanel);
+        paintPanel(p, r, 4, top, bottom, close || state == FaceState::Pressed ? accentHot() : kEdgeHigh);
     }
     const QColor glyph = state == FaceState::Normal ? kIcon : kIconHot;
     p.setPen(roundPen(glyph, 1.6));
@@ -114,14 +115,14 @@ void paintTab(QPainter &p, const QSizeF &size, FaceState state)
         border = kEdge;
         break;
     case FaceState::Hover:
-        fill.setColorAt(0, QColor(44, 34, 38));
-        fill.setColorAt(1, QColor(26, 20, 23));
-        border = withAlpha(kAccent, 220);
+        fill.setColorAt(0, accentTinted(QColor(32, 35, 42), 0.07));
+        fill.setColorAt(1, accentTinted(QColor(20, 22, 27), 0.05));
+        border = withAlpha(accent(), 220);
         break;
     case FaceState::Pressed:
-        fill.setColorAt(0, kAccent.darker(140));
-        fill.setColorAt(1, kAccent.darker(260));
-        border = kAccentHot;
+        fill.setColorAt(0, accent().darker(140));
+        fill.setColorAt(1, accent().darker(260));
+        border = accentHot();
         break;
     }
     p.setPen(QPen(border, 1));
@@ -130,7 +131,7 @@ void paintTab(QPainter &p, const QSizeF &size, FaceState state)
     if (state != FaceState::Normal) {
         // A lit bar at the left edge marks the active tab.
         p.setPen(Qt::NoPen);
-        p.setBrush(state == FaceState::Pressed ? kIconHot : kAccent);
+        p.setBrush(state == FaceState::Pressed ? kIconHot : accent());
         p.drawRect(QRectF(3, 7, 2.5, r.height() - 13));
     }
     p.setPen(QPen(withAlpha(Qt::white, state == FaceState::Pressed ? 60 : 22), 1));
@@ -352,9 +353,9 @@ void paintProfileAction(QPainter &p, bool hover, const std::function<void(QPaint
     const QRectF face(1, 1, 20, 20);
     if (hover) {
         QRadialGradient fill(face.center(), 11);
-        fill.setColorAt(0, withAlpha(kAccent, 90));
-        fill.setColorAt(1, withAlpha(kAccent, 25));
-        p.setPen(QPen(withAlpha(kAccent, 230), 1));
+        fill.setColorAt(0, withAlpha(accent(), 90));
+        fill.setColorAt(1, withAlpha(accent(), 25));
+        p.setPen(QPen(withAlpha(accent(), 230), 1));
         p.setBrush(fill);
     } else {
         p.setPen(QPen(kEdge, 1));
@@ -374,9 +375,9 @@ void paintUpDownKey(QPainter &p, bool up, bool pill, bool hover)
     if (hover) {
         QPainterPath outline;
         outline.addRoundedRect(r, radius, radius);
-        paintGlow(p, outline, kAccent, 5, 4);
-        p.setPen(QPen(kAccentHot, 1.2));
-        p.setBrush(withAlpha(kAccent, 150));
+        paintGlow(p, outline, accent(), 5, 4);
+        p.setPen(QPen(accentHot(), 1.2));
+        p.setBrush(withAlpha(accent(), 150));
     } else {
         p.setPen(QPen(withAlpha(kIconHot, 170), 1.2));
         p.setBrush(withAlpha(Qt::black, 90));
@@ -391,6 +392,51 @@ void paintUpDownKey(QPainter &p, bool up, bool pill, bool hover)
     p.setPen(roundPen(hover ? kIconHot : kIcon, 1.5));
     p.setBrush(Qt::NoBrush);
     p.drawPath(arrow); // a chevron pointing the way the key moves
+}
+
+// A hot-spot marker (18 × 18): a glowing ring that sits on one of the mouse's buttons. Normal is
+// a quiet ring that still reads on the dark shell; hover (and selected) lights it up; pressed
+// fills it.
+void paintHotspot(QPainter &p, FaceState state)
+{
+    const QPointF c(9, 9);
+    QPainterPath ring;
+    ring.addEllipse(c, 5.5, 5.5);
+    switch (state) {
+    case FaceState::Normal:
+        paintGlow(p, ring, accent(), 4, 3);
+        p.setPen(QPen(withAlpha(accent(), 230), 1.4));
+        p.setBrush(withAlpha(Qt::black, 110));
+        p.drawPath(ring);
+        p.setPen(Qt::NoPen);
+        p.setBrush(accentHot());
+        p.drawEllipse(c, 1.8, 1.8);
+        break;
+    case FaceState::Hover: {
+        QRadialGradient halo(c, 9);
+        halo.setColorAt(0, withAlpha(accent(), 150));
+        halo.setColorAt(1, withAlpha(accent(), 0));
+        p.setPen(Qt::NoPen);
+        p.setBrush(halo);
+        p.drawEllipse(c, 9, 9);
+        p.setPen(QPen(accentHot(), 1.8));
+        p.setBrush(withAlpha(accent(), 120));
+        p.drawPath(ring);
+        p.setPen(Qt::NoPen);
+        p.setBrush(kIconHot);
+        p.drawEllipse(c, 2.4, 2.4);
+        break;
+    }
+    case FaceState::Pressed:
+        paintGlow(p, ring, accentHot(), 6, 4);
+        p.setPen(QPen(kIconHot, 1.6));
+        p.setBrush(accent());
+        p.drawPath(ring);
+        p.setPen(Qt::NoPen);
+        p.setBrush(kIconHot);
+        p.drawEllipse(c, 2.4, 2.4);
+        break;
+    }
 }
 
 // ---------------------------------------------------------------- the window
@@ -409,8 +455,8 @@ void paintMainBackground(QPainter &p)
     p.save();
     p.setClipPath(shape);
     QRadialGradient warm(QPointF(170, 30), 420);
-    warm.setColorAt(0, withAlpha(kAccent, 36));
-    warm.setColorAt(1, withAlpha(kAccent, 0));
+    warm.setColorAt(0, withAlpha(accent(), 36));
+    warm.setColorAt(1, withAlpha(accent(), 0));
     p.fillRect(outer, warm);
     QRadialGradient stage(QPointF(790, 300), 330);
     stage.setColorAt(0, withAlpha(QColor(120, 130, 150), 26));
@@ -420,8 +466,8 @@ void paintMainBackground(QPainter &p)
     paintWeave(p, shape, outer, 4);
 
     // Header: an accent line under the title row, slashes beside the logo.
-    paintAccentLine(p, QPointF(40, 80), QPointF(960, 80), kAccent, 1.4);
-    paintSlashes(p, QPointF(286, 38), 4, 14, kAccent);
+    paintAccentLine(p, QPointF(40, 80), QPointF(960, 80), accent(), 1.4);
+    paintSlashes(p, QPointF(286, 38), 4, 14, accent());
 
     // Side column: tabs, slots, name and profile actions.
     const QRectF side(56, 86, 218, 484);
@@ -437,7 +483,7 @@ void paintMainBackground(QPainter &p)
     p.drawLine(QPointF(68, 448.5), QPointF(262, 448.5));
     for (int k = 0; k < 5; ++k) {
         p.setPen(Qt::NoPen);
-        p.setBrush(withAlpha(kAccent, 120 - 18 * k));
+        p.setBrush(withAlpha(accent(), 120 - 18 * k));
         p.drawRect(QRectF(70, 245 + 25 * k, 3, 11));
     }
 
@@ -464,8 +510,8 @@ void paintMainBackground(QPainter &p)
     p.translate(787, 500);
     p.scale(1, 0.17);
     QRadialGradient podium(QPointF(0, 0), 150);
-    podium.setColorAt(0, withAlpha(kAccent, 60));
-    podium.setColorAt(1, withAlpha(kAccent, 0));
+    podium.setColorAt(0, withAlpha(accent(), 60));
+    podium.setColorAt(1, withAlpha(accent(), 0));
     p.setPen(Qt::NoPen);
     p.setBrush(podium);
     p.drawEllipse(QPointF(0, 0), 150, 150);
@@ -474,7 +520,7 @@ void paintMainBackground(QPainter &p)
     // Footer.
     p.setPen(QPen(withAlpha(kEdge, 200), 1));
     p.drawLine(QPointF(56, 577.5), QPointF(958, 577.5));
-    paintSlashes(p, QPointF(940, 606), 3, 12, withAlpha(kAccent, 200));
+    paintSlashes(p, QPointF(940, 606), 3, 12, withAlpha(accent(), 200));
 
     // Outline: hairline edge, lit chamfers.
     p.setPen(QPen(kEdgeHigh, 1));
@@ -489,8 +535,8 @@ void paintMainBackground(QPainter &p)
     cuts.lineTo(outer.right() - 0.5, outer.bottom() - 26);
     cuts.lineTo(outer.right() - 26, outer.bottom() - 0.5);
     cuts.lineTo(outer.right() - 120, outer.bottom() - 0.5);
-    paintGlow(p, cuts, kAccent, 5, 4);
-    p.setPen(roundPen(kAccentHot, 1.6));
+    paintGlow(p, cuts, accent(), 5, 4);
+    p.setPen(roundPen(accentHot(), 1.6));
     p.drawPath(cuts);
 }
 
@@ -505,11 +551,11 @@ void paintLogo(QPainter &p)
         i == 0 ? hex.moveTo(v) : hex.lineTo(v);
     }
     hex.closeSubpath();
-    paintGlow(p, hex, kAccent, 6, 4);
+    paintGlow(p, hex, accent(), 6, 4);
     QLinearGradient hexFill(0, 6, 0, 44);
-    hexFill.setColorAt(0, QColor(44, 20, 24));
-    hexFill.setColorAt(1, QColor(18, 10, 12));
-    p.setPen(QPen(kAccent, 1.6));
+    hexFill.setColorAt(0, accentTinted(QColor(24, 24, 28), 0.12));
+    hexFill.setColorAt(1, accentTinted(QColor(12, 12, 14), 0.05));
+    p.setPen(QPen(accent(), 1.6));
     p.setBrush(hexFill);
     p.drawPath(hex);
     p.setPen(Qt::NoPen);
@@ -523,7 +569,7 @@ void paintLogo(QPainter &p)
         claw.closeSubpath();
         QLinearGradient clawFill(0, 13, 0, 37);
         clawFill.setColorAt(0, kIconHot);
-        clawFill.setColorAt(1, kAccentHot);
+        clawFill.setColorAt(1, accentHot());
         p.setBrush(clawFill);
         p.drawPath(claw);
     }
@@ -557,11 +603,11 @@ void paintLogo(QPainter &p)
     sub.setLetterSpacing(QFont::AbsoluteSpacing, 3.2);
     QPainterPath tag;
     tag.addText(QPointF(52, 43), sub, "GAMING  GEAR");
-    p.setBrush(kAccent);
+    p.setBrush(accent());
     p.drawPath(tag);
     const qreal lineStart = tag.boundingRect().right() + 5;
     if (lineStart < 190)
-        paintAccentLine(p, QPointF(lineStart, 40), QPointF(198, 40), withAlpha(kAccent, 180), 1);
+        paintAccentLine(p, QPointF(lineStart, 40), QPointF(198, 40), withAlpha(accent(), 180), 1);
 }
 
 void paintIcon(QPainter &p)
@@ -576,8 +622,8 @@ void paintIcon(QPainter &p)
     p.setBrush(fill);
     p.drawPath(tile);
     QRadialGradient glow(QPointF(128, 150), 110);
-    glow.setColorAt(0, withAlpha(kAccent, 110));
-    glow.setColorAt(1, withAlpha(kAccent, 0));
+    glow.setColorAt(0, withAlpha(accent(), 110));
+    glow.setColorAt(1, withAlpha(accent(), 0));
     p.save();
     p.setClipPath(tile);
     p.fillRect(r, glow);
@@ -592,15 +638,15 @@ void paintIcon(QPainter &p)
     QLinearGradient bodyFill(66, 44, 190, 214);
     bodyFill.setColorAt(0, QColor(70, 74, 86));
     bodyFill.setColorAt(1, QColor(22, 23, 28));
-    paintGlow(p, body, kAccent, 14, 6);
-    p.setPen(QPen(kAccentHot, 4));
+    paintGlow(p, body, accent(), 14, 6);
+    p.setPen(QPen(accentHot(), 4));
     p.setBrush(bodyFill);
     p.drawPath(body);
     p.setPen(roundPen(withAlpha(Qt::black, 200), 4));
     p.drawLine(QPointF(128, 48), QPointF(128, 112));
     p.drawLine(QPointF(70, 116), QPointF(186, 116));
     p.setPen(Qt::NoPen);
-    p.setBrush(kAccentHot);
+    p.setBrush(accentHot());
     p.drawRoundedRect(QRectF(120, 66, 16, 34), 8, 8);
 }
 
@@ -671,8 +717,8 @@ void paintDongle(QPainter &p, qreal side, bool unplugged)
     p.drawRect(QRectF(20, 8, 3, 3));
     p.drawRect(QRectF(25, 8, 3, 3));
     QRadialGradient led(QPointF(24, 33), 4);
-    led.setColorAt(0, kAccentHot);
-    led.setColorAt(1, withAlpha(kAccent, 0));
+    led.setColorAt(0, accentHot());
+    led.setColorAt(1, withAlpha(accent(), 0));
     p.setBrush(led);
     p.drawEllipse(QPointF(24, 33), 4, 4);
     p.setPen(roundPen(kIcon, 1.4));
@@ -682,8 +728,8 @@ void paintDongle(QPainter &p, qreal side, bool unplugged)
     if (unplugged) {
         QPainterPath ring;
         ring.addEllipse(QPointF(24, 24), 21, 21);
-        paintGlow(p, ring, kAccent, 5, 3);
-        p.setPen(roundPen(kAccent, 3));
+        paintGlow(p, ring, accent(), 5, 3);
+        p.setPen(roundPen(accent(), 3));
         p.drawEllipse(QPointF(24, 24), 21, 21);
         p.drawLine(QPointF(9.5, 38.5), QPointF(38.5, 9.5));
     }
@@ -715,7 +761,7 @@ void paintProcess(QPainter &p)
     const QRectF r(4, 4, 120, 120);
     QPainterPath tile;
     tile.addRoundedRect(r, 18, 18);
-    paintGlow(p, tile, kAccent, 6, 4);
+    paintGlow(p, tile, accent(), 6, 4);
     QRadialGradient fill(r.center(), 78);
     fill.setColorAt(0, kProcessCentre);
     fill.setColorAt(0.55, kProcessCentre);
@@ -737,16 +783,16 @@ void paintRadio(QPainter &p, bool on)
     const QPointF c(8, 8);
     if (on) {
         QRadialGradient glow(c, 8);
-        glow.setColorAt(0, withAlpha(kAccent, 140));
-        glow.setColorAt(1, withAlpha(kAccent, 0));
+        glow.setColorAt(0, withAlpha(accent(), 140));
+        glow.setColorAt(1, withAlpha(accent(), 0));
         p.setPen(Qt::NoPen);
         p.setBrush(glow);
         p.drawEllipse(c, 8, 8);
-        p.setPen(QPen(kAccentHot, 1.4));
-        p.setBrush(QColor(30, 12, 14));
+        p.setPen(QPen(accentHot(), 1.4));
+        p.setBrush(accentTinted(QColor(14, 15, 18), 0.12));
         p.drawEllipse(c, 6, 6);
         p.setPen(Qt::NoPen);
-        p.setBrush(kAccentHot);
+        p.setBrush(accentHot());
         p.drawEllipse(c, 3, 3);
     } else {
         p.setPen(QPen(kEdgeHigh, 1.4));
@@ -761,9 +807,9 @@ void paintCheckbox(QPainter &p, bool round, bool checked)
     const qreal radius = round ? 6.5 : 3;
     if (checked) {
         QLinearGradient fill(box.topLeft(), box.bottomLeft());
-        fill.setColorAt(0, kAccentHot);
-        fill.setColorAt(1, kAccent.darker(140));
-        p.setPen(QPen(kAccentHot, 1));
+        fill.setColorAt(0, accentHot());
+        fill.setColorAt(1, accent().darker(140));
+        p.setPen(QPen(accentHot(), 1));
         p.setBrush(fill);
         p.drawRoundedRect(box, radius, radius);
         p.setPen(roundPen(Qt::white, 1.8));
@@ -782,8 +828,8 @@ void paintGunsetSlider(QPainter &p)
     p.setBrush(QColor(10, 11, 13));
     p.drawRoundedRect(groove, 2.5, 2.5);
     QLinearGradient fill(groove.topLeft(), groove.topRight());
-    fill.setColorAt(0, withAlpha(kAccent, 0));
-    fill.setColorAt(1, kAccent);
+    fill.setColorAt(0, withAlpha(accent(), 0));
+    fill.setColorAt(1, accent());
     p.setPen(Qt::NoPen);
     p.setBrush(fill);
     p.drawRoundedRect(groove.adjusted(1, 1, -1, -1), 1.5, 1.5);
@@ -803,7 +849,7 @@ void paintBulletSelect(QPainter &p)
 void paintRate(QPainter &p)
 {
     paintDropDown(p, QSizeF(150, 26));
-    glyphGauge(p, QPointF(15, 14.5), 7, kIcon, kAccent);
+    glyphGauge(p, QPointF(15, 14.5), 7, kIcon, accent());
 }
 
 void paintLanguage(QPainter &p)
@@ -815,7 +861,7 @@ void paintLanguage(QPainter &p)
 void paintYesNo(QPainter &p, bool yes)
 {
     // 32 × 32 design box, shown at 16 px by the buttons.
-    const QColor colour = yes ? QColor(70, 220, 130) : kAccentHot;
+    const QColor colour = yes ? QColor(70, 220, 130) : accentHot();
     p.setPen(Qt::NoPen);
     p.setBrush(withAlpha(colour, 50));
     p.drawEllipse(QPointF(16, 16), 14, 14);
@@ -893,6 +939,9 @@ QVector<SkinPainter> interfacePainters()
         {"btn_down2.png", QSize(16, 22), [](QPainter &p) { paintUpDownKey(p, false, false, false); }},
         {"btn_down3.png", QSize(16, 22), [](QPainter &p) { paintUpDownKey(p, false, true, true); }},
         {"btn_down4.png", QSize(16, 22), [](QPainter &p) { paintUpDownKey(p, false, true, false); }},
+        {hotspotImageNames().at(0), QSize(18, 18), [](QPainter &p) { paintHotspot(p, FaceState::Normal); }},
+        {hotspotImageNames().at(1), QSize(18, 18), [](QPainter &p) { paintHotspot(p, FaceState::Hover); }},
+        {hotspotImageNames().at(2), QSize(18, 18), [](QPainter &p) { paintHotspot(p, FaceState::Pressed); }},
         {"dlg.png", QSize(478, 309), [](QPainter &p) { paintDialog(p, QSize(478, 309), 70); }},
         {"dlg_gun.png", QSize(619, 400),
          [](QPainter &p) {
@@ -909,11 +958,11 @@ QVector<SkinPainter> interfacePainters()
         {"checkbox2-1.png", QSize(16, 16), [](QPainter &p) { paintCheckbox(p, true, false); }},
         {"checkbox2-2.png", QSize(16, 16), [](QPainter &p) { paintCheckbox(p, true, true); }},
         glyph16("keybo.png", [](QPainter &p) { glyphKeyboard(p, kIcon); }),
-        glyph16("keydown.png", [](QPainter &p) { glyphKeyArrow(p, kIcon, kAccentHot, true); }),
+        glyph16("keydown.png", [](QPainter &p) { glyphKeyArrow(p, kIcon, accentHot(), true); }),
         glyph16("keyup.png", [](QPainter &p) { glyphKeyArrow(p, kIcon, QColor(90, 210, 140), false); }),
-        glyph16("mouse_move.png", [](QPainter &p) { glyphMouse(p, kIcon, kAccentHot); }),
-        glyph16("delay.png", [](QPainter &p) { glyphClock(p, kIcon, kAccentHot); }),
-        glyph16("icondelay.png", [](QPainter &p) { glyphHourglass(p, kIcon, kAccentHot); }),
+        glyph16("mouse_move.png", [](QPainter &p) { glyphMouse(p, kIcon, accentHot()); }),
+        glyph16("delay.png", [](QPainter &p) { glyphClock(p, kIcon, accentHot()); }),
+        glyph16("icondelay.png", [](QPainter &p) { glyphHourglass(p, kIcon, accentHot()); }),
         {"gunset_slider.png", QSize(200, 12), paintGunsetSlider},
         {"gunset_bullet.png", QSize(9, 39), [](QPainter &p) { paintBullet(p, QRectF(0.5, 0.5, 8, 38)); }},
         {"bulletsel.png", QSize(60, 24), paintBulletSelect},

@@ -1,12 +1,14 @@
 // The skin generator: paints every skin image into a skin folder, the loading animation as a GIF
 // and the program's built-in button icons into a resource folder.
 //
-//   mousecfg_skingen --skin DIR --resources DIR [--data DIR]
+//   mousecfg_skingen --skin DIR --resources DIR --data DIR
 //
-// --data names the folder of the shipped model description and settings template; the mouse
-// pictures are painted for the product names found there.
+// --data names the folder of the shipped model description and settings template: the images
+// take the accent of the template's colour theme, and the mouse pictures are painted for the
+// product names found there.
 
 #include "gif_writer.h"
+#include "paint_kit.h"
 #include "painters.h"
 
 #include "storage/app_paths.h"
@@ -68,10 +70,8 @@ bool paintBoth(const SkinPainter &painter, const QString &folder)
 }
 
 // Product names of the shipped data: the model's and the device table's display name.
-QStringList productNames(const QString &dataFolder)
+QStringList productNames()
 {
-    AppPaths::setDataDirOverride(dataFolder);
-    AppPaths::init();
     QStringList names;
     for (const QString &name : {modelProductName(), readMouseListName()}) {
         if (!name.isEmpty() && !names.contains(name))
@@ -94,15 +94,22 @@ int main(int argc, char **argv)
     parser.addHelpOption();
     const QCommandLineOption skinOption("skin", "Folder for the skin images.", "dir");
     const QCommandLineOption resourceOption("resources", "Folder for the built-in images.", "dir");
-    const QCommandLineOption dataOption("data", "Folder of the shipped model description.", "dir");
+    const QCommandLineOption dataOption("data", "Folder of the shipped model description and settings template.",
+                                        "dir");
     parser.addOptions({skinOption, resourceOption, dataOption});
     parser.process(app);
-    if (!parser.isSet(skinOption) || !parser.isSet(resourceOption)) {
-        std::fprintf(stderr, "usage: %s --skin DIR --resources DIR [--data DIR]\n", argv[0]);
+    if (!parser.isSet(skinOption) || !parser.isSet(resourceOption) || !parser.isSet(dataOption)) {
+        std::fprintf(stderr, "usage: %s --skin DIR --resources DIR --data DIR\n", argv[0]);
         return 64;
     }
     const QString skin = parser.value(skinOption);
     const QString resources = parser.value(resourceOption);
+
+    // The shipped data folder stands in for the application folder: its Configs/Config.ini is
+    // the settings template, whose theme colour the program frames dialogs and fills bars with.
+    AppPaths::setDataDirOverride(parser.value(dataOption));
+    AppPaths::init();
+    Look::setAccent(themeColour());
 
     QSet<QString> written;
     bool ok = true;
@@ -128,18 +135,15 @@ int main(int argc, char **argv)
     for (const SkinPainter &painter : resourcePainters())
         ok = save(render(painter, 1), resources + "/" + painter.name) && ok;
 
-    if (parser.isSet(dataOption)) {
-        const QStringList products = productNames(parser.value(dataOption));
-        const int buttons = modelButtonCount() > 0 ? modelButtonCount() : kSampleMouseButtons;
-        for (const QString &product : products) {
-            if (mouseFrontPictureName(product).isEmpty()) {
-                std::fprintf(stderr, "product name \"%s\" cannot name a folder: no mouse pictures\n",
-                             qPrintable(product));
-                continue;
-            }
-            for (const SkinPainter &painter : mousePainters(product, buttons))
-                ok = paintBoth(painter, skin) && ok;
+    const int buttons = modelButtonCount() > 0 ? modelButtonCount() : kSampleMouseButtons;
+    for (const QString &product : productNames()) {
+        if (mouseFrontPictureName(product).isEmpty()) {
+            std::fprintf(stderr, "product name \"%s\" cannot name a folder: no mouse pictures\n",
+                         qPrintable(product));
+            continue;
         }
+        for (const SkinPainter &painter : mousePainters(product, buttons))
+            ok = paintBoth(painter, skin) && ok;
     }
 
     for (const QString &name : skinImageNames()) {

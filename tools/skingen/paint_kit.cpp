@@ -2,6 +2,44 @@
 
 #include <QLinearGradient>
 
+namespace {
+
+QColor &accentValue()
+{
+    // Theme entry 0 until the generator sets the shipped one.
+    static QColor value(255, 0, 0);
+    return value;
+}
+
+QColor mix(const QColor &from, const QColor &to, qreal t)
+{
+    return QColor::fromRgbF(from.redF() + (to.redF() - from.redF()) * t,
+                            from.greenF() + (to.greenF() - from.greenF()) * t,
+                            from.blueF() + (to.blueF() - from.blueF()) * t);
+}
+
+} // namespace
+
+void Look::setAccent(const QColor &accent)
+{
+    accentValue() = accent.toRgb();
+}
+
+QColor Look::accent()
+{
+    return accentValue();
+}
+
+QColor Look::accentHot()
+{
+    return mix(accentValue(), Qt::white, 0.33);
+}
+
+QColor Look::accentTinted(const QColor &dark, qreal strength)
+{
+    return mix(dark, accentValue(), qBound(0.0, strength, 1.0));
+}
+
 QColor withAlpha(QColor colour, int alpha)
 {
     colour.setAlpha(alpha);
@@ -101,14 +139,14 @@ void paintButtonFace(QPainter &p, const QRectF &r, qreal radius, FaceState state
         paintPanel(p, r, radius, kPanelHigh, kPanel, kEdge);
         break;
     case FaceState::Hover: {
-        paintPanel(p, r, radius, QColor(40, 36, 42), QColor(26, 22, 26), withAlpha(kAccent, 210));
+        paintPanel(p, r, radius, accentTinted(kPanelHigh, 0.07), accentTinted(kPanel, 0.05), withAlpha(accent(), 210));
         QPainterPath edge;
         edge.addRoundedRect(r.adjusted(1, 1, -1, -1), radius, radius);
-        paintGlow(p, edge, kAccent, 3, 3);
+        paintGlow(p, edge, accent(), 3, 3);
         break;
     }
     case FaceState::Pressed:
-        paintPanel(p, r, radius, kAccent.darker(135), kAccent.darker(230), kAccentHot);
+        paintPanel(p, r, radius, accent().darker(135), accent().darker(230), accentHot());
         break;
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The palette and drawing helpers shared by every skin painter: one dark look with the accent
-// of the default theme.
+// of the shipped theme ("Config/GColorID" of the settings template).
 
 #include <QColor>
 #include <QPainter>
@@ -8,8 +8,13 @@
 #include <QRectF>
 
 namespace Look {
-const QColor kAccent(236, 28, 36); // the default theme's red, slightly warmed
-const QColor kAccentHot(255, 84, 84);
+// The accent every painter uses; set once, before painting, to the theme colour the program
+// frames its dialogs and fills its bars with, so the images and those parts match.
+void setAccent(const QColor &accent);
+QColor accent();
+QColor accentHot(); // the accent lit towards white: glints, pressed borders, the spinner
+// A dark surface colour faintly tinted with the accent (strength 0..1).
+QColor accentTinted(const QColor &dark, qreal strength);
 const QColor kBase(14, 15, 18); // window body
 const QColor kBaseHigh(27, 29, 35);
 const QColor kPanel(19, 21, 25);

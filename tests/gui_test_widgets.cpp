@@ -100,6 +100,7 @@ private slots:
     void popBoxReportsEveryNameChange();
     void processDialogPlaysTheBuiltInAnimation();
     void batteryBarPaintsItsOwnText();
+    void batteryBarTextFitsTheBarAtEveryScale();
 
     void skinNamesRefuseEscapingProducts();
     void loaderPrefersTheHiResVariantWhenDrawnLarger();
@@ -548,6 +549,47 @@ void WidgetsTest::batteryBarPaintsItsOwnText()
     QVERIFY(whitePixels() > 10);
     bar.setText(QString());
     QCOMPARE(whitePixels(), 0);
+}
+
+void WidgetsTest::batteryBarTextFitsTheBarAtEveryScale()
+{
+    // The battery bar is 71 x 34 units; its text must stay inside whatever the scale, the
+    // language's font size or the translation.
+    setLanguageFont("DejaVu Sans", 16);
+    for (const double scale : {1.0, 1.25, 2.0, 3.75, 5.0}) {
+        setUiScale(scale);
+        TarnProcessbar bar;
+        bar.resize(scaledUnits(71), scaledUnits(34));
+        bar.setRange(0, 100);
+        bar.setTextVisible(false);
+        bar.setStyleSheet("QProgressBar{background: rgb(100, 100, 100); border: none;}");
+        for (const QString &text : {QString("MOUSE OFF"), QString("MAUS AUSGESCHALTET")}) {
+            bar.setText(text);
+            const QFont font = bar.ownTextFont();
+            QVERIFY(font.pixelSize() <= languageFont().pixelSize());
+            QVERIFY2(QFontMetrics(font).horizontalAdvance(text) < bar.width(), qPrintable(text));
+            // No text at the bar's ends (the grey bar is 100 in every channel): not cut off there.
+            const QImage image = bar.grab().toImage();
+            int inside = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    if (image.pixelColor(x, y).lightness() < 180)
+                        continue;
+                    QVERIFY2(x > 0 && x < image.width() - 1, qPrintable(QString("%1 at %2").arg(text).arg(scale)));
+                    ++inside;
+                }
+            }
+            QVERIFY(inside > 10);
+        }
+    }
+    // A text that fits keeps the language font's size.
+    const QFont base("DejaVu Sans");
+    QFont wide = base;
+    wide.setPixelSize(12);
+    QCOMPARE(fontFittingText(wide, "OFF", QSize(200, 40)).pixelSize(), 12);
+    QVERIFY(fontFittingText(wide, "MOUSE OFF", QSize(30, 40)).pixelSize() < 12);
+    QCOMPARE(fontFittingText(wide, "MOUSE OFF", QSize(0, 0)).pixelSize(), 12);
+    QVERIFY(fontFittingText(wide, "MOUSE OFF", QSize(1, 1)).pixelSize() >= 1);
 }
 
 void WidgetsTest::skinNamesRefuseEscapingProducts()

@@ -1,7 +1,9 @@
 #pragma once
 // The battery bar: a progress bar that can paint a text of its own over the bar ("MOUSE OFF").
 
+#include <QFont>
 #include <QProgressBar>
+#include <QRect>
 
 class TarnProcessbar : public QProgressBar {
     Q_OBJECT
@@ -11,10 +13,19 @@ public:
     // Empty: no own text.
     void setText(const QString &text);
     QString ownText() const { return m_strText; }
+    // The font the own text is painted in: the language font, made smaller when the text would
+    // not fit the bar (a long translation, a small bar).
+    QFont ownTextFont() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    QRect ownTextArea() const;
+
     QString m_strText;
 };
+
+// `base` at the largest pixel size, at most its own, at which `text` fits `area` on one line;
+// never smaller than 1 pixel. Pure geometry, so the rule is tested directly.
+QFont fontFittingText(const QFont &base, const QString &text, const QSize &area);

@@ -1,0 +1,58 @@
+#include "support/test_env.h"
+
+#include "device/device_link.h"
+#include "sim/simulated_mouse.h"
+#include "storage/app_paths.h"
+#include "storage/settings_file.h"
+
+#include <atomic>
+
+TempAppFolder::TempAppFolder(bool prepare)
+{
+    AppPaths::setDataDirOverride(m_dir.path());
+    AppPaths::init();
+    if (prepare)
+        AppPaths::prepareDataFolder();
+}
+
+namespace {
+
+QtMessageHandler g_previousHandler = nullptr;
+std::atomic<int> g_pollerEnds{0};
+
+void quietPollerHandler(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (text.startsWith(QLatin1String("TarnGetBatteryThread Stop.")))
+        ++g_pollerEnds;
+    if (text.startsWith(QLatin1String("Unable to read a feature report 1.")) ||
+        text.startsWith(QLatin1String("Threadread bat")))
+        return;
+    g_previousHandler(type, context, text);
+}
+
+} // namespace
+
+void installQuietPollerLog()
+{
+    if (!g_previousHandler)
+        g_previousHandler = qInstallMessageHandler(quietPollerHandler);
+}
+
+int pollerEndCount() { return g_pollerEnds.load(); }
+
+SimLinkRig::SimLinkRig() : SimLinkRig(SimOptions()) {}
+
+SimLinkRig::SimLinkRig(const SimOptions &options)
+    : sim(std::make_unique<SimulatedMouse>(options)), link(std::make_unique<DeviceLink>(*sim))
+{
+    link->loadMouseList();
+    link->enumerateMice();
+    link->refreshMouseList(); // settles "Config/CurrentProductName"
+    link->openMouse(readCurrentProductName());
+}
+
+SimLinkRig::~SimLinkRig()
+{
+    link.reset();
+    sim.reset();
+}

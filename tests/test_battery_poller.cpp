@@ -5,11 +5,10 @@
 #include "device/poller_control.h"
 #include "device/transfer.h"
 #include "sim/simulated_mouse.h"
-#include "storage/app_paths.h"
+#include "support/test_env.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <mutex>
@@ -17,19 +16,6 @@
 #include <ctime>
 
 namespace {
-
-// Drops the poller's once-per-cycle idle line, which a poller in virtual time writes thousands
-// of times a second, and passes everything else on (QTest::ignoreMessage still sees it).
-QtMessageHandler g_previousHandler = nullptr;
-std::atomic<int> g_pollerEnds{0};
-void quietPollerIdle(QtMsgType type, const QMessageLogContext &context, const QString &text)
-{
-    if (text.startsWith(QLatin1String("TarnGetBatteryThread Stop.")))
-        ++g_pollerEnds;
-    if (text.startsWith(QLatin1String("Unable to read a feature report 1.")) || text.startsWith(QLatin1String("Threadread bat")))
-        return;
-    g_previousHandler(type, context, text);
-}
 
 // Wraps the command handle: records every transfer with its virtual time and lets a test act
 // (queue a notice, stop the poller) at a chosen read.
@@ -106,8 +92,8 @@ public slots:
 class TestBatteryPoller : public QObject {
     Q_OBJECT
 private:
-    VirtualClock m_clock;
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<TempAppFolder> m_dir;
+    std::unique_ptr<VirtualTime> m_time;
 
     // A poller on the simulated receiver's command collection, stopped by `stopWhen`.
     struct Rig {
@@ -142,19 +128,18 @@ private:
 private slots:
     void initTestCase()
     {
-        g_previousHandler = qInstallMessageHandler(quietPollerIdle);
+        installQuietPollerLog();
     }
 
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        AppPaths::setDataDirOverride(m_dir->path());
-        setDeviceClock(&m_clock);
+        m_dir = std::make_unique<TempAppFolder>();
+        m_time = std::make_unique<VirtualTime>();
         g_deviceType.store(0);
         g_mouseOff.store(false);
     }
 
-    void cleanup() { setDeviceClock(nullptr); }
+    void cleanup() { m_time.reset(); }
 
     void batteryQueryBytes()
     {
@@ -281,14 +266,14 @@ private slots:
 
     void endsAtOnceWithoutAHandle()
     {
-        const int64_t start = m_clock.nowMs();
+        const int64_t start = m_time->clock.nowMs();
         TarnGetBatteryThread poller([]() -> HidDevice * { return nullptr; });
         QSignalSpy battery(&poller, &TarnGetBatteryThread::RefreshBatteryStatus);
         QTest::ignoreMessage(QtDebugMsg, "TarnGetBatteryThread.\n");
         QTest::ignoreMessage(QtDebugMsg, "TarnGetBatteryThread Stop.\n");
         QVERIFY(runToEnd(poller));
         QCOMPARE(battery.count(), 0);
-        QCOMPARE(m_clock.nowMs(), start); // not a single wait
+        QCOMPARE(m_time->clock.nowMs(), start); // not a single wait
     }
 
     void cableHandlePreferredOverReceiver_data()
@@ -303,18 +288,14 @@ private slots:
     {
         QFETCH(QString, simOptions);
         QFETCH(int, expectedLink);
-        SimulatedMouse sim(*parseSimOptions(simOptions, nullptr));
-        DeviceLink link(sim);
-        link.loadMouseList();
-        QCOMPARE(link.enumerateMice(), 0);
-        link.openMouse(QString());
-        QVERIFY(link.commandHandle());
-        PollerControl control(link);
+        SimLinkRig rig(*parseSimOptions(simOptions, nullptr));
+        QVERIFY(rig.link->commandHandle());
+        PollerControl control(*rig.link);
         control.startPoller();
-        QTRY_VERIFY(!sim.receivedReports().empty());
+        QTRY_VERIFY(!rig.sim->receivedReports().empty());
         control.stopPoller();
         QVERIFY(!control.isRunning());
-        const auto received = sim.receivedReports();
+        const auto received = rig.sim->receivedReports();
         for (const SimReceivedReport &r : received) {
             QCOMPARE(int(r.link), expectedLink);
             QCOMPARE(r.bytes[3], kBatteryReplyType);
@@ -326,22 +307,18 @@ private slots:
         SimOptions simOptions;
         simOptions.battery = {1, 0x30, 0x04};
         simOptions.notice = SimNotice{4, 1, 2, 0};
-        SimulatedMouse sim(simOptions);
-        DeviceLink link(sim);
-        link.loadMouseList();
-        link.enumerateMice();
-        link.openMouse(QString());
-        PollerControl control(link);
+        SimLinkRig rig(simOptions);
+        PollerControl control(*rig.link);
         SlotReceiver window;
         control.setReceiver(&window);
-        const int endsBefore = g_pollerEnds.load();
+        const int endsBefore = pollerEndCount();
         control.startPoller();
         control.startPoller(); // stops and joins the first: never two pollers on one handle
-        QCOMPARE(g_pollerEnds.load(), endsBefore + 1);
+        QCOMPARE(pollerEndCount(), endsBefore + 1);
         QTRY_VERIFY(!window.battery.isEmpty() && !window.status.isEmpty() && !window.write.isEmpty());
         QVERIFY(control.isRunning());
         control.stopPoller();
-        QCOMPARE(g_pollerEnds.load(), endsBefore + 2);
+        QCOMPARE(pollerEndCount(), endsBefore + 2);
         QVERIFY(!control.isRunning());
         QCOMPARE(window.battery.first(), (QList<int>{1, 0x30, 0x04}));
         QCOMPARE(window.status.first(), (QList<int>{4, 1, 2, 0}));
@@ -350,12 +327,8 @@ private slots:
 
     void controlCallbacksRunOnTheContextThread()
     {
-        SimulatedMouse sim;
-        DeviceLink link(sim);
-        link.loadMouseList();
-        link.enumerateMice();
-        link.openMouse(QString());
-        PollerControl control(link);
+        SimLinkRig rig;
+        PollerControl control(*rig.link);
         QObject context;
         QList<bool> onContextThread;
         control.setCallbacks({&context,
@@ -370,11 +343,8 @@ private slots:
     void stopInterruptsWaitsInRealTime()
     {
         setDeviceClock(nullptr); // the real clock: the poller really sleeps 450 ms at a time
-        SimulatedMouse sim;
-        DeviceLink link(sim);
-        link.loadMouseList();
-        link.enumerateMice();
-        link.openMouse(QString());
+        SimLinkRig rig;
+        DeviceLink &link = *rig.link;
         auto poller = std::make_unique<TarnGetBatteryThread>(link);
         QSignalSpy battery(poller.get(), &TarnGetBatteryThread::RefreshBatteryStatus);
         poller->start();

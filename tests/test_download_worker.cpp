@@ -7,28 +7,18 @@
 #include "device/poller_control.h"
 #include "device/transfer.h"
 #include "sim/simulated_mouse.h"
-#include "storage/app_paths.h"
 #include "storage/macro_file.h"
 #include "storage/profile_data.h"
 #include "storage/settings_file.h"
+#include "support/test_env.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <set>
 
 namespace {
-
-QtMessageHandler g_previousHandler = nullptr;
-// A poller in virtual time logs its idle line thousands of times a second.
-void quietPollerIdle(QtMsgType type, const QMessageLogContext &context, const QString &text)
-{
-    if (text.startsWith(QLatin1String("Unable to read a feature report 1.")) || text.startsWith(QLatin1String("Threadread bat")))
-        return;
-    g_previousHandler(type, context, text);
-}
 
 // Command codes the mouse received, battery queries left out (the poller sends those).
 std::set<uint8_t> commandsReceived(const SimulatedMouse &sim)
@@ -53,10 +43,11 @@ int downloadReportCount(const SimulatedMouse &sim)
 class TestDownloadWorker : public QObject {
     Q_OBJECT
 private:
-    VirtualClock m_clock;
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<SimulatedMouse> m_sim;
-    std::unique_ptr<DeviceLink> m_link;
+    std::unique_ptr<TempAppFolder> m_dir;
+    std::unique_ptr<VirtualTime> m_time;
+    std::unique_ptr<SimLinkRig> m_rig;
+    SimulatedMouse *m_sim = nullptr;
+    DeviceLink *m_link = nullptr;
     std::unique_ptr<VerifiedTransfer> m_sink;
     std::unique_ptr<PollerControl> m_poller;
     std::unique_ptr<PollerObserver> m_observer;
@@ -69,22 +60,16 @@ private:
     }
 
 private slots:
-    void initTestCase() { g_previousHandler = qInstallMessageHandler(quietPollerIdle); }
+    void initTestCase() { installQuietPollerLog(); }
 
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        AppPaths::setDataDirOverride(m_dir->path());
-        AppPaths::init();
-        QVERIFY(AppPaths::prepareDataFolder());
-        setDeviceClock(&m_clock);
+        m_dir = std::make_unique<TempAppFolder>(true);
+        m_time = std::make_unique<VirtualTime>();
         g_mouseOff.store(false);
-        m_sim = std::make_unique<SimulatedMouse>();
-        m_link = std::make_unique<DeviceLink>(*m_sim);
-        m_link->loadMouseList();
-        m_link->enumerateMice();
-        m_link->refreshMouseList(); // settles "Config/CurrentProductName"
-        m_link->openMouse(readCurrentProductName());
+        m_rig = std::make_unique<SimLinkRig>();
+        m_sim = m_rig->sim.get();
+        m_link = m_rig->link.get();
         QVERIFY(m_link->commandHandle());
         m_sink = std::make_unique<VerifiedTransfer>(*m_link);
         m_poller = std::make_unique<PollerControl>(*m_link);
@@ -101,9 +86,8 @@ private slots:
         m_observer.reset();
         m_poller.reset();
         m_sink.reset();
-        m_link.reset();
-        m_sim.reset();
-        setDeviceClock(nullptr);
+        m_rig.reset();
+        m_time.reset();
         g_mouseOff.store(false);
     }
 

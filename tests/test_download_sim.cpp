@@ -5,7 +5,6 @@
 #include "device/clock.h"
 #include "device/command_set.h"
 #include "device/device_link.h"
-#include "device/device_link_observer.h"
 #include "device/lighting_encoding.h"
 #include "device/sensor_tables.h"
 #include "device/transfer.h"
@@ -14,6 +13,7 @@
 #include "storage/macro_file.h"
 #include "storage/profile_data.h"
 #include "storage/settings_file.h"
+#include "support/test_env.h"
 
 #include <QSettings>
 #include <QtTest>
@@ -41,13 +41,6 @@ private:
     int m_n;
     std::function<void()> m_inject;
     int m_calls = 0;
-};
-
-class PollerLog : public DeviceLinkObserver {
-public:
-    void stopPoller() override { events << "stop"; }
-    void startPoller() override { events << "start"; }
-    QStringList events;
 };
 
 // The block images the recorded reports address, as the device stores them.
@@ -134,10 +127,10 @@ class TestDownloadSim : public QObject {
     Q_OBJECT
 
 private:
-    VirtualClock m_clock;
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<SimulatedMouse> m_sim;
-    std::unique_ptr<DeviceLink> m_link;
+    std::unique_ptr<VirtualTime> m_time;
+    std::unique_ptr<TempAppFolder> m_dir;
+    std::unique_ptr<SimLinkRig> m_rig;
+    SimulatedMouse *m_sim = nullptr;
     std::unique_ptr<VerifiedTransfer> m_transfer;
 
     // What a download of the sample set writes.
@@ -159,36 +152,28 @@ private:
 private slots:
     void initTestCase()
     {
-        setDeviceClock(&m_clock);
-        m_dir = std::make_unique<QTemporaryDir>();
-        AppPaths::setDataDirOverride(m_dir->path());
-        AppPaths::init();
-        QVERIFY(AppPaths::prepareDataFolder());
+        m_time = std::make_unique<VirtualTime>();
+        m_dir = std::make_unique<TempAppFolder>(true);
         QVERIFY(saveMacro("burst", MacroSettings(), steps({4, 5, 6})));
         QVector<MacroEvent> recoil{{2, 0, 3}, {6, 2, 0}, {2, 0, 4}};
         QVERIFY(saveMacro("recoil", MacroSettings(), recoil));
         QVERIFY(saveMacro("elsewhere", MacroSettings(), steps({7})));
     }
 
-    void cleanupTestCase() { setDeviceClock(nullptr); }
+    void cleanupTestCase() { m_time.reset(); }
 
     void init()
     {
-        m_sim = std::make_unique<SimulatedMouse>();
-        m_link = std::make_unique<DeviceLink>(*m_sim);
-        m_link->loadMouseList();
-        QCOMPARE(m_link->enumerateMice(), 0);
-        m_link->refreshMouseList(); // settles "Config/CurrentProductName"
-        m_link->openMouse(readCurrentProductName());
-        QVERIFY(m_link->commandHandle());
-        m_transfer = std::make_unique<VerifiedTransfer>(*m_link);
+        m_rig = std::make_unique<SimLinkRig>();
+        m_sim = m_rig->sim.get();
+        QVERIFY(m_rig->link->commandHandle());
+        m_transfer = std::make_unique<VerifiedTransfer>(*m_rig->link);
     }
 
     void cleanup()
     {
         m_transfer.reset();
-        m_link.reset();
-        m_sim.reset();
+        m_rig.reset();
     }
 
     void mouseHoldsWhatWasEncoded()
@@ -196,13 +181,13 @@ private slots:
         const ProfileSet set = sampleSet();
         PollerLog poller;
         DownloadOutcome outcome;
-        const int64_t start = m_clock.nowMs();
+        const int64_t start = m_time->clock.nowMs();
         QCOMPARE(int(downloadProfiles(set, kChangeAll, sampleContext(), *m_transfer, &poller, &outcome)), 0);
         QCOMPARE(poller.events, QStringList({"stop", "start"}));
         // Two distinct macros were built (50 ms each) and sent; the later profile's unknown name
         // was not.
         QCOMPARE(outcome.macros.slotsSent, 2);
-        qInfo("virtual time of a full download: %lld ms", static_cast<long long>(m_clock.nowMs() - start));
+        qInfo("virtual time of a full download: %lld ms", static_cast<long long>(m_time->clock.nowMs() - start));
 
         // The mouse received exactly what the encoder records, byte for byte and in order.
         const std::vector<Report> expected = recorded();

@@ -2,13 +2,12 @@
 // register tables, and the order and failure rule of the full download and the profile switch.
 
 #include "device/command_set.h"
-#include "device/device_link_observer.h"
 #include "device/lighting_encoding.h"
 #include "device/sensor_tables.h"
 #include "device/trace.h"
 #include "device/transfer.h"
-#include "storage/app_paths.h"
 #include "storage/profile_data.h"
+#include "support/test_env.h"
 
 #include <QtTest>
 
@@ -63,13 +62,6 @@ private:
     RecordingSink m_recorder;
 };
 
-class PollerLog : public DeviceLinkObserver {
-public:
-    void stopPoller() override { events << "stop"; }
-    void startPoller() override { events << "start"; }
-    QStringList events;
-};
-
 EncodeContext context(int sensor)
 {
     EncodeContext c;
@@ -92,13 +84,6 @@ class TestCommandSet : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_dir.isValid());
-        AppPaths::setDataDirOverride(m_dir.path());
-        AppPaths::init();
-    }
-
     void framingAndSmallCommands()
     {
         // The battery query of the poller: checksum (0xFA + 0x48) ^ 0x66 = 0x24.
@@ -396,26 +381,8 @@ private slots:
         }
     }
 
-    // A failing report ends the download with its code: nothing after it is sent and the poller
-    // stays stopped.
-    void downloadStopsAtFirstFailure()
-    {
-        ProfileSet set;
-        const EncodeContext c = context(3325);
-        RecordingSink all;
-        downloadProfiles(set, 15, c, all, nullptr);
-        const int total = int(all.reports().size());
-        for (int n : {1, 2, 5, 20, total}) {
-            FailingSink sink(n, n == total ? 4 : 2);
-            PollerLog poller;
-            QCOMPARE(int(downloadProfiles(set, 15, c, sink, &poller)), n == total ? 4 : 2);
-            QCOMPARE(sink.calls(), n);
-            QCOMPARE(poller.events, QStringList({"stop"}));
-        }
-    }
-
 private:
-    QTemporaryDir m_dir;
+    TempAppFolder m_dir;
 };
 
 QTEST_GUILESS_MAIN(TestCommandSet)

@@ -1,53 +1,25 @@
 // mousecfgctl's global options, exit status and the list command, run as the real program.
 
+#include "support/run_tool.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-
-struct Run {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-// Runs the tool with MOUSECFG_DATA_DIR set to dataDirEnv (unset when empty).
-Run runTool(const QStringList &args, const QString &dataDirEnv = QString())
-{
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove("MOUSECFG_DATA_DIR");
-    if (!dataDirEnv.isEmpty())
-        env.insert("MOUSECFG_DATA_DIR", dataDirEnv);
-    QProcess p;
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(MOUSECFG_APP_DIR) + "/mousecfgctl", args);
-    Run r;
-    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit)
-        return r;
-    r.status = p.exitCode();
-    r.out = QString::fromLocal8Bit(p.readAllStandardOutput());
-    r.err = QString::fromLocal8Bit(p.readAllStandardError());
-    return r;
-}
-
-} // namespace
 
 class TestCli : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase()
     {
-        QVERIFY2(QFileInfo(QStringLiteral(MOUSECFG_APP_DIR) + "/mousecfgctl").isExecutable(),
+        QVERIFY2(QFileInfo(toolPath()).isExecutable(),
                  "mousecfgctl is built with the tests");
     }
 
     void helpNamesOptionsAndCommands()
     {
-        const Run r = runTool({"--help"});
+        const ToolRun r = runTool({"--help"});
         QCOMPARE(r.status, 0);
         for (const char *word : {"--data-dir DIR", "--simulate[=LIST]", "--virtual-time", "--trace FILE", "\n  list  "})
             QVERIFY2(r.out.contains(word), word);
@@ -74,7 +46,7 @@ private slots:
         QFETCH(QStringList, args);
         QFETCH(QString, message);
         QTemporaryDir dir;
-        const Run r = runTool(QStringList({"--data-dir", dir.path()}) + args);
+        const ToolRun r = runTool(QStringList({"--data-dir", dir.path()}) + args);
         QCOMPARE(r.status, 64);
         QVERIFY2(r.err.contains(message), qPrintable(r.err));
         QVERIFY(r.out.isEmpty());
@@ -102,7 +74,7 @@ private slots:
         QFile blocker(dir.filePath("file"));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        const Run r = runTool({"--data-dir", dir.filePath("file"), "--simulate", "list"});
+        const ToolRun r = runTool({"--data-dir", dir.filePath("file"), "--simulate", "list"});
         QCOMPARE(r.status, 65);
         QVERIFY(r.err.contains("data folder"));
     }
@@ -110,7 +82,7 @@ private slots:
     void listShowsLinksCollectionsAndHandles()
     {
         QTemporaryDir dir;
-        Run r = runTool({"--data-dir", dir.path(), "--simulate", "list"});
+        ToolRun r = runTool({"--data-dir", dir.path(), "--simulate", "list"});
         QCOMPARE(r.status, 0);
         const QStringList lines = r.out.split('\n');
         QVERIFY2(lines.value(0).startsWith("Mouse 1: \"") && lines.value(0).endsWith("\"  connected, current"),
@@ -142,7 +114,7 @@ private slots:
         QCOMPARE(runTool({"--data-dir", dir.path(), "--simulate", "--virtual-time", "--trace", trace, "list"}).status, 0);
         QVERIFY(QFileInfo::exists(trace));
         QCOMPARE(QFileInfo(trace).size(), 0); // list transfers nothing
-        const Run r = runTool({"--data-dir", dir.path(), "--simulate", "--trace", dir.filePath("no/such/dir/t"), "list"});
+        const ToolRun r = runTool({"--data-dir", dir.path(), "--simulate", "--trace", dir.filePath("no/such/dir/t"), "list"});
         QCOMPARE(r.status, 64);
         QVERIFY(r.err.contains("--trace: cannot write"));
     }

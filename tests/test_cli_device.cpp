@@ -1,24 +1,18 @@
 // mousecfgctl's device commands (status, watch, apply, load-conf) run as a user runs them,
 // against the simulated mouse in virtual time.
 
-#include "storage/app_paths.h"
 #include "storage/profile_data.h"
 #include "storage/profile_files.h"
 #include "storage/settings_file.h"
 #include "storage/storage_result.h"
+#include "support/run_tool.h"
+#include "support/test_env.h"
 
 #include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
 
 // Written (W) report command codes in a transfer log, in order.
 QList<int> writtenCommands(const QString &tracePath)
@@ -39,44 +33,24 @@ QList<int> writtenCommands(const QString &tracePath)
 class TestCliDevice : public QObject {
     Q_OBJECT
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    QString m_tool;
+    std::unique_ptr<TempAppFolder> m_dir;
 
     QString trace() const { return m_dir->filePath("trace.txt"); }
 
-    Run run(const QStringList &args, bool virtualTime = true)
+    ToolRun run(const QStringList &args)
     {
-        QStringList all = {"--data-dir", m_dir->path()};
-        if (virtualTime)
-            all << "--virtual-time";
-        all << args;
-        QProcess p;
-        p.start(m_tool, all);
-        Run r;
-        if (!p.waitForFinished(60000)) {
-            p.kill();
-            p.waitForFinished();
-            return r;
-        }
-        r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-        r.out = QString::fromLocal8Bit(p.readAllStandardOutput());
-        r.err = QString::fromLocal8Bit(p.readAllStandardError());
-        return r;
+        return runTool(QStringList({"--data-dir", m_dir->path(), "--virtual-time"}) + args);
     }
 
 private slots:
     void initTestCase()
     {
-        m_tool = QStringLiteral(MOUSECFG_APP_DIR) + "/mousecfgctl";
-        QVERIFY2(QFile::exists(m_tool), "mousecfgctl is not built");
+        QVERIFY2(QFile::exists(toolPath()), "mousecfgctl is not built");
     }
 
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        AppPaths::setDataDirOverride(m_dir->path());
-        AppPaths::init();
-        QVERIFY(AppPaths::prepareDataFolder());
+        m_dir = std::make_unique<TempAppFolder>(true);
     }
 
     void statusReadsTheBatteryAsTheWindowDoes_data()
@@ -99,34 +73,34 @@ private slots:
             QSettings settings(m_dir->filePath("Configs/Config.ini"), QSettings::IniFormat);
             settings.setValue("Config/BatteryFull", 4300);
         }
-        const Run r = run({"--simulate=" + simOptions, "status"});
-        QCOMPARE(r.exitCode, 0);
+        const ToolRun r = run({"--simulate=" + simOptions, "status"});
+        QCOMPARE(r.status, 0);
         QCOMPARE(r.out, expected);
     }
 
     void statusFailures()
     {
-        const Run failedWrite = run({"--simulate=writefail=1", "status"});
-        QCOMPARE(failedWrite.exitCode, 4);
+        const ToolRun failedWrite = run({"--simulate=writefail=1", "status"});
+        QCOMPARE(failedWrite.status, 4);
         QVERIFY(failedWrite.out.isEmpty());
-        QCOMPARE(run({"--simulate", "status", "extra"}).exitCode, 64);
+        QCOMPARE(run({"--simulate", "status", "extra"}).status, 64);
     }
 
     void watchPrintsNotices()
     {
-        const Run r = run({"--simulate=notice=2:3:4:1", "watch", "--count", "1"});
-        QCOMPARE(r.exitCode, 0);
+        const ToolRun r = run({"--simulate=notice=2:3:4:1", "watch", "--count", "1"});
+        QCOMPARE(r.status, 0);
         QCOMPARE(r.out, QStringLiteral("Profile 3, DPI stage 4, rate 250 HZ, mode 1\n"));
-        const Run odd = run({"--simulate=notice=0:0:3:0", "watch", "--count", "1"});
+        const ToolRun odd = run({"--simulate=notice=0:0:3:0", "watch", "--count", "1"});
         QCOMPARE(odd.out, QStringLiteral("Profile 1, DPI stage 1, rate code 3, mode 0\n"));
-        QCOMPARE(run({"--simulate", "watch", "--count", "0"}).exitCode, 64);
-        QCOMPARE(run({"--simulate", "watch", "now"}).exitCode, 64);
+        QCOMPARE(run({"--simulate", "watch", "--count", "0"}).status, 64);
+        QCOMPARE(run({"--simulate", "watch", "now"}).status, 64);
     }
 
     void watchRunsUntilInterrupted()
     {
         QProcess p;
-        p.start(m_tool, {"--data-dir", m_dir->path(), "--simulate", "watch"});
+        p.start(toolPath(), {"--data-dir", m_dir->path(), "--simulate", "watch"});
         QVERIFY(p.waitForStarted());
         QTest::qWait(300);
         QCOMPARE(p.state(), QProcess::Running);
@@ -139,8 +113,8 @@ private slots:
     void applySendsEverythingAfterOneQuery()
     {
         writeDiff(1);
-        const Run r = run({"--simulate", "--trace", trace(), "apply"});
-        QCOMPARE(r.exitCode, 0);
+        const ToolRun r = run({"--simulate", "--trace", trace(), "apply"});
+        QCOMPARE(r.status, 0);
         const QList<int> codes = writtenCommands(trace());
         QVERIFY(!codes.isEmpty());
         QCOMPARE(codes.first(), 0x48);
@@ -154,8 +128,8 @@ private slots:
 
     void applyToASleepingMouseSendsNothingMore()
     {
-        const Run r = run({"--simulate=battery=0:0:0", "--trace", trace(), "apply"});
-        QCOMPARE(r.exitCode, 5);
+        const ToolRun r = run({"--simulate=battery=0:0:0", "--trace", trace(), "apply"});
+        QCOMPARE(r.status, 5);
         QVERIFY(r.err.contains("Mouse is sleeping or not connected."));
         QCOMPARE(writtenCommands(trace()), QList<int>{0x48});
     }
@@ -163,8 +137,8 @@ private slots:
     void applyFailureIsRecorded()
     {
         writeDiff(0);
-        const Run r = run({"--simulate=corrupt=1000", "apply"});
-        QCOMPARE(r.exitCode, 2);
+        const ToolRun r = run({"--simulate=corrupt=1000", "apply"});
+        QCOMPARE(r.status, 2);
         QVERIFY(r.err.contains("Send data failed, please try again."));
         QCOMPARE(readDiff(), 1);
     }
@@ -172,7 +146,7 @@ private slots:
     void loadConfTakesOnlyThisProductsFiles()
     {
         // Settle the current product the way every device command does.
-        QCOMPARE(run({"--simulate", "status"}).exitCode, 0);
+        QCOMPARE(run({"--simulate", "status"}).status, 0);
         const QString product = readCurrentProductName();
         QVERIFY(!product.isEmpty());
 
@@ -187,16 +161,16 @@ private slots:
         const QString theirs = m_dir->filePath("theirs.conf");
         QVERIFY(QFile::copy(ours, theirs));
         QVERIFY(writeProductTag(theirs, "Another Mouse"));
-        const Run refused = run({"--simulate", "--trace", trace(), "load-conf", theirs});
-        QCOMPARE(refused.exitCode, 65);
+        const ToolRun refused = run({"--simulate", "--trace", trace(), "load-conf", theirs});
+        QCOMPARE(refused.status, 65);
         QVERIFY2(refused.err.contains(storageResultMessage(StorageResult::ProductMismatch)), qPrintable(refused.err));
         QVERIFY(writtenCommands(trace()).isEmpty()); // nothing sent, not even a query
 
-        QCOMPARE(run({"--simulate", "load-conf", m_dir->filePath("missing.conf")}).exitCode, 65);
-        QCOMPARE(run({"--simulate", "load-conf"}).exitCode, 64);
+        QCOMPARE(run({"--simulate", "load-conf", m_dir->filePath("missing.conf")}).status, 65);
+        QCOMPARE(run({"--simulate", "load-conf"}).status, 64);
 
-        const Run loaded = run({"--simulate", "--trace", trace(), "load-conf", ours});
-        QCOMPARE(loaded.exitCode, 0);
+        const ToolRun loaded = run({"--simulate", "--trace", trace(), "load-conf", ours});
+        QCOMPARE(loaded.status, 0);
         ProfileSet stored;
         loadProfileSet(stored);
         QCOMPARE(int(stored.profiles[0].pollrate), 2);

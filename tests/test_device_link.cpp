@@ -8,10 +8,10 @@
 #include "storage/app_paths.h"
 #include "storage/settings_file.h"
 #include "support/fake_hid.h"
+#include "support/test_env.h"
 
 #include <QElapsedTimer>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <cstring>
@@ -68,16 +68,13 @@ CollectionEvent collection(bool arrived, uint16_t product, int kind, const std::
 }
 
 struct Rig {
-    QTemporaryDir dir;
+    TempAppFolder dir{true};
     FakeHidBackend backend;
     RecordingObserver observer;
     std::unique_ptr<DeviceLink> link;
 
     Rig(const QString &name = "Test Mouse")
     {
-        AppPaths::setDataDirOverride(dir.path());
-        AppPaths::init();
-        AppPaths::prepareDataFolder();
         writeSettings(name, name);
         link = std::make_unique<DeviceLink>(backend);
         link->setObserver(&observer);

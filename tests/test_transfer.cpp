@@ -10,6 +10,7 @@
 #include "storage/app_paths.h"
 #include "storage/settings_file.h"
 #include "support/fake_hid.h"
+#include "support/test_env.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -24,7 +25,7 @@ const char kRxCommand[] = "/dev/hidraw3&col04";
 
 // A data folder naming the mouse, and a receiver whose command collection the link opens.
 struct Rig {
-    QTemporaryDir dir;
+    TempAppFolder dir{true};
     FakeHidBackend backend;
     std::shared_ptr<FakeHidChannel> command;
     std::unique_ptr<DeviceLink> link;
@@ -32,9 +33,6 @@ struct Rig {
 
     explicit Rig(bool withMouse = true)
     {
-        AppPaths::setDataDirOverride(dir.path());
-        AppPaths::init();
-        AppPaths::prepareDataFolder();
         QSettings ini(settingsFilePath(), QSettings::IniFormat);
         ini.setValue("Mouse_List/0", "Test Mouse");
         ini.setValue("Config/CurrentProductName", "Test Mouse");
@@ -55,21 +53,10 @@ struct Rig {
 
 // The link opened on a simulated mouse, in a data folder of its own.
 struct SimRig {
-    QTemporaryDir dir;
-    SimulatedMouse mouse;
-    DeviceLink link{mouse};
-    VerifiedTransfer transfer{link};
-
-    explicit SimRig(const SimOptions &simOptions) : mouse(simOptions)
-    {
-        AppPaths::setDataDirOverride(dir.path());
-        AppPaths::init();
-        AppPaths::prepareDataFolder();
-        link.loadMouseList();
-        link.enumerateMice();
-        link.refreshMouseList();
-        link.openMouse(readCurrentProductName());
-    }
+    explicit SimRig(const SimOptions &simOptions) : link(simOptions), transfer(*link.link) {}
+    TempAppFolder dir{true};
+    SimLinkRig link;
+    VerifiedTransfer transfer;
 };
 
 Report withChecksum(Report r)
@@ -234,12 +221,12 @@ private slots:
         SimOptions simOptions;
         simOptions.faults.silent = true;
         SimRig rig(simOptions);
-        QVERIFY(rig.link.commandHandle());
+        QVERIFY(rig.link.link->commandHandle());
         QElapsedTimer real;
         real.start();
         const Report commit = makeReport(0x40, 0, 1);
         QCOMPARE(int(rig.transfer.sendCommand(commit.data(), kReportLength)), 2);
-        QCOMPARE(rig.mouse.receivedReports().size(), size_t(3));
+        QCOMPARE(rig.link.sim->receivedReports().size(), size_t(3));
         QCOMPARE(m_clock->nowMs(), int64_t(3 * 10 + 32 * 150 + 29 * 50));
         QVERIFY2(real.elapsed() < 500, qPrintable(QString::number(real.elapsed())));
     }
@@ -267,7 +254,7 @@ private slots:
         QVERIFY(ms >= 1000);
         qInfo("100 verified commands: %lld ms against a floor of 1000 ms (%.1f %% above); "
               "the 100 pauses alone: %lld ms", ms, (ms - 1000) / 10.0, pauseMs);
-        QCOMPARE(rig.mouse.receivedReports().size(), size_t(100));
+        QCOMPARE(rig.link.sim->receivedReports().size(), size_t(100));
     }
 
     void readErrorsCountLikeTimeouts()

@@ -8,6 +8,7 @@
 #include "storage/app_paths.h"
 #include "storage/macro_file.h"
 #include "storage/profile_data.h"
+#include "support/test_env.h"
 
 #include <QtTest>
 
@@ -58,17 +59,6 @@ class TestMacroDownload : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_dir.isValid());
-        AppPaths::setDataDirOverride(m_dir.path());
-        AppPaths::init();
-        QVERIFY(AppPaths::prepareDataFolder());
-        setDeviceClock(&m_clock);
-    }
-
-    void cleanupTestCase() { setDeviceClock(nullptr); }
-
     void fiveStepsGetDelays()
     {
         const MacroSlotImage image = buildMacroImage(keySteps(5));
@@ -131,9 +121,9 @@ private slots:
         macros.slotFor("alpha");
         RecordingSink sink;
         MacroBlockOutcome outcome;
-        const int64_t before = m_clock.nowMs();
+        const int64_t before = m_time.clock.nowMs();
         QCOMPARE(int(writeMacroBlock(set, macros, sink, &outcome)), 0);
-        QCOMPARE(m_clock.nowMs() - before, int64_t(50)); // built once
+        QCOMPARE(m_time.clock.nowMs() - before, int64_t(50)); // built once
         QCOMPARE(addresses(sink.reports()), slotReports(0, true) << "4095:D3");
         QCOMPARE(outcome.slotsSent, 1);
         QVERIFY(outcome.overLimit.isEmpty());
@@ -163,10 +153,10 @@ private slots:
         assign(set, 0, 1, "alpha");
         MacroNameMap macros;
         RecordingSink sink;
-        const int64_t before = m_clock.nowMs();
+        const int64_t before = m_time.clock.nowMs();
         QCOMPARE(int(writeMacroBlock(set, macros, sink)), 0);
         QVERIFY(sink.reports().empty());
-        QCOMPARE(m_clock.nowMs(), before);
+        QCOMPARE(m_time.clock.nowMs(), before);
 
         // Every mapped macro without steps: nothing used, no closing report.
         MacroNameMap missing;
@@ -199,8 +189,8 @@ private slots:
     }
 
 private:
-    QTemporaryDir m_dir;
-    VirtualClock m_clock;
+    TempAppFolder m_dir{true};
+    VirtualTime m_time;
 };
 
 QTEST_GUILESS_MAIN(TestMacroDownload)

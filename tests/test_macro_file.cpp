@@ -1,10 +1,10 @@
 #include "storage/app_paths.h"
 #include "storage/macro_file.h"
+#include "support/test_env.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -45,13 +45,12 @@ QString slotValue(int slot)
 
 class TestMacroFile : public QObject {
     Q_OBJECT
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<TempAppFolder> m_dir;
 
 private slots:
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        AppPaths::setDataDirOverride(m_dir->path());
+        m_dir = std::make_unique<TempAppFolder>();
         QVERIFY(QDir().mkpath(AppPaths::configsFolder()));
     }
     void cleanup() { m_dir.reset(); }

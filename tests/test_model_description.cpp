@@ -1,15 +1,15 @@
 #include "storage/app_paths.h"
 #include "storage/model_description.h"
+#include "support/test_env.h"
 
 #include <QFile>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QtTest>
 
 // Each test gets its own application folder; DefaultProfile.bin is written as raw INI text.
 class TestModelDescription : public QObject {
     Q_OBJECT
-    QScopedPointer<QTemporaryDir> m_dir;
+    std::unique_ptr<TempAppFolder> m_dir;
     void writeModel(const QByteArray &body)
     {
         QFile f(m_dir->path() + "/DefaultProfile.bin");
@@ -19,8 +19,7 @@ class TestModelDescription : public QObject {
 private slots:
     void init()
     {
-        m_dir.reset(new QTemporaryDir);
-        AppPaths::setDataDirOverride(m_dir->path());
+        m_dir = std::make_unique<TempAppFolder>();
     }
 
     void missingFileLeavesOutputsAndGivesDefaults()

@@ -1,9 +1,9 @@
 #include "storage/app_paths.h"
 #include "storage/profile_data.h"
+#include "support/test_env.h"
 
 #include <QDir>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <functional>
@@ -38,12 +38,11 @@ Q_DECLARE_METATYPE(Edit)
 
 class TestProfileData : public QObject {
     Q_OBJECT
-    QScopedPointer<QTemporaryDir> m_dir;
+    std::unique_ptr<TempAppFolder> m_dir;
 private slots:
     void init()
     {
-        m_dir.reset(new QTemporaryDir);
-        AppPaths::setDataDirOverride(m_dir->path());
+        m_dir = std::make_unique<TempAppFolder>();
         QVERIFY(QDir().mkpath(m_dir->path() + "/Configs/MacroDB"));
     }
 

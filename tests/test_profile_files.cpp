@@ -2,11 +2,11 @@
 #include "storage/profile_files.h"
 #include "storage/profile_library.h"
 #include "storage/settings_file.h"
+#include "support/test_env.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -86,13 +86,12 @@ QByteArray contents(const QString &path)
 
 class TestProfileFiles : public QObject {
     Q_OBJECT
-    QScopedPointer<QTemporaryDir> m_dir;
+    std::unique_ptr<TempAppFolder> m_dir;
     QString path(const QString &name) const { return m_dir->path() + "/" + name; }
 private slots:
     void init()
     {
-        m_dir.reset(new QTemporaryDir);
-        AppPaths::setDataDirOverride(m_dir->path());
+        m_dir = std::make_unique<TempAppFolder>();
     }
 
     void profileFileHoldsExactlyItsKeys()

@@ -1,15 +1,15 @@
 #include "storage/app_paths.h"
 #include "storage/settings_file.h"
+#include "support/test_env.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QtTest>
 
 class TestSettingsFile : public QObject {
     Q_OBJECT
-    QScopedPointer<QTemporaryDir> m_dir;
+    std::unique_ptr<TempAppFolder> m_dir;
     QString settingsPath() const { return m_dir->path() + "/Configs/Config.ini"; }
     QVariant value(const QString &key) const { return QSettings(settingsPath(), QSettings::IniFormat).value(key); }
     void writeSettings(const QByteArray &text)
@@ -22,8 +22,7 @@ class TestSettingsFile : public QObject {
 private slots:
     void init()
     {
-        m_dir.reset(new QTemporaryDir);
-        AppPaths::setDataDirOverride(m_dir->path());
+        m_dir = std::make_unique<TempAppFolder>();
     }
 
     void missingSettingsReadAsDefaults()

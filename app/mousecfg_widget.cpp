@@ -326,7 +326,8 @@ void MousecfgWidget::buildControls()
     m_pFrontPicture->setAlignment(Qt::AlignCenter);
     m_pSidePicture = new QLabel(this);
     m_pSidePicture->setProperty("layoutItem", static_cast<int>(LayoutItem::SidePicture));
-    m_pSidePicture->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // On the bottom of its frame, so the side view stands where the front view does.
+    m_pSidePicture->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
     m_pFrontButton = makeButton(tabImages, LayoutItem::FrontButton);
     m_pFrontButton->setCheckable(true);
     m_pSideButton = makeButton(tabImages, LayoutItem::SideButton);

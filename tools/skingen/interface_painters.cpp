@@ -507,7 +507,7 @@ void paintMainBackground(QPainter &p)
     // Podium light under the mouse picture: a radial glow squashed into a flat ellipse.
     p.save();
     p.setClipPath(contentClip);
-    p.translate(787, 500);
+    p.translate(800, 500); // under the centre line of both mouse pictures
     p.scale(1, 0.17);
     QRadialGradient podium(QPointF(0, 0), 150);
     podium.setColorAt(0, withAlpha(accent(), 60));

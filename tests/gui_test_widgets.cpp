@@ -100,7 +100,7 @@ private slots:
     void popBoxReportsEveryNameChange();
     void processDialogPlaysTheBuiltInAnimation();
     void batteryBarPaintsItsOwnText();
-    void batteryBarTextFitsTheBarAtEveryScale();
+    void ownTextsFitTheirControlsAtEveryScale();
 
     void skinNamesRefuseEscapingProducts();
     void loaderPrefersTheHiResVariantWhenDrawnLarger();
@@ -551,11 +551,25 @@ void WidgetsTest::batteryBarPaintsItsOwnText()
     QCOMPARE(whitePixels(), 0);
 }
 
-void WidgetsTest::batteryBarTextFitsTheBarAtEveryScale()
+void WidgetsTest::ownTextsFitTheirControlsAtEveryScale()
 {
-    // The battery bar is 71 x 34 units; its text must stay inside whatever the scale, the
-    // language's font size or the translation.
+    // The battery bar (71 x 34 units) and a footer button (76 x 30) paint their own texts; those
+    // must stay inside whatever the scale, the language's font size or the translation. Both
+    // are drawn on dark grey here, so bright pixels are text.
     setLanguageFont("DejaVu Sans", 16);
+    const auto expectTextInside = [](QWidget &widget, const QString &what) {
+        const QImage image = widget.grab().toImage();
+        int inside = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (image.pixelColor(x, y).lightness() < 160)
+                    continue;
+                QVERIFY2(x > 0 && x < image.width() - 1, qPrintable(what));
+                ++inside;
+            }
+        }
+        QVERIFY2(inside > 10, qPrintable(what));
+    };
     for (const double scale : {1.0, 1.25, 2.0, 3.75, 5.0}) {
         setUiScale(scale);
         TarnProcessbar bar;
@@ -563,33 +577,31 @@ void WidgetsTest::batteryBarTextFitsTheBarAtEveryScale()
         bar.setRange(0, 100);
         bar.setTextVisible(false);
         bar.setStyleSheet("QProgressBar{background: rgb(100, 100, 100); border: none;}");
-        for (const QString &text : {QString("MOUSE OFF"), QString("MAUS AUSGESCHALTET")}) {
+        TarnPushButton button;
+        button.resize(scaledUnits(76), scaledUnits(30));
+        button.setStyleSheet("QPushButton{background: rgb(60, 60, 60); border: none;}");
+        button.setAutoFillBackground(true);
+        for (const QString &text : {QString("MOUSE OFF"), QString("SPEICHERN"), QString("MAUS AUSGESCHALTET")}) {
+            const QString what = QString("%1 at %2").arg(text).arg(scale);
             bar.setText(text);
-            const QFont font = bar.ownTextFont();
-            QVERIFY(font.pixelSize() <= languageFont().pixelSize());
-            QVERIFY2(QFontMetrics(font).horizontalAdvance(text) < bar.width(), qPrintable(text));
-            // No text at the bar's ends (the grey bar is 100 in every channel): not cut off there.
-            const QImage image = bar.grab().toImage();
-            int inside = 0;
-            for (int y = 0; y < image.height(); ++y) {
-                for (int x = 0; x < image.width(); ++x) {
-                    if (image.pixelColor(x, y).lightness() < 180)
-                        continue;
-                    QVERIFY2(x > 0 && x < image.width() - 1, qPrintable(QString("%1 at %2").arg(text).arg(scale)));
-                    ++inside;
-                }
-            }
-            QVERIFY(inside > 10);
+            QVERIFY(bar.ownTextFont().pixelSize() <= languageFont().pixelSize());
+            QVERIFY2(QFontMetrics(bar.ownTextFont()).horizontalAdvance(text) < bar.width(), qPrintable(what));
+            expectTextInside(bar, "bar: " + what);
+            button.setText(text);
+            QVERIFY2(QFontMetrics(button.textFont()).horizontalAdvance(text) < button.width(), qPrintable(what));
+            if (text.size() < 10) // longer ones are too small here to count pixels reliably
+                expectTextInside(button, "button: " + what);
         }
+        // A text that fits keeps the language font's size.
+        button.setText("OK");
+        QCOMPARE(button.textFont().pixelSize(), languageFont().pixelSize());
     }
-    // A text that fits keeps the language font's size.
-    const QFont base("DejaVu Sans");
-    QFont wide = base;
-    wide.setPixelSize(12);
-    QCOMPARE(fontFittingText(wide, "OFF", QSize(200, 40)).pixelSize(), 12);
-    QVERIFY(fontFittingText(wide, "MOUSE OFF", QSize(30, 40)).pixelSize() < 12);
-    QCOMPARE(fontFittingText(wide, "MOUSE OFF", QSize(0, 0)).pixelSize(), 12);
-    QVERIFY(fontFittingText(wide, "MOUSE OFF", QSize(1, 1)).pixelSize() >= 1);
+    QFont base("DejaVu Sans");
+    base.setPixelSize(12);
+    QCOMPARE(fontFittingText(base, "OFF", QSize(200, 40)).pixelSize(), 12);
+    QVERIFY(fontFittingText(base, "MOUSE OFF", QSize(30, 40)).pixelSize() < 12);
+    QCOMPARE(fontFittingText(base, "MOUSE OFF", QSize(0, 0)).pixelSize(), 12);
+    QCOMPARE(fontFittingText(base, "MOUSE OFF", QSize(1, 1)).pixelSize(), 1);
 }
 
 void WidgetsTest::skinNamesRefuseEscapingProducts()

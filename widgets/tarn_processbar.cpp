@@ -2,25 +2,7 @@
 
 #include "widgets/theme.h"
 
-#include <QFontMetrics>
 #include <QPainter>
-
-QFont fontFittingText(const QFont &base, const QString &text, const QSize &area)
-{
-    QFont font = base;
-    int pixels = base.pixelSize() > 0 ? base.pixelSize() : QFontMetrics(base).height();
-    font.setPixelSize(pixels);
-    if (text.isEmpty() || area.isEmpty())
-        return font;
-    // Glyph widths do not grow in proportion at small sizes (hinting), so step down and measure.
-    while (pixels > 1) {
-        const QFontMetrics metrics(font);
-        if (metrics.horizontalAdvance(text) <= area.width() && metrics.height() <= area.height())
-            break;
-        font.setPixelSize(--pixels);
-    }
-    return font;
-}
 
 TarnProcessbar::TarnProcessbar(QWidget *parent) : QProgressBar(parent) {}
 

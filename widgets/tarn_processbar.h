@@ -25,7 +25,3 @@ private:
 
     QString m_strText;
 };
-
-// `base` at the largest pixel size, at most its own, at which `text` fits `area` on one line;
-// never smaller than 1 pixel. Pure geometry, so the rule is tested directly.
-QFont fontFittingText(const QFont &base, const QString &text, const QSize &area);

@@ -43,6 +43,13 @@ int TarnPushButton::imageIndex() const
     return m_iState < m_images.size() ? m_iState : Normal;
 }
 
+QFont TarnPushButton::textFont() const
+{
+    // Clear of the face's border and corner cuts on both sides.
+    const int margin = qMax(3, height() / 4);
+    return fontFittingText(languageFont(), text(), rect().adjusted(margin, 0, -margin, 0).size());
+}
+
 QColor TarnPushButton::textColour() const
 {
     return buttonStateTextColour(m_iState);
@@ -138,7 +145,7 @@ void TarnPushButton::paintEvent(QPaintEvent *)
         painter.drawPixmap(iconArea, m_icon);
     }
     if (!text().isEmpty()) {
-        painter.setFont(languageFont());
+        painter.setFont(textFont());
         painter.setPen(textColour());
         painter.drawText(area, Qt::AlignCenter, text());
     }

@@ -2,11 +2,13 @@
 
 #include "storage/settings_file.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPen>
 #include <QPixmap>
 #include <QRect>
+#include <QSize>
 
 #include <array>
 
@@ -70,6 +72,23 @@ QFont languageFont(double scale)
     if (!state.family.isEmpty())
         font.setFamily(state.family);
     font.setPixelSize(qMax(1, static_cast<int>(state.pixelSize * scale)));
+    return font;
+}
+
+QFont fontFittingText(const QFont &base, const QString &text, const QSize &area)
+{
+    QFont font = base;
+    int pixels = base.pixelSize() > 0 ? base.pixelSize() : QFontMetrics(base).height();
+    font.setPixelSize(pixels);
+    if (text.isEmpty() || area.isEmpty())
+        return font;
+    // Glyph widths do not shrink in proportion at small sizes (hinting), so step down and measure.
+    while (pixels > 1) {
+        const QFontMetrics metrics(font);
+        if (metrics.horizontalAdvance(text) <= area.width() && metrics.height() <= area.height())
+            break;
+        font.setPixelSize(--pixels);
+    }
     return font;
 }
 

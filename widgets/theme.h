@@ -9,6 +9,7 @@
 class QPainter;
 class QPixmap;
 class QRect;
+class QSize;
 
 // The main window's scale factor (1.0..5.0); every control sizes itself from it.
 void setUiScale(double scale);
@@ -26,6 +27,10 @@ inline QFont languageFont()
 }
 void setLanguageFont(const QString &family, int pixelSize);
 void reloadLanguageFont();
+// `base` at the largest pixel size, at most its own, at which `text` fits `area` on one line;
+// never smaller than 1 pixel. Controls paint their own texts in it, so a long translation or a
+// long product name shrinks instead of running over the control's edges.
+QFont fontFittingText(const QFont &base, const QString &text, const QSize &area);
 
 // Text colour of a skinned button state: 0 normal, 1 hover or selected, 2 pressed, 3 disabled.
 // A state outside 0..3 gets the normal colour.

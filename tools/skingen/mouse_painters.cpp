@@ -190,7 +190,7 @@ void paintFront(QPainter &p)
         QLinearGradient shine(QPointF(right ? mirror(74) : 74, 0), QPointF(right ? mirror(124) : 124, 0));
         shine.setColorAt(0, withAlpha(Qt::white, 46));
         shine.setColorAt(1, withAlpha(Qt::white, 0));
-        p.fillRect(QRectF(0, 0, 300, 230), shine);
+        p.fillRect(QRectF(0, 0, 300, kChannel.bottom() + 16), shine);
         p.restore();
     }
 

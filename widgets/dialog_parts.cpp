@@ -2,6 +2,7 @@
 
 #include "widgets/theme.h"
 
+#include <QFontDatabase>
 #include <QLabel>
 #include <QToolButton>
 
@@ -11,6 +12,7 @@ constexpr int kButtonWidth = 96;
 constexpr int kButtonHeight = 30;
 constexpr int kTextPixels = 14;
 constexpr int kIconPixels = 16;
+const char kMessageFontFamily[] = "Consolas";
 
 } // namespace
 
@@ -18,8 +20,9 @@ QLabel *makeMessageLabel(const QString &text, const QString &objectName, QWidget
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(objectName);
-    QFont font("Consolas");
-    font.setStyleHint(QFont::Monospace);
+    // Where "Consolas" is not installed, the language font: a stand-in monospace font would make
+    // the box read like a terminal.
+    QFont font = QFontDatabase().hasFamily(kMessageFontFamily) ? QFont(kMessageFontFamily) : languageFont();
     font.setPixelSize(scaledUnits(kTextPixels));
     label->setFont(font);
     label->setWordWrap(true);

@@ -15,7 +15,8 @@ constexpr int kMessageBoxHeight = 309;
 // Margin and spacing of their rows, in design units.
 constexpr int kMessageBoxSpacing = 30;
 
-// A white, word-wrapped label in "Consolas" at 14 px × scale.
+// A white, word-wrapped label in "Consolas" (the language font where that is not installed) at
+// 14 px × scale.
 QLabel *makeMessageLabel(const QString &text, const QString &objectName, QWidget *parent);
 // A fixed-size button with the given style sheet; `icon` is a resource path, none when empty.
 QToolButton *makeMessageButton(const QString &text, const QString &objectName, const QString &icon,

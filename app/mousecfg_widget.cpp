@@ -611,7 +611,10 @@ void MousecfgWidget::slotMouseOver(TarnPushButton *btn, bool bType)
     const QPixmap picture = frontPicturePixmap(bType ? mouseHoverPicturePath(name, k) : mouseFrontPicturePath(name));
     if (!picture.isNull())
         m_pFrontPicture->setPixmap(picture);
-    m_Hotspots[ViewFront][static_cast<size_t>(k - 1)]->setSelected(!bType);
+    // The marker is lit while the pointer is over its button (the hot-spot or its panel row) and
+    // otherwise shows whether it is the selected one. Marking it selected on every leave would
+    // leave lit markers behind the pointer and hide which button is selected.
+    m_Hotspots[ViewFront][static_cast<size_t>(k - 1)]->setSelected(bType || m_SelectedHotspot[ViewFront] == k - 1);
 }
 
 void MousecfgWidget::slotGotoMacro(quint8 page) { showPage(page); }

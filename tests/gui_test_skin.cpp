@@ -1,5 +1,8 @@
-// The skin generator: its GIF writer, and the images it painted into the build's skin folder.
+// The skin generator: its GIF writer, the images it painted into the build's skin folder, and
+// the window wearing them.
 
+#include "app/mousecfg_widget.h"
+#include "sim/simulated_mouse.h"
 #include "storage/app_paths.h"
 #include "storage/model_description.h"
 #include "storage/settings_file.h"
@@ -7,6 +10,8 @@
 #include "tools/skingen/painters.h"
 #include "widgets/skin.h"
 #include "widgets/skin_names.h"
+#include "widgets/tarn_push_button.h"
+#include "support/test_env.h"
 
 #include <QBitmap>
 #include <QBuffer>
@@ -84,6 +89,7 @@ private slots:
     void generatedWindowBackgroundShapesTheWindow();
     void generatedImagesTakeTheShippedThemeAccent();
     void hotspotMarkersLeaveTheMouseVisible();
+    void windowHotspotsWearTheMarkersAndMarkOnlyTheSelectedOne();
     void generatedAnimationPlays();
 };
 
@@ -201,6 +207,35 @@ void SkinTest::hotspotMarkersLeaveTheMouseVisible()
             QVERIFY2(image != other, qPrintable(name));
         states.append(image);
     }
+}
+
+void SkinTest::windowHotspotsWearTheMarkersAndMarkOnlyTheSelectedOne()
+{
+    TempAppFolder folder(true);
+    QVERIFY(QFile::copy(QStringLiteral(MOUSECFG_APP_DIR "/DefaultProfile.bin"), folder.filePath("DefaultProfile.bin")));
+    SimulatedMouse mouse;
+    MousecfgWidget w(mouse, nullptr, 0);
+    QStringList markers;
+    for (const QString &name : hotspotImageNames())
+        markers << skinPath(name);
+    for (int i = 0; i < kPlacedFrontHotspots; ++i) {
+        QCOMPARE(w.hotspot(ViewFront, i)->images(), markers);
+        QCOMPARE(w.hotspot(ViewFront, i)->size(), QSize(18, 18));
+    }
+
+    // Passing over markers lights each only while the pointer is on it; the selected one stays
+    // marked throughout.
+    w.SelBtnChanged(0, ViewFront);
+    for (int i : {1, 0, 4}) {
+        w.slotMouseOver(w.hotspot(ViewFront, i), true);
+        QVERIFY(w.hotspot(ViewFront, i)->isOn());
+        w.slotMouseOver(w.hotspot(ViewFront, i), false);
+        QCOMPARE(w.hotspot(ViewFront, i)->isOn(), i == 0);
+    }
+    int marked = 0;
+    for (int i = 0; i < kHotspotsPerView; ++i)
+        marked += w.hotspot(ViewFront, i)->isOn();
+    QCOMPARE(marked, 1);
 }
 
 void SkinTest::generatedAnimationPlays()

@@ -86,7 +86,8 @@ void paintWindowControl(QPainter &p, bool close, FaceState state)
 {
     const QRectF r(0.5, 0.5, 18, 18);
     if (state != FaceState::Normal) {
-        const QColor top = state == FaceState::Pressed ? accent().darker(150) : (close ? accent() : kPanelHigh);
+        const QColor top =
+            state == FaceState::Pressed ? accent().darker(150) : (close ? accent() : kPanelHigh);
         const QColor bottom =
             state == FaceState::Pressed ? accent().darker(250) : (close ? accent().darker(160) : kPanel);
         paintPanel(p, r, 4, top, bottom, close || state == FaceState::Pressed ? accentHot() : kEdgeHigh);

@@ -94,8 +94,8 @@ int main(int argc, char **argv)
     parser.addHelpOption();
     const QCommandLineOption skinOption("skin", "Folder for the skin images.", "dir");
     const QCommandLineOption resourceOption("resources", "Folder for the built-in images.", "dir");
-    const QCommandLineOption dataOption("data", "Folder of the shipped model description and settings template.",
-                                        "dir");
+    const QCommandLineOption dataOption(
+        "data", "Folder of the shipped model description and settings template.", "dir");
     parser.addOptions({skinOption, resourceOption, dataOption});
     parser.process(app);
     if (!parser.isSet(skinOption) || !parser.isSet(resourceOption) || !parser.isSet(dataOption)) {

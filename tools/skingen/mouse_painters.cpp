@@ -199,7 +199,7 @@ void paintFront(QPainter &p)
     p.setBrush(QColor(12, 13, 15));
     p.drawRoundedRect(kChannel, 6, 6);
     const QPainterPath columnKeys[] = {columnKey(117, 20), columnKey(163, 20), buttonRegion(5),
-                                       buttonRegion(6), buttonRegion(7), buttonRegion(8)};
+                                       buttonRegion(6),    buttonRegion(7),    buttonRegion(8)};
     for (const QPainterPath &key : columnKeys) {
         QLinearGradient face(key.boundingRect().topLeft(), key.boundingRect().bottomLeft());
         face.setColorAt(0, QColor(70, 74, 86));

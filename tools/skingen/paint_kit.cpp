@@ -139,7 +139,8 @@ void paintButtonFace(QPainter &p, const QRectF &r, qreal radius, FaceState state
         paintPanel(p, r, radius, kPanelHigh, kPanel, kEdge);
         break;
     case FaceState::Hover: {
-        paintPanel(p, r, radius, accentTinted(kPanelHigh, 0.07), accentTinted(kPanel, 0.05), withAlpha(accent(), 210));
+        paintPanel(p, r, radius, accentTinted(kPanelHigh, 0.07), accentTinted(kPanel, 0.05),
+                   withAlpha(accent(), 210));
         QPainterPath edge;
         edge.addRoundedRect(r.adjusted(1, 1, -1, -1), radius, radius);
         paintGlow(p, edge, accent(), 3, 3);

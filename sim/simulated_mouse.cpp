@@ -75,8 +75,6 @@ struct SimCore {
 
     mutable std::mutex mutex;
     std::array<LinkState, 2> links;
-    int initCount = 0;
-    int exitCount = 0;
     SimBattery battery;
     uint8_t deviceType = 0;
     uint8_t writeStatus = 1;
@@ -346,31 +344,10 @@ SimulatedMouse::SimulatedMouse(const SimOptions &simOptions) : m_core(std::make_
 
 SimulatedMouse::~SimulatedMouse() = default;
 
-int SimulatedMouse::init()
-{
-    std::lock_guard<std::mutex> lock(m_core->mutex);
-    ++m_core->initCount;
-    return 0;
-}
+// The simulated mouse needs no library set-up.
+int SimulatedMouse::init() { return 0; }
 
-int SimulatedMouse::exit()
-{
-    std::lock_guard<std::mutex> lock(m_core->mutex);
-    ++m_core->exitCount;
-    return 0;
-}
-
-int SimulatedMouse::initCount() const
-{
-    std::lock_guard<std::mutex> lock(m_core->mutex);
-    return m_core->initCount;
-}
-
-int SimulatedMouse::exitCount() const
-{
-    std::lock_guard<std::mutex> lock(m_core->mutex);
-    return m_core->exitCount;
-}
+int SimulatedMouse::exit() { return 0; }
 
 std::string SimulatedMouse::collectionPath(SimLink link, int kind)
 {

@@ -55,9 +55,6 @@ public:
     std::vector<HidCollectionInfo> enumerate(uint16_t vendorId, uint16_t productId) override;
     std::unique_ptr<HidDevice> open(const std::string &path) override;
 
-    int initCount() const;
-    int exitCount() const;
-
     // "sim/receiver&col01", "sim/receiver&col04", "sim/cable&col01", "sim/cable&col04".
     static std::string collectionPath(SimLink link, int kind);
     static uint16_t productIdOf(SimLink link);

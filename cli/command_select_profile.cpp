@@ -3,6 +3,7 @@
 #include "cli/cli_command.h"
 #include "cli/cli_context.h"
 #include "device/command_set.h"
+#include "device/host_actions.h"
 #include "device/transfer.h"
 #include "storage/profile_data.h"
 #include "storage/settings_file.h"
@@ -28,8 +29,12 @@ int runSelectProfile(CliContext &context, const QStringList &args)
         context.error(QString("selecting profile %1 failed (device result %2)").arg(number).arg(result));
         return result;
     }
-    // The stored working set follows, so that the next download keeps this profile active.
+    // The stored working set follows, so that the next download keeps this profile active, and
+    // the host takes the pointer speed of the profile that has just become active.
     setActiveSlot(index);
+    ProfileSet stored;
+    loadProfileSet(stored);
+    applyPointerSpeed(stored.profiles[index]);
     return kExitOk;
 }
 

@@ -143,6 +143,51 @@ private slots:
         QCOMPARE(readDiff(), 1);
     }
 
+    void encodePrintsExactlyWhatADownloadWrites()
+    {
+        writeDiff(1);
+        QCOMPARE(run({"--simulate", "--trace", trace(), "apply"}).status, 0);
+        QFile f(trace());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QStringList written;
+        for (const QByteArray &line : f.readAll().split('\n')) {
+            if (line.startsWith("W ") && !line.startsWith("W 05 24 FA 48")) // the battery query
+                written << QString::fromLatin1(line.mid(2));
+        }
+        const ToolRun encoded = runTool({"--data-dir", m_dir->path(), "encode"}); // no device at all
+        QCOMPARE(encoded.status, 0);
+        QCOMPARE(encoded.out.split('\n', Qt::SkipEmptyParts), written);
+
+        const ToolRun settingsOnly = runTool({"--data-dir", m_dir->path(), "encode", "--sections", "1"});
+        QCOMPARE(settingsOnly.status, 0);
+        QVERIFY(!settingsOnly.out.contains(" FA 03 ")); // no button block
+        QVERIFY(settingsOnly.out.contains(" FA 01 00 00 13 D1 ")); // the settings block
+        QCOMPARE(runTool({"--data-dir", m_dir->path(), "encode", "--sections", "x"}).status, 64);
+    }
+
+    void selectProfileSwitchesTheMouseAndTheStoredSet()
+    {
+        const ToolRun r = run({"--simulate", "--trace", trace(), "select-profile", "3"});
+        QCOMPARE(r.status, 0);
+        // Select profile index 2, then the commit bits 01 (switch) and 04 01 02 08 10 (commit all).
+        QStringList headers;
+        QFile f(trace());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        for (const QByteArray &line : f.readAll().split('\n')) {
+            if (line.startsWith("W "))
+                headers << QString::fromLatin1(line.mid(11, 11));
+        }
+        QCOMPARE(headers, QStringList({"44 02 00 00", "40 F3 01 00", "40 F3 04 00", "40 F3 01 00",
+                                       "40 F3 02 00", "40 F3 08 00", "40 F3 10 00"}));
+        ProfileSet stored;
+        loadProfileSet(stored);
+        QCOMPARE(int(stored.ProfileID), 2);
+
+        QCOMPARE(run({"--simulate", "select-profile", "6"}).status, 64);
+        QCOMPARE(run({"--simulate", "select-profile", "0"}).status, 64);
+        QCOMPARE(run({"--simulate=writefail=1", "select-profile", "2"}).status, 4);
+    }
+
     void loadConfTakesOnlyThisProductsFiles()
     {
         // Settle the current product the way every device command does.

@@ -8,6 +8,9 @@ ToolRun runTool(const QStringList &args, const QString &dataDirEnv)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove("MOUSECFG_DATA_DIR");
+    // A profile switch gives the host the profile's pointer speed: never the real desktop's.
+    env.insert("GSETTINGS_BACKEND", "memory");
+    env.remove("DISPLAY");
     if (!dataDirEnv.isEmpty())
         env.insert("MOUSECFG_DATA_DIR", dataDirEnv);
     QProcess p;

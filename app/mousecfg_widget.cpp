@@ -142,6 +142,7 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
     PollerCallbacks callbacks;
     callbacks.context = this;
     callbacks.batteryStatus = [this](quint8 c, quint8 l, quint8 h) { slotRefreshBatteryStatus(c, l, h); };
+    callbacks.status = [this](quint8 p, quint8 d, quint8 r, quint8 m) { slotRefreshStatus(p, d, r, m); };
     callbacks.writeStatus = [this](quint8 s) { slotRefreshWriteStatus(s); };
     m_pPoller->setCallbacks(std::move(callbacks));
     m_pPoller->startPoller();
@@ -1004,6 +1005,27 @@ void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, q
         writeBattery(reading.level);
     }
     m_pBatteryBar->setValue(batteryBarValue(reading.level, m_bCablePresent));
+}
+
+void MousecfgWidget::slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode)
+{
+    Q_UNUSED(iDPI)
+    Q_UNUSED(iRate)
+    Q_UNUSED(iMode)
+    // The DPI stage and report rate follow once their panels exist.
+    if (iProfile != m_WorkingSet.ProfileID)
+        slotRefreshProfile(iProfile);
+}
+
+void MousecfgWidget::slotRefreshProfile(quint8 iProfile)
+{
+    // A notice naming a profile the mouse cannot have is ignored rather than indexing past the slots.
+    if (iProfile >= kProfileSlotCount)
+        return;
+    m_WorkingSet.ProfileID = iProfile;
+    refreshPanels();
+    showSlotAndName();
+    applyPointerSpeed(m_WorkingSet.current());
 }
 
 void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)

@@ -147,6 +147,9 @@ public slots:
     void slotMouseOver(TarnPushButton *btn, bool bType);
     void slot_show_mousename(QAction *action);
     void slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);
+    // A profile changed on the mouse: the window follows it and the host takes its pointer speed.
+    void slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode);
+    void slotRefreshProfile(quint8 iProfile);
     void slotRefreshWriteStatus(quint8 iStatus);
 
 protected:

@@ -82,6 +82,13 @@ int storedLanguage()
 class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase()
+    {
+        // Profile changes give the host a pointer speed: never the real desktop's.
+        qputenv("GSETTINGS_BACKEND", "memory");
+        qunsetenv("DISPLAY");
+    }
+
     void init() { g_mouseOff.store(false); }
 
     void trayClicksHideAndShowTheWindow()
@@ -465,6 +472,20 @@ private slots:
         Rig rig(simOptions);
         QTRY_COMPARE_WITH_TIMEOUT(rig.window->batteryBar()->ownText(), QString("MOUSE OFF"), 2000);
         QVERIFY(g_mouseOff.load());
+    }
+
+    void profileChangedOnTheMouseIsFollowed()
+    {
+        DataFolder data;
+        Rig rig;
+        MousecfgWidget &w = *rig.window;
+        QCOMPARE(int(w.workingSet().ProfileID), 0);
+        rig.mouse.sendNotice(2, 0, 1, 0);
+        QTRY_COMPARE_WITH_TIMEOUT(int(w.workingSet().ProfileID), 2, 3000);
+        QVERIFY(w.profileSlotButton(2)->isOn());
+        QVERIFY(!w.profileSlotButton(0)->isOn());
+        w.slotRefreshStatus(7, 0, 1, 0); // no such profile: ignored
+        QCOMPARE(int(w.workingSet().ProfileID), 2);
     }
 
     void pagesViewsAndHotspots()

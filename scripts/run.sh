@@ -7,7 +7,4 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/build.sh" "$root/build"
 args=("$@")
 [ ${#args[@]} -eq 0 ] && args=(--simulate)
-if [ -x "$root/build/bin/mousecfg" ]; then
-  exec "$root/build/bin/mousecfg" "${args[@]}"
-fi
-exec "$root/build/bin/mousecfgctl" "${args[@]}" list
+exec "$root/build/bin/mousecfg" "${args[@]}"

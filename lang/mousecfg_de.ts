@@ -4,14 +4,14 @@
 <context>
     <name>MousecfgWidget</name>
     <message>
-        <location filename="../app/mousecfg_widget.cpp" line="+384"/>
-        <location line="+273"/>
+        <location filename="../app/mousecfg_widget.cpp" line="+387"/>
+        <location line="+276"/>
         <source>&amp;Load Config</source>
         <translation>Konfiguration &amp;laden</translation>
     </message>
     <message>
-        <location line="-272"/>
-        <location line="+273"/>
+        <location line="-275"/>
+        <location line="+276"/>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
     </message>
@@ -88,7 +88,7 @@
     <message>
         <location line="+1"/>
         <source>SAVE</source>
-        <translation>SPEICHERN</translation>
+        <translation>SICHERN</translation>
     </message>
     <message>
         <location line="+1"/>

@@ -4,14 +4,14 @@
 <context>
     <name>MousecfgWidget</name>
     <message>
-        <location filename="../app/mousecfg_widget.cpp" line="+384"/>
-        <location line="+273"/>
+        <location filename="../app/mousecfg_widget.cpp" line="+387"/>
+        <location line="+276"/>
         <source>&amp;Load Config</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-272"/>
-        <location line="+273"/>
+        <location line="-275"/>
+        <location line="+276"/>
         <source>&amp;Quit</source>
         <translation type="unfinished"></translation>
     </message>

@@ -4,14 +4,14 @@
 <context>
     <name>MousecfgWidget</name>
     <message>
-        <location filename="../app/mousecfg_widget.cpp" line="+384"/>
-        <location line="+273"/>
+        <location filename="../app/mousecfg_widget.cpp" line="+387"/>
+        <location line="+276"/>
         <source>&amp;Load Config</source>
         <translation>加载配置(&amp;L)</translation>
     </message>
     <message>
-        <location line="-272"/>
-        <location line="+273"/>
+        <location line="-275"/>
+        <location line="+276"/>
         <source>&amp;Quit</source>
         <translation>退出(&amp;Q)</translation>
     </message>

@@ -18,40 +18,21 @@ bool parseAppOptions(const QStringList &args, AppOptions *options, QString *erro
 {
     for (int i = 0; i < args.size(); ++i) {
         const QString &arg = args.at(i);
-        // An option's value, either "--name=value" or the next argument; never empty.
-        auto value = [&](const QString &name, QString *out) -> bool {
-            if (arg.startsWith(name + '='))
-                *out = arg.mid(name.size() + 1);
-            else if (arg == name && i + 1 < args.size())
-                *out = args.at(++i);
-            else
-                out->clear();
-            if (out->isEmpty()) {
-                *error = name + " needs a value";
-                return false;
-            }
-            return true;
-        };
         auto named = [&](const QString &name) { return arg == name || arg.startsWith(name + '='); };
 
+        const OptionTaken session = takeSessionOption(args, &i, &options->session, error);
+        if (session == OptionTaken::Malformed)
+            return false;
+        if (session == OptionTaken::Yes)
+            continue;
         if (arg == "--help" || arg == "-h") {
             options->help = true;
-        } else if (arg == "--simulate") {
-            options->simulate = true;
-        } else if (arg.startsWith("--simulate=")) {
-            options->simulate = true;
-            options->simulateSpec = arg.mid(int(sizeof "--simulate=") - 1);
-        } else if (arg == "--virtual-time") {
-            options->virtualTime = true;
-        } else if (named("--data-dir")) {
-            if (!value("--data-dir", &options->dataDir))
-                return false;
         } else if (named("--screenshots")) {
-            if (!value("--screenshots", &options->screenshotsDir))
+            if (!takeOptionValue(args, &i, "--screenshots", &options->screenshotsDir, error))
                 return false;
         } else if (named("--scale-step")) {
             QString text;
-            if (!value("--scale-step", &text))
+            if (!takeOptionValue(args, &i, "--scale-step", &text, error))
                 return false;
             options->scaleStep = parseStep(text);
             if (options->scaleStep < 0) {

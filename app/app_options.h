@@ -1,6 +1,8 @@
 #pragma once
 // The command line of the window program.
 
+#include "sim/device_session.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -8,10 +10,7 @@ constexpr int kExitUsageError = 64;
 
 struct AppOptions {
     bool help = false;
-    QString dataDir;          // --data-dir DIR (MOUSECFG_DATA_DIR is read by AppPaths)
-    bool simulate = false;    // --simulate[=LIST]
-    QString simulateSpec;
-    bool virtualTime = false; // --virtual-time
+    SessionOptions session;   // --data-dir, --simulate, --virtual-time
     QString screenshotsDir;   // --screenshots OUT
     int scaleStep = -1;       // --scale-step N (0..16); -1: from the screen
 };

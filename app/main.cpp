@@ -46,11 +46,11 @@ int main(int argc, char **argv)
         return 0;
     }
     std::optional<SimOptions> simulation;
-    if (!simulationFromOptions(options.simulate, options.simulateSpec, options.virtualTime, &simulation, &error))
+    if (!simulationFromOptions(options.session, &simulation, &error))
         return usageError(error);
 
-    if (!options.dataDir.isEmpty())
-        AppPaths::setDataDirOverride(options.dataDir);
+    if (!options.session.dataDir.isEmpty())
+        AppPaths::setDataDirOverride(options.session.dataDir);
     AppPaths::init();
     if (!AppPaths::prepareDataFolder()) {
         std::fprintf(stderr, "mousecfg: cannot set up the data folder %s\n",
@@ -64,7 +64,7 @@ int main(int argc, char **argv)
     if (instanceLock.tryAcquire() == SingleInstanceLock::Result::HeldElsewhere)
         return kExitAlreadyRunning;
 
-    DeviceSession session(simulation, options.virtualTime);
+    DeviceSession session(simulation, options.session.virtualTime);
     const std::unique_ptr<HotplugSource> hotplug = session.makeHotplugSource();
     const int scaleStep = options.scaleStep >= 0 ? options.scaleStep : scaleStepFromEnvironment();
 

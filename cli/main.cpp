@@ -16,10 +16,7 @@ namespace {
 
 struct GlobalOptions {
     bool help = false;
-    QString dataDir;
-    bool simulate = false;
-    QString simulateSpec;
-    bool virtualTime = false;
+    SessionOptions session; // --data-dir, --simulate, --virtual-time
     QString traceFile;
     QString command;
     QStringList commandArgs;
@@ -67,40 +64,19 @@ int usage(const QString &message)
 bool parseGlobalOptions(const QStringList &args, GlobalOptions *options, QString *error)
 {
     int i = 0;
-    // An option's value, either "--name=value" or the next argument.
-    auto value = [&](const QString &arg, const QString &name, QString *out) -> bool {
-        if (arg.startsWith(name + '=')) {
-            *out = arg.mid(name.size() + 1);
-        } else if (i + 1 < args.size()) {
-            *out = args.at(++i);
-        } else {
-            *error = name + " needs a value";
-            return false;
-        }
-        if (out->isEmpty()) {
-            *error = name + " needs a value";
-            return false;
-        }
-        return true;
-    };
     for (; i < args.size(); ++i) {
         const QString &arg = args.at(i);
         if (!arg.startsWith('-'))
             break;
+        const OptionTaken session = takeSessionOption(args, &i, &options->session, error);
+        if (session == OptionTaken::Malformed)
+            return false;
+        if (session == OptionTaken::Yes)
+            continue;
         if (arg == "--help" || arg == "-h") {
             options->help = true;
-        } else if (arg == "--data-dir" || arg.startsWith("--data-dir=")) {
-            if (!value(arg, "--data-dir", &options->dataDir))
-                return false;
-        } else if (arg == "--simulate") {
-            options->simulate = true;
-        } else if (arg.startsWith("--simulate=")) {
-            options->simulate = true;
-            options->simulateSpec = arg.mid(int(sizeof "--simulate=") - 1);
-        } else if (arg == "--virtual-time") {
-            options->virtualTime = true;
         } else if (arg == "--trace" || arg.startsWith("--trace=")) {
-            if (!value(arg, "--trace", &options->traceFile))
+            if (!takeOptionValue(args, &i, "--trace", &options->traceFile, error))
                 return false;
         } else {
             *error = "unknown option " + arg;
@@ -138,11 +114,11 @@ int main(int argc, char **argv)
     if (!command)
         return usage("unknown command " + options.command);
     std::optional<SimOptions> simulation;
-    if (!simulationFromOptions(options.simulate, options.simulateSpec, options.virtualTime, &simulation, &error))
+    if (!simulationFromOptions(options.session, &simulation, &error))
         return usage(error);
 
-    if (!options.dataDir.isEmpty())
-        AppPaths::setDataDirOverride(options.dataDir);
+    if (!options.session.dataDir.isEmpty())
+        AppPaths::setDataDirOverride(options.session.dataDir);
     AppPaths::init();
     if (!AppPaths::prepareDataFolder()) {
         std::fprintf(stderr, "mousecfgctl: cannot set up the data folder %s\n",
@@ -150,7 +126,7 @@ int main(int argc, char **argv)
         return kExitBadInput;
     }
 
-    DeviceSession session(simulation, options.virtualTime);
+    DeviceSession session(simulation, options.session.virtualTime);
     HidBackend *backend = &session.backend();
     std::unique_ptr<TracingBackend> tracing;
     if (!options.traceFile.isEmpty()) {

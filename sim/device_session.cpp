@@ -38,18 +38,52 @@ std::unique_ptr<HotplugSource> DeviceSession::makeHotplugSource(QObject *parent)
     return std::make_unique<UdevHotplugSource>(parent);
 }
 
-bool simulationFromOptions(bool simulate, const QString &simOptions, bool virtualTime,
-                           std::optional<SimOptions> *simulation, QString *error)
+bool takeOptionValue(const QStringList &args, int *i, const QString &name, QString *out, QString *error)
+{
+    const QString &arg = args.at(*i);
+    if (arg.startsWith(name + '='))
+        *out = arg.mid(name.size() + 1);
+    else if (arg == name && *i + 1 < args.size())
+        *out = args.at(++*i);
+    else
+        out->clear();
+    if (out->isEmpty()) {
+        *error = name + " needs a value";
+        return false;
+    }
+    return true;
+}
+
+OptionTaken takeSessionOption(const QStringList &args, int *i, SessionOptions *options, QString *error)
+{
+    static const QString kDataDir = QStringLiteral("--data-dir");
+    static const QString kSimulate = QStringLiteral("--simulate");
+    const QString &arg = args.at(*i);
+    if (arg == kDataDir || arg.startsWith(kDataDir + '='))
+        return takeOptionValue(args, i, kDataDir, &options->dataDir, error) ? OptionTaken::Yes : OptionTaken::Malformed;
+    if (arg == kSimulate || arg.startsWith(kSimulate + '=')) {
+        options->simulate = true;
+        options->simulateList = arg.mid(kSimulate.size() + 1);
+        return OptionTaken::Yes;
+    }
+    if (arg == QLatin1String("--virtual-time")) {
+        options->virtualTime = true;
+        return OptionTaken::Yes;
+    }
+    return OptionTaken::No;
+}
+
+bool simulationFromOptions(const SessionOptions &options, std::optional<SimOptions> *simulation, QString *error)
 {
     simulation->reset();
-    if (virtualTime && !simulate) {
+    if (options.virtualTime && !options.simulate) {
         *error = QStringLiteral("--virtual-time needs --simulate");
         return false;
     }
-    if (!simulate)
+    if (!options.simulate)
         return true;
     QString optionsError;
-    *simulation = parseSimOptions(simOptions, &optionsError);
+    *simulation = parseSimOptions(options.simulateList, &optionsError);
     if (!*simulation) {
         *error = QStringLiteral("--simulate: ") + optionsError;
         return false;

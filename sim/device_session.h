@@ -7,6 +7,7 @@
 #include "sim/sim_options.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <optional>
@@ -39,7 +40,22 @@ private:
     std::unique_ptr<VirtualClock> m_virtualClock;
 };
 
-// The --simulate[=LIST] and --virtual-time pair as both programs take it: the options (nothing
-// without --simulate), or false with *error set for bad options or --virtual-time alone.
-bool simulationFromOptions(bool simulate, const QString &simOptions, bool virtualTime,
-                           std::optional<SimOptions> *simulation, QString *error);
+// The options both programs take: --data-dir DIR, --simulate[=LIST] and --virtual-time.
+struct SessionOptions {
+    QString dataDir; // --data-dir DIR (MOUSECFG_DATA_DIR is read by AppPaths)
+    bool simulate = false;
+    QString simulateList;
+    bool virtualTime = false;
+};
+
+enum class OptionTaken { No, Yes, Malformed };
+
+// An option's value: "--name=value", or the next argument (then *i moves past it); never empty.
+// False with *error set when there is none.
+bool takeOptionValue(const QStringList &args, int *i, const QString &name, QString *out, QString *error);
+// Reads args[*i] when it is one of the session options (No when it is not; Malformed with *error).
+OptionTaken takeSessionOption(const QStringList &args, int *i, SessionOptions *options, QString *error);
+
+// The simulation the options ask for (nothing without --simulate), or false with *error set for
+// bad simulation options or --virtual-time alone.
+bool simulationFromOptions(const SessionOptions &options, std::optional<SimOptions> *simulation, QString *error);

@@ -102,10 +102,10 @@ private slots:
         QString error;
         QVERIFY(parseAppOptions({"--data-dir=/a", "--screenshots", "/b", "--simulate=cable,silent", "--scale-step=16"},
                                 &options, &error));
-        QCOMPARE(options.dataDir, QString("/a"));
+        QCOMPARE(options.session.dataDir, QString("/a"));
         QCOMPARE(options.screenshotsDir, QString("/b"));
-        QVERIFY(options.simulate);
-        QCOMPARE(options.simulateSpec, QString("cable,silent"));
+        QVERIFY(options.session.simulate);
+        QCOMPARE(options.session.simulateList, QString("cable,silent"));
         QCOMPARE(options.scaleStep, 16);
 
         for (const QStringList &bad : QList<QStringList>{{"--data-dir"}, {"--data-dir="}, {"--scale-step", "-1"},

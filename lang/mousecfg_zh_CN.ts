@@ -2,6 +2,19 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>MacroLibrary</name>
+    <message>
+        <location filename="../storage/macro_file.cpp" line="+17"/>
+        <source>WARNING</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TOO MANY MACROS TO BE CREATE!</source>
+        <translation>宏数量已达上限，无法再创建！</translation>
+    </message>
+</context>
+<context>
     <name>MousecfgWidget</name>
     <message>
         <location filename="../app/mousecfg_widget.cpp" line="+387"/>

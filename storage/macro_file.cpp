@@ -4,6 +4,7 @@
 #include "storage/ini_value.h"
 #include "storage/settings_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,8 +13,9 @@
 #include <algorithm>
 #include <cstdlib>
 
-const char *const kTooManyMacrosTitle = "WARNING";
-const char *const kTooManyMacrosMessage = "TOO MANY MACROS TO BE CREATE!";
+const char *const kMacroTextContext = "MacroLibrary";
+const char *const kTooManyMacrosTitle = QT_TRANSLATE_NOOP("MacroLibrary", "WARNING");
+const char *const kTooManyMacrosMessage = QT_TRANSLATE_NOOP("MacroLibrary", "TOO MANY MACROS TO BE CREATE!");
 
 namespace {
 

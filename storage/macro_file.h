@@ -129,7 +129,9 @@ QString uniqueMacroName(const QString &name);
 
 constexpr int kMacroListSlots = 50;
 
-// Texts the window shows when the list is full (title and message).
+// Texts the window shows when the list is full (title and message), translated in the context
+// kMacroTextContext: QCoreApplication::translate(kMacroTextContext, kTooManyMacrosMessage).
+extern const char *const kMacroTextContext;     // "MacroLibrary"
 extern const char *const kTooManyMacrosTitle;   // "WARNING"
 extern const char *const kTooManyMacrosMessage; // "TOO MANY MACROS TO BE CREATE!"
 

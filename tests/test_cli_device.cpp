@@ -14,17 +14,26 @@
 
 namespace {
 
-// Written (W) report command codes in a transfer log, in order.
+// The bytes of each written (W) report in a transfer log, in order, as the log prints them.
+QStringList writtenReports(const QString &tracePath)
+{
+    QStringList reports;
+    QFile f(tracePath);
+    if (!f.open(QIODevice::ReadOnly))
+        return reports;
+    for (const QByteArray &line : f.readAll().split('\n')) {
+        if (line.startsWith("W "))
+            reports << QString::fromLatin1(line.mid(2));
+    }
+    return reports;
+}
+
+// Written report command codes (byte 3) in a transfer log, in order.
 QList<int> writtenCommands(const QString &tracePath)
 {
     QList<int> codes;
-    QFile f(tracePath);
-    if (!f.open(QIODevice::ReadOnly))
-        return codes;
-    for (const QByteArray &line : f.readAll().split('\n')) {
-        if (line.startsWith("W "))
-            codes << line.split(' ').at(4).toInt(nullptr, 16);
-    }
+    for (const QString &report : writtenReports(tracePath))
+        codes << report.section(' ', 3, 3).toInt(nullptr, 16);
     return codes;
 }
 
@@ -147,13 +156,9 @@ private slots:
     {
         writeDiff(1);
         QCOMPARE(run({"--simulate", "--trace", trace(), "apply"}).status, 0);
-        QFile f(trace());
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QStringList written;
-        for (const QByteArray &line : f.readAll().split('\n')) {
-            if (line.startsWith("W ") && !line.startsWith("W 05 24 FA 48")) // the battery query
-                written << QString::fromLatin1(line.mid(2));
-        }
+        QStringList written = writtenReports(trace());
+        QVERIFY(!written.isEmpty());
+        QVERIFY(written.takeFirst().startsWith("05 24 FA 48")); // the battery query
         const ToolRun encoded = runTool({"--data-dir", m_dir->path(), "encode"}); // no device at all
         QCOMPARE(encoded.status, 0);
         QCOMPARE(encoded.out.split('\n', Qt::SkipEmptyParts), written);
@@ -171,12 +176,8 @@ private slots:
         QCOMPARE(r.status, 0);
         // Select profile index 2, then the commit bits 01 (switch) and 04 01 02 08 10 (commit all).
         QStringList headers;
-        QFile f(trace());
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        for (const QByteArray &line : f.readAll().split('\n')) {
-            if (line.startsWith("W "))
-                headers << QString::fromLatin1(line.mid(11, 11));
-        }
+        for (const QString &report : writtenReports(trace()))
+            headers << report.mid(9, 11); // command, address, length
         QCOMPARE(headers, QStringList({"44 02 00 00", "40 F3 01 00", "40 F3 04 00", "40 F3 01 00",
                                        "40 F3 02 00", "40 F3 08 00", "40 F3 10 00"}));
         ProfileSet stored;

@@ -46,15 +46,6 @@ ScaleStep scaleForRatio(double ratio)
     return {kStepCount - 1, kLargestFactor};
 }
 
-int stepForWidth(int width)
-{
-    for (int step = 0; step < kStepCount; ++step) {
-        if (scaled(kDesignWidth, factorOfStep(step)) == width)
-            return step;
-    }
-    return -1;
-}
-
 QRect scaledRect(const QRect &design, double factor)
 {
     return QRect(scaled(design.x(), factor), scaled(design.y(), factor), scaled(design.width(), factor),
@@ -104,11 +95,6 @@ TrayAction trayAction(QSystemTrayIcon::ActivationReason reason, bool windowVisib
 bool dragMoves(int dx, int dy)
 {
     return std::abs(dx) + std::abs(dy) > 4;
-}
-
-int scaledFontPixels(int designPixels, double factor)
-{
-    return qMax(1, scaled(designPixels, factor));
 }
 
 ScaleStep scaleForStep(int step)

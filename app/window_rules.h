@@ -24,8 +24,6 @@ struct ScaleStep {
 ScaleStep scaleForRatio(double ratio);
 // A step by number, bounded to 0..kLastScaleStep.
 ScaleStep scaleForStep(int step);
-// The step whose window width (999 × factor, truncated) is `width`, or -1 when none is.
-int stepForWidth(int width);
 // A design rectangle placed at the scale factor: every product truncated to an integer.
 QRect scaledRect(const QRect &design, double factor);
 inline QRect scaledRect(int x, int y, int w, int h, double factor) { return scaledRect(QRect(x, y, w, h), factor); }
@@ -64,9 +62,6 @@ TrayAction trayAction(QSystemTrayIcon::ActivationReason reason, bool windowVisib
 // Window dragging: a move counts once the distance from the press point (horizontal plus
 // vertical) exceeds 4 pixels.
 bool dragMoves(int dx, int dy);
-
-// Font size in pixels for a language's size at a scale factor (at least 1).
-int scaledFontPixels(int designPixels, double factor);
 
 // Controls of the main window placed by the layout routine.
 enum class LayoutItem {

@@ -22,15 +22,6 @@ private slots:
         QCOMPARE(scaleForRatio(9.0).factor, 5.0);
     }
 
-    void widthsMapBackToSteps()
-    {
-        QCOMPARE(stepForWidth(999), 0);
-        QCOMPARE(stepForWidth(1248), 1);
-        QCOMPARE(stepForWidth(1498), 2);
-        QCOMPARE(stepForWidth(1748), 3);
-        QCOMPARE(stepForWidth(1000), -1);
-    }
-
     void rectanglesTruncateEachProduct()
     {
         QCOMPARE(scaledRect(637, 99, 300, 400, 1.25), QRect(796, 123, 375, 500));

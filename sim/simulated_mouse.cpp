@@ -7,7 +7,6 @@
 #include <cstring>
 #include <deque>
 #include <limits>
-#include <map>
 #include <mutex>
 
 namespace {
@@ -86,8 +85,7 @@ struct SimCore {
     int activeProfile = 0;
     std::vector<uint8_t> commits;
     std::vector<uint8_t> marks;
-    std::map<int, SimulatedMouse::CollectionListener> listeners;
-    int nextListenerId = 1;
+    std::vector<SimulatedMouse::CollectionListener> listeners;
 
     SimCore()
     {
@@ -226,8 +224,7 @@ struct SimCore {
         std::vector<SimulatedMouse::CollectionListener> targets;
         {
             std::lock_guard<std::mutex> lock(mutex);
-            for (const auto &entry : listeners)
-                targets.push_back(entry.second);
+            targets = listeners;
         }
         for (const CollectionEvent &e : events) {
             for (const auto &listener : targets)
@@ -600,16 +597,8 @@ std::vector<MacroEvent> SimulatedMouse::macroSlot(int slot) const
     return decodeMacroSlot(blockImage(SimMacroWrite), slot);
 }
 
-int SimulatedMouse::addCollectionListener(CollectionListener listener)
+void SimulatedMouse::addCollectionListener(CollectionListener listener)
 {
     std::lock_guard<std::mutex> lock(m_core->mutex);
-    const int id = m_core->nextListenerId++;
-    m_core->listeners.emplace(id, std::move(listener));
-    return id;
-}
-
-void SimulatedMouse::removeCollectionListener(int id)
-{
-    std::lock_guard<std::mutex> lock(m_core->mutex);
-    m_core->listeners.erase(id);
+    m_core->listeners.push_back(std::move(listener));
 }

@@ -111,10 +111,10 @@ public:
     std::vector<MacroEvent> macroSlot(int slot) const;
 
     // ---- hot-plug: called (without any lock held) for each collection that appears or goes
-    // away, on the thread that plugged or unplugged it.
+    // away, on the thread that plugged or unplugged it. Listeners stay for the mouse's lifetime;
+    // a listener whose receiver may go first holds a relay it can clear (see SimHotplugSource).
     using CollectionListener = std::function<void(const CollectionEvent &)>;
-    int addCollectionListener(CollectionListener listener);
-    void removeCollectionListener(int id);
+    void addCollectionListener(CollectionListener listener);
 
 private:
     std::shared_ptr<SimCore> m_core;

@@ -152,7 +152,7 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
     takeHostPointerSpeed(m_WorkingSet);
 
     // 16. The profile-file menu belongs to profile management (not built yet).
-    // 17. The content panels are not built yet; their rectangles stay empty.
+    // 17. The content panels, each through addPanel() (none is built yet).
 
     // 18. First page, texts, slot and name. (The poller was started just now: unlike a later
     // re-translation, this one has no reason to restart it.)
@@ -461,6 +461,10 @@ void MousecfgWidget::layoutControls()
     m_pMouseMenu->setFixedWidth(scaled(designRect(LayoutItem::MouseSelector).width(), m_dScale));
     m_pLogo->setPixmap(loadSkinPixmap(skinPath("mouselogo.png"), m_pLogo->size() * devicePixelRatioF()));
     m_pReceiverIcon->setPixmap(loadSkinPixmap(skinPath("dongle.png"), m_pReceiverIcon->size() * devicePixelRatioF()));
+    for (const PanelEntry &entry : qAsConst(m_Panels)) {
+        entry.widget->setGeometry(scaledRect(entry.design, m_dScale));
+        entry.panel->rescalePanel(m_dScale);
+    }
     applyFonts();
 }
 
@@ -556,8 +560,22 @@ void MousecfgWidget::applyPageVisibility()
         spot->setVisible(v.frontHotspots);
     for (TarnPushButton *spot : m_Hotspots[ViewSide])
         spot->setVisible(v.sideHotspots);
-    // The content panels (button, DPI, pointer, report rate, macro editor, lighting) are not
-    // built yet; their rectangles stay empty on every page.
+    for (const PanelEntry &entry : qAsConst(m_Panels))
+        entry.widget->setVisible(panelVisible(entry.kind, v));
+}
+
+void MousecfgWidget::addPanel(PanelKind kind, QWidget *widget, ProfilePanel *panel, const QRect &design)
+{
+    m_Panels.push_back({kind, widget, panel, design});
+    widget->setGeometry(scaledRect(design, m_dScale));
+    widget->setVisible(panelVisible(kind, pageVisibility(m_iPage, m_bFrontView)));
+}
+
+void MousecfgWidget::copyPanelValues()
+{
+    ProfileData &current = m_WorkingSet.current();
+    for (const PanelEntry &entry : qAsConst(m_Panels))
+        entry.panel->copyValuesInto(current);
 }
 
 int MousecfgWidget::selectedHotspot(int view) const
@@ -666,6 +684,8 @@ void MousecfgWidget::retranslateTexts()
     if (m_bMouseOffShown)
         m_pBatteryBar->setText(tr("MOUSE OFF"));
     m_pModelLabel->setText(readModel());
+    for (const PanelEntry &entry : qAsConst(m_Panels))
+        entry.panel->retranslatePanel();
     showSlotAndName();
 }
 
@@ -714,8 +734,14 @@ void MousecfgWidget::refreshPanels()
     const int slot = qBound(0, int(m_WorkingSet.ProfileID), kProfileSlotCount - 1);
     for (int k = 0; k < kProfileSlotCount; ++k)
         m_SlotButtons[k]->setSelected(k == slot);
-    // The lighting, button, pointer, report-rate and DPI panels take the current profile here
-    // once they exist.
+    PanelContext context;
+    context.working = &m_WorkingSet;
+    context.current = &m_WorkingSet.current();
+    context.lighting = lightingUsesFirstSlot(currentProductName()) ? &m_WorkingSet.profiles[0] : context.current;
+    context.sensor = readSensorId();
+    context.lift = m_WorkingSet.LiftHigh;
+    for (const PanelEntry &entry : qAsConst(m_Panels))
+        entry.panel->refreshFromProfile(context);
 }
 
 QString MousecfgWidget::currentProductName() const { return readCurrentProductName(); }

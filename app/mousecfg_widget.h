@@ -6,6 +6,7 @@
 // indicator changes.
 
 #include "app/language_table.h"
+#include "app/profile_panel.h"
 #include "app/window_rules.h"
 #include "device/device_link_observer.h"
 #include "storage/profile_data.h"
@@ -122,6 +123,12 @@ public:
     void layoutControls();
     void reloadMousePictures();
     void setUpDownImages();
+    // Adds a content panel (construction step 17): `widget` is placed at `design` (design
+    // units), shown on the page of `kind`, refreshed by refreshPanels(), asked for its values
+    // by copyPanelValues() and re-translated and rescaled with the window.
+    void addPanel(PanelKind kind, QWidget *widget, ProfilePanel *panel, const QRect &design);
+    // Apply's first step: the panels' own values into the current profile.
+    void copyPanelValues();
 
     // ---- DeviceLinkObserver
     void stopPoller() override;
@@ -264,6 +271,15 @@ private:
     bool m_bWarningOpen = false;
     bool m_bMouseBack = false;
     QPointer<TarnMessageBox> m_pWarningBox;
+
+    // Content panels, in the order they were added.
+    struct PanelEntry {
+        PanelKind kind;
+        QWidget *widget;
+        ProfilePanel *panel;
+        QRect design;
+    };
+    QVector<PanelEntry> m_Panels;
 
     // The working set (edited by the panels) and the saved set (as last sent).
     ProfileSet m_WorkingSet;

@@ -76,6 +76,25 @@ PageVisibility pageVisibility(int page, bool frontView)
     return v;
 }
 
+bool panelVisible(PanelKind kind, const PageVisibility &v)
+{
+    switch (kind) {
+    case PanelKind::Button:
+        return v.buttonPanel;
+    case PanelKind::Dpi:
+    case PanelKind::Pointer:
+    case PanelKind::ReportRate:
+        return v.dpiPanels;
+    case PanelKind::Macro:
+        return v.macroEditor;
+    case PanelKind::Lighting:
+        return v.lightingPanel;
+    }
+    return false;
+}
+
+bool lightingUsesFirstSlot(const QString &productName) { return productName == QLatin1String("7130"); }
+
 UpDownImages upDownHotspotImages(const QString &productName)
 {
     if (secondUpDownSet().contains(productName, Qt::CaseSensitive))

@@ -2,6 +2,8 @@
 // The main window's fixed rules, free of widgets so they are tested directly:
 // the scale table, the design-unit layout, page visibility, hot-spot images, tray and drag rules.
 
+#include "app/profile_panel.h"
+
 #include <QColor>
 #include <QRect>
 #include <QSize>
@@ -46,6 +48,10 @@ struct PageVisibility {
     bool macroEditor = false;
 };
 PageVisibility pageVisibility(int page, bool frontView);
+// Whether a content panel shows on a page with this visibility.
+bool panelVisible(PanelKind kind, const PageVisibility &visibility);
+// The lighting panel of this product edits the first slot's record, whatever slot is current.
+bool lightingUsesFirstSlot(const QString &productName);
 
 // Images (normal, hover, pressed) of the up and down hot-spots for a product.
 struct UpDownImages {

@@ -77,6 +77,22 @@ int storedLanguage()
     return QSettings(AppPaths::configsFolder() + "/LangConfig.ini", QSettings::IniFormat).value("Config/LangID", -1).toInt();
 }
 
+// A content panel that records what the window hands it.
+class ProbePanel : public QWidget, public ProfilePanel {
+public:
+    using QWidget::QWidget;
+    void refreshFromProfile(const PanelContext &context) override
+    {
+        ++refreshes;
+        last = context;
+    }
+    void copyValuesInto(ProfileData &profile) const override { profile.pollrate = 2; }
+    void retranslatePanel() override { ++retranslations; }
+    int refreshes = 0;
+    int retranslations = 0;
+    PanelContext last;
+};
+
 } // namespace
 
 class TestMainWindow : public QObject {
@@ -548,6 +564,31 @@ private slots:
         // OK and Cancel would cover LOAD1 and SAVE: they take no room.
         QVERIFY(w.button(MousecfgWidget::BtnOk)->geometry().isEmpty());
         QCOMPARE(w.button(MousecfgWidget::BtnLoadConfig)->geometry(), QRect(658, 882, 114, 45));
+    }
+
+    void panelsArePlacedShownRefreshedAndAskedForTheirValues()
+    {
+        DataFolder data({{"MouseSenSor/1", 3389}});
+        SimulatedMouse mouse;
+        MousecfgWidget w(mouse, nullptr, 4);
+        auto *probe = new ProbePanel(&w);
+        w.addPanel(PanelKind::Dpi, probe, probe, QRect(286, 75, 456, 386));
+        QCOMPARE(probe->geometry(), QRect(572, 150, 912, 772));
+        w.showPage(PageDpi);
+        QVERIFY(probe->isVisibleTo(&w));
+        w.showPage(PageLighting);
+        QVERIFY(!probe->isVisibleTo(&w));
+
+        w.refreshPanels();
+        QCOMPARE(probe->refreshes, 1);
+        QCOMPARE(probe->last.sensor, 3389);
+        QVERIFY(probe->last.current == &w.workingSet().current());
+        QVERIFY(probe->last.lighting == probe->last.current);
+
+        w.copyPanelValues();
+        QCOMPARE(int(w.workingSet().current().pollrate), 2);
+        w.retranslate();
+        QCOMPARE(probe->retranslations, 1);
     }
 
     void macroTabTakesNoRoomWhenTheModelHasNoMacros()

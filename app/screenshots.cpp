@@ -1,6 +1,7 @@
 #include "app/screenshots.h"
 
 #include "app/mousecfg_widget.h"
+#include "app/screenshot_session.h"
 #include "widgets/tarn_message_box.h"
 #include "widgets/tarn_push_button.h"
 
@@ -10,8 +11,6 @@
 #include <QEventLoop>
 #include <QTimer>
 #include <QMenu>
-#include <QPainter>
-#include <QPixmap>
 
 #include <memory>
 
@@ -27,29 +26,43 @@ const char kWarningFile[] = "dongle_disconnect.png";
 // Lets the battery poller's first report and the start-up check arrive.
 constexpr int kStartSettleMs = 400;
 
-void settle()
+// The window's own pictures: pages, the side view, the language and tray menus, the warning.
+void renderShellScreenshots(ScreenshotSession &shots)
 {
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::processEvents();
+    MousecfgWidget &window = shots.window();
+    for (int page = 0; page < PageCount; ++page) {
+        window.showPage(page);
+        shots.saveWindow(kPageFiles[page]);
+    }
+    window.showPage(PageCustomize);
+    window.setFrontView(false);
+    shots.saveWindow(kSideViewFile);
+    window.setFrontView(true);
+    window.showPage(PageLighting);
+    ScreenshotSession::settle();
+
+    const QPixmap page = window.grab();
+    QMenu *languages = window.languageMenu();
+    const QList<QAction *> actions = languages->actions();
+    const int current = window.currentLanguage();
+    QAction *active = current >= 0 && current < actions.size() ? actions.at(current) : nullptr;
+    const QRect button = window.languageButton()->geometry();
+    shots.save(ScreenshotSession::composite(page, ScreenshotSession::menuPixmap(languages, active),
+                                            button.bottomLeft() + QPoint(0, 1)),
+               kLanguageMenuFile);
+
+    shots.save(ScreenshotSession::menuPixmap(window.trayMenu(), nullptr), kTrayMenuFile);
+
+    std::unique_ptr<TarnMessageBox> box(window.createWarningBox());
+    shots.save(shots.dialogOverWindow(box.get()), kWarningFile);
 }
 
-QPixmap menuPixmap(QMenu *menu, QAction *active)
-{
-    menu->ensurePolished();
-    menu->adjustSize();
-    if (active)
-        menu->setActiveAction(active);
-    return menu->grab();
-}
-
-// `overlay` drawn over the window's picture at `at` (window coordinates).
-QPixmap composite(const QPixmap &window, const QPixmap &overlay, const QPoint &at)
-{
-    QPixmap result = window;
-    QPainter painter(&result);
-    painter.drawPixmap(at, overlay);
-    return result;
-}
+// Every module's renderer, in the order their pictures are taken. Each leaves the window on
+// its first page.
+using ScreenshotRenderer = void (*)(ScreenshotSession &);
+const ScreenshotRenderer kRenderers[] = {
+    renderShellScreenshots,
+};
 
 } // namespace
 
@@ -72,45 +85,12 @@ bool renderScreenshots(MousecfgWidget &window, const QString &folder, QString *e
     QTimer::singleShot(kStartSettleMs, &start, &QEventLoop::quit);
     start.exec();
 
-    bool ok = true;
-    auto save = [&](const QPixmap &pixmap, const QString &name) {
-        const QString path = folder + "/" + name;
-        if (!pixmap.save(path, "PNG")) {
-            *error = "cannot write " + path;
-            ok = false;
-        }
-    };
-
-    for (int page = 0; page < PageCount; ++page) {
-        window.showPage(page);
-        settle();
-        save(window.grab(), kPageFiles[page]);
+    ScreenshotSession shots(window, folder);
+    for (ScreenshotRenderer render : kRenderers) {
+        render(shots);
+        window.showPage(PageLighting);
     }
-    window.showPage(PageCustomize);
-    window.setFrontView(false);
-    settle();
-    save(window.grab(), kSideViewFile);
-    window.setFrontView(true);
-    window.showPage(PageLighting);
-    settle();
-
-    const QPixmap page = window.grab();
-    QMenu *languages = window.languageMenu();
-    const QList<QAction *> actions = languages->actions();
-    const int current = window.currentLanguage();
-    QAction *active = current >= 0 && current < actions.size() ? actions.at(current) : nullptr;
-    const QRect button = window.languageButton()->geometry();
-    save(composite(page, menuPixmap(languages, active), button.bottomLeft() + QPoint(0, 1)), kLanguageMenuFile);
-
-    save(menuPixmap(window.trayMenu(), nullptr), kTrayMenuFile);
-
-    std::unique_ptr<TarnMessageBox> box(window.createWarningBox());
-    box->setAttribute(Qt::WA_DontShowOnScreen);
-    box->show();
-    settle();
-    const QPixmap boxPicture = box->grab();
-    box->hide();
-    save(composite(page, boxPicture, QPoint((page.width() - boxPicture.width()) / 2, (page.height() - boxPicture.height()) / 2)),
-         kWarningFile);
-    return ok;
+    if (!shots.ok())
+        *error = shots.error();
+    return shots.ok();
 }

@@ -69,7 +69,7 @@ StorageResult copyLibraryProfile(const QString &base, QString *name)
     const QString source = libraryPath(base);
     if (source.isEmpty())
         return StorageResult::BadName;
-    if (!fileExists(source))
+    if (!adoptLegacySlotProfile(base) || !fileExists(source))
         return StorageResult::FileError;
     return copyToFreeName(source, copyOf, base, name);
 }

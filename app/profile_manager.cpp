@@ -60,9 +60,10 @@ bool ProfileManager::ensureReservedProfiles()
 void ProfileManager::loadLibrary()
 {
     m_Library = readStoredProfileList();
-    if (m_Library.isEmpty() && !ensureReservedProfiles())
-        qCWarning(lcApp) << "the reserved profiles could not be written to" << productProfileFolder();
     const int named = nameNamelessSlots(m_Working);
+    // A slot just named takes a reserved profile, which must then exist and be listed.
+    if ((m_Library.isEmpty() || named) && !ensureReservedProfiles())
+        qCWarning(lcApp) << "the reserved profiles could not be written to" << productProfileFolder();
     for (int i = 0; i < kProfileSlotCount; ++i) {
         if (!(named & (1 << i)))
             continue;

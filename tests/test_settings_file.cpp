@@ -103,7 +103,7 @@ private slots:
         ProfileSet again;
         loadProfileSet(again);
         QCOMPARE(int(again.profiles[1].pollrate), 8);
-        QCOMPARE(int(again.profiles[0].dpi), 3);
+        QCOMPARE(int(again.profiles[0].pollrate), 4);
     }
 
     void productNamesStayInsideConfigs()

@@ -19,6 +19,12 @@ ApplyFlow::ApplyFlow(ProfileSet &working, ProfileSet &saved, CommandSink &sink, 
 {
 }
 
+void ApplyFlow::waitForWorker()
+{
+    if (m_pWorker)
+        m_pWorker->wait();
+}
+
 uint8_t ApplyFlow::send(bool all)
 {
     if (m_bBusy)
@@ -27,6 +33,7 @@ uint8_t ApplyFlow::send(bool all)
     TarnProcessDialog dialog(m_pWindow);
     m_pDialog = &dialog;
     TarnProcessThread worker(m_Working, m_Saved, m_Sink, m_pObserver);
+    m_pWorker = &worker;
     worker.setForce(all);
     // Queued: the dialog closes from its own loop, even when the worker ends before it runs. A
     // dialog closed some other way (Escape) opens again: the sets are the worker's until it ends.
@@ -40,6 +47,7 @@ uint8_t ApplyFlow::send(bool all)
     while (!ended)
         shown = dialog.exec();
     worker.wait();
+    m_pWorker = nullptr;
     m_pDialog = nullptr;
     m_bBusy = false;
 

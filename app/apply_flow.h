@@ -13,6 +13,7 @@ class CommandSink;
 class DeviceLinkObserver;
 class QWidget;
 class TarnProcessDialog;
+class TarnProcessThread;
 struct DownloadOutcome;
 struct ProfileSet;
 
@@ -35,6 +36,9 @@ public:
     bool isBusy() const { return m_bBusy; }
     // The progress dialog while a send runs, else null.
     TarnProcessDialog *progressDialog() const { return m_pDialog; }
+    // Blocks until the running worker (if any) has finished with the device: for a device close
+    // that arrives while a send runs.
+    void waitForWorker();
 
 private:
     ProfileSet &m_Working;
@@ -45,4 +49,5 @@ private:
     Notice m_Notice;
     bool m_bBusy = false;
     TarnProcessDialog *m_pDialog = nullptr;
+    TarnProcessThread *m_pWorker = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "app/apply_flow.h"
 #include "app/profile_rules.h"
+#include "app/window_messages.h"
 #include "device/battery_level.h"
 #include "device/clock.h"
 #include "device/command_set.h"
@@ -39,6 +40,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QThread>
 #include <QTimer>
 #include <QTranslator>
 
@@ -201,6 +203,8 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
 
     // 20. Battery display and connection indicator, from the device table.
     slotRefreshBatteryStatus(0, 1, 1);
+    // That first display is no reading of the mouse: it must not raise the low-battery notice.
+    m_LowBattery = LowBatteryWatch();
     commandPresence(m_pLink->mouseList(), readCurrentProductName(), &m_bReceiverPresent, &m_bCablePresent);
     applyConnectionIndicators();
 
@@ -734,7 +738,11 @@ void MousecfgWidget::showSlotAndName()
 {
     const int slot = qBound(0, int(m_WorkingSet.ProfileID), kProfileSlotCount - 1);
     m_pSlotDropDown->setText(m_SlotActions[static_cast<size_t>(slot)]->text());
-    m_pNameEdit->setText(m_WorkingSet.current().ProfileName);
+    const QString &name = m_WorkingSet.slotNames[static_cast<size_t>(slot)];
+    m_pNameEdit->setText(name);
+    // The profile-file menu marks the stored profile the current slot uses.
+    for (QAction *action : m_pProfileFileMenu->actions())
+        action->setChecked(action->data().toString() == name);
 }
 
 void MousecfgWidget::onLanguageTriggered(QAction *action)
@@ -1003,7 +1011,14 @@ void MousecfgWidget::slotWarnClose()
 
 // ---------------------------------------------------------------- device link observer
 
-void MousecfgWidget::stopPoller() { m_pPoller->stopPoller(); }
+void MousecfgWidget::stopPoller()
+{
+    // The device link stops the poller before it closes a handle. A send in progress uses that
+    // handle too: it ends first (a vanished device fails its writes at once).
+    if (QThread::currentThread() == thread() && m_pApply && m_pApply->isBusy())
+        m_pApply->waitForWorker();
+    m_pPoller->stopPoller();
+}
 
 void MousecfgWidget::startPoller() { m_pPoller->startPoller(); }
 
@@ -1196,7 +1211,7 @@ void MousecfgWidget::slotEnableButtons(bool bEnable)
         control->setEnabled(bEnable);
 }
 
-void MousecfgWidget::slotPopOneClickBox() { notice(tr("AT LEAST ONE CLICK FUNCTION TO BE RETAINED.")); }
+void MousecfgWidget::slotPopOneClickBox() { notice(windowMessage(WindowMessage::OneClick)); }
 
 void MousecfgWidget::slotProfileNameChange() { m_pProfiles->renameProfile(m_pNameEdit->text()); }
 
@@ -1210,7 +1225,9 @@ void MousecfgWidget::rebuildProfileFileMenu()
         QString label = library.at(i);
         QAction *action = m_pProfileFileMenu->addAction(label.replace('&', QStringLiteral("&&")));
         action->setData(library.at(i));
+        action->setCheckable(true);
     }
+    showSlotAndName();
 }
 
 void MousecfgWidget::chooseSlot(int slot) { m_pProfiles->chooseSlot(slot); }
@@ -1294,16 +1311,16 @@ void MousecfgWidget::updateFirmware()
 {
     m_pFirmwareButton->setSelected(false);
     if (!cablePointerPresent(m_pLink->mouseList(), currentProductName())) {
-        notice(tr("To update the firmware, please connect to the computer with a cable."));
+        notice(windowMessage(WindowMessage::FirmwareCable));
         return;
     }
-    if (!confirm(tr("Do you want to upgrade the firmware?")))
+    if (!confirm(windowMessage(WindowMessage::FirmwareQuestion)))
         return;
     m_pPoller->stopPoller();
     QString error;
     if (startFirmwareUpdater(firmwareUpdaterPath(AppPaths::skinFolder(), m_iLanguage), &error))
         std::_Exit(0); // the updater takes over the mouse: no teardown
     qCWarning(lcPlatform) << "firmware update:" << error;
-    notice(tr("The firmware updater could not be started."));
+    notice(windowMessage(WindowMessage::FirmwareMissing));
     m_pPoller->startPoller();
 }

@@ -26,6 +26,29 @@ FileDialogRequest configFileRequest(bool save)
 
 } // namespace
 
+QString profileMessage(ProfileMessage message)
+{
+    switch (message) {
+    case ProfileMessage::KeepOne: return ProfileManager::tr("AT LEAST ONE PROFILE TO BE RETAINED.");
+    case ProfileMessage::Reserved: return ProfileManager::tr("The default Profile cannot be deleted or renamed.");
+    case ProfileMessage::InUse: return ProfileManager::tr("Profile is Already Used!");
+    case ProfileMessage::LibraryFull:
+        return ProfileManager::tr("The profile list is full (%1 profiles). Delete a profile first.").arg(kMaxStoredProfiles);
+    case ProfileMessage::NoReplacement:
+        return ProfileManager::tr("No other profile is free to take this slot: every other profile is used by another slot.");
+    case ProfileMessage::ConfirmDelete: return ProfileManager::tr("Are you sure you want delete this profile?");
+    case ProfileMessage::ConfirmReset: return ProfileManager::tr("Are you sure you want reset this profile?");
+    case ProfileMessage::ConfirmResetAll: return ProfileManager::tr("Are you sure you want reset all profiles?");
+    }
+    return QString();
+}
+
+bool isProfileQuestion(ProfileMessage message)
+{
+    return message == ProfileMessage::ConfirmDelete || message == ProfileMessage::ConfirmReset
+           || message == ProfileMessage::ConfirmResetAll;
+}
+
 ProfileManager::ProfileManager(ProfileSet &working, ProfileSet &saved, ProfileHost &host)
     : m_Working(working), m_Saved(saved), m_Host(host)
 {
@@ -100,7 +123,7 @@ bool ProfileManager::refuseWhenFull()
 {
     if (!libraryFull(m_Library))
         return false;
-    m_Host.notice(tr("The profile list is full (%1 profiles). Delete a profile first.").arg(kMaxStoredProfiles));
+    m_Host.notice(profileMessage(ProfileMessage::LibraryFull));
     return true;
 }
 
@@ -108,7 +131,7 @@ bool ProfileManager::refuseUndeletable(const QString &name)
 {
     if (!isUndeletableProfile(name, readProtectedProfileNames()))
         return false;
-    m_Host.notice(tr("The default Profile cannot be deleted or renamed."));
+    m_Host.notice(profileMessage(ProfileMessage::Reserved));
     return true;
 }
 
@@ -132,7 +155,7 @@ void ProfileManager::addProfile()
 void ProfileManager::deleteProfile()
 {
     if (m_Library.size() <= 1) {
-        m_Host.notice(tr("AT LEAST ONE PROFILE TO BE RETAINED."));
+        m_Host.notice(profileMessage(ProfileMessage::KeepOne));
         return;
     }
     // The current slot's name, not whatever was typed into the edit since: a typed name may be
@@ -140,14 +163,14 @@ void ProfileManager::deleteProfile()
     const QString name = currentName();
     if (refuseUndeletable(name))
         return;
-    if (!m_Host.confirm(tr("Are you sure you want delete this profile?")))
+    if (!m_Host.confirm(profileMessage(ProfileMessage::ConfirmDelete)))
         return;
     const int position = m_Library.indexOf(name);
     if (position < 0)
         return;
     const int replacement = deleteReplacement(m_Library, position, otherSlotNames(m_Working));
     if (replacement < 0) {
-        m_Host.notice(tr("No other profile is free to take this slot: every other profile is used by another slot."));
+        m_Host.notice(profileMessage(ProfileMessage::NoReplacement));
         return;
     }
     const StorageResult removed = deleteLibraryProfile(name);
@@ -192,7 +215,7 @@ void ProfileManager::renameProfile(const QString &name)
     if (name == old)
         return;
     if (isUndeletableProfile(old, readProtectedProfileNames())) {
-        refuse(tr("The default Profile cannot be deleted or renamed."));
+        refuse(profileMessage(ProfileMessage::Reserved));
         return;
     }
     if (name.isEmpty() || !isSafeFileName(name)) {
@@ -225,7 +248,7 @@ void ProfileManager::chooseProfile(const QString &name)
     if (name == currentName())
         return;
     if (otherSlotNames(m_Working).contains(name)) {
-        m_Host.notice(tr("Profile is Already Used!"));
+        m_Host.notice(profileMessage(ProfileMessage::InUse));
         return;
     }
     if (!m_Library.contains(name))
@@ -282,7 +305,7 @@ void ProfileManager::exportProfile()
 
 void ProfileManager::resetProfile()
 {
-    if (!m_Host.confirm(tr("Are you sure you want reset this profile?")))
+    if (!m_Host.confirm(profileMessage(ProfileMessage::ConfirmReset)))
         return;
     qCDebug(lcApp, "Accepted %d", int(m_Working.ProfileID));
     ProfileData &record = m_Working.current();
@@ -294,7 +317,7 @@ void ProfileManager::resetProfile()
 
 void ProfileManager::resetAllProfiles()
 {
-    if (!m_Host.confirm(tr("Are you sure you want reset all profiles?")))
+    if (!m_Host.confirm(profileMessage(ProfileMessage::ConfirmResetAll)))
         return;
     resetProfileSet(m_Working);
     for (int i = 0; i < kProfileSlotCount; ++i)

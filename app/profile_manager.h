@@ -13,6 +13,26 @@
 
 struct ProfileSet;
 
+// The texts of profile management's own notices and questions (translated).
+enum class ProfileMessage {
+    KeepOne,        // delete with a single stored profile
+    Reserved,       // delete or rename of a reserved name
+    InUse,          // choosing a stored profile another slot uses
+    LibraryFull,    // Add, Copy, Import at the library's limit
+    NoReplacement,  // delete with every other profile in use
+    ConfirmDelete,
+    ConfirmReset,
+    ConfirmResetAll,
+};
+constexpr ProfileMessage kProfileMessages[] = {
+    ProfileMessage::KeepOne,       ProfileMessage::Reserved,      ProfileMessage::InUse,
+    ProfileMessage::LibraryFull,   ProfileMessage::NoReplacement, ProfileMessage::ConfirmDelete,
+    ProfileMessage::ConfirmReset,  ProfileMessage::ConfirmResetAll,
+};
+QString profileMessage(ProfileMessage message);
+// Whether the text is a question (yes/no) rather than a notice.
+bool isProfileQuestion(ProfileMessage message);
+
 // What profile management asks of the window.
 class ProfileHost {
 public:

@@ -178,6 +178,26 @@ private slots:
         QCOMPARE(out.buttonInfo[3].Fun, 16);
     }
 
+    void cancelDropsWhatWasNotSent()
+    {
+        WindowDataFolder data;
+        WindowRig rig;
+        MousecfgWidget &w = *rig.window;
+        w.setTrayAvailable(true);
+        QTRY_VERIFY(w.isVisible());
+        EditingPanel *panel = addEditingPanel(w);
+        const uint8_t stored = w.workingSet().current().pollrate;
+        panel->current->pollrate = 8;
+        panel->current->buttonInfo[0].Fun = 16;
+        w.profileManager().cancel(); // the layout gives Cancel no room either
+        QVERIFY(!w.isVisible());
+        QCOMPARE(w.workingSet().current().pollrate, stored);
+        ProfileData file;
+        readProfileFile(file, data.libraryFile("Profile 1"));
+        QCOMPARE(w.workingSet().current().buttonInfo[0].Fun, file.buttonInfo[0].Fun);
+        QVERIFY(file.buttonInfo[0].Fun != 16);
+    }
+
     void loadingAConfigurationRewritesTheMouse()
     {
         WindowDataFolder data({{"Config/Diff", 0}});

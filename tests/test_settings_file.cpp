@@ -1,5 +1,6 @@
 #include "storage/app_paths.h"
 #include "storage/profile_files.h"
+#include "storage/profile_library.h"
 #include "storage/settings_file.h"
 #include "support/test_env.h"
 
@@ -104,6 +105,16 @@ private slots:
         loadProfileSet(again);
         QCOMPARE(int(again.profiles[1].pollrate), 8);
         QCOMPARE(int(again.profiles[0].pollrate), 4);
+
+        // Renaming and deleting reach an earlier version's file too.
+        const QString legacyOnly = m_dir->path() + "/Configs/Profile/Legacy.prof";
+        QVERIFY(writeProfileFile(old, legacyOnly));
+        QCOMPARE(renameLibraryProfile("Legacy", "Renamed"), StorageResult::Ok);
+        ProfileData renamed;
+        QCOMPARE(loadStoredProfile(renamed, "Renamed"), StorageResult::Ok);
+        QCOMPARE(int(renamed.pollrate), 4);
+        QCOMPARE(deleteLibraryProfile("Legacy"), StorageResult::Ok);
+        QVERIFY(!QFileInfo::exists(legacyOnly));
     }
 
     void productNamesStayInsideConfigs()

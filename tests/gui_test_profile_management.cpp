@@ -347,6 +347,15 @@ private slots:
         click(w, W::BtnImportProfile);
         QCOMPARE(boxes.take(), QStringList{"Profile Exist!"});
         QCOMPARE(readStoredProfileList().count("Fast"), 1);
+
+        // RESET puts the defaults into the slot, keeps its name and sends them.
+        click(w, W::BtnResetProfile);
+        QCOMPARE(boxes.take(), QStringList{"Are you sure you want reset this profile?"});
+        QCOMPARE(slotName(w, 0), QString("Fast"));
+        ProfileData defaults;
+        resetProfile(defaults);
+        QVERIFY(defaults.pollrate != 8);
+        QCOMPARE(int(rig.mouse.settings().pollRate[0]), int(defaults.pollrate));
     }
 
     void resetAndResetAll()

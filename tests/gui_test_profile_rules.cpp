@@ -1,8 +1,7 @@
-// The window's pure rules: delete's replacement, the library's limit, naming slots, the status
-// texts of the tray and the on-screen display, the low-battery notification.
+// Profile management's pure rules: delete's replacement, naming slots, names that stay put.
+// (The status texts and the low-battery notice are checked through the window.)
 
 #include "app/profile_rules.h"
-#include "app/status_rules.h"
 
 #include <QtTest>
 
@@ -39,13 +38,6 @@ private slots:
 
     void slotsAndLibrary()
     {
-        QStringList library;
-        for (int i = 0; i < 199; ++i)
-            library << QString::number(i);
-        QVERIFY(!libraryFull(library));
-        library << "last";
-        QVERIFY(libraryFull(library));
-
         ProfileSet set;
         set.slotNames = {"Game", "", "Work", "", ""};
         set.ProfileID = 2;
@@ -60,33 +52,6 @@ private slots:
         QVERIFY(!isUndeletableProfile("profile 3", {}));
         QVERIFY(isUndeletableProfile("Factory", {"Factory"}));
         QVERIFY(!isUndeletableProfile("Game", {"Factory"}));
-    }
-
-    void statusTexts()
-    {
-        QCOMPARE(reportRateOsdText(8), QString("125 HZ"));
-        QCOMPARE(reportRateOsdText(4), QString("250 HZ"));
-        QCOMPARE(reportRateOsdText(2), QString("500 HZ"));
-        QCOMPARE(reportRateOsdText(1), QString("1000 HZ"));
-        QCOMPARE(reportRateOsdText(3), QString());
-        QCOMPARE(reportRateOsdText(0), QString());
-
-        QCOMPARE(trayToolTip("M7", false, 60, true, "MOUSE OFF", "charging"), QString("M7: 60% (charging)"));
-        QCOMPARE(trayToolTip("M7", true, 60, true, "MOUSE OFF", "charging"), QString("M7: MOUSE OFF"));
-        QCOMPARE(trayToolTip("", false, 90, false, "MOUSE OFF", "charging"), QString("90%"));
-    }
-
-    void lowBatteryOncePerDischarge()
-    {
-        LowBatteryWatch watch;
-        QVERIFY(!watch.update(30, false));
-        QVERIFY(watch.update(20, false));
-        QVERIFY(!watch.update(20, false));
-        QVERIFY(!watch.update(10, false));
-        QVERIFY(!watch.update(10, true));  // charging arms it again
-        QVERIFY(watch.update(10, false));
-        QVERIFY(!watch.update(30, false)); // so does a level above the mark
-        QVERIFY(watch.update(20, false));
     }
 };
 

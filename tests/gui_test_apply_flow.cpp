@@ -129,6 +129,28 @@ private slots:
         QCOMPARE(int(rig.mouse.settings().pollRate[0]), 2);
     }
 
+    // The mouse goes away in the middle of a send: the device link closes its handles only once
+    // the worker is done with them; the send is reported as failed and the mouse, once back, is
+    // used again.
+    void unplugDuringASend()
+    {
+        WindowDataFolder data({{"Config/Diff", 1}});
+        WindowRig rig;
+        MousecfgWidget &w = *rig.window;
+        waitForFirstQuery(rig.mouse);
+        BoxAnswers boxes;
+        rig.mouse.unplugAfterWrites(6);
+        click(w, W::BtnApply);
+        QVERIFY(boxes.take().contains("Send data failed, please try again."));
+        QCOMPARE(readDiff(), 1);
+        QCOMPARE(w.mouseCount(), 0);
+        rig.mouse.plug(SimLink::Receiver);
+        QTRY_COMPARE_WITH_TIMEOUT(w.mouseCount(), 1, 3000);
+        click(w, W::BtnApply);
+        QVERIFY(!boxes.texts.contains("Send data failed, please try again."));
+        QCOMPARE(readDiff(), 0);
+    }
+
     void aSleepingMouseIsNotWrittenTo()
     {
         WindowDataFolder data;

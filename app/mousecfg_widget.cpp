@@ -64,30 +64,25 @@ QStringList skinPaths(const QStringList &names)
     return paths;
 }
 
-// The flags of the receiver's and the cable's command collections of the named mouse.
-void commandPresence(const MouseList &list, const QString &name, bool *receiver, bool *cable)
+// Which collections of the named mouse are present, over every entry of that name.
+struct Presence {
+    bool receiverCommand = false;
+    bool cableCommand = false;
+    bool cablePointer = false; // the firmware update needs the cable
+};
+
+Presence presenceOf(const MouseList &list, const QString &name)
 {
-    *receiver = false;
-    *cable = false;
+    Presence presence;
     const QByteArray latin = name.toLatin1();
     for (uint32_t i = 0; i < list.count(); ++i) {
         if (std::strcmp(list[i].name, latin.constData()) != 0)
             continue;
-        *receiver = *receiver || list[i].presentACommand == 1;
-        *cable = *cable || list[i].presentBCommand == 1;
+        presence.receiverCommand = presence.receiverCommand || list[i].presentACommand == 1;
+        presence.cableCommand = presence.cableCommand || list[i].presentBCommand == 1;
+        presence.cablePointer = presence.cablePointer || list[i].presentBPointer == 1;
     }
-}
-
-// Whether the cable's pointer collection of the named mouse is present (the firmware update
-// needs the cable).
-bool cablePointerPresent(const MouseList &list, const QString &name)
-{
-    const QByteArray latin = name.toLatin1();
-    for (uint32_t i = 0; i < list.count(); ++i) {
-        if (std::strcmp(list[i].name, latin.constData()) == 0 && list[i].presentBPointer == 1)
-            return true;
-    }
-    return false;
+    return presence;
 }
 
 } // namespace
@@ -205,7 +200,9 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
     slotRefreshBatteryStatus(0, 1, 1);
     // That first display is no reading of the mouse: it must not raise the low-battery notice.
     m_LowBattery = LowBatteryWatch();
-    commandPresence(m_pLink->mouseList(), readCurrentProductName(), &m_bReceiverPresent, &m_bCablePresent);
+    const Presence presence = presenceOf(m_pLink->mouseList(), readCurrentProductName());
+    m_bReceiverPresent = presence.receiverCommand;
+    m_bCablePresent = presence.cableCommand;
     applyConnectionIndicators();
 
     // 21. Show the window or warn.
@@ -1310,7 +1307,7 @@ void MousecfgWidget::hideWindow() { hideToTray(); }
 void MousecfgWidget::updateFirmware()
 {
     m_pFirmwareButton->setSelected(false);
-    if (!cablePointerPresent(m_pLink->mouseList(), currentProductName())) {
+    if (!presenceOf(m_pLink->mouseList(), currentProductName()).cablePointer) {
         notice(windowMessage(WindowMessage::FirmwareCable));
         return;
     }

@@ -17,6 +17,8 @@
 
 namespace {
 
+constexpr int kBottomBarTop = 575; // design units: where the battery and button bar begins
+
 void saveBox(ScreenshotSession &shots, bool question, const QString &text, const QString &file)
 {
     TarnMessageBox box(question ? TarnMessageBox::Question : TarnMessageBox::Notice, QString(),
@@ -83,7 +85,11 @@ void renderProfileScreenshots(ScreenshotSession &shots)
     const QList<QAction *> actions = menu->actions();
     QAction *active = actions.size() > 1 ? actions.at(1) : nullptr;
     const QRect button = window.profileFileButton()->geometry();
-    shots.save(ScreenshotSession::composite(window.grab(), ScreenshotSession::menuPixmap(menu, active),
-                                            button.bottomLeft() + QPoint(0, 1)),
-               "menu_profile_files.png");
+    const QPixmap open = ScreenshotSession::menuPixmap(menu, active);
+    // Below the button, or above it when it would run into the window's bottom bar (as it opens
+    // at a screen edge): the picture then shows the whole menu.
+    QPoint at = button.bottomLeft() + QPoint(0, 1);
+    if (at.y() + open.height() > window.height() * kBottomBarTop / kDesignHeight)
+        at.setY(button.top() - open.height());
+    shots.save(ScreenshotSession::composite(window.grab(), open, at), "menu_profile_files.png");
 }

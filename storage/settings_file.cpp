@@ -146,6 +146,9 @@ StorageResult saveProfileSetForApply(const ProfileSet &set)
     }
     StorageResult result = StorageResult::Ok;
     for (int i = 0; i < kProfileSlotCount; ++i) {
+        // A slot without a name has no stored profile to write (it would become ".prof").
+        if (set.slotNames[i].isEmpty())
+            continue;
         const StorageResult saved = saveStoredProfile(set.profiles[i], set.slotNames[i]);
         if (result == StorageResult::Ok)
             result = saved;

@@ -1,5 +1,5 @@
-// Profile management's pure rules: delete's replacement, naming slots, names that stay put.
-// (The status texts and the low-battery notice are checked through the window.)
+// Delete's choice of the profile that takes the deleted one's place, at the list's edges. (The
+// other rules of profile management are checked through the window.)
 
 #include "app/profile_rules.h"
 
@@ -34,24 +34,6 @@ private slots:
         QFETCH(QStringList, used);
         QFETCH(int, expected);
         QCOMPARE(::deleteReplacement(library, position, used), expected);
-    }
-
-    void slotsAndLibrary()
-    {
-        ProfileSet set;
-        set.slotNames = {"Game", "", "Work", "", ""};
-        set.ProfileID = 2;
-        QCOMPARE(otherSlotNames(set), QStringList({"Game", "", "", ""}));
-        QCOMPARE(nameNamelessSlots(set), 0b11010);
-        QCOMPARE(set.slotNames[1], QString("Profile 2"));
-        QCOMPARE(set.slotNames[4], QString("Profile 5"));
-        QCOMPARE(set.slotNames[0], QString("Game"));
-        QCOMPARE(nameNamelessSlots(set), 0);
-
-        QVERIFY(isUndeletableProfile("Profile 3", {}));
-        QVERIFY(!isUndeletableProfile("profile 3", {}));
-        QVERIFY(isUndeletableProfile("Factory", {"Factory"}));
-        QVERIFY(!isUndeletableProfile("Game", {"Factory"}));
     }
 };
 

@@ -1,5 +1,5 @@
-// The firmware updater's start: the path by language, and a detached start that passes the
-// updater its own full path, or reports why it could not.
+// The firmware updater's start: detached, with its own full path as its argument, or a reason
+// why it could not start.
 
 #include "platform/firmware_updater.h"
 
@@ -10,12 +10,6 @@
 class TestFirmwareUpdater : public QObject {
     Q_OBJECT
 private slots:
-    void pathByLanguage()
-    {
-        QCOMPARE(firmwareUpdaterPath("/s", 0), QString("/s/mouse/bin/R516-4402-20230727-en.exe"));
-        QCOMPARE(firmwareUpdaterPath("/s", 2), QString("/s/mouse/bin/R516-4402-20230727.exe"));
-    }
-
     void startsDetachedWithItsOwnPath()
     {
         QTemporaryDir dir;

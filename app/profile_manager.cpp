@@ -64,6 +64,9 @@ bool ProfileManager::ensureReservedProfiles()
     bool listed = false;
     for (const QString &name : reservedProfileNames()) {
         const QString path = productProfilePath(name);
+        // An earlier version's slot file of that name is the user's: it comes first.
+        if (!adoptLegacySlotProfile(name))
+            ok = false;
         if (!fileExists(path)) {
             ProfileData profile;
             ::resetProfile(profile);

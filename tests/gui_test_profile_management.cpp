@@ -95,6 +95,31 @@ private slots:
         QCOMPARE(w.nameEdit()->text(), QString("Profile 1"));
     }
 
+    // A data folder of an earlier version: slots named, their files in Configs/Profile, no list.
+    void earlierSlotFilesJoinTheLibrary()
+    {
+        WindowDataFolder data({{"Config/Profile1", "Profile 1"}, {"Config/Profile2", "Game"}});
+        ProfileData game;
+        resetProfile(game);
+        game.pollrate = 8;
+        ProfileData first = game;
+        first.pollrate = 4;
+        QVERIFY(writeProfileFile(first, data.dir.path() + "/Configs/Profile/Profile 1.prof"));
+        QVERIFY(writeProfileFile(game, data.dir.path() + "/Configs/Profile/Game.prof"));
+        {
+            WindowRig rig;
+            QCOMPARE(int(rig.window->workingSet().profiles[0].pollrate), 4);
+            QCOMPARE(int(rig.window->workingSet().profiles[1].pollrate), 8);
+        }
+        // Nothing was applied: the next start still reads the user's values, not fresh defaults.
+        ProfileData library;
+        readProfileFile(library, data.libraryFile("Profile 1"));
+        QCOMPARE(int(library.pollrate), 4);
+        WindowRig again;
+        QCOMPARE(int(again.window->workingSet().profiles[0].pollrate), 4);
+        QCOMPARE(int(again.window->workingSet().profiles[1].pollrate), 8);
+    }
+
     void addCopyAndRename()
     {
         WindowDataFolder data;

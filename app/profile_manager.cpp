@@ -90,6 +90,19 @@ void ProfileManager::loadLibrary()
     // A slot just named takes a reserved profile, which must then exist and be listed.
     if ((m_Library.isEmpty() || named) && !ensureReservedProfiles())
         qCWarning(lcApp) << "the reserved profiles could not be written to" << productProfileFolder();
+    // A slot's stored profile belongs in the list, also one an earlier version kept only for
+    // the slot.
+    bool listed = false;
+    for (const QString &name : m_Working.slotNames) {
+        if (name.isEmpty() || m_Library.contains(name) || !fileExists(slotProfileReadPath(name)))
+            continue;
+        if (!adoptLegacySlotProfile(name) || libraryFull(m_Library))
+            continue;
+        m_Library << name;
+        listed = true;
+    }
+    if (listed)
+        saveLibrary();
     for (int i = 0; i < kProfileSlotCount; ++i) {
         if (!(named & (1 << i)))
             continue;

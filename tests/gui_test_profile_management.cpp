@@ -110,6 +110,8 @@ private slots:
             WindowRig rig;
             QCOMPARE(int(rig.window->workingSet().profiles[0].pollrate), 4);
             QCOMPARE(int(rig.window->workingSet().profiles[1].pollrate), 8);
+            // Every slot's profile is in the library.
+            QCOMPARE(menuNames(*rig.window), reserved() + QStringList({"Game"}));
         }
         // Nothing was applied: the next start still reads the user's values, not fresh defaults.
         ProfileData library;

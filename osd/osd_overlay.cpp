@@ -37,6 +37,7 @@ OsdOverlay::OsdOverlay(QWidget *parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     m_HideTimer.setSingleShot(true);
+    m_HideTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_HideTimer, &QTimer::timeout, this, [this] {
         hide();
         emit finished();
@@ -81,7 +82,6 @@ void OsdOverlay::showMessage(const OsdMessage &message)
         return;
     }
     show();
-    raise();
     m_HideTimer.start(std::clamp(message.durationMs, 0, kMaxDurationMs));
 }
 

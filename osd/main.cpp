@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QScreen>
 
 #include <cstdio>
 
@@ -65,8 +64,6 @@ int main(int argc, char **argv)
     OsdOverlay overlay;
     overlay.setWindowTitle(kOsdWindowTitle);
     QObject::connect(&server, &OsdServer::messageReceived, &overlay, [&overlay](const OsdMessage &message) {
-        if (QScreen *screen = QGuiApplication::primaryScreen())
-            overlay.setScale(screen->logicalDotsPerInch() / 96.0);
         overlay.showMessage(message);
         qCDebug(lcPlatform).noquote().nospace()
             << "OSD shows \"" << overlay.shownText() << "\" in " << osdColour(message.colour).name() << " for "

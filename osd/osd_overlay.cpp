@@ -15,7 +15,7 @@ constexpr int kMaxDurationMs = 10000;
 constexpr int kMinHeight = 8;
 constexpr int kMaxHeight = 200;
 // The dark plate behind the text keeps it legible over any window.
-const QColor kPlate(12, 12, 16, 200);
+const QColor kPlate(12, 12, 16, 176);
 constexpr double kFrameWidth = 2.0;
 
 } // namespace
@@ -74,6 +74,7 @@ void OsdOverlay::showMessage(const OsdMessage &message)
     if (!screen)
         screen = QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    setScale(screen ? screen->logicalDotsPerInch() / 96.0 : 1.0);
     layOut(message, area);
     if (message.text.isEmpty()) {
         // An empty text takes the one showing away.

@@ -23,7 +23,8 @@ public:
     void setScale(double scale);
     // Sizes the overlay for `message` and places it in `area`, without showing it.
     void layOut(const OsdMessage &message, const QRect &area);
-    // Shows `message` in the available area of the screen under the pointer.
+    // Shows `message` in the available area of the screen under the pointer, at that screen's
+    // scale.
     void showMessage(const OsdMessage &message);
 
     OsdMessage message() const { return m_Message; }

@@ -10,8 +10,7 @@
 
 namespace {
 
-// Messages of the platform category, as the user would see them with --verbose.
-QStringList g_platformLog;
+QStringList g_platformLog;  // the platform category's lines, as --verbose shows them
 QtMessageHandler g_previous = nullptr;
 
 void recordPlatformLog(QtMsgType type, const QMessageLogContext &context, const QString &text)
@@ -21,97 +20,65 @@ void recordPlatformLog(QtMsgType type, const QMessageLogContext &context, const 
     g_previous(type, context, text);
 }
 
-// Watches the GUI thread while `run` waits: the longest time between two turns of its event loop.
-class BlockMeter {
-public:
-    BlockMeter()
-    {
-        m_tick.setInterval(1);
-        QObject::connect(&m_tick, &QTimer::timeout, [this] { sample(); });
-        m_clock.start();
-        m_last = 0;
-        m_tick.start();
-    }
-    void sample()
-    {
-        const qint64 now = m_clock.elapsed();
-        m_longest = std::max(m_longest, now - m_last);
-        m_last = now;
-    }
-    qint64 longestMs()
-    {
-        sample();
-        return m_longest;
-    }
-
-private:
-    QTimer m_tick;
-    QElapsedTimer m_clock;
-    qint64 m_last = 0;
-    qint64 m_longest = 0;
-};
-
-// Runs the event loop for `ms` without QTest::qWait's sleeps, which the meter would count.
-void spin(int ms)
+// The longest the GUI thread went without a turn of its event loop while it ran for `ms`.
+// (QTest::qWait sleeps between turns, so it cannot be used here.)
+qint64 longestBlockWhileRunning(int ms)
 {
+    QElapsedTimer clock;
+    clock.start();
+    qint64 last = 0, longest = 0;
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        longest = std::max(longest, clock.elapsed() - last);
+        last = clock.elapsed();
+    });
+    tick.start(1);
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
+    return std::max(longest, clock.elapsed() - last);
 }
 
-// A stand-in for the companion program: notes each start (with its arguments) and exits.
-QString writeCountingProgram(const QString &folder)
+// A stand-in for the companion program: notes each start with its arguments, then exits.
+QString countingProgram(const QString &folder)
 {
     QDir().mkpath(folder);
-    const QString path = folder + "/fake-osd";
-    QFile script(path);
-    if (!script.open(QIODevice::WriteOnly))
-        return QString();
+    QFile script(folder + "/fake-osd");
+    script.open(QIODevice::WriteOnly);
     script.write("#!/bin/sh\necho \"$@\" >> \"$0.starts\"\n");
-    script.close();
     script.setPermissions(script.permissions() | QFile::ExeOwner);
-    return path;
+    return script.fileName();
 }
 
 QStringList startsOf(const QString &program)
 {
     QFile file(program + ".starts");
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromLocal8Bit(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    return file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll()).split('\n', Qt::SkipEmptyParts)
+                                          : QStringList();
 }
 
-// The records a test server received, in order.
-struct RecordingServer {
-    explicit RecordingServer(const QString &path)
+// A test companion: the records it received, in order.
+struct RecordingServer : QLocalServer {
+    explicit RecordingServer(const QString &path) : path(path)
     {
-        QObject::connect(&server, &QLocalServer::newConnection, [this] {
-            while (QLocalSocket *socket = server.nextPendingConnection()) {
-                sockets << socket;
-                QObject::connect(socket, &QLocalSocket::readyRead, [this, socket] {
-                    buffer += socket->readAll();
-                    while (buffer.size() >= kOsdRecordSize) {
-                        records << *decodeOsdRecord(buffer.left(kOsdRecordSize));
-                        buffer.remove(0, kOsdRecordSize);
-                    }
-                });
-            }
+        connect(this, &QLocalServer::newConnection, [this] {
+            QLocalSocket *socket = nextPendingConnection();
+            sockets << socket;
+            connect(socket, &QLocalSocket::readyRead, [this, socket] {
+                buffer += socket->readAll();
+                for (; buffer.size() >= kOsdRecordSize; buffer.remove(0, kOsdRecordSize)) {
+                    records << *decodeOsdRecord(buffer.left(kOsdRecordSize));
+                    texts << records.last().text;
+                }
+            });
         });
-        m_path = path;
     }
-    bool listen() { return server.listen(m_path); }
-    QStringList texts() const
-    {
-        QStringList out;
-        for (const OsdMessage &m : records)
-            out << m.text;
-        return out;
-    }
-    QLocalServer server;
+    bool start() { return listen(path); }
+    QString path;
     QList<QLocalSocket *> sockets;
     QByteArray buffer;
     QList<OsdMessage> records;
-    QString m_path;
+    QStringList texts;
 };
 
 } // namespace
@@ -120,9 +87,9 @@ class TestOsdClient : public QObject {
     Q_OBJECT
 private:
     TempAppFolder m_app{true};
-    QTemporaryDir m_sockets;
+    QTemporaryDir m_dir;
     int m_next = 0;
-    QString freshPath() { return m_sockets.filePath(QString("osd-%1").arg(++m_next)); }
+    QString freshPath() { return m_dir.filePath(QString("osd-%1").arg(++m_next)); }
 
 private slots:
     void initTestCase()
@@ -133,118 +100,88 @@ private slots:
     }
     void init() { g_platformLog.clear(); }
 
-    void textsReachARunningCompanion()
+    void runningCompanionGetsEveryText()
     {
         RecordingServer companion(freshPath());
-        QVERIFY(companion.listen());
-        OsdClient client(companion.m_path, "/nonexistent/mousecfg-osd");
+        QVERIFY(companion.start());
+        OsdClient client(companion.path, "/nonexistent/mousecfg-osd");
         QSignalSpy requested(&client, &OsdClient::textRequested);
         client.showText("DPI 3:1600");
-        QTRY_COMPARE(companion.records.size(), 1);
-        // Exactly the window's record, in the theme colour of the settings.
-        QCOMPARE(companion.records.at(0), osdMessageForText("DPI 3:1600", QColor(219, 200, 182)));
-        QCOMPARE(companion.records.at(0).colour, 0xB6C8DBu);
-        // Later texts go over the same connection, in order.
         client.showText("Profile 2");
-        client.showText("500 HZ");
-        QTRY_COMPARE(companion.texts(), QStringList({"DPI 3:1600", "Profile 2", "500 HZ"}));
+        QTRY_COMPARE(companion.texts, QStringList({"DPI 3:1600", "Profile 2"}));
+        // Exactly the window's record, in the theme colour of the settings, on one connection.
+        QCOMPARE(companion.records.at(0), osdMessageForText("DPI 3:1600", QColor(219, 200, 182)));
         QCOMPARE(companion.sockets.size(), 1);
-        QCOMPARE(requested.size(), 3);
         QVERIFY(g_platformLog.isEmpty());
+
+        // The companion goes away under a connection the client still holds.
+        companion.sockets.at(0)->abort();
+        QTest::ignoreMessage(QtDebugMsg, "SendMessage failed\n");
+        client.showText("500 HZ");
+        QTRY_VERIFY(g_platformLog.contains("SendMessage failed\n"));
+        // The next text looks again and finds the listener.
+        client.showText("Profile 3");
+        QTRY_COMPARE(companion.texts, QStringList({"DPI 3:1600", "Profile 2", "Profile 3"}));
+        QCOMPARE(requested.size(), 4);
     }
 
     void companionIsStartedAndGetsTheNewestText()
     {
-        const QString program = writeCountingProgram(m_sockets.filePath("slow"));
+        const QString program = countingProgram(m_dir.filePath("slow"));
         RecordingServer companion(freshPath());
-        OsdClient client(companion.m_path, program);
+        OsdClient client(companion.path, program);
         client.showText("Profile 1");
         client.showText("Profile 2");  // replaces the text waiting for the companion
-        QTRY_COMPARE(startsOf(program).size(), 1);
-        QCOMPARE(startsOf(program).at(0), "--socket " + companion.m_path);
+        QTRY_COMPARE(startsOf(program), QStringList({"--socket " + companion.path}));
         // The companion comes up within the first wait: the next look finds it.
-        QVERIFY(companion.listen());
-        QTRY_COMPARE(companion.records.size(), 1);
-        QCOMPARE(companion.texts(), QStringList({"Profile 2"}));
+        QVERIFY(companion.start());
+        QTRY_COMPARE(companion.texts, QStringList({"Profile 2"}));
         QTest::qWait(600);
-        QCOMPARE(companion.records.size(), 1);
+        QCOMPARE(companion.texts.size(), 1);
         QCOMPARE(startsOf(program).size(), 1);
     }
 
     void silentCompanionIsStartedFiveTimesWithoutBlocking()
     {
-        const QString program = writeCountingProgram(m_sockets.filePath("silent"));
+        const QString program = countingProgram(m_dir.filePath("silent"));
         OsdClient client(freshPath(), program);
-        BlockMeter meter;
         QElapsedTimer call;
         call.start();
         client.showText("DPI 1:400");
         const qint64 callMs = call.elapsed();
-        spin(3200);
-        QCOMPARE(startsOf(program).size(), 5);
-        const qint64 blockedMs = meter.longestMs();
-        qInfo("silent companion: showText took %lld ms; GUI thread blocked at most %lld ms over 5 starts",
-              callMs, blockedMs);
+        const qint64 blockedMs = longestBlockWhileRunning(3200);
+        qInfo("silent companion: showText %lld ms; GUI thread blocked at most %lld ms over the 5 starts", callMs,
+              blockedMs);
         QVERIFY2(blockedMs < 100, qPrintable(QString::number(blockedMs)));
+        QCOMPARE(startsOf(program).size(), 5);
         QVERIFY(g_platformLog.join('\n').contains("did not answer after 5 starts"));
-        // The text is dropped: no further start until the next text.
-        QTest::qWait(700);
+        QTest::qWait(700);  // the text is dropped: no sixth start
         QCOMPARE(startsOf(program).size(), 5);
     }
 
     void missingCompanionIsLoggedOnceAndLeftAlone()
     {
         const QString path = freshPath();
-        OsdClient client(path, m_sockets.filePath("not-installed/mousecfg-osd"));
+        OsdClient client(path, m_dir.filePath("not-installed/mousecfg-osd"));
         QSignalSpy requested(&client, &OsdClient::textRequested);
-        qint64 idleMs = 0;
-        {
-            BlockMeter idle;  // what a loaded machine adds on its own, for comparison
-            spin(600);
-            idleMs = idle.longestMs();
-        }
-        BlockMeter meter;
-        QElapsedTimer call;
-        qint64 longestCall = 0;
+        const qint64 idleMs = longestBlockWhileRunning(600);  // what the loaded machine adds alone
+        qint64 blockedMs = 0;
         for (const char *text : {"Profile 1", "DPI 2:800", "1000 HZ"}) {
-            call.start();
             client.showText(text);
-            longestCall = std::max(longestCall, call.elapsed());
-            spin(600);
+            blockedMs = std::max(blockedMs, longestBlockWhileRunning(600));
         }
-        const qint64 blockedMs = meter.longestMs();
-        qInfo("missing companion: showText took at most %lld ms; GUI thread blocked at most %lld ms"
-              " (idle loop alone: %lld ms)",
-              longestCall, blockedMs, idleMs);
+        qInfo("missing companion: GUI thread blocked at most %lld ms (idle loop alone: %lld ms)", blockedMs, idleMs);
         QVERIFY2(blockedMs < 50, qPrintable(QString::number(blockedMs)));
         QCOMPARE(requested.size(), 3);
         QCOMPARE(g_platformLog.size(), 1);
         QVERIFY(g_platformLog.at(0).contains("is not installed"));
         // Not even a companion that comes up later is tried: the client has stopped.
         RecordingServer late(path);
-        QVERIFY(late.listen());
+        QVERIFY(late.start());
         client.showText("Profile 3");
         QTest::qWait(100);
         QVERIFY(late.sockets.isEmpty());
         QCOMPARE(g_platformLog.size(), 1);
-    }
-
-    void lostCompanionIsReportedAndReplaced()
-    {
-        RecordingServer companion(freshPath());
-        QVERIFY(companion.listen());
-        OsdClient client(companion.m_path, "/nonexistent/mousecfg-osd");
-        client.showText("Profile 1");
-        QTRY_COMPARE(companion.records.size(), 1);
-        // The companion goes away under a connection the client still holds.
-        companion.sockets.at(0)->abort();
-        QTest::ignoreMessage(QtDebugMsg, "SendMessage failed\n");
-        client.showText("Profile 2");
-        QTRY_VERIFY(g_platformLog.contains("SendMessage failed\n"));
-        // The next text looks again and finds the listener.
-        client.showText("Profile 3");
-        QTRY_COMPARE(companion.texts(), QStringList({"Profile 1", "Profile 3"}));
-        QCOMPARE(companion.sockets.size(), 2);
     }
 };
 

@@ -6,7 +6,9 @@
 #include "device/device_state.h"
 #include "device/host_actions.h"
 #include "device/poller_control.h"
+#include "panels/tarn_color_window.h"
 #include "platform/hotplug_source.h"
+#include "storage/lighting_effects.h"
 #include "storage/model_description.h"
 #include "storage/profile_files.h"
 #include "storage/settings_file.h"
@@ -43,6 +45,9 @@ MousecfgWidget *g_mainWindow = nullptr;
 constexpr int kWarningDelayMs = 200;     // the start-up check for a mouse
 constexpr int kRetranslatePauseMs = 500; // between stopping and restarting the poller
 constexpr int kBatteryFontPixels = 16;
+// The lighting page's panel: left of the mouse picture, from the tabs' top to above the bottom
+// buttons, so that all its controls down to the sleep settings are inside it.
+const QRect kLightingPanelDesign(285, 90, 352, 474);
 
 QStringList skinPaths(const QStringList &names)
 {
@@ -152,7 +157,9 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
     takeHostPointerSpeed(m_WorkingSet);
 
     // 16. The profile-file menu belongs to profile management (not built yet).
-    // 17. The content panels, each through addPanel() (none is built yet).
+    // 17. The content panels, each through addPanel().
+    auto *lighting = new TarnColorWindow(m_dScale, this);
+    addPanel(PanelKind::Lighting, lighting, lighting, kLightingPanelDesign);
 
     // 18. First page, texts, slot and name. (The poller was started just now: unlike a later
     // re-translation, this one has no reason to restart it.)
@@ -737,7 +744,7 @@ void MousecfgWidget::refreshPanels()
     PanelContext context;
     context.working = &m_WorkingSet;
     context.current = &m_WorkingSet.current();
-    context.lighting = lightingUsesFirstSlot(currentProductName()) ? &m_WorkingSet.profiles[0] : context.current;
+    context.lighting = &m_WorkingSet.profiles[size_t(lightingSlot(m_WorkingSet, lightingUsesFirstSlot(currentProductName())))];
     context.sensor = readSensorId();
     context.lift = m_WorkingSet.LiftHigh;
     for (const PanelEntry &entry : qAsConst(m_Panels))

@@ -17,36 +17,41 @@ int hexValue(const QString &digits)
 
 } // namespace
 
+int squareSize(double scale) { return int(kColourSquareUnits * scale); }
+
 int squareLevel(int pixels, double scale)
 {
     if (scale <= 0)
         return 0;
-    if (pixels > (kColourSquareUnits - 1) * scale)
+    // The far edge's last pixel is full at every scale; at 1.0 it is not "above 127 units".
+    if (pixels > (kColourSquareUnits - 1) * scale || pixels >= squareSize(scale) - 1)
         return kFullLevel;
     return qBound(0, int(pixels * 2 / scale), kFullLevel);
 }
 
 int squarePixels(int level, double scale)
 {
-    // The full level sits on the far edge, where picking gives it back.
+    // The full level sits on the last pixel, where picking gives it back.
     if (level >= kFullLevel)
-        return int(kColourSquareUnits * scale);
+        return squareSize(scale) - 1;
     return int(qMax(0, level) * scale / 2);
 }
 
-int boundedToEdge(int pixels, int size) { return qBound(0, pixels, qMax(0, size)); }
+int boundedToEdge(int pixels, int last) { return qBound(0, pixels, qMax(0, last)); }
 
 int hueAtStripPixel(int y, int height)
 {
-    if (height <= 0)
+    if (height <= 1)
         return 0;
-    const int fromBottom = boundedToEdge(height - y, height);
-    return fromBottom * kFullHue / height;
+    const int fromBottom = boundedToEdge(height - 1 - y, height - 1);
+    return (fromBottom * kFullHue + (height - 1) / 2) / (height - 1);
 }
 
 int stripPixelForHue(int hue, int height)
 {
-    return height - qBound(0, hue, kFullHue) * height / kFullHue;
+    if (height <= 1)
+        return 0;
+    return (height - 1) - (qBound(0, hue, kFullHue) * (height - 1) + kFullHue / 2) / kFullHue;
 }
 
 int shownHue(int hue) { return qBound(0, hue, kFullHue) % kFullHue; }

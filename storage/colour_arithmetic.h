@@ -8,17 +8,18 @@
 // Design size of the square and the strip; on screen they are this many units times the scale.
 constexpr int kColourSquareUnits = 128;
 
-// A pixel offset on the square (x from the left for saturation, y from the bottom for value)
-// as a level 0..255: 255 above 127 units, else pixels * 2 / scale, so the far edge gives 255
-// and the near edge 0 at every scale.
+// The square's side in pixels at a scale.
+int squareSize(double scale);
+// A pixel offset on the square (x from the left for saturation, y from the bottom row for value,
+// both 0..size - 1) as a level 0..255: 255 above 127 units and on the last pixel, else
+// pixels * 2 / scale, so the far edge gives 255 and the near edge 0 at every scale.
 int squareLevel(int pixels, double scale);
-// A level 0..255 as a pixel offset on the square: half the level in units; 255 on the far edge.
+// A level 0..255 as a pixel offset on the square: half the level in units; 255 on the last pixel.
 int squarePixels(int level, double scale);
-// A point picked at `pixels` along an edge of the square (or the strip) `size` pixels long,
-// bounded to 0..size.
-int boundedToEdge(int pixels, int size);
+// A pixel offset bounded to 0..last.
+int boundedToEdge(int pixels, int last);
 
-// The hue strip runs from hue 0 at the bottom to 360 at the top. `y` counts from the top.
+// The hue strip runs from hue 0 on its bottom row to 360 on its top row. `y` counts from the top.
 int hueAtStripPixel(int y, int height);
 int stripPixelForHue(int hue, int height);
 // A hue as the colour editor shows it: 360 is 0 again; outside 0..360 bounded first.

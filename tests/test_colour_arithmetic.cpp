@@ -53,8 +53,10 @@ private slots:
     void squareEdgesGiveFullAndZeroAtEveryScale()
     {
         for (double scale : {1.0, 1.25, 2.0, 3.5}) {
-            const int size = int(kColourSquareUnits * scale);
-            QCOMPARE(squareLevel(size, scale), 255);          // right or top edge
+            const int size = squareSize(scale);
+            QCOMPARE(size, int(128 * scale));
+            QCOMPARE(squareLevel(size - 1, scale), 255);      // the last pixel: right or top edge
+            QCOMPARE(squareLevel(size, scale), 255);
             QCOMPARE(squareLevel(0, scale), 0);               // left or bottom edge
             QCOMPARE(squareLevel(int(64 * scale), scale), 128); // the middle
             // A level shown on the square and picked there again comes back within a step.
@@ -64,21 +66,26 @@ private slots:
             }
             QCOMPARE(squareLevel(squarePixels(255, scale), scale), 255);
         }
-        QCOMPARE(squareLevel(127, 1.0), 254); // just below the full-level bound
+        QCOMPARE(squareLevel(126, 1.0), 252); // the last step below full
+        QCOMPARE(squareLevel(254, 2.0), 254);
         QCOMPARE(squareLevel(-5, 1.0), 0);
-        QCOMPARE(boundedToEdge(140, 128), 128);
-        QCOMPARE(boundedToEdge(-3, 128), 0);
+        QCOMPARE(boundedToEdge(140, 127), 127);
+        QCOMPARE(boundedToEdge(-3, 127), 0);
     }
 
     void hueStripAndHue360()
     {
-        QCOMPARE(hueAtStripPixel(0, 128), 360);   // top
-        QCOMPARE(hueAtStripPixel(128, 128), 0);   // bottom
-        QCOMPARE(hueAtStripPixel(64, 128), 180);
+        QCOMPARE(hueAtStripPixel(0, 128), 360);   // top row
+        QCOMPARE(hueAtStripPixel(127, 128), 0);   // bottom row
+        QCOMPARE(hueAtStripPixel(64, 129), 180);
         QCOMPARE(hueAtStripPixel(-20, 256), 360); // dragged past the top
         QCOMPARE(hueAtStripPixel(300, 256), 0);
-        QCOMPARE(stripPixelForHue(0, 256), 256);
+        QCOMPARE(stripPixelForHue(0, 256), 255);
         QCOMPARE(stripPixelForHue(360, 256), 0);
+        // The marker drawn for a hue, picked again, gives that hue back within one degree.
+        for (int height : {128, 256, 160})
+            for (int hue = 0; hue <= 360; ++hue)
+                QVERIFY(qAbs(hueAtStripPixel(stripPixelForHue(hue, height), height) - hue) <= 1);
         QCOMPARE(shownHue(360), 0);
         QCOMPARE(shownHue(359), 359);
         QCOMPARE(shownHue(400), 0);

@@ -7,14 +7,12 @@
 #include "storage/model_description.h"
 #include "storage/settings_file.h"
 #include "widgets/skin.h"
-#include "widgets/skin_names.h"
 #include "widgets/tarn_push_button.h"
 #include "widgets/tarn_slider.h"
 #include "widgets/theme.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
@@ -61,26 +59,50 @@ QString sliderStyle(const QColor &theme, double s)
         .arg(u(2));
 }
 
-// The high-resolution variant of a skin image where the control is drawn larger than its design.
-QString skinImageFor(const QString &name, double scale)
-{
-    const QString hi = skinPath(hiResVariantName(name));
-    return scale > 1.0 && QFile::exists(hi) ? hi : skinPath(name);
-}
+// A check box drawn with the skin's check box images (sharp at every scale through the skin
+// loader) and its text in the panel's font.
+class SkinCheckBox : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+    void setScale(double scale)
+    {
+        m_dScale = scale;
+        update();
+    }
 
-QString checkBoxStyle(double s, int fontPixels)
-{
-    const int side = int(kIndicatorUnits * s);
-    return QString("QCheckBox{color:rgb(210,210,210);background:transparent;spacing:%1px;font-size:%2px;}"
-                   "QCheckBox::indicator{width:%3px;height:%3px;}"
-                   "QCheckBox::indicator:unchecked{image:url(%4);}"
-                   "QCheckBox::indicator:checked{image:url(%5);}")
-        .arg(int(8 * s))
-        .arg(fontPixels)
-        .arg(side)
-        .arg(skinImageFor("checkbox1-1.png", s))
-        .arg(skinImageFor("checkbox1-2.png", s));
-}
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        const int side = int(kIndicatorUnits * m_dScale);
+        const QSize pixels = QSize(side, side) * devicePixelRatioF();
+        QPixmap &image = m_Images[isChecked() ? 1 : 0];
+        if (image.size() != pixels) {
+            image = loadSkinPixmap(skinPath(isChecked() ? "checkbox1-2.png" : "checkbox1-1.png"), pixels);
+            image.setDevicePixelRatio(devicePixelRatioF());
+        }
+        p.drawPixmap(0, (height() - side) / 2, image);
+        p.setFont(font());
+        p.setPen(underMouse() ? QColor(255, 255, 255) : QColor(210, 210, 210));
+        p.drawText(rect().adjusted(side + int(8 * m_dScale), 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, text());
+    }
+    // The whole box, text included, toggles it.
+    bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
+    void enterEvent(QEvent *event) override
+    {
+        QCheckBox::enterEvent(event);
+        update();
+    }
+    void leaveEvent(QEvent *event) override
+    {
+        QCheckBox::leaveEvent(event);
+        update();
+    }
+
+private:
+    double m_dScale = 1.0;
+    QPixmap m_Images[2];
+};
 
 // The clickable colour swatch: the colour in a rounded frame, lit while the pointer is on it.
 class ColorSwatch : public QPushButton {
@@ -180,7 +202,7 @@ void TarnColorWindow::build()
     m_pSleepSlider = slider(kLedSleepMin, kLedSleepMax);
     m_pMinuteLabel = new QLabel(this);
     m_pMinuteLabel->setStyleSheet("color: rgb(235,235,235); background: transparent;");
-    m_pMoveOffBox = new QCheckBox(this);
+    m_pMoveOffBox = new SkinCheckBox(this);
     m_pMoveOffBox->setCursor(Qt::PointingHandCursor);
     m_pMoveOffBox->setFocusPolicy(Qt::NoFocus);
 
@@ -213,7 +235,7 @@ void TarnColorWindow::layoutControls()
         s->setStyleSheet(sliders);
     place(m_pColorLabel, kColorLabel);
     place(m_pSwatch, kSwatch);
-    m_pMoveOffBox->setStyleSheet(checkBoxStyle(m_dScale, font.pixelSize()));
+    static_cast<SkinCheckBox *>(m_pMoveOffBox)->setScale(m_dScale);
     const std::initializer_list<std::pair<QWidget *, QRect>> sleepControls = {
         {m_pSleepLabel, kSleepLabel}, {m_pSleepSlider, kSleepSlider},
         {m_pMinuteLabel, kMinuteLabel}, {m_pMoveOffBox, kMoveOffBox}};

@@ -5,6 +5,7 @@
 #include "panels/tarn_color_area.h"
 #include "panels/tarn_color_window.h"
 #include "widgets/tarn_push_button.h"
+#include "widgets/tarn_slider.h"
 
 #include <QAction>
 #include <QMenu>
@@ -45,9 +46,12 @@ void renderLightingScreenshots(ScreenshotSession &shots)
     window.showPage(PageLighting);
 
     panel->setEffect(kFullLighted);
+    panel->brightnessSlider()->setValue(2);
     panel->slotSendLedState(QColor(0, 168, 255));
     shots.saveWindow(kColourFile);
     panel->setEffect(kBreathing);
+    panel->speedSlider()->setValue(3);
+    panel->slotSendLedState(QColor(150, 60, 255));
     shots.saveWindow(kBreathingFile);
     panel->setEffect(kOff);
     shots.saveWindow(kOffFile);

@@ -28,6 +28,8 @@ const QRect kUpperLabel(30, 78, 201, 18);
 const QRect kUpperSlider(30, 97, 228, 25);
 const QRect kLowerLabel(30, 137, 201, 18);
 const QRect kLowerSlider(30, 156, 228, 25);
+const QRect kUpperValue(265, 100, 85, 18);
+const QRect kLowerValue(265, 159, 85, 18);
 const QRect kColorLabel(30, 196, 201, 18);
 const QRect kSwatch(30, 215, 64, 64);
 const QRect kSleepLabel(30, 300, 201, 18);
@@ -200,14 +202,23 @@ void TarnColorWindow::build()
     m_pSwatch = swatch;
     m_pSleepLabel = label();
     m_pSleepSlider = slider(kLedSleepMin, kLedSleepMax);
-    m_pMinuteLabel = new QLabel(this);
-    m_pMinuteLabel->setStyleSheet("color: rgb(235,235,235); background: transparent;");
+    auto valueLabel = [this]() {
+        auto *l = new QLabel(this);
+        l->setStyleSheet("color: rgb(235,235,235); background: transparent;");
+        return l;
+    };
+    m_pMinuteLabel = valueLabel();
+    m_pBrightValue = valueLabel();
+    m_pSpeedValue = valueLabel();
     m_pMoveOffBox = new SkinCheckBox(this);
     m_pMoveOffBox->setCursor(Qt::PointingHandCursor);
     m_pMoveOffBox->setFocusPolicy(Qt::NoFocus);
 
     connect(m_pBrightSlider, &QSlider::valueChanged, this, &TarnColorWindow::onBrightnessChanged);
     connect(m_pSpeedSlider, &QSlider::valueChanged, this, &TarnColorWindow::onSpeedChanged);
+    // The level beside each slider follows what the slider shows.
+    connect(m_pBrightSlider, &QSlider::valueChanged, m_pBrightValue, QOverload<int>::of(&QLabel::setNum));
+    connect(m_pSpeedSlider, &QSlider::valueChanged, m_pSpeedValue, QOverload<int>::of(&QLabel::setNum));
     connect(m_pSleepSlider, &QSlider::valueChanged, this, &TarnColorWindow::onSleepChanged);
     connect(m_pSwatch, &QPushButton::clicked, this, &TarnColorWindow::color_clicked);
     connect(m_pMoveOffBox, &QCheckBox::clicked, this, &TarnColorWindow::checkbtn_clicked);
@@ -218,7 +229,8 @@ void TarnColorWindow::layoutControls()
     auto place = [this](QWidget *w, const QRect &r) { w->setGeometry(scaledRect(r, m_dScale)); };
     const QFont font = languageFont(m_dScale);
     for (QWidget *w : std::initializer_list<QWidget *>{m_pEffectLabel, m_pBrightLabel, m_pSpeedLabel, m_pColorLabel,
-                                                       m_pSleepLabel, m_pMinuteLabel, m_pMoveOffBox})
+                                                       m_pSleepLabel, m_pMinuteLabel, m_pBrightValue, m_pSpeedValue,
+                                                       m_pMoveOffBox})
         w->setFont(font);
     place(m_pEffectLabel, kEffectLabel);
     place(m_pEffectButton, kEffectButton);
@@ -230,6 +242,8 @@ void TarnColorWindow::layoutControls()
     place(m_bSpeedUpper ? m_pSpeedSlider : m_pBrightSlider, kUpperSlider);
     place(m_bSpeedUpper ? m_pBrightLabel : m_pSpeedLabel, kLowerLabel);
     place(m_bSpeedUpper ? m_pBrightSlider : m_pSpeedSlider, kLowerSlider);
+    place(m_bSpeedUpper ? m_pSpeedValue : m_pBrightValue, kUpperValue);
+    place(m_bSpeedUpper ? m_pBrightValue : m_pSpeedValue, kLowerValue);
     const QString sliders = sliderStyle(themeColour(), m_dScale);
     for (TarnSlider *s : {m_pBrightSlider, m_pSpeedSlider, m_pSleepSlider})
         s->setStyleSheet(sliders);
@@ -282,8 +296,10 @@ void TarnColorWindow::showControlsFor(int mode)
     m_bSpeedUpper = effect && effect->speedUpper;
     m_pBrightLabel->setVisible(brightness);
     m_pBrightSlider->setVisible(brightness);
+    m_pBrightValue->setVisible(brightness);
     m_pSpeedLabel->setVisible(speed);
     m_pSpeedSlider->setVisible(speed);
+    m_pSpeedValue->setVisible(speed);
     m_pColorLabel->setVisible(colour);
     m_pSwatch->setVisible(colour);
     m_pEffectButton->setText(lightingEffectName(mode));
@@ -299,6 +315,8 @@ void TarnColorWindow::refresh()
         m_pBrightSlider->setValue(led->bright);
         m_pSpeedSlider->setValue(led->breath);
     }
+    m_pBrightValue->setNum(m_pBrightSlider->value());
+    m_pSpeedValue->setNum(m_pSpeedSlider->value());
     showSwatch();
     if (m_pProfile) {
         m_pSleepSlider->setValue(m_pProfile->LedSleepTime);

@@ -45,6 +45,8 @@ public:
     QLabel *colorLabel() const { return m_pColorLabel; }
     QLabel *sleepLabel() const { return m_pSleepLabel; }
     QLabel *minutesLabel() const { return m_pMinuteLabel; }
+    QLabel *brightnessValueLabel() const { return m_pBrightValue; }
+    QLabel *speedValueLabel() const { return m_pSpeedValue; }
     QPushButton *colorSwatch() const { return m_pSwatch; }
     QCheckBox *moveOffBox() const { return m_pMoveOffBox; }
 
@@ -83,8 +85,10 @@ private:
     QMenu *m_pEffectMenu = nullptr;
     QLabel *m_pBrightLabel = nullptr;
     TarnSlider *m_pBrightSlider = nullptr;
+    QLabel *m_pBrightValue = nullptr; // the level beside its slider, as the minutes beside sleep
     QLabel *m_pSpeedLabel = nullptr;
     TarnSlider *m_pSpeedSlider = nullptr;
+    QLabel *m_pSpeedValue = nullptr;
     QLabel *m_pColorLabel = nullptr;
     QPushButton *m_pSwatch = nullptr;
     QLabel *m_pSleepLabel = nullptr;

@@ -159,6 +159,9 @@ private slots:
         QCOMPARE(rig.panel.speedSlider()->geometry(), upper);
         QCOMPARE(rig.panel.speedLabel()->geometry().y(), 78);
         QCOMPARE(rig.panel.speedSlider()->value(), rig.record().ledInfo[2].breath);
+        QCOMPARE(rig.panel.speedValueLabel()->text(), QString::number(rig.record().ledInfo[2].breath));
+        QCOMPARE(rig.panel.speedValueLabel()->geometry().y(), 100); // its level moves with it
+        QVERIFY(!rig.shown(rig.panel.brightnessValueLabel()));
 
         rig.choose(4); // RAINBOW starts from the normal layout again
         QCOMPARE(rig.panel.brightnessSlider()->geometry(), upper);

@@ -1,5 +1,9 @@
 #include "app/mousecfg_widget.h"
 
+#include "app/tarn_point_speed.h"
+#include "app/tarn_report_rate.h"
+#include "panels/tarn_dpi_window.h"
+
 #include "device/battery_level.h"
 #include "device/clock.h"
 #include "device/device_link.h"
@@ -43,6 +47,11 @@ MousecfgWidget *g_mainWindow = nullptr;
 constexpr int kWarningDelayMs = 200;     // the start-up check for a mouse
 constexpr int kRetranslatePauseMs = 500; // between stopping and restarting the poller
 constexpr int kBatteryFontPixels = 16;
+
+// Content panels, in design units.
+const QRect kDpiPanelRect(286, 75, 456, 386);
+const QRect kPointerPanelRect(286, 463, 456, 77);
+const QRect kReportRatePanelRect(746, 75, 199, 200);
 
 QStringList skinPaths(const QStringList &names)
 {
@@ -152,7 +161,14 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
     takeHostPointerSpeed(m_WorkingSet);
 
     // 16. The profile-file menu belongs to profile management (not built yet).
-    // 17. The content panels, each through addPanel() (none is built yet).
+    // 17. The content panels, each through addPanel().
+    m_pDpiWindow = new TarnDPIWindow(m_WorkingSet.current(), m_dScale, this);
+    addPanel(PanelKind::Dpi, m_pDpiWindow, m_pDpiWindow, kDpiPanelRect);
+    m_pPointSpeed = new TarnPointSpeed(&m_WorkingSet.current(), m_dScale, this);
+    addPanel(PanelKind::Pointer, m_pPointSpeed, m_pPointSpeed, kPointerPanelRect);
+    m_pReportRate = new TarnReportRate(m_WorkingSet.current(), m_dScale, this);
+    connect(m_pReportRate, &TarnReportRate::RefreshLift, this, &MousecfgWidget::slotLiftChange);
+    addPanel(PanelKind::ReportRate, m_pReportRate, m_pReportRate, kReportRatePanelRect);
 
     // 18. First page, texts, slot and name. (The poller was started just now: unlike a later
     // re-translation, this one has no reason to restart it.)
@@ -1052,6 +1068,11 @@ void MousecfgWidget::slotRefreshProfile(quint8 iProfile)
     refreshPanels();
     showSlotAndName();
     applyPointerSpeed(m_WorkingSet.current());
+}
+
+void MousecfgWidget::slotLiftChange(quint8 iLift)
+{
+    m_WorkingSet.LiftHigh = iLift;
 }
 
 void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)

@@ -31,9 +31,12 @@ class QAction;
 class QLabel;
 class QMenu;
 class QTranslator;
+class TarnDPIWindow;
 class TarnLineEdit;
+class TarnPointSpeed;
 class TarnProcessbar;
 class TarnPushButton;
+class TarnReportRate;
 
 class MousecfgWidget : public QWidget, public DeviceLinkObserver {
     Q_OBJECT
@@ -106,6 +109,9 @@ public:
     QSystemTrayIcon *trayIcon() const { return m_pTrayIcon; }
     QAction *loadConfigAction() const { return m_pLoadAction; }
     QAction *quitAction() const { return m_pQuitAction; }
+    TarnDPIWindow *dpiWindow() const { return m_pDpiWindow; }
+    TarnPointSpeed *pointSpeed() const { return m_pPointSpeed; }
+    TarnReportRate *reportRate() const { return m_pReportRate; }
     // Whether a hidden window can be brought back through the tray icon: taken from the desktop
     // at construction. Without a tray, hiding becomes minimising.
     bool isTrayAvailable() const { return m_bTrayAvailable; }
@@ -158,6 +164,8 @@ public slots:
     void slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode);
     void slotRefreshProfile(quint8 iProfile);
     void slotRefreshWriteStatus(quint8 iStatus);
+    // The report-rate panel's lift-off choice: LiftHigh of the working set.
+    void slotLiftChange(quint8 iLift);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -280,6 +288,9 @@ private:
         QRect design;
     };
     QVector<PanelEntry> m_Panels;
+    TarnDPIWindow *m_pDpiWindow = nullptr;
+    TarnPointSpeed *m_pPointSpeed = nullptr;
+    TarnReportRate *m_pReportRate = nullptr;
 
     // The working set (edited by the panels) and the saved set (as last sent).
     ProfileSet m_WorkingSet;

@@ -28,7 +28,7 @@ const QRect kRateButtonRect(20, 40, 152, 28);
 } // namespace
 
 TarnReportRate::TarnReportRate(const ProfileData &profile, double scale, QWidget *parent)
-    : QWidget(parent), m_ProfileData(profile), m_dScale(scale)
+    : QWidget(parent), m_dScale(scale)
 {
     m_pTitle = new QLabel(this);
     m_pTitle->setStyleSheet("color: rgb(225,225,225); background: transparent;");
@@ -62,7 +62,6 @@ QRadioButton *TarnReportRate::liftButton(int id) const
 
 void TarnReportRate::refresh(const ProfileData &profile, quint8 lift)
 {
-    m_ProfileData = profile;
     m_iRate = profile.pollrate;
     const QString text = reportRateText(m_iRate);
     if (!text.isEmpty())

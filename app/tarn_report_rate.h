@@ -23,7 +23,7 @@ class TarnReportRate : public QWidget, public ProfilePanel {
 public:
     TarnReportRate(const ProfileData &profile, double scale, QWidget *parent = nullptr);
 
-    // Copies the record, takes its rate code and text (a code outside the table keeps the text)
+    // Takes the record's rate code and text (a code outside the table keeps the text)
     // and selects the lift choice (1 or 2; anything else is 2).
     void refresh(const ProfileData &profile, quint8 lift);
     void retranslate();
@@ -52,7 +52,6 @@ private slots:
 private:
     void layoutChildren();
 
-    ProfileData m_ProfileData;
     quint8 m_iRate = 0;
     quint8 m_iLift = 2;
     double m_dScale;

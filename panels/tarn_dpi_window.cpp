@@ -53,7 +53,7 @@ TarnDPIWindow::TarnDPIWindow(const ProfileData &profile, double scale, QWidget *
     m_iStageCount = sentDpiStageCount(modelDpiStageCount());
     retranslatePanel();
     rescalePanel(m_dScale);
-    loadProfile(m_ProfileData, m_iSensor);
+    showStages();
 }
 
 TarnSingleDPI *TarnDPIWindow::row(int index) const
@@ -73,6 +73,11 @@ void TarnDPIWindow::loadProfile(const ProfileData &profile, int sensorId)
 {
     setSensor(sensorId);
     m_ProfileData = profile;
+    showStages();
+}
+
+void TarnDPIWindow::showStages()
+{
     for (int i = 0; i < kDpiStageCount; ++i) {
         const DpiInfo &stage = m_ProfileData.dpiInfo[size_t(i)];
         TarnSingleDPI *row = m_Rows[size_t(i)];

@@ -56,6 +56,8 @@ private slots:
     void onRowPressed(quint8 row);
 
 private:
+    // The rows and the selector from m_ProfileData.
+    void showStages();
     void setActiveStage(int stage);
     void highlight();
     void layoutRows();

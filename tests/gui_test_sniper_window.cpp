@@ -47,14 +47,9 @@ private slots:
         QTest::addColumn<int>("stored");
         QTest::addColumn<int>("step");
         QTest::addColumn<QString>("dpi");
-        QTest::newRow("3104 0") << 3104 << 0 << 14 << "500";
         QTest::newRow("3104 27") << 3104 << 27 << 14 << "500";
         QTest::newRow("3104 20") << 3104 << 20 << 20 << "800";
-        QTest::newRow("3212 16 is the default") << 3212 << 16 << 16 << "600";
         QTest::newRow("3212 40") << 3212 << 40 << 16 << "600";
-        QTest::newRow("3212 21") << 3212 << 21 << 21 << "800";
-        QTest::newRow("3325 11") << 3325 << 11 << 3 << "300";
-        QTest::newRow("3389 20") << 3389 << 20 << 20 << "1000";
     }
     void storedStepsOutsideTheValidOnesTakeTheDefault()
     {

@@ -1070,13 +1070,10 @@ void MousecfgWidget::slotRefreshProfile(quint8 iProfile)
     applyPointerSpeed(m_WorkingSet.current());
 }
 
-void MousecfgWidget::slotLiftChange(quint8 iLift)
-{
-    m_WorkingSet.LiftHigh = iLift;
-}
-
 void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)
 {
     if (iStatus == 0)
         writeDiff(1);
 }
+
+void MousecfgWidget::slotLiftChange(quint8 iLift) { m_WorkingSet.LiftHigh = iLift; }

@@ -164,7 +164,6 @@ public slots:
     void slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode);
     void slotRefreshProfile(quint8 iProfile);
     void slotRefreshWriteStatus(quint8 iStatus);
-    // The report-rate panel's lift-off choice: LiftHigh of the working set.
     void slotLiftChange(quint8 iLift);
 
 protected:

@@ -3,6 +3,8 @@
 #include "app/mousecfg_widget.h"
 #include "app/screenshot_session.h"
 #include "app/screenshots_dpi.h"
+#include "app/screenshots_profiles.h"
+#include "app/screenshots_osd.h"
 #include "widgets/tarn_message_box.h"
 #include "widgets/tarn_push_button.h"
 
@@ -64,6 +66,8 @@ using ScreenshotRenderer = void (*)(ScreenshotSession &);
 const ScreenshotRenderer kRenderers[] = {
     renderShellScreenshots,
     renderDpiScreenshots,
+    renderProfileScreenshots,
+    renderOsdScreenshots,
 };
 
 } // namespace

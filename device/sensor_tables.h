@@ -45,7 +45,8 @@ uint8_t sniperCode(int sensorId, uint8_t step);
 
 // ---- what the steps mean to the user
 
-// The DPI a step stands for on a sensor, as every DPI label shows it; 0 for an unknown sensor.
+// The DPI a step stands for on a sensor, as every DPI label shows it and the on-screen display
+// announces it; 0 for an unknown sensor.
 int dpiForStep(int64_t step, int sensorId);
 
 // The steps a sensor's DPI slider offers, and whether X and Y can be linked on it.

@@ -2,20 +2,17 @@
 // copy Apply takes, the report-rate and pointer panels, and an Apply through the window whose
 // result on the simulated mouse (receiver and cable) is what the page shows.
 
+#include "support/box_answers.h"
+#include "support/window_rig.h"
+
 #include "app/mousecfg_widget.h"
 #include "app/tarn_point_speed.h"
 #include "app/tarn_report_rate.h"
 #include "device/device_state.h"
-#include "device/download_worker.h"
 #include "device/sensor_tables.h"
-#include "device/transfer.h"
 #include "panels/tarn_dpi_window.h"
 #include "panels/tarn_single_dpi.h"
-#include "sim/sim_hotplug_source.h"
-#include "sim/simulated_mouse.h"
-#include "storage/app_paths.h"
 #include "storage/settings_file.h"
-#include "support/test_env.h"
 #include "widgets/tarn_label.h"
 #include "widgets/tarn_push_button.h"
 #include "widgets/tarn_slider.h"
@@ -24,29 +21,14 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QFile>
 #include <QMenu>
 #include <QRadioButton>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QtTest>
 
-#include <memory>
 
 namespace {
-
-// The application folder with the shipped model description (six stages) and settings.
-struct AppFolder {
-    explicit AppFolder(const QMap<QString, QVariant> &settings = {}) : folder(true)
-    {
-        QFile::copy(QStringLiteral(MOUSECFG_APP_DIR) + "/DefaultProfile.bin", folder.filePath("DefaultProfile.bin"));
-        QSettings ini(settingsFilePath(), QSettings::IniFormat);
-        for (auto it = settings.begin(); it != settings.end(); ++it)
-            ini.setValue(it.key(), it.value());
-    }
-    TempAppFolder folder;
-};
 
 ProfileData stagesProfile()
 {
@@ -92,7 +74,7 @@ private slots:
 
     void rowsFollowTheSensor()
     {
-        AppFolder app;
+        WindowDataFolder data;
         TarnDPIWindow panel(ProfileData(), 1.0);
         QCOMPARE(panel.sensor(), 3325); // until the model's sensor is named
         ProfileData profile;
@@ -130,7 +112,7 @@ private slots:
 
     void stageCountShowsRowsAndKeepsTheOthers()
     {
-        AppFolder app;
+        WindowDataFolder data;
         // The shipped model has six stages.
         TarnDPIWindow panel(stagesProfile(), 1.0);
         panel.resize(456, 386);
@@ -163,7 +145,7 @@ private slots:
 
     void editsReachTheCopyApplyTakes()
     {
-        AppFolder app;
+        WindowDataFolder data;
         TarnDPIWindow panel(ProfileData(), 1.0);
         panel.loadProfile(stagesProfile(), 3389);
         panel.resize(456, 386);
@@ -239,7 +221,7 @@ private slots:
 
     void reportRateAndLift()
     {
-        AppFolder app;
+        WindowDataFolder data;
         ProfileData profile;
         profile.pollrate = 2;
         TarnReportRate panel(profile, 1.0);
@@ -282,7 +264,7 @@ private slots:
 
     void pointerAndScrollSpeedStayInRange()
     {
-        AppFolder app;
+        WindowDataFolder data;
         ProfileData profile;
         profile.mousespeed = 0;
         profile.scrollspeed = 30;
@@ -327,13 +309,13 @@ private slots:
     void applyThroughTheWindowSendsWhatThePageShows()
     {
         QFETCH(bool, cable);
-        AppFolder app;
+        WindowDataFolder data;
         SimOptions options;
         options.receiver = !cable;
         options.cable = cable;
-        SimulatedMouse mouse(options);
-        SimHotplugSource hotplug(&mouse);
-        MousecfgWidget window(mouse, &hotplug);
+        WindowRig rig(options);
+        MousecfgWidget &window = *rig.window;
+        BoxAnswers boxes;
         window.showPage(PageDpi);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -344,38 +326,40 @@ private slots:
         QVERIFY(window.reportRate()->isVisible());
         QVERIFY(window.pointSpeed()->isVisible());
 
+        // "125 HZ", then OK: OK sends the scroll speed edited in place, with the old rate.
+        const quint8 oldRate = window.workingSet().current().pollrate;
+        QVERIFY(oldRate != 8);
+        window.reportRate()->rateMenu()->actions().at(0)->trigger();
+        window.pointSpeed()->spinBox()->setValue(7);
+        window.okProfiles();
+        QCOMPARE(int(rig.mouse.settings().scrollSpeed[0]), 7);
+        QCOMPARE(rig.mouse.settings().pollRate[0], oldRate);
+        window.show();
+        QTest::mouseClick(window.button(MousecfgWidget::BtnApply), Qt::LeftButton);
+        QCOMPARE(simReportRateHz(rig.mouse.settings().pollRate[0]), 125);
+
         // Stage 2 on, its X bar moved; stage 4 made active; 250 Hz; lift 1 mm.
         TarnSingleDPI *row = dpi.row(1);
-        row->enableBox()->click();
+        if (!row->enableBox()->isChecked())
+            row->enableBox()->click();
         pressBar(row->slider(), false, 0.6);
         dpi.row(3)->selector()->click();
-        const quint8 before = window.workingSet().current().pollrate;
         window.reportRate()->rateMenu()->actions().at(1)->trigger();
-        QCOMPARE(window.workingSet().current().pollrate, before); // not before Apply
         window.reportRate()->liftButton(0)->click();
         QCOMPARE(int(window.workingSet().LiftHigh), 1);
-        window.pointSpeed()->spinBox()->setValue(7);
+        QTest::mouseClick(window.button(MousecfgWidget::BtnApply), Qt::LeftButton);
+        QVERIFY(boxes.texts.isEmpty());
 
-        // Apply as the window runs it: the panels' values first, then the download worker.
-        window.copyPanelValues();
-        ProfileSet working = window.workingSet();
-        ProfileSet saved = working;
-        VerifiedTransfer transfer(window.deviceLink());
-        QCOMPARE(int(runDownloadWorker(working, saved, true, transfer, &window)), 0);
-
-        const SimSettings settings = mouse.settings();
-        QCOMPARE(int(settings.pollRate[0]), 4);
+        const SimSettings settings = rig.mouse.settings();
         QCOMPARE(simReportRateHz(settings.pollRate[0]), 250);
         QCOMPARE(int(settings.dpiStage), 3);
         QCOMPARE(int(settings.liftHigh), 1);
-        QCOMPARE(int(settings.scrollSpeed[0]), 7);
-        const SimDpiBlock block = mouse.dpiBlock(3389);
+        const SimDpiBlock block = rig.mouse.dpiBlock(3389);
         QCOMPARE(int(block.stageCount), 6);
         for (int i = 0; i < kDpiStageCount; ++i) {
             const SimDpiStage &stage = block.stages[size_t(i)];
             const TarnSingleDPI *shown = dpi.row(i);
-            const bool enabled = i < 6 && shown->enableBox()->isChecked();
-            QCOMPARE(stage.enabled, enabled);
+            QCOMPARE(stage.enabled, i < 6 && shown->enableBox()->isChecked());
             QCOMPARE(dpiForStep(stage.xStep, 3389), labelNumber(shown->xLabel()));
             QCOMPARE(dpiForStep(stage.yStep, 3389), labelNumber(shown->yLabel()));
         }

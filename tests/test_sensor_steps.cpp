@@ -1,5 +1,6 @@
-// What a sensor step means to the user: the DPI every label shows, the slider ranges of the DPI
-// rows and the sniper dialog's ranges and validity rule, at every boundary of their tables.
+// The slider ranges of the DPI rows, with the DPI their ends show, and the sniper dialog's ranges
+// and validity rule, at every boundary of their tables (the step-to-DPI rule itself is
+// test_sensor_dpi's).
 
 #include "device/sensor_tables.h"
 
@@ -8,84 +9,6 @@
 class TestSensorSteps : public QObject {
     Q_OBJECT
 private slots:
-    void dpiAtEveryBoundary_data()
-    {
-        QTest::addColumn<int>("sensor");
-        QTest::addColumn<int>("step");
-        QTest::addColumn<int>("dpi");
-        // 3104 and 31042: 40 per step up to 106 (560 shown as 500), then 80 per step.
-        QTest::newRow("3104 13") << 3104 << 13 << 520;
-        QTest::newRow("3104 14 shows 500") << 3104 << 14 << 500;
-        QTest::newRow("3104 15") << 3104 << 15 << 600;
-        QTest::newRow("3104 105") << 3104 << 105 << 4200;
-        QTest::newRow("3104 106") << 3104 << 106 << 4240;
-        QTest::newRow("3104 107") << 3104 << 107 << 4320;
-        QTest::newRow("31042 14") << 31042 << 14 << 500;
-        QTest::newRow("31042 158") << 31042 << 158 << 8400;
-        // 3212: three slopes, each rounded down to tens, and the sensor's own roundings.
-        QTest::newRow("3212 16") << 3212 << 16 << 600;
-        QTest::newRow("3212 20") << 3212 << 20 << 760;
-        QTest::newRow("3212 21 shows 800") << 3212 << 21 << 800;
-        QTest::newRow("3212 32 shows 1200") << 3212 << 32 << 1200;
-        QTest::newRow("3212 43 shows 1600") << 3212 << 43 << 1600;
-        QTest::newRow("3212 63 shows 2400") << 3212 << 63 << 2400;
-        QTest::newRow("3212 64") << 3212 << 64 << 2430;
-        QTest::newRow("3212 94") << 3212 << 94 << 4710;
-        QTest::newRow("3212 95") << 3212 << 95 << 4860;
-        QTest::newRow("3212 111 shows 7200") << 3212 << 111 << 7200;
-        QTest::newRow("3212 110") << 3212 << 110 << 7140;
-        // 100 per step, then 200 per step.
-        QTest::newRow("3311 1") << 3311 << 1 << 100;
-        QTest::newRow("3311 120") << 3311 << 120 << 12000;
-        QTest::newRow("3311 121") << 3311 << 121 << 12200;
-        QTest::newRow("33112 180") << 33112 << 180 << 24000;
-        QTest::newRow("3360 121") << 3360 << 121 << 12200;
-        QTest::newRow("3325 50") << 3325 << 50 << 5000;
-        QTest::newRow("3325 51") << 3325 << 51 << 5200;
-        QTest::newRow("33252 75") << 33252 << 75 << 10000;
-        QTest::newRow("3333 2") << 3333 << 2 << 200;
-        QTest::newRow("3333 80") << 3333 << 80 << 8000;
-        QTest::newRow("3333 81") << 3333 << 81 << 8200;
-        QTest::newRow("3333 120") << 3333 << 120 << 16000;
-        QTest::newRow("3335 160") << 3335 << 160 << 16000;
-        QTest::newRow("3335 161") << 3335 << 161 << 16200;
-        QTest::newRow("33352 240") << 33352 << 240 << 32000;
-        // 3327: offset by one step, then two steeper slopes; its top step is shown as 16400.
-        QTest::newRow("3327 1") << 3327 << 1 << 200;
-        QTest::newRow("3327 61") << 3327 << 61 << 6200;
-        QTest::newRow("3327 62") << 3327 << 62 << 6400;
-        QTest::newRow("3327 92") << 3327 << 92 << 12400;
-        QTest::newRow("3327 93") << 3327 << 93 << 12600;
-        QTest::newRow("3327 105") << 3327 << 105 << 16200;
-        QTest::newRow("3327 106 shows 16400") << 3327 << 106 << 16400;
-        // 50 per step, then 100 per step.
-        QTest::newRow("3370 1") << 3370 << 1 << 50;
-        QTest::newRow("3370 200") << 3370 << 200 << 10000;
-        QTest::newRow("3370 201") << 3370 << 201 << 10100;
-        QTest::newRow("3370 290") << 3370 << 290 << 19000;
-        QTest::newRow("3389 2") << 3389 << 2 << 100;
-        QTest::newRow("3389 320") << 3389 << 320 << 16000;
-        QTest::newRow("3389 321") << 3389 << 321 << 16100;
-        QTest::newRow("3389 480") << 3389 << 480 << 32000;
-        QTest::newRow("3395 0") << 3395 << 0 << 50;
-        QTest::newRow("3395 519") << 3395 << 519 << 26000;
-        QTest::newRow("3395 520") << 3395 << 520 << 26100;
-        QTest::newRow("33952 779") << 33952 << 779 << 52000;
-        QTest::newRow("3399 0") << 3399 << 0 << 50;
-        QTest::newRow("3399 399") << 3399 << 399 << 20000;
-        QTest::newRow("3399 400") << 3399 << 400 << 20100;
-        QTest::newRow("3399 599") << 3399 << 599 << 40000;
-        QTest::newRow("unknown sensor") << 1234 << 50 << 0;
-        QTest::newRow("no sensor") << 0 << 50 << 0;
-    }
-    void dpiAtEveryBoundary()
-    {
-        QFETCH(int, sensor);
-        QFETCH(int, step);
-        QFETCH(int, dpi);
-        QCOMPARE(dpiForStep(step, sensor), dpi);
-    }
-
     void sliderRangesAndTheirDpiEnds_data()
     {
         QTest::addColumn<int>("sensor");

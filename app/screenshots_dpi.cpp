@@ -15,11 +15,7 @@ void renderDpiScreenshots(ScreenshotSession &shots)
     MousecfgWidget &window = shots.window();
     TarnDPIWindow &dpi = *window.dpiWindow();
     TarnReportRate &rate = *window.reportRate();
-    // The factory profile: a fresh data folder holds empty records.
-    ProfileData factory;
-    resetProfile(factory);
-    dpi.loadProfile(factory, dpi.sensor());
-    rate.refresh(factory, window.workingSet().LiftHigh);
+    const ProfileData current = dpi.profileData();
     window.showPage(PageDpi);
     shots.saveWindow("page_dpi_model_stages.png");
 
@@ -28,7 +24,7 @@ void renderDpiScreenshots(ScreenshotSession &shots)
     shots.saveWindow("page_dpi_eight_stages.png");
 
     // Stage 1 linked, stage 2 with X and Y apart, stage 3 active.
-    ProfileData profile = factory;
+    ProfileData profile = current;
     DpiInfo &linked = profile.dpiInfo[0];
     linked.used = 1;
     linked.link = 1;
@@ -40,7 +36,7 @@ void renderDpiScreenshots(ScreenshotSession &shots)
     profile.dpi = 2;
     dpi.loadProfile(profile, dpi.sensor());
     shots.saveWindow("page_dpi_linked_unlinked.png");
-    dpi.loadProfile(factory, dpi.sensor());
+    dpi.loadProfile(current, dpi.sensor());
     dpi.setStageCount(modelCount);
 
     ScreenshotSession::settle();

@@ -2,7 +2,10 @@
 
 #include "app/apply_flow.h"
 #include "app/profile_rules.h"
+#include "app/tarn_point_speed.h"
+#include "app/tarn_report_rate.h"
 #include "app/window_messages.h"
+#include "panels/tarn_dpi_window.h"
 #include "device/battery_level.h"
 #include "device/clock.h"
 #include "device/command_set.h"
@@ -60,6 +63,11 @@ constexpr int kBatteryFontPixels = 16;
 // The lighting page's panel: left of the mouse picture, from the tabs' top to above the bottom
 // buttons, so that all its controls down to the sleep settings are inside it.
 const QRect kLightingPanelDesign(285, 90, 352, 474);
+
+// Content panels, in design units.
+const QRect kDpiPanelRect(286, 75, 456, 386);
+const QRect kPointerPanelRect(286, 463, 456, 77);
+const QRect kReportRatePanelRect(746, 75, 199, 200);
 
 QStringList skinPaths(const QStringList &names)
 {
@@ -188,6 +196,13 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
     // 17. The content panels, each through addPanel().
     auto *lighting = new TarnColorWindow(m_dScale, this);
     addPanel(PanelKind::Lighting, lighting, lighting, kLightingPanelDesign);
+    m_pDpiWindow = new TarnDPIWindow(m_WorkingSet.current(), m_dScale, this);
+    addPanel(PanelKind::Dpi, m_pDpiWindow, m_pDpiWindow, kDpiPanelRect);
+    m_pPointSpeed = new TarnPointSpeed(&m_WorkingSet.current(), m_dScale, this);
+    addPanel(PanelKind::Pointer, m_pPointSpeed, m_pPointSpeed, kPointerPanelRect);
+    m_pReportRate = new TarnReportRate(m_WorkingSet.current(), m_dScale, this);
+    connect(m_pReportRate, &TarnReportRate::RefreshLift, this, &MousecfgWidget::slotLiftChange);
+    addPanel(PanelKind::ReportRate, m_pReportRate, m_pReportRate, kReportRatePanelRect);
 
     // 18. First page, texts, slot and name. (The poller was started just now: unlike a later
     // re-translation, this one has no reason to restart it.)

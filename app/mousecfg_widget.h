@@ -35,9 +35,12 @@ class QAction;
 class QLabel;
 class QMenu;
 class QTranslator;
+class TarnDPIWindow;
 class TarnLineEdit;
+class TarnPointSpeed;
 class TarnProcessbar;
 class TarnPushButton;
+class TarnReportRate;
 
 class OsdClient;
 class VerifiedTransfer;
@@ -122,6 +125,9 @@ public:
     TarnPushButton *firmwareButton() const { return m_pFirmwareButton; }
     QAction *loadConfigAction() const { return m_pLoadAction; }
     QAction *quitAction() const { return m_pQuitAction; }
+    TarnDPIWindow *dpiWindow() const { return m_pDpiWindow; }
+    TarnPointSpeed *pointSpeed() const { return m_pPointSpeed; }
+    TarnReportRate *reportRate() const { return m_pReportRate; }
     // Whether a hidden window can be brought back through the tray icon: taken from the desktop
     // at construction. Without a tray, hiding becomes minimising.
     bool isTrayAvailable() const { return m_bTrayAvailable; }
@@ -336,6 +342,9 @@ private:
         QRect design;
     };
     QVector<PanelEntry> m_Panels;
+    TarnDPIWindow *m_pDpiWindow = nullptr;
+    TarnPointSpeed *m_pPointSpeed = nullptr;
+    TarnReportRate *m_pReportRate = nullptr;
 
     // The working set (edited by the panels) and the saved set (as last sent).
     ProfileSet m_WorkingSet;

@@ -2,7 +2,9 @@
 
 #include "app/mousecfg_widget.h"
 #include "app/screenshot_session.h"
+#include "app/screenshots_dpi.h"
 #include "app/screenshots_lighting.h"
+#include "app/screenshots_profiles.h"
 #include "app/screenshots_osd.h"
 #include "app/screenshots_profiles.h"
 #include "widgets/tarn_message_box.h"
@@ -65,6 +67,7 @@ void renderShellScreenshots(ScreenshotSession &shots)
 using ScreenshotRenderer = void (*)(ScreenshotSession &);
 const ScreenshotRenderer kRenderers[] = {
     renderShellScreenshots,
+    renderDpiScreenshots,
     renderProfileScreenshots,
     renderOsdScreenshots,
     renderLightingScreenshots,

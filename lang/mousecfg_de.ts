@@ -355,6 +355,13 @@
     </message>
 </context>
 <context>
+    <name>TarnDPIWindow</name>
+    <message>
+        <source>DPI STAGES</source>
+        <translation>DPI-STUFEN</translation>
+    </message>
+</context>
+<context>
     <name>TarnMessageBox</name>
     <message>
         <source>Yes</source>
@@ -370,6 +377,17 @@
     </message>
 </context>
 <context>
+    <name>TarnPointSpeed</name>
+    <message>
+        <source>POINTER SPEED</source>
+        <translation>ZEIGERGESCHWINDIGKEIT</translation>
+    </message>
+    <message>
+        <source>SCROLL SPEED</source>
+        <translation>SCROLLGESCHWINDIGKEIT</translation>
+    </message>
+</context>
+<context>
     <name>TarnPopBox</name>
     <message>
         <source>Yes</source>
@@ -378,6 +396,59 @@
     <message>
         <source>No</source>
         <translation>Nein</translation>
+    </message>
+</context>
+<context>
+    <name>TarnReportRate</name>
+    <message>
+        <source>REPORT RATE</source>
+        <translation>ABFRAGERATE</translation>
+    </message>
+    <message>
+        <source>Lift off Distance</source>
+        <translation>Lift-off-Distanz</translation>
+    </message>
+    <message>
+        <source>1 mm</source>
+        <translation>1 mm</translation>
+    </message>
+    <message>
+        <source>2 mm</source>
+        <translation>2 mm</translation>
+    </message>
+</context>
+<context>
+    <name>TarnSingleDPI</name>
+    <message>
+        <source>Stage %1</source>
+        <translation>Stufe %1</translation>
+    </message>
+    <message>
+        <source>Link XY</source>
+        <translation>XY koppeln</translation>
+    </message>
+    <message>
+        <source>Use this stage</source>
+        <translation>Diese Stufe verwenden</translation>
+    </message>
+    <message>
+        <source>Active stage</source>
+        <translation>Aktive Stufe</translation>
+    </message>
+</context>
+<context>
+    <name>TarnSniperWindow</name>
+    <message>
+        <source>Sniper Setting</source>
+        <translation>Sniper-Einstellung</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 </TS>

@@ -355,6 +355,13 @@
     </message>
 </context>
 <context>
+    <name>TarnDPIWindow</name>
+    <message>
+        <source>DPI STAGES</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TarnMessageBox</name>
     <message>
         <source>Yes</source>
@@ -370,6 +377,17 @@
     </message>
 </context>
 <context>
+    <name>TarnPointSpeed</name>
+    <message>
+        <source>POINTER SPEED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SCROLL SPEED</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TarnPopBox</name>
     <message>
         <source>Yes</source>
@@ -377,6 +395,59 @@
     </message>
     <message>
         <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TarnReportRate</name>
+    <message>
+        <source>REPORT RATE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lift off Distance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TarnSingleDPI</name>
+    <message>
+        <source>Stage %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Link XY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use this stage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active stage</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TarnSniperWindow</name>
+    <message>
+        <source>Sniper Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -355,6 +355,13 @@
     </message>
 </context>
 <context>
+    <name>TarnDPIWindow</name>
+    <message>
+        <source>DPI STAGES</source>
+        <translation>DPI 档位</translation>
+    </message>
+</context>
+<context>
     <name>TarnMessageBox</name>
     <message>
         <source>Yes</source>
@@ -370,6 +377,17 @@
     </message>
 </context>
 <context>
+    <name>TarnPointSpeed</name>
+    <message>
+        <source>POINTER SPEED</source>
+        <translation>指针速度</translation>
+    </message>
+    <message>
+        <source>SCROLL SPEED</source>
+        <translation>滚轮速度</translation>
+    </message>
+</context>
+<context>
     <name>TarnPopBox</name>
     <message>
         <source>Yes</source>
@@ -378,6 +396,59 @@
     <message>
         <source>No</source>
         <translation>否</translation>
+    </message>
+</context>
+<context>
+    <name>TarnReportRate</name>
+    <message>
+        <source>REPORT RATE</source>
+        <translation>回报率</translation>
+    </message>
+    <message>
+        <source>Lift off Distance</source>
+        <translation>静默高度</translation>
+    </message>
+    <message>
+        <source>1 mm</source>
+        <translation>1 毫米</translation>
+    </message>
+    <message>
+        <source>2 mm</source>
+        <translation>2 毫米</translation>
+    </message>
+</context>
+<context>
+    <name>TarnSingleDPI</name>
+    <message>
+        <source>Stage %1</source>
+        <translation>档位 %1</translation>
+    </message>
+    <message>
+        <source>Link XY</source>
+        <translation>XY 同步</translation>
+    </message>
+    <message>
+        <source>Use this stage</source>
+        <translation>启用此档位</translation>
+    </message>
+    <message>
+        <source>Active stage</source>
+        <translation>当前档位</translation>
+    </message>
+</context>
+<context>
+    <name>TarnSniperWindow</name>
+    <message>
+        <source>Sniper Setting</source>
+        <translation>狙击设置</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 </TS>

@@ -8,6 +8,7 @@
 #include "app/apply_flow.h"
 #include "device/device_state.h"
 #include "device/download_worker.h"
+#include "panels/tarn_dpi_window.h"
 #include "platform/osd_client.h"
 #include "sim/block_decoder.h"
 #include "storage/profile_files.h"
@@ -82,8 +83,7 @@ private slots:
         BoxAnswers boxes;
         EditingPanel *panel = addEditingPanel(w);
         panel->rate = 2;                    // the panel's own value, taken by Apply
-        panel->current->dpiInfo[1].x = 40; // an in-place edit
-        panel->current->dpiInfo[1].y = 40;
+        w.dpiWindow()->onSliderChanged(40, 40, 1); // a stage of the DPI panel's own copy
         click(w, W::BtnApply);
         QVERIFY(boxes.texts.isEmpty());
         QCOMPARE(int(rig.mouse.settings().pollRate[0]), 2);

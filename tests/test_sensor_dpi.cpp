@@ -33,6 +33,33 @@ private slots:
         QTest::newRow("3395 high") << 3395 << 520 << 26100;
         QTest::newRow("3399") << 3399 << 400 << 20100;
         QTest::newRow("unknown") << 1234 << 50 << 0;
+        // Both sides of every change of rule (the ends of each range: test_sensor_steps).
+        QTest::newRow("3104 13") << 3104 << 13 << 520;
+        QTest::newRow("3104 15") << 3104 << 15 << 600;
+        QTest::newRow("3104 106") << 3104 << 106 << 4240;
+        QTest::newRow("3104 107") << 3104 << 107 << 4320;
+        QTest::newRow("3212 20") << 3212 << 20 << 760;
+        QTest::newRow("3212 32 shows 1200") << 3212 << 32 << 1200;
+        QTest::newRow("3212 43 shows 1600") << 3212 << 43 << 1600;
+        QTest::newRow("3212 63 shows 2400") << 3212 << 63 << 2400;
+        QTest::newRow("3212 94") << 3212 << 94 << 4710;
+        QTest::newRow("3212 95") << 3212 << 95 << 4860;
+        QTest::newRow("3212 110") << 3212 << 110 << 7140;
+        QTest::newRow("3311 120") << 3311 << 120 << 12000;
+        QTest::newRow("3311 121") << 3311 << 121 << 12200;
+        QTest::newRow("3325 50") << 3325 << 50 << 5000;
+        QTest::newRow("3325 51") << 3325 << 51 << 5200;
+        QTest::newRow("3333 80") << 3333 << 80 << 8000;
+        QTest::newRow("3335 160") << 3335 << 160 << 16000;
+        QTest::newRow("3335 161") << 3335 << 161 << 16200;
+        QTest::newRow("3327 62") << 3327 << 62 << 6400;
+        QTest::newRow("3327 93") << 3327 << 93 << 12600;
+        QTest::newRow("3327 105") << 3327 << 105 << 16200;
+        QTest::newRow("3370 200") << 3370 << 200 << 10000;
+        QTest::newRow("3389 320") << 3389 << 320 << 16000;
+        QTest::newRow("3395 519") << 3395 << 519 << 26000;
+        QTest::newRow("3399 399") << 3399 << 399 << 20000;
+        QTest::newRow("no sensor") << 0 << 50 << 0;
     }
     void dpiForStep()
     {

@@ -42,20 +42,24 @@ QString mouseHoverPicturePath(const QString &product, int button)
     return pathOrEmpty(mouseHoverPictureName(product, button));
 }
 
+QString skinSourceForSize(const QString &path, const QSize &pixels)
+{
+    if (path.isEmpty() || !pixels.isValid() || pixels.isEmpty())
+        return path;
+    const QSize plain = QImageReader(path).size();
+    const QString hiRes = hiResVariantName(path);
+    if ((!plain.isValid() || plain.width() < pixels.width() || plain.height() < pixels.height()) &&
+        QFile::exists(hiRes))
+        return hiRes;
+    return path;
+}
+
 QPixmap loadSkinPixmap(const QString &path, const QSize &pixels)
 {
     if (path.isEmpty())
         return QPixmap();
     const bool scaleWanted = pixels.isValid() && !pixels.isEmpty();
-    QString source = path;
-    if (scaleWanted) {
-        const QSize plain = QImageReader(path).size();
-        const QString hiRes = hiResVariantName(path);
-        if ((!plain.isValid() || plain.width() < pixels.width() || plain.height() < pixels.height()) &&
-            QFile::exists(hiRes))
-            source = hiRes;
-    }
-    QPixmap pixmap(source);
+    QPixmap pixmap(skinSourceForSize(path, pixels));
     // Qt reads "@2x" in a file name as a device pixel ratio of 2; the result here is measured in
     // device pixels, so a label showing it must not halve it again.
     pixmap.setDevicePixelRatio(1.0);

@@ -20,6 +20,11 @@ QString mouseHoverPicturePath(const QString &product, int button);
 // null pixmap.
 QPixmap loadSkinPixmap(const QString &path, const QSize &pixels = QSize());
 
+// The file to draw the image at `path` from at `pixels` device pixels: its "@2x" variant when the
+// plain image is smaller than the target and the variant exists, else `path`. Style sheets that
+// stretch a skin image (border-image) name this file, so controls stay crisp above 1x.
+QString skinSourceForSize(const QString &path, const QSize &pixels);
+
 // The loading animation: the built-in resource, or the skin folder's copy when the program was
 // built without it.
 QString loadingAnimationPath();

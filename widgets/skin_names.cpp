@@ -23,7 +23,7 @@ const QStringList &skinImageNames()
         "dlg.png", "dlg_gun.png", "warn.png", "dongle2.png", "process.png", "loading.gif",
         // panels
         "rate.png", "DPI-ON.png", "DPI-OFF.png", "checkbox1-1.png", "checkbox1-2.png",
-        "checkbox2-1.png", "checkbox2-2.png", "keybo.png", "keydown.png", "keyup.png",
+        "checkbox2-1.png", "checkbox2-2.png", "spin_up.png", "spin_down.png", "keybo.png", "keydown.png", "keyup.png",
         "mouse_move.png", "delay.png", "icondelay.png", "gunset_slider.png", "gunset_bullet.png",
         "bulletsel.png", "ledsel.png", "dlg_color.png",
     };

@@ -46,7 +46,8 @@ QSize TarnTwoBarSlider::sizeHint() const
 
 int TarnTwoBarSlider::handleRadius() const
 {
-    return qMax(3, height() / 6);
+    // As tall as a bar allows, so each bar's handle reads as a handle of its own.
+    return qMax(3, height() / 4);
 }
 
 QRect TarnTwoBarSlider::barRect(int bar) const
@@ -116,7 +117,7 @@ void TarnTwoBarSlider::paintEvent(QPaintEvent *)
         const double grooveHeight = qMax(2.0, r * 0.8);
         const QRectF groove(area.left(), area.center().y() - grooveHeight / 2, area.width(), grooveHeight);
         painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(46, 49, 56));
+        painter.setBrush(QColor(70, 74, 86));
         painter.drawRoundedRect(groove, grooveHeight / 2, grooveHeight / 2);
         QRectF filled = groove;
         filled.setWidth(groove.width() * fraction);
@@ -127,11 +128,12 @@ void TarnTwoBarSlider::paintEvent(QPaintEvent *)
         painter.drawRoundedRect(filled, grooveHeight / 2, grooveHeight / 2);
         const QPointF centre(groove.left() + groove.width() * fraction, groove.center().y());
         QColor glow = accent;
-        glow.setAlpha(70);
+        glow.setAlpha(90);
         painter.setBrush(glow);
         painter.drawEllipse(centre, r * 1.0, r * 1.0);
-        painter.setBrush(QColor(235, 235, 235));
-        painter.setPen(QPen(accent, qMax(1.0, r / 3.0)));
-        painter.drawEllipse(centre, r * 0.65, r * 0.65);
+        const double ring = qMax(1.5, r / 3.5);
+        painter.setBrush(QColor(240, 240, 240));
+        painter.setPen(QPen(accent, ring));
+        painter.drawEllipse(centre, r - ring, r - ring);
     }
 }

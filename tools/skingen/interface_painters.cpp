@@ -958,6 +958,14 @@ QVector<SkinPainter> interfacePainters()
         {"checkbox1-2.png", QSize(16, 16), [](QPainter &p) { paintCheckbox(p, false, true); }},
         {"checkbox2-1.png", QSize(16, 16), [](QPainter &p) { paintCheckbox(p, true, false); }},
         {"checkbox2-2.png", QSize(16, 16), [](QPainter &p) { paintCheckbox(p, true, true); }},
+        // The arrows of the spin boxes.
+        {"spin_up.png", QSize(10, 8),
+         [](QPainter &p) {
+             p.translate(5, 4);
+             p.rotate(180);
+             paintChevron(p, QPointF(0, 0), 3, kIcon, 1.4);
+         }},
+        {"spin_down.png", QSize(10, 8), [](QPainter &p) { paintChevron(p, QPointF(5, 4), 3, kIcon, 1.4); }},
         glyph16("keybo.png", [](QPainter &p) { glyphKeyboard(p, kIcon); }),
         glyph16("keydown.png", [](QPainter &p) { glyphKeyArrow(p, kIcon, accentHot(), true); }),
         glyph16("keyup.png", [](QPainter &p) { glyphKeyArrow(p, kIcon, QColor(90, 210, 140), false); }),

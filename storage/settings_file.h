@@ -29,10 +29,15 @@ QString productProfilePath(const QString &name);  // in productProfileFolder()
 bool fileExists(const QString &path);
 
 // The profile set.
+// An empty, unsafe or repeated slot name reads as a name of the slot's own (makeSlotNamesDistinct).
 void loadProfileSet(ProfileSet &set);
 void saveProfileSetHeader(const ProfileSet &set);    // ProfileID, Count and the five slot names
-// Header values, slot 0's name and slot 0's profile file only; the result is that of the file.
+// Header values, slot 0's name and slot 0's profile file only. The settings file and the profile
+// file change together or not at all.
 StorageResult saveProfileSetForApply(const ProfileSet &set);
+// The whole set as the stored working set: the set values, the five slot names and the five
+// slots' profile files, all together or none (a failure names the file and changes nothing).
+StorageOutcome storeProfileSet(const ProfileSet &set);
 void setActiveSlot(int slot);
 
 // Single values.

@@ -33,7 +33,8 @@ private slots:
         loadProfileSet(set);
         QCOMPARE(int(set.ProfileID), 0);
         for (int i = 0; i < kProfileSlotCount; ++i) {
-            QVERIFY(set.slotNames[i].isEmpty());
+            // Empty names would make the five slots share one file: each reads as its own default.
+            QCOMPARE(set.slotNames[i], QString("Profile %1").arg(i + 1));
             QCOMPARE(int(set.profiles[i].pollrate), 0);
             QCOMPARE(int(set.profiles[i].LedMoveOFF), 255);  // the profile reader's default
         }
@@ -123,7 +124,9 @@ private slots:
         QCOMPARE(int(set.ProfileID), 0);  // past the five slots
         QCOMPARE(int(set.LiftHigh), 0);
         QCOMPARE(int(set.AngleValue), 300 & 0xFF);
-        QVERIFY(slotProfilePath(set.slotNames[0]).isEmpty());  // forms no path
+        // A name that would leave the folder reads as the slot's own default.
+        QCOMPARE(set.slotNames[0], QString("Profile 1"));
+        QVERIFY(slotProfilePath("../../outside").isEmpty());  // forms no path
     }
 
     void shippedTemplateHasTheInstalledKeys()

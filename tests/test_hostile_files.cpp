@@ -38,7 +38,8 @@ QByteArray hostileLines(const QByteArray &keyPrefix)
 {
     QByteArray lines;
     for (int type = 1; type < 256; ++type) {
-        const QByteArray payload = "\\0\\0\\0\\x" + QByteArray::number(type, 16) + "\\xff\\xff\\xff\\xf0\\x1)";
+        // Lists (9, 11, 49) and some others allocate what the length says: unguarded, they abort.
+        const QByteArray payload = "\\0\\0\\0\\x" + QByteArray::number(type, 16) + "\\x7f\\xff\\xff\\xff)";
         lines += keyPrefix + "plain" + QByteArray::number(type) + "=@Variant(" + payload + "\n";
         if (type % 16 == 1) {
             lines += keyPrefix + "hex" + QByteArray::number(type) + "=\\x40Variant(" + payload + "\n";
@@ -169,7 +170,7 @@ private slots:
         QVERIFY(writeBytes(m_dir->filePath("picture.conf"), QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10", 20)));
         QVERIFY(QFile::copy(m_dir->filePath("good.conf"), m_dir->filePath("hostile.conf")));
         QVERIFY(writeBytes(m_dir->filePath("hostile.conf"),
-                           contents(m_dir->filePath("good.conf")) + "[PROFILE_0]\nbad=@Variant(\\0\\0\\0\\x7f\\xff\\xff\\xff\\xff)\n"));
+                           contents(m_dir->filePath("good.conf")) + "[PROFILE_0]\nbad=@Variant(\\0\\0\\0\\x9\\x7f\\xff\\xff\\xff)\n"));
 
         const QString cannotRead = ": cannot be read";
         const QString notOurs = ": not a configuration file of " + product;

@@ -82,7 +82,7 @@ QString storageFileMessage(StorageResult result, const QString &path, StorageFil
     if (path.isEmpty())
         return text;
     //: %1 is a file name, %2 what is wrong with it
-    return QCoreApplication::translate(kContext, "%1: %2").arg(shownName(path), text);
+    return QCoreApplication::translate("StorageResult", "%1: %2").arg(shownName(path), text);
 }
 
 bool isSafeFileName(const QString &name)

@@ -60,6 +60,8 @@ QString appUsageText()
         "                      (for screenshots and tests: the battery poller then runs flat out)\n"
         "  --data-dir DIR      DIR is the application folder: DIR/Configs holds the data,\n"
         "                      DIR/DefaultProfile.bin the model description (also MOUSECFG_DATA_DIR)\n"
+        "  --trace FILE        write every HID transfer to FILE: W and the bytes written, R and the\n"
+        "                      bytes read, T for a read that failed or timed out\n"
         "  --screenshots OUT   render every page, the language menu, the tray menu and the\n"
         "                      \"Dongle Disconnect!\" box to PNG files in OUT, then exit\n"
         "  --scale-step N      lay the window out at scale step N (0..16: factor 1.0 + 0.25 N)\n"

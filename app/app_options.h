@@ -10,7 +10,7 @@ constexpr int kExitUsageError = 64;
 
 struct AppOptions {
     bool help = false;
-    SessionOptions session;   // --data-dir, --simulate, --virtual-time
+    SessionOptions session;   // --data-dir, --simulate, --virtual-time, --trace
     QString screenshotsDir;   // --screenshots OUT
     int scaleStep = -1;       // --scale-step N (0..16); -1: from the screen
 };

@@ -65,6 +65,8 @@ int main(int argc, char **argv)
         return kExitAlreadyRunning;
 
     DeviceSession session(simulation, options.session.virtualTime);
+    if (!options.session.traceFile.isEmpty() && !session.traceTo(options.session.traceFile))
+        return usageError("--trace: cannot write " + options.session.traceFile);
     const std::unique_ptr<HotplugSource> hotplug = session.makeHotplugSource();
     const int scaleStep = options.scaleStep >= 0 ? options.scaleStep : scaleStepFromEnvironment();
 

@@ -1,12 +1,22 @@
 #include "app/mousecfg_widget.h"
 
+#include "app/apply_flow.h"
+#include "app/profile_rules.h"
+#include "app/window_messages.h"
 #include "device/battery_level.h"
 #include "device/clock.h"
+#include "device/command_set.h"
 #include "device/device_link.h"
 #include "device/device_state.h"
 #include "device/host_actions.h"
 #include "device/poller_control.h"
+#include "device/sensor_tables.h"
+#include "device/transfer.h"
+#include "platform/firmware_updater.h"
 #include "platform/hotplug_source.h"
+#include "platform/osd_client.h"
+#include "storage/app_paths.h"
+#include "storage/log_categories.h"
 #include "storage/model_description.h"
 #include "storage/profile_files.h"
 #include "storage/settings_file.h"
@@ -30,10 +40,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QThread>
 #include <QTimer>
 #include <QTranslator>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -52,18 +64,25 @@ QStringList skinPaths(const QStringList &names)
     return paths;
 }
 
-// The flags of the receiver's and the cable's command collections of the named mouse.
-void commandPresence(const MouseList &list, const QString &name, bool *receiver, bool *cable)
+// Which collections of the named mouse are present, over every entry of that name.
+struct Presence {
+    bool receiverCommand = false;
+    bool cableCommand = false;
+    bool cablePointer = false; // the firmware update needs the cable
+};
+
+Presence presenceOf(const MouseList &list, const QString &name)
 {
-    *receiver = false;
-    *cable = false;
+    Presence presence;
     const QByteArray latin = name.toLatin1();
     for (uint32_t i = 0; i < list.count(); ++i) {
         if (std::strcmp(list[i].name, latin.constData()) != 0)
             continue;
-        *receiver = *receiver || list[i].presentACommand == 1;
-        *cable = *cable || list[i].presentBCommand == 1;
+        presence.receiverCommand = presence.receiverCommand || list[i].presentACommand == 1;
+        presence.cableCommand = presence.cableCommand || list[i].presentBCommand == 1;
+        presence.cablePointer = presence.cablePointer || list[i].presentBPointer == 1;
     }
+    return presence;
 }
 
 } // namespace
@@ -74,6 +93,7 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
     : QWidget(parent),
       m_pLink(std::make_unique<DeviceLink>(backend)),
       m_pPoller(std::make_unique<PollerControl>(*m_pLink)),
+      m_pTransfer(std::make_unique<VerifiedTransfer>(*m_pLink)),
       m_iForcedStep(forcedScaleStep)
 {
     // 1. Identity.
@@ -130,7 +150,12 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
     }
     reloadLanguageFont();
 
-    // 11. The stored-profile list belongs to profile management (not built yet).
+    // 11. Profile management and the apply flow. The stored-profile list is read with the saved
+    // set (step 15): a fresh library also names the slots that have no name yet.
+    m_pProfiles = std::make_unique<ProfileManager>(m_WorkingSet, m_SavedSet, static_cast<ProfileHost &>(*this));
+    m_pApply = std::make_unique<ApplyFlow>(m_WorkingSet, m_SavedSet, *m_pTransfer, this, this,
+                                           [this](const QString &text) { notice(text); });
+    m_pOsd = new OsdClient(this);
 
     // 12. Full-battery threshold.
     m_iBatteryFull = effectiveBatteryFull(readBatteryFull());
@@ -149,9 +174,12 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
 
     // 15. Saved set into the working set; the host's pointer speed into the current profile.
     loadProfiles();
+    m_pProfiles->loadLibrary();
     takeHostPointerSpeed(m_WorkingSet);
 
-    // 16. The profile-file menu belongs to profile management (not built yet).
+    // 16. The profile-file menu.
+    rebuildProfileFileMenu();
+
     // 17. The content panels, each through addPanel() (none is built yet).
 
     // 18. First page, texts, slot and name. (The poller was started just now: unlike a later
@@ -170,7 +198,11 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
 
     // 20. Battery display and connection indicator, from the device table.
     slotRefreshBatteryStatus(0, 1, 1);
-    commandPresence(m_pLink->mouseList(), readCurrentProductName(), &m_bReceiverPresent, &m_bCablePresent);
+    // That first display is no reading of the mouse: it must not raise the low-battery notice.
+    m_LowBattery = LowBatteryWatch();
+    const Presence presence = presenceOf(m_pLink->mouseList(), readCurrentProductName());
+    m_bReceiverPresent = presence.receiverCommand;
+    m_bCablePresent = presence.cableCommand;
     applyConnectionIndicators();
 
     // 21. Show the window or warn.
@@ -294,8 +326,10 @@ void MousecfgWidget::buildControls()
     }
     m_pSlotDropDown = makeButton({"profilesel.png", "profilesel.png", "profilesel.png"}, LayoutItem::SlotDropDown);
     m_pSlotMenu = new QMenu(m_pSlotDropDown);
-    for (int k = 0; k < kProfileSlotCount; ++k)
+    for (int k = 0; k < kProfileSlotCount; ++k) {
         m_SlotActions[k] = m_pSlotMenu->addAction(QString());
+        connect(m_SlotActions[k], &QAction::triggered, this, [this, k] { chooseSlot(k); });
+    }
     m_pSlotDropDown->setMenu(m_pSlotMenu);
 
     m_pLogo = new QLabel(this);
@@ -316,7 +350,13 @@ void MousecfgWidget::buildControls()
     m_pNameEdit->setProperty("layoutItem", static_cast<int>(LayoutItem::NameEdit));
     m_pNameEdit->setStyleSheet("QLineEdit{background-color: rgb(24,24,28); color: rgb(225,225,225);"
                                " border: 1px solid rgb(70,70,78); border-radius: 2px;}");
+    connect(m_pNameEdit, &QLineEdit::returnPressed, this, &MousecfgWidget::slotProfileNameChange);
     m_pProfileFileButton = makeButton({"profile_edit_name_1.png", "profile_edit_name_2.png"}, LayoutItem::ProfileFileButton);
+    m_pProfileFileMenu = new QMenu(m_pProfileFileButton);
+    connect(m_pProfileFileMenu, &QMenu::triggered, this, [this](QAction *action) {
+        m_pProfiles->chooseProfile(action->data().toString());
+    });
+    m_pProfileFileButton->setMenu(m_pProfileFileMenu);
 
     m_pFirmwareButton = makeButton({}, LayoutItem::FirmwareUpdate);
     m_pMinimise = makeButton({"min-1.png", "min-2.png", "min-3.png"}, LayoutItem::Minimise);
@@ -403,7 +443,7 @@ void MousecfgWidget::buildTray()
         icon = QIcon(skinPath("icon.png"));
     m_pTrayIcon->setIcon(icon);
     setWindowIcon(icon);
-    m_pTrayIcon->setToolTip(readCurrentProductName());
+    updateTrayToolTip();
     // Without a tray (e.g. offscreen) the icon stays hidden; the window still works.
     m_bTrayAvailable = QSystemTrayIcon::isSystemTrayAvailable();
     if (m_bTrayAvailable)
@@ -457,6 +497,7 @@ void MousecfgWidget::layoutControls()
     if (m_pTrayMenu)
         m_pTrayMenu->setMinimumWidth(scaled(designRect(LayoutItem::LanguageButton).width(), m_dScale));
     m_pSlotMenu->setFixedWidth(menuWidth);
+    m_pProfileFileMenu->setFixedWidth(menuWidth);
     m_pLangMenu->setFixedWidth(scaled(designRect(LayoutItem::LanguageButton).width(), m_dScale));
     m_pMouseMenu->setFixedWidth(scaled(designRect(LayoutItem::MouseSelector).width(), m_dScale));
     m_pLogo->setPixmap(loadSkinPixmap(skinPath("mouselogo.png"), m_pLogo->size() * devicePixelRatioF()));
@@ -476,7 +517,7 @@ void MousecfgWidget::applyFonts()
             widget->setFont(font);
     }
     const QString menuStyle = menuStyleSheet(themeColour(), font.pixelSize());
-    for (QMenu *menu : {m_pMouseMenu, m_pLangMenu, m_pSlotMenu, m_pTrayMenu}) {
+    for (QMenu *menu : {m_pMouseMenu, m_pLangMenu, m_pSlotMenu, m_pProfileFileMenu, m_pTrayMenu}) {
         if (!menu)
             continue;
         menu->setFont(font);
@@ -683,6 +724,7 @@ void MousecfgWidget::retranslateTexts()
     }
     if (m_bMouseOffShown)
         m_pBatteryBar->setText(tr("MOUSE OFF"));
+    updateTrayToolTip();
     m_pModelLabel->setText(readModel());
     for (const PanelEntry &entry : qAsConst(m_Panels))
         entry.panel->retranslatePanel();
@@ -693,7 +735,11 @@ void MousecfgWidget::showSlotAndName()
 {
     const int slot = qBound(0, int(m_WorkingSet.ProfileID), kProfileSlotCount - 1);
     m_pSlotDropDown->setText(m_SlotActions[static_cast<size_t>(slot)]->text());
-    m_pNameEdit->setText(m_WorkingSet.current().ProfileName);
+    const QString &name = m_WorkingSet.slotNames[static_cast<size_t>(slot)];
+    m_pNameEdit->setText(name);
+    // The profile-file menu marks the stored profile the current slot uses.
+    for (QAction *action : m_pProfileFileMenu->actions())
+        action->setChecked(action->data().toString() == name);
 }
 
 void MousecfgWidget::onLanguageTriggered(QAction *action)
@@ -791,15 +837,38 @@ void MousecfgWidget::onButtonClicked()
             }
         }
     }
-    if (std::find(m_SlotButtons.begin(), m_SlotButtons.end(), source) != m_SlotButtons.end()) {
-        // A press toggles a button's mark; until slots can be switched the current one stays
-        // the only one marked.
-        refreshPanels();
+    const auto slot = std::find(m_SlotButtons.begin(), m_SlotButtons.end(), source);
+    if (slot != m_SlotButtons.end()) {
+        // The layout leaves the slot drop-down no room: these buttons are how a user switches
+        // slots from the window, as the slot menu would.
+        chooseSlot(int(slot - m_SlotButtons.begin()));
         return;
     }
-    // Page tabs act on the press (onButtonEntered). The profile tools, the slot buttons, OK,
-    // Cancel, Apply, Reset All, LOAD1, SAVE and the firmware update act through profile
-    // management and the apply flow, which are not built yet: their clicks do nothing so far.
+    if (source == m_pFirmwareButton) {
+        updateFirmware();
+        return;
+    }
+    if (source == m_pProfileFileButton) {
+        // Only reached when the button's menu does not take the click.
+        m_pProfiles->renameProfile(m_pNameEdit->text());
+        return;
+    }
+    // Page tabs act on the press (onButtonEntered).
+    switch (std::find(m_Buttons.begin(), m_Buttons.end(), source) - m_Buttons.begin()) {
+    case BtnAddProfile: m_pProfiles->addProfile(); break;
+    case BtnDeleteProfile: m_pProfiles->deleteProfile(); break;
+    case BtnCopyProfile: m_pProfiles->copyProfile(); break;
+    case BtnImportProfile: m_pProfiles->importProfile(); break;
+    case BtnExportProfile: m_pProfiles->exportProfile(); break;
+    case BtnResetProfile: m_pProfiles->resetProfile(); break;
+    case BtnResetAll: m_pProfiles->resetAllProfiles(); break;
+    case BtnLoadConfig: m_pProfiles->loadConfiguration(); break;
+    case BtnSaveConfig: m_pProfiles->saveConfiguration(); break;
+    case BtnCancel: m_pProfiles->cancel(); break;
+    case BtnOk: okProfiles(); break;
+    case BtnApply: applyProfiles(); break;
+    default: break;
+    }
 }
 
 void MousecfgWidget::closeEvent(QCloseEvent *event)
@@ -909,6 +978,10 @@ void MousecfgWidget::onWarningFinished(int result)
 
 void MousecfgWidget::slotWarnClose()
 {
+    if (m_pApply->isBusy()) {
+        whenIdle([this] { slotWarnClose(); });
+        return;
+    }
     // 1. Reopen the current mouse with the poller stopped, so it never reads a closing handle.
     m_pPoller->stopPoller();
     m_pLink->closeMouse();
@@ -921,8 +994,10 @@ void MousecfgWidget::slotWarnClose()
     layoutControls();
     // 3. The saved profiles.
     loadProfiles();
+    // 4. The library and its menu, page, selection, images, panels.
+    m_pProfiles->loadLibrary();
     showSlotAndName();
-    // 4. Page, selection, images, panels.
+    rebuildProfileFileMenu();
     ensureDefaultProfileFile();
     showPage(PageLighting);
     SelBtnChanged(0, ViewFront);
@@ -933,7 +1008,14 @@ void MousecfgWidget::slotWarnClose()
 
 // ---------------------------------------------------------------- device link observer
 
-void MousecfgWidget::stopPoller() { m_pPoller->stopPoller(); }
+void MousecfgWidget::stopPoller()
+{
+    // The device link stops the poller before it closes a handle. A send in progress uses that
+    // handle too: it ends first (a vanished device fails its writes at once).
+    if (QThread::currentThread() == thread() && m_pApply && m_pApply->isBusy())
+        m_pApply->waitForWorker();
+    m_pPoller->stopPoller();
+}
 
 void MousecfgWidget::startPoller() { m_pPoller->startPoller(); }
 
@@ -990,9 +1072,16 @@ void MousecfgWidget::warnClose() { slotWarnClose(); }
 
 void MousecfgWidget::reload()
 {
+    if (m_pApply->isBusy()) {
+        whenIdle([this] { reload(); });
+        return;
+    }
     m_pChargingIcon->setVisible(false);
     clearHotspotSelection();
     loadProfiles();
+    // Another mouse has a library of its own.
+    m_pProfiles->loadLibrary();
+    rebuildProfileFileMenu();
     reloadMousePictures();
     setUpDownImages();
     layoutControls();
@@ -1012,6 +1101,7 @@ void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, q
         m_pBatteryBar->setStyleSheet(batteryOffStyleSheet(fontPixels));
         m_pChargingIcon->setVisible(false);
         g_mouseOff.store(true);
+        updateTrayToolTip();
         return;
     }
     m_bMouseOffShown = false;
@@ -1031,16 +1121,37 @@ void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, q
         writeBattery(reading.level);
     }
     m_pBatteryBar->setValue(batteryBarValue(reading.level, m_bCablePresent));
+    m_bCharging = iCharge != 0;
+    updateTrayToolTip();
+    if (m_LowBattery.update(reading.level, m_bCharging)) {
+        const QString text = tr("Mouse battery low: %1%").arg(reading.level);
+        if (m_pTrayIcon && m_pTrayIcon->isVisible())
+            m_pTrayIcon->showMessage(currentProductName(), text, QSystemTrayIcon::Warning);
+        emit lowBatteryNotified(text);
+    }
+}
+
+void MousecfgWidget::updateTrayToolTip()
+{
+    if (!m_pTrayIcon)
+        return;
+    m_pTrayIcon->setToolTip(trayToolTip(currentProductName(), m_bMouseOffShown, m_iLastBattery, m_bCharging,
+                                        tr("MOUSE OFF"), tr("charging")));
 }
 
 void MousecfgWidget::slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode)
 {
-    Q_UNUSED(iDPI)
-    Q_UNUSED(iRate)
     Q_UNUSED(iMode)
-    // The DPI stage and report rate follow once their panels exist.
+    // The sets are the download worker's while a send runs (the poller is stopped for the
+    // download itself; a notice queued just before is dropped).
+    if (m_pApply->isBusy())
+        return;
     if (iProfile != m_WorkingSet.ProfileID)
         slotRefreshProfile(iProfile);
+    if (iDPI != m_WorkingSet.current().dpi)
+        slotRefreshDPIStage(iDPI);
+    if (iRate != m_WorkingSet.current().pollrate)
+        slotRefreshRate(iRate);
 }
 
 void MousecfgWidget::slotRefreshProfile(quint8 iProfile)
@@ -1048,14 +1159,165 @@ void MousecfgWidget::slotRefreshProfile(quint8 iProfile)
     // A notice naming a profile the mouse cannot have is ignored rather than indexing past the slots.
     if (iProfile >= kProfileSlotCount)
         return;
-    m_WorkingSet.ProfileID = iProfile;
-    refreshPanels();
-    showSlotAndName();
+    m_pProfiles->selectSlot(iProfile, false);
+    rebuildProfileFileMenu();
     applyPointerSpeed(m_WorkingSet.current());
+    m_pOsd->showText(tr("Profile") + QString(" %1").arg(iProfile + 1));
+}
+
+void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI)
+{
+    // A stage past the eight a profile has is ignored, as a profile past the slots is.
+    if (iDPI >= kDpiStageCount)
+        return;
+    ProfileData &current = m_WorkingSet.current();
+    current.dpi = iDPI;
+    refreshPanels();
+    writeProfileDpi(m_WorkingSet.slotNames[m_WorkingSet.ProfileID % kProfileSlotCount], iDPI);
+    const int dpi = dpiForStep(current.dpiInfo[iDPI].x, readSensorId());
+    m_pOsd->showText(tr("DPI") + QString(" %1:%2").arg(iDPI + 1).arg(dpi));
+}
+
+void MousecfgWidget::slotRefreshRate(quint8 iRate)
+{
+    m_WorkingSet.current().pollrate = iRate;
+    refreshPanels();
+    m_pOsd->showText(reportRateOsdText(iRate));
 }
 
 void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)
 {
     if (iStatus == 0)
         writeDiff(1);
+}
+
+void MousecfgWidget::slotLiftChange(quint8 iLift) { m_WorkingSet.LiftHigh = iLift; }
+
+void MousecfgWidget::slotEnableButtons(bool bEnable)
+{
+    QList<QWidget *> controls = {m_pLangButton, m_pClose,       m_pMinimise,          m_pFirmwareButton,
+                                 m_pSlotDropDown, m_pNameEdit, m_pProfileFileButton, m_pMouseSelector};
+    for (int i = 0; i < PageCount; ++i)
+        controls << m_Buttons[static_cast<size_t>(i)];
+    for (int i = BtnExportProfile; i <= BtnSaveConfig; ++i)
+        controls << m_Buttons[static_cast<size_t>(i)];
+    // The slot buttons switch profiles too: a macro being recorded must not lose its slot.
+    for (TarnPushButton *slot : m_SlotButtons)
+        controls << slot;
+    for (QWidget *control : qAsConst(controls))
+        control->setEnabled(bEnable);
+}
+
+void MousecfgWidget::slotPopOneClickBox() { notice(windowMessage(WindowMessage::OneClick)); }
+
+void MousecfgWidget::slotProfileNameChange() { m_pProfiles->renameProfile(m_pNameEdit->text()); }
+
+// ---------------------------------------------------------------- profile management and apply
+
+void MousecfgWidget::rebuildProfileFileMenu()
+{
+    m_pProfileFileMenu->clear();
+    const QStringList &library = m_pProfiles->library();
+    for (int i = 0; i < library.size() && i < kMaxStoredProfiles; ++i) {
+        QString label = library.at(i);
+        QAction *action = m_pProfileFileMenu->addAction(label.replace('&', QStringLiteral("&&")));
+        action->setData(library.at(i));
+        action->setCheckable(true);
+    }
+    showSlotAndName();
+}
+
+void MousecfgWidget::chooseSlot(int slot) { m_pProfiles->chooseSlot(slot); }
+
+uint8_t MousecfgWidget::applyProfiles()
+{
+    copyPanelValues();
+    return send(false);
+}
+
+uint8_t MousecfgWidget::okProfiles()
+{
+    const uint8_t result = send(false);
+    hideToTray();
+    return result;
+}
+
+uint8_t MousecfgWidget::send(bool all)
+{
+    const uint8_t result = m_pApply->send(all);
+    // What arrived while the worker held the sets.
+    const QVector<std::function<void()>> pending = std::exchange(m_AfterSend, {});
+    for (const std::function<void()> &step : pending)
+        step();
+    return result;
+}
+
+void MousecfgWidget::whenIdle(std::function<void()> step)
+{
+    if (!m_pApply->isBusy()) {
+        step();
+        return;
+    }
+    m_AfterSend.push_back(std::move(step));
+}
+
+void MousecfgWidget::notice(const QString &text)
+{
+    TarnMessageBox box(TarnMessageBox::Notice, QString(), tr("Warning"), text, this);
+    box.exec();
+}
+
+bool MousecfgWidget::confirm(const QString &text)
+{
+    TarnMessageBox box(TarnMessageBox::Question, QString(), tr("Warning"), text, this);
+    return box.exec() == 1;
+}
+
+QString MousecfgWidget::chooseProfileFile(const FileDialogRequest &request) { return chooseFile(this, request); }
+
+void MousecfgWidget::showCurrentSlot()
+{
+    showSlotAndName();
+    refreshPanels();
+}
+
+void MousecfgWidget::libraryChanged() { rebuildProfileFileMenu(); }
+
+void MousecfgWidget::sendProfiles(bool all) { send(all); }
+
+void MousecfgWidget::switchMouseProfile(int slot)
+{
+    // The poller reads the command collection too: it must not take the switch's echoes.
+    m_pPoller->stopPoller();
+    const uint8_t result = switchProfile(slot, *m_pTransfer);
+    m_pPoller->startPoller();
+    qCDebug(lcApp) << "profile" << slot + 1 << "made active on the mouse, result" << result;
+    applyPointerSpeed(m_WorkingSet.profiles[static_cast<size_t>(slot)]);
+}
+
+void MousecfgWidget::configurationLoaded()
+{
+    showPage(PageLighting);
+    setUpDownImages();
+    showCurrentSlot();
+}
+
+void MousecfgWidget::hideWindow() { hideToTray(); }
+
+void MousecfgWidget::updateFirmware()
+{
+    m_pFirmwareButton->setSelected(false);
+    if (!presenceOf(m_pLink->mouseList(), currentProductName()).cablePointer) {
+        notice(windowMessage(WindowMessage::FirmwareCable));
+        return;
+    }
+    if (!confirm(windowMessage(WindowMessage::FirmwareQuestion)))
+        return;
+    m_pPoller->stopPoller();
+    QString error;
+    if (startFirmwareUpdater(firmwareUpdaterPath(AppPaths::skinFolder(), m_iLanguage), &error))
+        std::_Exit(0); // the updater takes over the mouse: no teardown
+    qCWarning(lcPlatform) << "firmware update:" << error;
+    notice(windowMessage(WindowMessage::FirmwareMissing));
+    m_pPoller->startPoller();
 }

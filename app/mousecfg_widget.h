@@ -6,7 +6,9 @@
 // indicator changes.
 
 #include "app/language_table.h"
+#include "app/profile_manager.h"
 #include "app/profile_panel.h"
+#include "app/status_rules.h"
 #include "app/window_rules.h"
 #include "device/device_link_observer.h"
 #include "storage/profile_data.h"
@@ -21,8 +23,10 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
 
+class ApplyFlow;
 class DeviceLink;
 class HidBackend;
 class HotplugSource;
@@ -35,7 +39,10 @@ class TarnLineEdit;
 class TarnProcessbar;
 class TarnPushButton;
 
-class MousecfgWidget : public QWidget, public DeviceLinkObserver {
+class OsdClient;
+class VerifiedTransfer;
+
+class MousecfgWidget : public QWidget, public DeviceLinkObserver, private ProfileHost {
     Q_OBJECT
 public:
     // Fixed indices of buttons().
@@ -83,7 +90,11 @@ public:
     int lastBatteryLevel() const { return m_iLastBattery; }
     int selectedHotspot(int view) const;
     const ProfileSet &workingSet() const { return m_WorkingSet; }
+    const ProfileSet &savedSet() const { return m_SavedSet; }
     DeviceLink &deviceLink() { return *m_pLink; }
+    ProfileManager &profileManager() { return *m_pProfiles; }
+    ApplyFlow &applyFlow() { return *m_pApply; }
+    OsdClient *osdClient() const { return m_pOsd; }
 
     // ---- controls, for the screenshots and the tests
     TarnPushButton *button(int index) const;
@@ -104,6 +115,11 @@ public:
     QLabel *versionLabel() const { return m_pVersionLabel; }
     QMenu *trayMenu() const { return m_pTrayMenu; }
     QSystemTrayIcon *trayIcon() const { return m_pTrayIcon; }
+    TarnLineEdit *nameEdit() const { return m_pNameEdit; }
+    TarnPushButton *profileFileButton() const { return m_pProfileFileButton; }
+    QMenu *profileFileMenu() const { return m_pProfileFileMenu; }
+    QMenu *slotMenu() const { return m_pSlotMenu; }
+    TarnPushButton *firmwareButton() const { return m_pFirmwareButton; }
     QAction *loadConfigAction() const { return m_pLoadAction; }
     QAction *quitAction() const { return m_pQuitAction; }
     // Whether a hidden window can be brought back through the tray icon: taken from the desktop
@@ -129,6 +145,16 @@ public:
     void addPanel(PanelKind kind, QWidget *widget, ProfilePanel *panel, const QRect &design);
     // Apply's first step: the panels' own values into the current profile.
     void copyPanelValues();
+    // The apply flow: Apply copies the panels' values first; OK does not and hides the window
+    // afterwards. Returns the device result code.
+    uint8_t applyProfiles();
+    uint8_t okProfiles();
+    // The slot menu's and the slot buttons' action: slot `slot` becomes active on the mouse.
+    void chooseSlot(int slot);
+    // The "Firmware Update" button.
+    void updateFirmware();
+    // Rebuilds the profile-file menu from the library.
+    void rebuildProfileFileMenu();
 
     // ---- DeviceLinkObserver
     void stopPoller() override;
@@ -144,6 +170,8 @@ signals:
     // The "Dongle Disconnect!" box closed with this result (1: accepted, by its button or by the
     // mouse coming back).
     void warningClosed(int result);
+    // The tray's low-battery notification was shown with this text.
+    void lowBatteryNotified(const QString &text);
 
 public slots:
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
@@ -157,7 +185,14 @@ public slots:
     // A profile changed on the mouse: the window follows it and the host takes its pointer speed.
     void slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode);
     void slotRefreshProfile(quint8 iProfile);
+    void slotRefreshDPIStage(quint8 iDPI);
+    void slotRefreshRate(quint8 iRate);
     void slotRefreshWriteStatus(quint8 iStatus);
+    void slotLiftChange(quint8 iLift);
+    void slotEnableButtons(bool bEnable);
+    void slotPopOneClickBox();
+    // Enter in the name edit: the current slot's stored profile takes the edit's text.
+    void slotProfileNameChange();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -174,6 +209,22 @@ private slots:
     void onWarningFinished(int result);
 
 private:
+    // ---- ProfileHost
+    void notice(const QString &text) override;
+    bool confirm(const QString &text) override;
+    QString chooseProfileFile(const FileDialogRequest &request) override;
+    void showCurrentSlot() override;
+    void libraryChanged() override;
+    void sendProfiles(bool all) override;
+    void switchMouseProfile(int slot) override;
+    void configurationLoaded() override;
+    void hideWindow() override;
+
+    // One send through the apply flow, then what waited for it.
+    uint8_t send(bool all);
+    // Runs `step` now, or after the send in progress: the sets are the worker's meanwhile.
+    void whenIdle(std::function<void()> step);
+    void updateTrayToolTip();
     void setScaleStep(int step);
     int screenScaleStep() const;
     void ensureBackground();
@@ -200,6 +251,7 @@ private:
     // must go first.
     std::unique_ptr<DeviceLink> m_pLink;
     std::unique_ptr<PollerControl> m_pPoller;
+    std::unique_ptr<VerifiedTransfer> m_pTransfer;
 
     // Scale.
     int m_iForcedStep = -1;
@@ -230,6 +282,7 @@ private:
     QLabel *m_pReceiverIcon = nullptr;
     TarnLineEdit *m_pNameEdit = nullptr;
     TarnPushButton *m_pProfileFileButton = nullptr;
+    QMenu *m_pProfileFileMenu = nullptr;
     TarnPushButton *m_pSlotDropDown = nullptr;
     QMenu *m_pSlotMenu = nullptr;
     TarnPushButton *m_pFirmwareButton = nullptr;
@@ -268,6 +321,9 @@ private:
     int m_iBatteryFull = 4200;
     int m_iLastBattery = 0;
     bool m_bMouseOffShown = false;
+    bool m_bCharging = false;
+    LowBatteryWatch m_LowBattery;
+    OsdClient *m_pOsd = nullptr;
     bool m_bWarningOpen = false;
     bool m_bMouseBack = false;
     QPointer<TarnMessageBox> m_pWarningBox;
@@ -284,4 +340,7 @@ private:
     // The working set (edited by the panels) and the saved set (as last sent).
     ProfileSet m_WorkingSet;
     ProfileSet m_SavedSet;
+    std::unique_ptr<ProfileManager> m_pProfiles;
+    std::unique_ptr<ApplyFlow> m_pApply;
+    QVector<std::function<void()>> m_AfterSend;
 };

@@ -2,6 +2,8 @@
 
 #include "app/mousecfg_widget.h"
 #include "app/screenshot_session.h"
+#include "app/screenshots_profiles.h"
+#include "app/screenshots_osd.h"
 #include "widgets/tarn_message_box.h"
 #include "widgets/tarn_push_button.h"
 
@@ -62,6 +64,8 @@ void renderShellScreenshots(ScreenshotSession &shots)
 using ScreenshotRenderer = void (*)(ScreenshotSession &);
 const ScreenshotRenderer kRenderers[] = {
     renderShellScreenshots,
+    renderProfileScreenshots,
+    renderOsdScreenshots,
 };
 
 } // namespace

@@ -11,7 +11,6 @@
 #include "storage/profile_data.h"
 #include "storage/settings_file.h"
 
-#include <QCoreApplication>
 
 int sendWorkingSet(CliContext &context, ProfileSet &working)
 {
@@ -24,10 +23,8 @@ int sendWorkingSet(CliContext &context, ProfileSet &working)
     // A fresh process has no record of what the mouse holds: the force flag sends everything.
     ProfileSet saved = working;
     const uint8_t result = runDownloadWorker(working, saved, true, context.transfer(), nullptr);
-    if (result == kResultMouseOff)
-        context.error(QCoreApplication::translate("MousecfgWidget", "Mouse is sleeping or not connected."));
-    else if (result != 0)
-        context.error(QCoreApplication::translate("MousecfgWidget", "Send data failed, please try again."));
+    if (result != 0)
+        context.error(downloadResultMessage(result));
     return result;
 }
 

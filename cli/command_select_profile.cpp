@@ -21,10 +21,7 @@ int runSelectProfile(CliContext &context, const QStringList &args)
         return context.usageError(*self, QString("the profile number must be 1 to %1").arg(kProfileSlotCount));
 
     const int index = number - 1;
-    CommandSink &sink = context.transfer();
-    uint8_t result = selectProfile(index, sink);
-    if (!result)
-        result = commitAll(sink);
+    const uint8_t result = switchProfile(index, context.transfer());
     if (result) {
         context.error(QString("selecting profile %1 failed (device result %2)").arg(number).arg(result));
         return result;

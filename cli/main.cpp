@@ -3,7 +3,6 @@
 #include "cli/cli_command.h"
 #include "cli/cli_context.h"
 #include "sim/device_session.h"
-#include "device/tracing_backend.h"
 #include "storage/app_paths.h"
 
 #include <QCoreApplication>
@@ -16,8 +15,7 @@ namespace {
 
 struct GlobalOptions {
     bool help = false;
-    SessionOptions session; // --data-dir, --simulate, --virtual-time
-    QString traceFile;
+    SessionOptions session; // --data-dir, --simulate, --virtual-time, --trace
     QString command;
     QStringList commandArgs;
 };
@@ -75,9 +73,6 @@ bool parseGlobalOptions(const QStringList &args, GlobalOptions *options, QString
             continue;
         if (arg == "--help" || arg == "-h") {
             options->help = true;
-        } else if (arg == "--trace" || arg.startsWith("--trace=")) {
-            if (!takeOptionValue(args, &i, "--trace", &options->traceFile, error))
-                return false;
         } else {
             *error = "unknown option " + arg;
             return false;
@@ -127,15 +122,9 @@ int main(int argc, char **argv)
     }
 
     DeviceSession session(simulation, options.session.virtualTime);
-    HidBackend *backend = &session.backend();
-    std::unique_ptr<TracingBackend> tracing;
-    if (!options.traceFile.isEmpty()) {
-        tracing = std::make_unique<TracingBackend>(*backend);
-        if (!tracing->openLog(options.traceFile))
-            return usage("--trace: cannot write " + options.traceFile);
-        backend = tracing.get();
-    }
+    if (!options.session.traceFile.isEmpty() && !session.traceTo(options.session.traceFile))
+        return usage("--trace: cannot write " + options.session.traceFile);
 
-    CliContext context(*backend, session.simulatedMouse());
+    CliContext context(session.backend(), session.simulatedMouse());
     return command->run(context, options.commandArgs);
 }

@@ -231,6 +231,12 @@ uint8_t selectProfile(int index, CommandSink &sink)
     return sendReports({selectProfileReport(index), commitReport(0x01)}, sink);
 }
 
+uint8_t switchProfile(int index, CommandSink &sink)
+{
+    const uint8_t result = selectProfile(index, sink);
+    return result ? result : commitAll(sink);
+}
+
 uint8_t downloadProfiles(const ProfileSet &set, int sections, const EncodeContext &context, CommandSink &sink,
                          DeviceLinkObserver *observer, DownloadOutcome *outcome)
 {

@@ -106,6 +106,8 @@ uint8_t commitAll(CommandSink &sink);
 // Selects on-board profile index (0..4) and commits it (bit 0x01). The caller then runs
 // commitAll. Returns the first non-zero result.
 uint8_t selectProfile(int index, CommandSink &sink);
+// The profile switch as a whole: selectProfile, then commitAll.
+uint8_t switchProfile(int index, CommandSink &sink);
 
 // What a download did beyond its result code.
 struct DownloadOutcome {

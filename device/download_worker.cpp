@@ -5,26 +5,40 @@
 #include "storage/profile_data.h"
 #include "storage/settings_file.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 
+int downloadSections(int changed, bool lastSendFailed, bool force)
+{
+    return lastSendFailed || force ? kChangeAll : changed;
+}
+
 uint8_t runDownloadWorker(ProfileSet &working, ProfileSet &saved, bool force, CommandSink &sink,
-                          DeviceLinkObserver *observer)
+                          DeviceLinkObserver *observer, DownloadOutcome *outcome)
 {
     saveProfileSetForApply(working);
     if (g_mouseOff.load())
         return kResultMouseOff;
 
-    const int changed = compareProfileSets(working, saved);
-    // Any value other than 0 means the last send did not finish: send everything.
-    const bool sendAll = readDiff() != 0 || force;
-    if (!sendAll && changed == 0)
+    // Any "Config/Diff" other than 0 means the last send did not finish: send everything.
+    const int sections = downloadSections(compareProfileSets(working, saved), readDiff() != 0, force);
+    if (sections == 0)
         return 0;
 
     // The set was saved above and has not changed since: no second save.
-    const uint8_t result = downloadProfiles(working, sendAll ? kChangeAll : changed, sink, observer);
+    const uint8_t result = downloadProfiles(working, sections, sink, observer, outcome);
     saved = working;
     writeDiff(result != 0 ? 1 : 0);
     return result;
+}
+
+QString downloadResultMessage(uint8_t result)
+{
+    if (result == 0)
+        return QString();
+    return result == kResultMouseOff
+               ? QCoreApplication::translate("MousecfgWidget", "Mouse is sleeping or not connected.")
+               : QCoreApplication::translate("MousecfgWidget", "Send data failed, please try again.");
 }
 
 TarnProcessThread::TarnProcessThread(ProfileSet &working, ProfileSet &saved, CommandSink &sink,
@@ -41,6 +55,6 @@ void TarnProcessThread::run()
         qDebug("isStop.\n");
         return;
     }
-    m_result.store(runDownloadWorker(m_working, m_saved, m_force.load(), m_sink, m_observer));
+    m_result.store(runDownloadWorker(m_working, m_saved, m_force.load(), m_sink, m_observer, &m_outcome));
     emit DoProcessDlg();
 }

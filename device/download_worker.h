@@ -3,6 +3,9 @@
 // sends the changed blocks (or everything after a failed send or when forced), then makes the
 // working set the set last sent and records whether the send failed ("Config/Diff").
 
+#include "device/command_set.h"
+
+#include <QString>
 #include <QThread>
 
 #include <atomic>
@@ -15,11 +18,19 @@ struct ProfileSet;
 // Result of a download refused because the last battery report said the mouse is off.
 constexpr uint8_t kResultMouseOff = 5;
 
+// The blocks a send downloads: everything after a failed send (`lastSendFailed`, "Config/Diff")
+// or when forced, else the blocks that changed (0: nothing to send).
+int downloadSections(int changed, bool lastSendFailed, bool force);
+
 // The worker's steps, for any host (the window's thread below, the command-line tool). Returns
 // the device result code: 0 sent (or nothing to send), 1, 2, 4 from the download, 5 mouse off.
 // `observer` stops the poller before the download and restarts it only after success.
+// `outcome` (may be null) receives what the download did beyond its code.
 uint8_t runDownloadWorker(ProfileSet &working, ProfileSet &saved, bool force, CommandSink &sink,
-                          DeviceLinkObserver *observer);
+                          DeviceLinkObserver *observer, DownloadOutcome *outcome = nullptr);
+
+// What the user is told about a send's result (translated; empty for 0).
+QString downloadResultMessage(uint8_t result);
 
 class TarnProcessThread : public QThread {
     Q_OBJECT
@@ -35,6 +46,8 @@ public:
     void setForce(bool force) { m_force.store(force); }
     // The device result code of the run (0 before it ends).
     uint8_t result() const { return m_result.load(); }
+    // What the download did beyond its code; read it once the thread has finished.
+    const DownloadOutcome &outcome() const { return m_outcome; }
 
 signals:
     void DoProcessDlg();
@@ -50,4 +63,5 @@ private:
     std::atomic<bool> m_stop{false};
     std::atomic<bool> m_force{false};
     std::atomic<uint8_t> m_result{0};
+    DownloadOutcome m_outcome;
 };

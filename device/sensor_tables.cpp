@@ -210,3 +210,54 @@ uint8_t sniperCode(int sensorId, uint8_t step)
         return 0x04;
     }
 }
+
+int dpiForStep(int64_t step, int sensorId)
+{
+    const auto dpi = [&]() -> int64_t {
+        switch (sensorId) {
+        case 3104:
+        case 31042: {
+            if (step > 106)
+                return 80 * step - 4240;
+            return 40 * step == 560 ? 500 : 40 * step;
+        }
+        case 3212: {
+            if (step >= 95) {
+                const int64_t v = (step - 63) * 152 / 10 * 10;
+                return v == 7290 ? 7200 : v;
+            }
+            if (step >= 64)
+                return (step - 32) * 76 / 10 * 10;
+            const int64_t v = step * 38 / 10 * 10;
+            switch (v) {
+            case 790: return 800;
+            case 1210: return 1200;
+            case 1630: return 1600;
+            case 2390: return 2400;
+            default: return v;
+            }
+        }
+        case 3311:
+        case 3360:
+        case 33112: return step <= 120 ? 100 * step : 200 * step - 12000;
+        case 3325:
+        case 33252: return step <= 50 ? 100 * step : 200 * step - 5000;
+        case 3327:
+            if (step <= 61)
+                return 100 * (step + 1);
+            if (step <= 92)
+                return 200 * step - 6000;
+            return step == 106 ? 16400 : 300 * step - 15300;
+        case 3333: return step <= 80 ? 100 * step : 200 * step - 8000;
+        case 3335:
+        case 33352: return step <= 160 ? 100 * step : 200 * step - 16000;
+        case 3370: return step <= 200 ? 50 * step : 100 * step - 10000;
+        case 3389: return step <= 320 ? 50 * step : 100 * step - 16000;
+        case 3395:
+        case 33952: return step <= 519 ? 50 * (step + 1) : 100 * step - 25900;
+        case 3399: return step <= 399 ? 50 * (step + 1) : 100 * step - 19900;
+        default: return 0;
+        }
+    }();
+    return int(dpi);
+}

@@ -38,3 +38,7 @@ std::array<uint8_t, 4> encodeStageCodes(int sensorId, uint32_t x, uint32_t y, ui
 // The resolution byte of the sniper function (sent twice) for a sniper step; 0x04 for a sensor
 // without a sniper encoding.
 uint8_t sniperCode(int sensorId, uint8_t step);
+
+// The DPI a step index stands for on a sensor (what every DPI label shows and the on-screen
+// display announces); 0 for a sensor without a rule.
+int dpiForStep(int64_t step, int sensorId);

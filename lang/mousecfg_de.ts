@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>ApplyFlow</name>
+    <message>
+        <source>The mouse holds 20 macros. These were not sent: %1</source>
+        <translation>Die Maus speichert 20 Makros. Nicht gesendet wurden: %1</translation>
+    </message>
+</context>
+<context>
     <name>MacroLibrary</name>
     <message>
         <source>WARNING</source>
@@ -121,6 +128,97 @@
     <message>
         <source>Dongle Disconnect!</source>
         <translation>Empfänger getrennt!</translation>
+    </message>
+    <message>
+        <source>Mouse battery low: %1%</source>
+        <translation>Akku der Maus schwach: %1%</translation>
+    </message>
+    <message>
+        <source>charging</source>
+        <translation>lädt</translation>
+    </message>
+    <message>
+        <source>To update the firmware, please connect to the computer with a cable.</source>
+        <translation>Zum Aktualisieren der Firmware die Maus bitte per Kabel mit dem Computer verbinden.</translation>
+    </message>
+    <message>
+        <source>Do you want to upgrade the firmware?</source>
+        <translation>Möchten Sie die Firmware aktualisieren?</translation>
+    </message>
+    <message>
+        <source>The firmware updater could not be started.</source>
+        <translation>Das Firmware-Update-Programm konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
+        <translation>MINDESTENS EINE KLICKFUNKTION MUSS ERHALTEN BLEIBEN.</translation>
+    </message>
+    <message>
+        <source>Mouse is sleeping or not connected.</source>
+        <translation>Die Maus schläft oder ist nicht verbunden.</translation>
+    </message>
+    <message>
+        <source>Send data failed, please try again.</source>
+        <translation>Senden der Daten fehlgeschlagen, bitte erneut versuchen.</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileManager</name>
+    <message>
+        <source>Save Profile File</source>
+        <translation>Profildatei speichern</translation>
+    </message>
+    <message>
+        <source>Load Profile File</source>
+        <translation>Profildatei laden</translation>
+    </message>
+    <message>
+        <source>Profile File(*.prof)</source>
+        <translation>Profildatei(*.prof)</translation>
+    </message>
+    <message>
+        <source>Save Config File</source>
+        <translation>Konfigurationsdatei speichern</translation>
+    </message>
+    <message>
+        <source>Load Config File</source>
+        <translation>Konfigurationsdatei laden</translation>
+    </message>
+    <message>
+        <source>Config File(*.conf)</source>
+        <translation>Konfigurationsdatei(*.conf)</translation>
+    </message>
+    <message>
+        <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
+        <translation>MINDESTENS EIN PROFIL MUSS ERHALTEN BLEIBEN.</translation>
+    </message>
+    <message>
+        <source>The default Profile cannot be deleted or renamed.</source>
+        <translation>Das Standardprofil kann weder gelöscht noch umbenannt werden.</translation>
+    </message>
+    <message>
+        <source>Profile is Already Used!</source>
+        <translation>Profil wird bereits verwendet!</translation>
+    </message>
+    <message>
+        <source>The profile list is full (%1 profiles). Delete a profile first.</source>
+        <translation>Die Profilliste ist voll (%1 Profile). Bitte zuerst ein Profil löschen.</translation>
+    </message>
+    <message>
+        <source>No other profile is free to take this slot: every other profile is used by another slot.</source>
+        <translation>Kein anderes Profil ist für diesen Platz frei: Alle anderen Profile werden von anderen Plätzen verwendet.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want delete this profile?</source>
+        <translation>Möchten Sie dieses Profil wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset this profile?</source>
+        <translation>Möchten Sie dieses Profil wirklich zurücksetzen?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset all profiles?</source>
+        <translation>Möchten Sie wirklich alle Profile zurücksetzen?</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>ApplyFlow</name>
+    <message>
+        <source>The mouse holds 20 macros. These were not sent: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MacroLibrary</name>
     <message>
         <source>WARNING</source>
@@ -120,6 +127,97 @@
     </message>
     <message>
         <source>Dongle Disconnect!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mouse battery low: %1%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>charging</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To update the firmware, please connect to the computer with a cable.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to upgrade the firmware?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The firmware updater could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mouse is sleeping or not connected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send data failed, please try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProfileManager</name>
+    <message>
+        <source>Save Profile File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load Profile File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile File(*.prof)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Config File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load Config File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Config File(*.conf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The default Profile cannot be deleted or renamed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile is Already Used!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The profile list is full (%1 profiles). Delete a profile first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No other profile is free to take this slot: every other profile is used by another slot.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want delete this profile?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset this profile?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset all profiles?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

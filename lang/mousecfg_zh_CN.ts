@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>ApplyFlow</name>
+    <message>
+        <source>The mouse holds 20 macros. These were not sent: %1</source>
+        <translation>鼠标最多保存 20 个宏。以下宏未发送：%1</translation>
+    </message>
+</context>
+<context>
     <name>MacroLibrary</name>
     <message>
         <source>WARNING</source>
@@ -121,6 +128,97 @@
     <message>
         <source>Dongle Disconnect!</source>
         <translation>接收器已断开！</translation>
+    </message>
+    <message>
+        <source>Mouse battery low: %1%</source>
+        <translation>鼠标电量低：%1%</translation>
+    </message>
+    <message>
+        <source>charging</source>
+        <translation>充电中</translation>
+    </message>
+    <message>
+        <source>To update the firmware, please connect to the computer with a cable.</source>
+        <translation>要更新固件，请用数据线将鼠标连接到电脑。</translation>
+    </message>
+    <message>
+        <source>Do you want to upgrade the firmware?</source>
+        <translation>确定要升级固件吗？</translation>
+    </message>
+    <message>
+        <source>The firmware updater could not be started.</source>
+        <translation>无法启动固件升级程序。</translation>
+    </message>
+    <message>
+        <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
+        <translation>至少需要保留一个点击功能。</translation>
+    </message>
+    <message>
+        <source>Mouse is sleeping or not connected.</source>
+        <translation>鼠标处于休眠状态或未连接。</translation>
+    </message>
+    <message>
+        <source>Send data failed, please try again.</source>
+        <translation>发送数据失败，请重试。</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileManager</name>
+    <message>
+        <source>Save Profile File</source>
+        <translation>保存配置文件</translation>
+    </message>
+    <message>
+        <source>Load Profile File</source>
+        <translation>加载配置文件</translation>
+    </message>
+    <message>
+        <source>Profile File(*.prof)</source>
+        <translation>配置文件(*.prof)</translation>
+    </message>
+    <message>
+        <source>Save Config File</source>
+        <translation>保存全部配置</translation>
+    </message>
+    <message>
+        <source>Load Config File</source>
+        <translation>加载全部配置</translation>
+    </message>
+    <message>
+        <source>Config File(*.conf)</source>
+        <translation>全部配置文件(*.conf)</translation>
+    </message>
+    <message>
+        <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
+        <translation>至少需要保留一个配置。</translation>
+    </message>
+    <message>
+        <source>The default Profile cannot be deleted or renamed.</source>
+        <translation>默认配置不能删除或重命名。</translation>
+    </message>
+    <message>
+        <source>Profile is Already Used!</source>
+        <translation>该配置已被使用！</translation>
+    </message>
+    <message>
+        <source>The profile list is full (%1 profiles). Delete a profile first.</source>
+        <translation>配置列表已满（%1 个配置）。请先删除一个配置。</translation>
+    </message>
+    <message>
+        <source>No other profile is free to take this slot: every other profile is used by another slot.</source>
+        <translation>没有可替换此档位的配置：其他配置都已被其他档位使用。</translation>
+    </message>
+    <message>
+        <source>Are you sure you want delete this profile?</source>
+        <translation>确定要删除此配置吗？</translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset this profile?</source>
+        <translation>确定要重置此配置吗？</translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset all profiles?</source>
+        <translation>确定要重置所有配置吗？</translation>
     </message>
 </context>
 <context>

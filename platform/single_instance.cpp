@@ -1,5 +1,7 @@
 #include "platform/single_instance.h"
 
+#include "platform/runtime_folder.h"
+
 #include <QByteArray>
 #include <QCryptographicHash>
 #include <QDir>
@@ -7,6 +9,7 @@
 #include <QUrl>
 
 #include <cerrno>
+#include <utility>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -15,17 +18,6 @@ namespace {
 
 // Keeps the file name well under the 255-byte limit of common file systems.
 constexpr int kMaxEncodedName = 180;
-
-QString runtimeFolder(bool *shared)
-{
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && QFileInfo(runtime).isDir()) {
-        *shared = false;
-        return runtime;
-    }
-    *shared = true;
-    return QDir::tempPath();
-}
 
 } // namespace
 
@@ -42,16 +34,17 @@ QString singleInstanceLockPath(const QString &productName)
         encoded = encoded.left(kMaxEncodedName - 41) + '-'
                   + QCryptographicHash::hash(encoded, QCryptographicHash::Sha1).toHex();
     bool shared = false;
-    const QString folder = runtimeFolder(&shared);
-    // The temp folder is shared by all users: keep each user's lock apart.
-    const QString owner = shared ? QStringLiteral("-%1").arg(getuid()) : QString();
-    return folder + QLatin1Char('/') + QString::fromLatin1(encoded) + owner + QStringLiteral(".lock");
+    const QString folder = userRuntimeFolder(&shared);
+    return folder + QLatin1Char('/') + QString::fromLatin1(encoded) + userRuntimeSuffix(shared)
+           + QStringLiteral(".lock");
 }
 
 SingleInstanceLock::SingleInstanceLock(const QString &productName)
     : m_path(singleInstanceLockPath(productName))
 {
 }
+
+SingleInstanceLock::SingleInstanceLock(LockFile file) : m_path(std::move(file.path)) {}
 
 SingleInstanceLock::~SingleInstanceLock() { release(); }
 

@@ -21,6 +21,11 @@ public:
     };
 
     explicit SingleInstanceLock(const QString &productName);
+    // A lock held on a file of the caller's choosing (the OSD companion locks beside its socket).
+    struct LockFile {
+        QString path;
+    };
+    explicit SingleInstanceLock(LockFile file);
     ~SingleInstanceLock();
     SingleInstanceLock(const SingleInstanceLock &) = delete;
     SingleInstanceLock &operator=(const SingleInstanceLock &) = delete;

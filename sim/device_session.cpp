@@ -2,6 +2,7 @@
 
 #include "device/clock.h"
 #include "device/hidapi_backend.h"
+#include "device/tracing_backend.h"
 #include "platform/udev_hotplug_source.h"
 #include "sim/sim_hotplug_source.h"
 #include "sim/simulated_mouse.h"
@@ -26,9 +27,20 @@ DeviceSession::~DeviceSession()
 
 HidBackend &DeviceSession::backend()
 {
+    if (m_tracing)
+        return *m_tracing;
     if (m_simulated)
         return *m_simulated;
     return *m_hidapi;
+}
+
+bool DeviceSession::traceTo(const QString &path)
+{
+    auto tracing = std::make_unique<TracingBackend>(backend());
+    if (!tracing->openLog(path))
+        return false;
+    m_tracing = std::move(tracing);
+    return true;
 }
 
 std::unique_ptr<HotplugSource> DeviceSession::makeHotplugSource(QObject *parent) const
@@ -58,6 +70,7 @@ OptionTaken takeSessionOption(const QStringList &args, int *i, SessionOptions *o
 {
     static const QString kDataDir = QStringLiteral("--data-dir");
     static const QString kSimulate = QStringLiteral("--simulate");
+    static const QString kTrace = QStringLiteral("--trace");
     const QString &arg = args.at(*i);
     if (arg == kDataDir || arg.startsWith(kDataDir + '='))
         return takeOptionValue(args, i, kDataDir, &options->dataDir, error) ? OptionTaken::Yes : OptionTaken::Malformed;
@@ -66,6 +79,8 @@ OptionTaken takeSessionOption(const QStringList &args, int *i, SessionOptions *o
         options->simulateList = arg.mid(kSimulate.size() + 1);
         return OptionTaken::Yes;
     }
+    if (arg == kTrace || arg.startsWith(kTrace + '='))
+        return takeOptionValue(args, i, kTrace, &options->traceFile, error) ? OptionTaken::Yes : OptionTaken::Malformed;
     if (arg == QLatin1String("--virtual-time")) {
         options->virtualTime = true;
         return OptionTaken::Yes;

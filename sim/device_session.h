@@ -16,6 +16,7 @@ class HidBackend;
 class HotplugSource;
 class QObject;
 class SimulatedMouse;
+class TracingBackend;
 class VirtualClock;
 
 class DeviceSession {
@@ -28,7 +29,11 @@ public:
     DeviceSession(const DeviceSession &) = delete;
     DeviceSession &operator=(const DeviceSession &) = delete;
 
+    // The backend in force: wrapped by the transfer log once traceTo() succeeded.
     HidBackend &backend();
+    // Writes every HID transfer from now on to `path` (truncated), one line each, as the
+    // transfer log formats them; false (nothing traced) when the file can't be created.
+    bool traceTo(const QString &path);
     // The simulated mouse with a simulation; null with real hardware.
     SimulatedMouse *simulatedMouse() const { return m_simulated.get(); }
     // A new, not yet started, hot-plug source for the backend in force.
@@ -38,14 +43,17 @@ private:
     std::unique_ptr<SimulatedMouse> m_simulated;
     std::unique_ptr<HidBackend> m_hidapi;
     std::unique_ptr<VirtualClock> m_virtualClock;
+    std::unique_ptr<TracingBackend> m_tracing;
 };
 
-// The options both programs take: --data-dir DIR, --simulate[=LIST] and --virtual-time.
+// The options both programs take: --data-dir DIR, --simulate[=LIST], --virtual-time and
+// --trace FILE.
 struct SessionOptions {
     QString dataDir; // --data-dir DIR (MOUSECFG_DATA_DIR is read by AppPaths)
     bool simulate = false;
     QString simulateList;
     bool virtualTime = false;
+    QString traceFile; // --trace FILE
 };
 
 enum class OptionTaken { No, Yes, Malformed };

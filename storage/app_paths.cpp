@@ -21,13 +21,6 @@ Paths &paths()
     return p;
 }
 
-QString executableFolder()
-{
-    if (QCoreApplication::instance())
-        return QCoreApplication::applicationDirPath();
-    return QDir::currentPath();
-}
-
 // A folder counts as a portable copy when the shipped model description lies beside the program.
 bool isPortableFolder(const QString &dir)
 {
@@ -39,7 +32,7 @@ void resolve()
     Paths &p = paths();
     if (p.resolved)
         return;
-    const QString exeDir = executableFolder();
+    const QString exeDir = AppPaths::executableFolder();
     p.resources = QFileInfo::exists(exeDir + "/DefaultProfile.bin") ? exeDir : QString(MOUSECFG_SHARE_DIR);
     if (!p.overrideDir.isEmpty()) {
         p.application = QDir(p.overrideDir).absolutePath();
@@ -66,6 +59,13 @@ QString resourceOrOverride(const QString &name)
 } // namespace
 
 namespace AppPaths {
+
+QString executableFolder()
+{
+    if (QCoreApplication::instance())
+        return QCoreApplication::applicationDirPath();
+    return QDir::currentPath();
+}
 
 void setDataDirOverride(const QString &dir)
 {

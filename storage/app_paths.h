@@ -22,6 +22,7 @@ void setDataDirOverride(const QString &dir);
 void init();
 
 QString applicationFolder();  // folder holding Configs/ (no trailing slash)
+QString executableFolder();   // folder of the running program: its companion programs lie there
 QString configsFolder();      // applicationFolder() + "/Configs"
 QString modelDescriptionPath(); // the DefaultProfile.bin in force (may not exist)
 QString skinFolder();

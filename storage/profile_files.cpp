@@ -191,7 +191,7 @@ StorageResult saveStoredProfile(const ProfileData &profile, const QString &name)
 
 StorageResult loadStoredProfile(ProfileData &profile, const QString &name)
 {
-    const QString path = slotProfilePath(name);
+    const QString path = slotProfileReadPath(name);
     if (path.isEmpty())
         return StorageResult::BadName;
     readProfileFile(profile, path);
@@ -203,7 +203,8 @@ StorageResult writeProfileDpi(const QString &name, int dpi)
     const QString path = slotProfilePath(name);
     if (path.isEmpty())
         return StorageResult::BadName;
-    if (!makeParentFolder(path))
+    // One key alone would turn an earlier version's slot file into a near-empty library file.
+    if (!makeParentFolder(path) || !adoptLegacySlotProfile(name))
         return StorageResult::FileError;
     IniFile file(path, IniFile::Access::Update);
     file.settings().setValue(kGroupProfile + QLatin1Char('/') + kKeyDpi, dpi);
@@ -214,7 +215,7 @@ void writeDefaultProfileFile()
 {
     ProfileData profile;
     resetProfile(profile);
-    const QString slotTemplate = slotProfilePath(kDefaultProfileName);
+    const QString slotTemplate = legacySlotProfilePath(kDefaultProfileName);
     const QString libraryTemplate = productProfilePath(kDefaultProfileName);
     writeProfileFile(profile, slotTemplate);
     if (libraryTemplate != slotTemplate)
@@ -268,7 +269,7 @@ StorageResult exportStoredProfile(const QString &name, const QString &destinatio
     const QString source = productProfilePath(name);
     if (source.isEmpty())
         return StorageResult::BadName;
-    if (!fileExists(source) || !writeProductTag(source, readCurrentProductName()))
+    if (!adoptLegacySlotProfile(name) || !fileExists(source) || !writeProductTag(source, readCurrentProductName()))
         return StorageResult::FileError;
     if (QFileInfo(source).absoluteFilePath() == QFileInfo(destination).absoluteFilePath())
         return StorageResult::Ok;

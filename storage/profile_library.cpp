@@ -70,7 +70,7 @@ StorageResult copyLibraryProfile(const QString &base, QString *name)
     const QString source = libraryPath(base);
     if (source.isEmpty())
         return StorageResult::BadName;
-    if (!fileExists(source))
+    if (!adoptLegacySlotProfile(base) || !fileExists(source))
         return StorageResult::FileError;
     return copyToFreeName(source, copyOf, base, name);
 }
@@ -83,6 +83,9 @@ StorageResult renameLibraryProfile(const QString &from, const QString &to)
         return StorageResult::BadName;
     if (fileExists(target))
         return StorageResult::ProfileExists;
+    // A slot file an earlier version kept outside the library moves with the name.
+    if (!adoptLegacySlotProfile(from))
+        return StorageResult::FileError;
     if (!fileExists(source))
         return StorageResult::Ok;
     return QFile::rename(source, target) ? StorageResult::Ok : StorageResult::FileError;
@@ -94,6 +97,10 @@ StorageResult deleteLibraryProfile(const QString &name)
     if (path.isEmpty())
         return StorageResult::BadName;
     if (fileExists(path) && !QFile::remove(path))
+        return StorageResult::FileError;
+    // Else the slot would read an earlier version's file of that name again.
+    const QString legacy = legacySlotProfilePath(name);
+    if (fileExists(legacy) && !QFile::remove(legacy))
         return StorageResult::FileError;
     return StorageResult::Ok;
 }

@@ -10,6 +10,8 @@
 #include "storage/storage_keys.h"
 #include "storage/storage_result.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -54,11 +56,10 @@ QStringList readNumberedNames(const QSettings &s, const QString &countKey, QStri
     return names;
 }
 
-// Which parts of a set one save writes: the set values always, the slot names and the profile
-// files of the slots listed.
+// Which parts of a set one save writes: the set values and the five slot names always, and the
+// profile files of the slots listed.
 struct SetSave {
-    bool allSlotNames = false;  // the five "Config/Profile%d"; else only slot 0's
-    QVector<int> profileSlots;  // slots whose profile files are written
+    QVector<int> profileSlots;
 };
 
 // Writes a save as one change (FileGroupWrite): the settings file and every profile file named
@@ -73,10 +74,7 @@ StorageOutcome commitSetSave(const ProfileSet &set, const SetSave &what)
     {
         IniFile ini(stagedSettings, IniFile::Access::Update);
         writeSetValues(ini.settings(), set);
-        if (what.allSlotNames)
-            writeSlotNames(ini.settings(), set);
-        else
-            ini.settings().setValue(keySlotName(0), set.slotNames[0]);
+        writeSlotNames(ini.settings(), set);
         if (!ini.sync())
             return storageOutcome(StorageResult::WriteFailed, settingsPath);
     }
@@ -116,15 +114,37 @@ QString productFolder()
 
 QString productSettingsPath() { return productFolder() + QLatin1Char('/') + kSettingsFileName; }
 
-// Two profile folders exist: profileFolder() holds the files the five slots are loaded from and
-// saved to, productProfileFolder() the library the profile manager adds, copies, renames and
-// imports in (the same folder when the product name is empty). The manager creates new
-// profiles from the template DefaultProfile.prof of the library folder, so
-// writeDefaultProfileFile writes the template into both.
+// One folder per stored profile: the product folder's Profile is the stored-profile library the
+// profile manager adds, copies, renames, imports and exports in, and it is also where the five
+// slots are saved, so a stored profile edited in a slot and applied reads back the same from the
+// library (profile-file menu, export) and after a restart. Configs/Profile (profileFolder()) is
+// where earlier versions kept the slots' files: a slot whose file the library lacks still reads
+// from there, and a first write moves it into the library (adoptLegacySlotProfile). With an
+// empty product name the two folders are the same. The template DefaultProfile.prof goes into
+// both (writeDefaultProfileFile).
 QString productProfileFolder() { return productFolder() + QLatin1Char('/') + kProfileFolderName; }
 
-QString slotProfilePath(const QString &name) { return pathIn(profileFolder(), name); }
+QString slotProfilePath(const QString &name) { return productProfilePath(name); }
 QString productProfilePath(const QString &name) { return pathIn(productProfileFolder(), name); }
+QString legacySlotProfilePath(const QString &name) { return pathIn(profileFolder(), name); }
+
+QString slotProfileReadPath(const QString &name)
+{
+    const QString library = slotProfilePath(name);
+    if (fileExists(library))
+        return library;
+    const QString legacy = legacySlotProfilePath(name);
+    return fileExists(legacy) ? legacy : library;
+}
+
+bool adoptLegacySlotProfile(const QString &name)
+{
+    const QString library = slotProfilePath(name);
+    const QString legacy = legacySlotProfilePath(name);
+    if (library.isEmpty() || fileExists(library) || !fileExists(legacy))
+        return true;
+    return QDir().mkpath(productProfileFolder()) && QFile::copy(legacy, library);
+}
 
 bool fileExists(const QString &path) { return !path.isEmpty() && QFileInfo::exists(path); }
 
@@ -141,7 +161,7 @@ void loadProfileSet(ProfileSet &set)
     // Every slot reads and writes a file of its own.
     makeSlotNamesDistinct(set.slotNames);
     for (int i = 0; i < kProfileSlotCount; ++i)
-        readProfileFile(set.profiles[i], slotProfilePath(set.slotNames[i]));
+        readProfileFile(set.profiles[i], slotProfileReadPath(set.slotNames[i]));
     ButtonMatrix matrix{};
     if (readButtonMatrix(matrix) == 0)
         setButtonMatrixTable(matrix);
@@ -158,17 +178,19 @@ void saveProfileSetHeader(const ProfileSet &set)
 
 StorageResult saveProfileSetForApply(const ProfileSet &set)
 {
-    SetSave what;
-    what.profileSlots = {0};
-    return commitSetSave(set, what).result;
+    // Every slot the send covers (the settings block carries all five), so no applied edit is
+    // lost at the next start; all files change together or none does.
+    return storeProfileSet(set).result;
 }
 
 StorageOutcome storeProfileSet(const ProfileSet &set)
 {
     SetSave what;
-    what.allSlotNames = true;
-    for (int i = 0; i < kProfileSlotCount; ++i)
-        what.profileSlots.append(i);
+    for (int i = 0; i < kProfileSlotCount; ++i) {
+        // A slot without a name has no stored profile to write (it would become ".prof").
+        if (!set.slotNames[i].isEmpty())
+            what.profileSlots.append(i);
+    }
     return commitSetSave(set, what);
 }
 

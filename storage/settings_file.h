@@ -19,24 +19,31 @@ constexpr int kThemeColourCount = 7;
 // Folders and files.
 QString configFolder();           // the data folder Configs/ (no trailing slash)
 QString settingsFilePath();       // Configs/Config.ini
-QString profileFolder();          // Configs/Profile: the profile files of the five slots
+QString profileFolder();          // Configs/Profile: where earlier versions kept the slots' files
 QString productFolder();          // Configs/<current product>, or Configs/ when the name is empty
 QString productSettingsPath();    // the product folder's Config.ini (stored-profile list)
-QString productProfileFolder();   // the product folder's Profile: the stored-profile library
+QString productProfileFolder();   // the product folder's Profile: the library, and the slots' files
 // Paths of named profile files; empty when the name is refused by isSafeFileName.
-QString slotProfilePath(const QString &name);     // in profileFolder()
+QString slotProfilePath(const QString &name);     // where a slot's file is written: the library
 QString productProfilePath(const QString &name);  // in productProfileFolder()
+QString legacySlotProfilePath(const QString &name); // in profileFolder()
+// Where a slot's file is read: the library's, else the one an earlier version left in profileFolder().
+QString slotProfileReadPath(const QString &name);
+// Copies an earlier version's slot file into the library when the library has none; false when
+// that copy fails. Run before a write that changes only part of the file.
+bool adoptLegacySlotProfile(const QString &name);
 bool fileExists(const QString &path);
 
 // The profile set.
 // An empty, unsafe or repeated slot name reads as a name of the slot's own (makeSlotNamesDistinct).
 void loadProfileSet(ProfileSet &set);
 void saveProfileSetHeader(const ProfileSet &set);    // ProfileID, Count and the five slot names
-// Header values, slot 0's name and slot 0's profile file only. The settings file and the profile
-// file change together or not at all.
+// Header values, the five slot names and the five slots' profile files (storeProfileSet); the
+// settings file and the profile files change together or not at all.
 StorageResult saveProfileSetForApply(const ProfileSet &set);
-// The whole set as the stored working set: the set values, the five slot names and the five
-// slots' profile files, all together or none (a failure names the file and changes nothing).
+// The whole set as the stored working set: the set values, the five slot names and the profile
+// files of the slots with a name, all together or none (a failure names the file and changes
+// nothing).
 StorageOutcome storeProfileSet(const ProfileSet &set);
 void setActiveSlot(int slot);
 

@@ -107,8 +107,11 @@ private slots:
         QVERIFY(options.session.simulate);
         QCOMPARE(options.session.simulateList, QString("cable,silent"));
         QCOMPARE(options.scaleStep, 16);
+        AppOptions traced;
+        QVERIFY(parseAppOptions({"--trace", "/t/log"}, &traced, &error));
+        QCOMPARE(traced.session.traceFile, QString("/t/log"));
 
-        for (const QStringList &bad : QList<QStringList>{{"--data-dir"}, {"--data-dir="}, {"--scale-step", "-1"},
+        for (const QStringList &bad : QList<QStringList>{{"--data-dir"}, {"--data-dir="}, {"--trace"}, {"--scale-step", "-1"},
                                                          {"--scale-step", "1.5"}, {"--screenshots"}, {"simulate"}}) {
             AppOptions rejected;
             QVERIFY2(!parseAppOptions(bad, &rejected, &error), qPrintable(bad.join(' ')));
@@ -177,7 +180,15 @@ private slots:
         const QString at1 = dir.path() + "/at1";
         const QString at2 = dir.path() + "/at2";
         QByteArray err;
-        QCOMPARE(run({"--simulate", "--data-dir", folder, "--screenshots", at1}, nullptr, &err), 0);
+        const QString trace = dir.path() + "/trace.txt";
+        QCOMPARE(run({"--simulate", "--data-dir", folder, "--trace", trace, "--screenshots", at1}, nullptr, &err), 0);
+        // The window's transfers in the command-line tool's format: the poller's battery query
+        // and its answer, the downloads of the screenshots' sends.
+        QFile traced(trace);
+        QVERIFY(traced.open(QIODevice::ReadOnly));
+        const QByteArray lines = traced.readAll();
+        QVERIFY(lines.startsWith("W 05 24 FA 48 00"));
+        QVERIFY(lines.contains("\nR 05 76 FA 48 CA 03"));
         QCOMPARE(run({"--simulate", "--data-dir", folder, "--screenshots", at2}, nullptr, &err, {{"MOUSECFG_SCALE_STEP", "4"}}), 0);
 
         for (const QString &name : screenshotFileNames()) {

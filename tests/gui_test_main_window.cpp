@@ -527,10 +527,11 @@ private slots:
         QVERIFY(!w.hotspot(ViewUpDown, 0)->isVisibleTo(&w));
         QVERIFY(w.sideViewButton()->isOn() && !w.frontViewButton()->isOn());
 
-        // Slots cannot be switched yet: a click leaves the current slot the only one marked.
+        // A slot button switches to its slot and is then the only one marked.
         QTest::mouseClick(w.profileSlotButton(2), Qt::LeftButton);
-        QVERIFY(!w.profileSlotButton(2)->isOn());
-        QVERIFY(w.profileSlotButton(w.workingSet().ProfileID)->isOn());
+        QCOMPARE(int(w.workingSet().ProfileID), 2);
+        for (int k = 0; k < kProfileSlotCount; ++k)
+            QCOMPARE(w.profileSlotButton(k)->isOn(), k == 2);
 
         // A page or hot-spot past its table changes nothing.
         w.slotGotoMacro(7);

@@ -1,4 +1,6 @@
 #include "storage/app_paths.h"
+#include "storage/profile_files.h"
+#include "storage/profile_library.h"
 #include "storage/settings_file.h"
 #include "support/test_env.h"
 
@@ -45,7 +47,7 @@ private slots:
         QVERIFY(!QFileInfo::exists(settingsPath()));  // reading creates nothing
     }
 
-    void applySaveTouchesOnlyTheFirstSlot()
+    void applySaveWritesEverySlot()
     {
         writeSettings("[Config]\nProfile2=two\nDiff=1\n");
         ProfileSet set;
@@ -58,13 +60,11 @@ private slots:
         }
         QCOMPARE(saveProfileSetForApply(set), StorageResult::Ok);
         QCOMPARE(value("Config/Profile1").toString(), QString("Slot 0"));
-        QCOMPARE(value("Config/Profile2").toString(), QString("two"));
-        QVERIFY(!value("Config/Profile4").isValid());
+        QCOMPARE(value("Config/Profile2").toString(), QString("Slot 1"));
+        QCOMPARE(value("Config/Profile5").toString(), QString("Slot 4"));
         QCOMPARE(value("Config/AngleValue").toInt(), 3);
-        QVERIFY(QFileInfo::exists(m_dir->path() + "/Configs/Profile/Slot 0.prof"));
-        QVERIFY(!QFileInfo::exists(m_dir->path() + "/Configs/Profile/Slot 1.prof"));
-        saveProfileSetHeader(set);
-        QCOMPARE(value("Config/Profile4").toString(), QString("Slot 3"));
+        for (int i = 0; i < kProfileSlotCount; ++i)
+            QVERIFY(QFileInfo::exists(m_dir->path() + QString("/Configs/Profile/Slot %1.prof").arg(i)));
 
         QSettings(m_dir->path() + "/DefaultProfile.bin", QSettings::IniFormat).setValue("PROFILE/BUTTON_INFO_0_Matrix", 12);
         ProfileSet loaded;
@@ -73,8 +73,49 @@ private slots:
         QCOMPARE(int(loaded.Count), 5);
         QCOMPARE(loaded.slotNames[3], QString("Slot 3"));
         QCOMPARE(int(loaded.profiles[0].pollrate), 1);
-        QCOMPARE(int(loaded.profiles[1].pollrate), 0);  // slot 1's file was never written
+        QCOMPARE(int(loaded.profiles[4].pollrate), 5);
         QCOMPARE(int(buttonMatrixTable()[0]), 12);
+    }
+
+    void slotsLiveInTheLibraryAndEarlierSlotFilesStillRead()
+    {
+        QVERIFY(writeCurrentProductName("M7"));
+        const QString legacy = m_dir->path() + "/Configs/Profile/Old.prof";
+        ProfileData old;
+        old.pollrate = 4;
+        old.dpi = 2;
+        QVERIFY(writeProfileFile(old, legacy));
+        QSettings(settingsPath(), QSettings::IniFormat).setValue("Config/Profile1", "Old");
+        ProfileSet set;
+        loadProfileSet(set);
+        QCOMPARE(int(set.profiles[0].pollrate), 4);  // read from the earlier folder
+
+        // A one-key write first takes the whole file into the library.
+        QCOMPARE(writeProfileDpi("Old", 3), StorageResult::Ok);
+        ProfileData adopted;
+        readProfileFile(adopted, m_dir->path() + "/Configs/M7/Profile/Old.prof");
+        QCOMPARE(int(adopted.pollrate), 4);
+        QCOMPARE(int(adopted.dpi), 3);
+
+        set.profiles[1].pollrate = 8;
+        set.slotNames[1] = "Game";
+        QCOMPARE(saveProfileSetForApply(set), StorageResult::Ok);
+        QVERIFY(QFileInfo::exists(m_dir->path() + "/Configs/M7/Profile/Game.prof"));
+        QVERIFY(!QFileInfo::exists(m_dir->path() + "/Configs/Profile/Game.prof"));
+        ProfileSet again;
+        loadProfileSet(again);
+        QCOMPARE(int(again.profiles[1].pollrate), 8);
+        QCOMPARE(int(again.profiles[0].pollrate), 4);
+
+        // Renaming and deleting reach an earlier version's file too.
+        const QString legacyOnly = m_dir->path() + "/Configs/Profile/Legacy.prof";
+        QVERIFY(writeProfileFile(old, legacyOnly));
+        QCOMPARE(renameLibraryProfile("Legacy", "Renamed"), StorageResult::Ok);
+        ProfileData renamed;
+        QCOMPARE(loadStoredProfile(renamed, "Renamed"), StorageResult::Ok);
+        QCOMPARE(int(renamed.pollrate), 4);
+        QCOMPARE(deleteLibraryProfile("Legacy"), StorageResult::Ok);
+        QVERIFY(!QFileInfo::exists(legacyOnly));
     }
 
     void productNamesStayInsideConfigs()

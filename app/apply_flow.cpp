@@ -1,0 +1,62 @@
+#include "app/apply_flow.h"
+
+#include "device/download_worker.h"
+#include "storage/log_categories.h"
+#include "widgets/tarn_process_dialog.h"
+
+QString macroLimitMessage(const DownloadOutcome &outcome)
+{
+    const QStringList &left = outcome.macros.overLimit;
+    if (left.isEmpty())
+        return QString();
+    return ApplyFlow::tr("The mouse holds 20 macros. These were not sent: %1").arg(left.join(QStringLiteral(", ")));
+}
+
+ApplyFlow::ApplyFlow(ProfileSet &working, ProfileSet &saved, CommandSink &sink, DeviceLinkObserver *observer,
+                     QWidget *window, Notice notice)
+    : m_Working(working), m_Saved(saved), m_Sink(sink), m_pObserver(observer), m_pWindow(window),
+      m_Notice(std::move(notice))
+{
+}
+
+void ApplyFlow::waitForWorker()
+{
+    if (m_pWorker)
+        m_pWorker->wait();
+}
+
+uint8_t ApplyFlow::send(bool all)
+{
+    if (m_bBusy)
+        return 0;
+    m_bBusy = true;
+    TarnProcessDialog dialog(m_pWindow);
+    m_pDialog = &dialog;
+    TarnProcessThread worker(m_Working, m_Saved, m_Sink, m_pObserver);
+    m_pWorker = &worker;
+    worker.setForce(all);
+    // Queued: the dialog closes from its own loop, even when the worker ends before it runs. A
+    // dialog closed some other way (Escape) opens again: the sets are the worker's until it ends.
+    bool ended = false;
+    QObject::connect(&worker, &TarnProcessThread::DoProcessDlg, &dialog, [&] {
+        ended = true;
+        dialog.slotProcessDlg();
+    }, Qt::QueuedConnection);
+    worker.start(QThread::InheritPriority);
+    int shown = 0;
+    while (!ended)
+        shown = dialog.exec();
+    worker.wait();
+    m_pWorker = nullptr;
+    m_pDialog = nullptr;
+    m_bBusy = false;
+
+    const uint8_t result = worker.result();
+    qCDebug(lcApp) << "send" << (all ? "everything" : "changes") << "result" << result;
+    if (shown == 1 && result != 0)
+        m_Notice(downloadResultMessage(result));
+    const QString macros = macroLimitMessage(worker.outcome());
+    if (!macros.isEmpty())
+        m_Notice(macros);
+    return result;
+}

@@ -1,0 +1,15 @@
+#pragma once
+// The window's own notices and questions beyond profile management (translated).
+
+#include <QString>
+
+enum class WindowMessage {
+    FirmwareCable,    // the update needs the cable
+    FirmwareQuestion, // confirm the update
+    FirmwareMissing,  // the updater could not be started
+    OneClick,         // the button panel keeps one click function
+};
+constexpr WindowMessage kWindowMessages[] = {WindowMessage::FirmwareCable, WindowMessage::FirmwareQuestion,
+                                             WindowMessage::FirmwareMissing, WindowMessage::OneClick};
+QString windowMessage(WindowMessage message);
+bool isWindowQuestion(WindowMessage message);

@@ -1,0 +1,84 @@
+// mousecfg-osd: shows the texts the mousecfg window sends (profile, DPI stage, report rate)
+// over everything on the screen. One per user; it ends a while after the last window leaves.
+
+#include "osd/osd_overlay.h"
+#include "osd/osd_server.h"
+#include "platform/osd_endpoint.h"
+#include "storage/log_categories.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kExitAlreadyRunning = 1;
+constexpr int kExitCannotListen = 2;
+constexpr int kExitUsageError = 64;
+// Long enough for a window that is starting to connect, short enough not to linger.
+constexpr int kIdleExitMs = 3000;
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // The overlay must stand where it is put, which a Wayland compositor does not allow:
+    // run through XWayland when the session has it and nothing else was asked for.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(kOsdProgramName);
+    app.setQuitOnLastWindowClosed(false);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("On-screen display for mousecfg."));
+    parser.addHelpOption();
+    const QCommandLineOption socketOption(QStringLiteral("socket"), QStringLiteral("Listen on PATH."),
+                                          QStringLiteral("PATH"), osdServerPath());
+    parser.addOption(socketOption);
+    if (!parser.parse(app.arguments()) || !parser.positionalArguments().isEmpty()) {
+        std::fprintf(stderr, "mousecfg-osd: %s\n", qPrintable(parser.errorText().isEmpty()
+                                                                   ? QStringLiteral("unexpected argument")
+                                                                   : parser.errorText()));
+        return kExitUsageError;
+    }
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp(0);
+
+    OsdServer server(kIdleExitMs);
+    QString error;
+    switch (server.listen(parser.value(socketOption), &error)) {
+    case OsdServer::Start::AlreadyRunning:
+        std::fprintf(stderr, "mousecfg-osd: %s\n", qPrintable(error));
+        return kExitAlreadyRunning;
+    case OsdServer::Start::Failed:
+        std::fprintf(stderr, "mousecfg-osd: %s\n", qPrintable(error));
+        return kExitCannotListen;
+    case OsdServer::Start::Listening:
+        break;
+    }
+    qCDebug(lcPlatform).noquote() << "OSD listening on" << server.serverPath();
+
+    OsdOverlay overlay;
+    overlay.setWindowTitle(kOsdWindowTitle);
+    QObject::connect(&server, &OsdServer::messageReceived, &overlay, [&overlay](const OsdMessage &message) {
+        overlay.showMessage(message);
+        qCDebug(lcPlatform).noquote().nospace()
+            << "OSD shows \"" << overlay.shownText() << "\" in " << osdColour(message.colour).name() << " for "
+            << overlay.remainingMs() << " ms at " << overlay.geometry().x() << "," << overlay.geometry().y() << " "
+            << overlay.width() << "x" << overlay.height();
+    });
+    // The last window has gone: end once the text showing has had its time.
+    QObject::connect(&overlay, &OsdOverlay::finished, &app, [&server] {
+        qCDebug(lcPlatform) << "OSD hidden";
+        if (server.isIdle())
+            QCoreApplication::quit();
+    });
+    QObject::connect(&server, &OsdServer::idle, &app, [&overlay] {
+        if (!overlay.isVisible())
+            QCoreApplication::quit();
+    });
+    return app.exec();
+}

@@ -319,7 +319,7 @@ StorageOutcome importConfigFile(const QString &source, ProfileSet &set)
     }
     readConfigFile(read, source);
     // Slot names become file names when the set is saved: one that would leave its folder is
-    // refused; an empty or repeated one gets a name of its own.
+    // refused; a repeated one gets a name of its own.
     for (const QString &slotName : read.slotNames) {
         if (!isSafeFileName(slotName))
             return storageOutcome(StorageResult::BadName, source);

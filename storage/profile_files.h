@@ -43,6 +43,6 @@ StorageResult exportConfigFile(const ProfileSet &set, const QString &destination
 // Import of a profile file into the product's library under its own base name, then read into
 // the record. On Ok, *name holds the new stored profile's name (the caller adds it to the list).
 StorageOutcome importProfileFile(const QString &source, ProfileData &profile, QString *name);
-// Import of a configuration file into the set (memory only; storeProfileSet writes it). Empty or
-// repeated slot names get names of their own; an unsafe one refuses the file (BadName).
+// Import of a configuration file into the set (memory only; storeProfileSet writes it). Repeated
+// slot names get names of their own; an unsafe one refuses the file (BadName).
 StorageOutcome importConfigFile(const QString &source, ProfileSet &set);

@@ -35,7 +35,7 @@ bool adoptLegacySlotProfile(const QString &name);
 bool fileExists(const QString &path);
 
 // The profile set.
-// An empty, unsafe or repeated slot name reads as a name of the slot's own (makeSlotNamesDistinct).
+// An unsafe or repeated slot name reads as a name of the slot's own (makeSlotNamesDistinct).
 void loadProfileSet(ProfileSet &set);
 void saveProfileSetHeader(const ProfileSet &set);    // ProfileID, Count and the five slot names
 // Header values, the five slot names and the five slots' profile files (storeProfileSet); the

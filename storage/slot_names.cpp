@@ -9,8 +9,8 @@ void makeSlotNamesDistinct(std::array<QString, kProfileSlotCount> &names)
     std::array<bool, kProfileSlotCount> keep{};
     for (int i = 0; i < kProfileSlotCount; ++i) {
         const QString &name = names[i];
-        keep[i] = !name.isEmpty() && isSafeFileName(name);
-        for (int j = 0; keep[i] && j < i; ++j)
+        keep[i] = name.isEmpty() || isSafeFileName(name);
+        for (int j = 0; keep[i] && !name.isEmpty() && j < i; ++j)
             keep[i] = !(keep[j] && names[j] == name);
     }
     auto taken = [&](const QString &candidate) {

@@ -11,7 +11,9 @@
 // "Profile <slot + 1>": the name reset-all gives slot 0..4.
 QString defaultSlotName(int slot);
 
-// Gives every slot a usable name of its own: an empty name, one that cannot be a file name
+// Gives every named slot a usable name of its own: a name that cannot be a file name
 // (isSafeFileName), or one an earlier slot has already, becomes the slot's default name; when
-// another slot holds that one, the first "Profile N" (N = 1, 2, ...) no slot holds.
+// another slot holds that one, the first "Profile N" (N = 1, 2, ...) no slot holds. An empty name
+// stays empty: such a slot has no file at all (it reads as a fresh record, a save writes none,
+// and the window names it with a default profile).
 void makeSlotNamesDistinct(std::array<QString, kProfileSlotCount> &names);

@@ -208,11 +208,10 @@ private slots:
     {
         QTest::addColumn<QStringList>("stored");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("all empty") << QStringList{"", "", "", "", ""}
-                                   << QStringList{"Profile 1", "Profile 2", "Profile 3", "Profile 4", "Profile 5"};
+        QTest::newRow("all empty: no file at all") << QStringList{"", "", "", "", ""} << QStringList{"", "", "", "", ""};
         QTest::newRow("unsafe and repeated") << QStringList{"Game", "../x", "Game", "a/b", "Work"}
                                              << QStringList{"Game", "Profile 2", "Profile 3", "Profile 4", "Work"};
-        QTest::newRow("default taken elsewhere") << QStringList{"", "Profile 1", "", "Profile 3", "Profile 5"}
+        QTest::newRow("default taken elsewhere") << QStringList{"..", "Profile 1", "x/y", "Profile 3", "Profile 5"}
                                                  << QStringList{"Profile 2", "Profile 1", "Profile 4", "Profile 3", "Profile 5"};
     }
     void everySlotHasAFileOfItsOwn()
@@ -232,8 +231,11 @@ private slots:
         QVERIFY(storeProfileSet(set).ok());
         ProfileSet back;
         loadProfileSet(back);
-        for (int i = 0; i < kProfileSlotCount; ++i)
-            QCOMPARE(int(back.profiles[i].pollrate), i + 1);  // no slot overwrote another
+        for (int i = 0; i < kProfileSlotCount; ++i) {
+            // No slot overwrote another; a nameless slot wrote nothing and reads fresh.
+            QCOMPARE(int(back.profiles[i].pollrate), expected[i].isEmpty() ? 0 : i + 1);
+        }
+        QVERIFY(!QFileInfo::exists(slotProfilePath("")));  // no slot shares the nameless file
     }
 
     void aFailedLoadLeavesEveryFileAsItWas()
@@ -251,12 +253,14 @@ private slots:
         for (ProfileData &p : incoming.profiles)
             p.pollrate = 1;
         QCOMPARE(exportConfigFile(incoming, m_dir->filePath("x.conf")), StorageResult::Ok);
-        QVERIFY(QDir().mkpath(configs("Profile/Blocked.prof")));  // cannot be written as a file
+        QVERIFY(QDir().mkpath(slotProfilePath("Blocked")));  // cannot be written as a file
 
-        QStringList files = QDir(configs("Profile")).entryList(QDir::Files);
+        const QString folder = QFileInfo(slotProfilePath("A")).absolutePath();
+        QStringList files = QDir(folder).entryList(QDir::Files);
+        QVERIFY(files.contains("A.prof"));
         QMap<QString, QByteArray> before;
         for (const QString &f : files)
-            before[f] = contents(configs("Profile/" + f));
+            before[f] = contents(folder + "/" + f);
         const QByteArray settingsBefore = contents(configs("Config.ini"));
 
         const ToolRun tool = run({"--simulate", "--trace", m_dir->filePath("trace.txt"), "load-conf", m_dir->filePath("x.conf")});
@@ -264,9 +268,9 @@ private slots:
         QVERIFY2(tool.err.contains("Blocked.prof: cannot be written"), qPrintable(tool.err));
         QVERIFY(!contents(m_dir->filePath("trace.txt")).contains("W "));
         QCOMPARE(contents(configs("Config.ini")), settingsBefore);
-        QCOMPARE(QDir(configs("Profile")).entryList(QDir::Files), files);  // no new file, no leftovers
+        QCOMPARE(QDir(folder).entryList(QDir::Files), files);  // no new file, no leftovers
         for (const QString &f : files)
-            QCOMPARE(contents(configs("Profile/" + f)), before[f]);
+            QCOMPARE(contents(folder + "/" + f), before[f]);
 
         // The apply-time save is all or nothing too.
         ProfileSet apply = set;

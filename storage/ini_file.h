@@ -6,7 +6,7 @@
 // the bytes name before our code sees it; a damaged or hand-edited file can make that allocate
 // without bound or read past its data. The only serialized value our files carry is a colour, so
 // the raw text is checked first, line by line as the settings class itself splits and unescapes
-// it: a serialized value that is not a colour of the exact length with a known colour spec is
+// it: a serialized value that is not a colour of the exact length with a known colour model is
 // refused and reads as missing. A file without refused values is opened as it is.
 
 #include <QByteArray>
@@ -33,7 +33,7 @@ IniScan scanIniText(const QByteArray &text);
 QByteArray withoutRefusedLines(const QByteArray &text, const IniScan &scan);
 
 // Whether one value (as the settings class unescapes it) is a serialized value the program
-// accepts: only a colour, 15 bytes of data with a known colour spec.
+// accepts: only a colour, 15 bytes of data with a known colour model.
 bool isAcceptedSerializedColour(const QString &value);
 
 class IniFile {

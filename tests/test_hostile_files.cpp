@@ -128,7 +128,7 @@ private slots:
         QTest::addColumn<bool>("wellFormed");
         QTest::newRow("our colour") << QByteArray("[P]\nc=@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff\\x1\\x1\\x2\\x2\\x3\\x3\\0\\0)\n") << 0 << true;
         QTest::newRow("invalid colour we write") << QByteArray("c=@Variant(\\0\\0\\0\\x43\\0\\xff\\xff\\0\\0\\0\\0\\0\\0\\0\\0)\n") << 0 << true;
-        QTest::newRow("float colour spec") << QByteArray("c=@Variant(\\0\\0\\0\\x43\\x5\\xff\\xff\\0\\0\\0\\0\\0\\0\\0\\0)\n") << 1 << true;
+        QTest::newRow("float colour model") << QByteArray("c=@Variant(\\0\\0\\0\\x43\\x5\\xff\\xff\\0\\0\\0\\0\\0\\0\\0\\0)\n") << 1 << true;
         QTest::newRow("colour one byte long") << QByteArray("c=@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff\\0\\0\\0\\0\\0\\0\\0\\0\\0)\n") << 1 << true;
         QTest::newRow("escaped by a 16-bit wrap") << QByteArray("c=\\x10040Variant(\\0\\0\\0\\x7f)\n") << 1 << true;
         QTest::newRow("octal at") << QByteArray("c=\\100Variant(\\0)\n") << 1 << true;

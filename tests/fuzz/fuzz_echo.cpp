@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QTemporaryDir>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -117,8 +118,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const uint8_t result = g_rig->transfer->sendCommand(sent.data(), kReportLength);
     if (result != 0 && result != 2 && result != 4)
         std::abort();
-    // Rereads and rewrites are bounded whatever the device answers.
-    if (c.writes.size() > 16 || c.readCalls > 400)
+    // Rereads and rewrites are bounded whatever the device answers. The zero-reply count starts
+    // again after every mismatch, so the bound is the product of the limits: 1 write, 3
+    // rewrites, 6 zero-reply rewrites after each of the 20 header and 3 data mismatches.
+    constexpr size_t kMaxWrites = 1 + 3 + 6 * (20 + 3 + 1);
+    constexpr int kMaxReads = int(kMaxWrites) * 30 + 20;
+    if (c.writes.size() > kMaxWrites || c.readCalls > kMaxReads) {
+        std::fprintf(stderr, "%zu writes, %d reads\n", c.writes.size(), c.readCalls);
         std::abort();
+    }
     return 0;
 }

@@ -12,10 +12,12 @@
 #include "device/poller_control.h"
 #include "device/sensor_tables.h"
 #include "device/transfer.h"
+#include "panels/tarn_color_window.h"
 #include "platform/firmware_updater.h"
 #include "platform/hotplug_source.h"
 #include "platform/osd_client.h"
 #include "storage/app_paths.h"
+#include "storage/lighting_effects.h"
 #include "storage/log_categories.h"
 #include "storage/model_description.h"
 #include "storage/profile_files.h"
@@ -55,6 +57,9 @@ MousecfgWidget *g_mainWindow = nullptr;
 constexpr int kWarningDelayMs = 200;     // the start-up check for a mouse
 constexpr int kRetranslatePauseMs = 500; // between stopping and restarting the poller
 constexpr int kBatteryFontPixels = 16;
+// The lighting page's panel: left of the mouse picture, from the tabs' top to above the bottom
+// buttons, so that all its controls down to the sleep settings are inside it.
+const QRect kLightingPanelDesign(285, 90, 352, 474);
 
 QStringList skinPaths(const QStringList &names)
 {
@@ -180,7 +185,9 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
     // 16. The profile-file menu.
     rebuildProfileFileMenu();
 
-    // 17. The content panels, each through addPanel() (none is built yet).
+    // 17. The content panels, each through addPanel().
+    auto *lighting = new TarnColorWindow(m_dScale, this);
+    addPanel(PanelKind::Lighting, lighting, lighting, kLightingPanelDesign);
 
     // 18. First page, texts, slot and name. (The poller was started just now: unlike a later
     // re-translation, this one has no reason to restart it.)
@@ -783,7 +790,7 @@ void MousecfgWidget::refreshPanels()
     PanelContext context;
     context.working = &m_WorkingSet;
     context.current = &m_WorkingSet.current();
-    context.lighting = lightingUsesFirstSlot(currentProductName()) ? &m_WorkingSet.profiles[0] : context.current;
+    context.lighting = &m_WorkingSet.profiles[size_t(lightingSlot(m_WorkingSet, lightingUsesFirstSlot(currentProductName())))];
     context.sensor = readSensorId();
     context.lift = m_WorkingSet.LiftHigh;
     for (const PanelEntry &entry : qAsConst(m_Panels))

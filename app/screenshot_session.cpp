@@ -37,7 +37,8 @@ void ScreenshotSession::saveWindow(const QString &name)
 QPixmap ScreenshotSession::menuPixmap(QMenu *menu, QAction *active)
 {
     menu->ensurePolished();
-    menu->adjustSize();
+    // Its full size: adjustSize() would cut a long menu to two thirds of the (offscreen) screen.
+    menu->resize(menu->sizeHint());
     if (active)
         menu->setActiveAction(active);
     return menu->grab();

@@ -2,8 +2,9 @@
 
 #include "app/mousecfg_widget.h"
 #include "app/screenshot_session.h"
-#include "app/screenshots_profiles.h"
+#include "app/screenshots_lighting.h"
 #include "app/screenshots_osd.h"
+#include "app/screenshots_profiles.h"
 #include "widgets/tarn_message_box.h"
 #include "widgets/tarn_push_button.h"
 
@@ -66,6 +67,7 @@ const ScreenshotRenderer kRenderers[] = {
     renderShellScreenshots,
     renderProfileScreenshots,
     renderOsdScreenshots,
+    renderLightingScreenshots,
 };
 
 } // namespace
@@ -76,6 +78,7 @@ QStringList screenshotFileNames()
     for (const char *name : kPageFiles)
         names << name;
     names << kSideViewFile << kLanguageMenuFile << kTrayMenuFile << kWarningFile;
+    names << lightingScreenshotFileNames();
     return names;
 }
 

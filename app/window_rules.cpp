@@ -93,8 +93,6 @@ bool panelVisible(PanelKind kind, const PageVisibility &v)
     return false;
 }
 
-bool lightingUsesFirstSlot(const QString &productName) { return productName == QLatin1String("7130"); }
-
 UpDownImages upDownHotspotImages(const QString &productName)
 {
     if (secondUpDownSet().contains(productName, Qt::CaseSensitive))

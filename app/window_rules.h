@@ -50,8 +50,6 @@ struct PageVisibility {
 PageVisibility pageVisibility(int page, bool frontView);
 // Whether a content panel shows on a page with this visibility.
 bool panelVisible(PanelKind kind, const PageVisibility &visibility);
-// The lighting panel of this product edits the first slot's record, whatever slot is current.
-bool lightingUsesFirstSlot(const QString &productName);
 
 // Images (normal, hover, pressed) of the up and down hot-spots for a product.
 struct UpDownImages {

@@ -5,6 +5,7 @@
 #include "device/lighting_encoding.h"
 #include "device/sensor_tables.h"
 #include "device/transfer.h"
+#include "storage/lighting_effects.h"
 #include "storage/profile_data.h"
 #include "storage/settings_file.h"
 
@@ -48,6 +49,7 @@ EncodeContext currentEncodeContext()
     context.dpiStageCount = modelDpiStageCount();
     context.matrix = buttonMatrixTable();
     context.deviceType = g_deviceType.load();
+    context.lightingFirstSlot = lightingUsesFirstSlot(readCurrentProductName());
     return context;
 }
 
@@ -97,9 +99,11 @@ uint8_t RecordingSink::sendCommand(const uint8_t *report, int length)
     return 0;
 }
 
-std::vector<Report> settingsBlockReports(const ProfileSet &set)
+std::vector<Report> settingsBlockReports(const ProfileSet &set, bool lightingFirstSlot)
 {
-    const ProfileData &first = set.profiles[0];
+    // Every lighting edit goes to the lighting slot's record, so its lighting values are the ones
+    // sent; taking them from other slots would send values nobody edited.
+    const ProfileData &lighting = set.profiles[size_t(lightingSlot(set, lightingFirstSlot))];
     const ProfileData &current = set.current();
     std::array<uint8_t, kSettingsBlockBytes> data{};
     for (int p = 0; p < kProfileSlotCount; ++p) {
@@ -108,13 +112,13 @@ std::vector<Report> settingsBlockReports(const ProfileSet &set)
     }
     data[5] = set.LiftHigh;
     data[6] = uint8_t(currentIndex(set));
-    data[7] = first.LedMoveOFF;
-    data[8] = first.LedSleepTime;
+    data[7] = lighting.LedMoveOFF;
+    data[8] = lighting.LedSleepTime;
     data[9] = 1;
     data[10] = 1;
     data[16] = 0x1F;
     data[17] = current.dpi;
-    data[18] = lightingEffectCode(current.LedMode);
+    data[18] = lightingEffectCode(lighting.LedMode);
     return {commandReport(kCmdSettingsBlock, 0, kSettingsBlockBytes, kPhaseFirst, data.data(), kSettingsBlockBytes),
             blockClosingReport(kCmdSettingsBlock)};
 }
@@ -197,9 +201,9 @@ std::vector<Report> lightingBlockReports(const ProfileData &profile)
     return reports;
 }
 
-uint8_t writeSettingsBlock(const ProfileSet &copy, CommandSink &sink)
+uint8_t writeSettingsBlock(const ProfileSet &copy, bool lightingFirstSlot, CommandSink &sink)
 {
-    return sendReports(settingsBlockReports(copy), sink);
+    return sendReports(settingsBlockReports(copy, lightingFirstSlot), sink);
 }
 
 uint8_t writeDpiBlock(const ProfileData &profile, const EncodeContext &context, CommandSink &sink)
@@ -250,13 +254,13 @@ uint8_t downloadProfiles(const ProfileSet &set, int sections, const EncodeContex
 
     uint8_t result = sink.sendCommand(downloadMarkReport(false).data(), kReportLength);
     if (!result && (sections & kChangeSettings))
-        result = writeSettingsBlock(copy, sink);
+        result = writeSettingsBlock(copy, context.lightingFirstSlot, sink);
     if (!result && (sections & kChangeButtons))
         result = writeButtonBlock(copy, context, macros, sink);
     if (!result && (sections & kChangeDpi))
         result = writeDpiBlock(copy.profiles[0], context, sink);
     if (!result && (sections & kChangeLighting))
-        result = writeLightingBlock(copy.profiles[0], sink);
+        result = writeLightingBlock(copy.profiles[size_t(lightingSlot(copy, context.lightingFirstSlot))], sink);
     if (!result && (sections & kChangeAll))
         result = commitAll(sink);
     if (!result)

@@ -48,6 +48,8 @@ struct EncodeContext {
     int dpiStageCount = 0;  // the model's derived DPI stage count
     ButtonMatrix matrix{};  // device slot of buttons 0..15
     uint8_t deviceType = 0; // device-type byte of the latest battery reply
+    // The product keeps its lighting in slot 0 ("7130"); otherwise the active slot holds it.
+    bool lightingFirstSlot = false;
 };
 // The context in force: settings file, model description, button-matrix table, device state.
 EncodeContext currentEncodeContext();
@@ -81,7 +83,9 @@ private:
 
 // ---- pure block encoders
 
-std::vector<Report> settingsBlockReports(const ProfileSet &set);
+// The lighting bytes (off on move, sleep time, effect code) come from the lighting slot
+// (lightingSlot() of lighting_effects.h), the record the lighting page edits.
+std::vector<Report> settingsBlockReports(const ProfileSet &set, bool lightingFirstSlot);
 // The stage count sent: the model's count when it lies in 1..8, else 8.
 int sentDpiStageCount(int modelStageCount);
 std::vector<Report> dpiBlockReports(const ProfileData &profile, const EncodeContext &context);
@@ -95,7 +99,7 @@ std::vector<Report> lightingBlockReports(const ProfileData &profile);
 
 // ---- writers
 
-uint8_t writeSettingsBlock(const ProfileSet &copy, CommandSink &sink);
+uint8_t writeSettingsBlock(const ProfileSet &copy, bool lightingFirstSlot, CommandSink &sink);
 uint8_t writeDpiBlock(const ProfileData &profile, const EncodeContext &context, CommandSink &sink);
 // Empties the macro-name map first; encodes profile 1 of the copy.
 uint8_t writeButtonBlock(ProfileSet &copy, const EncodeContext &context, MacroNameMap &macros,
@@ -115,7 +119,7 @@ struct DownloadOutcome {
 };
 
 // The full download: stop the poller, start mark, the blocks the sections ask for (1 settings,
-// 4 buttons, 2 DPI of profile 1, 8 lighting), the commits when any section was sent, the macro
+// 4 buttons, 2 DPI of profile 1, 8 lighting of the lighting slot), the commits when any section was sent, the macro
 // block, the end mark; the poller is started again only after a successful end mark.
 uint8_t downloadProfiles(const ProfileSet &set, int sections, const EncodeContext &context,
                          CommandSink &sink, DeviceLinkObserver *observer,

@@ -278,6 +278,120 @@
     </message>
 </context>
 <context>
+    <name>TarnColorArea</name>
+    <message>
+        <source>Color Edit</source>
+        <translation>Farbe bearbeiten</translation>
+    </message>
+    <message>
+        <source>COLOR</source>
+        <translation>FARBE</translation>
+    </message>
+    <message>
+        <source>APPLY</source>
+        <translation>ANWENDEN</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TarnColorWindow</name>
+    <message>
+        <source> MINUTE</source>
+        <translation> MIN.</translation>
+    </message>
+    <message>
+        <source>EFFECT</source>
+        <translation>EFFEKT</translation>
+    </message>
+    <message>
+        <source>BRIGHTNESS</source>
+        <translation>HELLIGKEIT</translation>
+    </message>
+    <message>
+        <source>SPEED</source>
+        <translation>GESCHWINDIGKEIT</translation>
+    </message>
+    <message>
+        <source>COLOR</source>
+        <translation>FARBE</translation>
+    </message>
+    <message>
+        <source>SLEEP TIME</source>
+        <translation>RUHEZEIT</translation>
+    </message>
+    <message>
+        <source>MOVE TO LIGHT OFF</source>
+        <translation>LICHT AUS BEI BEWEGUNG</translation>
+    </message>
+    <message>
+        <source>Color Edit</source>
+        <translation>Farbe bearbeiten</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>AUS</translation>
+    </message>
+    <message>
+        <source>FULL LIGHTED</source>
+        <translation>DAUERLICHT</translation>
+    </message>
+    <message>
+        <source>BREATHING</source>
+        <translation>ATMEN</translation>
+    </message>
+    <message>
+        <source>7 COLOR BREATHING</source>
+        <translation>7-FARBEN-ATMEN</translation>
+    </message>
+    <message>
+        <source>RAINBOW</source>
+        <translation>REGENBOGEN</translation>
+    </message>
+    <message>
+        <source>FLASH</source>
+        <translation>BLITZ</translation>
+    </message>
+    <message>
+        <source>Horizontal WAVE</source>
+        <translation>Horizontale WELLE</translation>
+    </message>
+    <message>
+        <source>Horizontal GO WITHOUT TRACE</source>
+        <translation>Horizontal SPURLOS</translation>
+    </message>
+    <message>
+        <source>Raindrop</source>
+        <translation>Regentropfen</translation>
+    </message>
+    <message>
+        <source>WAVE</source>
+        <translation>WELLE</translation>
+    </message>
+    <message>
+        <source>GO WITHOUT TRACE</source>
+        <translation>SPURLOS</translation>
+    </message>
+    <message>
+        <source>REACTIVE</source>
+        <translation>REAKTIV</translation>
+    </message>
+    <message>
+        <source>yo-yo</source>
+        <translation>Jo-Jo</translation>
+    </message>
+    <message>
+        <source>Marbles</source>
+        <translation>Murmeln</translation>
+    </message>
+</context>
+<context>
     <name>TarnMessageBox</name>
     <message>
         <source>Yes</source>

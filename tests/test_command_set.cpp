@@ -122,22 +122,31 @@ private slots:
         }
         set.LiftHigh = 2;
         set.ProfileID = 2;
-        set.profiles[0].LedMoveOFF = 255;
-        set.profiles[0].LedSleepTime = 3;
-        set.profiles[2].LedMoveOFF = 7; // only profile 1's lighting-off values are sent
+        set.profiles[2].LedMoveOFF = 255;
+        set.profiles[2].LedSleepTime = 3;
+        set.profiles[0].LedMoveOFF = 7; // only the lighting slot's lighting-off values are sent
+        set.profiles[0].LedMode = 3;
         set.profiles[2].dpi = 4;
         set.profiles[2].LedMode = 10;
-        const std::vector<Report> reports = settingsBlockReports(set);
+        const std::vector<Report> reports = settingsBlockReports(set, false);
         QCOMPARE(wires(reports),
                  QStringList({"FA 01 00 00 13 D1 01 02 03 04 05 02 02 FF 03 01 01 01 02 04 08 01 1F 04 08",
                               "FA 01 7F 00 01 D3 1A"}));
         QCOMPARE(int(reportChecksum(reports[0].data())), 0xB9);
 
+        // A product that keeps its lighting in slot 0: all three lighting bytes come from there,
+        // the DPI stage still from the current profile.
+        const Report firstSlot = settingsBlockReports(set, true)[0];
+        QCOMPARE(int(firstSlot[8 + 7]), 7);
+        QCOMPARE(int(firstSlot[8 + 8]), 0);
+        QCOMPARE(int(firstSlot[8 + 17]), 4);
+        QCOMPARE(int(firstSlot[8 + 18]), int(lightingEffectCode(3)));
+
         // An active slot past the five profiles is sent as profile 1, with profile 1's values.
         set.ProfileID = 9;
         set.profiles[0].dpi = 6;
         set.profiles[0].LedMode = 14;
-        const Report bounded = settingsBlockReports(set)[0];
+        const Report bounded = settingsBlockReports(set, false)[0];
         QCOMPARE(int(bounded[8 + 6]), 0);
         QCOMPARE(int(bounded[8 + 17]), 6);
         QCOMPARE(int(bounded[8 + 18]), 6); // LedMode 14 sends lighting code 6

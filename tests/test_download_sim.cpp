@@ -209,7 +209,7 @@ private slots:
         QCOMPARE(int(s.liftHigh), 2);
         QCOMPARE(int(s.currentProfile), 1);
         QCOMPARE(int(s.ledMoveOff), 255);
-        QCOMPARE(int(s.ledSleepMinutes), 1);
+        QCOMPARE(int(s.ledSleepMinutes), 2); // the active slot's: its lighting is the one edited
         QCOMPARE(int(s.dpiStage), 1);
         QCOMPARE(int(s.lightingCode), int(lightingEffectCode(10)));
 
@@ -241,7 +241,7 @@ private slots:
         for (int effect : kLightingBlockOrder) {
             const SimLightingEffect e = lightingEffect(m_sim->blockImage(kCmdLightingBlock), effect);
             QVERIFY(e.present);
-            QCOMPARE(e.raw, lightingDescriptor(set.profiles[0], effect));
+            QCOMPARE(e.raw, lightingDescriptor(set.current(), effect));
         }
 
         // Slot 0: "burst" with its inserted delays; slot 1: "recoil" as stored.

@@ -25,7 +25,7 @@ const QStringList &skinImageNames()
         "rate.png", "DPI-ON.png", "DPI-OFF.png", "checkbox1-1.png", "checkbox1-2.png",
         "checkbox2-1.png", "checkbox2-2.png", "keybo.png", "keydown.png", "keyup.png",
         "mouse_move.png", "delay.png", "icondelay.png", "gunset_slider.png", "gunset_bullet.png",
-        "bulletsel.png",
+        "bulletsel.png", "ledsel.png", "dlg_color.png",
     };
     // clang-format on
     return names;

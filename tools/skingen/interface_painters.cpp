@@ -967,6 +967,8 @@ QVector<SkinPainter> interfacePainters()
         {"gunset_slider.png", QSize(200, 12), paintGunsetSlider},
         {"gunset_bullet.png", QSize(9, 39), [](QPainter &p) { paintBullet(p, QRectF(0.5, 0.5, 8, 38)); }},
         {"bulletsel.png", QSize(60, 24), paintBulletSelect},
+        {"ledsel.png", QSize(210, 28), [](QPainter &p) { paintDropDown(p, QSizeF(210, 28)); }},
+        {"dlg_color.png", QSize(400, 330), [](QPainter &p) { paintDialog(p, QSize(400, 330), 44); }},
     };
 }
 

@@ -295,9 +295,9 @@ void ProfileManager::importProfile()
     }
     ProfileData imported;
     QString name;
-    const StorageResult result = importProfileFile(source, imported, &name);
-    if (result != StorageResult::Ok) {
-        m_Host.notice(storageResultMessage(result));
+    const StorageOutcome result = importProfileFile(source, imported, &name);
+    if (!result.ok()) {
+        m_Host.notice(result.message());
         return;
     }
     m_Library << name;
@@ -361,9 +361,9 @@ void ProfileManager::loadConfiguration()
     if (source.isEmpty())
         return;
     ProfileSet loaded = m_Saved;
-    const StorageResult result = importConfigFile(source, loaded);
-    if (result != StorageResult::Ok) {
-        m_Host.notice(storageResultMessage(result));
+    const StorageOutcome result = importConfigFile(source, loaded);
+    if (!result.ok()) {
+        m_Host.notice(result.message());
         return;
     }
     // The loaded slots are stored profiles once the send saves them: the list names them.

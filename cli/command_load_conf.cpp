@@ -21,21 +21,17 @@ int runLoadConf(CliContext &context, const QStringList &args)
 
     ProfileSet working;
     loadProfileSet(working);
-    const StorageResult imported = importConfigFile(path, working);
-    if (imported != StorageResult::Ok) {
-        const QString message = storageResultMessage(imported);
-        context.error(message.isEmpty() ? QStringLiteral("cannot read %1").arg(path) : message);
+    const StorageOutcome imported = importConfigFile(path, working);
+    if (!imported.ok()) {
+        context.error(imported.message());
         return kExitBadInput;
     }
-    // The whole set becomes the stored working set: the set values, the slot names and the five
-    // slots' profile files.
-    saveProfileSetHeader(working);
-    for (int i = 0; i < kProfileSlotCount; ++i) {
-        const StorageResult saved = saveStoredProfile(working.profiles[i], working.slotNames[i]);
-        if (saved != StorageResult::Ok) {
-            context.error(storageResultMessage(saved));
-            return kExitBadInput;
-        }
+    // The whole set becomes the stored working set (set values, slot names and the five slots'
+    // profile files) in one change: a file that cannot be written leaves every file as it was.
+    const StorageOutcome stored = storeProfileSet(working);
+    if (!stored.ok()) {
+        context.error(stored.message());
+        return kExitBadInput;
     }
     return sendWorkingSet(context, working);
 }

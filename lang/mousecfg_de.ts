@@ -239,6 +239,43 @@
         <source>The file could not be read or written.</source>
         <translation>Die Datei konnte nicht gelesen oder geschrieben werden.</translation>
     </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>not a file of this program</source>
+        <translation>keine Datei dieses Programms</translation>
+    </message>
+    <message>
+        <source>cannot be written</source>
+        <translation>kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>not a configuration file of %1</source>
+        <translation>keine Konfigurationsdatei für %1</translation>
+    </message>
+    <message>
+        <source>not a configuration file</source>
+        <translation>keine Konfigurationsdatei</translation>
+    </message>
+    <message>
+        <source>not a profile file of %1</source>
+        <translation>keine Profildatei für %1</translation>
+    </message>
+    <message>
+        <source>not a profile file</source>
+        <translation>keine Profildatei</translation>
+    </message>
+    <message>
+        <source>not a macro file</source>
+        <translation>keine Makrodatei</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is a file name, %2 what is wrong with it</extracomment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>TarnColorArea</name>

@@ -239,6 +239,43 @@
         <source>The file could not be read or written.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a file of this program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a configuration file of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a configuration file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a profile file of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a profile file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a macro file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is a file name, %2 what is wrong with it</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TarnColorArea</name>

@@ -239,6 +239,43 @@
         <source>The file could not be read or written.</source>
         <translation>无法读取或写入该文件。</translation>
     </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>无法读取</translation>
+    </message>
+    <message>
+        <source>not a file of this program</source>
+        <translation>不是本程序的文件</translation>
+    </message>
+    <message>
+        <source>cannot be written</source>
+        <translation>无法写入</translation>
+    </message>
+    <message>
+        <source>not a configuration file of %1</source>
+        <translation>不是 %1 的配置文件</translation>
+    </message>
+    <message>
+        <source>not a configuration file</source>
+        <translation>不是配置文件</translation>
+    </message>
+    <message>
+        <source>not a profile file of %1</source>
+        <translation>不是 %1 的配置档文件</translation>
+    </message>
+    <message>
+        <source>not a profile file</source>
+        <translation>不是配置档文件</translation>
+    </message>
+    <message>
+        <source>not a macro file</source>
+        <translation>不是宏文件</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is a file name, %2 what is wrong with it</extracomment>
+        <translation>%1：%2</translation>
+    </message>
 </context>
 <context>
     <name>TarnColorArea</name>

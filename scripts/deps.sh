@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building, running and testing mousecfg need,
 # and only those that are missing.
+# Usage: scripts/deps.sh [--fuzz]   (--fuzz: also clang and its sanitizer runtimes with libFuzzer,
+#                                   for scripts/fuzz.sh)
 set -euo pipefail
 packages=(
   g++ cmake make pkg-config
@@ -9,6 +11,9 @@ packages=(
   fonts-dejavu-core fonts-noto-cjk
   xvfb xauth
 )
+if [ "${1:-}" = "--fuzz" ]; then
+  packages+=(clang libclang-rt-14-dev llvm)
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

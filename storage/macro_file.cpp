@@ -1,6 +1,7 @@
 #include "storage/macro_file.h"
 
 #include "storage/app_paths.h"
+#include "storage/ini_file.h"
 #include "storage/ini_value.h"
 #include "storage/settings_file.h"
 
@@ -169,7 +170,8 @@ bool saveMacro(const QString &name, const MacroSettings &settings, const QVector
     const QString path = macroFilePath(name);
     if (path.isEmpty() || !QDir().mkpath(macroFolder()))
         return false;
-    QSettings file(path, QSettings::IniFormat);
+    IniFile ini(path, IniFile::Access::Update);
+    QSettings &file = ini.settings();
     file.clear(); // the whole file is rewritten: no step keys of a longer earlier version remain
     file.setValue(QStringLiteral("Setting/MacroFilePath"), path);
     file.setValue(QStringLiteral("Setting/DefaultDelay"), settings.DefaultDelay);
@@ -185,8 +187,7 @@ bool saveMacro(const QString &name, const MacroSettings &settings, const QVector
     }
     if (writeSign == MacroWriteSign::Set)
         file.setValue(QStringLiteral("Setting/WriteSign"), 1);
-    file.sync();
-    return file.status() == QSettings::NoError;
+    return ini.sync();
 }
 
 MacroData loadMacro(const QString &name)
@@ -197,7 +198,8 @@ MacroData loadMacro(const QString &name)
     const QString path = existingMacroFile(name);
     if (path.isEmpty())
         return data;
-    const QSettings file(path, QSettings::IniFormat);
+    const IniFile ini(path);
+    const QSettings &file = ini.settings();
     data.settings.MacroFilePath = iniString(file, QStringLiteral("Setting/MacroFilePath"));
     data.settings.DefaultDelay = iniInt(file, QStringLiteral("Setting/DefaultDelay"));
     data.settings.DelayType = iniInt(file, QStringLiteral("Setting/DelayType"));
@@ -220,7 +222,7 @@ QVector<MacroEvent> readMacroSteps(const QString &name)
     const QString path = existingMacroFile(name);
     if (path.isEmpty())
         return {};
-    return readStoredSteps(QSettings(path, QSettings::IniFormat), kMacroDeviceMaxSteps);
+    return readStoredSteps(IniFile(path).settings(), kMacroDeviceMaxSteps);
 }
 
 int readMacroWriteSign(const QString &name)
@@ -228,7 +230,7 @@ int readMacroWriteSign(const QString &name)
     const QString path = existingMacroFile(name);
     if (path.isEmpty())
         return 0;
-    return iniInt(QSettings(path, QSettings::IniFormat), QStringLiteral("Setting/WriteSign"));
+    return iniInt(IniFile(path).settings(), QStringLiteral("Setting/WriteSign"));
 }
 
 void clearMacroWriteSign(const QString &name)
@@ -236,7 +238,7 @@ void clearMacroWriteSign(const QString &name)
     const QString path = existingMacroFile(name);
     if (path.isEmpty())
         return;
-    QSettings(path, QSettings::IniFormat).setValue(QStringLiteral("Setting/WriteSign"), 0);
+    IniFile(path, IniFile::Access::Update).settings().setValue(QStringLiteral("Setting/WriteSign"), 0);
 }
 
 bool deleteMacroFile(const QString &name)
@@ -267,10 +269,10 @@ namespace {
 
 QStringList readMacroSlots()
 {
-    const QSettings list(settingsFilePath(), QSettings::IniFormat);
+    const IniFile list(settingsFilePath());
     QStringList entries;
     for (int slot = 0; slot < kMacroListSlots; ++slot)
-        entries.append(iniString(list, macroListKey(slot)));
+        entries.append(iniString(list.settings(), macroListKey(slot)));
     return entries;
 }
 
@@ -311,7 +313,7 @@ bool addMacroName(const QString &name)
     const int free = entries.indexOf(QString());
     if (free < 0)
         return false;
-    QSettings(settingsFilePath(), QSettings::IniFormat).setValue(macroListKey(free), name);
+    IniFile(settingsFilePath(), IniFile::Access::Update).settings().setValue(macroListKey(free), name);
     return true;
 }
 
@@ -321,7 +323,7 @@ void removeMacroName(const QString &name)
         return;
     const int slot = readMacroSlots().indexOf(name);
     if (slot >= 0)
-        QSettings(settingsFilePath(), QSettings::IniFormat).setValue(macroListKey(slot), QString());
+        IniFile(settingsFilePath(), IniFile::Access::Update).settings().setValue(macroListKey(slot), QString());
 }
 
 QString renameMacro(const QString &oldName, const QString &newName)
@@ -334,7 +336,8 @@ QString renameMacro(const QString &oldName, const QString &newName)
     const QString oldPath = existingMacroFile(oldName);
     if (!oldPath.isEmpty() && !QFile::rename(oldPath, macroFilePath(used)))
         return oldName;
-    QSettings list(settingsFilePath(), QSettings::IniFormat);
+    IniFile ini(settingsFilePath(), IniFile::Access::Update);
+    QSettings &list = ini.settings();
     for (int slot = 0; slot < kMacroListSlots; ++slot) {
         if (iniString(list, macroListKey(slot)) == oldName)
             list.setValue(macroListKey(slot), used);

@@ -1,6 +1,7 @@
 #include "storage/model_description.h"
 
 #include "storage/app_paths.h"
+#include "storage/ini_file.h"
 #include "storage/ini_value.h"
 #include "storage/storage_keys.h"
 
@@ -17,7 +18,8 @@ bool modelFileExists() { return QFileInfo::exists(AppPaths::modelDescriptionPath
 
 // One read of the file, positioned in its group.
 struct ModelFile {
-    QSettings settings{AppPaths::modelDescriptionPath(), QSettings::IniFormat};
+    IniFile file{AppPaths::modelDescriptionPath()};
+    QSettings &settings = file.settings();
     ModelFile() { settings.beginGroup(kGroupProfile); }
 };
 

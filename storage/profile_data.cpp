@@ -2,6 +2,7 @@
 
 #include "storage/macro_file.h"
 #include "storage/model_description.h"
+#include "storage/slot_names.h"
 
 #include <iterator>
 
@@ -230,7 +231,7 @@ void resetProfileSet(ProfileSet &set)
     set.ProfileID = 0;
     for (int i = 0; i < kProfileSlotCount; ++i) {
         resetProfile(set.profiles[i]);
-        set.slotNames[i] = QStringLiteral("Profile %1").arg(i + 1);
+        set.slotNames[i] = defaultSlotName(i);
     }
 }
 

@@ -1,8 +1,10 @@
 #include "storage/profile_files.h"
 
+#include "storage/ini_file.h"
 #include "storage/ini_value.h"
 #include "storage/set_values.h"
 #include "storage/settings_file.h"
+#include "storage/slot_names.h"
 #include "storage/storage_keys.h"
 
 #include <QDir>
@@ -139,10 +141,18 @@ constexpr uint8_t kDefaultLedSleepTime = 1;
 
 bool makeParentFolder(const QString &path) { return QDir().mkpath(QFileInfo(path).absolutePath()); }
 
-bool finish(QSettings &s)
+// Checks a file the user chose to import before anything is taken from it: it must be a readable
+// INI file without refused values, carry a product tag, and the tag must be the current product.
+StorageOutcome checkImportFile(const IniFile &file, StorageFileKind kind)
 {
-    s.sync();
-    return s.status() == QSettings::NoError;
+    const QString product = readCurrentProductName();
+    if (!file.readable() || file.refusedValues())
+        return storageOutcome(StorageResult::Unreadable, file.path(), kind);
+    if (file.isEmpty() || !file.wellFormed() || !file.settings().contains(kKeyMouseName))
+        return storageOutcome(StorageResult::NotOurFile, file.path(), kind, product);
+    if (iniString(file.settings(), kKeyMouseName) != product)
+        return storageOutcome(StorageResult::ProductMismatch, file.path(), kind);
+    return StorageOutcome{};
 }
 
 // Replaces a chosen export target: an export holds exactly what it writes.
@@ -154,9 +164,9 @@ bool writeProfileFile(const ProfileData &profile, const QString &path)
 {
     if (path.isEmpty() || !makeParentFolder(path))
         return false;
-    QSettings s(path, QSettings::IniFormat);
-    writeGroup(s, kGroupProfile, profile, LightingKeys::With);
-    return finish(s);
+    IniFile file(path, IniFile::Access::Update);
+    writeGroup(file.settings(), kGroupProfile, profile, LightingKeys::With);
+    return file.sync();
 }
 
 void readProfileFile(ProfileData &profile, const QString &path)
@@ -167,8 +177,8 @@ void readProfileFile(ProfileData &profile, const QString &path)
         profile.LedSleepTime = kDefaultLedSleepTime;
         return;
     }
-    QSettings s(path, QSettings::IniFormat);
-    profile = readGroup(s, kGroupProfile, LightingKeys::With, kDefaultLedMoveOFF, kDefaultLedSleepTime);
+    IniFile file(path);
+    profile = readGroup(file.settings(), kGroupProfile, LightingKeys::With, kDefaultLedMoveOFF, kDefaultLedSleepTime);
 }
 
 StorageResult saveStoredProfile(const ProfileData &profile, const QString &name)
@@ -196,9 +206,9 @@ StorageResult writeProfileDpi(const QString &name, int dpi)
     // One key alone would turn an earlier version's slot file into a near-empty library file.
     if (!makeParentFolder(path) || !adoptLegacySlotProfile(name))
         return StorageResult::FileError;
-    QSettings s(path, QSettings::IniFormat);
-    s.setValue(kGroupProfile + QLatin1Char('/') + kKeyDpi, dpi);
-    return finish(s) ? StorageResult::Ok : StorageResult::FileError;
+    IniFile file(path, IniFile::Access::Update);
+    file.settings().setValue(kGroupProfile + QLatin1Char('/') + kKeyDpi, dpi);
+    return file.sync() ? StorageResult::Ok : StorageResult::FileError;
 }
 
 void writeDefaultProfileFile()
@@ -216,18 +226,20 @@ bool writeConfigFile(const ProfileSet &set, const QString &path)
 {
     if (path.isEmpty() || !makeParentFolder(path))
         return false;
-    QSettings s(path, QSettings::IniFormat);
+    IniFile file(path, IniFile::Access::Update);
+    QSettings &s = file.settings();
     writeSetValues(s, set);
     // The slot names travel with the set, so an exported file imports with its names.
     writeSlotNames(s, set);
     for (int i = 0; i < kProfileSlotCount; ++i)
         writeGroup(s, groupConfigSlot(i), set.profiles[i], LightingKeys::Without);
-    return finish(s);
+    return file.sync();
 }
 
 void readConfigFile(ProfileSet &set, const QString &path)
 {
-    QSettings s(path, QSettings::IniFormat);
+    IniFile file(path);
+    QSettings &s = file.settings();
     readSetValues(s, set);
     readSlotNames(s, set);
     for (int i = 0; i < kProfileSlotCount; ++i) {
@@ -240,16 +252,16 @@ bool writeProductTag(const QString &path, const QString &product)
 {
     if (path.isEmpty() || !makeParentFolder(path))
         return false;
-    QSettings s(path, QSettings::IniFormat);
-    s.setValue(kKeyMouseName, product);
-    return finish(s);
+    IniFile file(path, IniFile::Access::Update);
+    file.settings().setValue(kKeyMouseName, product);
+    return file.sync();
 }
 
 QString readProductTag(const QString &path)
 {
     if (!fileExists(path))
         return QString();
-    return iniString(QSettings(path, QSettings::IniFormat), kKeyMouseName);
+    return iniString(IniFile(path).settings(), kKeyMouseName);
 }
 
 StorageResult exportStoredProfile(const QString &name, const QString &destination)
@@ -274,39 +286,45 @@ StorageResult exportConfigFile(const ProfileSet &set, const QString &destination
     return StorageResult::Ok;
 }
 
-StorageResult importProfileFile(const QString &source, ProfileData &profile, QString *name)
+StorageOutcome importProfileFile(const QString &source, ProfileData &profile, QString *name)
 {
-    if (!fileExists(source))
-        return StorageResult::FileError;
-    if (readProductTag(source) != readCurrentProductName())
-        return StorageResult::ProductMismatch;
+    {
+        const IniFile file(source);
+        const StorageOutcome checked = checkImportFile(file, StorageFileKind::Profile);
+        if (!checked.ok())
+            return checked;
+    }
     const QString base = QFileInfo(source).completeBaseName();
     const QString target = productProfilePath(base);
     if (base.isEmpty() || target.isEmpty())
-        return StorageResult::BadName;
+        return storageOutcome(StorageResult::BadName, source, StorageFileKind::Profile);
     if (fileExists(target))
-        return StorageResult::ProfileExists;
+        return storageOutcome(StorageResult::ProfileExists, target, StorageFileKind::Profile);
     if (!makeParentFolder(target) || !QFile::copy(source, target))
-        return StorageResult::FileError;
+        return storageOutcome(StorageResult::WriteFailed, target, StorageFileKind::Profile);
     readProfileFile(profile, target);
     if (name)
         *name = base;
-    return StorageResult::Ok;
+    return StorageOutcome{};
 }
 
-StorageResult importConfigFile(const QString &source, ProfileSet &set)
+StorageOutcome importConfigFile(const QString &source, ProfileSet &set)
 {
-    if (!fileExists(source))
-        return StorageResult::FileError;
-    if (readProductTag(source) != readCurrentProductName())
-        return StorageResult::ProductMismatch;
     ProfileSet read = set;
+    {
+        const IniFile file(source);
+        const StorageOutcome checked = checkImportFile(file, StorageFileKind::Configuration);
+        if (!checked.ok())
+            return checked;
+    }
     readConfigFile(read, source);
-    // Slot names become file names when the set is saved.
+    // Slot names become file names when the set is saved: one that would leave its folder is
+    // refused; a repeated one gets a name of its own.
     for (const QString &slotName : read.slotNames) {
         if (!isSafeFileName(slotName))
-            return StorageResult::BadName;
+            return storageOutcome(StorageResult::BadName, source);
     }
+    makeSlotNamesDistinct(read.slotNames);
     set = std::move(read);
-    return StorageResult::Ok;
+    return StorageOutcome{};
 }

@@ -34,8 +34,15 @@ QString readProductTag(const QString &path);  // empty when absent
 StorageResult exportStoredProfile(const QString &name, const QString &destination);
 // Export of the working set as a configuration file, with the slot names.
 StorageResult exportConfigFile(const ProfileSet &set, const QString &destination);
+// Imports refuse, before anything is read or copied, with a message naming the file
+// (StorageOutcome::message): a folder, a missing or unreadable file, or one holding refused
+// serialized values (Unreadable, "x.conf: cannot be read"); an empty file, one that is not INI,
+// or one without "MouseName/Name" (NotOurFile, "x.conf: not a configuration file of <product>");
+// a file of another product (ProductMismatch).
+//
 // Import of a profile file into the product's library under its own base name, then read into
 // the record. On Ok, *name holds the new stored profile's name (the caller adds it to the list).
-StorageResult importProfileFile(const QString &source, ProfileData &profile, QString *name);
-// Import of a configuration file into the set, when it was made for the current product.
-StorageResult importConfigFile(const QString &source, ProfileSet &set);
+StorageOutcome importProfileFile(const QString &source, ProfileData &profile, QString *name);
+// Import of a configuration file into the set (memory only; storeProfileSet writes it). Repeated
+// slot names get names of their own; an unsafe one refuses the file (BadName).
+StorageOutcome importConfigFile(const QString &source, ProfileSet &set);

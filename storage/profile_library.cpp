@@ -2,6 +2,7 @@
 
 #include "storage/profile_files.h"
 #include "storage/settings_file.h"
+#include "storage/slot_names.h"
 #include "storage/storage_keys.h"
 
 #include <QDir>
@@ -9,7 +10,7 @@
 
 namespace {
 
-QString reservedName(int n) { return QStringLiteral("Profile %1").arg(n); }
+QString reservedName(int n) { return defaultSlotName(n - 1); }
 
 // The path of a name the library may hold: refused names (and the empty name) give none.
 QString libraryPath(const QString &name) { return name.isEmpty() ? QString() : productProfilePath(name); }

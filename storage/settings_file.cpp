@@ -1,9 +1,12 @@
 #include "storage/settings_file.h"
 
 #include "storage/app_paths.h"
+#include "storage/file_group_write.h"
+#include "storage/ini_file.h"
 #include "storage/ini_value.h"
 #include "storage/profile_files.h"
 #include "storage/set_values.h"
+#include "storage/slot_names.h"
 #include "storage/storage_keys.h"
 #include "storage/storage_result.h"
 
@@ -26,14 +29,14 @@ const QColor kThemeColours[kThemeColourCount] = {
 
 QString langSettingsPath() { return configFolder() + QLatin1Char('/') + kLangSettingsFileName; }
 
-int readSetting(const QString &key, int fallback = 0)
+int readSetting(const QString &key, int fallback = 0) { return iniInt(IniFile(settingsFilePath()).settings(), key, fallback); }
+
+QString readSettingText(const QString &key) { return iniString(IniFile(settingsFilePath()).settings(), key); }
+
+void writeSetting(const QString &key, const QVariant &value)
 {
-    return iniInt(QSettings(settingsFilePath(), QSettings::IniFormat), key, fallback);
+    IniFile(settingsFilePath(), IniFile::Access::Update).settings().setValue(key, value);
 }
-
-QString readSettingText(const QString &key) { return iniString(QSettings(settingsFilePath(), QSettings::IniFormat), key); }
-
-void writeSetting(const QString &key, const QVariant &value) { QSettings(settingsFilePath(), QSettings::IniFormat).setValue(key, value); }
 
 QString pathIn(const QString &folder, const QString &name)
 {
@@ -51,6 +54,42 @@ QStringList readNumberedNames(const QSettings &s, const QString &countKey, QStri
     for (int i = 1; i <= count && s.contains(entryKey(i)); ++i)
         names << iniString(s, entryKey(i));
     return names;
+}
+
+// Which parts of a set one save writes: the set values and the five slot names always, and the
+// profile files of the slots listed.
+struct SetSave {
+    QVector<int> profileSlots;
+};
+
+// Writes a save as one change (FileGroupWrite): the settings file and every profile file named
+// are replaced together, or none is. The outcome names the file that failed.
+StorageOutcome commitSetSave(const ProfileSet &set, const SetSave &what)
+{
+    FileGroupWrite group;
+    const QString settingsPath = settingsFilePath();
+    const QString stagedSettings = group.stage(settingsPath);
+    if (stagedSettings.isEmpty())
+        return storageOutcome(StorageResult::WriteFailed, settingsPath);
+    {
+        IniFile ini(stagedSettings, IniFile::Access::Update);
+        writeSetValues(ini.settings(), set);
+        writeSlotNames(ini.settings(), set);
+        if (!ini.sync())
+            return storageOutcome(StorageResult::WriteFailed, settingsPath);
+    }
+    for (int slot : what.profileSlots) {
+        const QString target = slotProfilePath(set.slotNames[slot]);
+        if (target.isEmpty())
+            return storageOutcome(StorageResult::BadName, set.slotNames[slot] + kProfileExtension);
+        const QString staged = group.stage(target);
+        if (staged.isEmpty() || !writeProfileFile(set.profiles[slot], staged))
+            return storageOutcome(StorageResult::WriteFailed, target);
+    }
+    QString failed;
+    if (!group.commit(&failed))
+        return storageOutcome(StorageResult::WriteFailed, failed);
+    return StorageOutcome{};
 }
 
 std::mutex g_matrixMutex;
@@ -115,11 +154,12 @@ bool fileExists(const QString &path) { return !path.isEmpty() && QFileInfo::exis
 void loadProfileSet(ProfileSet &set)
 {
     {
-        const QSettings settings(settingsFilePath(), QSettings::IniFormat);
-        readSetValues(settings, set);
-        readSlotNames(settings, set);
+        const IniFile settings(settingsFilePath());
+        readSetValues(settings.settings(), set);
+        readSlotNames(settings.settings(), set);
     }
-    // A refused name forms no path and reads as an absent file.
+    // Every slot reads and writes a file of its own.
+    makeSlotNamesDistinct(set.slotNames);
     for (int i = 0; i < kProfileSlotCount; ++i)
         readProfileFile(set.profiles[i], slotProfileReadPath(set.slotNames[i]));
     ButtonMatrix matrix{};
@@ -129,7 +169,8 @@ void loadProfileSet(ProfileSet &set)
 
 void saveProfileSetHeader(const ProfileSet &set)
 {
-    QSettings settings(settingsFilePath(), QSettings::IniFormat);
+    IniFile ini(settingsFilePath(), IniFile::Access::Update);
+    QSettings &settings = ini.settings();
     settings.setValue(kKeyProfileID, int(set.ProfileID));
     settings.setValue(kKeyCount, int(set.Count));
     writeSlotNames(settings, set);
@@ -138,22 +179,19 @@ void saveProfileSetHeader(const ProfileSet &set)
 StorageResult saveProfileSetForApply(const ProfileSet &set)
 {
     // Every slot the send covers (the settings block carries all five), so no applied edit is
-    // lost at the next start; the first file that fails is the result.
-    {
-        QSettings settings(settingsFilePath(), QSettings::IniFormat);
-        writeSetValues(settings, set);
-        writeSlotNames(settings, set);
-    }
-    StorageResult result = StorageResult::Ok;
+    // lost at the next start; all files change together or none does.
+    return storeProfileSet(set).result;
+}
+
+StorageOutcome storeProfileSet(const ProfileSet &set)
+{
+    SetSave what;
     for (int i = 0; i < kProfileSlotCount; ++i) {
         // A slot without a name has no stored profile to write (it would become ".prof").
-        if (set.slotNames[i].isEmpty())
-            continue;
-        const StorageResult saved = saveStoredProfile(set.profiles[i], set.slotNames[i]);
-        if (result == StorageResult::Ok)
-            result = saved;
+        if (!set.slotNames[i].isEmpty())
+            what.profileSlots.append(i);
     }
-    return result;
+    return commitSetSave(set, what);
 }
 
 void setActiveSlot(int slot) { writeSetting(kKeyProfileID, slot); }
@@ -189,7 +227,8 @@ int readLedCapability() { return readSetting(keyLedCapability(readCurrentProduct
 void readLanguageTable(int &count, std::array<QString, kLanguageSlots> &names,
                        std::array<QString, kLanguageSlots> &files)
 {
-    const QSettings s(settingsFilePath(), QSettings::IniFormat);
+    const IniFile ini(settingsFilePath());
+    const QSettings &s = ini.settings();
     count = std::clamp(iniInt(s, kKeyLangNum), 0, kLanguageSlots);
     for (int i = 0; i < kLanguageSlots; ++i) {
         names[i] = iniString(s, keyLangName(i));
@@ -199,19 +238,21 @@ void readLanguageTable(int &count, std::array<QString, kLanguageSlots> &names,
 
 QString readLanguageFont(int language) { return readSettingText(keyFont(language)); }
 int readLanguageFontSize(int language) { return readSetting(keyFontSize(language)); }
-int readLanguage() { return iniInt(QSettings(langSettingsPath(), QSettings::IniFormat), kKeyLangID); }
-void writeLanguage(int language) { QSettings(langSettingsPath(), QSettings::IniFormat).setValue(kKeyLangID, language); }
+int readLanguage() { return iniInt(IniFile(langSettingsPath()).settings(), kKeyLangID); }
+void writeLanguage(int language) { IniFile(langSettingsPath(), IniFile::Access::Update).settings().setValue(kKeyLangID, language); }
 
 QStringList readStoredProfileList()
 {
-    QSettings s(productSettingsPath(), QSettings::IniFormat);
+    IniFile ini(productSettingsPath());
+    QSettings &s = ini.settings();
     s.beginGroup(kGroupProfileList);
     return readNumberedNames(s, kKeyListCount, keyListEntry);
 }
 
 void writeStoredProfileList(const QStringList &names)
 {
-    QSettings s(productSettingsPath(), QSettings::IniFormat);
+    IniFile ini(productSettingsPath(), IniFile::Access::Update);
+    QSettings &s = ini.settings();
     s.beginGroup(kGroupProfileList);
     s.setValue(kKeyListCount, names.size());
     for (int i = 0; i < names.size(); ++i)
@@ -220,7 +261,8 @@ void writeStoredProfileList(const QStringList &names)
 
 QStringList readProtectedProfileNames()
 {
-    QSettings s(productSettingsPath(), QSettings::IniFormat);
+    IniFile ini(productSettingsPath());
+    QSettings &s = ini.settings();
     s.beginGroup(kGroupProfileList);
     return readNumberedNames(s, kKeyProtectedCount, keyProtectedEntry);
 }

@@ -35,11 +35,16 @@ bool adoptLegacySlotProfile(const QString &name);
 bool fileExists(const QString &path);
 
 // The profile set.
+// An unsafe or repeated slot name reads as a name of the slot's own (makeSlotNamesDistinct).
 void loadProfileSet(ProfileSet &set);
 void saveProfileSetHeader(const ProfileSet &set);    // ProfileID, Count and the five slot names
-// Header values, the five slot names and the five slots' profile files; the result is that of
-// the first file that failed.
+// Header values, the five slot names and the five slots' profile files (storeProfileSet); the
+// settings file and the profile files change together or not at all.
 StorageResult saveProfileSetForApply(const ProfileSet &set);
+// The whole set as the stored working set: the set values, the five slot names and the profile
+// files of the slots with a name, all together or none (a failure names the file and changes
+// nothing).
+StorageOutcome storeProfileSet(const ProfileSet &set);
 void setActiveSlot(int slot);
 
 // Single values.

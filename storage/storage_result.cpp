@@ -1,11 +1,15 @@
 #include "storage/storage_result.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 
 namespace {
 
 // A name plus ".prof" must fit a file name (255 bytes on common file systems).
 constexpr int kMaxNameBytes = 240;
+
+const char *const kContext = "StorageResult";
 
 const char *sourceText(StorageResult result)
 {
@@ -22,8 +26,44 @@ const char *sourceText(StorageResult result)
         return QT_TRANSLATE_NOOP("StorageResult", "Profile Exist!");
     case StorageResult::FileError:
         return QT_TRANSLATE_NOOP("StorageResult", "The file could not be read or written.");
+    case StorageResult::Unreadable:
+        return QT_TRANSLATE_NOOP("StorageResult", "cannot be read");
+    case StorageResult::NotOurFile:
+        return QT_TRANSLATE_NOOP("StorageResult", "not a file of this program");
+    case StorageResult::WriteFailed:
+        return QT_TRANSLATE_NOOP("StorageResult", "cannot be written");
     }
     return nullptr;
+}
+
+// "not a configuration file of %1" and its kin; the product-less forms when no product is known.
+QString notOurFileText(StorageFileKind kind, const QString &product)
+{
+    const bool named = !product.isEmpty();
+    const char *text = nullptr;
+    switch (kind) {
+    case StorageFileKind::Configuration:
+        text = named ? QT_TRANSLATE_NOOP("StorageResult", "not a configuration file of %1")
+                     : QT_TRANSLATE_NOOP("StorageResult", "not a configuration file");
+        break;
+    case StorageFileKind::Profile:
+        text = named ? QT_TRANSLATE_NOOP("StorageResult", "not a profile file of %1")
+                     : QT_TRANSLATE_NOOP("StorageResult", "not a profile file");
+        break;
+    case StorageFileKind::Macro:
+        text = QT_TRANSLATE_NOOP("StorageResult", "not a macro file");
+        break;
+    }
+    const QString translated = QCoreApplication::translate(kContext, text);
+    return named && kind != StorageFileKind::Macro ? translated.arg(product) : translated;
+}
+
+// The name a user recognises: the file name itself; a folder given with a trailing slash
+// keeps its own name.
+QString shownName(const QString &path)
+{
+    const QString name = QFileInfo(QDir::cleanPath(path)).fileName();
+    return name.isEmpty() ? path : name;
 }
 
 } // namespace
@@ -31,7 +71,18 @@ const char *sourceText(StorageResult result)
 QString storageResultMessage(StorageResult result)
 {
     const char *text = sourceText(result);
-    return text ? QCoreApplication::translate("StorageResult", text) : QString();
+    return text ? QCoreApplication::translate(kContext, text) : QString();
+}
+
+QString storageFileMessage(StorageResult result, const QString &path, StorageFileKind kind, const QString &product)
+{
+    if (result == StorageResult::Ok)
+        return QString();
+    const QString text = result == StorageResult::NotOurFile ? notOurFileText(kind, product) : storageResultMessage(result);
+    if (path.isEmpty())
+        return text;
+    //: %1 is a file name, %2 what is wrong with it
+    return QCoreApplication::translate("StorageResult", "%1: %2").arg(shownName(path), text);
 }
 
 bool isSafeFileName(const QString &name)

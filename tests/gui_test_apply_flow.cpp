@@ -252,7 +252,7 @@ private slots:
         QVERIFY(writeProductTag(saved, "Another Mouse"));
         files.queue(saved);
         click(w, W::BtnLoadConfig);
-        QCOMPARE(boxes.take(), QStringList{"The file is not match current mouse!"});
+        QCOMPARE(boxes.take(), QStringList{QFileInfo(saved).fileName() + ": The file is not match current mouse!"});
         QCOMPARE(int(rig.mouse.downloadMarks().size()), marks + 2);
     }
 

@@ -353,7 +353,7 @@ private slots:
         QVERIFY(writeProductTag(foreign, "Another Mouse"));
         files.queue(foreign);
         click(w, W::BtnImportProfile);
-        QCOMPARE(boxes.take(), QStringList{"The file is not match current mouse!"});
+        QCOMPARE(boxes.take(), QStringList{"Foreign.prof: The file is not match current mouse!"});
         QVERIFY(Snapshot(w, data) == before);
 
         // A good one joins the library, fills the slot and is sent.

@@ -164,7 +164,9 @@ private slots:
         QCOMPARE(int(set.ProfileID), 0);  // past the five slots
         QCOMPARE(int(set.LiftHigh), 0);
         QCOMPARE(int(set.AngleValue), 300 & 0xFF);
-        QVERIFY(slotProfilePath(set.slotNames[0]).isEmpty());  // forms no path
+        // A name that would leave the folder reads as the slot's own default.
+        QCOMPARE(set.slotNames[0], QString("Profile 1"));
+        QVERIFY(slotProfilePath("../../outside").isEmpty());  // forms no path
     }
 
     void shippedTemplateHasTheInstalledKeys()

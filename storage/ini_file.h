@@ -1,0 +1,72 @@
+#pragma once
+// The one way the program opens its INI files (settings, profile, configuration, macro and model
+// description files).
+//
+// The settings class turns any value written as "@Variant(...)" into an object of whatever type
+// the bytes name before our code sees it; a damaged or hand-edited file can make that allocate
+// without bound or read past its data. The only serialized value our files carry is a colour, so
+// the raw text is checked first, line by line as the settings class itself splits and unescapes
+// it: a serialized value that is not a colour of the exact length with a known colour model is
+// refused and reads as missing. A file without refused values is opened as it is.
+
+#include <QByteArray>
+#include <QSettings>
+#include <QString>
+#include <QVector>
+
+#include <memory>
+
+class QTemporaryFile;
+
+// What the check of a file's raw text found. Pure: bytes in, no I/O.
+struct IniScan {
+    struct Range {
+        int start = 0;
+        int length = 0;
+    };
+    QVector<Range> refused;  // the key lines holding a refused serialized value
+    bool wellFormed = true;  // every line is a section header, a key=value line or a comment
+    int keyLines = 0;        // key=value lines
+};
+IniScan scanIniText(const QByteArray &text);
+// The text with the refused lines removed.
+QByteArray withoutRefusedLines(const QByteArray &text, const IniScan &scan);
+
+// Whether one value (as the settings class unescapes it) is a serialized value the program
+// accepts: only a colour, 15 bytes of data with a known colour model.
+bool isAcceptedSerializedColour(const QString &value);
+
+class IniFile {
+public:
+    enum class Access {
+        Read,   // reading only; the file on disk is never changed
+        Update  // reading and writing; refused values are dropped from the file before it opens
+    };
+    explicit IniFile(const QString &path, Access access = Access::Read);
+    ~IniFile();
+    IniFile(const IniFile &) = delete;
+    IniFile &operator=(const IniFile &) = delete;
+
+    QSettings &settings() { return *m_settings; }
+    const QSettings &settings() const { return *m_settings; }
+
+    const QString &path() const { return m_path; }
+    bool exists() const { return m_exists; }            // a file (or folder) is at the path
+    bool readable() const { return m_readable; }        // a regular file whose bytes could be read
+    bool isEmpty() const { return m_size == 0; }        // no bytes at all (or nothing readable)
+    bool refusedValues() const { return !m_scan.refused.isEmpty(); }
+    bool wellFormed() const { return m_scan.wellFormed; }
+    bool hasKeys() const { return m_scan.keyLines > 0; }
+
+    // Writes pending changes; true when the file was written (or nothing was pending).
+    bool sync();
+
+private:
+    QString m_path;
+    bool m_exists = false;
+    bool m_readable = false;
+    qint64 m_size = 0;
+    IniScan m_scan;
+    std::unique_ptr<QTemporaryFile> m_copy;  // the checked copy a Read of a refused file uses
+    std::unique_ptr<QSettings> m_settings;
+};

@@ -1,0 +1,19 @@
+#pragma once
+// The names of the five slots. Each slot loads and saves the profile file of its name, so two
+// slots with one name (or an empty one) would read and overwrite one file.
+
+#include "storage/profile_data.h"
+
+#include <QString>
+
+#include <array>
+
+// "Profile <slot + 1>": the name reset-all gives slot 0..4.
+QString defaultSlotName(int slot);
+
+// Gives every named slot a usable name of its own: a name that cannot be a file name
+// (isSafeFileName), or one an earlier slot has already, becomes the slot's default name; when
+// another slot holds that one, the first "Profile N" (N = 1, 2, ...) no slot holds. An empty name
+// stays empty: such a slot has no file at all (it reads as a fresh record, a save writes none,
+// and the window names it with a default profile).
+void makeSlotNamesDistinct(std::array<QString, kProfileSlotCount> &names);

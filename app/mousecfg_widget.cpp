@@ -6,6 +6,7 @@
 #include "device/device_state.h"
 #include "device/host_actions.h"
 #include "device/poller_control.h"
+#include "panels/tarn_btn_window.h"
 #include "platform/hotplug_source.h"
 #include "storage/model_description.h"
 #include "storage/profile_files.h"
@@ -30,6 +31,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTimer>
 #include <QTranslator>
 
@@ -152,7 +154,12 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
     takeHostPointerSpeed(m_WorkingSet);
 
     // 16. The profile-file menu belongs to profile management (not built yet).
-    // 17. The content panels, each through addPanel() (none is built yet).
+    // 17. The content panels, each through addPanel().
+    m_pButtonPanel = new TarnBtnWindow(&m_WorkingSet.current(), nullptr, m_dScale);
+    connect(m_pButtonPanel, &TarnBtnWindow::SelBtnControl, this, &MousecfgWidget::slotMouseOver);
+    connect(m_pButtonPanel, &TarnBtnWindow::GotoMacroTab, this, &MousecfgWidget::slotGotoMacro);
+    connect(m_pButtonPanel, &TarnBtnWindow::PopOneClickBox, this, &MousecfgWidget::slotPopOneClickBox);
+    addPanel(PanelKind::Button, makeButtonPanelArea(m_pButtonPanel, this), m_pButtonPanel, kButtonPanelArea);
 
     // 18. First page, texts, slot and name. (The poller was started just now: unlike a later
     // re-translation, this one has no reason to restart it.)
@@ -544,6 +551,11 @@ void MousecfgWidget::setFrontView(bool front)
     m_pFrontButton->setSelected(front);
     m_pSideButton->setSelected(!front);
     applyPageVisibility();
+    // The button panel shows the buttons of the view, with the view's selected one.
+    if (m_pButtonPanel) {
+        const int view = front ? ViewFront : ViewSide;
+        m_pButtonPanel->selectGroup(m_SelectedHotspot[static_cast<size_t>(view)], view);
+    }
 }
 
 void MousecfgWidget::applyPageVisibility()
@@ -609,7 +621,8 @@ void MousecfgWidget::SelBtnChanged(int iBtn, int iType)
     clearHotspotSelection();
     m_SelectedHotspot[static_cast<size_t>(iType)] = iBtn;
     hotspot(iType, iBtn)->setSelected(true);
-    // The button panel is told the same selection once it exists.
+    if (m_pButtonPanel)
+        m_pButtonPanel->selectGroup(iBtn, iType);
 }
 
 void MousecfgWidget::slotMouseOver(TarnPushButton *btn, bool bType)
@@ -637,6 +650,13 @@ void MousecfgWidget::slotMouseOver(TarnPushButton *btn, bool bType)
 }
 
 void MousecfgWidget::slotGotoMacro(quint8 page) { showPage(page); }
+
+void MousecfgWidget::slotPopOneClickBox()
+{
+    TarnMessageBox box(TarnMessageBox::Notice, QString(), tr("Warning"),
+                       tr("AT LEAST ONE CLICK FUNCTION TO BE RETAINED."), this);
+    box.exec();
+}
 
 // ---------------------------------------------------------------- texts
 

@@ -31,6 +31,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QTranslator;
+class TarnBtnWindow;
 class TarnLineEdit;
 class TarnProcessbar;
 class TarnPushButton;
@@ -106,6 +107,7 @@ public:
     QSystemTrayIcon *trayIcon() const { return m_pTrayIcon; }
     QAction *loadConfigAction() const { return m_pLoadAction; }
     QAction *quitAction() const { return m_pQuitAction; }
+    TarnBtnWindow *buttonPanel() const { return m_pButtonPanel; }
     // Whether a hidden window can be brought back through the tray icon: taken from the desktop
     // at construction. Without a tray, hiding becomes minimising.
     bool isTrayAvailable() const { return m_bTrayAvailable; }
@@ -150,6 +152,8 @@ public slots:
     void slotWarning();
     void slotWarnClose();
     void slotGotoMacro(quint8 page);
+    // The button panel refused to take the last click function off the buttons.
+    void slotPopOneClickBox();
     void SelBtnChanged(int iBtn, int iType);
     void slotMouseOver(TarnPushButton *btn, bool bType);
     void slot_show_mousename(QAction *action);
@@ -280,6 +284,7 @@ private:
         QRect design;
     };
     QVector<PanelEntry> m_Panels;
+    TarnBtnWindow *m_pButtonPanel = nullptr;
 
     // The working set (edited by the panels) and the saved set (as last sent).
     ProfileSet m_WorkingSet;

@@ -3,6 +3,7 @@
 #include "app/mousecfg_widget.h"
 #include "app/screenshot_session.h"
 #include "app/screenshots_buttons.h"
+#include "app/screenshots_dpi.h"
 #include "widgets/tarn_message_box.h"
 #include "widgets/tarn_push_button.h"
 
@@ -63,6 +64,7 @@ void renderShellScreenshots(ScreenshotSession &shots)
 using ScreenshotRenderer = void (*)(ScreenshotSession &);
 const ScreenshotRenderer kRenderers[] = {
     renderShellScreenshots,
+    renderDpiScreenshots,
     renderButtonScreenshots,
 };
 

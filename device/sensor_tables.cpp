@@ -1,5 +1,7 @@
 #include "device/sensor_tables.h"
 
+#include <QString>
+
 #include <algorithm>
 
 namespace {
@@ -209,4 +211,143 @@ uint8_t sniperCode(int sensorId, uint8_t step)
     default:
         return 0x04;
     }
+}
+
+int dpiForStep(int64_t step, int sensorId)
+{
+    int64_t dpi = 0;
+    switch (sensorId) {
+    case 3104:
+    case 31042:
+        dpi = step <= 106 ? 40 * step : 80 * step - 4240;
+        if (dpi == 560)
+            dpi = 500;
+        break;
+    case 3212:
+        if (step >= 95) {
+            dpi = (step - 63) * 152 / 10 * 10;
+            if (dpi == 7290)
+                dpi = 7200;
+        } else if (step >= 64) {
+            dpi = (step - 32) * 76 / 10 * 10;
+        } else {
+            dpi = step * 38 / 10 * 10;
+            // The sensor's own rounding of these steps.
+            switch (dpi) {
+            case 790: dpi = 800; break;
+            case 1210: dpi = 1200; break;
+            case 1630: dpi = 1600; break;
+            case 2390: dpi = 2400; break;
+            default: break;
+            }
+        }
+        break;
+    case 3311:
+    case 3360:
+    case 33112:
+        dpi = step <= 120 ? 100 * step : 200 * step - 12000;
+        break;
+    case 3325:
+    case 33252:
+        dpi = step <= 50 ? 100 * step : 200 * step - 5000;
+        break;
+    case 3327:
+        if (step <= 61)
+            dpi = 100 * (step + 1);
+        else if (step <= 92)
+            dpi = 200 * step - 6000;
+        else
+            dpi = step == 106 ? 16400 : 300 * step - 15300;
+        break;
+    case 3333:
+        dpi = step <= 80 ? 100 * step : 200 * step - 8000;
+        break;
+    case 3335:
+    case 33352:
+        dpi = step <= 160 ? 100 * step : 200 * step - 16000;
+        break;
+    case 3370:
+        dpi = step <= 200 ? 50 * step : 100 * step - 10000;
+        break;
+    case 3389:
+        dpi = step <= 320 ? 50 * step : 100 * step - 16000;
+        break;
+    case 3395:
+    case 33952:
+        dpi = step <= 519 ? 50 * (step + 1) : 100 * step - 25900;
+        break;
+    case 3399:
+        dpi = step <= 399 ? 50 * (step + 1) : 100 * step - 19900;
+        break;
+    default:
+        return 0;
+    }
+    return int(std::clamp<int64_t>(dpi, INT32_MIN, INT32_MAX));
+}
+
+namespace {
+
+struct SensorRangeRow {
+    int sensorId;
+    SensorRange range;
+};
+
+// The DPI ends the range labels show are dpiForStep of these steps.
+constexpr SensorRangeRow kSensorRanges[] = {
+    {3104, {14, 105, true}},   {31042, {14, 158, true}}, {3212, {16, 111, false}},
+    {3311, {1, 120, false}},   {33112, {1, 180, false}}, {3325, {1, 50, false}},
+    {33252, {1, 75, false}},   {3327, {1, 106, false}},  {3333, {2, 120, false}},
+    {3335, {1, 160, false}},   {33352, {1, 240, false}}, {3360, {1, 180, true}},
+    {3370, {1, 290, false}},   {3389, {2, 480, true}},   {3395, {0, 519, true}},
+    {3399, {0, 599, true}},    {33952, {0, 779, true}},
+};
+
+// Models whose 3327 ends at step 92 (12400 DPI); exact, case-sensitive names.
+constexpr SensorRange kSensor3327Capped = {1, 92, false};
+const char *const kCapped3327Models[] = {"K308-RGB", "TORVIK",  "7138",    "BRAXEN3", "QUILLO",
+                                         "K340-RGB", "TELMIRA2", "VASCOR2", "HALDREN"};
+
+struct SniperRangeRow {
+    int sensorId;
+    SniperRange range;
+};
+
+constexpr SniperRangeRow kSniperRanges[] = {
+    {3104, {14, 26, 15, 26, 14}}, {3212, {16, 32, 17, 32, 16}}, {3325, {1, 10, 1, 10, 3}},
+    {3327, {1, 10, 1, 10, 3}},    {3360, {1, 10, 1, 10, 3}},    {3333, {2, 10, 1, 10, 3}},
+    {3335, {1, 10, 1, 10, 3}},    {3389, {2, 20, 2, 20, 6}},
+};
+
+} // namespace
+
+std::optional<SensorRange> sensorRange(int sensorId, const QString &productName)
+{
+    if (sensorId == 3327) {
+        for (const char *model : kCapped3327Models) {
+            if (productName == QLatin1String(model))
+                return kSensor3327Capped;
+        }
+    }
+    for (const SensorRangeRow &row : kSensorRanges) {
+        if (row.sensorId == sensorId)
+            return row.range;
+    }
+    return std::nullopt;
+}
+
+std::optional<SniperRange> sniperRange(int sensorId)
+{
+    for (const SniperRangeRow &row : kSniperRanges) {
+        if (row.sensorId == sensorId)
+            return row.range;
+    }
+    return std::nullopt;
+}
+
+int sniperStepFor(int sensorId, int step)
+{
+    const std::optional<SniperRange> range = sniperRange(sensorId);
+    if (!range)
+        return step;
+    return step >= range->validMin && step <= range->validMax ? step : range->defaultStep;
 }

@@ -1,10 +1,14 @@
 #pragma once
-// The sensors' resolution encodings: how a DPI step index (the value the DPI panel and the sniper
-// dialog store) becomes the code and range bytes the mouse takes, and the register tables of the
-// sensors whose steps are not a plain offset.
+// The sensors' resolution steps: what DPI a step index (the value the DPI panel and the sniper
+// dialog store) stands for, the step ranges the controls offer per sensor, how a step becomes the
+// code and range bytes the mouse takes, and the register tables of the sensors whose steps are not
+// a plain offset.
 
 #include <array>
 #include <cstdint>
+#include <optional>
+
+class QString;
 
 // One register table of a sensor, covering the steps firstStep..lastStep.
 struct SensorTable {
@@ -38,3 +42,33 @@ std::array<uint8_t, 4> encodeStageCodes(int sensorId, uint32_t x, uint32_t y, ui
 // The resolution byte of the sniper function (sent twice) for a sniper step; 0x04 for a sensor
 // without a sniper encoding.
 uint8_t sniperCode(int sensorId, uint8_t step);
+
+// ---- what the steps mean to the user
+
+// The DPI a step stands for on a sensor, as every DPI label shows it; 0 for an unknown sensor.
+int dpiForStep(int64_t step, int sensorId);
+
+// The steps a sensor's DPI slider offers, and whether X and Y can be linked on it.
+struct SensorRange {
+    int minStep = 0;
+    int maxStep = 0;
+    bool linkShown = false;
+};
+// The range of a sensor; some models cap the 3327 at a lower top step, so the current product
+// name takes part. Nothing for an unknown sensor: the controls keep the range they have.
+std::optional<SensorRange> sensorRange(int sensorId, const QString &productName);
+
+// The sniper dialog's steps for a sensor: the slider range, the steps a stored value may take
+// and the step used when it takes another.
+struct SniperRange {
+    int minStep = 0;
+    int maxStep = 0;
+    int validMin = 0;
+    int validMax = 0;
+    int defaultStep = 0;
+};
+// Nothing for a sensor without a sniper range: no check is made and the slider keeps its range.
+std::optional<SniperRange> sniperRange(int sensorId);
+// A stored sniper step as the dialog takes it: the default when outside the valid steps; unchanged
+// for a sensor without a sniper range.
+int sniperStepFor(int sensorId, int step);

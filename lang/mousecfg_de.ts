@@ -168,4 +168,19 @@
         <translation>Nein</translation>
     </message>
 </context>
+<context>
+    <name>TarnSniperWindow</name>
+    <message>
+        <source>Sniper Setting</source>
+        <translation>Sniper-Einstellung</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
 </TS>

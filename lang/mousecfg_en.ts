@@ -168,4 +168,19 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>TarnSniperWindow</name>
+    <message>
+        <source>Sniper Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

@@ -1,6 +1,10 @@
 #include "widgets/tarn_slider.h"
 
+#include <QColor>
 #include <QMouseEvent>
+#include <QString>
+
+#include <algorithm>
 
 int sliderValueAt(int position, int length, int minimum, int maximum)
 {
@@ -63,4 +67,21 @@ void TarnSlider::mouseReleaseEvent(QMouseEvent *event)
     m_bDragging = false;
     setSliderDown(false);
     event->accept();
+}
+
+QString themedSliderStyleSheet(const QColor &theme, double scale)
+{
+    const int groove = std::max(2, int(6 * scale));
+    const int margin = std::max(2, int(4 * scale));
+    const int handle = groove + 2 * margin;
+    const QColor start = theme.darker(200);
+    return QString::asprintf(
+        "QSlider{background: qrgb(0,0,0,0%%);}"
+        "QSlider::groove:horizontal{height:%dpx;background:qlineargradient(x1:0, y1:0, x2:1, y2:0, "
+        "stop:0 rgb(%d,%d,%d), stop:1 rgb(%d,%d,%d));;border-radius:%dpx;}"
+        "QSlider::add-page:horizontal{height:%dpx;background:rgb(150,150,150);border-radius:%dpx;}"
+        "QSlider::handle:horizontal{width:%dpx;background:rgba(%d,%d,%d,255);margin:-%dpx 0px -%dpx 0px;"
+        "border-radius:%dpx;}",
+        groove, start.red(), start.green(), start.blue(), theme.red(), theme.green(), theme.blue(), groove / 2,
+        groove, groove / 2, handle, theme.red(), theme.green(), theme.blue(), margin, margin, handle / 2);
 }

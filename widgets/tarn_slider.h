@@ -24,3 +24,9 @@ private:
 
 // The value at `position` pixels along a groove `length` pixels long, bounded to minimum..maximum.
 int sliderValueAt(int position, int length, int minimum, int maximum);
+
+class QColor;
+class QString;
+// The style of the program's horizontal sliders at a scale factor: a groove filled with a
+// gradient of the theme colour up to the handle, grey beyond it, a round handle in the theme colour.
+QString themedSliderStyleSheet(const QColor &theme, double scale);

@@ -7,6 +7,7 @@
 #include "panels/tarn_fire_key_window.h"
 #include "panels/tarn_macro_select.h"
 #include "panels/tarn_single_key_window.h"
+#include "panels/tarn_sniper_window.h"
 #include "widgets/tarn_push_button.h"
 
 #include <linux/input-event-codes.h>
@@ -105,6 +106,11 @@ void renderButtonScreenshots(ScreenshotSession &shots)
         const QPoint menuAt = dialogAt + dialog.nameButton()->geometry().bottomLeft() + QPoint(0, 1);
         picture = ScreenshotSession::composite(picture, ScreenshotSession::menuPixmap(dialog.nameMenu(), nullptr), menuAt);
         shots.save(picture, "dialog_macro_select.png");
+    }
+    {
+        // The sniper dialog as a button opens it: over the CUSTOMIZE page.
+        TarnSniperWindow dialog(window.scaleFactor(), &window);
+        shots.save(shots.dialogOverWindow(&dialog), "dialog_sniper_button.png");
     }
     window.showPage(PageLighting);
 }

@@ -145,21 +145,6 @@ int buttonGroupOf(int button)
     return button / 20;
 }
 
-bool offeredToGroup(const FunctionEntry &entry, int group)
-{
-    if (group == 2)
-        return entry.menus & kInScroll;
-    if (group != 0 && group != 1)
-        return false;
-    if (entry.menus & kInMain)
-        return true;
-    for (Submenu submenu : kMainSubmenus) {
-        if (entry.menus & inSubmenu(submenu))
-            return true;
-    }
-    return false;
-}
-
 QString buttonLabelText(int fun, const QString &macroname, QString (*translate)(const char *))
 {
     if ((fun == kFunMacro || fun == kFunGunSet) && !macroname.isEmpty())

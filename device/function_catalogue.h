@@ -78,9 +78,8 @@ QVector<const FunctionEntry *> scrollMenuEntries();
 // Button groups of the panel: 0 and 1 take the main menu (buttons 0..19, 20..39), 2 the scroll
 // menu (buttons 40, 41).
 constexpr int kButtonGroupCount = 3;
+// The group of a button index, -1 outside 0..41.
 int buttonGroupOf(int button);
-// Whether an entry is offered to a button of `group` (in its menu or one of the submenus).
-bool offeredToGroup(const FunctionEntry &entry, int group);
 
 // The label of a button: the macro's name for a macro or gun set that has one; else the text of
 // the function's entry when the group's menu offers it. A code the group does not offer (52 on a

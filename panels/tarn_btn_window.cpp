@@ -6,6 +6,7 @@
 #include "panels/tarn_fire_key_window.h"
 #include "panels/tarn_macro_select.h"
 #include "panels/tarn_single_key_window.h"
+#include "panels/tarn_sniper_window.h"
 #include "storage/log_categories.h"
 #include "storage/macro_file.h"
 #include "storage/model_description.h"
@@ -184,7 +185,6 @@ void TarnBtnWindow::setProfile(ProfileData *profile)
 
 void TarnBtnWindow::refreshFromProfile(const PanelContext &context)
 {
-    m_iSensor = context.sensor;
     setProfile(context.current);
 }
 
@@ -469,10 +469,13 @@ bool TarnBtnWindow::assignFireKey(ButtonInfo &info)
 
 bool TarnBtnWindow::assignSniper(ButtonInfo &info)
 {
-    Q_UNUSED(info);
-    // The sniper dialog comes with the DPI panel's work; until then the entry changes nothing.
-    showNotice(tr("The sniper setting is not available yet."));
-    return false;
+    TarnSniperWindow dialog(m_dScale, this);
+    if (info.Fun == kFunSniper)
+        dialog.setValue(info.Res1);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    info.Res1 = dialog.value();
+    return true;
 }
 
 void TarnBtnWindow::showNotice(const QString &text)

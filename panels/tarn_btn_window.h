@@ -108,7 +108,6 @@ private:
 
     ProfileData *m_pProfile;
     double m_dScale;
-    int m_iSensor = 0;
     quint8 m_iGroup = kNoSelection;
     quint8 m_iIndex = kNoSelection;
     int m_iShownGroup = 0;

@@ -87,8 +87,8 @@ QCheckBox *TarnPanelDialog::makeCheckBox(const QString &text)
     const int side = scaledUnits(kCheckBoxPixels);
     box->setStyleSheet(QString("QCheckBox{color: rgb(235, 235, 235); background: transparent; spacing: %1px;}"
                                "QCheckBox::indicator{width: %2px; height: %2px;}"
-                               "QCheckBox::indicator:unchecked{border-image: url(%3);}"
-                               "QCheckBox::indicator:checked{border-image: url(%4);}")
+                               "QCheckBox::indicator:unchecked{border-image: url(\"%3\");}"
+                               "QCheckBox::indicator:checked{border-image: url(\"%4\");}")
                            .arg(scaledUnits(6))
                            .arg(side)
                            .arg(skinImageFor("checkbox2-1.png"), skinImageFor("checkbox2-2.png")));

@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QScrollArea>
+#include <QScrollBar>
 
 namespace {
 
@@ -491,6 +492,19 @@ QScrollArea *makeButtonPanelArea(TarnBtnWindow *panel, QWidget *parent)
     area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     area->setStyleSheet("QScrollArea{background-color:transparent;margin:0px;border:0px}");
     area->viewport()->setStyleSheet("background-color:transparent;margin:0px;");
+    // A slim bar in the theme colour, not the desktop's light one.
+    const QColor c = themeColour();
+    area->verticalScrollBar()->setStyleSheet(
+        QString("QScrollBar:vertical{background:rgba(0,0,0,70);width:%1px;margin:0px;border:0px;}"
+                "QScrollBar::handle:vertical{background:rgb(%2,%3,%4);min-height:%5px;border-radius:%6px;}"
+                "QScrollBar::add-line:vertical,QScrollBar::sub-line:vertical{height:0px;}"
+                "QScrollBar::add-page:vertical,QScrollBar::sub-page:vertical{background:transparent;}")
+            .arg(scaledUnits(8))
+            .arg(c.red())
+            .arg(c.green())
+            .arg(c.blue())
+            .arg(scaledUnits(24))
+            .arg(scaledUnits(4)));
     area->setWidget(panel);
     return area;
 }

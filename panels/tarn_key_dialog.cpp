@@ -13,6 +13,9 @@ TarnKeyDialog::TarnKeyDialog(const QString &title, QWidget *parent)
       m_pCapture(new KeyCapture([this](const CapturedKey &key) { return onHookKey(key.keyCode, key.flags); }, this))
 {
     m_pTitle->setFocusPolicy(Qt::StrongFocus);
+    QFont titleFont = m_pTitle->font();
+    titleFont.setBold(true);
+    m_pTitle->setFont(titleFont);
     place(m_pTitle, 20, 18, kWidth - 40, 34);
     place(m_pKeyLabel, 60, 84, kWidth - 120, 40);
     place(m_pHint, 20, 132, kWidth - 40, 40);

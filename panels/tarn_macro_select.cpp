@@ -50,13 +50,13 @@ TarnMacroSelect::TarnMacroSelect(const QString &windowTitle, const QString &head
                                            tr("REPEAT RUN UNTILL THE KEY DOWN")};
     for (int mode = 0; mode < kLoopModeCount; ++mode) {
         QCheckBox *box = makeCheckBox(texts[mode]);
-        place(box, kChoiceLeft, kChoiceTop + kChoiceStep * mode, mode ? 340 : 220, 24);
+        place(box, kChoiceLeft, kChoiceTop + kChoiceStep * mode, mode ? 340 : 280, 24);
         box->setChecked(mode == loopMode);
         connect(box, &QCheckBox::clicked, this, &TarnMacroSelect::onModeClicked);
         m_ModeBoxes[size_t(mode)] = box;
     }
     m_pLoops = makeNumberField(QString::number(loopCount));
-    place(m_pLoops, kChoiceLeft + 230, kChoiceTop, 60, 24);
+    place(m_pLoops, kMessageBoxWidth - kChoiceLeft - 56, kChoiceTop, 56, 24);
 
     addButtons(tr("Yes"), tr("No"), kMessageBoxHeight - kMessageBoxSpacing - 30);
 }

@@ -139,12 +139,15 @@ void TarnBtnWindow::buildMenus()
     }
     for (const FunctionEntry *entry : scrollMenuEntries())
         m_pScrollMenu->addAction(m_Actions[size_t(entry - kFunctionCatalogue.data())]);
-    // The label under the menu is no longer highlighted once the menu closes.
+    // The label under the menu is no longer highlighted once the menu closes; the press that
+    // opened a menu toggled its label's mark, so the marks are set again.
     connect(m_pMainMenu, &QMenu::aboutToHide, this, [this] {
         const int b = currentButton();
         if (b >= 0)
             emit SelBtnControl(label(buttonGroupOf(b), b - groupBase(buttonGroupOf(b))), false);
     });
+    for (QMenu *menu : {m_pMainMenu, m_pScrollMenu})
+        connect(menu, &QMenu::aboutToHide, this, &TarnBtnWindow::showGroupLabels);
     for (int group = 0; group < kButtonGroupCount; ++group) {
         for (TarnPushButton *l : m_Labels[group])
             l->setMenu(group == 2 ? m_pScrollMenu : m_pMainMenu);
@@ -196,6 +199,7 @@ void TarnBtnWindow::selectGroup(int index, int group)
     m_iShownGroup = group;
     m_iGroup = quint8(group);
     m_iIndex = index >= 0 && index < groupLabelCount(group) ? quint8(index) : kNoSelection;
+    m_iMarkedIndex = m_iIndex;
     showGroupLabels();
     refreshLabels();
 }
@@ -214,7 +218,7 @@ void TarnBtnWindow::showGroupLabels()
             const bool shown = group == m_iShownGroup && !l->geometry().isEmpty();
             l->setVisible(shown);
             m_Numbers[group][i]->setVisible(shown);
-            l->setSelected(shown && m_iGroup == group && m_iIndex == i);
+            l->setSelected(shown && m_iMarkedIndex == i);
         }
     }
 }
@@ -333,15 +337,6 @@ int TarnBtnWindow::currentButton() const
     if (m_iGroup >= kButtonGroupCount || m_iIndex >= groupLabelCount(m_iGroup))
         return -1;
     return groupBase(m_iGroup) + m_iIndex;
-}
-
-void TarnBtnWindow::OnMouseEnterSlot(TarnPushButton *btn)
-{
-    int group = 0, index = 0;
-    if (!locate(btn, &group, &index) || group != 0)
-        return;
-    qCDebug(lcPanels, "OnMouseEnterSlot %d", index);
-    selectGroup(index, 0);
 }
 
 void TarnBtnWindow::slotMouseOver(TarnPushButton *btn, bool bType)

@@ -78,7 +78,6 @@ signals:
     void PopOneClickBox();
 
 public slots:
-    void OnMouseEnterSlot(TarnPushButton *btn);
     void slotMouseOver(TarnPushButton *btn, bool bType);
     void slotMouseEnter(TarnPushButton *btn);
 
@@ -111,6 +110,7 @@ private:
     quint8 m_iGroup = kNoSelection;
     quint8 m_iIndex = kNoSelection;
     int m_iShownGroup = 0;
+    quint8 m_iMarkedIndex = kNoSelection; // the window's selected button in the shown group
 
     std::array<std::vector<TarnPushButton *>, kButtonGroupCount> m_Labels;
     std::array<std::vector<QLabel *>, kButtonGroupCount> m_Numbers;

@@ -121,6 +121,7 @@ void KeyCapture::release()
     if (m_bGranted)
         qCDebug(lcPlatform) << "key capture: keyboard grab released";
     m_bGranted = false;
+    m_Held.clear();
     if (m_bWanted) {
         m_bWanted = false;
         --g_grabbing;
@@ -147,8 +148,16 @@ bool KeyCapture::eventFilter(QObject *watched, QEvent *event)
         break;
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
-        if (const auto key = m_Converter.convert(*static_cast<QKeyEvent *>(event)))
+        if (const auto key = m_Converter.convert(*static_cast<QKeyEvent *>(event))) {
+            // The release of a key pressed before the capture began (the Return that chose the
+            // menu entry opening the dialog) is not a key of the capture.
+            const int id = key->scanCode | ((key->flags & kHookExtended) << 8);
+            if (!key->isKeyUp())
+                m_Held.insert(id);
+            else if (!m_Held.remove(id))
+                break;
             return m_Handler && m_Handler(*key);
+        }
         break;
     default:
         break;

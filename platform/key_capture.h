@@ -12,7 +12,8 @@
 // the capture is destroyed, so a dialog that owns its capture never leaves the keyboard grabbed,
 // however it closes. The handler returns true to consume the key (the window's widgets do not
 // see it) or false to let it through. Auto-repeated presses are delivered (with autoRepeat set)
-// and carry the same pair as the first press, as a hook's repeats do.
+// and carry the same pair as the first press, as a hook's repeats do. The release of a key that
+// was pressed before the capture began (or before the window was last shown) is not delivered.
 //
 // On X11 and Wayland the native scan code of an event is the evdev key code + 8; an event
 // without one falls back on its Qt::Key. Keys with no set-1 code the program can name are not
@@ -23,6 +24,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 
 #include <functional>
 #include <optional>
@@ -88,4 +90,5 @@ private:
     KeyEventConverter m_Converter;
     bool m_bWanted = false;
     bool m_bGranted = false;
+    QSet<int> m_Held; // keys pressed since the grab began: scan code | extended << 8
 };

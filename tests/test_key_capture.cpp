@@ -205,6 +205,14 @@ private slots:
         QKeyEvent other = nativeKey(QEvent::KeyPress, KEY_A);
         QCoreApplication::sendEvent(window.get(), &other);
         QCOMPARE(window->keys, 1);
+        // Releases: of a key pressed here, delivered; of one pressed before, not.
+        QKeyEvent up = nativeKey(QEvent::KeyRelease, KEY_A);
+        QCoreApplication::sendEvent(window.get(), &up);
+        QCOMPARE(seen.size(), 3);
+        QVERIFY(seen.last().isKeyUp());
+        QKeyEvent stale = nativeKey(QEvent::KeyRelease, KEY_ENTER);
+        QCoreApplication::sendEvent(window.get(), &stale);
+        QCOMPARE(seen.size(), 3);
 
         window->hide();
         QCOMPARE(KeyCapture::grabbingCount(), 0);
@@ -214,7 +222,7 @@ private slots:
         QCOMPARE(KeyCapture::grabbingCount(), 0);
         QKeyEvent after = nativeKey(QEvent::KeyPress, KEY_B);
         QCoreApplication::sendEvent(window.get(), &after);
-        QCOMPARE(seen.size(), 2);
+        QCOMPARE(seen.size(), 3);
 
         capture->attach(window.get()); // already shown: grabs at once
         QCOMPARE(KeyCapture::grabbingCount(), 1);

@@ -15,6 +15,7 @@
 #include "device/poller_control.h"
 #include "device/sensor_tables.h"
 #include "device/transfer.h"
+#include "panels/tarn_btn_window.h"
 #include "panels/tarn_color_window.h"
 #include "platform/firmware_updater.h"
 #include "platform/hotplug_source.h"
@@ -45,6 +46,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QScrollArea>
 #include <QThread>
 #include <QTimer>
 #include <QTranslator>
@@ -194,6 +196,11 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
     rebuildProfileFileMenu();
 
     // 17. The content panels, each through addPanel().
+    m_pButtonPanel = new TarnBtnWindow(&m_WorkingSet.current(), nullptr, m_dScale);
+    connect(m_pButtonPanel, &TarnBtnWindow::SelBtnControl, this, &MousecfgWidget::slotMouseOver);
+    connect(m_pButtonPanel, &TarnBtnWindow::GotoMacroTab, this, &MousecfgWidget::slotGotoMacro);
+    connect(m_pButtonPanel, &TarnBtnWindow::PopOneClickBox, this, &MousecfgWidget::slotPopOneClickBox);
+    addPanel(PanelKind::Button, makeButtonPanelArea(m_pButtonPanel, this), m_pButtonPanel, kButtonPanelArea);
     auto *lighting = new TarnColorWindow(m_dScale, this);
     addPanel(PanelKind::Lighting, lighting, lighting, kLightingPanelDesign);
     m_pDpiWindow = new TarnDPIWindow(m_WorkingSet.current(), m_dScale, this);
@@ -607,6 +614,11 @@ void MousecfgWidget::setFrontView(bool front)
     m_pFrontButton->setSelected(front);
     m_pSideButton->setSelected(!front);
     applyPageVisibility();
+    // The button panel shows the buttons of the view, with the view's selected one.
+    if (m_pButtonPanel) {
+        const int view = front ? ViewFront : ViewSide;
+        m_pButtonPanel->selectGroup(m_SelectedHotspot[static_cast<size_t>(view)], view);
+    }
 }
 
 void MousecfgWidget::applyPageVisibility()
@@ -672,7 +684,8 @@ void MousecfgWidget::SelBtnChanged(int iBtn, int iType)
     clearHotspotSelection();
     m_SelectedHotspot[static_cast<size_t>(iType)] = iBtn;
     hotspot(iType, iBtn)->setSelected(true);
-    // The button panel is told the same selection once it exists.
+    if (m_pButtonPanel)
+        m_pButtonPanel->selectGroup(iBtn, iType);
 }
 
 void MousecfgWidget::slotMouseOver(TarnPushButton *btn, bool bType)

@@ -36,6 +36,7 @@ class QLabel;
 class QMenu;
 class QTranslator;
 class TarnDPIWindow;
+class TarnBtnWindow;
 class TarnLineEdit;
 class TarnPointSpeed;
 class TarnProcessbar;
@@ -128,6 +129,7 @@ public:
     TarnDPIWindow *dpiWindow() const { return m_pDpiWindow; }
     TarnPointSpeed *pointSpeed() const { return m_pPointSpeed; }
     TarnReportRate *reportRate() const { return m_pReportRate; }
+    TarnBtnWindow *buttonPanel() const { return m_pButtonPanel; }
     // Whether a hidden window can be brought back through the tray icon: taken from the desktop
     // at construction. Without a tray, hiding becomes minimising.
     bool isTrayAvailable() const { return m_bTrayAvailable; }
@@ -184,6 +186,7 @@ public slots:
     void slotWarning();
     void slotWarnClose();
     void slotGotoMacro(quint8 page);
+    // The button panel refused to take the last click function off the buttons.
     void SelBtnChanged(int iBtn, int iType);
     void slotMouseOver(TarnPushButton *btn, bool bType);
     void slot_show_mousename(QAction *action);
@@ -345,6 +348,7 @@ private:
     TarnDPIWindow *m_pDpiWindow = nullptr;
     TarnPointSpeed *m_pPointSpeed = nullptr;
     TarnReportRate *m_pReportRate = nullptr;
+    TarnBtnWindow *m_pButtonPanel = nullptr;
 
     // The working set (edited by the panels) and the saved set (as last sent).
     ProfileSet m_WorkingSet;

@@ -2,6 +2,7 @@
 
 #include "app/mousecfg_widget.h"
 #include "app/screenshot_session.h"
+#include "app/screenshots_buttons.h"
 #include "app/screenshots_dpi.h"
 #include "app/screenshots_lighting.h"
 #include "app/screenshots_profiles.h"
@@ -71,6 +72,7 @@ const ScreenshotRenderer kRenderers[] = {
     renderProfileScreenshots,
     renderOsdScreenshots,
     renderLightingScreenshots,
+    renderButtonScreenshots,
 };
 
 } // namespace

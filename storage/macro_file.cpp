@@ -225,6 +225,14 @@ QVector<MacroEvent> readMacroSteps(const QString &name)
     return readStoredSteps(IniFile(path).settings(), kMacroDeviceMaxSteps);
 }
 
+int readMacroStepCount(const QString &name)
+{
+    const QString path = existingMacroFile(name);
+    if (path.isEmpty())
+        return 0;
+    return boundedCount(QSettings(path, QSettings::IniFormat), kMacroFileMaxSteps);
+}
+
 int readMacroWriteSign(const QString &name)
 {
     const QString path = existingMacroFile(name);

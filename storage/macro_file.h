@@ -113,6 +113,10 @@ MacroData loadMacro(const QString &name);
 // is bounded to 0..kMacroDeviceMaxSteps.
 QVector<MacroEvent> readMacroSteps(const QString &name);
 
+// "Setting/Count" of a macro file, bounded to 0..kMacroFileMaxSteps (0 when the file is missing):
+// tells whether readMacroSteps left steps out.
+int readMacroStepCount(const QString &name);
+
 // "Setting/WriteSign" of a macro file (0 when absent or the file is missing).
 int readMacroWriteSign(const QString &name);
 // Writes "Setting/WriteSign" = 0 into an existing macro file; a missing file is not created.

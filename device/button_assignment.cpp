@@ -1,0 +1,103 @@
+#include "device/button_assignment.h"
+
+#include "device/function_catalogue.h"
+#include "storage/key_table.h"
+#include "storage/macro_file.h"
+#include "storage/profile_data.h"
+
+#include <algorithm>
+
+bool keepsAClick(const ProfileData &profile, int button, int fun)
+{
+    if (button < 0 || button >= kButtonCount || fun == kFunLeft || profile.buttonInfo[button].Fun != kFunLeft)
+        return true;
+    for (int i = 0; i < kButtonCount; ++i) {
+        if (i != button && profile.buttonInfo[i].Fun == kFunLeft)
+            return true;
+    }
+    return false;
+}
+
+HotKeyCodes modifierKeyPairs()
+{
+    return {{{42, 54}, {29, 238}, {91, 92}, {56, 239}, {0, 0}}};
+}
+
+int modifierRow(uint8_t keyCode, bool *rightHand)
+{
+    const HotKeyCodes pairs = modifierKeyPairs();
+    for (int row = 0; row < kComboMainRow; ++row) {
+        for (int hand = 0; hand < 2; ++hand) {
+            if (pairs[row][hand] == keyCode) {
+                if (rightHand)
+                    *rightHand = hand == 1;
+                return row;
+            }
+        }
+    }
+    return -1;
+}
+
+void writeComboKeyInfo(ButtonInfo &button, const ComboKeys &combo, const HotKeyCodes &keys)
+{
+    auto &info = button.KeyInfo;
+    info.fill(MacroEvent());
+    int k = 0;
+    for (int row = 0; row < kComboRows; ++row) {
+        if (!combo[row])
+            continue;
+        uint8_t usage = 0;
+        keyToHid(keys[row][0], usage);
+        // Entries k.. two places up (the last two fall off), the new pair at k. k stays below 5.
+        std::copy_backward(info.begin() + k, info.end() - 2, info.end());
+        info[k] = MacroEvent{usage, 5, 0x80};
+        info[k + 1] = MacroEvent{usage, 5, 0x00};
+        ++k;
+    }
+}
+
+uint8_t fireKeyRes1(FireMode mode, uint8_t keyCode)
+{
+    switch (mode) {
+    case FireMode::Left: return kFireLeft;
+    case FireMode::Right: return kFireRight;
+    case FireMode::Middle: return kFireMiddle;
+    case FireMode::KeyboardKey: break;
+    }
+    uint8_t usage = 0;
+    keyToHid(keyCode, usage);
+    return usage;
+}
+
+FireKeySetting fireKeyFromButton(const ButtonInfo &button)
+{
+    FireKeySetting setting;
+    switch (button.Res1) {
+    case 0:
+    case kFireLeft: setting.mode = FireMode::Left; break;
+    case kFireRight: setting.mode = FireMode::Right; break;
+    case kFireMiddle: setting.mode = FireMode::Middle; break;
+    default:
+        setting.mode = FireMode::KeyboardKey;
+        hidToKey(button.Res1, setting.keyCode);
+        break;
+    }
+    setting.delay = button.KeyNumber ? button.KeyNumber : 10;
+    setting.times = button.LoopNumber ? button.LoopNumber : 3;
+    return setting;
+}
+
+MacroBinding bindMacro(ButtonInfo &button, int fun, const QString &name, int loops, int loopMode)
+{
+    button.Fun = fun;
+    button.LoopNumber = loops;
+    button.Res1 = uint8_t(loopMode);
+    button.macroname = name;
+    const QVector<MacroEvent> steps = readMacroSteps(name);
+    MacroBinding binding;
+    binding.storedSteps = readMacroStepCount(name);
+    binding.truncated = binding.storedSteps > steps.size();
+    button.KeyNumber = steps.size();
+    std::copy(steps.begin(), steps.end(), button.KeyInfo.begin());
+    return binding;
+}

@@ -6,6 +6,7 @@
 #include "device/device_state.h"
 #include "device/host_actions.h"
 #include "device/poller_control.h"
+#include "panels/macro_dialog.h"
 #include "platform/hotplug_source.h"
 #include "storage/model_description.h"
 #include "storage/profile_files.h"
@@ -152,7 +153,10 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
     takeHostPointerSpeed(m_WorkingSet);
 
     // 16. The profile-file menu belongs to profile management (not built yet).
-    // 17. The content panels, each through addPanel() (none is built yet).
+    // 17. The content panels, each through addPanel().
+    m_pMacroPage = new MacroDialog(this);
+    addPanel(PanelKind::Macro, m_pMacroPage, m_pMacroPage, designRect(LayoutItem::MacroEditor));
+    connect(m_pMacroPage, &MacroDialog::EnableButtonsSignal, this, &MousecfgWidget::slotEnableButtons);
 
     // 18. First page, texts, slot and name. (The poller was started just now: unlike a later
     // re-translation, this one has no reason to restart it.)
@@ -637,6 +641,19 @@ void MousecfgWidget::slotMouseOver(TarnPushButton *btn, bool bType)
 }
 
 void MousecfgWidget::slotGotoMacro(quint8 page) { showPage(page); }
+
+void MousecfgWidget::slotEnableButtons(bool bEnable)
+{
+    // The navigation is locked while the macro page records or edits a step.
+    for (int i = 0; i < PageCount; ++i)
+        m_Buttons[i]->setEnabled(bEnable);
+    for (int i = BtnExportProfile; i < ButtonCount; ++i)
+        m_Buttons[i]->setEnabled(bEnable);
+    for (QWidget *control : std::initializer_list<QWidget *>{m_pLangButton, m_pClose, m_pMinimise, m_pFirmwareButton,
+                                                             m_pSlotDropDown, m_pNameEdit, m_pProfileFileButton,
+                                                             m_pMouseSelector})
+        control->setEnabled(bEnable);
+}
 
 // ---------------------------------------------------------------- texts
 

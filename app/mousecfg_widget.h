@@ -26,6 +26,7 @@
 class DeviceLink;
 class HidBackend;
 class HotplugSource;
+class MacroDialog;
 class PollerControl;
 class QAction;
 class QLabel;
@@ -84,6 +85,7 @@ public:
     int selectedHotspot(int view) const;
     const ProfileSet &workingSet() const { return m_WorkingSet; }
     DeviceLink &deviceLink() { return *m_pLink; }
+    MacroDialog *macroPage() const { return m_pMacroPage; }
 
     // ---- controls, for the screenshots and the tests
     TarnPushButton *button(int index) const;
@@ -150,6 +152,8 @@ public slots:
     void slotWarning();
     void slotWarnClose();
     void slotGotoMacro(quint8 page);
+    // Enables or disables the window's navigation (the macro page locks it while it records).
+    void slotEnableButtons(bool bEnable);
     void SelBtnChanged(int iBtn, int iType);
     void slotMouseOver(TarnPushButton *btn, bool bType);
     void slot_show_mousename(QAction *action);
@@ -280,6 +284,7 @@ private:
         QRect design;
     };
     QVector<PanelEntry> m_Panels;
+    MacroDialog *m_pMacroPage = nullptr;
 
     // The working set (edited by the panels) and the saved set (as last sent).
     ProfileSet m_WorkingSet;

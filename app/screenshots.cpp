@@ -2,6 +2,7 @@
 
 #include "app/mousecfg_widget.h"
 #include "app/screenshot_session.h"
+#include "app/screenshots_macro.h"
 #include "widgets/tarn_message_box.h"
 #include "widgets/tarn_push_button.h"
 
@@ -62,6 +63,7 @@ void renderShellScreenshots(ScreenshotSession &shots)
 using ScreenshotRenderer = void (*)(ScreenshotSession &);
 const ScreenshotRenderer kRenderers[] = {
     renderShellScreenshots,
+    renderMacroScreenshots,
 };
 
 } // namespace

@@ -120,8 +120,10 @@ QString listStyle()
 {
     const QColor c = themeColour();
     return QStringLiteral("QListWidget, QTreeWidget, QTableView{background-color: rgba(14,14,17,220);"
-                          " color: rgb(210,210,210); border: 1px solid rgb(60,60,68); outline: 0px;}"
+                          " color: rgb(210,210,210); border: 1px solid rgb(60,60,68); outline: 0px;"
+                          " selection-background-color: transparent;}"
                           "QListWidget::item{padding: 2px 4px;}"
+                          "QTreeWidget::item{height: %4px;}"
                           "QListWidget::item:selected, QTreeWidget::item:selected{background: rgba(%1,%2,%3,110);"
                           " color: white;}"
                           "QListWidget::indicator, QTreeWidget::indicator{width: 14px; height: 14px;}"
@@ -133,7 +135,8 @@ QString listStyle()
                           "QScrollBar::add-line, QScrollBar::sub-line{height: 0px;}")
         .arg(c.red())
         .arg(c.green())
-        .arg(c.blue());
+        .arg(c.blue())
+        .arg(scaledUnits(19));
 }
 
 QString checkBoxStyle(const QString &unchecked, const QString &checked)
@@ -1211,8 +1214,9 @@ void MacroDialog::updateEnabled()
     m_pList->setEnabled(!busy);
     m_pTree->setEnabled(idle && macro);
     m_pNameEdit->setEnabled(idle && macro);
-    // While a step is edited the table stays live: selecting another row shows its editor.
-    m_pTable->setEnabled(!m_bRecording && !m_bBatch);
+    // While recording the table shows the steps as they come; while a step is edited,
+    // selecting another row shows that row's editor.
+    m_pTable->setEnabled(!m_bBatch);
     for (QWidget *option : std::initializer_list<QWidget *>{m_pRecordDelay, m_pDefaultDelay, m_pDefaultDelayEdit,
                                                             m_pLoopTimeEdit, m_LoopBoxes[0], m_LoopBoxes[1], m_LoopBoxes[2]})
         option->setEnabled(idle && macro);

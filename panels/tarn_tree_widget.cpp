@@ -2,6 +2,7 @@
 
 #include "panels/macro_steps.h"
 #include "storage/settings_file.h"
+#include "widgets/skin.h"
 #include "widgets/theme.h"
 
 #include <QCoreApplication>
@@ -72,7 +73,8 @@ TarnTreeWidget::TarnTreeWidget(QWidget *parent) : QTreeWidget(parent)
 
 void TarnTreeWidget::retranslate()
 {
-    setHeaderLabels({macroText("MOUSE COMMAND"), QString()});
+    setHeaderLabels({macroText(QT_TRANSLATE_NOOP("MacroDialog", "MOUSE COMMAND")), QString()});
+    header()->setDefaultAlignment(Qt::AlignCenter);
     for (int i = 0; i < m_buttonRows.size(); ++i) {
         TarnTreeItem *row = m_buttonRows[i];
         row->setText(0, macroText(kMacroButtons[i].name));
@@ -92,6 +94,19 @@ void TarnTreeWidget::rescale()
     setIndentation(scaledUnits(16));
     for (TarnTreeItem *row : qAsConst(m_moveRows))
         row->distanceEdit()->setFont(font);
+    // Buttons and moves carry the step icons of the table; a press and a release theirs.
+    const int side = scaledUnits(14);
+    setIconSize(QSize(side, side));
+    const QIcon mouse(loadSkinPixmap(skinPath("mouse_move.png"), QSize(side, side) * devicePixelRatioF()));
+    const QIcon down(loadSkinPixmap(skinPath("keydown.png"), QSize(side, side) * devicePixelRatioF()));
+    const QIcon up(loadSkinPixmap(skinPath("keyup.png"), QSize(side, side) * devicePixelRatioF()));
+    for (TarnTreeItem *row : qAsConst(m_buttonRows)) {
+        row->setIcon(0, mouse);
+        row->child(0)->setIcon(0, down);
+        row->child(1)->setIcon(0, up);
+    }
+    for (TarnTreeItem *row : qAsConst(m_moveRows))
+        row->setIcon(0, mouse);
 }
 
 void TarnTreeWidget::clearHover()

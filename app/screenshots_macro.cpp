@@ -23,8 +23,8 @@ const char kTreeFile[] = "page_macro_mouse_tree.png";
 const char kBatchFile[] = "page_macro_batch.png";
 const char kGunsetFile[] = "dialog_gunset.png";
 
-// Key codes of the keys the sample macro presses.
-constexpr int kLeftCtrl = 29, kKeyA = 30;
+// Key code of the key the sample macro presses.
+constexpr int kKeyA = 30;
 
 void press(MacroDialog &page, MacroDialog::Button which)
 {
@@ -65,10 +65,8 @@ void renderMacroScreenshots(ScreenshotSession &shots)
     page->loopBox(1)->click();
     page->loopTimeEdit()->setText("3");
     press(*page, MacroDialog::BtnStart);
-    key(*page, kLeftCtrl, true, 1000);
-    key(*page, kKeyA, true, 1080);
-    key(*page, kKeyA, false, 1160);
-    key(*page, kLeftCtrl, false, 1230);
+    key(*page, kKeyA, true, 1000);
+    key(*page, kKeyA, false, 1120);
     shots.saveWindow(kRecordingFile);
     press(*page, MacroDialog::BtnStart);
 
@@ -82,10 +80,11 @@ void renderMacroScreenshots(ScreenshotSession &shots)
     page->TarnItemPressed(up, 0);
     shots.saveWindow(kTreeFile);
     press(*page, MacroDialog::BtnMouseAction);
-    page->SelectRow(1);
+    page->SelectRow(0);
+    page->SelectRow(7); // the whole macro in view, the move selected
     shots.saveWindow(kStepsFile);
 
-    page->SelectRow(3);
+    page->SelectRow(7);
     press(*page, MacroDialog::BtnEdit);
     shots.saveWindow(kEditFile);
     press(*page, MacroDialog::BtnCancel);

@@ -13,6 +13,7 @@
 #include "storage/settings_file.h"
 #include "storage/storage_result.h"
 #include "widgets/skin.h"
+#include "widgets/tarn_check_box.h"
 #include "widgets/tarn_line_edit.h"
 #include "widgets/tarn_message_box.h"
 #include "widgets/tarn_push_button.h"
@@ -126,28 +127,19 @@ QString listStyle()
                           "QTreeWidget::item{height: %4px;}"
                           "QListWidget::item:selected, QTreeWidget::item:selected{background: rgba(%1,%2,%3,110);"
                           " color: white;}"
-                          "QListWidget::indicator, QTreeWidget::indicator{width: 14px; height: 14px;}"
+                          "QListWidget::indicator, QTreeWidget::indicator{width: %6px; height: %6px;}"
                           "QHeaderView::section{background-color: rgb(30,30,36); color: rgb(225,225,225);"
                           " border: 0px; border-bottom: 1px solid rgba(%1,%2,%3,200); padding: 3px;}"
-                          "QScrollBar:vertical{background: rgb(20,20,24); width: 10px; margin: 0px;}"
+                          "QScrollBar:vertical{background: rgb(20,20,24); width: %5px; margin: 0px;}"
                           "QScrollBar::handle:vertical{background: rgb(70,70,78); min-height: 20px;"
                           " border-radius: 4px;}"
                           "QScrollBar::add-line, QScrollBar::sub-line{height: 0px;}")
         .arg(c.red())
         .arg(c.green())
         .arg(c.blue())
-        .arg(scaledUnits(19));
-}
-
-QString checkBoxStyle(const QString &unchecked, const QString &checked)
-{
-    return QStringLiteral("QCheckBox{color: rgb(210,210,210); background: transparent; spacing: 6px;}"
-                          "QCheckBox:disabled{color: rgb(110,110,110);}"
-                          "QCheckBox::indicator{width: %1px; height: %1px;}"
-                          "QCheckBox::indicator:unchecked{image: url(%2);}"
-                          "QCheckBox::indicator:checked{image: url(%3);}")
-        .arg(scaledUnits(16))
-        .arg(skinPath(unchecked), skinPath(checked));
+        .arg(scaledUnits(19))
+        .arg(scaledUnits(10))
+        .arg(scaledUnits(14));
 }
 
 const QString kLabelStyle = QStringLiteral("color: rgb(210,210,210); background: transparent;");
@@ -208,12 +200,7 @@ TarnPushButton *MacroDialog::makeButton(Button which)
 
 QCheckBox *MacroDialog::makeCheckBox(const QString &uncheckedImage, const QString &checkedImage)
 {
-    auto *box = new QCheckBox(this);
-    box->setFocusPolicy(Qt::NoFocus);
-    box->setCursor(Qt::PointingHandCursor);
-    box->setProperty("uncheckedImage", uncheckedImage);
-    box->setProperty("checkedImage", checkedImage);
-    return box;
+    return new TarnCheckBox(uncheckedImage, checkedImage, this);
 }
 
 void MacroDialog::buildControls()
@@ -370,8 +357,6 @@ void MacroDialog::layoutPage()
     const QString lists = listStyle();
     for (QWidget *widget : std::initializer_list<QWidget *>{m_pList, m_pTree, m_pTable})
         widget->setStyleSheet(lists);
-    for (QCheckBox *box : {m_pRecordDelay, m_pDefaultDelay, m_LoopBoxes[0], m_LoopBoxes[1], m_LoopBoxes[2]})
-        box->setStyleSheet(checkBoxStyle(box->property("uncheckedImage").toString(), box->property("checkedImage").toString()));
     const QString menuStyle = QStringLiteral("QMenu{background-color: rgb(24,24,28); color: rgb(220,220,220);"
                                              " border: 1px solid rgb(70,70,78);} QMenu::item{padding: %1px %2px;}"
                                              "QMenu::item:selected{background-color: rgba(%3,%4,%5,140);}")
@@ -414,7 +399,7 @@ void MacroDialog::retranslatePanel()
         buttons[i]->setText(macroText(kMacroButtons[i].name));
     const QList<QAction *> moves = m_pEditMoveMenu->actions();
     for (int i = 0; i < moves.size(); ++i)
-        moves[i]->setText(macroText(moveDirectionName(kMoveDirections[i])));
+        moves[i]->setText(moveDirectionText(kMoveDirections[i]));
     m_pNameEdit->setPlaceholderText(macroText(QT_TRANSLATE_NOOP("MacroDialog", "Macro name")));
     if (m_bEditing)
         showEditorForRow(selectedRow());
@@ -1076,7 +1061,7 @@ void MacroDialog::showEditorForRow(int row)
     case StepKind::Move: {
         m_pEditTitle->setText(tr("Choose the direction and the distance (1-120)."));
         const DecodedMove move = decodeMove(step);
-        m_pEditMoveButton->setText(macroText(moveDirectionName(move.valid ? move.direction : MoveDirection::Right)));
+        m_pEditMoveButton->setText(moveDirectionText(move.valid ? move.direction : MoveDirection::Right));
         m_pEditDistance->setText(QString::number(move.valid ? move.distance : kMacroMinMoveDistance));
         m_pEditMoveButton->show();
         m_pEditDistance->show();
@@ -1106,7 +1091,7 @@ void MacroDialog::setEditedStep(const MacroEvent &step)
     if (stepKind(step) == StepKind::Button)
         m_pEditButton->setText(macroText(macroButtonName(step.DataL) ? macroButtonName(step.DataL) : ""));
     else if (stepKind(step) == StepKind::Move && decodeMove(step).valid)
-        m_pEditMoveButton->setText(macroText(moveDirectionName(decodeMove(step).direction)));
+        m_pEditMoveButton->setText(moveDirectionText(decodeMove(step).direction));
 }
 
 void MacroDialog::EditMoveChanged(const QString &text)

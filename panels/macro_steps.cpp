@@ -28,19 +28,24 @@ const char *macroButtonName(uint8_t bit)
     return nullptr;
 }
 
-const char *moveDirectionName(MoveDirection direction)
+QString moveDirectionText(MoveDirection direction)
 {
+    const char *source = "";
     switch (direction) {
     case MoveDirection::Left:
-        return QT_TRANSLATE_NOOP("MacroDialog", "MOVE LEFT");
+        source = QT_TRANSLATE_NOOP("MacroMove", "MOVE LEFT");
+        break;
     case MoveDirection::Right:
-        return QT_TRANSLATE_NOOP("MacroDialog", "MOVE RIGHT");
+        source = QT_TRANSLATE_NOOP("MacroMove", "MOVE RIGHT");
+        break;
     case MoveDirection::Up:
-        return QT_TRANSLATE_NOOP("MacroDialog", "MOVE UP");
+        source = QT_TRANSLATE_NOOP("MacroMove", "MOVE UP");
+        break;
     case MoveDirection::Down:
-        return QT_TRANSLATE_NOOP("MacroDialog", "MOVE DOWN");
+        source = QT_TRANSLATE_NOOP("MacroMove", "MOVE DOWN");
+        break;
     }
-    return "";
+    return QCoreApplication::translate("MacroMove", source);
 }
 
 StepKind stepKind(const MacroEvent &step)

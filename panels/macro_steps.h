@@ -35,10 +35,11 @@ extern const MacroButton kMacroButtons[kMacroButtonCount];
 // The name of a button bit; nullptr for a value that is not one of the five bits.
 const char *macroButtonName(uint8_t bit);
 
-// Move directions in the order of the tree, with their names (context "MacroDialog").
+// Move directions in the order of the tree, with their names, translated in a context of their
+// own: "MOVE UP" of a pointer move is not "MOVE UP" of the button that moves a step.
 constexpr int kMoveDirectionCount = 4;
 extern const MoveDirection kMoveDirections[kMoveDirectionCount]; // left, right, up, down
-const char *moveDirectionName(MoveDirection direction);
+QString moveDirectionText(MoveDirection direction);
 
 enum class StepKind { Key, Button, Move, Delay, Other };
 StepKind stepKind(const MacroEvent &step);

@@ -60,7 +60,7 @@ StepCell stepCell(const MacroEvent &step, int column)
         const DecodedMove move = decodeMove(step);
         if (column == 0)
             return {QStringLiteral("mouse_move.png"),
-                    move.valid ? macroText(moveDirectionName(move.direction)) : macroText(QT_TRANSLATE_NOOP("MacroDialog", "MOVE"))};
+                    move.valid ? moveDirectionText(move.direction) : macroText(QT_TRANSLATE_NOOP("MacroDialog", "MOVE"))};
         if (column == 1)
             return {QString(), QString::number(move.valid ? move.distance : 0)};
         break;

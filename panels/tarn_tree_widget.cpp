@@ -82,7 +82,7 @@ void TarnTreeWidget::retranslate()
         row->child(1)->setText(0, macroText(QT_TRANSLATE_NOOP("MacroDialog", "BOUNCE UP")));
     }
     for (TarnTreeItem *row : qAsConst(m_moveRows))
-        row->setText(0, macroText(moveDirectionName(row->direction())));
+        row->setText(0, moveDirectionText(row->direction()));
 }
 
 void TarnTreeWidget::rescale()

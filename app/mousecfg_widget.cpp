@@ -15,6 +15,7 @@
 #include "device/poller_control.h"
 #include "device/sensor_tables.h"
 #include "device/transfer.h"
+#include "panels/macro_dialog.h"
 #include "panels/tarn_btn_window.h"
 #include "panels/tarn_color_window.h"
 #include "platform/firmware_updater.h"
@@ -201,6 +202,9 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
     connect(m_pButtonPanel, &TarnBtnWindow::GotoMacroTab, this, &MousecfgWidget::slotGotoMacro);
     connect(m_pButtonPanel, &TarnBtnWindow::PopOneClickBox, this, &MousecfgWidget::slotPopOneClickBox);
     addPanel(PanelKind::Button, makeButtonPanelArea(m_pButtonPanel, this), m_pButtonPanel, kButtonPanelArea);
+    m_pMacroPage = new MacroDialog(this);
+    addPanel(PanelKind::Macro, m_pMacroPage, m_pMacroPage, designRect(LayoutItem::MacroEditor));
+    connect(m_pMacroPage, &MacroDialog::EnableButtonsSignal, this, &MousecfgWidget::slotEnableButtons);
     auto *lighting = new TarnColorWindow(m_dScale, this);
     addPanel(PanelKind::Lighting, lighting, lighting, kLightingPanelDesign);
     m_pDpiWindow = new TarnDPIWindow(m_WorkingSet.current(), m_dScale, this);

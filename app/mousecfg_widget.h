@@ -30,6 +30,7 @@ class ApplyFlow;
 class DeviceLink;
 class HidBackend;
 class HotplugSource;
+class MacroDialog;
 class PollerControl;
 class QAction;
 class QLabel;
@@ -99,6 +100,7 @@ public:
     ProfileManager &profileManager() { return *m_pProfiles; }
     ApplyFlow &applyFlow() { return *m_pApply; }
     OsdClient *osdClient() const { return m_pOsd; }
+    MacroDialog *macroPage() const { return m_pMacroPage; }
 
     // ---- controls, for the screenshots and the tests
     TarnPushButton *button(int index) const;
@@ -186,7 +188,6 @@ public slots:
     void slotWarning();
     void slotWarnClose();
     void slotGotoMacro(quint8 page);
-    // The button panel refused to take the last click function off the buttons.
     void SelBtnChanged(int iBtn, int iType);
     void slotMouseOver(TarnPushButton *btn, bool bType);
     void slot_show_mousename(QAction *action);
@@ -199,6 +200,7 @@ public slots:
     void slotRefreshWriteStatus(quint8 iStatus);
     void slotLiftChange(quint8 iLift);
     void slotEnableButtons(bool bEnable);
+    // The button panel refused to take the last click function off the buttons.
     void slotPopOneClickBox();
     // Enter in the name edit: the current slot's stored profile takes the edit's text.
     void slotProfileNameChange();
@@ -349,6 +351,7 @@ private:
     TarnPointSpeed *m_pPointSpeed = nullptr;
     TarnReportRate *m_pReportRate = nullptr;
     TarnBtnWindow *m_pButtonPanel = nullptr;
+    MacroDialog *m_pMacroPage = nullptr;
 
     // The working set (edited by the panels) and the saved set (as last sent).
     ProfileSet m_WorkingSet;

@@ -5,7 +5,7 @@
 #include "app/screenshots_buttons.h"
 #include "app/screenshots_dpi.h"
 #include "app/screenshots_lighting.h"
-#include "app/screenshots_profiles.h"
+#include "app/screenshots_macro.h"
 #include "app/screenshots_osd.h"
 #include "app/screenshots_profiles.h"
 #include "widgets/tarn_message_box.h"
@@ -73,6 +73,7 @@ const ScreenshotRenderer kRenderers[] = {
     renderOsdScreenshots,
     renderLightingScreenshots,
     renderButtonScreenshots,
+    renderMacroScreenshots,
 };
 
 } // namespace

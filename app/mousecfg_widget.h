@@ -106,6 +106,8 @@ public:
     QSystemTrayIcon *trayIcon() const { return m_pTrayIcon; }
     QAction *loadConfigAction() const { return m_pLoadAction; }
     QAction *quitAction() const { return m_pQuitAction; }
+    // "Start with the desktop": checked while the autostart entry is in force.
+    QAction *autostartAction() const { return m_pAutostartAction; }
     // Whether a hidden window can be brought back through the tray icon: taken from the desktop
     // at construction. Without a tray, hiding becomes minimising.
     bool isTrayAvailable() const { return m_bTrayAvailable; }
@@ -116,6 +118,9 @@ public:
     TarnMessageBox *createWarningBox();
 
     // ---- routines other parts call
+    // --hidden: the start-up check leaves the window in the tray (minimised without a tray)
+    // while a mouse is there; without one it still shows the "Dongle Disconnect!" warning.
+    void startHidden() { m_bStartHidden = true; }
     void showPage(int page);
     void setFrontView(bool front);
     void refreshPanels();
@@ -172,6 +177,8 @@ private slots:
     void onButtonEntered(TarnPushButton *button);
     void onLanguageTriggered(QAction *action);
     void onWarningFinished(int result);
+    void onStartCheck();
+    void onAutostartToggled(bool on);
 
 private:
     void setScaleStep(int step);
@@ -257,7 +264,9 @@ private:
     QMenu *m_pTrayMenu = nullptr;
     QAction *m_pLoadAction = nullptr;
     QAction *m_pQuitAction = nullptr;
+    QAction *m_pAutostartAction = nullptr;
     bool m_bTrayAvailable = false;
+    bool m_bStartHidden = false;
 
     // Pages and status.
     int m_iPage = PageLighting;

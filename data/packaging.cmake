@@ -31,17 +31,16 @@ set(CPACK_PACKAGE_VENDOR "The mousecfg developers")
 set(CPACK_PACKAGE_CONTACT ${MOUSECFG_MAINTAINER})
 set(CPACK_PACKAGE_HOMEPAGE_URL ${MOUSECFG_HOMEPAGE})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "configuration utility for wireless gaming mice")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "configuration utility for wireless gaming mice\n"
-    "mousecfg sets up the 0x248A family of wireless USB gaming mice, on their\n"
-    "USB receiver or on the cable: live battery, profile, DPI stage and report\n"
-    "rate; the five on-board profiles with their DPI stages, buttons, macros and\n"
-    "lighting, sent to the mouse with read-back verification.\n"
-    "\n"
-    "The package holds the window (mousecfg), the command-line tool\n"
-    "(mousecfgctl) and a udev rule that lets the user at the seat open the mouse\n"
-    "without root.")
-string(REPLACE ";" "" CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_DEBIAN_PACKAGE_DESCRIPTION}")
+# The synopsis is the summary above; this is the long description below it.
+string(CONCAT CPACK_DEBIAN_PACKAGE_DESCRIPTION
+  "mousecfg sets up the 0x248A family of wireless USB gaming mice, on their\n"
+  "USB receiver or on the cable: live battery, profile, DPI stage and report\n"
+  "rate; the five on-board profiles with their DPI stages, buttons, macros and\n"
+  "lighting, sent to the mouse with read-back verification.\n"
+  "\n"
+  "The package holds the window (mousecfg), the command-line tool\n"
+  "(mousecfgctl) and a udev rule that lets the user at the seat open the mouse\n"
+  "without root.")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

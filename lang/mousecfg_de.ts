@@ -122,6 +122,10 @@
         <source>Dongle Disconnect!</source>
         <translation>Empfänger getrennt!</translation>
     </message>
+    <message>
+        <source>Start with the desktop</source>
+        <translation>Mit dem Desktop starten</translation>
+    </message>
 </context>
 <context>
     <name>StorageResult</name>

@@ -122,6 +122,10 @@
         <source>Dongle Disconnect!</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Start with the desktop</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>StorageResult</name>

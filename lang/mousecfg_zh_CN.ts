@@ -122,6 +122,10 @@
         <source>Dongle Disconnect!</source>
         <translation>接收器已断开！</translation>
     </message>
+    <message>
+        <source>Start with the desktop</source>
+        <translation>随桌面启动</translation>
+    </message>
 </context>
 <context>
     <name>StorageResult</name>

@@ -27,6 +27,12 @@ bool parseAppOptions(const QStringList &args, AppOptions *options, QString *erro
             continue;
         if (arg == "--help" || arg == "-h") {
             options->help = true;
+        } else if (arg == "--version") {
+            options->version = true;
+        } else if (arg == "--hidden") {
+            options->hidden = true;
+        } else if (arg == "--verbose") {
+            options->verbose = true;
         } else if (named("--screenshots")) {
             if (!takeOptionValue(args, &i, "--screenshots", &options->screenshotsDir, error))
                 return false;
@@ -66,10 +72,29 @@ QString appUsageText()
         "                      \"Dongle Disconnect!\" box to PNG files in OUT, then exit\n"
         "  --scale-step N      lay the window out at scale step N (0..16: factor 1.0 + 0.25 N)\n"
         "                      instead of the screen's; also MOUSECFG_SCALE_STEP\n"
+        "  --hidden            start hidden in the tray (the \"Dongle Disconnect!\" box still shows\n"
+        "                      when no mouse is found)\n"
+        "  --verbose           print the diagnostics of every layer on standard error (also\n"
+        "                      QT_LOGGING_RULES=\"mousecfg.*.debug=true\")\n"
         "  --help              this text\n"
+        "  --version           the program's version\n"
         "\n"
         "Exit status: 0 normally; 1 when the program already runs for this product;\n"
         "64 for a usage error.\n");
+}
+
+QString appVersionText()
+{
+    return QStringLiteral("mousecfg " MOUSECFG_VERSION "\n");
+}
+
+bool hasToolkitOptions(const QStringList &args)
+{
+    for (const QString &arg : args) {
+        if (arg.size() > 1 && arg.startsWith('-') && !arg.startsWith(QLatin1String("--")) && arg != QLatin1String("-h"))
+            return true;
+    }
+    return false;
 }
 
 int scaleStepFromEnvironment()

@@ -7,6 +7,7 @@
 #include "platform/single_instance.h"
 #include "sim/device_session.h"
 #include "storage/app_paths.h"
+#include "storage/log_categories.h"
 #include "storage/model_description.h"
 
 #include <QApplication>
@@ -24,27 +25,51 @@ int usageError(const QString &message)
     return kExitUsageError;
 }
 
+// --help or --version: the text on standard output.
+int printText(const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stdout);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
+    AppOptions options;
+    QString error;
+    // Read before the toolkit starts where the command line allows it, so that --help,
+    // --version and usage errors work without a display.
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    if (!hasToolkitOptions(args)) {
+        if (!parseAppOptions(args, &options, &error))
+            return usageError(error);
+        if (options.help)
+            return printText(appUsageText());
+        if (options.version)
+            return printText(appVersionText());
+    }
+
     // The window scales itself from the screen's logical DPI; the toolkit's own widget scaling
     // stays off, so geometry comes from the window's scale factor only.
     QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling);
     QApplication app(argc, argv);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QCoreApplication::setApplicationName("mousecfg");
+    QCoreApplication::setApplicationVersion(MOUSECFG_VERSION);
     // Closing the window (or the last message box) only hides it: "&Quit" ends the program.
     app.setQuitOnLastWindowClosed(false);
 
-    AppOptions options;
-    QString error;
+    options = AppOptions();
     if (!parseAppOptions(app.arguments().mid(1), &options, &error))
         return usageError(error);
-    if (options.help) {
-        std::fputs(appUsageText().toLocal8Bit().constData(), stdout);
-        return 0;
-    }
+    if (options.help)
+        return printText(appUsageText());
+    if (options.version)
+        return printText(appVersionText());
+    configureDiagnostics(options.verbose);
     std::optional<SimOptions> simulation;
     if (!simulationFromOptions(options.session, &simulation, &error))
         return usageError(error);
@@ -83,7 +108,10 @@ int main(int argc, char **argv)
             }
         } else {
             // Without a mouse the window stays hidden; 200 ms later it shows with the warning.
-            if (window.mouseCount() != 0) {
+            // With --hidden it stays in the tray unless that warning is due.
+            if (options.hidden) {
+                window.startHidden();
+            } else if (window.mouseCount() != 0) {
                 window.setWindowOpacity(1.0);
                 window.show();
             }

@@ -18,6 +18,7 @@
 #include "panels/macro_dialog.h"
 #include "panels/tarn_btn_window.h"
 #include "panels/tarn_color_window.h"
+#include "platform/autostart.h"
 #include "platform/firmware_updater.h"
 #include "platform/hotplug_source.h"
 #include "platform/osd_client.h"
@@ -239,7 +240,7 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
     applyConnectionIndicators();
 
     // 21. Show the window or warn.
-    QTimer::singleShot(kWarningDelayMs, this, &MousecfgWidget::slotWarning);
+    QTimer::singleShot(kWarningDelayMs, this, &MousecfgWidget::onStartCheck);
 }
 
 MousecfgWidget::~MousecfgWidget()
@@ -310,7 +311,7 @@ void MousecfgWidget::resizeEvent(QResizeEvent *event)
     if (m_iResizeStep >= 0 && step != m_iResizeStep && step != m_iDpiVal)
         setScaleStep(step);
     m_iResizeStep = m_iDpiVal;
-    qDebug("width = %d, height = %d m_iDpiVal = %d\n", width(), height(), m_iDpiVal);
+    qCDebug(lcApp, "width = %d, height = %d m_iDpiVal = %d\n", width(), height(), m_iDpiVal);
 }
 
 // ---------------------------------------------------------------- building
@@ -461,9 +462,19 @@ void MousecfgWidget::buildTray()
     m_pQuitAction = new QAction(tr("&Quit"), this);
     connect(m_pLoadAction, &QAction::triggered, this, &MousecfgWidget::slotWarning);
     connect(m_pQuitAction, &QAction::triggered, qApp, &QCoreApplication::quit);
+    m_pAutostartAction = new QAction(tr("Start with the desktop"), this);
+    m_pAutostartAction->setCheckable(true);
+    m_pAutostartAction->setChecked(Autostart::isEnabled());
+    connect(m_pAutostartAction, &QAction::toggled, this, &MousecfgWidget::onAutostartToggled);
     m_pTrayMenu = new QMenu(this);
     m_pTrayMenu->addAction(m_pLoadAction);
+    m_pTrayMenu->addAction(m_pAutostartAction);
     m_pTrayMenu->addAction(m_pQuitAction);
+    // The entry may have been removed or switched off in the desktop's own settings meanwhile.
+    connect(m_pTrayMenu, &QMenu::aboutToShow, this, [this] {
+        const QSignalBlocker blocker(m_pAutostartAction);
+        m_pAutostartAction->setChecked(Autostart::isEnabled());
+    });
     m_pTrayMenu->setStyleSheet(menuStyleSheet(themeColour(), languageFont(m_dScale).pixelSize()));
     m_pTrayMenu->setFont(languageFont(m_dScale));
     m_pTrayMenu->setMinimumWidth(scaled(designRect(LayoutItem::LanguageButton).width(), m_dScale));
@@ -760,6 +771,7 @@ void MousecfgWidget::retranslateTexts()
     if (m_pLoadAction) {
         m_pLoadAction->setText(tr("&Load Config"));
         m_pQuitAction->setText(tr("&Quit"));
+        m_pAutostartAction->setText(tr("Start with the desktop"));
     }
     if (m_bMouseOffShown)
         m_pBatteryBar->setText(tr("MOUSE OFF"));
@@ -979,6 +991,23 @@ void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
 TarnMessageBox *MousecfgWidget::createWarningBox()
 {
     return new TarnMessageBox(TarnMessageBox::Receiver, QString(), tr("Warning"), tr("Dongle Disconnect!"), this, true);
+}
+
+void MousecfgWidget::onStartCheck()
+{
+    if (m_bStartHidden && m_iMouseCount != 0)
+        hideToTray();
+    else
+        slotWarning();
+}
+
+void MousecfgWidget::onAutostartToggled(bool on)
+{
+    if (Autostart::setEnabled(on, QCoreApplication::applicationFilePath()))
+        return;
+    qCWarning(lcApp).noquote() << "cannot" << (on ? "write" : "remove") << Autostart::entryPath();
+    const QSignalBlocker blocker(m_pAutostartAction);
+    m_pAutostartAction->setChecked(Autostart::isEnabled());
 }
 
 void MousecfgWidget::slotWarning()

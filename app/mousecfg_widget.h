@@ -132,6 +132,8 @@ public:
     TarnPointSpeed *pointSpeed() const { return m_pPointSpeed; }
     TarnReportRate *reportRate() const { return m_pReportRate; }
     TarnBtnWindow *buttonPanel() const { return m_pButtonPanel; }
+    // "Start with the desktop": checked while the autostart entry is in force.
+    QAction *autostartAction() const { return m_pAutostartAction; }
     // Whether a hidden window can be brought back through the tray icon: taken from the desktop
     // at construction. Without a tray, hiding becomes minimising.
     bool isTrayAvailable() const { return m_bTrayAvailable; }
@@ -142,6 +144,9 @@ public:
     TarnMessageBox *createWarningBox();
 
     // ---- routines other parts call
+    // --hidden: the start-up check leaves the window in the tray (minimised without a tray)
+    // while a mouse is there; without one it still shows the "Dongle Disconnect!" warning.
+    void startHidden() { m_bStartHidden = true; }
     void showPage(int page);
     void setFrontView(bool front);
     void refreshPanels();
@@ -218,6 +223,8 @@ private slots:
     void onButtonEntered(TarnPushButton *button);
     void onLanguageTriggered(QAction *action);
     void onWarningFinished(int result);
+    void onStartCheck();
+    void onAutostartToggled(bool on);
 
 private:
     // ---- ProfileHost
@@ -321,7 +328,9 @@ private:
     QMenu *m_pTrayMenu = nullptr;
     QAction *m_pLoadAction = nullptr;
     QAction *m_pQuitAction = nullptr;
+    QAction *m_pAutostartAction = nullptr;
     bool m_bTrayAvailable = false;
+    bool m_bStartHidden = false;
 
     // Pages and status.
     int m_iPage = PageLighting;

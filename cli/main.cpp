@@ -4,9 +4,9 @@
 #include "cli/cli_context.h"
 #include "sim/device_session.h"
 #include "storage/app_paths.h"
+#include "storage/log_categories.h"
 
 #include <QCoreApplication>
-#include <QLoggingCategory>
 
 #include <cstdio>
 #include <optional>
@@ -15,6 +15,8 @@ namespace {
 
 struct GlobalOptions {
     bool help = false;
+    bool version = false;
+    bool verbose = false;
     SessionOptions session; // --data-dir, --simulate, --virtual-time, --trace
     QString command;
     QStringList commandArgs;
@@ -33,7 +35,9 @@ const char kOptionsHelp[] =
     "  --virtual-time      with --simulate: every wait runs on a virtual clock\n"
     "  --trace FILE        write every HID transfer to FILE: W and the bytes written, R and the\n"
     "                      bytes read, T for a read that failed or timed out\n"
+    "  --verbose           print the diagnostics of every layer on standard error\n"
     "  --help              this text\n"
+    "  --version           the program's version\n"
     "\n"
     "Commands:\n";
 
@@ -41,7 +45,7 @@ const char kExitHelp[] =
     "\n"
     "Exit status: 0 success; 1 device not found, 2 verification failed, 4 write failed,\n"
     "5 mouse off; 64 usage error; 65 refused or unreadable input file.\n"
-    "Debug lines of the device layer: QT_LOGGING_RULES=default.debug=true.\n";
+    "Diagnostics are also switched on by QT_LOGGING_RULES=\"mousecfg.*.debug=true\".\n";
 
 void printHelp(std::FILE *to)
 {
@@ -73,6 +77,10 @@ bool parseGlobalOptions(const QStringList &args, GlobalOptions *options, QString
             continue;
         if (arg == "--help" || arg == "-h") {
             options->help = true;
+        } else if (arg == "--version") {
+            options->version = true;
+        } else if (arg == "--verbose") {
+            options->verbose = true;
         } else {
             *error = "unknown option " + arg;
             return false;
@@ -91,16 +99,20 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("mousecfgctl");
-    // The device layer's debug lines would bury the tool's own messages on stderr;
-    // QT_LOGGING_RULES="default.debug=true" brings them back.
-    QLoggingCategory::setFilterRules("default.debug=false");
+    QCoreApplication::setApplicationVersion(MOUSECFG_VERSION);
 
     GlobalOptions options;
     QString error;
     if (!parseGlobalOptions(app.arguments().mid(1), &options, &error))
         return usage(error);
+    // The device layer's debug lines would bury the tool's own messages: only on request.
+    configureDiagnostics(options.verbose);
     if (options.help) {
         printHelp(stdout);
+        return kExitOk;
+    }
+    if (options.version) {
+        std::fputs("mousecfgctl " MOUSECFG_VERSION "\n", stdout);
         return kExitOk;
     }
     if (options.command.isEmpty())

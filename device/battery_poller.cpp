@@ -5,6 +5,7 @@
 #include "device/device_state.h"
 #include "device/hid_backend.h"
 #include "device/transfer.h"
+#include "storage/log_categories.h"
 
 #include <QDebug>
 
@@ -25,7 +26,7 @@ int queryBattery(HidDevice &handle, PollerReport &reply, const std::atomic<bool>
     if (written)
         *written = ok;
     if (!ok)
-        qDebug("Unable to send a feature report.\n");
+        qCDebug(lcDevice, "Unable to send a feature report.\n");
     deviceClock().waitMs(kPollerQueryPauseMs, stop);
     reply.bytes.fill(0);
     return handle.readTimeout(reply.bytes.data(), reply.bytes.size(), kPollerReadTimeoutMs);
@@ -109,7 +110,7 @@ void TarnGetBatteryThread::handleReport(const PollerReport &report)
 
 void TarnGetBatteryThread::run()
 {
-    qDebug("TarnGetBatteryThread.\n");
+    qCDebug(lcDevice, "TarnGetBatteryThread.\n");
     int k = 0;
     PollerReport report;
     while (!m_stop.load()) {
@@ -121,7 +122,7 @@ void TarnGetBatteryThread::run()
             // does not answer its query is reported as off (0, 0, 0).
             if (queryBattery(*handle, report, m_stop) > 0) {
                 const Report &b = report.bytes;
-                qDebug("Threadread bat - %x %x %x %x %x %x %x %x\n", b[0], b[1], b[2], b[3], b[4], b[5], b[6], b[7]);
+                qCDebug(lcDevice, "Threadread bat - %x %x %x %x %x %x %x %x\n", b[0], b[1], b[2], b[3], b[4], b[5], b[6], b[7]);
                 // A notice read here is handled too: dropping it would lose a change made on
                 // the mouse. Anything else is ignored.
                 handleReport(report);
@@ -139,7 +140,7 @@ void TarnGetBatteryThread::run()
         report.bytes.fill(0);
         // A timeout is normal: the mouse sends notices only when something changes.
         if (handle->readTimeout(report.bytes.data(), report.bytes.size(), kPollerReadTimeoutMs) <= 0) {
-            qDebug("Unable to read a feature report 1.\n");
+            qCDebug(lcDevice, "Unable to read a feature report 1.\n");
             pause(kPollerAfterNothingMs);
         } else {
             handleReport(report);
@@ -148,5 +149,5 @@ void TarnGetBatteryThread::run()
         if (k == kPollerQueryCycle)
             k = 0;
     }
-    qDebug("TarnGetBatteryThread Stop.\n");
+    qCDebug(lcDevice, "TarnGetBatteryThread Stop.\n");
 }

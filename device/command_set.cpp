@@ -6,6 +6,7 @@
 #include "device/sensor_tables.h"
 #include "device/transfer.h"
 #include "storage/lighting_effects.h"
+#include "storage/log_categories.h"
 #include "storage/profile_data.h"
 #include "storage/settings_file.h"
 
@@ -155,12 +156,12 @@ ButtonImage buildButtonImage(ProfileData &profile, const EncodeContext &context,
     for (int i = 0; i < count; ++i) {
         // Only buttons 0..15 have a matrix slot; the others have no place in the block.
         if (i >= kModelButtonSlots) {
-            qDebug("button %d has no device slot, not sent", i);
+            qCDebug(lcDevice, "button %d has no device slot, not sent", i);
             continue;
         }
         const int slot = context.matrix[size_t(i)];
         if (!slotFits(slot)) {
-            qDebug("button %d: device slot %d lies outside the button block, not sent", i, slot);
+            qCDebug(lcDevice, "button %d: device slot %d lies outside the button block, not sent", i, slot);
             continue;
         }
         placeEntry(image, slot, encodeButton(profile.buttonInfo[size_t(i)], context.sensorId, macros));

@@ -4,6 +4,7 @@
 #include "device/collection_path.h"
 #include "device/device_link_observer.h"
 #include "platform/hotplug_source.h"
+#include "storage/log_categories.h"
 #include "storage/settings_file.h"
 
 #include <QDebug>
@@ -43,7 +44,7 @@ void DeviceLink::loadMouseList()
     MouseListEntry entry = builtInMouseEntry();
     copyBounded(entry.name, readMouseListName().toLatin1());
     m_list.append(entry);
-    qDebug().noquote() << QString::fromLatin1(entry.name);
+    qCDebug(lcDevice).noquote() << QString::fromLatin1(entry.name);
 }
 
 int DeviceLink::enumerateMice()
@@ -53,10 +54,10 @@ int DeviceLink::enumerateMice()
     const std::vector<HidCollectionInfo> records = m_backend.enumerate(0, 0);
     for (const HidCollectionInfo &r : records) {
         if (r.vendorId == kDiagnosticVendorId)
-            qDebug("Device Found\n  type: %x %x\n  path: %s\n  serial_number: %s\n usge %x uu %x",
-                   unsigned(r.vendorId), unsigned(r.productId), r.path.c_str(),
-                   QString::fromStdWString(r.serialNumber).toUtf8().constData(), unsigned(r.usage),
-                   unsigned(r.usagePage));
+            qCDebug(lcDevice, "Device Found\n  type: %x %x\n  path: %s\n  serial_number: %s\n usge %x uu %x",
+                    unsigned(r.vendorId), unsigned(r.productId), r.path.c_str(),
+                    QString::fromStdWString(r.serialNumber).toUtf8().constData(), unsigned(r.usage),
+                    unsigned(r.usagePage));
         const QByteArray path = QByteArray::fromStdString(r.path);
         for (uint32_t i = 0; i < m_list.count(); ++i) {
             for (MouseLinkId id : {MouseLinkA, MouseLinkB}) {
@@ -68,14 +69,14 @@ int DeviceLink::enumerateMice()
                 const int tag = id == MouseLinkA ? 1 : 3;
                 if (r.usage == l.usagePointer && r.usagePage == l.usagePagePointer) {
                     copyBounded(l.pathPointer, kMousePathSize, path);
-                    qDebug("%d %s\n", tag, l.pathPointer);
+                    qCDebug(lcDevice, "%d %s\n", tag, l.pathPointer);
                     l.presentPointer = 1;
                 } else if (r.usage == l.usageCommand && r.usagePage == l.usagePageCommand
                            && (id == MouseLinkB || containsCol04(path.constData()))) {
                     // The receiver exposes further collections with the same usage; only
                     // collection 4 carries the command reports.
                     copyBounded(l.pathCommand, kMousePathSize, path);
-                    qDebug("%d %s\n", tag + 1, l.pathCommand);
+                    qCDebug(lcDevice, "%d %s\n", tag + 1, l.pathCommand);
                     l.presentCommand = 1;
                 }
             }
@@ -294,18 +295,18 @@ bool DeviceLink::registerHotplug(HotplugSource *source)
     const QMetaObject::Connection connection =
         connect(source, &HotplugSource::collectionChanged, this, [this](const CollectionEvent &event) {
             if (event.arrived) {
-                qDebug("DBT_DEVICEARRIVAL\n");
+                qCDebug(lcDevice, "DBT_DEVICEARRIVAL\n");
                 onCollectionArrived(event);
-                qDebug("%s", event.fullPath.c_str());
+                qCDebug(lcDevice, "%s", event.fullPath.c_str());
             } else {
                 onCollectionRemoved(event);
-                qDebug("DBT_DEVICEREMOVECOMPLETE\n");
+                qCDebug(lcDevice, "DBT_DEVICEREMOVECOMPLETE\n");
             }
         });
     if (source->start())
         return true;
     disconnect(connection);
-    qDebug("注册失败");
+    qCDebug(lcDevice, "注册失败");
     return false;
 }
 
@@ -318,7 +319,7 @@ QStringList DeviceLink::refreshMouseList()
     }
     m_listedConnected = names.size();
     if (names.size() == 1) {
-        qDebug("RefreshMouseList %s", names.first().toUtf8().constData());
+        qCDebug(lcDevice, "RefreshMouseList %s", names.first().toUtf8().constData());
         writeCurrentProductName(names.first());
     } else if (names.isEmpty()) {
         writeCurrentProductName(QString());

@@ -2,6 +2,7 @@
 
 #include "device/command_set.h"
 #include "device/device_state.h"
+#include "storage/log_categories.h"
 #include "storage/profile_data.h"
 #include "storage/settings_file.h"
 
@@ -52,7 +53,7 @@ TarnProcessThread::~TarnProcessThread() { wait(); }
 void TarnProcessThread::run()
 {
     if (m_stop.load()) {
-        qDebug("isStop.\n");
+        qCDebug(lcDevice, "isStop.\n");
         return;
     }
     m_result.store(runDownloadWorker(m_working, m_saved, m_force.load(), m_sink, m_observer, &m_outcome));

@@ -2,6 +2,7 @@
 
 #include "device/collection_path.h"
 #include "device/hid_descriptor.h"
+#include "storage/log_categories.h"
 
 #include <QDebug>
 
@@ -149,7 +150,7 @@ std::vector<HidCollectionInfo> collectionsFromRecords(const std::vector<HidapiRe
             }
             continue;
         }
-        qDebug() << "hidraw: no top-level collections read for" << record.path.c_str();
+        qCDebug(lcDevice) << "hidraw: no top-level collections read for" << record.path.c_str();
         // Without a descriptor, each distinct usage hidapi lists for the node stands as it is.
         std::vector<std::pair<uint16_t, uint16_t>> usages;
         for (const HidapiRecord &same : records) {
@@ -255,7 +256,7 @@ std::unique_ptr<HidDevice> HidapiBackend::open(const std::string &path)
                                         [index](const HidTopCollection &c) { return c.index == index; });
         // The node no longer has this collection (or cannot tell): it is not the one enumerated.
         if (found == parsed.collections.end()) {
-            qDebug() << "hidraw: collection" << index << "not found on" << node.c_str();
+            qCDebug(lcDevice) << "hidraw: collection" << index << "not found on" << node.c_str();
             return nullptr;
         }
         reportIds = found->reportIds;

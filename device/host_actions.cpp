@@ -1,6 +1,7 @@
 #include "device/host_actions.h"
 
 #include "platform/pointer_speed.h"
+#include "storage/log_categories.h"
 #include "storage/profile_data.h"
 
 #include <QDebug>
@@ -10,7 +11,7 @@ int readPointerSpeed() { return readSystemPointerSpeed(); }
 int applyPointerSpeed(const ProfileData &activeProfile)
 {
     const int code = writeSystemPointerSpeed(activeProfile.mousespeed & 0xFF);
-    qDebug("Error in SystemParametersInfo :%d", code);
+    qCDebug(lcDevice, "Error in SystemParametersInfo :%d", code);
     return code;
 }
 

@@ -2,6 +2,7 @@
 
 #include "device/clock.h"
 #include "device/command_set.h"
+#include "storage/log_categories.h"
 #include "storage/macro_file.h"
 #include "storage/profile_data.h"
 
@@ -107,7 +108,7 @@ uint8_t writeMacroBlock(const ProfileSet &copy, MacroNameMap &macros, CommandSin
                 continue;
             macros.remove(button.macroname);
             if (slot >= kMacroSlotCount) {
-                qDebug("iIndex>=MAX_MACRO_NUMBER_560");
+                qCDebug(lcDevice, "iIndex>=MAX_MACRO_NUMBER_560");
                 result.overLimit.append(button.macroname);
                 continue;
             }

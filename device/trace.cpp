@@ -1,4 +1,5 @@
 #include "device/trace.h"
+#include "storage/log_categories.h"
 
 #include <QDebug>
 #include <QFile>
@@ -24,7 +25,7 @@ void setTraceSink(TraceSink sink)
 
 void routeTraceToDebugLog()
 {
-    setTraceSink([](const QString &text) { qDebug().noquote() << text; });
+    setTraceSink([](const QString &text) { qCDebug(lcTransfer).noquote() << text; });
 }
 
 bool routeTraceToFile(const QString &path)

@@ -3,6 +3,7 @@
 #include "device/clock.h"
 #include "device/device_link.h"
 #include "device/trace.h"
+#include "storage/log_categories.h"
 
 #include <QDebug>
 
@@ -96,7 +97,7 @@ uint8_t VerifiedTransfer::sendCommand(const uint8_t *report, int length)
             const int written = handle->write(work, static_cast<size_t>(n));
             traceDump("hid_write", n, work);
             if (written < 0) {
-                qDebug("Unable to send a feature report.\n");
+                qCDebug(lcTransfer, "Unable to send a feature report.\n");
                 traceReturn(QStringLiteral("hid_write发送失败"));
                 return 4;
             }

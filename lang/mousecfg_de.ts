@@ -399,6 +399,10 @@
         <source>Send data failed, please try again.</source>
         <translation>Senden der Daten fehlgeschlagen, bitte erneut versuchen.</translation>
     </message>
+    <message>
+        <source>Start with the desktop</source>
+        <translation>Mit dem Desktop starten</translation>
+    </message>
 </context>
 <context>
     <name>ProfileManager</name>

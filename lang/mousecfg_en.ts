@@ -399,6 +399,10 @@
         <source>Send data failed, please try again.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Start with the desktop</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ProfileManager</name>

@@ -399,6 +399,10 @@
         <source>Send data failed, please try again.</source>
         <translation>发送数据失败，请重试。</translation>
     </message>
+    <message>
+        <source>Start with the desktop</source>
+        <translation>随桌面启动</translation>
+    </message>
 </context>
 <context>
     <name>ProfileManager</name>

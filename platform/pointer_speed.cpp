@@ -1,4 +1,5 @@
 #include "platform/pointer_speed.h"
+#include "storage/log_categories.h"
 
 #include <QDebug>
 
@@ -51,7 +52,7 @@ PointerSpeedBackend *systemPointerSpeed()
         if (!backend)
             backend = makeX11PointerSpeed();
         if (!backend)
-            qDebug("Pointer speed: neither the desktop setting nor an X display is available; the speed is not applied");
+            qCDebug(lcPlatform, "Pointer speed: neither the desktop setting nor an X display is available; the speed is not applied");
     });
     return backend.get();
 }

@@ -3,6 +3,7 @@
 #include "device/collection_path.h"
 #include "device/hid_descriptor.h"
 #include "device/hidapi_backend.h"
+#include "storage/log_categories.h"
 
 #include <QDebug>
 #include <QSocketNotifier>
@@ -98,7 +99,7 @@ bool UdevHotplugSource::start()
     const bool ok = m_monitor && udev_monitor_filter_add_match_subsystem_devtype(m_monitor, kSubsystem, nullptr) >= 0
                     && udev_monitor_enable_receiving(m_monitor) >= 0 && udev_monitor_get_fd(m_monitor) >= 0;
     if (!ok) {
-        qDebug() << "udev monitor unavailable; no hot-plug";
+        qCDebug(lcPlatform) << "udev monitor unavailable; no hot-plug";
         release();
         return false;
     }

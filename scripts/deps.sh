@@ -10,6 +10,8 @@ packages=(
   libhidapi-dev libudev-dev libx11-dev libglib2.0-dev
   fonts-dejavu-core fonts-noto-cjk
   xvfb xauth
+  libqt5svg5-dev help2man desktop-file-utils appstream
+  dpkg-dev file lintian
 )
 if [ "${1:-}" = "--fuzz" ]; then
   packages+=(clang libclang-rt-14-dev llvm)

@@ -27,13 +27,21 @@ bool isPortableFolder(const QString &dir)
     return QFileInfo::exists(dir + "/DefaultProfile.bin") && QFileInfo(dir).isWritable();
 }
 
+// The installed share folder, found from the executable first (bin/../share/mousecfg), so that
+// an install under any prefix or DESTDIR is complete; else the configured one.
+QString installedShareFolder(const QString &exeDir)
+{
+    const QString besideBin = QDir::cleanPath(exeDir + "/" MOUSECFG_SHARE_DIR_FROM_BIN);
+    return QFileInfo::exists(besideBin + "/DefaultProfile.bin") ? besideBin : QString(MOUSECFG_SHARE_DIR);
+}
+
 void resolve()
 {
     Paths &p = paths();
     if (p.resolved)
         return;
     const QString exeDir = AppPaths::executableFolder();
-    p.resources = QFileInfo::exists(exeDir + "/DefaultProfile.bin") ? exeDir : QString(MOUSECFG_SHARE_DIR);
+    p.resources = QFileInfo::exists(exeDir + "/DefaultProfile.bin") ? exeDir : installedShareFolder(exeDir);
     if (!p.overrideDir.isEmpty()) {
         p.application = QDir(p.overrideDir).absolutePath();
     } else if (isPortableFolder(exeDir)) {

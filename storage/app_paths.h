@@ -4,7 +4,8 @@
 // The "application folder" holds DefaultProfile.bin, skin/, lang/ and the data folder Configs/.
 // It is split in two:
 //  - resources (read-only): beside the executable in a build tree or portable copy, otherwise the
-//    installed share folder;
+//    installed share folder (share/mousecfg beside the executable's bin folder, else the one
+//    the build was configured for);
 //  - data (Configs/): beside the executable when that folder is a writable portable copy,
 //    otherwise $XDG_DATA_HOME/mousecfg, seeded from the shipped template on first run.
 // An override (--data-dir DIR or MOUSECFG_DATA_DIR) makes DIR the whole application folder:

@@ -7,3 +7,10 @@ Q_LOGGING_CATEGORY(lcTransfer, "mousecfg.transfer", QtInfoMsg)
 Q_LOGGING_CATEGORY(lcPlatform, "mousecfg.platform", QtInfoMsg)
 Q_LOGGING_CATEGORY(lcApp, "mousecfg.app", QtInfoMsg)
 Q_LOGGING_CATEGORY(lcPanels, "mousecfg.panels", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcWidgets, "mousecfg.widgets", QtInfoMsg)
+
+void configureDiagnostics(bool verbose)
+{
+    QLoggingCategory::setFilterRules(verbose ? QStringLiteral("default.debug=false\nmousecfg.*.debug=true")
+                                             : QStringLiteral("default.debug=false"));
+}

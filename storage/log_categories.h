@@ -10,3 +10,8 @@ Q_DECLARE_LOGGING_CATEGORY(lcTransfer)  // "mousecfg.transfer": verified reports
 Q_DECLARE_LOGGING_CATEGORY(lcPlatform)  // "mousecfg.platform": hot-plug, pointer speed, key capture, OSD
 Q_DECLARE_LOGGING_CATEGORY(lcApp)       // "mousecfg.app": the window, profile management, apply
 Q_DECLARE_LOGGING_CATEGORY(lcPanels)    // "mousecfg.panels": the content panels and their dialogs
+Q_DECLARE_LOGGING_CATEGORY(lcWidgets)   // "mousecfg.widgets": the skinned widget kit
+
+// The programs' logging set-up: the toolkit's uncategorised debug lines off and, with `verbose`
+// (--verbose), every layer's debug lines on. QT_LOGGING_RULES still takes precedence.
+void configureDiagnostics(bool verbose);

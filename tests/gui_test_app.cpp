@@ -195,9 +195,10 @@ private slots:
             const QImage one(at1 + "/" + name);
             const QImage two(at2 + "/" + name);
             QVERIFY2(!one.isNull() && !two.isNull(), qPrintable(name));
-            // The window's pictures scale exactly; the tray menu's frame does not.
+            // The window's pictures scale exactly; the tray menu's frame and padding do not (its
+            // longest entry, "Start with the desktop", sets its width at both scales).
             if (name == "tray_menu.png")
-                QVERIFY(two.width() >= 2 * one.width() && two.height() > one.height());
+                QVERIFY(two.width() > one.width() * 3 / 2 && two.height() > one.height());
             else
                 QCOMPARE(two.size(), one.size() * 2);
         }

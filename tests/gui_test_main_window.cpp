@@ -129,7 +129,7 @@ private slots:
         QVERIFY(!w.isVisible());
         w.loadConfigAction()->trigger();
         QVERIFY(w.isVisible());
-        QCOMPARE(w.trayMenu()->actions().size(), 2);
+        QCOMPARE(w.trayMenu()->actions().size(), 3); // "&Load Config", "Start with the desktop", "&Quit"
     }
 
     void withoutMouseTheWarningShowsAndAcceptingHides()

@@ -6,6 +6,7 @@
 #include "device/device_link_observer.h"
 #include "platform/hotplug_source.h"
 #include "storage/app_paths.h"
+#include "storage/log_categories.h"
 #include "storage/settings_file.h"
 #include "support/fake_hid.h"
 #include "support/test_env.h"
@@ -115,6 +116,9 @@ MouseListEntry otherMouse()
 class TestDeviceLink : public QObject {
     Q_OBJECT
 private slots:
+    // Some cases check the debug lines, which are off unless asked for.
+    void initTestCase() { configureDiagnostics(true); }
+
     void init()
     {
         m_clock = std::make_unique<VirtualClock>();

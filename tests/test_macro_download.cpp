@@ -6,6 +6,7 @@
 #include "device/macro_download.h"
 #include "device/trace.h"
 #include "storage/app_paths.h"
+#include "storage/log_categories.h"
 #include "storage/macro_file.h"
 #include "storage/profile_data.h"
 #include "support/test_env.h"
@@ -59,6 +60,9 @@ class TestMacroDownload : public QObject {
     Q_OBJECT
 
 private slots:
+    // Some cases check the debug lines, which are off unless asked for.
+    void initTestCase() { configureDiagnostics(true); }
+
     void fiveStepsGetDelays()
     {
         const MacroSlotImage image = buildMacroImage(keySteps(5));

@@ -3,6 +3,7 @@
 
 #include "device/host_actions.h"
 #include "platform/pointer_speed.h"
+#include "storage/log_categories.h"
 #include "storage/profile_data.h"
 
 #include <QDir>
@@ -47,6 +48,7 @@ private slots:
     {
         // Before GIO's first use: keep every write in memory, away from the user's desktop.
         qputenv("GSETTINGS_BACKEND", "memory");
+        configureDiagnostics(true); // some cases check the debug lines
         const QString compiler = QStandardPaths::findExecutable("glib-compile-schemas");
         if (!compiler.isEmpty()) {
             QFile xml(m_schemaDir.path() + "/org.gnome.desktop.peripherals.mouse.gschema.xml");

@@ -8,6 +8,7 @@
 #include "sim/simulated_mouse.h"
 #include "device/transfer.h"
 #include "storage/app_paths.h"
+#include "storage/log_categories.h"
 #include "storage/settings_file.h"
 #include "support/fake_hid.h"
 #include "support/test_env.h"
@@ -70,6 +71,9 @@ Report withChecksum(Report r)
 class TestTransfer : public QObject {
     Q_OBJECT
 private slots:
+    // Some cases check the debug lines, which are off unless asked for.
+    void initTestCase() { configureDiagnostics(true); }
+
     void init()
     {
         m_clock = std::make_unique<VirtualClock>();

@@ -1,5 +1,6 @@
 #include "widgets/tarn_list_item.h"
 
+#include "storage/log_categories.h"
 #include "widgets/tarn_line_edit.h"
 #include "widgets/theme.h"
 
@@ -88,7 +89,7 @@ void TarnListItem::lostFocusSlot()
 {
     if (!isEditing())
         return;
-    qDebug("lostFocusSlot\n");
+    qCDebug(lcWidgets, "lostFocusSlot\n");
     // Hide first: hiding the focused editor loses the focus and calls back here.
     m_pEdit->hide();
     m_pLabel->show();

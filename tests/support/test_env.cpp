@@ -3,6 +3,7 @@
 #include "device/device_link.h"
 #include "sim/simulated_mouse.h"
 #include "storage/app_paths.h"
+#include "storage/log_categories.h"
 #include "storage/settings_file.h"
 
 #include <atomic>
@@ -34,6 +35,8 @@ void quietPollerHandler(QtMsgType type, const QMessageLogContext &context, const
 
 void installQuietPollerLog()
 {
+    // The poller's lines are debug lines, off unless asked for.
+    configureDiagnostics(true);
     if (!g_previousHandler)
         g_previousHandler = qInstallMessageHandler(quietPollerHandler);
 }

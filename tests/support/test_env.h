@@ -35,8 +35,8 @@ public:
     VirtualClock clock;
 };
 
-// Drops the poller's once-per-cycle lines, which a poller in virtual time writes thousands of
-// times a second; everything else is passed on (QTest::ignoreMessage still sees it). Counts the
+// Turns the debug lines on (as --verbose does) and drops the poller's once-per-cycle lines, which
+// a poller in virtual time writes thousands of times a second; everything else is passed on (QTest::ignoreMessage still sees it). Counts the
 // poller's end lines, so a test can tell how many poller threads ran to their end.
 void installQuietPollerLog();
 int pollerEndCount();

@@ -625,10 +625,10 @@ void paintIcon(QPainter &p)
     QRadialGradient glow(QPointF(128, 150), 110);
     glow.setColorAt(0, withAlpha(accent(), 110));
     glow.setColorAt(1, withAlpha(accent(), 0));
-    p.save();
-    p.setClipPath(tile);
-    p.fillRect(r, glow);
-    p.restore();
+    // The glow fills the tile's own outline rather than a clip, so the vector icon draws it too.
+    p.setPen(Qt::NoPen);
+    p.setBrush(glow);
+    p.drawPath(tile);
     // A mouse seen from above.
     QPainterPath body;
     body.moveTo(128, 44);

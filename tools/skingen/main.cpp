@@ -1,7 +1,10 @@
 // The skin generator: paints every skin image into a skin folder, the loading animation as a GIF
 // and the program's built-in button icons into a resource folder.
 //
-//   mousecfg_skingen --skin DIR --resources DIR --data DIR
+//   mousecfg_skingen --skin DIR --resources DIR --data DIR [--icons DIR]
+//
+// --icons names a hicolor icon theme folder: the program icon is written there at the desktop's
+// usual sizes (and as a vector image where Qt's SVG module is available).
 //
 // --data names the folder of the shipped model description and settings template: the images
 // take the accent of the template's colour theme, and the mouse pictures are painted for the
@@ -23,6 +26,9 @@
 #include <QGuiApplication>
 #include <QImageWriter>
 #include <QSet>
+#ifdef MOUSECFG_SVG_ICON
+#include <QSvgGenerator>
+#endif
 
 #include <cstdio>
 
@@ -83,6 +89,34 @@ QStringList productNames()
     return names;
 }
 
+// The desktop's icon sizes, in the layout of a hicolor icon theme.
+bool paintThemeIcons(const SkinPainter &icon, const QString &theme, const QString &name)
+{
+    bool ok = true;
+    for (const int side : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString folder = QString("%1/%2x%2/apps").arg(theme).arg(side);
+        ok = save(render(icon, qreal(side) / icon.size.width()), folder + "/" + name + ".png") && ok;
+    }
+#ifdef MOUSECFG_SVG_ICON
+    const QString svgPath = theme + "/scalable/apps/" + name + ".svg";
+    if (!QDir().mkpath(QFileInfo(svgPath).absolutePath()))
+        return false;
+    QSvgGenerator svg;
+    svg.setFileName(svgPath);
+    svg.setSize(icon.size);
+    svg.setViewBox(QRect(QPoint(0, 0), icon.size));
+    svg.setTitle(name);
+    QPainter p;
+    if (!p.begin(&svg)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(svgPath));
+        return false;
+    }
+    icon.paint(p);
+    p.end();
+#endif
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -96,10 +130,11 @@ int main(int argc, char **argv)
     const QCommandLineOption resourceOption("resources", "Folder for the built-in images.", "dir");
     const QCommandLineOption dataOption(
         "data", "Folder of the shipped model description and settings template.", "dir");
-    parser.addOptions({skinOption, resourceOption, dataOption});
+    const QCommandLineOption iconsOption("icons", "hicolor icon theme folder for the program icon.", "dir");
+    parser.addOptions({skinOption, resourceOption, dataOption, iconsOption});
     parser.process(app);
     if (!parser.isSet(skinOption) || !parser.isSet(resourceOption) || !parser.isSet(dataOption)) {
-        std::fprintf(stderr, "usage: %s --skin DIR --resources DIR --data DIR\n", argv[0]);
+        std::fprintf(stderr, "usage: %s --skin DIR --resources DIR --data DIR [--icons DIR]\n", argv[0]);
         return 64;
     }
     const QString skin = parser.value(skinOption);
@@ -127,6 +162,8 @@ int main(int argc, char **argv)
         ok = save(iconImage, skin + "/icon.ico", "ico") && ok;
     else
         std::fprintf(stderr, "no ico writer: icon.ico not written, icon.png only\n");
+    if (parser.isSet(iconsOption))
+        ok = paintThemeIcons(icon, parser.value(iconsOption), "mousecfg") && ok;
 
     const QByteArray gif = gifEncode(kLoadingSide, kLoadingSide, loadingPalette(), loadingFrames());
     ok = writeFile(skin + "/loading.gif", gif) && writeFile(resources + "/loading.gif", gif) && ok;

@@ -146,7 +146,7 @@ int benchCommands(const QStringList &args)
     Rig rig("receiver");
     ProfileSet set;
     loadProfileSet(set);
-    const Report command = settingsBlockReports(set).front();
+    const Report command = settingsBlockReports(set, false).front();
     const double ms = medianMs(runs, [&] {
         for (int i = 0; i < 100; ++i) {
             if (rig.transfer->sendCommand(command.data(), kReportLength) != 0)

@@ -5,6 +5,7 @@
 #include "device/device_state.h"
 #include "sim/sim_hotplug_source.h"
 #include "sim/simulated_mouse.h"
+#include "support/window_rig.h"
 #include "storage/app_paths.h"
 #include "storage/settings_file.h"
 #include "widgets/tarn_message_box.h"
@@ -48,15 +49,7 @@ struct DataFolder {
 };
 
 // The simulated mouse, its hot-plug source and the window on them.
-struct Rig {
-    explicit Rig(SimOptions simOptions = SimOptions())
-        : mouse(simOptions), hotplug(&mouse), window(std::make_unique<MousecfgWidget>(mouse, &hotplug))
-    {
-    }
-    SimulatedMouse mouse;
-    SimHotplugSource hotplug;
-    std::unique_ptr<MousecfgWidget> window;
-};
+using Rig = WindowRig;
 
 SimOptions noMouse()
 {

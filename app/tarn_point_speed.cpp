@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr int kMinSpeed = 1;
-constexpr int kMaxSpeed = 20;
 constexpr int kTitlePixels = 13;
 constexpr int kSpinButtonWidth = 16;
 constexpr int kSpinArrowWidth = 10;
@@ -41,14 +39,14 @@ TarnPointSpeed::TarnPointSpeed(ProfileData *profile, double scale, QWidget *pare
         label->setStyleSheet("color: rgb(225,225,225); background: transparent;");
 
     m_pSlider = new TarnSlider(Qt::Horizontal, this);
-    m_pSlider->setRange(kMinSpeed, kMaxSpeed);
+    m_pSlider->setRange(kHostSpeedMin, kHostSpeedMax);
     m_pSlider->setSingleStep(1);
     m_pSlider->setPageStep(1);
     m_pSlider->setFocusPolicy(Qt::NoFocus);
     connect(m_pSlider, &QSlider::valueChanged, this, &TarnPointSpeed::onSliderChanged);
 
     m_pSpin = new QSpinBox(this);
-    m_pSpin->setRange(kMinSpeed, kMaxSpeed);
+    m_pSpin->setRange(kHostSpeedMin, kHostSpeedMax);
 
     connect(m_pSpin, QOverload<int>::of(&QSpinBox::valueChanged), this, &TarnPointSpeed::sValueChangedSlot);
 

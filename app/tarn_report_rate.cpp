@@ -2,6 +2,7 @@
 
 #include "app/window_rules.h"
 #include "device/battery_poller.h"
+#include "device/report_rates.h"
 #include "storage/log_categories.h"
 #include "storage/settings_file.h"
 #include "widgets/skin.h"
@@ -15,10 +16,6 @@
 #include <QRadioButton>
 
 namespace {
-
-// The menu's codes, in its order: 125, 250, 500 and 1000 Hz. Their texts ("125 HZ") are the
-// ones the status shows, the same in every language.
-constexpr quint8 kMenuRates[kReportRateCount] = {8, 4, 2, 1};
 
 constexpr int kMenuWidth = 150;
 constexpr int kTitlePixels = 13;
@@ -85,7 +82,7 @@ void TarnReportRate::retranslate()
 {
     m_pTitle->setText(tr("REPORT RATE"));
     for (int i = 0; i < kReportRateCount; ++i)
-        m_Actions[i]->setText(reportRateText(kMenuRates[i]));
+        m_Actions[i]->setText(reportRateText(reportRates()[size_t(i)].code));
     const QString text = reportRateText(m_iRate);
     if (!text.isEmpty())
         m_pRateButton->setText(text);
@@ -99,7 +96,7 @@ void TarnReportRate::onRateTriggered(QAction *action)
     for (int i = 0; i < kReportRateCount; ++i) {
         if (m_Actions[i] == action) {
             // Only the panel's code changes; Apply copies it into the profile.
-            m_iRate = kMenuRates[i];
+            m_iRate = reportRates()[size_t(i)].code;
             m_pRateButton->setText(action->text());
         }
     }

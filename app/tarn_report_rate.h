@@ -4,6 +4,7 @@
 // rate reaches the profile only on Apply.
 
 #include "app/profile_panel.h"
+#include "device/report_rates.h"
 #include "storage/profile_data.h"
 
 #include <QWidget>
@@ -14,9 +15,6 @@ class QLabel;
 class QMenu;
 class QRadioButton;
 class TarnPushButton;
-
-// Rates the menu offers.
-constexpr int kReportRateCount = 4;
 
 class TarnReportRate : public QWidget, public ProfilePanel {
     Q_OBJECT

@@ -4,6 +4,7 @@
 #include "device/device_link.h"
 #include "device/device_state.h"
 #include "device/hid_backend.h"
+#include "device/report_rates.h"
 #include "device/transfer.h"
 #include "storage/log_categories.h"
 
@@ -50,13 +51,8 @@ bool requestBatteryReply(HidDevice &handle, PollerReport &reply, bool *written, 
 
 QString reportRateText(uint8_t code)
 {
-    switch (code) {
-    case 8: return QStringLiteral("125 HZ");
-    case 4: return QStringLiteral("250 HZ");
-    case 2: return QStringLiteral("500 HZ");
-    case 1: return QStringLiteral("1000 HZ");
-    default: return QString();
-    }
+    const int hz = reportRateHz(code);
+    return hz ? QStringLiteral("%1 HZ").arg(hz) : QString();
 }
 
 void noteBatteryReport(uint8_t charge, uint8_t lowByte, uint8_t highByte)

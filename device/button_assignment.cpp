@@ -56,6 +56,59 @@ void writeComboKeyInfo(ButtonInfo &button, const ComboKeys &combo, const HotKeyC
     }
 }
 
+QString comboRowName(int row)
+{
+    static const char *const names[kComboMainRow] = {"Shift", "Ctrl", "Win", "Alt"};
+    return row >= 0 && row < kComboMainRow ? QString::fromLatin1(names[row]) : QString();
+}
+
+ComboChord comboFromKeyInfo(const ButtonInfo &button)
+{
+    // A chord of n keys keeps its presses in the first n steps; five rows, five steps.
+    ComboChord chord;
+    for (int i = 0; i < kComboRows; ++i) {
+        const uint8_t usage = button.KeyInfo[size_t(i)].Map;
+        uint8_t code = 0;
+        if (!usage || !hidToKey(usage, code))
+            continue;
+        bool right = false;
+        const int row = modifierRow(code, &right);
+        if (row >= 0) {
+            chord.rows[size_t(row)] |= right ? 2 : 1;
+        } else {
+            chord.rows[kComboMainRow] = 1;
+            chord.mainKey = code;
+        }
+    }
+    return chord;
+}
+
+void setComboKey(ButtonInfo &button, const ComboKeys &combo, const HotKeyCodes &keys)
+{
+    writeComboKeyInfo(button, combo, keys);
+    button.Fun = kFunComboKey;
+}
+
+void setSingleKey(ButtonInfo &button, uint8_t keyCode)
+{
+    button.Res1 = keyCode;
+    button.Fun = kFunSingleKey;
+}
+
+void setSniper(ButtonInfo &button, uint8_t step)
+{
+    button.Res1 = step;
+    button.Fun = kFunSniper;
+}
+
+void setFireKey(ButtonInfo &button, FireMode mode, uint8_t keyCode, int times, int delay)
+{
+    button.Res1 = fireKeyRes1(mode, keyCode);
+    button.LoopNumber = times;
+    button.KeyNumber = delay;
+    button.Fun = kFunFireKey;
+}
+
 uint8_t fireKeyRes1(FireMode mode, uint8_t keyCode)
 {
     switch (mode) {

@@ -31,11 +31,37 @@ HotKeyCodes modifierKeyPairs();
 // The row of a modifier key code and whether it is the right-hand key; -1 for any other key.
 int modifierRow(uint8_t keyCode, bool *rightHand = nullptr);
 
+// The name of a modifier row as plain text: "Shift", "Ctrl", "Win", "Alt"; empty for the main row.
+QString comboRowName(int row);
+
+// A chord as stored: the rows of the keys in KeyInfo's first five steps (each modifier row 1, as
+// the chord is written with the left-hand keys) and the main key's code (0 for none).
+struct ComboChord {
+    ComboKeys rows{};
+    uint8_t mainKey = 0;
+};
+ComboChord comboFromKeyInfo(const ButtonInfo &button);
+
 // Rebuilds KeyInfo for a chord: all 63 entries cleared, then for each non-zero row in the order
 // Shift, Ctrl, Win, Alt, main key the row's left key is inserted between the presses and the
 // releases so far. n keys give 2n entries {usage, 5, 0x80} for the presses K1..Kn then
 // {usage, 5, 0x00} for the releases Kn..K1. A key without a HID usage gives usage 0.
 void writeComboKeyInfo(ButtonInfo &button, const ComboKeys &combo, const HotKeyCodes &keys);
+
+// Assigns a chord: KeyInfo as writeComboKeyInfo writes it, Fun the combo key.
+void setComboKey(ButtonInfo &button, const ComboKeys &combo, const HotKeyCodes &keys);
+
+// ---- single keys and sniper
+
+// Fun the single key, Res1 its key code.
+void setSingleKey(ButtonInfo &button, uint8_t keyCode);
+// Fun the sniper, Res1 its step.
+void setSniper(ButtonInfo &button, uint8_t step);
+
+// Fire-key times and delay and a macro's loop count are one byte each on the device; the dialogs
+// take 1..255.
+constexpr int kButtonParamMin = 1;
+constexpr int kButtonParamMax = 255;
 
 // ---- fire keys
 
@@ -58,6 +84,10 @@ struct FireKeySetting {
 // any other value a keyboard key (its key code from the usage); Delay 10 and Times 3 where the
 // record holds 0.
 FireKeySetting fireKeyFromButton(const ButtonInfo &button);
+
+// Assigns a fire key: Res1 from fireKeyRes1, LoopNumber the times, KeyNumber the delay, Fun the
+// fire key.
+void setFireKey(ButtonInfo &button, FireMode mode, uint8_t keyCode, int times, int delay);
 
 // ---- macros and gun sets
 

@@ -3,6 +3,8 @@
 #include <QString>
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdlib>
 
 namespace {
 
@@ -350,4 +352,23 @@ int sniperStepFor(int sensorId, int step)
     if (!range)
         return step;
     return step >= range->validMin && step <= range->validMax ? step : range->defaultStep;
+}
+
+int nearestStep(int dpi, int sensorId, int minStep, int maxStep)
+{
+    int best = minStep;
+    int64_t bestDistance = INT64_MAX;
+    for (int step = minStep; step <= maxStep; ++step) {
+        const int64_t distance = std::llabs(int64_t(dpiForStep(step, sensorId)) - dpi);
+        if (distance < bestDistance) {
+            best = step;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+std::pair<int, int> sniperSettableSteps(const SniperRange &range)
+{
+    return {std::max(range.minStep, range.validMin), std::min(range.maxStep, range.validMax)};
 }

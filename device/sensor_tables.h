@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <utility>
 
 class QString;
 
@@ -59,6 +60,10 @@ struct SensorRange {
 // name takes part. Nothing for an unknown sensor: the controls keep the range they have.
 std::optional<SensorRange> sensorRange(int sensorId, const QString &productName);
 
+// The step of minStep..maxStep whose DPI on the sensor is nearest to `dpi`; of two equally near,
+// the lower. minStep when the range is empty.
+int nearestStep(int dpi, int sensorId, int minStep, int maxStep);
+
 // The sniper dialog's steps for a sensor: the slider range, the steps a stored value may take
 // and the step used when it takes another.
 struct SniperRange {
@@ -70,6 +75,9 @@ struct SniperRange {
 };
 // Nothing for a sensor without a sniper range: no check is made and the slider keeps its range.
 std::optional<SniperRange> sniperRange(int sensorId);
+// The steps the sniper dialog can set and keep: its slider's steps that are also valid.
+std::pair<int, int> sniperSettableSteps(const SniperRange &range);
+
 // A stored sniper step as the dialog takes it: the default when outside the valid steps; unchanged
 // for a sensor without a sniper range.
 int sniperStepFor(int sensorId, int step);

@@ -7,12 +7,6 @@
 
 #include <QStringList>
 
-namespace {
-
-constexpr int kPresetSteps = 5;
-
-} // namespace
-
 HotKeyCodes ComboKeyState::hotKeyCodes() const
 {
     HotKeyCodes codes = modifierKeyPairs();
@@ -57,21 +51,10 @@ bool ComboKeyState::handle(uint8_t keyCode, uint8_t flags)
 
 void ComboKeyState::preset(const ButtonInfo &button)
 {
-    m_Live.fill(0);
-    for (int i = 0; i < kPresetSteps; ++i) {
-        const uint8_t usage = button.KeyInfo[i].Map;
-        uint8_t code = 0;
-        if (!usage || !hidToKey(usage, code))
-            continue;
-        bool right = false;
-        const int row = modifierRow(code, &right);
-        if (row >= 0) {
-            m_Live[row] |= right ? 2 : 1;
-        } else {
-            m_Live[kComboMainRow] = 1;
-            m_MainKey = code;
-        }
-    }
+    const ComboChord chord = comboFromKeyInfo(button);
+    m_Live = chord.rows;
+    if (chord.rows[kComboMainRow])
+        m_MainKey = chord.mainKey;
     rebuildDisplay();
     m_ComboKey = m_Live;
     m_bFirstEvent = true;

@@ -1,5 +1,6 @@
 #include "panels/panel_dialog.h"
 
+#include "device/button_assignment.h"
 #include "storage/settings_file.h"
 #include "widgets/dialog_parts.h"
 #include "widgets/skin.h"
@@ -18,7 +19,6 @@ namespace {
 
 constexpr int kButtonGap = 40;
 constexpr int kCheckBoxPixels = 16;
-constexpr int kNumberMax = 255;
 
 QString accentRgb()
 {
@@ -99,7 +99,7 @@ QLineEdit *TarnPanelDialog::makeNumberField(const QString &text)
 {
     auto *edit = new QLineEdit(text, this);
     edit->setMaxLength(3);
-    edit->setValidator(new QIntValidator(1, kNumberMax, edit));
+    edit->setValidator(new QIntValidator(kButtonParamMin, kButtonParamMax, edit));
     edit->setAlignment(Qt::AlignCenter);
     edit->setFont(languageFont());
     edit->setStyleSheet(QString("QLineEdit{background: rgb(20, 21, 24); color: rgb(235, 235, 235);"

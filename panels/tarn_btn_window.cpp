@@ -239,21 +239,14 @@ void TarnBtnWindow::layoutLabels()
     };
 
     // Front labels: those with a matrix entry; an entry of 255 has no button there.
-    ButtonMatrix matrix{};
-    const int laidOut = qBound(0, readButtonMatrix2(matrix), kModelButtonSlots);
-    int present = 0;
-    for (int i = 0; i < laidOut; ++i)
-        present += matrix[size_t(i)] != 255;
+    const QVector<int> front = modelFrontButtons();
     const int height = designSize().height();
-    int c = 0;
-    for (int i = 0; i < kGroupSize; ++i) {
-        if (i >= laidOut || matrix[size_t(i)] == 255) {
-            hide(0, i);
-            continue;
-        }
-        place(0, i, kLabelLeft, labelTop(c, present, height), kLabelWidth, kLabelHeight);
+    for (int i = 0; i < kGroupSize; ++i)
+        hide(0, i);
+    for (int c = 0; c < front.size(); ++c) {
+        const int i = front[c];
+        place(0, i, kLabelLeft, labelTop(c, front.size(), height), kLabelWidth, kLabelHeight);
         m_Numbers[0][size_t(i)]->setText(QString::number(c + 1));
-        ++c;
     }
     for (int i = 0; i < kGroupSize; ++i)
         place(1, i, kSideLeft, kSideTop + kSideStep * i, kSideWidth, kSideHeight);
@@ -434,7 +427,7 @@ bool TarnBtnWindow::assignSingleKey(ButtonInfo &info)
         dialog.preset(info.Res1);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    info.Res1 = dialog.keyCode();
+    setSingleKey(info, dialog.keyCode());
     qCDebug(lcPanels, "%d", info.Res1);
     return true;
 }
@@ -446,7 +439,7 @@ bool TarnBtnWindow::assignComboKey(ButtonInfo &info)
         dialog.preset(info);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    writeComboKeyInfo(info, dialog.comboKeys(), dialog.hotKeyCodes());
+    setComboKey(info, dialog.comboKeys(), dialog.hotKeyCodes());
     return true;
 }
 
@@ -457,9 +450,7 @@ bool TarnBtnWindow::assignFireKey(ButtonInfo &info)
         dialog.preset(info);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    info.Res1 = fireKeyRes1(dialog.mode(), dialog.keyCode());
-    info.KeyNumber = dialog.delayText().toInt();
-    info.LoopNumber = dialog.timesText().toInt();
+    setFireKey(info, dialog.mode(), dialog.keyCode(), dialog.timesText().toInt(), dialog.delayText().toInt());
     return true;
 }
 
@@ -470,7 +461,7 @@ bool TarnBtnWindow::assignSniper(ButtonInfo &info)
         dialog.setValue(info.Res1);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    info.Res1 = dialog.value();
+    setSniper(info, dialog.value());
     return true;
 }
 

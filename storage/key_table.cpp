@@ -157,6 +157,23 @@ QString keyName(int code)
     return QString();
 }
 
+int keyCodeForName(const QString &name)
+{
+    for (const KeyNameRow &row : kKeyNames) {
+        if (name.compare(QLatin1String(row.name), Qt::CaseInsensitive) == 0)
+            return row.code;
+    }
+    return -1;
+}
+
+QStringList keyNames()
+{
+    QStringList names;
+    for (const KeyNameRow &row : kKeyNames)
+        names << QString::fromLatin1(row.name);
+    return names;
+}
+
 bool keyToHid(int code, uint8_t &usage)
 {
     for (const KeyUsagePair &pair : kKeyUsagePairs) {

@@ -6,12 +6,18 @@
 // 240..242 the left, right and middle mouse buttons.
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
 
 // Display name of a key code; the empty string for a code without a name.
 QString keyName(int code);
+
+// The key code of a display name, ignoring case; -1 when no key has that name.
+int keyCodeForName(const QString &name);
+// Every display name, in the table's order.
+QStringList keyNames();
 
 // HID keyboard usage of a key code. False (and usage untouched) when the code has none, which
 // includes the mouse buttons and every value outside 0..255.

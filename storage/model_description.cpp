@@ -89,6 +89,23 @@ int readButtonMatrix2(ButtonMatrix &out)
     return modelButtonCount();
 }
 
+QVector<int> frontButtonIndices(const ButtonMatrix &matrix2, int laidOut)
+{
+    QVector<int> buttons;
+    const int n = std::clamp(laidOut, 0, kModelButtonSlots);
+    for (int i = 0; i < n; ++i) {
+        if (matrix2[size_t(i)] != 255)
+            buttons << i;
+    }
+    return buttons;
+}
+
+QVector<int> modelFrontButtons()
+{
+    ButtonMatrix matrix{};
+    return frontButtonIndices(matrix, readButtonMatrix2(matrix));
+}
+
 QString modelProductName() { return modelFileExists() ? iniString(ModelFile().settings, kKeyProductName) : QString(); }
 QString modelVersion() { return modelFileExists() ? iniString(ModelFile().settings, kKeyVersion) : QString(); }
 int macrosDisabled() { return modelFileExists() ? iniInt(ModelFile().settings, kKeyDisableMacro) : 0; }

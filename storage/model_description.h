@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QVector>
 
 #include <array>
 #include <cstdint>
@@ -46,6 +47,12 @@ int readButtonMatrix(ButtonMatrix &out);
 // The 16 "_Matrix2" bytes (button at each label position, 255 none): the derived button count,
 // or -1 when the file is missing and the output is left untouched.
 int readButtonMatrix2(ButtonMatrix &out);
+
+// The buttons the front of the mouse shows, in label order: the label positions below the derived
+// count whose Matrix2 entry is not 255 (the first laidOut of the 16 entries).
+QVector<int> frontButtonIndices(const ButtonMatrix &matrix2, int laidOut);
+// The same from the model description; none when it is missing.
+QVector<int> modelFrontButtons();
 
 QString modelProductName();
 QString modelVersion();

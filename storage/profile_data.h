@@ -18,6 +18,10 @@ constexpr int kLedModeCount = 14;     // lighting effects per profile
 constexpr int kKeyInfoCount = 63;     // key steps per button
 constexpr int kProfileSlotCount = 5;  // on-board profiles
 
+// Host pointer speed and wheel lines per notch, as the pointer panel offers them.
+constexpr int kHostSpeedMin = 1;
+constexpr int kHostSpeedMax = 20;
+
 // Change bits of compareProfileSets, the same bits the download takes.
 constexpr int kChangeSettings = 1;
 constexpr int kChangeDpi = 2;

@@ -1,0 +1,52 @@
+// mousecfgctl set: change one value of the stored working set, as the window's panels change it,
+// without touching the mouse; apply then sends it.
+
+#include "cli/cli_command.h"
+#include "cli/cli_context.h"
+#include "cli/profile_edit.h"
+#include "storage/profile_data.h"
+#include "storage/settings_file.h"
+#include "storage/storage_result.h"
+
+namespace {
+
+int runSet(CliContext &context, const QStringList &args)
+{
+    static const CliCommand *self = findCliCommand("set");
+    ProfileSet working;
+    loadProfileSet(working);
+    const ProfileSet stored = working;
+    const EditOutcome outcome = applySetArguments(working, args, storedEditModel());
+    if (outcome.status == kExitUsage)
+        return context.usageError(*self, outcome.message);
+    if (outcome.status != kExitOk) {
+        context.error(outcome.message);
+        return outcome.status;
+    }
+    // A slot without a name has no profile file, so an edit of its record could not be kept.
+    for (int i = 0; i < kProfileSlotCount; ++i) {
+        if (working.slotNames[size_t(i)].isEmpty() && working.profiles[size_t(i)] != stored.profiles[size_t(i)]) {
+            context.error(QString("profile %1 has no stored profile to change (its slot has no name yet); "
+                                  "reset the profiles or load a configuration in the window first")
+                              .arg(i + 1));
+            return kExitBadInput;
+        }
+    }
+    const StorageOutcome written = storeProfileSet(working);
+    if (!written.ok()) {
+        context.error(written.message());
+        return kExitBadInput;
+    }
+    context.out() << outcome.message << '\n';
+    context.out().flush();
+    return kExitOk;
+}
+
+const CliCommandRegistrar registrar(
+    {"set",
+     "set SETTING VALUE... [--profile N]  change the stored working set without touching the mouse (apply sends "
+     "it); SETTING: rate HZ, dpi STAGE X [Y], stage STAGE on|off, link STAGE on|off, active-stage STAGE, "
+     "button B FUNCTION [ARGS], lighting EFFECT [OPTIONS], pointer-speed 1-20, scroll-speed 1-20, lift 1|2",
+     runSet});
+
+} // namespace

@@ -1,0 +1,301 @@
+#include "cli/profile_view.h"
+
+#include "device/button_assignment.h"
+#include "device/command_set.h"
+#include "device/function_catalogue.h"
+#include "device/report_rates.h"
+#include "device/sensor_tables.h"
+#include "storage/colour_arithmetic.h"
+#include "storage/key_table.h"
+#include "storage/lighting_effects.h"
+#include "storage/model_description.h"
+#include "storage/profile_data.h"
+#include "storage/settings_file.h"
+
+#include <QJsonArray>
+#include <QStringList>
+
+namespace {
+
+constexpr int kSideFirst = 20;
+constexpr int kSideCount = 20;
+constexpr int kWheelUp = 40;
+constexpr int kWheelDown = 41;
+
+// Loop modes of a macro button (Res1) as show names them.
+const char *const kLoopNames[] = {"count", "while-held", "until-pressed"};
+const char *const kFireModeNames[] = {"left", "right", "middle", "key"};
+
+QString sourceText(const char *text) { return QString::fromUtf8(text); }
+
+QJsonObject buttonDocument(const ButtonInfo &info, const QString &id, int sensorId)
+{
+    QJsonObject b;
+    b["button"] = id;
+    b["function"] = buttonLabelText(info.Fun, QString(), sourceText);
+    b["code"] = info.Fun;
+    const FunctionEntry *entry = findFunction(info.Fun);
+    switch (entry ? entry->params : FunctionParams::None) {
+    case FunctionParams::None: break;
+    case FunctionParams::SingleKey: b["key"] = keyName(info.Res1); break;
+    case FunctionParams::ComboKey: {
+        const ComboChord chord = comboFromKeyInfo(info);
+        QStringList names;
+        for (int row = 0; row < kComboMainRow; ++row) {
+            if (chord.rows[size_t(row)])
+                names << comboRowName(row);
+        }
+        if (chord.rows[kComboMainRow])
+            names << keyName(chord.mainKey);
+        b["combo"] = names.join(" + ");
+        break;
+    }
+    case FunctionParams::FireKey: {
+        const FireKeySetting fire = fireKeyFromButton(info);
+        QJsonObject f;
+        f["mode"] = kFireModeNames[int(fire.mode)];
+        if (fire.mode == FireMode::KeyboardKey)
+            f["key"] = keyName(fire.keyCode);
+        f["times"] = fire.times;
+        f["delay"] = fire.delay;
+        b["fire"] = f;
+        break;
+    }
+    case FunctionParams::Sniper: {
+        QJsonObject s;
+        s["step"] = info.Res1;
+        s["dpi"] = dpiForStep(info.Res1, sensorId);
+        b["sniper"] = s;
+        break;
+    }
+    case FunctionParams::Macro:
+    case FunctionParams::GunSet: {
+        b[entry->params == FunctionParams::Macro ? "macro" : "gun"] = info.macroname;
+        b["loop"] = info.Res1 < 3 ? kLoopNames[info.Res1] : "count";
+        if (info.Res1 == 0 || info.Res1 >= 3)
+            b["loop_count"] = info.LoopNumber;
+        break;
+    }
+    }
+    return b;
+}
+
+QJsonObject lightingDocument(const ProfileData &profile, bool sleepShown)
+{
+    QJsonObject l;
+    l["mode"] = profile.LedMode;
+    const LightingEffect *effect = lightingEffect(profile.LedMode);
+    l["effect"] = effect ? sourceText(effect->name) : QString("unknown");
+    if (effect) {
+        const LedModeInfo &led = profile.ledInfo[size_t(profile.LedMode)];
+        if (effect->brightness)
+            l["brightness"] = led.bright;
+        if (effect->speed)
+            l["speed"] = led.breath;
+        if (effect->colour)
+            l["colour"] = "#" + hexTextOf(led.color);
+    }
+    if (sleepShown)
+        l["sleep_minutes"] = profile.LedSleepTime;
+    l["move_off"] = profile.LedMoveOFF == kLedMoveOffOn;
+    return l;
+}
+
+QString onOff(bool on) { return on ? QStringLiteral("on") : QStringLiteral("off"); }
+
+QString profileText(const QJsonObject &p)
+{
+    QStringList lines;
+    lines << QString("profile %1: %2").arg(p["profile"].toInt()).arg(p["name"].toString());
+    const QJsonValue hz = p["report_rate_hz"];
+    lines << (hz.isNull() ? QString("  report rate: unknown (code %1)").arg(p["report_rate_code"].toInt())
+                          : QString("  report rate: %1 Hz").arg(hz.toInt()));
+    lines << QString("  active stage: %1").arg(p["active_stage"].toInt());
+    for (const QJsonValue &stage : p["stages"].toArray())
+        lines << "  " + stageText(stage.toObject());
+    for (const QJsonValue &button : p["buttons"].toArray())
+        lines << "  " + buttonText(button.toObject());
+    const QJsonObject lighting = p["lighting"].toObject();
+    lines << "  " + lightingText(lighting);
+    if (lighting.contains("sleep_minutes"))
+        lines << QString("  lighting sleep: %1 min").arg(lighting["sleep_minutes"].toInt());
+    lines << "  lighting off while moving: " + onOff(lighting["move_off"].toBool());
+    lines << QString("  pointer speed: %1").arg(p["pointer_speed"].toInt());
+    lines << QString("  scroll speed: %1").arg(p["scroll_speed"].toInt());
+    return lines.join('\n');
+}
+
+} // namespace
+
+ModelView storedModelView()
+{
+    ModelView model;
+    model.sensorId = readSensorId();
+    model.productName = readCurrentProductName();
+    model.frontButtons = modelFrontButtons();
+    model.stageCount = sentDpiStageCount(modelDpiStageCount());
+    model.sleepShown = showSleep() != 0;
+    model.lightingFirstSlot = lightingUsesFirstSlot(model.productName);
+    return model;
+}
+
+QString buttonId(int button, const ModelView &model)
+{
+    const int front = model.frontButtons.indexOf(button);
+    if (front >= 0)
+        return QString::number(front + 1);
+    if (button >= kSideFirst && button < kSideFirst + kSideCount)
+        return QString("side%1").arg(button - kSideFirst + 1);
+    if (button == kWheelUp)
+        return QStringLiteral("wheel-up");
+    if (button == kWheelDown)
+        return QStringLiteral("wheel-down");
+    return QString();
+}
+
+int buttonIndexOf(const QString &id, const ModelView &model)
+{
+    for (int b = 0; b < kButtonCount; ++b) {
+        const QString name = buttonId(b, model);
+        if (!name.isEmpty() && name.compare(id, Qt::CaseInsensitive) == 0)
+            return b;
+    }
+    return -1;
+}
+
+QJsonObject profileDocument(const ProfileSet &set, int profile, const ModelView &model)
+{
+    const ProfileData &data = set.profiles[size_t(profile)];
+    QJsonObject p;
+    p["profile"] = profile + 1;
+    p["name"] = set.slotNames[size_t(profile)];
+    const int hz = reportRateHz(data.pollrate);
+    p["report_rate_hz"] = hz ? QJsonValue(hz) : QJsonValue();
+    p["report_rate_code"] = data.pollrate;
+    p["active_stage"] = data.dpi + 1;
+    QJsonArray stages;
+    for (int i = 0; i < model.stageCount; ++i) {
+        const DpiInfo &info = data.dpiInfo[size_t(i)];
+        QJsonObject s;
+        s["stage"] = i + 1;
+        s["enabled"] = info.used != 0;
+        s["linked"] = info.link == 1;
+        s["x_step"] = qint64(info.x);
+        s["y_step"] = qint64(info.y);
+        s["x_dpi"] = dpiForStep(info.x, model.sensorId);
+        s["y_dpi"] = dpiForStep(info.y, model.sensorId);
+        stages.append(s);
+    }
+    p["stages"] = stages;
+    QJsonArray buttons;
+    for (int b : model.frontButtons)
+        buttons.append(buttonDocument(data.buttonInfo[size_t(b)], buttonId(b, model), model.sensorId));
+    // The side buttons exist on some models only; those never given a function are left out.
+    for (int b = kSideFirst; b < kSideFirst + kSideCount; ++b) {
+        if (data.buttonInfo[size_t(b)].Fun != 0)
+            buttons.append(buttonDocument(data.buttonInfo[size_t(b)], buttonId(b, model), model.sensorId));
+    }
+    for (int b : {kWheelUp, kWheelDown})
+        buttons.append(buttonDocument(data.buttonInfo[size_t(b)], buttonId(b, model), model.sensorId));
+    p["buttons"] = buttons;
+    p["lighting"] = lightingDocument(data, model.sleepShown);
+    p["pointer_speed"] = data.mousespeed;
+    p["scroll_speed"] = data.scrollspeed;
+    return p;
+}
+
+QJsonObject profileSetDocument(const ProfileSet &set, const ModelView &model, int profile)
+{
+    const int active = qBound(0, int(set.ProfileID), kProfileSlotCount - 1);
+    QJsonObject doc;
+    doc["active_profile"] = active + 1;
+    doc["product"] = model.productName;
+    doc["sensor"] = model.sensorId;
+    doc["lift_off_mm"] = set.LiftHigh == 1 ? 1 : 2;
+    QJsonArray slotList;
+    for (int i = 0; i < kProfileSlotCount; ++i)
+        slotList.append(QJsonObject{{"profile", i + 1}, {"name", set.slotNames[size_t(i)]}});
+    doc["slots"] = slotList;
+    QJsonArray profiles;
+    for (int i = 0; i < kProfileSlotCount; ++i) {
+        if (profile < 0 || profile == i)
+            profiles.append(profileDocument(set, i, model));
+    }
+    doc["profiles"] = profiles;
+    return doc;
+}
+
+QString stageText(const QJsonObject &s)
+{
+    return QString("stage %1: %2, %3, %4 x %5 DPI (steps %6 x %7)")
+        .arg(s["stage"].toInt())
+        .arg(onOff(s["enabled"].toBool()))
+        .arg(s["linked"].toBool() ? "linked" : "separate")
+        .arg(s["x_dpi"].toInt())
+        .arg(s["y_dpi"].toInt())
+        .arg(s["x_step"].toVariant().toLongLong())
+        .arg(s["y_step"].toVariant().toLongLong());
+}
+
+QString buttonText(const QJsonObject &b)
+{
+    QString detail;
+    if (b.contains("key")) {
+        detail = b["key"].toString();
+    } else if (b.contains("combo")) {
+        detail = b["combo"].toString();
+    } else if (b.contains("fire")) {
+        const QJsonObject f = b["fire"].toObject();
+        detail = QString("%1, %2 times, delay %3")
+                     .arg(f.contains("key") ? "key " + f["key"].toString() : f["mode"].toString())
+                     .arg(f["times"].toInt())
+                     .arg(f["delay"].toInt());
+    } else if (b.contains("sniper")) {
+        const QJsonObject s = b["sniper"].toObject();
+        detail = QString("%1 DPI, step %2").arg(s["dpi"].toInt()).arg(s["step"].toInt());
+    } else if (b.contains("macro") || b.contains("gun")) {
+        const bool macro = b.contains("macro");
+        const QString loop = b["loop"].toString();
+        detail = QString("%1 \"%2\", ")
+                     .arg(macro ? "macro" : "gun")
+                     .arg(b[macro ? "macro" : "gun"].toString());
+        if (loop == QLatin1String("count"))
+            detail += QString("%1 times").arg(b["loop_count"].toInt());
+        else if (loop == QLatin1String("while-held"))
+            detail += QStringLiteral("repeat while held");
+        else
+            detail += QStringLiteral("repeat until pressed again");
+    }
+    QString line = QString("button %1: %2").arg(b["button"].toString()).arg(b["function"].toString());
+    if (!detail.isEmpty())
+        line += " (" + detail + ")";
+    return line;
+}
+
+QString lightingText(const QJsonObject &l)
+{
+    QStringList parts{l["effect"].toString()};
+    if (l.contains("brightness"))
+        parts << QString("brightness %1").arg(l["brightness"].toInt());
+    if (l.contains("speed"))
+        parts << QString("speed %1").arg(l["speed"].toInt());
+    if (l.contains("colour"))
+        parts << "colour " + l["colour"].toString();
+    return "lighting: " + parts.join(", ");
+}
+
+QString profileSetText(const QJsonObject &doc)
+{
+    QStringList lines;
+    lines << QString("active profile: %1").arg(doc["active_profile"].toInt());
+    for (const QJsonValue &slot : doc["slots"].toArray()) {
+        const QJsonObject s = slot.toObject();
+        lines << QString("slot %1: %2").arg(s["profile"].toInt()).arg(s["name"].toString());
+    }
+    lines << "product: " + doc["product"].toString();
+    lines << QString("sensor: %1").arg(doc["sensor"].toInt());
+    lines << QString("lift-off distance: %1 mm").arg(doc["lift_off_mm"].toInt());
+    for (const QJsonValue &profile : doc["profiles"].toArray())
+        lines << profileText(profile.toObject());
+    return lines.join('\n') + '\n';
+}

@@ -44,9 +44,13 @@ int runSet(CliContext &context, const QStringList &args)
 
 const CliCommandRegistrar registrar(
     {"set",
-     "set SETTING VALUE... [--profile N]  change the stored working set without touching the mouse (apply sends "
-     "it); SETTING: rate HZ, dpi STAGE X [Y], stage STAGE on|off, link STAGE on|off, active-stage STAGE, "
-     "button B FUNCTION [ARGS], lighting EFFECT [OPTIONS], pointer-speed 1-20, scroll-speed 1-20, lift 1|2",
+     "set SETTING VALUE... [--profile N]  change the stored working set, not the mouse (apply sends it):\n"
+     "      rate 125|250|500|1000; dpi STAGE X [Y]; stage STAGE on|off; link STAGE on|off;\n"
+     "      active-stage STAGE; pointer-speed 1-20; scroll-speed 1-20; lift 1|2;\n"
+     "      button B FUNCTION, or B key NAME, combo \"Ctrl + A\", fire left|right|middle|KEY TIMES DELAY,\n"
+     "        sniper DPI, macro NAME [--loop N|--while-held|--until-pressed];\n"
+     "      lighting EFFECT [--brightness 1-3] [--speed 1-5] [--colour RRGGBB] [--sleep 1-9]\n"
+     "        [--move-off on|off]",
      runSet});
 
 } // namespace

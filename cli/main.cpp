@@ -44,7 +44,7 @@ const char kOptionsHelp[] =
 const char kExitHelp[] =
     "\n"
     "Exit status: 0 success; 1 device not found, 2 verification failed, 4 write failed,\n"
-    "5 mouse off; 64 usage error; 65 refused or unreadable input file.\n"
+    "5 mouse off; 64 usage error; 65 refused value or unreadable input file.\n"
     "Diagnostics are also switched on by QT_LOGGING_RULES=\"mousecfg.*.debug=true\".\n";
 
 void printHelp(std::FILE *to)

@@ -64,10 +64,12 @@ public:
     EditOutcome activeStage(const QStringList &args);
     EditOutcome button(const QStringList &args);
     EditOutcome lighting(const QStringList &args);
-    EditOutcome speed(const QStringList &args, bool pointer);
+    EditOutcome pointerSpeed(const QStringList &args) { return speed(args, true); }
+    EditOutcome scrollSpeed(const QStringList &args) { return speed(args, false); }
     EditOutcome lift(const QStringList &args);
 
 private:
+    EditOutcome speed(const QStringList &args, bool pointer);
     QString prefix() const { return QString("profile %1: ").arg(m_profile + 1); }
     QJsonObject profileView() const { return profileDocument(m_set, m_profile, m_model.view); }
     QString stageLine(int stage) const
@@ -76,6 +78,8 @@ private:
     }
     // Parses STAGE (1..the model's count) into index; a failed parse is returned in `error`.
     bool parseStage(const QString &text, int &index, EditOutcome &error) const;
+    // Parses "STAGE on|off".
+    bool parseStageSwitch(const QStringList &args, const char *what, int &index, bool &on, EditOutcome &error) const;
     // The step nearest to a DPI value on the configured sensor, or the refusal.
     bool stepForDpi(const QString &text, int &step, EditOutcome &error) const;
 
@@ -165,14 +169,22 @@ EditOutcome SetEdit::dpi(const QStringList &args)
     return changed(stageLine(index));
 }
 
+bool SetEdit::parseStageSwitch(const QStringList &args, const char *what, int &index, bool &on,
+                               EditOutcome &error) const
+{
+    if (args.size() != 2 || !parseOnOff(args[1], on)) {
+        error = usage(QString("%1 takes a stage and on or off").arg(what));
+        return false;
+    }
+    return parseStage(args[0], index, error);
+}
+
 EditOutcome SetEdit::stage(const QStringList &args)
 {
     bool on = false;
-    if (args.size() != 2 || !parseOnOff(args[1], on))
-        return usage("stage takes a stage and on or off");
     EditOutcome error;
     int index = 0;
-    if (!parseStage(args[0], index, error))
+    if (!parseStageSwitch(args, "stage", index, on, error))
         return error;
     m_data.dpiInfo[size_t(index)].used = on ? 1 : 0;
     return changed(stageLine(index));
@@ -181,11 +193,9 @@ EditOutcome SetEdit::stage(const QStringList &args)
 EditOutcome SetEdit::link(const QStringList &args)
 {
     bool on = false;
-    if (args.size() != 2 || !parseOnOff(args[1], on))
-        return usage("link takes a stage and on or off");
     EditOutcome error;
     int index = 0;
-    if (!parseStage(args[0], index, error))
+    if (!parseStageSwitch(args, "link", index, on, error))
         return error;
     const std::optional<SensorRange> range = sensorRange(m_model.view.sensorId, m_model.view.productName);
     if (!range || !range->linkShown)
@@ -610,32 +620,29 @@ EditOutcome applySetArguments(ProfileSet &set, const QStringList &given, const E
         profile = number - 1;
         ++i;
     }
-    static const QStringList settings{"rate",     "dpi",           "stage",        "link", "active-stage",
-                                      "button",   "lighting",      "pointer-speed", "scroll-speed", "lift"};
+    using Handler = EditOutcome (SetEdit::*)(const QStringList &);
+    static const std::pair<const char *, Handler> settings[] = {
+        {"rate", &SetEdit::rate},
+        {"dpi", &SetEdit::dpi},
+        {"stage", &SetEdit::stage},
+        {"link", &SetEdit::link},
+        {"active-stage", &SetEdit::activeStage},
+        {"button", &SetEdit::button},
+        {"lighting", &SetEdit::lighting},
+        {"pointer-speed", &SetEdit::pointerSpeed},
+        {"scroll-speed", &SetEdit::scrollSpeed},
+        {"lift", &SetEdit::lift},
+    };
+    QStringList names;
+    for (const auto &setting : settings)
+        names << setting.first;
     if (args.isEmpty())
-        return usage("set needs a setting: " + settings.join(", "));
+        return usage("set needs a setting: " + names.join(", "));
     SetEdit edit(set, profile, model);
     const QString what = args[0];
-    const QStringList rest = args.mid(1);
-    if (what == "rate")
-        return edit.rate(rest);
-    if (what == "dpi")
-        return edit.dpi(rest);
-    if (what == "stage")
-        return edit.stage(rest);
-    if (what == "link")
-        return edit.link(rest);
-    if (what == "active-stage")
-        return edit.activeStage(rest);
-    if (what == "button")
-        return edit.button(rest);
-    if (what == "lighting")
-        return edit.lighting(rest);
-    if (what == "pointer-speed")
-        return edit.speed(rest, true);
-    if (what == "scroll-speed")
-        return edit.speed(rest, false);
-    if (what == "lift")
-        return edit.lift(rest);
-    return usage(QString("unknown setting '%1'").arg(what) + didYouMean(what, settings));
+    for (const auto &[name, handler] : settings) {
+        if (what == QLatin1String(name))
+            return (edit.*handler)(args.mid(1));
+    }
+    return usage(QString("unknown setting '%1'").arg(what) + didYouMean(what, names));
 }

@@ -29,6 +29,19 @@ constexpr int kKeyA = 30;
 constexpr int kKeyF = 33;
 constexpr int kKeyF4 = 62;
 
+// Assigns the chord of the given rows (0 Shift, 1 Ctrl, 2 Win, 3 Alt) and main key, as the combo
+// key dialog hands it to the button panel.
+void assignChord(ButtonInfo &button, std::initializer_list<int> modifierRows, uint8_t mainKey)
+{
+    ComboKeys chord{};
+    for (int row : modifierRows)
+        chord[size_t(row)] = 1;
+    chord[kComboMainRow] = 1;
+    HotKeyCodes keys = modifierKeyPairs();
+    keys[kComboMainRow] = {mainKey, 0};
+    setComboKey(button, chord, keys);
+}
+
 // The reference set: profile 2 (active) holds one button of each kind of function, a stage with
 // separate X and Y, a disabled stage and a lighting effect with colour; the other profiles keep
 // the model's defaults.
@@ -46,11 +59,7 @@ ProfileSet referenceSet()
     p.dpiInfo[1].y = 32;
     p.dpiInfo[2].used = 0;
     setSingleKey(p.buttonInfo[2], kKeyA);
-    ComboKeys chord{};
-    chord[0] = chord[1] = chord[kComboMainRow] = 1; // Shift + Ctrl + A
-    HotKeyCodes keys = modifierKeyPairs();
-    keys[kComboMainRow] = {kKeyA, 0};
-    setComboKey(p.buttonInfo[3], chord, keys);
+    assignChord(p.buttonInfo[3], {0, 1}, kKeyA); // Shift + Ctrl + A
     setFireKey(p.buttonInfo[4], FireMode::Right, 0, 5, 50);
     setSniper(p.buttonInfo[5], 8);
     bindMacro(p.buttonInfo[6], kFunMacro, "burst", 3, 0);
@@ -58,10 +67,7 @@ ProfileSet referenceSet()
     bindMacro(p.buttonInfo[21], kFunMacro, "burst", 1, 1);
     bindMacro(p.buttonInfo[22], kFunGunSet, "spray", 1, 2);
     p.buttonInfo[23].Fun = 43; // Volume Up
-    ComboKeys altF4{};
-    altF4[3] = altF4[kComboMainRow] = 1;
-    keys[kComboMainRow] = {kKeyF4, 0};
-    setComboKey(p.buttonInfo[41], altF4, keys);
+    assignChord(p.buttonInfo[41], {3}, kKeyF4);
     p.LedMode = 2; // BREATHING
     p.ledInfo[2].breath = 4;
     p.ledInfo[2].color = QColor(0x12, 0xAB, 0x9F);
@@ -295,11 +301,7 @@ private slots:
         p.dpi = 3;
         p.buttonInfo[1].Fun = 44;
         setSingleKey(p.buttonInfo[2], kKeyF);
-        ComboKeys chord{};
-        chord[1] = chord[3] = chord[kComboMainRow] = 1;
-        HotKeyCodes keys = modifierKeyPairs();
-        keys[kComboMainRow] = {kKeyA, 0};
-        setComboKey(p.buttonInfo[3], chord, keys);
+        assignChord(p.buttonInfo[3], {1, 3}, kKeyA);
         setFireKey(p.buttonInfo[4], FireMode::Left, 0, 7, 30);
         setSniper(p.buttonInfo[5], 20);
         bindMacro(p.buttonInfo[6], kFunMacro, "spray", 1, 2);
@@ -385,6 +387,15 @@ private slots:
         QVERIFY2(r.err.contains(message), qPrintable(r.err));
         QVERIFY(r.out.isEmpty());
         QCOMPARE(folderState(configs()), before);
+    }
+
+    void helpDescribesBothCommands()
+    {
+        const ToolRun r = tool({"--help"});
+        QCOMPARE(r.status, 0);
+        for (const char *text : {"\n  show [--profile N] [--json]  ", "\n  set SETTING VALUE... [--profile N]  ",
+                                 "combo \"Ctrl + A\"", "--move-off on|off"})
+            QVERIFY2(r.out.contains(text), text);
     }
 
     void aSlotWithoutANameIsNotEditedInVain()

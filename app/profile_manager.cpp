@@ -103,13 +103,7 @@ void ProfileManager::loadLibrary()
     }
     if (listed)
         saveLibrary();
-    for (int i = 0; i < kProfileSlotCount; ++i) {
-        if (!(named & (1 << i)))
-            continue;
-        ProfileData &record = m_Working.profiles[static_cast<size_t>(i)];
-        loadStoredProfile(record, m_Working.slotNames[static_cast<size_t>(i)]);
-        record.ProfileName = m_Working.slotNames[static_cast<size_t>(i)];
-    }
+    loadSlotRecords(m_Working, named);
 }
 
 void ProfileManager::selectSlot(int index, bool reload)

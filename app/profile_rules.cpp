@@ -4,14 +4,6 @@
 
 bool libraryFull(const QStringList &library) { return library.size() >= kMaxStoredProfiles; }
 
-QStringList reservedProfileNames()
-{
-    QStringList names;
-    for (int n = 1; n <= kProfileSlotCount; ++n)
-        names << QStringLiteral("Profile %1").arg(n);
-    return names;
-}
-
 QStringList otherSlotNames(const ProfileSet &set)
 {
     QStringList names;
@@ -43,18 +35,4 @@ int deleteReplacement(const QStringList &library, int position, const QStringLis
             return i;
     }
     return -1;
-}
-
-int nameNamelessSlots(ProfileSet &set)
-{
-    const QStringList reserved = reservedProfileNames();
-    int named = 0;
-    for (int i = 0; i < kProfileSlotCount; ++i) {
-        QString &name = set.slotNames[static_cast<size_t>(i)];
-        if (!name.isEmpty())
-            continue;
-        name = reserved.at(i);
-        named |= 1 << i;
-    }
-    return named;
 }

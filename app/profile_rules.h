@@ -4,6 +4,7 @@
 // deleted one's place in the current slot.
 
 #include "storage/profile_data.h"
+#include "storage/slot_names.h"
 
 #include <QString>
 #include <QStringList>
@@ -12,9 +13,6 @@
 constexpr int kMaxStoredProfiles = 200;
 
 bool libraryFull(const QStringList &library);
-
-// "Profile 1".."Profile 5": a fresh library holds them, one per slot.
-QStringList reservedProfileNames();
 
 // The names of the slots other than the current one (set.ProfileID).
 QStringList otherSlotNames(const ProfileSet &set);
@@ -29,7 +27,3 @@ bool isUndeletableProfile(const QString &name, const QStringList &protectedNames
 // gives way to the entry before it, then, once the start is passed, to the entries after the
 // first candidate. Never `position` itself, never outside the list.
 int deleteReplacement(const QStringList &library, int position, const QStringList &usedElsewhere);
-
-// Slots without a name take the reserved name of their number ("Profile 1" for slot 0); returns
-// the slots it named, as bits (bit i for slot i).
-int nameNamelessSlots(ProfileSet &set);

@@ -14,23 +14,13 @@ int runSet(CliContext &context, const QStringList &args)
 {
     static const CliCommand *self = findCliCommand("set");
     ProfileSet working;
-    loadProfileSet(working);
-    const ProfileSet stored = working;
+    loadStartingSet(working);
     const EditOutcome outcome = applySetArguments(working, args, storedEditModel());
     if (outcome.status == kExitUsage)
         return context.usageError(*self, outcome.message);
     if (outcome.status != kExitOk) {
         context.error(outcome.message);
         return outcome.status;
-    }
-    // A slot without a name has no profile file, so an edit of its record could not be kept.
-    for (int i = 0; i < kProfileSlotCount; ++i) {
-        if (working.slotNames[size_t(i)].isEmpty() && working.profiles[size_t(i)] != stored.profiles[size_t(i)]) {
-            context.error(QString("profile %1 has no stored profile to change (its slot has no name yet); "
-                                  "reset the profiles or load a configuration in the window first")
-                              .arg(i + 1));
-            return kExitBadInput;
-        }
     }
     const StorageOutcome written = storeProfileSet(working);
     if (!written.ok()) {

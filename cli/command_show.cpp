@@ -28,7 +28,7 @@ int runShow(CliContext &context, const QStringList &args)
         }
     }
     ProfileSet working;
-    loadProfileSet(working);
+    loadStartingSet(working);
     const QJsonObject document = profileSetDocument(working, storedModelView(), profile);
     if (json)
         context.out() << QJsonDocument(document).toJson(QJsonDocument::Indented);

@@ -167,6 +167,27 @@ void loadProfileSet(ProfileSet &set)
         setButtonMatrixTable(matrix);
 }
 
+void loadStartingSet(ProfileSet &set)
+{
+    loadProfileSet(set);
+    loadSlotRecords(set, nameNamelessSlots(set));
+}
+
+void loadSlotRecords(ProfileSet &set, int slotBits)
+{
+    for (int i = 0; i < kProfileSlotCount; ++i) {
+        if (!(slotBits & (1 << i)))
+            continue;
+        ProfileData &record = set.profiles[size_t(i)];
+        const QString &name = set.slotNames[size_t(i)];
+        if (fileExists(slotProfileReadPath(name)))
+            loadStoredProfile(record, name);
+        else
+            resetProfile(record);
+        record.ProfileName = name;
+    }
+}
+
 void saveProfileSetHeader(const ProfileSet &set)
 {
     IniFile ini(settingsFilePath(), IniFile::Access::Update);

@@ -37,6 +37,13 @@ bool fileExists(const QString &path);
 // The profile set.
 // An unsafe or repeated slot name reads as a name of the slot's own (makeSlotNamesDistinct).
 void loadProfileSet(ProfileSet &set);
+// The set as the window starts with it: the stored set, where every slot without a name takes
+// its reserved name and that stored profile (the default profile when none is stored yet, as the
+// window then writes it). Writes nothing.
+void loadStartingSet(ProfileSet &set);
+// The records of the slots in `slotBits` (bit i for slot i) from their stored profiles, each the
+// default profile when its file is missing, with ProfileName the slot's name.
+void loadSlotRecords(ProfileSet &set, int slotBits);
 void saveProfileSetHeader(const ProfileSet &set);    // ProfileID, Count and the five slot names
 // Header values, the five slot names and the five slots' profile files (storeProfileSet); the
 // settings file and the profile files change together or not at all.

@@ -4,6 +4,27 @@
 
 QString defaultSlotName(int slot) { return QStringLiteral("Profile %1").arg(slot + 1); }
 
+QStringList reservedProfileNames()
+{
+    QStringList names;
+    for (int i = 0; i < kProfileSlotCount; ++i)
+        names << defaultSlotName(i);
+    return names;
+}
+
+int nameNamelessSlots(ProfileSet &set)
+{
+    int named = 0;
+    for (int i = 0; i < kProfileSlotCount; ++i) {
+        QString &name = set.slotNames[static_cast<size_t>(i)];
+        if (!name.isEmpty())
+            continue;
+        name = defaultSlotName(i);
+        named |= 1 << i;
+    }
+    return named;
+}
+
 void makeSlotNamesDistinct(std::array<QString, kProfileSlotCount> &names)
 {
     std::array<bool, kProfileSlotCount> keep{};

@@ -5,11 +5,19 @@
 #include "storage/profile_data.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
 // "Profile <slot + 1>": the name reset-all gives slot 0..4.
 QString defaultSlotName(int slot);
+
+// "Profile 1".."Profile 5": a fresh library holds them, one per slot.
+QStringList reservedProfileNames();
+
+// Slots without a name take the reserved name of their number ("Profile 1" for slot 0); returns
+// the slots it named, as bits (bit i for slot i).
+int nameNamelessSlots(ProfileSet &set);
 
 // Gives every named slot a usable name of its own: a name that cannot be a file name
 // (isSafeFileName), or one an earlier slot has already, becomes the slot's default name; when

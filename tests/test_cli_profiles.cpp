@@ -9,6 +9,7 @@
 #include "storage/macro_file.h"
 #include "storage/model_description.h"
 #include "storage/profile_data.h"
+#include "storage/profile_files.h"
 #include "storage/settings_file.h"
 #include "storage/storage_result.h"
 #include "support/run_tool.h"
@@ -398,19 +399,25 @@ private slots:
             QVERIFY2(r.out.contains(text), text);
     }
 
-    void aSlotWithoutANameIsNotEditedInVain()
+    void aSlotWithoutANameStartsAsInTheWindow()
     {
-        // Its record has no file to go to: the edit is refused rather than lost.
+        // A slot without a name takes its reserved name and profile, as at the window's start;
+        // an edit of it stores both, so that it is not lost.
         ProfileSet set = referenceSet();
         set.slotNames[4].clear();
-        QVERIFY(storeProfileSet(set).ok());
-        const auto before = folderState(configs());
-        const ToolRun r = tool({"set", "rate", "125", "--profile", "5"});
-        QCOMPARE(r.status, 65);
-        QVERIFY2(r.err.contains("profile 5 has no stored profile"), qPrintable(r.err));
-        QCOMPARE(folderState(configs()), before);
-        // A set-wide value still goes to the settings file.
-        QCOMPARE(tool({"set", "lift", "2", "--profile", "5"}).status, 0);
+        set.profiles[4].pollrate = 4;
+        QVERIFY(storeProfileSet(set).ok()); // no file is written for the nameless slot
+        QVERIFY(tool({"show", "--profile", "5"}).out.contains("\nprofile 5: Profile 5\n  report rate: 1000 Hz\n"));
+        QFile::remove(productProfilePath("Profile 5"));
+        const QString fresh = tool({"show", "--profile", "5"}).out;
+        QVERIFY2(fresh.contains("\nslot 5: Profile 5\n"), qPrintable(fresh));
+        QVERIFY2(fresh.contains("  button 1: Left\n"), qPrintable(fresh)); // the model's default profile
+        QCOMPARE(tool({"set", "rate", "125", "--profile", "5"}).status, 0);
+        ProfileSet stored;
+        loadProfileSet(stored);
+        QCOMPARE(stored.slotNames[4], QString("Profile 5"));
+        QCOMPARE(int(stored.profiles[4].pollrate), 8);
+        QCOMPARE(int(stored.profiles[4].buttonInfo[0].Fun), kFunLeft);
     }
 };
 

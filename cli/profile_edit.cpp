@@ -13,7 +13,6 @@
 #include "storage/model_description.h"
 #include "storage/profile_data.h"
 
-#include <QJsonArray>
 #include <QRegularExpression>
 
 namespace {
@@ -71,11 +70,7 @@ public:
 private:
     EditOutcome speed(const QStringList &args, bool pointer);
     QString prefix() const { return QString("profile %1: ").arg(m_profile + 1); }
-    QJsonObject profileView() const { return profileDocument(m_set, m_profile, m_model.view); }
-    QString stageLine(int stage) const
-    {
-        return prefix() + stageText(profileView()["stages"].toArray()[stage].toObject());
-    }
+    QString stageLine(int stage) const { return prefix() + stageText(stageDocument(m_data, stage, m_model.view)); }
     // Parses STAGE (1..the model's count) into index; a failed parse is returned in `error`.
     bool parseStage(const QString &text, int &index, EditOutcome &error) const;
     // Parses "STAGE on|off".
@@ -222,11 +217,7 @@ EditOutcome SetEdit::activeStage(const QStringList &args)
 
 EditOutcome SetEdit::buttonChanged(int b) const
 {
-    for (const QJsonValue &button : profileView()["buttons"].toArray()) {
-        if (button.toObject()["button"].toString() == buttonId(b, m_model.view))
-            return changed(prefix() + buttonText(button.toObject()));
-    }
-    return changed(prefix() + "button " + buttonId(b, m_model.view));
+    return changed(prefix() + buttonText(buttonDocument(m_data, b, m_model.view)));
 }
 
 // The entries a button's menu offers: the wheel's menu for the wheel buttons, else the main
@@ -561,7 +552,7 @@ EditOutcome SetEdit::lighting(const QStringList &args)
         led.color = colourFromHexText(colour);
     if (moveOff >= 0)
         target.LedMoveOFF = moveOff ? kLedMoveOffOn : kLedMoveOffOff;
-    const QJsonObject view = profileDocument(m_set, slot, m_model.view)["lighting"].toObject();
+    const QJsonObject view = lightingDocument(target, m_model.view);
     QString message = QString("profile %1: ").arg(slot + 1) + lightingText(view);
     if (view.contains("sleep_minutes"))
         message += QString(", sleep %1 min").arg(view["sleep_minutes"].toInt());

@@ -17,10 +17,10 @@
 
 namespace {
 
-constexpr int kSideFirst = 20;
-constexpr int kSideCount = 20;
-constexpr int kWheelUp = 40;
-constexpr int kWheelDown = 41;
+// The side buttons are the second group, the wheel's two the third.
+constexpr int kSideFirst = kButtonGroupSize;
+constexpr int kWheelUp = 2 * kButtonGroupSize;
+constexpr int kWheelDown = kWheelUp + 1;
 
 // Loop modes of a macro button (Res1) as show names them.
 const char *const kLoopNames[] = {"count", "while-held", "until-pressed"};
@@ -28,10 +28,14 @@ const char *const kFireModeNames[] = {"left", "right", "middle", "key"};
 
 QString sourceText(const char *text) { return QString::fromUtf8(text); }
 
-QJsonObject buttonDocument(const ButtonInfo &info, const QString &id, int sensorId)
+} // namespace
+
+QJsonObject buttonDocument(const ProfileData &profile, int button, const ModelView &model)
 {
+    const ButtonInfo &info = profile.buttonInfo[size_t(button)];
+    const int sensorId = model.sensorId;
     QJsonObject b;
-    b["button"] = id;
+    b["button"] = buttonId(button, model);
     b["function"] = buttonLabelText(info.Fun, QString(), sourceText);
     b["code"] = info.Fun;
     const FunctionEntry *entry = findFunction(info.Fun);
@@ -80,7 +84,7 @@ QJsonObject buttonDocument(const ButtonInfo &info, const QString &id, int sensor
     return b;
 }
 
-QJsonObject lightingDocument(const ProfileData &profile, bool sleepShown)
+QJsonObject lightingDocument(const ProfileData &profile, const ModelView &model)
 {
     QJsonObject l;
     l["mode"] = profile.LedMode;
@@ -95,11 +99,28 @@ QJsonObject lightingDocument(const ProfileData &profile, bool sleepShown)
         if (effect->colour)
             l["colour"] = "#" + hexTextOf(led.color);
     }
-    if (sleepShown)
+    if (model.sleepShown)
         l["sleep_minutes"] = profile.LedSleepTime;
     l["move_off"] = profile.LedMoveOFF == kLedMoveOffOn;
     return l;
 }
+
+QJsonObject stageDocument(const ProfileData &profile, int stage, const ModelView &model)
+{
+    const int sensorId = model.sensorId;
+    const DpiInfo &info = profile.dpiInfo[size_t(stage)];
+    QJsonObject s;
+    s["stage"] = stage + 1;
+    s["enabled"] = info.used != 0;
+    s["linked"] = info.link == 1;
+    s["x_step"] = qint64(info.x);
+    s["y_step"] = qint64(info.y);
+    s["x_dpi"] = dpiForStep(info.x, sensorId);
+    s["y_dpi"] = dpiForStep(info.y, sensorId);
+    return s;
+}
+
+namespace {
 
 QString onOff(bool on) { return on ? QStringLiteral("on") : QStringLiteral("off"); }
 
@@ -144,7 +165,7 @@ QString buttonId(int button, const ModelView &model)
     const int front = model.frontButtons.indexOf(button);
     if (front >= 0)
         return QString::number(front + 1);
-    if (button >= kSideFirst && button < kSideFirst + kSideCount)
+    if (buttonGroupOf(button) == 1)
         return QString("side%1").arg(button - kSideFirst + 1);
     if (button == kWheelUp)
         return QStringLiteral("wheel-up");
@@ -163,6 +184,8 @@ int buttonIndexOf(const QString &id, const ModelView &model)
     return -1;
 }
 
+namespace {
+
 QJsonObject profileDocument(const ProfileSet &set, int profile, const ModelView &model)
 {
     const ProfileData &data = set.profiles[size_t(profile)];
@@ -174,35 +197,27 @@ QJsonObject profileDocument(const ProfileSet &set, int profile, const ModelView 
     p["report_rate_code"] = data.pollrate;
     p["active_stage"] = data.dpi + 1;
     QJsonArray stages;
-    for (int i = 0; i < model.stageCount; ++i) {
-        const DpiInfo &info = data.dpiInfo[size_t(i)];
-        QJsonObject s;
-        s["stage"] = i + 1;
-        s["enabled"] = info.used != 0;
-        s["linked"] = info.link == 1;
-        s["x_step"] = qint64(info.x);
-        s["y_step"] = qint64(info.y);
-        s["x_dpi"] = dpiForStep(info.x, model.sensorId);
-        s["y_dpi"] = dpiForStep(info.y, model.sensorId);
-        stages.append(s);
-    }
+    for (int i = 0; i < model.stageCount; ++i)
+        stages.append(stageDocument(data, i, model));
     p["stages"] = stages;
     QJsonArray buttons;
     for (int b : model.frontButtons)
-        buttons.append(buttonDocument(data.buttonInfo[size_t(b)], buttonId(b, model), model.sensorId));
+        buttons.append(buttonDocument(data, b, model));
     // The side buttons exist on some models only; those never given a function are left out.
-    for (int b = kSideFirst; b < kSideFirst + kSideCount; ++b) {
+    for (int b = kSideFirst; buttonGroupOf(b) == 1; ++b) {
         if (data.buttonInfo[size_t(b)].Fun != 0)
-            buttons.append(buttonDocument(data.buttonInfo[size_t(b)], buttonId(b, model), model.sensorId));
+            buttons.append(buttonDocument(data, b, model));
     }
     for (int b : {kWheelUp, kWheelDown})
-        buttons.append(buttonDocument(data.buttonInfo[size_t(b)], buttonId(b, model), model.sensorId));
+        buttons.append(buttonDocument(data, b, model));
     p["buttons"] = buttons;
-    p["lighting"] = lightingDocument(data, model.sleepShown);
+    p["lighting"] = lightingDocument(data, model);
     p["pointer_speed"] = data.mousespeed;
     p["scroll_speed"] = data.scrollspeed;
     return p;
 }
+
+} // namespace
 
 QJsonObject profileSetDocument(const ProfileSet &set, const ModelView &model, int profile)
 {

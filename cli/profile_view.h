@@ -7,6 +7,7 @@
 #include <QString>
 #include <QVector>
 
+struct ProfileData;
 struct ProfileSet;
 
 // What the stored data says about the mouse besides the set itself.
@@ -34,9 +35,11 @@ QJsonObject profileSetDocument(const ProfileSet &set, const ModelView &model, in
 // The document as text, one "name: value" line each, profile lines indented by two spaces.
 QString profileSetText(const QJsonObject &document);
 
-// Parts of the text that `set` prints after a change.
+// Parts of one profile's document (stage 0..7, button 0..41), and their lines of text, which
+// `set` prints after a change.
+QJsonObject stageDocument(const ProfileData &profile, int stage, const ModelView &model);
+QJsonObject buttonDocument(const ProfileData &profile, int button, const ModelView &model);
+QJsonObject lightingDocument(const ProfileData &profile, const ModelView &model);
 QString stageText(const QJsonObject &stage);
 QString buttonText(const QJsonObject &button);
 QString lightingText(const QJsonObject &lighting);
-// One profile's part of the document.
-QJsonObject profileDocument(const ProfileSet &set, int profile, const ModelView &model);

@@ -34,8 +34,9 @@ int modifierRow(uint8_t keyCode, bool *rightHand = nullptr);
 // The name of a modifier row as plain text: "Shift", "Ctrl", "Win", "Alt"; empty for the main row.
 QString comboRowName(int row);
 
-// A chord as stored: the rows of the keys in KeyInfo's first five steps (each modifier row 1, as
-// the chord is written with the left-hand keys) and the main key's code (0 for none).
+// A chord as stored: the rows of the keys in KeyInfo's first five steps (1 the left-hand key,
+// 2 the right-hand one, 3 both; the chords the program writes hold left-hand keys only) and the
+// main key's code (0 for none).
 struct ComboChord {
     ComboKeys rows{};
     uint8_t mainKey = 0;

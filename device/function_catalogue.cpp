@@ -142,7 +142,7 @@ int buttonGroupOf(int button)
 {
     if (button < 0 || button >= kButtonCount)
         return -1;
-    return button / 20;
+    return button / kButtonGroupSize;
 }
 
 QString buttonLabelText(int fun, const QString &macroname, QString (*translate)(const char *))

@@ -78,6 +78,7 @@ QVector<const FunctionEntry *> scrollMenuEntries();
 // Button groups of the panel: 0 and 1 take the main menu (buttons 0..19, 20..39), 2 the scroll
 // menu (buttons 40, 41).
 constexpr int kButtonGroupCount = 3;
+constexpr int kButtonGroupSize = 20; // the first button of group g is g * kButtonGroupSize
 // The group of a button index, -1 outside 0..41.
 int buttonGroupOf(int button);
 

@@ -39,7 +39,7 @@ private:
 class TarnBtnWindow : public QWidget, public ProfilePanel {
     Q_OBJECT
 public:
-    static constexpr int kGroupSize = 20;
+    static constexpr int kGroupSize = kButtonGroupSize;
     static constexpr int kWheelLabels = 2;
     static constexpr quint8 kNoSelection = 0xFF;
     // Design size: 332 wide; 440 high, or 50 n + 20 for a model with n > 9 buttons.

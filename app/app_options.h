@@ -1,7 +1,7 @@
 #pragma once
 // The command line of the window program.
 
-#include "sim/device_session.h"
+#include "session/device_session.h"
 
 #include <QString>
 #include <QStringList>

@@ -2,8 +2,8 @@
 
 #include "app/apply_flow.h"
 #include "app/profile_rules.h"
-#include "app/tarn_point_speed.h"
-#include "app/tarn_report_rate.h"
+#include "panels/tarn_point_speed.h"
+#include "panels/tarn_report_rate.h"
 #include "app/window_messages.h"
 #include "panels/tarn_dpi_window.h"
 #include "device/battery_level.h"
@@ -12,18 +12,19 @@
 #include "device/device_link.h"
 #include "device/device_state.h"
 #include "device/host_actions.h"
+#include "platform/pointer_speed.h"
 #include "device/poller_control.h"
-#include "device/sensor_tables.h"
+#include "model/sensor_tables.h"
 #include "device/transfer.h"
 #include "panels/macro_dialog.h"
 #include "panels/tarn_btn_window.h"
 #include "panels/tarn_color_window.h"
 #include "platform/autostart.h"
 #include "platform/firmware_updater.h"
-#include "platform/hotplug_source.h"
+#include "device/hotplug_source.h"
 #include "platform/osd_client.h"
 #include "storage/app_paths.h"
-#include "storage/lighting_effects.h"
+#include "model/lighting_effects.h"
 #include "storage/log_categories.h"
 #include "storage/model_description.h"
 #include "storage/profile_files.h"
@@ -192,7 +193,7 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
     // 15. Saved set into the working set; the host's pointer speed into the current profile.
     loadProfiles();
     m_pProfiles->loadLibrary();
-    takeHostPointerSpeed(m_WorkingSet);
+    takeHostPointerSpeed(systemPointerSpeed(), m_WorkingSet);
 
     // 16. The profile-file menu.
     rebuildProfileFileMenu();
@@ -727,7 +728,7 @@ void MousecfgWidget::slotMouseOver(TarnPushButton *btn, bool bType)
     m_Hotspots[ViewFront][static_cast<size_t>(k - 1)]->setSelected(bType || m_SelectedHotspot[ViewFront] == k - 1);
 }
 
-void MousecfgWidget::slotGotoMacro(quint8 page) { showPage(page); }
+void MousecfgWidget::slotGotoMacro() { showPage(PageMacro); }
 
 // ---------------------------------------------------------------- texts
 
@@ -1229,7 +1230,7 @@ void MousecfgWidget::slotRefreshProfile(quint8 iProfile)
         return;
     m_pProfiles->selectSlot(iProfile, false);
     rebuildProfileFileMenu();
-    applyPointerSpeed(m_WorkingSet.current());
+    applyPointerSpeed(systemPointerSpeed(), m_WorkingSet.current());
     m_pOsd->showText(tr("Profile") + QString(" %1").arg(iProfile + 1));
 }
 
@@ -1360,7 +1361,7 @@ void MousecfgWidget::switchMouseProfile(int slot)
     const uint8_t result = switchProfile(slot, *m_pTransfer);
     m_pPoller->startPoller();
     qCDebug(lcApp) << "profile" << slot + 1 << "made active on the mouse, result" << result;
-    applyPointerSpeed(m_WorkingSet.profiles[static_cast<size_t>(slot)]);
+    applyPointerSpeed(systemPointerSpeed(), m_WorkingSet.profiles[static_cast<size_t>(slot)]);
 }
 
 void MousecfgWidget::configurationLoaded()

@@ -7,7 +7,7 @@
 
 #include "app/language_table.h"
 #include "app/profile_manager.h"
-#include "app/profile_panel.h"
+#include "panels/profile_panel.h"
 #include "app/status_rules.h"
 #include "app/window_rules.h"
 #include "device/device_link_observer.h"
@@ -192,7 +192,7 @@ public slots:
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
     void slotWarning();
     void slotWarnClose();
-    void slotGotoMacro(quint8 page);
+    void slotGotoMacro();
     void SelBtnChanged(int iBtn, int iType);
     void slotMouseOver(TarnPushButton *btn, bool bType);
     void slot_show_mousename(QAction *action);

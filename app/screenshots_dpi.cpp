@@ -2,7 +2,7 @@
 
 #include "app/mousecfg_widget.h"
 #include "app/screenshot_session.h"
-#include "app/tarn_report_rate.h"
+#include "panels/tarn_report_rate.h"
 #include "panels/tarn_dpi_window.h"
 #include "panels/tarn_sniper_window.h"
 #include "storage/settings_file.h"

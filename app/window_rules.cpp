@@ -46,12 +46,6 @@ ScaleStep scaleForRatio(double ratio)
     return {kStepCount - 1, kLargestFactor};
 }
 
-QRect scaledRect(const QRect &design, double factor)
-{
-    return QRect(scaled(design.x(), factor), scaled(design.y(), factor), scaled(design.width(), factor),
-                 scaled(design.height(), factor));
-}
-
 PageVisibility pageVisibility(int page, bool frontView)
 {
     PageVisibility v;
@@ -195,8 +189,6 @@ const LayoutRow &layoutRow(LayoutItem item)
     return none;
 }
 
-QString rgb(const QColor &c) { return QString("rgb(%1,%2,%3)").arg(c.red()).arg(c.green()).arg(c.blue()); }
-
 } // namespace
 
 QRect designRect(LayoutItem item) { return layoutRow(item).rect; }
@@ -229,18 +221,6 @@ int connectionState(bool receiverCommandPresent, bool cableCommandPresent)
 
 int batteryBarValue(int level, bool cablePresent) { return cablePresent ? 100 : level; }
 
-QString menuStyleSheet(const QColor &theme, int fontPixels)
-{
-    return QString("QMenu{background-color:rgb(24,24,28);color:rgb(210,210,210);border:1px solid %1;"
-                   "font-size:%2px;}"
-                   "QMenu::item{padding:%3px %4px;background:transparent;}"
-                   "QMenu::item:selected{background-color:%1;color:rgb(255,255,255);}")
-        .arg(rgb(theme))
-        .arg(fontPixels)
-        .arg(qMax(2, fontPixels / 3))
-        .arg(qMax(6, fontPixels));
-}
-
 QString batteryOffStyleSheet(int fontPixels)
 {
     // No chunk: the bar shows only its own text while the mouse is off.
@@ -262,5 +242,5 @@ QString batteryLevelStyleSheet(const QColor &theme, int fontPixels, const QStrin
         .arg(scaled(6, factor))
         .arg(scaled(8, factor))
         .arg(scaled(3, factor))
-        .arg(rgb(theme));
+        .arg(styleSheetColour(theme));
 }

@@ -2,7 +2,8 @@
 // The main window's fixed rules, free of widgets so they are tested directly:
 // the scale table, the design-unit layout, page visibility, hot-spot images, tray and drag rules.
 
-#include "app/profile_panel.h"
+#include "panels/profile_panel.h"
+#include "widgets/theme.h"
 
 #include <QColor>
 #include <QRect>
@@ -10,10 +11,6 @@
 #include <QSystemTrayIcon>
 #include <QString>
 #include <QStringList>
-
-// Design grid of the main window.
-constexpr int kDesignWidth = 999;
-constexpr int kDesignHeight = 640;
 
 constexpr int kLastScaleStep = 16;
 
@@ -26,10 +23,6 @@ struct ScaleStep {
 ScaleStep scaleForRatio(double ratio);
 // A step by number, bounded to 0..kLastScaleStep.
 ScaleStep scaleForStep(int step);
-// A design rectangle placed at the scale factor: every product truncated to an integer.
-QRect scaledRect(const QRect &design, double factor);
-inline QRect scaledRect(int x, int y, int w, int h, double factor) { return scaledRect(QRect(x, y, w, h), factor); }
-inline int scaled(int units, double factor) { return static_cast<int>(units * factor); }
 
 // The four pages of the main window.
 enum Page { PageLighting = 0, PageCustomize = 1, PageDpi = 2, PageMacro = 3, PageCount = 4 };
@@ -108,8 +101,6 @@ int connectionState(bool receiverCommandPresent, bool cableCommandPresent);
 // The battery bar's value: 100 while the cable is attached, else the level.
 int batteryBarValue(int level, bool cablePresent);
 
-// Style sheet of the window's menus in the theme colour and the language font's pixel size.
-QString menuStyleSheet(const QColor &theme, int fontPixels);
 // Battery bar styles: "MOUSE OFF" (grey) and the level in the theme colour.
 QString batteryOffStyleSheet(int fontPixels);
 QString batteryLevelStyleSheet(const QColor &theme, int fontPixels, const QString &emptyImage, double factor);

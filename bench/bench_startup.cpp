@@ -5,8 +5,8 @@
 #include "bench/bench.h"
 
 #include "app/mousecfg_widget.h"
-#include "platform/hotplug_source.h"
-#include "sim/device_session.h"
+#include "device/hotplug_source.h"
+#include "session/device_session.h"
 #include "storage/app_paths.h"
 
 #include <QApplication>

@@ -4,6 +4,7 @@
 #include "cli/cli_context.h"
 #include "device/command_set.h"
 #include "device/host_actions.h"
+#include "platform/pointer_speed.h"
 #include "device/transfer.h"
 #include "storage/profile_data.h"
 #include "storage/settings_file.h"
@@ -31,7 +32,7 @@ int runSelectProfile(CliContext &context, const QStringList &args)
     setActiveSlot(index);
     ProfileSet stored;
     loadProfileSet(stored);
-    applyPointerSpeed(stored.profiles[index]);
+    applyPointerSpeed(systemPointerSpeed(), stored.profiles[index]);
     return kExitOk;
 }
 

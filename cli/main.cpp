@@ -2,7 +2,7 @@
 
 #include "cli/cli_command.h"
 #include "cli/cli_context.h"
-#include "sim/device_session.h"
+#include "session/device_session.h"
 #include "storage/app_paths.h"
 #include "storage/log_categories.h"
 

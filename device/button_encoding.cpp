@@ -1,7 +1,7 @@
 #include "device/button_encoding.h"
 
 #include "device/macro_download.h"
-#include "device/sensor_tables.h"
+#include "model/sensor_tables.h"
 #include "storage/key_table.h"
 #include "storage/profile_data.h"
 

@@ -1,7 +1,7 @@
 #include "device/macro_download.h"
 
 #include "device/clock.h"
-#include "device/command_set.h"
+#include "device/report_builder.h"
 #include "storage/log_categories.h"
 #include "storage/macro_file.h"
 #include "storage/profile_data.h"

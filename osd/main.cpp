@@ -4,14 +4,17 @@
 #include "osd/osd_overlay.h"
 #include "osd/osd_server.h"
 #include "platform/osd_endpoint.h"
-#include "storage/log_categories.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLoggingCategory>
 
 #include <cstdio>
 
 namespace {
+
+// The companion's own diagnostics: QT_LOGGING_RULES="mousecfg.osd.debug=true" shows them.
+Q_LOGGING_CATEGORY(lcOsd, "mousecfg.osd", QtInfoMsg)
 
 constexpr int kExitAlreadyRunning = 1;
 constexpr int kExitCannotListen = 2;
@@ -59,20 +62,20 @@ int main(int argc, char **argv)
     case OsdServer::Start::Listening:
         break;
     }
-    qCDebug(lcPlatform).noquote() << "OSD listening on" << server.serverPath();
+    qCDebug(lcOsd).noquote() << "OSD listening on" << server.serverPath();
 
     OsdOverlay overlay;
     overlay.setWindowTitle(kOsdWindowTitle);
     QObject::connect(&server, &OsdServer::messageReceived, &overlay, [&overlay](const OsdMessage &message) {
         overlay.showMessage(message);
-        qCDebug(lcPlatform).noquote().nospace()
+        qCDebug(lcOsd).noquote().nospace()
             << "OSD shows \"" << overlay.shownText() << "\" in " << osdColour(message.colour).name() << " for "
             << overlay.remainingMs() << " ms at " << overlay.geometry().x() << "," << overlay.geometry().y() << " "
             << overlay.width() << "x" << overlay.height();
     });
     // The last window has gone: end once the text showing has had its time.
     QObject::connect(&overlay, &OsdOverlay::finished, &app, [&server] {
-        qCDebug(lcPlatform) << "OSD hidden";
+        qCDebug(lcOsd) << "OSD hidden";
         if (server.isIdle())
             QCoreApplication::quit();
     });

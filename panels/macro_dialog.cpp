@@ -1,6 +1,6 @@
 #include "panels/macro_dialog.h"
 
-#include "panels/gunset_steps.h"
+#include "model/gunset_steps.h"
 #include "panels/macro_library_actions.h"
 #include "panels/tarn_gunset_dialog.h"
 #include "panels/tarn_macro_item_delegate.h"

@@ -5,8 +5,8 @@
 // editor. Library changes are written at once; step changes when they are made, except while a
 // recording or a step edit runs ("STOP" and "SAVE" write those).
 
-#include "app/profile_panel.h"
-#include "panels/macro_steps.h"
+#include "panels/profile_panel.h"
+#include "model/macro_steps.h"
 
 #include <QElapsedTimer>
 #include <QRect>

@@ -1,6 +1,6 @@
 #include "panels/macro_library_actions.h"
 
-#include "panels/macro_steps.h"
+#include "model/macro_steps.h"
 #include "storage/macro_file.h"
 #include "storage/profile_data.h"
 #include "storage/storage_result.h"

@@ -1,6 +1,6 @@
 #include "panels/panel_dialog.h"
 
-#include "device/button_assignment.h"
+#include "model/button_assignment.h"
 #include "storage/settings_file.h"
 #include "widgets/dialog_parts.h"
 #include "widgets/skin.h"

@@ -1,7 +1,7 @@
 #include "panels/tarn_btn_window.h"
 
-#include "app/window_rules.h"
-#include "device/button_assignment.h"
+#include "widgets/theme.h"
+#include "model/button_assignment.h"
 #include "panels/tarn_combo_key_window.h"
 #include "panels/tarn_fire_key_window.h"
 #include "panels/tarn_macro_select.h"
@@ -39,7 +39,6 @@ constexpr int kSideTop = 62;
 constexpr int kSideStep = 25;
 constexpr int kSideWidth = 150;
 constexpr int kSideHeight = 20;
-constexpr quint8 kMacroPage = 3;
 
 QString translateEntry(const char *text)
 {
@@ -399,7 +398,7 @@ void TarnBtnWindow::assignMacro(int b, const FunctionEntry &entry)
         return;
     }
     if (macroCount() < 1) {
-        emit GotoMacroTab(kMacroPage);
+        emit GotoMacroTab();
         return;
     }
     ButtonInfo &info = m_pProfile->buttonInfo[size_t(b)];

@@ -9,8 +9,8 @@
 // own menu). The main window's hot-spots and views choose the group; the pointer over a label
 // chooses the button.
 
-#include "app/profile_panel.h"
-#include "device/function_catalogue.h"
+#include "panels/profile_panel.h"
+#include "model/function_catalogue.h"
 
 #include <QAction>
 #include <QRect>
@@ -74,7 +74,8 @@ public:
 
 signals:
     void SelBtnControl(TarnPushButton *btn, bool bType);
-    void GotoMacroTab(quint8 iBtn);
+    // No macro exists yet: the window shows the macro page so that one can be made.
+    void GotoMacroTab();
     void PopOneClickBox();
 
 public slots:

@@ -1,8 +1,8 @@
 #include "panels/tarn_color_window.h"
 
-#include "app/window_rules.h"
+#include "widgets/theme.h"
 #include "panels/tarn_color_area.h"
-#include "storage/lighting_effects.h"
+#include "model/lighting_effects.h"
 #include "storage/log_categories.h"
 #include "storage/model_description.h"
 #include "storage/settings_file.h"

@@ -3,7 +3,7 @@
 // the lighting sleep time and whether the lighting goes off while the mouse moves. It edits the
 // lighting slot's record in place (PanelContext::lighting); Apply sends it.
 
-#include "app/profile_panel.h"
+#include "panels/profile_panel.h"
 
 #include <QColor>
 #include <QWidget>

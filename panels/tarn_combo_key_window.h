@@ -1,7 +1,7 @@
 #pragma once
 // The combo key dialog: up to four modifiers and one key, pressed together.
 
-#include "panels/combo_key_state.h"
+#include "model/combo_key_state.h"
 #include "panels/tarn_key_dialog.h"
 
 class TarnComboKeyWindow : public TarnKeyDialog {

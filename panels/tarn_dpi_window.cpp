@@ -1,7 +1,7 @@
 #include "panels/tarn_dpi_window.h"
 
 #include "device/command_set.h"
-#include "device/sensor_tables.h"
+#include "model/sensor_tables.h"
 #include "panels/tarn_single_dpi.h"
 #include "storage/log_categories.h"
 #include "storage/model_description.h"

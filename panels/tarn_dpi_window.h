@@ -4,7 +4,7 @@
 // its own copy of the profile; the main window copies the stages and the active stage back on
 // Apply.
 
-#include "app/profile_panel.h"
+#include "panels/profile_panel.h"
 #include "storage/profile_data.h"
 
 #include <QWidget>

@@ -2,7 +2,7 @@
 // The fire key dialog: rapid repeat of a mouse button or of a key pressed here, with a repeat
 // count (Times) and a delay.
 
-#include "device/button_assignment.h"
+#include "model/button_assignment.h"
 #include "panels/tarn_key_dialog.h"
 
 #include <array>

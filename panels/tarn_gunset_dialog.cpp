@@ -1,7 +1,7 @@
 #include "panels/tarn_gunset_dialog.h"
 
 #include "panels/macro_library_actions.h"
-#include "panels/macro_steps.h"
+#include "model/macro_steps.h"
 #include "storage/settings_file.h"
 #include "widgets/dialog_parts.h"
 #include "widgets/skin.h"

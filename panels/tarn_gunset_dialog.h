@@ -2,7 +2,7 @@
 // The gun set editor: a name and up to five bullets, each a delay and a vertical and
 // horizontal pull, turned into a recoil macro on "Yes".
 
-#include "panels/gunset_steps.h"
+#include "model/gunset_steps.h"
 
 #include <QDialog>
 #include <QPixmap>

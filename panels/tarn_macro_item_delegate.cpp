@@ -1,6 +1,6 @@
 #include "panels/tarn_macro_item_delegate.h"
 
-#include "panels/macro_steps.h"
+#include "model/macro_steps.h"
 #include "storage/key_table.h"
 #include "storage/macro_file.h"
 #include "storage/settings_file.h"

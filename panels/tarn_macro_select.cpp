@@ -1,6 +1,6 @@
 #include "panels/tarn_macro_select.h"
 
-#include "app/window_rules.h"
+#include "widgets/theme.h"
 #include "storage/macro_file.h"
 #include "storage/settings_file.h"
 #include "widgets/dialog_parts.h"

@@ -3,7 +3,7 @@
 // the X, Y and DPI labels, the DPI ends of the sensor's range, the "Link XY" and enable boxes and
 // the radio button that makes the stage the active one (the panel groups the eight).
 
-#include "device/sensor_tables.h"
+#include "model/sensor_tables.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #include "panels/tarn_sniper_window.h"
 
-#include "device/sensor_tables.h"
+#include "model/sensor_tables.h"
 #include "storage/log_categories.h"
 #include "storage/settings_file.h"
 #include "widgets/dialog_parts.h"
@@ -28,8 +28,6 @@ constexpr int kValueWidth = 70;
 constexpr int kSliderHeight = 24;
 constexpr int kCaptionPixels = 16;
 constexpr int kValuePixels = 20;
-
-int scaled(int units, double factor) { return int(units * factor); }
 
 } // namespace
 

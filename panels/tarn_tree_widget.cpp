@@ -1,6 +1,6 @@
 #include "panels/tarn_tree_widget.h"
 
-#include "panels/macro_steps.h"
+#include "model/macro_steps.h"
 #include "storage/settings_file.h"
 #include "widgets/skin.h"
 #include "widgets/theme.h"

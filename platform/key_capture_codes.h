@@ -1,6 +1,6 @@
 #pragma once
 // The keys a capture delivers, as the pair the program's key handling is written against: the
-// PC scan code (set 1, make code) and the hook flags below. From that pair keyCodeFromHook()
+// PC scan code (set 1, make code) and the hook flags of storage/hook_keys.h. From that pair keyCodeFromHook()
 // gives the program's one-byte key code (storage/key_table.h names it and maps it to its HID
 // usage).
 //
@@ -11,14 +11,11 @@
 // Keys with no set-1 code that the program can name (media keys, the ISO 102nd key, ...) have no
 // entry: a capture ignores them rather than mistaking them for a letter that shares their code.
 
+#include "storage/hook_keys.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
-
-// Hook flags.
-constexpr uint8_t kHookExtended = 0x01; // the key sends the 0xE0 prefix
-constexpr uint8_t kHookAltDown = 0x20;  // an Alt key is held
-constexpr uint8_t kHookKeyUp = 0x80;    // the key was released
 
 struct ScanCode {
     uint8_t code = 0;
@@ -33,11 +30,6 @@ std::optional<ScanCode> scanCodeFromEvdev(int evdev);
 // stands for either hand of a modifier (Qt does not tell them apart), and the US layout's shifted
 // symbols ("!", "@", ...) give the key they are on.
 std::optional<ScanCode> scanCodeFromQtKey(int qtKey, bool keypad);
-
-// The program's key code of a hook pair: the scan code, with the sixteen keys that share a scan
-// code with another key renumbered into 224..239 (keypad keys, right-hand Ctrl and Alt, Num Lock).
-// Extended means flag bit 0x01, whatever the Alt-down and key-up bits say.
-uint8_t keyCodeFromHook(uint8_t scanCode, uint8_t flags);
 
 struct EvdevScanRow {
     uint16_t evdev;

@@ -14,11 +14,9 @@
 //  otherwise errno values: EINVAL for a speed outside 1..20, EACCES for a key that may not be
 //  written, ENOTSUP when no backend is available, EIO when the setting was not taken.
 
-#include <memory>
+#include "device/pointer_speed_backend.h"
 
-constexpr int kPointerSpeedMin = 1;
-constexpr int kPointerSpeedDefault = 10;
-constexpr int kPointerSpeedMax = 20;
+#include <memory>
 
 // Pure mappings. Values outside the source range are clamped.
 double pointerSpeedToGSettings(int speed);
@@ -30,16 +28,6 @@ struct XAcceleration {
 XAcceleration pointerSpeedToXAcceleration(int speed);
 // 0 when the fraction is not usable (denominator not positive).
 int pointerSpeedFromXAcceleration(int numerator, int denominator);
-
-class PointerSpeedBackend {
-public:
-    virtual ~PointerSpeedBackend() = default;
-    virtual const char *name() const = 0;
-    // 1..20, or 0 when the speed cannot be read.
-    virtual int read() = 0;
-    // 0 on success, else an error code (see above).
-    virtual int write(int speed) = 0;
-};
 
 // nullptr when the schema (or key) is not installed; never aborts on a missing schema.
 std::unique_ptr<PointerSpeedBackend>

@@ -1,8 +1,8 @@
 #include "platform/udev_hotplug_source.h"
 
 #include "device/collection_path.h"
-#include "device/hid_descriptor.h"
-#include "device/hidapi_backend.h"
+#include "platform/hid_descriptor.h"
+#include "platform/hidapi_backend.h"
 #include "storage/log_categories.h"
 
 #include <QDebug>

@@ -3,7 +3,7 @@
 // Every top-level collection of a node that appears or goes away becomes one CollectionEvent
 // whose fullPath is the path the HID backend enumerates for that collection.
 
-#include "platform/hotplug_source.h"
+#include "device/hotplug_source.h"
 
 #include <map>
 #include <string>

@@ -2,7 +2,7 @@
 // Hot-plug source of the simulated mouse: reports each collection of a link that is plugged or
 // unplugged on the simulated mouse, like the udev monitor does for a real one.
 
-#include "platform/hotplug_source.h"
+#include "device/hotplug_source.h"
 
 #include <memory>
 

@@ -3,7 +3,7 @@
 // says which mouse model it serves and holds the factory values of a default profile. Every read
 // opens the file afresh; a missing file is not an error.
 
-#include "storage/profile_data.h"
+#include "storage/record_sizes.h"
 
 #include <QColor>
 #include <QString>

@@ -2,7 +2,6 @@
 
 #include "storage/macro_file.h"
 #include "storage/model_description.h"
-#include "storage/slot_names.h"
 
 #include <iterator>
 
@@ -223,6 +222,8 @@ void resetProfile(ProfileData &profile)
     p.buttonInfo[41].Fun = 53;
     profile = std::move(p);
 }
+
+QString defaultSlotName(int slot) { return QStringLiteral("Profile %1").arg(slot + 1); }
 
 void resetProfileSet(ProfileSet &set)
 {

@@ -5,18 +5,13 @@
 // written out or sent).
 
 #include "storage/macro_event.h"
+#include "storage/record_sizes.h"
 
 #include <QColor>
 #include <QString>
 
 #include <array>
 #include <cstdint>
-
-constexpr int kDpiStageCount = 8;     // DPI stages per profile
-constexpr int kButtonCount = 42;      // button records per profile
-constexpr int kLedModeCount = 14;     // lighting effects per profile
-constexpr int kKeyInfoCount = 63;     // key steps per button
-constexpr int kProfileSlotCount = 5;  // on-board profiles
 
 // Host pointer speed and wheel lines per notch, as the pointer panel offers them.
 constexpr int kHostSpeedMin = 1;
@@ -153,6 +148,8 @@ struct ProfileSet : ProfileSetFields {
 // Overwrites the record with the default profile: built from the model description when it can
 // be read, else from the built-in defaults.
 void resetProfile(ProfileData &profile);
+// "Profile <slot + 1>": the name reset-all gives slot 0..4.
+QString defaultSlotName(int slot);
 // The reset-all defaults: every slot reset, names "Profile 1".."Profile 5", Count unchanged.
 void resetProfileSet(ProfileSet &set);
 // Which blocks must be sent again (kChange* bits). May clear "Setting/WriteSign" in the macro

@@ -3,7 +3,7 @@
 #include "storage/ini_file.h"
 #include "storage/ini_value.h"
 #include "storage/set_values.h"
-#include "storage/settings_file.h"
+#include "storage/data_paths.h"
 #include "storage/slot_names.h"
 #include "storage/storage_keys.h"
 

@@ -3,6 +3,7 @@
 // Config.ini (the stored-profile list). Every operation opens the file, reads or writes, and
 // closes it; nothing is cached. Missing values read as the defaults below.
 
+#include "storage/data_paths.h"
 #include "storage/model_description.h"
 #include "storage/profile_data.h"
 #include "storage/storage_result.h"
@@ -15,24 +16,6 @@
 
 constexpr int kLanguageSlots = 10;  // languages the table can hold
 constexpr int kThemeColourCount = 7;
-
-// Folders and files.
-QString configFolder();           // the data folder Configs/ (no trailing slash)
-QString settingsFilePath();       // Configs/Config.ini
-QString profileFolder();          // Configs/Profile: where earlier versions kept the slots' files
-QString productFolder();          // Configs/<current product>, or Configs/ when the name is empty
-QString productSettingsPath();    // the product folder's Config.ini (stored-profile list)
-QString productProfileFolder();   // the product folder's Profile: the library, and the slots' files
-// Paths of named profile files; empty when the name is refused by isSafeFileName.
-QString slotProfilePath(const QString &name);     // where a slot's file is written: the library
-QString productProfilePath(const QString &name);  // in productProfileFolder()
-QString legacySlotProfilePath(const QString &name); // in profileFolder()
-// Where a slot's file is read: the library's, else the one an earlier version left in profileFolder().
-QString slotProfileReadPath(const QString &name);
-// Copies an earlier version's slot file into the library when the library has none; false when
-// that copy fails. Run before a write that changes only part of the file.
-bool adoptLegacySlotProfile(const QString &name);
-bool fileExists(const QString &path);
 
 // The profile set.
 // An unsafe or repeated slot name reads as a name of the slot's own (makeSlotNamesDistinct).
@@ -63,7 +46,6 @@ int readBatteryFull();          // 4200 when absent
 int readThemeColourIndex();     // raw "Config/GColorID"; see themeColour()
 QColor themeColour();           // the theme table entry; an index outside the table gives entry 0
 QString readModel();
-QString readCurrentProductName();
 // Refuses (returns false, writes nothing) a name that isSafeFileName refuses.
 bool writeCurrentProductName(const QString &name);
 QString readMouseListName();    // "Mouse_List/0"

@@ -2,8 +2,6 @@
 
 #include "storage/storage_result.h"
 
-QString defaultSlotName(int slot) { return QStringLiteral("Profile %1").arg(slot + 1); }
-
 QStringList reservedProfileNames()
 {
     QStringList names;

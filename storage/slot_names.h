@@ -9,9 +9,6 @@
 
 #include <array>
 
-// "Profile <slot + 1>": the name reset-all gives slot 0..4.
-QString defaultSlotName(int slot);
-
 // "Profile 1".."Profile 5": a fresh library holds them, one per slot.
 QStringList reservedProfileNames();
 

@@ -6,7 +6,7 @@
 #include "device/button_encoding.h"
 #include "device/device_state.h"
 #include "device/download_worker.h"
-#include "device/sensor_tables.h"
+#include "model/sensor_tables.h"
 #include "device/transfer.h"
 #include "panels/tarn_btn_window.h"
 #include "panels/tarn_combo_key_window.h"
@@ -258,7 +258,6 @@ private slots:
 
         choose(panel, 0, 1, kFunMacro);
         QCOMPARE(macroTab.size(), 1);
-        QCOMPARE(macroTab.first().at(0).toInt(), 3);
         QCOMPARE(profile.buttonInfo[1].Fun, 1);
 
         data.addMacro("Spray", keySteps(4));

@@ -6,10 +6,10 @@
 #include "support/window_rig.h"
 
 #include "app/mousecfg_widget.h"
-#include "app/tarn_point_speed.h"
-#include "app/tarn_report_rate.h"
+#include "panels/tarn_point_speed.h"
+#include "panels/tarn_report_rate.h"
 #include "device/device_state.h"
-#include "device/sensor_tables.h"
+#include "model/sensor_tables.h"
 #include "panels/tarn_dpi_window.h"
 #include "panels/tarn_single_dpi.h"
 #include "storage/settings_file.h"

@@ -13,7 +13,7 @@
 #include "sim/simulated_mouse.h"
 #include "storage/app_paths.h"
 #include "storage/colour_arithmetic.h"
-#include "storage/lighting_effects.h"
+#include "model/lighting_effects.h"
 #include "storage/storage_keys.h"
 #include "support/test_env.h"
 #include "widgets/tarn_push_button.h"

@@ -2,9 +2,9 @@
 // reordering and removal, what a loaded macro keeps, the gun set's steps, and the library
 // actions (names, rename with bound buttons, import and export) on a private folder.
 
-#include "panels/gunset_steps.h"
+#include "model/gunset_steps.h"
 #include "panels/macro_library_actions.h"
-#include "panels/macro_steps.h"
+#include "model/macro_steps.h"
 #include "storage/macro_file.h"
 #include "storage/profile_data.h"
 #include "storage/settings_file.h"

@@ -23,7 +23,7 @@ struct Companion : QProcess {
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
-        env.insert("QT_LOGGING_RULES", "mousecfg.platform.debug=true");
+        env.insert("QT_LOGGING_RULES", "mousecfg.osd.debug=true");
         setProcessEnvironment(env);
         setProcessChannelMode(QProcess::MergedChannels);
         start(kProgram, {"--socket", socket});

@@ -2,10 +2,10 @@
 // button function: what show prints, that set writes the records the window's assignment code
 // writes, and that a refused change leaves every file as it was.
 
-#include "device/button_assignment.h"
-#include "device/function_catalogue.h"
+#include "model/button_assignment.h"
+#include "model/function_catalogue.h"
 #include "storage/colour_arithmetic.h"
-#include "storage/lighting_effects.h"
+#include "model/lighting_effects.h"
 #include "storage/macro_file.h"
 #include "storage/model_description.h"
 #include "storage/profile_data.h"

@@ -3,7 +3,7 @@
 
 #include "device/command_set.h"
 #include "device/lighting_encoding.h"
-#include "device/sensor_tables.h"
+#include "model/sensor_tables.h"
 #include "device/trace.h"
 #include "device/transfer.h"
 #include "storage/profile_data.h"

@@ -4,7 +4,7 @@
 #include "device/clock.h"
 #include "device/device_link.h"
 #include "device/device_link_observer.h"
-#include "platform/hotplug_source.h"
+#include "device/hotplug_source.h"
 #include "storage/app_paths.h"
 #include "storage/log_categories.h"
 #include "storage/settings_file.h"

@@ -6,7 +6,7 @@
 #include "device/command_set.h"
 #include "device/device_link.h"
 #include "device/lighting_encoding.h"
-#include "device/sensor_tables.h"
+#include "model/sensor_tables.h"
 #include "device/transfer.h"
 #include "sim/simulated_mouse.h"
 #include "storage/app_paths.h"

@@ -1,9 +1,9 @@
 // The function catalogue against its fixed rows and menu orders and against the device's
 // function table, and what assigning the functions with parameters writes into a button.
 
-#include "device/button_assignment.h"
+#include "model/button_assignment.h"
 #include "device/button_encoding.h"
-#include "device/function_catalogue.h"
+#include "model/function_catalogue.h"
 #include "device/macro_download.h"
 #include "storage/app_paths.h"
 #include "storage/macro_file.h"

@@ -1,4 +1,4 @@
-#include "device/hid_descriptor.h"
+#include "platform/hid_descriptor.h"
 
 #include <QtTest>
 

@@ -1,5 +1,5 @@
-#include "device/hid_descriptor.h"
-#include "device/hidapi_backend.h"
+#include "platform/hid_descriptor.h"
+#include "platform/hidapi_backend.h"
 #include "platform/udev_hotplug_source.h"
 
 #include <QDir>

@@ -3,7 +3,7 @@
 
 #include "device/command_set.h"
 #include "device/lighting_encoding.h"
-#include "storage/lighting_effects.h"
+#include "model/lighting_effects.h"
 #include "storage/profile_data.h"
 
 #include <QtTest>

@@ -144,19 +144,19 @@ private slots:
         working.profiles[2].mousespeed = 17;
         working.profiles[0].mousespeed = 4;
         QTest::ignoreMessage(QtDebugMsg, "Error in SystemParametersInfo :0");
-        QCOMPARE(applyPointerSpeed(working.current()), 0);
-        QCOMPARE(readPointerSpeed(), 17);
+        QCOMPARE(applyPointerSpeed(systemPointerSpeed(), working.current()), 0);
+        QCOMPARE(readPointerSpeed(systemPointerSpeed()), 17);
 
         // A profile that never held a speed (0) is refused; the host keeps its speed and the
         // code is still written out.
         ProfileData blank;
         QTest::ignoreMessage(QtDebugMsg, qPrintable(QStringLiteral("Error in SystemParametersInfo :%1").arg(EINVAL)));
-        QCOMPARE(applyPointerSpeed(blank), EINVAL);
-        QCOMPARE(readPointerSpeed(), 17);
+        QCOMPARE(applyPointerSpeed(systemPointerSpeed(), blank), EINVAL);
+        QCOMPARE(readPointerSpeed(systemPointerSpeed()), 17);
 
         // Start-up: the host's speed goes into the current profile only.
         working.ProfileID = 0;
-        takeHostPointerSpeed(working);
+        takeHostPointerSpeed(systemPointerSpeed(), working);
         QCOMPARE(int(working.profiles[0].mousespeed), 17);
         QCOMPARE(int(working.profiles[1].mousespeed), 0);
     }

@@ -1,6 +1,6 @@
 // The DPI a step stands for, per sensor, with the rounding and the shown exceptions.
 
-#include "device/sensor_tables.h"
+#include "model/sensor_tables.h"
 
 #include <QtTest>
 

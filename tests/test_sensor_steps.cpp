@@ -2,7 +2,7 @@
 // and validity rule, at every boundary of their tables (the step-to-DPI rule itself is
 // test_sensor_dpi's).
 
-#include "device/sensor_tables.h"
+#include "model/sensor_tables.h"
 
 #include <QtTest>
 

@@ -3,8 +3,8 @@
 // the device link looks for, or the real-path test would test nothing.
 
 #include "device/device_link.h"
-#include "device/hid_descriptor.h"
-#include "device/hidapi_backend.h"
+#include "platform/hid_descriptor.h"
+#include "platform/hidapi_backend.h"
 #include "platform/udev_hotplug_source.h"
 #include "sim/simulated_mouse.h"
 #include "sim/uhid_descriptors.h"

@@ -49,6 +49,31 @@ int scaledUnits(double units)
     return static_cast<int>(units * uiScale());
 }
 
+QRect scaledRect(const QRect &design, double factor)
+{
+    return QRect(scaled(design.x(), factor), scaled(design.y(), factor), scaled(design.width(), factor),
+                 scaled(design.height(), factor));
+}
+
+QRect scaledRect(int x, int y, int w, int h, double factor) { return scaledRect(QRect(x, y, w, h), factor); }
+
+QString styleSheetColour(const QColor &colour)
+{
+    return QString("rgb(%1,%2,%3)").arg(colour.red()).arg(colour.green()).arg(colour.blue());
+}
+
+QString menuStyleSheet(const QColor &theme, int fontPixels)
+{
+    return QString("QMenu{background-color:rgb(24,24,28);color:rgb(210,210,210);border:1px solid %1;"
+                   "font-size:%2px;}"
+                   "QMenu::item{padding:%3px %4px;background:transparent;}"
+                   "QMenu::item:selected{background-color:%1;color:rgb(255,255,255);}")
+        .arg(styleSheetColour(theme))
+        .arg(fontPixels)
+        .arg(qMax(2, fontPixels / 3))
+        .arg(qMax(6, fontPixels));
+}
+
 void setLanguageFont(const QString &family, int pixelSize)
 {
     LanguageFont &font = fontState();

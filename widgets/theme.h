@@ -16,6 +16,14 @@ void setUiScale(double scale);
 double uiScale();
 // `units` design units at the scale factor, truncated.
 int scaledUnits(double units);
+inline int scaled(int units, double factor) { return static_cast<int>(units * factor); }
+// A design rectangle placed at the scale factor: every product truncated to an integer.
+QRect scaledRect(const QRect &design, double factor);
+QRect scaledRect(int x, int y, int w, int h, double factor);
+
+// Design grid of the main window; panels as wide as the window use its width.
+constexpr int kDesignWidth = 999;
+constexpr int kDesignHeight = 640;
 
 // The font of the current language ("FONT_LIST/FONT_%d" family and "FONT_LIST/FONT_SIZE_%d" pixel
 // size) at the given scale. Read from the settings on first use; reloadLanguageFont() re-reads it
@@ -31,6 +39,11 @@ void reloadLanguageFont();
 // never smaller than 1 pixel. Controls paint their own texts in it, so a long translation or a
 // long product name shrinks instead of running over the control's edges.
 QFont fontFittingText(const QFont &base, const QString &text, const QSize &area);
+
+// A colour as a style sheet writes it: "rgb(r,g,b)".
+QString styleSheetColour(const QColor &colour);
+// Style sheet of the window's menus in the theme colour and the language font's pixel size.
+QString menuStyleSheet(const QColor &theme, int fontPixels);
 
 // Text colour of a skinned button state: 0 normal, 1 hover or selected, 2 pressed, 3 disabled.
 // A state outside 0..3 gets the normal colour.

@@ -1,7 +1,7 @@
 // The report descriptor parser on arbitrary bytes: no read past the input, and what it lists
 // keeps its promises (collections numbered 1..n in order, report ids ascending and distinct).
 
-#include "device/hid_descriptor.h"
+#include "platform/hid_descriptor.h"
 
 #include <cstdlib>
 

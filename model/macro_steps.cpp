@@ -1,4 +1,4 @@
-#include "panels/macro_steps.h"
+#include "model/macro_steps.h"
 
 #include "storage/key_table.h"
 #include "storage/log_categories.h"

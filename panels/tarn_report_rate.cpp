@@ -1,6 +1,6 @@
-#include "app/tarn_report_rate.h"
+#include "panels/tarn_report_rate.h"
 
-#include "app/window_rules.h"
+#include "widgets/theme.h"
 #include "device/battery_poller.h"
 #include "device/report_rates.h"
 #include "storage/log_categories.h"

@@ -1,4 +1,4 @@
-#include "device/sensor_tables.h"
+#include "model/sensor_tables.h"
 
 #include <QString>
 

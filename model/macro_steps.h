@@ -3,7 +3,7 @@
 // inserts, where they go, reordering and removal with their selection rules, what a loaded
 // macro keeps, the unreleased-key check, and the recorder that turns key events into steps.
 
-#include "platform/key_capture_codes.h"
+#include "storage/hook_keys.h"
 #include "storage/macro_file.h"
 
 #include <QVector>

@@ -1,6 +1,6 @@
-#include "panels/combo_key_state.h"
+#include "model/combo_key_state.h"
 
-#include "platform/key_capture_codes.h"
+#include "storage/hook_keys.h"
 #include "storage/key_table.h"
 #include "storage/log_categories.h"
 #include "storage/profile_data.h"

@@ -1,4 +1,4 @@
-#include "storage/lighting_effects.h"
+#include "model/lighting_effects.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
-#include "panels/gunset_steps.h"
+#include "model/gunset_steps.h"
 
-#include "panels/macro_steps.h"
+#include "model/macro_steps.h"
 #include "storage/macro_file.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 // The pointer panel of the DPI page: the host pointer speed (slider) and wheel scroll speed (spin
 // box) of the current profile, both 1..20, written into the profile as they change.
 
-#include "app/profile_panel.h"
+#include "panels/profile_panel.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
-#include "device/hidapi_backend.h"
+#include "platform/hidapi_backend.h"
 
 #include "device/collection_path.h"
-#include "device/hid_descriptor.h"
+#include "platform/hid_descriptor.h"
 #include "storage/log_categories.h"
 
 #include <QDebug>

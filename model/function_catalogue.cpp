@@ -1,4 +1,4 @@
-#include "device/function_catalogue.h"
+#include "model/function_catalogue.h"
 
 #include "storage/profile_data.h"
 

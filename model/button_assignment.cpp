@@ -1,6 +1,6 @@
-#include "device/button_assignment.h"
+#include "model/button_assignment.h"
 
-#include "device/function_catalogue.h"
+#include "model/function_catalogue.h"
 #include "storage/key_table.h"
 #include "storage/macro_file.h"
 #include "storage/profile_data.h"

@@ -1,7 +1,7 @@
-#include "sim/device_session.h"
+#include "session/device_session.h"
 
 #include "device/clock.h"
-#include "device/hidapi_backend.h"
+#include "platform/hidapi_backend.h"
 #include "device/tracing_backend.h"
 #include "platform/udev_hotplug_source.h"
 #include "sim/sim_hotplug_source.h"

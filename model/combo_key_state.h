@@ -3,7 +3,7 @@
 // press (releasing keys never shortens it), its display text and the rows the button panel
 // turns into KeyInfo. No widgets: fed with (key code, hook flags) pairs.
 
-#include "device/button_assignment.h"
+#include "model/button_assignment.h"
 
 #include <QString>
 

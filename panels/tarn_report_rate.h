@@ -3,7 +3,7 @@
 // a drop-down menu, and the set-wide lift-off distance (kept, but laid out hidden). The chosen
 // rate reaches the profile only on Apply.
 
-#include "app/profile_panel.h"
+#include "panels/profile_panel.h"
 #include "device/report_rates.h"
 #include "storage/profile_data.h"
 

@@ -1,6 +1,6 @@
-#include "app/tarn_point_speed.h"
+#include "panels/tarn_point_speed.h"
 
-#include "app/window_rules.h"
+#include "widgets/theme.h"
 #include "storage/log_categories.h"
 #include "storage/profile_data.h"
 #include "storage/settings_file.h"

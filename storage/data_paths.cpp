@@ -1,0 +1,78 @@
+#include "storage/data_paths.h"
+
+#include "storage/app_paths.h"
+#include "storage/ini_file.h"
+#include "storage/ini_value.h"
+#include "storage/storage_keys.h"
+#include "storage/storage_result.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+QString pathIn(const QString &folder, const QString &name)
+{
+    if (!isSafeFileName(name))
+        return QString();
+    return folder + QLatin1Char('/') + name + kProfileExtension;
+}
+
+} // namespace
+
+QString configFolder() { return AppPaths::configsFolder(); }
+QString settingsFilePath() { return configFolder() + QLatin1Char('/') + kSettingsFileName; }
+QString profileFolder() { return configFolder() + QLatin1Char('/') + kProfileFolderName; }
+
+// The product folder is Configs/<product name>; an empty name folds it into Configs/ itself. A
+// stored name that would leave Configs/ (a separator, "." or "..") is treated as empty, so the
+// product's files never land outside the data folder.
+QString productFolder()
+{
+    const QString product = readCurrentProductName();
+    if (product.isEmpty() || !isSafeFileName(product))
+        return configFolder();
+    return configFolder() + QLatin1Char('/') + product;
+}
+
+QString productSettingsPath() { return productFolder() + QLatin1Char('/') + kSettingsFileName; }
+
+// One folder per stored profile: the product folder's Profile is the stored-profile library the
+// profile manager adds, copies, renames, imports and exports in, and it is also where the five
+// slots are saved, so a stored profile edited in a slot and applied reads back the same from the
+// library (profile-file menu, export) and after a restart. Configs/Profile (profileFolder()) is
+// where earlier versions kept the slots' files: a slot whose file the library lacks still reads
+// from there, and a first write moves it into the library (adoptLegacySlotProfile). With an
+// empty product name the two folders are the same. The template DefaultProfile.prof goes into
+// both (writeDefaultProfileFile).
+QString productProfileFolder() { return productFolder() + QLatin1Char('/') + kProfileFolderName; }
+
+QString slotProfilePath(const QString &name) { return productProfilePath(name); }
+QString productProfilePath(const QString &name) { return pathIn(productProfileFolder(), name); }
+QString legacySlotProfilePath(const QString &name) { return pathIn(profileFolder(), name); }
+
+QString slotProfileReadPath(const QString &name)
+{
+    const QString library = slotProfilePath(name);
+    if (fileExists(library))
+        return library;
+    const QString legacy = legacySlotProfilePath(name);
+    return fileExists(legacy) ? legacy : library;
+}
+
+bool adoptLegacySlotProfile(const QString &name)
+{
+    const QString library = slotProfilePath(name);
+    const QString legacy = legacySlotProfilePath(name);
+    if (library.isEmpty() || fileExists(library) || !fileExists(legacy))
+        return true;
+    return QDir().mkpath(productProfileFolder()) && QFile::copy(legacy, library);
+}
+
+bool fileExists(const QString &path) { return !path.isEmpty() && QFileInfo::exists(path); }
+
+QString readCurrentProductName()
+{
+    return iniString(IniFile(settingsFilePath()).settings(), kKeyCurrentProductName);
+}

@@ -1,0 +1,26 @@
+#pragma once
+// Where the data folder's files live: the settings file, the product folder named by the current
+// product, and the profile files of the slots and the library. Paths of names that could leave
+// their folder are empty.
+
+#include <QString>
+
+QString configFolder();           // the data folder Configs/ (no trailing slash)
+QString settingsFilePath();       // Configs/Config.ini
+QString profileFolder();          // Configs/Profile: where earlier versions kept the slots' files
+QString productFolder();          // Configs/<current product>, or Configs/ when the name is empty
+QString productSettingsPath();    // the product folder's Config.ini (stored-profile list)
+QString productProfileFolder();   // the product folder's Profile: the library, and the slots' files
+// Paths of named profile files; empty when the name is refused by isSafeFileName.
+QString slotProfilePath(const QString &name);     // where a slot's file is written: the library
+QString productProfilePath(const QString &name);  // in productProfileFolder()
+QString legacySlotProfilePath(const QString &name); // in profileFolder()
+// Where a slot's file is read: the library's, else the one an earlier version left in profileFolder().
+QString slotProfileReadPath(const QString &name);
+// Copies an earlier version's slot file into the library when the library has none; false when
+// that copy fails. Run before a write that changes only part of the file.
+bool adoptLegacySlotProfile(const QString &name);
+bool fileExists(const QString &path);
+
+// "Config/CurrentProductName" of the settings file: names the product folder.
+QString readCurrentProductName();

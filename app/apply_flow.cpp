@@ -12,9 +12,9 @@ QString macroLimitMessage(const DownloadOutcome &outcome)
     return ApplyFlow::tr("The mouse holds 20 macros. These were not sent: %1").arg(left.join(QStringLiteral(", ")));
 }
 
-ApplyFlow::ApplyFlow(ProfileSet &working, ProfileSet &saved, CommandSink &sink, DeviceLinkObserver *observer,
-                     QWidget *window, Notice notice)
-    : m_Working(working), m_Saved(saved), m_Sink(sink), m_pObserver(observer), m_pWindow(window),
+ApplyFlow::ApplyFlow(ProfileSet &working, ProfileSet &saved, const AppSettings &settings, CommandSink &sink,
+                     DeviceLinkObserver *observer, QWidget *window, Notice notice)
+    : m_Working(working), m_Saved(saved), m_Settings(settings), m_Sink(sink), m_pObserver(observer), m_pWindow(window),
       m_Notice(std::move(notice))
 {
 }
@@ -32,7 +32,7 @@ uint8_t ApplyFlow::send(bool all)
     m_bBusy = true;
     TarnProcessDialog dialog(m_pWindow);
     m_pDialog = &dialog;
-    TarnProcessThread worker(m_Working, m_Saved, m_Sink, m_pObserver);
+    TarnProcessThread worker(m_Working, m_Saved, m_Settings, m_Sink, m_pObserver);
     m_pWorker = &worker;
     worker.setForce(all);
     // Queued: the dialog closes from its own loop, even when the worker ends before it runs. A

@@ -15,6 +15,7 @@ class QWidget;
 class TarnProcessDialog;
 class TarnProcessThread;
 struct DownloadOutcome;
+struct AppSettings;
 struct ProfileSet;
 
 // The notice naming the macros a download left out (empty when none was left out).
@@ -26,8 +27,8 @@ public:
     using Notice = std::function<void(const QString &text)>;
 
     // The sets, the sink and the observer must outlive the flow; `window` owns the dialogs.
-    ApplyFlow(ProfileSet &working, ProfileSet &saved, CommandSink &sink, DeviceLinkObserver *observer,
-              QWidget *window, Notice notice);
+    ApplyFlow(ProfileSet &working, ProfileSet &saved, const AppSettings &settings, CommandSink &sink,
+              DeviceLinkObserver *observer, QWidget *window, Notice notice);
 
     // One send; `all` sends every block (Reset All, a loaded configuration). Returns the device
     // result code. The sets belong to the worker until this returns.
@@ -43,6 +44,7 @@ public:
 private:
     ProfileSet &m_Working;
     ProfileSet &m_Saved;
+    const AppSettings &m_Settings;
     CommandSink &m_Sink;
     DeviceLinkObserver *m_pObserver;
     QWidget *m_pWindow;

@@ -3,10 +3,14 @@
 #include "storage/app_paths.h"
 #include "storage/storage_result.h"
 
-LanguageTable LanguageTable::read()
+LanguageTable LanguageTable::from(const AppSettings &settings)
 {
     LanguageTable table;
-    readLanguageTable(table.count, table.names, table.files);
+    table.count = settings.languageCount;
+    for (size_t i = 0; i < table.names.size(); ++i) {
+        table.names[i] = settings.languages[i].name;
+        table.files[i] = settings.languages[i].file;
+    }
     return table;
 }
 

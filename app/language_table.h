@@ -2,7 +2,7 @@
 // The language table of the settings file ("FONT_LIST"): up to ten languages, each with a name
 // for the drop-down and a translation file in the lang folder.
 
-#include "storage/settings_file.h"
+#include "storage/app_settings.h"
 
 #include <QString>
 
@@ -13,8 +13,8 @@ struct LanguageTable {
     std::array<QString, kLanguageSlots> names;
     std::array<QString, kLanguageSlots> files;
 
-    // All ten slots are read, whatever the count says.
-    static LanguageTable read();
+    // All ten slots are taken, whatever the count says.
+    static LanguageTable from(const AppSettings &settings);
 
     // Only the first `count` entries are used; any other index (negative, past the count or
     // past the ten slots) names no language.

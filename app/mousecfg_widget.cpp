@@ -149,14 +149,16 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
     connect(m_pMouseMenu, &QMenu::triggered, this, &MousecfgWidget::slot_show_mousename);
 
     // 7. The known mice; the list rebuild sets m_iMouseCount through mouseListChanged().
-    m_pLink->loadMouseList();
+    m_Settings = readAppSettings();
+    setLook(m_Settings);
+    m_pLink->loadMouseList(m_Settings.mouseListName);
     m_pLink->enumerateMice();
     m_pLink->refreshMouseList();
 
     // 8. Language index, translator and table.
-    m_iLanguage = readLanguage();
+    m_iLanguage = m_Settings.language;
     m_pTranslator = std::make_unique<QTranslator>();
-    m_Languages = LanguageTable::read();
+    m_Languages = LanguageTable::from(m_Settings);
 
     // 9. Controls.
     buildControls();
@@ -166,17 +168,18 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
         QCoreApplication::installTranslator(m_pTranslator.get());
         m_bTranslatorInstalled = true;
     }
-    reloadLanguageFont();
+    setLook(m_Settings);
 
     // 11. Profile management and the apply flow. The stored-profile list is read with the saved
     // set (step 15): a fresh library also names the slots that have no name yet.
     m_pProfiles = std::make_unique<ProfileManager>(m_WorkingSet, m_SavedSet, static_cast<ProfileHost &>(*this));
-    m_pApply = std::make_unique<ApplyFlow>(m_WorkingSet, m_SavedSet, *m_pTransfer, this, this,
+    m_pApply = std::make_unique<ApplyFlow>(m_WorkingSet, m_SavedSet, m_Settings, *m_pTransfer, this, this,
                                            [this](const QString &text) { notice(text); });
     m_pOsd = new OsdClient(this);
+    m_pOsd->setThemeColour(m_Settings.themeColour());
 
     // 12. Full-battery threshold.
-    m_iBatteryFull = effectiveBatteryFull(readBatteryFull());
+    m_iBatteryFull = effectiveBatteryFull(m_Settings.batteryFull);
 
     // 13. Open the current mouse.
     m_pLink->openMouse(readCurrentProductName());
@@ -777,7 +780,7 @@ void MousecfgWidget::retranslateTexts()
     if (m_bMouseOffShown)
         m_pBatteryBar->setText(tr("MOUSE OFF"));
     updateTrayToolTip();
-    m_pModelLabel->setText(readModel());
+    m_pModelLabel->setText(m_Settings.model);
     for (const PanelEntry &entry : qAsConst(m_Panels))
         entry.panel->retranslatePanel();
     showSlotAndName();
@@ -803,13 +806,14 @@ void MousecfgWidget::onLanguageTriggered(QAction *action)
     const bool loaded = loadTranslation(i, &m_pTranslator);
     m_pLangButton->setText(action->text());
     writeLanguage(i);
+    m_Settings.language = i;
     if (!loaded)
         return;
     // The fresh translator replaced the old one, which Qt drops from its list when deleted;
     // installing the new one puts it first.
     QCoreApplication::installTranslator(m_pTranslator.get());
     m_bTranslatorInstalled = true;
-    reloadLanguageFont();
+    setLook(m_Settings);
     retranslate();
 }
 
@@ -836,7 +840,8 @@ void MousecfgWidget::refreshPanels()
     context.working = &m_WorkingSet;
     context.current = &m_WorkingSet.current();
     context.lighting = &m_WorkingSet.profiles[size_t(lightingSlot(m_WorkingSet, lightingUsesFirstSlot(currentProductName())))];
-    context.sensor = readSensorId();
+    context.sensor = m_Settings.sensorId;
+    context.productName = currentProductName();
     context.lift = m_WorkingSet.LiftHigh;
     for (const PanelEntry &entry : qAsConst(m_Panels))
         entry.panel->refreshFromProfile(context);
@@ -1243,7 +1248,7 @@ void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI)
     current.dpi = iDPI;
     refreshPanels();
     writeProfileDpi(m_WorkingSet.slotNames[m_WorkingSet.ProfileID % kProfileSlotCount], iDPI);
-    const int dpi = dpiForStep(current.dpiInfo[iDPI].x, readSensorId());
+    const int dpi = dpiForStep(current.dpiInfo[iDPI].x, m_Settings.sensorId);
     m_pOsd->showText(tr("DPI") + QString(" %1:%2").arg(iDPI + 1).arg(dpi));
 }
 

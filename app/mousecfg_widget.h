@@ -94,6 +94,8 @@ public:
     const LanguageTable &languageTable() const { return m_Languages; }
     int lastBatteryLevel() const { return m_iLastBattery; }
     int selectedHotspot(int view) const;
+    // The settings the window runs with (read once at start; the language follows the menu).
+    const AppSettings &settings() const { return m_Settings; }
     const ProfileSet &workingSet() const { return m_WorkingSet; }
     const ProfileSet &savedSet() const { return m_SavedSet; }
     DeviceLink &deviceLink() { return *m_pLink; }
@@ -363,6 +365,7 @@ private:
     MacroDialog *m_pMacroPage = nullptr;
 
     // The working set (edited by the panels) and the saved set (as last sent).
+    AppSettings m_Settings;
     ProfileSet m_WorkingSet;
     ProfileSet m_SavedSet;
     std::unique_ptr<ProfileManager> m_pProfiles;

@@ -109,7 +109,7 @@ void renderButtonScreenshots(ScreenshotSession &shots)
     }
     {
         // The sniper dialog as a button opens it: over the CUSTOMIZE page.
-        TarnSniperWindow dialog(window.scaleFactor(), &window);
+        TarnSniperWindow dialog(window.settings().sensorId, window.scaleFactor(), &window);
         shots.save(shots.dialogOverWindow(&dialog), "dialog_sniper_button.png");
     }
     window.showPage(PageLighting);

@@ -51,7 +51,7 @@ void renderDpiScreenshots(ScreenshotSession &shots)
     const QPoint below = rate.rateButton()->mapTo(&window, rate.rateButton()->rect().bottomLeft()) + QPoint(0, 1);
     shots.save(ScreenshotSession::composite(page, ScreenshotSession::menuPixmap(menu, active), below), "menu_rate.png");
 
-    TarnSniperWindow sniper(window.scaleFactor(), &window);
+    TarnSniperWindow sniper(window.settings().sensorId, window.scaleFactor(), &window);
     shots.save(shots.dialogOverWindow(&sniper), "dialog_sniper.png");
     window.refreshPanels();
 }

@@ -14,7 +14,7 @@ void renderOsdScreenshots(ScreenshotSession &shots)
     // The window stands in for the screen: the overlay sits near its bottom centre.
     OsdOverlay overlay;
     overlay.setScale(window.scaleFactor());
-    overlay.layOut(osdMessageForText(QStringLiteral("DPI 3:1600"), themeColour()), QRect(QPoint(0, 0), page.size()));
+    overlay.layOut(osdMessageForText(QStringLiteral("DPI 3:1600"), window.settings().themeColour()), QRect(QPoint(0, 0), page.size()));
     shots.save(ScreenshotSession::composite(page, overlay.grab(), overlay.geometry().topLeft()),
                QStringLiteral("osd_overlay.png"));
 }

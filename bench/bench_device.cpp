@@ -7,6 +7,7 @@
 #include "device/command_set.h"
 #include "device/device_link.h"
 #include "device/download_worker.h"
+#include "device/encode_context.h"
 #include "device/poller_control.h"
 #include "device/transfer.h"
 #include "sim/simulated_mouse.h"
@@ -68,7 +69,7 @@ struct Rig {
         QString error;
         sim = std::make_unique<SimulatedMouse>(*parseSimOptions(simulation, &error));
         link = std::make_unique<DeviceLink>(*sim);
-        link->loadMouseList();
+        link->loadMouseList(readAppSettings().mouseListName);
         link->enumerateMice();
         link->refreshMouseList();
         link->openMouse(readCurrentProductName());
@@ -114,6 +115,7 @@ int benchApply(const QStringList &args)
     const int runs = intOption(args, "--runs", 5);
     Rig rig("receiver,latency=1");
     const ProfileSet base = setWithMacros();
+    const AppSettings settings = readAppSettings();
     for (const bool withFiles : {true, false}) {
         QList<double> times, floors;
         int reports = 0;
@@ -124,8 +126,8 @@ int benchApply(const QStringList &args)
             rig.clock.reset();
             QElapsedTimer timer;
             timer.start();
-            const uint8_t result = withFiles ? runDownloadWorker(working, saved, true, sink, nullptr)
-                                             : downloadProfiles(working, 15, sink, nullptr);
+            const uint8_t result = withFiles ? runDownloadWorker(working, saved, true, settings, sink, nullptr)
+                                             : downloadProfiles(working, 15, encodeContextFor(settings, readCurrentProductName(), working), sink, nullptr);
             times << timer.nsecsElapsed() / 1e6;
             floors << double(rig.clock.sleptMs());
             reports = sink.reports;

@@ -26,12 +26,19 @@ DeviceLink &CliContext::deviceLink()
 {
     if (!m_link) {
         m_link = std::make_unique<DeviceLink>(m_backend);
-        m_link->loadMouseList();
+        m_link->loadMouseList(settings().mouseListName);
         m_enumerateResult = m_link->enumerateMice();
         m_link->refreshMouseList();
         m_link->openMouse(readCurrentProductName());
     }
     return *m_link;
+}
+
+const AppSettings &CliContext::settings()
+{
+    if (!m_settings)
+        m_settings = readAppSettings();
+    return *m_settings;
 }
 
 VerifiedTransfer &CliContext::transfer()

@@ -7,7 +7,10 @@
 #include <QString>
 #include <QTextStream>
 
+#include "storage/app_settings.h"
+
 #include <memory>
+#include <optional>
 
 class DeviceLink;
 class HidBackend;
@@ -29,6 +32,8 @@ public:
     DeviceLink &deviceLink();
     // The enumeration's result after deviceLink(): 0, or -1 when the HID library failed to start.
     int enumerateResult() const { return m_enumerateResult; }
+    // The settings the tool runs with, read on first use.
+    const AppSettings &settings();
     // Verified transfer on the device link (set up on first use).
     VerifiedTransfer &transfer();
 
@@ -44,6 +49,7 @@ private:
     SimulatedMouse *m_simulated;
     std::unique_ptr<DeviceLink> m_link;
     std::unique_ptr<VerifiedTransfer> m_transfer;
+    std::optional<AppSettings> m_settings;
     int m_enumerateResult = 0;
     QTextStream m_out;
 };

@@ -22,7 +22,7 @@ int sendWorkingSet(CliContext &context, ProfileSet &working)
     }
     // A fresh process has no record of what the mouse holds: the force flag sends everything.
     ProfileSet saved = working;
-    const uint8_t result = runDownloadWorker(working, saved, true, context.transfer(), nullptr);
+    const uint8_t result = runDownloadWorker(working, saved, true, context.settings(), context.transfer(), nullptr);
     if (result != 0)
         context.error(downloadResultMessage(result));
     return result;

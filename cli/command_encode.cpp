@@ -4,6 +4,7 @@
 #include "cli/cli_command.h"
 #include "cli/cli_context.h"
 #include "device/command_set.h"
+#include "device/encode_context.h"
 #include "device/trace.h"
 #include "storage/profile_data.h"
 #include "storage/settings_file.h"
@@ -25,7 +26,8 @@ int runEncode(CliContext &context, const QStringList &args)
     ProfileSet working;
     loadProfileSet(working);
     RecordingSink recorder;
-    downloadProfiles(working, sections, recorder, nullptr);
+    downloadProfiles(working, sections, encodeContextFor(context.settings(), readCurrentProductName(), working),
+                     recorder, nullptr);
     for (const Report &report : recorder.reports())
         context.out() << reportHex(report.data(), kReportLength) << '\n';
     context.out().flush();

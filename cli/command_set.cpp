@@ -15,7 +15,7 @@ int runSet(CliContext &context, const QStringList &args)
     static const CliCommand *self = findCliCommand("set");
     ProfileSet working;
     loadStartingSet(working);
-    const EditOutcome outcome = applySetArguments(working, args, storedEditModel());
+    const EditOutcome outcome = applySetArguments(working, args, storedEditModel(context.settings()));
     if (outcome.status == kExitUsage)
         return context.usageError(*self, outcome.message);
     if (outcome.status != kExitOk) {

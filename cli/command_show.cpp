@@ -29,7 +29,7 @@ int runShow(CliContext &context, const QStringList &args)
     }
     ProfileSet working;
     loadStartingSet(working);
-    const QJsonObject document = profileSetDocument(working, storedModelView(), profile);
+    const QJsonObject document = profileSetDocument(working, storedModelView(context.settings()), profile);
     if (json)
         context.out() << QJsonDocument(document).toJson(QJsonDocument::Indented);
     else

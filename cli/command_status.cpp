@@ -28,7 +28,7 @@ int runStatus(CliContext &context, const QStringList &args)
     }
     QTextStream &out = context.out();
     const BatteryReading reading = answered
-        ? interpretBattery(reply.charging(), reply.batteryLow(), reply.batteryHigh(), effectiveBatteryFull(readBatteryFull()))
+        ? interpretBattery(reply.charging(), reply.batteryLow(), reply.batteryHigh(), effectiveBatteryFull(context.settings().batteryFull))
         : BatteryReading();
     if (reading.off) {
         out << kMouseOffText << '\n';

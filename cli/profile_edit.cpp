@@ -587,10 +587,10 @@ EditOutcome SetEdit::lift(const QStringList &args)
 
 } // namespace
 
-EditModel storedEditModel()
+EditModel storedEditModel(const AppSettings &settings)
 {
     EditModel model;
-    model.view = storedModelView();
+    model.view = storedModelView(settings);
     model.macrosEnabled = macrosDisabled() == 0;
     model.macroNames = listMacroNames();
     return model;

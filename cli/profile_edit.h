@@ -18,7 +18,7 @@ struct EditModel {
 };
 
 // The model and the macro library as stored.
-EditModel storedEditModel();
+EditModel storedEditModel(const AppSettings &settings);
 
 struct EditOutcome {
     int status = 0;  // 0 changed, kExitUsage bad arguments, kExitBadInput a refused value

@@ -148,10 +148,10 @@ QString profileText(const QJsonObject &p)
 
 } // namespace
 
-ModelView storedModelView()
+ModelView storedModelView(const AppSettings &settings)
 {
     ModelView model;
-    model.sensorId = readSensorId();
+    model.sensorId = settings.sensorId;
     model.productName = readCurrentProductName();
     model.frontButtons = modelFrontButtons();
     model.stageCount = sentDpiStageCount(modelDpiStageCount());

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QVector>
 
+struct AppSettings;
+
 struct ProfileData;
 struct ProfileSet;
 
@@ -21,7 +23,7 @@ struct ModelView {
 };
 
 // The model as the stored data describes it.
-ModelView storedModelView();
+ModelView storedModelView(const AppSettings &settings);
 
 // The name `show` and `set button` use for a button index: "1".."n" for the front buttons (their
 // position in label order), "side1".."side20", "wheel-up", "wheel-down"; empty for an index the

@@ -8,7 +8,6 @@
 #include "model/lighting_effects.h"
 #include "storage/log_categories.h"
 #include "storage/profile_data.h"
-#include "storage/settings_file.h"
 
 #include <QDebug>
 
@@ -36,18 +35,6 @@ void placeEntry(ButtonImage &image, int slot, const ButtonEntry &entry)
 bool slotFits(int slot) { return slot >= 0 && 2 + 4 * slot + 4 <= kButtonImageBytes; }
 
 } // namespace
-
-EncodeContext currentEncodeContext()
-{
-    EncodeContext context;
-    context.sensorId = readSensorId();
-    context.buttonCount = modelButtonCount();
-    context.dpiStageCount = modelDpiStageCount();
-    context.matrix = buttonMatrixTable();
-    context.deviceType = g_deviceType.load();
-    context.lightingFirstSlot = lightingUsesFirstSlot(readCurrentProductName());
-    return context;
-}
 
 std::vector<Report> settingsBlockReports(const ProfileSet &set, bool lightingFirstSlot)
 {
@@ -214,16 +201,10 @@ uint8_t downloadProfiles(const ProfileSet &set, int sections, const EncodeContex
     if (!result && (sections & kChangeAll))
         result = commitAll(sink);
     if (!result)
-        result = writeMacroBlock(copy, macros, sink, outcome ? &outcome->macros : nullptr);
+        result = writeMacroBlock(copy, macros, context.macroSteps, sink, outcome ? &outcome->macros : nullptr);
     if (!result)
         result = sink.sendCommand(downloadMarkReport(true).data(), kReportLength);
     if (!result && observer)
         observer->startPoller();
     return result;
-}
-
-uint8_t downloadProfiles(const ProfileSet &set, int sections, CommandSink &sink, DeviceLinkObserver *observer,
-                         DownloadOutcome *outcome)
-{
-    return downloadProfiles(set, sections, currentEncodeContext(), sink, observer, outcome);
 }

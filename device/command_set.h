@@ -32,9 +32,10 @@ struct EncodeContext {
     uint8_t deviceType = 0; // device-type byte of the latest battery reply
     // The product keeps its lighting in slot 0 ("7130"); otherwise the active slot holds it.
     bool lightingFirstSlot = false;
+    // The steps of the macros the set's buttons name, read before the download (the macro
+    // block is built from them, never from the files).
+    MacroStepsByName macroSteps;
 };
-// The context in force: settings file, model description, button-matrix table, device state.
-EncodeContext currentEncodeContext();
 
 // ---- pure block encoders
 
@@ -79,6 +80,3 @@ struct DownloadOutcome {
 uint8_t downloadProfiles(const ProfileSet &set, int sections, const EncodeContext &context,
                          CommandSink &sink, DeviceLinkObserver *observer,
                          DownloadOutcome *outcome = nullptr);
-// The same with the context in force (currentEncodeContext()).
-uint8_t downloadProfiles(const ProfileSet &set, int sections, CommandSink &sink,
-                         DeviceLinkObserver *observer, DownloadOutcome *outcome = nullptr);

@@ -38,11 +38,11 @@ DeviceLink::DeviceLink(HidBackend &backend, QObject *parent)
 
 DeviceLink::~DeviceLink() { closeMouse(); }
 
-void DeviceLink::loadMouseList()
+void DeviceLink::loadMouseList(const QString &name)
 {
     m_list.clear();
     MouseListEntry entry = builtInMouseEntry();
-    copyBounded(entry.name, readMouseListName().toLatin1());
+    copyBounded(entry.name, name.toLatin1());
     m_list.append(entry);
     qCDebug(lcDevice).noquote() << QString::fromLatin1(entry.name);
 }

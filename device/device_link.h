@@ -27,8 +27,8 @@ public:
     void setObserver(DeviceLinkObserver *observer) { m_observer = observer; }
     HidBackend &backend() { return m_backend; }
 
-    // Clears the table and installs the built-in entry named by "Mouse_List/0".
-    void loadMouseList();
+    // Clears the table and installs the built-in entry under `name` (the settings' "Mouse_List/0").
+    void loadMouseList(const QString &name);
     // Adds a further known mouse; false (table unchanged) when the table is full.
     bool addMouse(const MouseListEntry &entry) { return m_list.append(entry); }
     // Fills the paths and present flags of every entry; -1 when the HID library fails to start.

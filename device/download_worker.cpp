@@ -2,8 +2,10 @@
 
 #include "device/command_set.h"
 #include "device/device_state.h"
+#include "device/encode_context.h"
 #include "storage/log_categories.h"
 #include "storage/profile_data.h"
+#include "storage/macro_file.h"
 #include "storage/settings_file.h"
 
 #include <QCoreApplication>
@@ -14,20 +16,20 @@ int downloadSections(int changed, bool lastSendFailed, bool force)
     return lastSendFailed || force ? kChangeAll : changed;
 }
 
-uint8_t runDownloadWorker(ProfileSet &working, ProfileSet &saved, bool force, CommandSink &sink,
-                          DeviceLinkObserver *observer, DownloadOutcome *outcome)
+uint8_t runDownloadWorker(ProfileSet &working, ProfileSet &saved, bool force, const AppSettings &settings,
+                          CommandSink &sink, DeviceLinkObserver *observer, DownloadOutcome *outcome)
 {
     saveProfileSetForApply(working);
     if (g_mouseOff.load())
         return kResultMouseOff;
 
     // Any "Config/Diff" other than 0 means the last send did not finish: send everything.
-    const int sections = downloadSections(compareProfileSets(working, saved), readDiff() != 0, force);
+    const int sections = downloadSections(compareWithMacroFiles(working, saved), readDiff() != 0, force);
     if (sections == 0)
         return 0;
 
     // The set was saved above and has not changed since: no second save.
-    const uint8_t result = downloadProfiles(working, sections, sink, observer, outcome);
+    const uint8_t result = downloadProfiles(working, sections, encodeContextFor(settings, readCurrentProductName(), working), sink, observer, outcome);
     saved = working;
     writeDiff(result != 0 ? 1 : 0);
     return result;
@@ -42,9 +44,9 @@ QString downloadResultMessage(uint8_t result)
                : QCoreApplication::translate("MousecfgWidget", "Send data failed, please try again.");
 }
 
-TarnProcessThread::TarnProcessThread(ProfileSet &working, ProfileSet &saved, CommandSink &sink,
-                                     DeviceLinkObserver *observer, QObject *parent)
-    : QThread(parent), m_working(working), m_saved(saved), m_sink(sink), m_observer(observer)
+TarnProcessThread::TarnProcessThread(ProfileSet &working, ProfileSet &saved, const AppSettings &settings,
+                                     CommandSink &sink, DeviceLinkObserver *observer, QObject *parent)
+    : QThread(parent), m_working(working), m_saved(saved), m_settings(settings), m_sink(sink), m_observer(observer)
 {
 }
 
@@ -56,6 +58,6 @@ void TarnProcessThread::run()
         qCDebug(lcDevice, "isStop.\n");
         return;
     }
-    m_result.store(runDownloadWorker(m_working, m_saved, m_force.load(), m_sink, m_observer, &m_outcome));
+    m_result.store(runDownloadWorker(m_working, m_saved, m_force.load(), m_settings, m_sink, m_observer, &m_outcome));
     emit DoProcessDlg();
 }

@@ -4,6 +4,7 @@
 // working set the set last sent and records whether the send failed ("Config/Diff").
 
 #include "device/command_set.h"
+#include "storage/app_settings.h"
 
 #include <QString>
 #include <QThread>
@@ -26,8 +27,9 @@ int downloadSections(int changed, bool lastSendFailed, bool force);
 // the device result code: 0 sent (or nothing to send), 1, 2, 4 from the download, 5 mouse off.
 // `observer` stops the poller before the download and restarts it only after success.
 // `outcome` (may be null) receives what the download did beyond its code.
-uint8_t runDownloadWorker(ProfileSet &working, ProfileSet &saved, bool force, CommandSink &sink,
-                          DeviceLinkObserver *observer, DownloadOutcome *outcome = nullptr);
+// `settings` are the settings the program runs with: the download's encode context comes from them.
+uint8_t runDownloadWorker(ProfileSet &working, ProfileSet &saved, bool force, const AppSettings &settings,
+                          CommandSink &sink, DeviceLinkObserver *observer, DownloadOutcome *outcome = nullptr);
 
 // What the user is told about a send's result (translated; empty for 0).
 QString downloadResultMessage(uint8_t result);
@@ -37,7 +39,7 @@ class TarnProcessThread : public QThread {
 public:
     // The two sets, the sink and the observer must outlive the thread; the window does not touch
     // the sets while the progress dialog is open.
-    TarnProcessThread(ProfileSet &working, ProfileSet &saved, CommandSink &sink,
+    TarnProcessThread(ProfileSet &working, ProfileSet &saved, const AppSettings &settings, CommandSink &sink,
                       DeviceLinkObserver *observer, QObject *parent = nullptr);
     // Joins the run: a worker is never destroyed while it still uses the sets.
     ~TarnProcessThread() override;
@@ -58,6 +60,7 @@ protected:
 private:
     ProfileSet &m_working;
     ProfileSet &m_saved;
+    const AppSettings m_settings; // a copy: the window may read its settings again meanwhile
     CommandSink &m_sink;
     DeviceLinkObserver *m_observer;
     std::atomic<bool> m_stop{false};

@@ -3,7 +3,6 @@
 #include "device/clock.h"
 #include "device/report_builder.h"
 #include "storage/log_categories.h"
-#include "storage/macro_file.h"
 #include "storage/profile_data.h"
 
 #include <QDebug>
@@ -86,7 +85,8 @@ std::vector<Report> macroBlockReports(const MacroAreaImage &area)
     return reports;
 }
 
-uint8_t writeMacroBlock(const ProfileSet &copy, MacroNameMap &macros, CommandSink &sink, MacroBlockOutcome *outcome)
+uint8_t writeMacroBlock(const ProfileSet &copy, MacroNameMap &macros, const MacroStepsByName &steps,
+                        CommandSink &sink, MacroBlockOutcome *outcome)
 {
     MacroBlockOutcome local;
     MacroBlockOutcome &result = outcome ? *outcome : local;
@@ -112,7 +112,7 @@ uint8_t writeMacroBlock(const ProfileSet &copy, MacroNameMap &macros, CommandSin
                 result.overLimit.append(button.macroname);
                 continue;
             }
-            const MacroSlotImage image = buildMacroImage(readMacroSteps(button.macroname));
+            const MacroSlotImage image = buildMacroImage(steps.value(button.macroname));
             std::copy(image.begin(), image.end(), area.begin() + slot * kMacroSlotBytes);
             deviceClock().sleepMs(kMacroBuildPauseMs);
         }

@@ -4,6 +4,7 @@
 
 #include "device/command_sink.h"
 #include "storage/macro_event.h"
+#include "storage/macro_file.h"
 
 #include <QMap>
 #include <QString>
@@ -60,5 +61,6 @@ struct MacroBlockOutcome {
 // copy, each name once, 50 ms apart) and writes the used slots. Returns 0 at once without
 // sending anything when the map is empty. Macros beyond the 20 slots are left out and listed in
 // the outcome; the others are still written. Returns the first failing report's code, else 0.
-uint8_t writeMacroBlock(const ProfileSet &copy, MacroNameMap &macros, CommandSink &sink,
-                        MacroBlockOutcome *outcome = nullptr);
+// `steps` holds the steps of every macro the buttons name (a name it lacks builds an empty macro).
+uint8_t writeMacroBlock(const ProfileSet &copy, MacroNameMap &macros, const MacroStepsByName &steps,
+                        CommandSink &sink, MacroBlockOutcome *outcome = nullptr);

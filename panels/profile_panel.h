@@ -18,6 +18,7 @@ struct PanelContext {
     ProfileData *current = nullptr;  // the current slot's record
     ProfileData *lighting = nullptr; // the record lighting edits: the current one, slot 0 for "7130"
     int sensor = 0;                  // "MouseSenSor/1" of the settings file
+    QString productName;             // the current product (some cap their sensor's range)
     quint8 lift = 0;                 // LiftHigh of the working set
 };
 

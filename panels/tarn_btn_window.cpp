@@ -188,6 +188,7 @@ void TarnBtnWindow::setProfile(ProfileData *profile)
 
 void TarnBtnWindow::refreshFromProfile(const PanelContext &context)
 {
+    m_iSensor = context.sensor;
     setProfile(context.current);
 }
 
@@ -455,7 +456,7 @@ bool TarnBtnWindow::assignFireKey(ButtonInfo &info)
 
 bool TarnBtnWindow::assignSniper(ButtonInfo &info)
 {
-    TarnSniperWindow dialog(m_dScale, this);
+    TarnSniperWindow dialog(m_iSensor, m_dScale, this);
     if (info.Fun == kFunSniper)
         dialog.setValue(info.Res1);
     if (dialog.exec() != QDialog::Accepted)

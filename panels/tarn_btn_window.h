@@ -111,6 +111,7 @@ private:
     quint8 m_iGroup = kNoSelection;
     quint8 m_iIndex = kNoSelection;
     int m_iShownGroup = 0;
+    int m_iSensor = 0; // the model's sensor, for the sniper dialog
     quint8 m_iMarkedIndex = kNoSelection; // the window's selected button in the shown group
 
     std::array<std::vector<TarnPushButton *>, kButtonGroupCount> m_Labels;

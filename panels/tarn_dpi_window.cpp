@@ -49,7 +49,7 @@ TarnDPIWindow::TarnDPIWindow(const ProfileData &profile, double scale, QWidget *
         connect(row, &TarnSingleDPI::MouseinSignal, this, &TarnDPIWindow::onRowPressed);
     }
     connect(m_pSelectorGroup, &QButtonGroup::idClicked, this, &TarnDPIWindow::onRadioChanged);
-    setSensor(m_iSensor);
+    setSensor(m_iSensor, QString());
     m_iStageCount = sentDpiStageCount(modelDpiStageCount());
     retranslatePanel();
     rescalePanel(m_dScale);
@@ -61,17 +61,17 @@ TarnSingleDPI *TarnDPIWindow::row(int index) const
     return index >= 0 && index < kDpiStageCount ? m_Rows[size_t(index)] : nullptr;
 }
 
-void TarnDPIWindow::setSensor(int sensorId)
+void TarnDPIWindow::setSensor(int sensorId, const QString &productName)
 {
     m_iSensor = sensorId;
-    const std::optional<SensorRange> range = sensorRange(sensorId, readCurrentProductName());
+    const std::optional<SensorRange> range = sensorRange(sensorId, productName);
     for (TarnSingleDPI *row : m_Rows)
         row->setSensor(sensorId, range);
 }
 
-void TarnDPIWindow::loadProfile(const ProfileData &profile, int sensorId)
+void TarnDPIWindow::loadProfile(const ProfileData &profile, int sensorId, const QString &productName)
 {
-    setSensor(sensorId);
+    setSensor(sensorId, productName);
     m_ProfileData = profile;
     showStages();
 }
@@ -120,7 +120,7 @@ void TarnDPIWindow::layoutRows()
 void TarnDPIWindow::refreshFromProfile(const PanelContext &context)
 {
     if (context.current)
-        loadProfile(*context.current, context.sensor);
+        loadProfile(*context.current, context.sensor, context.productName);
 }
 
 void TarnDPIWindow::copyValuesInto(ProfileData &profile) const

@@ -24,10 +24,11 @@ public:
 
     // Sensor range and DPI labels of every row ("Config/CurrentProductName" decides the 3327's
     // top step).
-    void setSensor(int sensorId);
+    // The sensor's steps; some products cap a sensor's range, so the product name takes part.
+    void setSensor(int sensorId, const QString &productName);
     int sensor() const { return m_iSensor; }
     // The profile's stages and active stage, on `sensorId`.
-    void loadProfile(const ProfileData &profile, int sensorId);
+    void loadProfile(const ProfileData &profile, int sensorId, const QString &productName = QString());
     // Rows shown: the first n, or all eight when n is not 1..8 (the download then sends eight).
     // Hidden rows keep their values.
     void setStageCount(int n);

@@ -31,7 +31,7 @@ constexpr int kValuePixels = 20;
 
 } // namespace
 
-TarnSniperWindow::TarnSniperWindow(double scale, QWidget *parent)
+TarnSniperWindow::TarnSniperWindow(int sensorId, double scale, QWidget *parent)
     : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog), m_dScale(scale)
 {
     setAttribute(Qt::WA_TranslucentBackground);
@@ -94,7 +94,7 @@ TarnSniperWindow::TarnSniperWindow(double scale, QWidget *parent)
     column->addLayout(buttonRow);
     column->addSpacing(scaled(kBottomSpacing, m_dScale));
 
-    m_iSensor = readSensorId();
+    m_iSensor = sensorId;
     setValue(0);
 }
 

@@ -4,11 +4,11 @@
 // chosen step.
 //
 // Use:
-//     TarnSniperWindow dialog(scaleFactor, parent); // sensor from "MouseSenSor/1", default step
+//     TarnSniperWindow dialog(sensorId, scaleFactor, parent); // the model's sensor, default step
 //     dialog.setValue(button.Res1);                 // when the button already has the function
 //     if (dialog.exec() == QDialog::Accepted)
 //         button.Res1 = dialog.value();
-// setSensor() replaces the sensor read at construction and selects its default step.
+// setSensor() replaces the sensor and selects its default step.
 
 #include <QDialog>
 #include <QPixmap>
@@ -20,8 +20,9 @@ class TarnSlider;
 class TarnSniperWindow : public QDialog {
     Q_OBJECT
 public:
-    // `scale` is the main window's scale factor. Reads the sensor id and selects its default step.
-    explicit TarnSniperWindow(double scale, QWidget *parent = nullptr);
+    // `sensorId` is the settings' "MouseSenSor/1", `scale` the main window's scale factor. Selects
+    // the sensor's default step.
+    TarnSniperWindow(int sensorId, double scale, QWidget *parent = nullptr);
 
     // Another sensor (the tests, a mouse switch); selects its default step.
     void setSensor(int sensorId);

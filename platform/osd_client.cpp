@@ -3,7 +3,6 @@
 #include "platform/osd_endpoint.h"
 #include "platform/osd_record.h"
 #include "storage/log_categories.h"
-#include "storage/settings_file.h"
 
 #include <QFileInfo>
 #include <QProcess>
@@ -41,7 +40,7 @@ void OsdClient::showText(const QString &text)
     emit textRequested(text);
     if (m_bGivenUp)
         return;
-    m_PendingRecord = encodeOsdRecord(osdMessageForText(text, themeColour()));
+    m_PendingRecord = encodeOsdRecord(osdMessageForText(text, m_Theme));
     if (m_Socket.state() == QLocalSocket::ConnectedState) {
         sendPending();
         return;

@@ -9,6 +9,9 @@
 // A companion program that is not installed (or cannot be started) is logged once, and the
 // client tries no more while it lives.
 
+#include "storage/app_settings.h"
+
+#include <QColor>
 #include <QLocalSocket>
 #include <QObject>
 #include <QString>
@@ -25,6 +28,8 @@ public:
     OsdClient(const QString &serverPath, const QString &programPath, QObject *parent = nullptr);
     ~OsdClient() override;
 
+    // The colour the companion draws the texts in: the theme colour of the settings.
+    void setThemeColour(const QColor &colour) { m_Theme = colour; }
     // Shows `text` through the companion. Never blocks the caller.
     void showText(const QString &text);
 
@@ -41,6 +46,7 @@ private:
     void sendPending();
     void giveUp(const char *reason);
 
+    QColor m_Theme = themeColourAt(0);
     QString m_ServerPath;
     QString m_ProgramPath;
     QTimer m_StartWait;

@@ -23,6 +23,7 @@ QString pathIn(const QString &folder, const QString &name)
 
 QString configFolder() { return AppPaths::configsFolder(); }
 QString settingsFilePath() { return configFolder() + QLatin1Char('/') + kSettingsFileName; }
+QString langSettingsPath() { return configFolder() + QLatin1Char('/') + kLangSettingsFileName; }
 QString profileFolder() { return configFolder() + QLatin1Char('/') + kProfileFolderName; }
 
 // The product folder is Configs/<product name>; an empty name folds it into Configs/ itself. A

@@ -369,3 +369,46 @@ NewMacroResult newMacro()
     result.name = name;
     return result;
 }
+
+namespace {
+
+// Calls `use` with the file name of every macro and gun-set button of the set.
+template <typename Use>
+void forEachNamedMacro(const ProfileSet &set, Use use)
+{
+    for (const ProfileData &profile : set.profiles) {
+        for (const ButtonInfo &button : profile.buttonInfo) {
+            if (button.Fun == kFunMacro || button.Fun == kFunGunSet)
+                use(button.macroname);
+        }
+    }
+}
+
+} // namespace
+
+MacroStepsByName readNamedMacroSteps(const ProfileSet &set)
+{
+    MacroStepsByName steps;
+    forEachNamedMacro(set, [&steps](const QString &name) {
+        if (!steps.contains(name))
+            steps.insert(name, readMacroSteps(name));
+    });
+    return steps;
+}
+
+int compareWithMacroFiles(const ProfileSet &working, const ProfileSet &saved)
+{
+    QSet<QString> edited;
+    QSet<QString> asked;
+    forEachNamedMacro(working, [&](const QString &name) {
+        if (!asked.contains(name)) {
+            asked.insert(name);
+            if (readMacroWriteSign(name) != 0)
+                edited.insert(name);
+        }
+    });
+    const ProfileSetChanges changes = compareProfileSets(working, saved, edited);
+    if (!changes.editedMacroSeen.isEmpty())
+        clearMacroWriteSign(changes.editedMacroSeen);
+    return changes.mask;
+}

@@ -8,7 +8,9 @@
 // function here: they form no path, read as an empty macro and are never written.
 
 #include "storage/macro_event.h"
+#include "storage/profile_data.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -167,3 +169,13 @@ struct NewMacroResult {
 // Creates "name_<n>" with the smallest n >= 1 without a file, saved with the new-macro settings
 // and no steps, and adds it to the list. Nothing is created when the list is full.
 NewMacroResult newMacro();
+
+// The macro and gun-set files the buttons of a set name, each read once: what a download builds
+// the macro block from, read before the download so that building it reads no file.
+using MacroStepsByName = QHash<QString, QVector<MacroEvent>>;
+MacroStepsByName readNamedMacroSteps(const ProfileSet &set);
+
+// compareProfileSets against the macro files as stored: the edited files are those with
+// "Setting/WriteSign" set, and the one whose edit the comparison reports has its sign cleared
+// (the edit is now counted as sent). Returns the kChange* bits.
+int compareWithMacroFiles(const ProfileSet &working, const ProfileSet &saved);

@@ -1,6 +1,5 @@
 #include "storage/profile_data.h"
 
-#include "storage/macro_file.h"
 #include "storage/model_description.h"
 
 #include <iterator>
@@ -93,7 +92,8 @@ int compareDpi(const ProfileSet &w, const ProfileSet &s)
 
 bool namesMacroFile(int fun) { return fun == kFunMacro || fun == kFunGunSet; }
 
-int compareButtons(const ProfileSet &w, const ProfileSet &s)
+int compareButtons(const ProfileSet &w, const ProfileSet &s, const QSet<QString> &editedMacroFiles,
+                   QString *editedSeen)
 {
     for (int i = 0; i < kProfileSlotCount; ++i) {
         for (int k = 0; k < kButtonCount; ++k) {
@@ -107,8 +107,8 @@ int compareButtons(const ProfileSet &w, const ProfileSet &s)
             if (namesMacroFile(a.Fun)) {
                 if (a.macroname != b.macroname)
                     return kChangeButtons;
-                if (readMacroWriteSign(a.macroname) != 0) {
-                    clearMacroWriteSign(a.macroname);
+                if (editedMacroFiles.contains(a.macroname)) {
+                    *editedSeen = a.macroname;
                     return kChangeButtons;
                 }
             }
@@ -236,12 +236,13 @@ void resetProfileSet(ProfileSet &set)
     }
 }
 
-int compareProfileSets(const ProfileSet &working, const ProfileSet &saved)
+ProfileSetChanges compareProfileSets(const ProfileSet &working, const ProfileSet &saved,
+                                     const QSet<QString> &editedMacroFiles)
 {
-    // In this order: only the button scan has a side effect (it clears a macro's write sign).
-    int mask = compareSettings(working, saved);
-    mask |= compareDpi(working, saved);
-    mask |= compareButtons(working, saved);
-    mask |= compareLighting(working, saved);
-    return mask;
+    ProfileSetChanges changes;
+    changes.mask = compareSettings(working, saved);
+    changes.mask |= compareDpi(working, saved);
+    changes.mask |= compareButtons(working, saved, editedMacroFiles, &changes.editedMacroSeen);
+    changes.mask |= compareLighting(working, saved);
+    return changes;
 }

@@ -8,6 +8,7 @@
 #include "storage/record_sizes.h"
 
 #include <QColor>
+#include <QSet>
 #include <QString>
 
 #include <array>
@@ -152,6 +153,14 @@ void resetProfile(ProfileData &profile);
 QString defaultSlotName(int slot);
 // The reset-all defaults: every slot reset, names "Profile 1".."Profile 5", Count unchanged.
 void resetProfileSet(ProfileSet &set);
-// Which blocks must be sent again (kChange* bits). May clear "Setting/WriteSign" in the macro
-// file of a macro button whose macro was edited since the last download.
-int compareProfileSets(const ProfileSet &working, const ProfileSet &saved);
+// Which blocks must be sent again (kChange* bits), and the macro file whose edit made the button
+// block count as changed: the first macro or gun-set button (profile by profile, button by button)
+// whose file is in `editedMacroFiles` ("Setting/WriteSign" set: edited since the last download),
+// reached before any other button difference. Pure: the caller clears that file's sign
+// (compareWithMacroFiles in storage/macro_file.h).
+struct ProfileSetChanges {
+    int mask = 0;
+    QString editedMacroSeen;
+};
+ProfileSetChanges compareProfileSets(const ProfileSet &working, const ProfileSet &saved,
+                                     const QSet<QString> &editedMacroFiles);

@@ -21,18 +21,8 @@
 
 namespace {
 
-// Theme colours selected by "Config/GColorID".
-const QColor kThemeColours[kThemeColourCount] = {
-    QColor(255, 0, 0),   QColor(0, 255, 0),   QColor(0, 0, 255),   QColor(219, 200, 182),
-    QColor(255, 0, 255), QColor(0, 255, 255), QColor(255, 125, 0),
-};
 
-
-QString langSettingsPath() { return configFolder() + QLatin1Char('/') + kLangSettingsFileName; }
-
-int readSetting(const QString &key, int fallback = 0) { return iniInt(IniFile(settingsFilePath()).settings(), key, fallback); }
-
-QString readSettingText(const QString &key) { return iniString(IniFile(settingsFilePath()).settings(), key); }
+int readSetting(const QString &key) { return iniInt(IniFile(settingsFilePath()).settings(), key); }
 
 void writeSetting(const QString &key, const QVariant &value)
 {
@@ -164,16 +154,8 @@ int readDiff() { return readSetting(kKeyDiff); }
 void writeDiff(int diff) { writeSetting(kKeyDiff, diff); }
 int readBattery() { return readSetting(kKeyBattery); }
 void writeBattery(int battery) { writeSetting(kKeyBattery, battery); }
-int readBatteryFull() { return readSetting(kKeyBatteryFull, kBatteryFullDefault); }
-int readThemeColourIndex() { return readSetting(kKeyGColorID); }
+int readLedCapability() { return readSetting(keyLedCapability(readCurrentProductName())); }
 
-QColor themeColour()
-{
-    const int index = readThemeColourIndex();
-    return kThemeColours[index >= 0 && index < kThemeColourCount ? index : 0];
-}
-
-QString readModel() { return readSettingText(kKeyModel); }
 bool writeCurrentProductName(const QString &name)
 {
     if (!isSafeFileName(name))
@@ -182,25 +164,6 @@ bool writeCurrentProductName(const QString &name)
     return true;
 }
 
-QString readMouseListName() { return readSettingText(kKeyMouseListName); }
-int readSensorId() { return readSetting(kKeySensor); }
-int readLedCapability() { return readSetting(keyLedCapability(readCurrentProductName())); }
-
-void readLanguageTable(int &count, std::array<QString, kLanguageSlots> &names,
-                       std::array<QString, kLanguageSlots> &files)
-{
-    const IniFile ini(settingsFilePath());
-    const QSettings &s = ini.settings();
-    count = std::clamp(iniInt(s, kKeyLangNum), 0, kLanguageSlots);
-    for (int i = 0; i < kLanguageSlots; ++i) {
-        names[i] = iniString(s, keyLangName(i));
-        files[i] = iniString(s, keyLangFile(i));
-    }
-}
-
-QString readLanguageFont(int language) { return readSettingText(keyFont(language)); }
-int readLanguageFontSize(int language) { return readSetting(keyFontSize(language)); }
-int readLanguage() { return iniInt(IniFile(langSettingsPath()).settings(), kKeyLangID); }
 void writeLanguage(int language) { IniFile(langSettingsPath(), IniFile::Access::Update).settings().setValue(kKeyLangID, language); }
 
 QStringList readStoredProfileList()

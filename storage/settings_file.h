@@ -1,8 +1,10 @@
 #pragma once
-// The application settings: Configs/Config.ini, Configs/LangConfig.ini and the product folder's
-// Config.ini (the stored-profile list). Every operation opens the file, reads or writes, and
-// closes it; nothing is cached. Missing values read as the defaults below.
+// The stored set and the values that change while a program runs: Configs/Config.ini,
+// Configs/LangConfig.ini and the product folder's Config.ini (the stored-profile list). Every
+// operation opens the file, reads or writes, and closes it; nothing is cached. The settings a
+// program runs with are read once as a value (storage/app_settings.h).
 
+#include "storage/app_settings.h"
 #include "storage/data_paths.h"
 #include "storage/model_description.h"
 #include "storage/profile_data.h"
@@ -13,9 +15,6 @@
 #include <QStringList>
 
 #include <array>
-
-constexpr int kLanguageSlots = 10;  // languages the table can hold
-constexpr int kThemeColourCount = 7;
 
 // The profile set.
 // An unsafe or repeated slot name reads as a name of the slot's own (makeSlotNamesDistinct).
@@ -42,22 +41,11 @@ int readDiff();
 void writeDiff(int diff);
 int readBattery();
 void writeBattery(int battery);
-int readBatteryFull();          // 4200 when absent
-int readThemeColourIndex();     // raw "Config/GColorID"; see themeColour()
-QColor themeColour();           // the theme table entry; an index outside the table gives entry 0
-QString readModel();
+int readLedCapability();        // "MouseLEDMode/" + current product name
 // Refuses (returns false, writes nothing) a name that isSafeFileName refuses.
 bool writeCurrentProductName(const QString &name);
-QString readMouseListName();    // "Mouse_List/0"
-int readSensorId();             // "MouseSenSor/1"
-int readLedCapability();        // "MouseLEDMode/" + current product name
 
-// Languages. The count is bounded to 0..kLanguageSlots.
-void readLanguageTable(int &count, std::array<QString, kLanguageSlots> &names,
-                       std::array<QString, kLanguageSlots> &files);
-QString readLanguageFont(int language);  // "FONT_LIST/FONT_%d"
-int readLanguageFontSize(int language);  // "FONT_LIST/FONT_SIZE_%d"
-int readLanguage();                      // Configs/LangConfig.ini "Config/LangID"
+// The chosen language (Configs/LangConfig.ini "Config/LangID"); read with readAppSettings().
 void writeLanguage(int language);
 
 // The stored-profile list of the current product. Reading is bounded by the entries the file

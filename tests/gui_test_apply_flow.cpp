@@ -87,7 +87,7 @@ private slots:
         click(w, W::BtnApply);
         QVERIFY(boxes.texts.isEmpty());
         QCOMPARE(int(rig.mouse.settings().pollRate[0]), 2);
-        const SimDpiBlock dpi = rig.mouse.dpiBlock(readSensorId());
+        const SimDpiBlock dpi = rig.mouse.dpiBlock(readAppSettings().sensorId);
         QCOMPARE(dpi.stages[1].xStep, 40);
         QCOMPARE(int(w.savedSet().current().pollrate), 2);
 

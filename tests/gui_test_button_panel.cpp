@@ -388,7 +388,7 @@ private slots:
         ProfileSet working = w.workingSet();
         ProfileSet saved = working;
         VerifiedTransfer transfer(w.deviceLink());
-        QCOMPARE(int(runDownloadWorker(working, saved, true, transfer, &w)), 0);
+        QCOMPARE(int(runDownloadWorker(working, saved, true, readAppSettings(), transfer, &w)), 0);
 
         const SimButtonBlock block = decodeButtonBlock(mouse.blockImage(0x03));
         const ButtonMatrix matrix = buttonMatrixTable();
@@ -404,7 +404,7 @@ private slots:
         QCOMPARE(entry(3).loopCount, 5);
         QCOMPARE(entry(3).fireDelay, 5);
         QCOMPARE(entry(4).kind, SimButtonKind::Sniper);
-        QCOMPARE(entry(4).sniperCode, int(sniperCode(readSensorId(), uint8_t(sniperStep))));
+        QCOMPARE(entry(4).sniperCode, int(sniperCode(readAppSettings().sensorId, uint8_t(sniperStep))));
         QCOMPARE(entry(5).kind, SimButtonKind::Consumer);
         QCOMPARE(entry(5).usage, 0xE9);
         QCOMPARE(entry(6).kind, SimButtonKind::Macro);

@@ -97,13 +97,12 @@ private slots:
         QVERIFY(panel.row(1)->linkBox()->isHidden());
 
         // The 3327's top step depends on the model.
-        QVERIFY(writeCurrentProductName("K308-RGB"));
-        panel.setSensor(3327);
+        panel.setSensor(3327, "K308-RGB");
         QCOMPARE(row->slider()->maximum(), 92);
         QCOMPARE(row->maxLabel()->text(), QString("12400"));
 
         // An unknown sensor keeps the range and its labels and shows DPI 0.
-        panel.setSensor(1234);
+        panel.setSensor(1234, "K308-RGB");
         QCOMPARE(row->slider()->maximum(), 92);
         QCOMPARE(row->maxLabel()->text(), QString("12400"));
         QCOMPARE(row->xLabel()->text(), QString("X:0"));

@@ -457,7 +457,7 @@ private slots:
         ProfileSet working = w.workingSet();
         ProfileSet saved = working;
         VerifiedTransfer transfer(w.deviceLink());
-        QCOMPARE(int(runDownloadWorker(working, saved, true, transfer, &w)), 0);
+        QCOMPARE(int(runDownloadWorker(working, saved, true, readAppSettings(), transfer, &w)), 0);
 
         const BlockImage block = mouse.blockImage(SimLightingWrite);
         const SimLightingEffect full = lightingEffect(block, 1);

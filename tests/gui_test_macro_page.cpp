@@ -583,7 +583,7 @@ private slots:
             ProfileSet working = window.workingSet();
             ProfileSet saved = working;
             VerifiedTransfer transfer(window.deviceLink());
-            return runDownloadWorker(working, saved, true, transfer, &window);
+            return runDownloadWorker(working, saved, true, readAppSettings(), transfer, &window);
         };
         QCOMPARE(apply(), uint8_t(0));
         QCOMPARE(rig.mouse.blockClosings(0x05), 1);

@@ -108,6 +108,7 @@ private slots:
         QVERIFY2(companion.said("OSD listening on " + socket), qPrintable(companion.output));
         {
             OsdClient client(socket, kProgram);
+            client.setThemeColour(readAppSettings().themeColour());
             client.showText("DPI 3:1600");
             QVERIFY2(companion.said("OSD shows \"DPI 3:1600\" in #dbc8b6 for "), qPrintable(companion.output));
             QVERIFY(companion.said("OSD hidden"));

@@ -141,7 +141,7 @@ void SkinTest::generatorPaintedEveryImage()
     // The mouse pictures of the shipped products, and a hover picture per button.
     AppPaths::setDataDirOverride(QStringLiteral(MOUSECFG_SOURCE_DIR "/data"));
     QStringList products;
-    for (const QString &name : {modelProductName(), readMouseListName()})
+    for (const QString &name : {modelProductName(), readAppSettings().mouseListName})
         if (!name.isEmpty())
             products << name;
     if (products.isEmpty())

@@ -29,7 +29,7 @@ private slots:
     {
         TempAppFolder folder(true);
         storeSensor(3389);
-        TarnSniperWindow dialog(1.0);
+        TarnSniperWindow dialog(readAppSettings().sensorId, 1.0);
         QCOMPARE(dialog.sensor(), 3389);
         QCOMPARE(int(dialog.value()), 6);
         QCOMPARE(dialog.valueLabel()->text(), QString("300"));
@@ -37,7 +37,7 @@ private slots:
         QCOMPARE(dialog.slider()->maximum(), 20);
         QCOMPARE(dialog.slider()->value(), 6);
         QCOMPARE(dialog.size(), QSize(400, 258));
-        TarnSniperWindow large(2.0);
+        TarnSniperWindow large(readAppSettings().sensorId, 2.0);
         QCOMPARE(large.size(), QSize(800, 516));
     }
 
@@ -59,7 +59,7 @@ private slots:
         QFETCH(QString, dpi);
         TempAppFolder folder(true);
         storeSensor(sensor);
-        TarnSniperWindow dialog(1.0);
+        TarnSniperWindow dialog(readAppSettings().sensorId, 1.0);
         QSignalSpy reported(&dialog, &TarnSniperWindow::SetSniperValue);
         dialog.setValue(stored);
         QCOMPARE(int(dialog.value()), step);
@@ -73,7 +73,7 @@ private slots:
     {
         TempAppFolder folder(true);
         storeSensor(3389);
-        TarnSniperWindow dialog(1.0);
+        TarnSniperWindow dialog(readAppSettings().sensorId, 1.0);
         dialog.setSensor(3311);
         dialog.setValue(15);
         QCOMPARE(int(dialog.value()), 15);
@@ -91,7 +91,7 @@ private slots:
     {
         TempAppFolder folder(true);
         storeSensor(3389);
-        TarnSniperWindow dialog(1.0);
+        TarnSniperWindow dialog(readAppSettings().sensorId, 1.0);
         QSignalSpy reported(&dialog, &TarnSniperWindow::SetSniperValue);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -105,7 +105,7 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(int(dialog.value()), 20);
 
-        TarnSniperWindow other(1.0);
+        TarnSniperWindow other(readAppSettings().sensorId, 1.0);
         QTimer::singleShot(0, other.cancelButton(), &QToolButton::click);
         QCOMPARE(other.exec(), int(QDialog::Rejected));
     }

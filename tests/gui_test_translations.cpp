@@ -111,7 +111,7 @@ private slots:
     void shippedFilesLoadAndTranslate()
     {
         DataFolder data;
-        const LanguageTable table = LanguageTable::read();
+        const LanguageTable table = LanguageTable::from(readAppSettings());
         QCOMPARE(table.count, int(std::size(kShippedFiles)));
         for (int i = 0; i < table.count; ++i) {
             QCOMPARE(table.files[size_t(i)], QString(kShippedFiles[i]));

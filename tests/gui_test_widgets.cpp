@@ -269,6 +269,7 @@ void WidgetsTest::disabledButtonIgnoresThePointer()
 void WidgetsTest::messageBoxKindsAndButtons()
 {
     writeSetting("Config.ini", "Config/GColorID", 2);
+    setLook(readAppSettings());
     const QString blueStyle = "QToolButton{background: rgb(0, 0, 0); color: rgb(255, 255, 255);"
                               "                       border-radius: 3px;  border: 1px rgb(0, 0, 255);"
                               "                       border-style: outset;}";
@@ -297,6 +298,7 @@ void WidgetsTest::messageBoxKindsAndButtons()
     // Scaled with the window; an out-of-range theme index takes the table's first colour.
     setUiScale(1.5);
     writeSetting("Config.ini", "Config/GColorID", 9);
+    setLook(readAppSettings());
     TarnMessageBox scaled(2, QString(), "Warning", "text");
     QCOMPARE(scaled.size(), QSize(717, 463));
     QVERIFY(scaled.findChild<QToolButton *>("msgBoxYesBtn")
@@ -351,6 +353,7 @@ void WidgetsTest::watchedBoxClosesItselfOnceTheMouseIsBack()
 void WidgetsTest::dialogFaceFramesInTheThemeColour()
 {
     writeSetting("Config.ini", "Config/GColorID", 6);
+    setLook(readAppSettings());
     QImage image(40, 30, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter painter(&image);
@@ -661,13 +664,13 @@ void WidgetsTest::languageFontFollowsTheSettings()
     writeSetting("LangConfig.ini", "Config/LangID", 1);
     writeSetting("Config.ini", "FONT_LIST/FONT_1", "DejaVu Serif");
     writeSetting("Config.ini", "FONT_LIST/FONT_SIZE_1", 13);
-    reloadLanguageFont();
+    setLook(readAppSettings());
     QCOMPARE(languageFont(2.0).pixelSize(), 26);
     QCOMPARE(languageFont(2.0).family(), QString("DejaVu Serif"));
 
     // No size in the settings: a readable default, never a zero-pixel font.
     writeSetting("LangConfig.ini", "Config/LangID", 3);
-    reloadLanguageFont();
+    setLook(readAppSettings());
     QVERIFY(languageFont(1.0).pixelSize() > 0);
 
     QCOMPARE(buttonStateTextColour(0), QColor(200, 200, 200));

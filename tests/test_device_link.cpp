@@ -92,7 +92,7 @@ struct Rig {
     }
     void start()
     {
-        link->loadMouseList();
+        link->loadMouseList(readAppSettings().mouseListName);
         link->enumerateMice();
         link->refreshMouseList();
         link->openMouse(readCurrentProductName());
@@ -154,7 +154,7 @@ private slots:
     {
         Rig rig(QString(600, QLatin1Char('M')));
         rig.link->addMouse(otherMouse());
-        rig.link->loadMouseList();
+        rig.link->loadMouseList(readAppSettings().mouseListName);
         QCOMPARE(rig.link->mouseList().count(), 1u); // cleared, exactly one entry
         const MouseListEntry &e = rig.entry();
         QCOMPARE(e.vendorIdA, 0x248A);
@@ -231,7 +231,7 @@ private slots:
         rig.backend.addCollection("/dev/hidraw2&col04", 0x248A, 0x1111, 1, 0, 4);
         rig.backend.addCollection("/dev/hidraw3&col04", 0x248A, 0xFA02, 0xFF00, 0, 4);
         rig.backend.addCollection(std::string(600, 'q') + "col04", 0x248A, 0xFA02, 1, 0, 4);
-        rig.link->loadMouseList();
+        rig.link->loadMouseList(readAppSettings().mouseListName);
         QTest::ignoreMessage(QtDebugMsg, "Device Found\n  type: 4d9 a0b1\n  path: /dev/hidraw1&col01\n"
                                          "  serial_number: \n usge 1 uu c");
         QCOMPARE(rig.link->enumerateMice(), 0);
@@ -249,7 +249,7 @@ private slots:
         {
             Rig rig;
             rig.addReceiver();
-            rig.link->loadMouseList();
+            rig.link->loadMouseList(readAppSettings().mouseListName);
             rig.link->enumerateMice();
             rig.link->openMouse("Another Name");
             QVERIFY(!rig.link->commandHandle());
@@ -420,7 +420,7 @@ private slots:
         MouseListEntry other = otherMouse();
         rig.backend.addCollection("/dev/hidraw9&col01", 0x1234, 0x0002, 1, 2, 1);
         rig.backend.addCollection("/dev/hidraw9&col04", 0x1234, 0x0002, 1, 0, 4);
-        rig.link->loadMouseList();
+        rig.link->loadMouseList(readAppSettings().mouseListName);
         rig.link->addMouse(other);
         rig.link->enumerateMice();
         QCOMPARE(rig.link->refreshMouseList(), QStringList({"Test Mouse", "Other Mouse"}));
@@ -446,7 +446,7 @@ private slots:
         rig.addReceiver();
         rig.backend.addCollection("/dev/hidraw9&col01", 0x1234, 0x0001, 1, 2, 1);
         rig.backend.addCollection("/dev/hidraw9&col04", 0x1234, 0x0001, 1, 0, 4);
-        rig.link->loadMouseList();
+        rig.link->loadMouseList(readAppSettings().mouseListName);
         rig.link->addMouse(otherMouse());
 
         // None connected: the name is cleared.
@@ -478,7 +478,7 @@ private slots:
         rig.addReceiver();
         rig.backend.addCollection("/dev/hidraw9&col01", 0x1234, 0x0001, 1, 2, 1);
         auto otherCommand = rig.backend.addCollection("/dev/hidraw9&col04", 0x1234, 0x0001, 1, 0, 4);
-        rig.link->loadMouseList();
+        rig.link->loadMouseList(readAppSettings().mouseListName);
         rig.link->addMouse(otherMouse());
         rig.link->enumerateMice();
         rig.link->refreshMouseList();

@@ -4,6 +4,7 @@
 
 #include "device/clock.h"
 #include "device/command_set.h"
+#include "device/encode_context.h"
 #include "device/device_link.h"
 #include "device/lighting_encoding.h"
 #include "model/sensor_tables.h"
@@ -118,6 +119,7 @@ EncodeContext sampleContext()
     c.buttonCount = 6;
     c.dpiStageCount = 5;
     c.matrix = {4, 3, 2, 1, 0, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};
+    c.macroSteps = readNamedMacroSteps(sampleSet());
     return c;
 }
 
@@ -328,13 +330,13 @@ private slots:
         }
         ProfileSet loaded;
         loadProfileSet(loaded); // fills the process-wide button-matrix table
-        const EncodeContext c = currentEncodeContext();
+        const EncodeContext c = encodeContextFor(readAppSettings(), readCurrentProductName(), sampleSet());
         QCOMPARE(c.sensorId, kSensor);
         QCOMPARE(c.buttonCount, 6);
         QCOMPARE(c.dpiStageCount, 5);
         QCOMPARE(int(c.matrix[0]), 4);
 
-        QCOMPARE(int(downloadProfiles(sampleSet(), kChangeAll, *m_transfer, nullptr)), 0);
+        QCOMPARE(int(downloadProfiles(sampleSet(), kChangeAll, c, *m_transfer, nullptr)), 0);
         QVERIFY(received() == recorded());
     }
 };

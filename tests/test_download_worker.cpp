@@ -4,6 +4,7 @@
 #include "device/device_link.h"
 #include "device/device_state.h"
 #include "device/download_worker.h"
+#include "device/encode_context.h"
 #include "device/poller_control.h"
 #include "device/transfer.h"
 #include "sim/simulated_mouse.h"
@@ -56,7 +57,7 @@ private:
 
     uint8_t runWorker(bool force = false)
     {
-        return runDownloadWorker(m_working, m_saved, force, *m_sink, m_observer.get());
+        return runDownloadWorker(m_working, m_saved, force, readAppSettings(), *m_sink, m_observer.get());
     }
 
 private slots:
@@ -179,7 +180,7 @@ private slots:
     {
         m_poller->startPoller();
         m_working.profiles[0].pollrate ^= 1;
-        TarnProcessThread worker(m_working, m_saved, *m_sink, m_observer.get());
+        TarnProcessThread worker(m_working, m_saved, readAppSettings(), *m_sink, m_observer.get());
         QSignalSpy done(&worker, &TarnProcessThread::DoProcessDlg);
         worker.start(QThread::InheritPriority);
         QVERIFY(done.wait(5000));
@@ -199,7 +200,7 @@ private slots:
     {
         m_working.profiles[0].pollrate ^= 1;
         writeDiff(1);
-        TarnProcessThread worker(m_working, m_saved, *m_sink, m_observer.get());
+        TarnProcessThread worker(m_working, m_saved, readAppSettings(), *m_sink, m_observer.get());
         worker.setStop(true);
         QSignalSpy done(&worker, &TarnProcessThread::DoProcessDlg);
         QTest::ignoreMessage(QtDebugMsg, "isStop.\n");
@@ -213,7 +214,7 @@ private slots:
     void threadReportsMouseOff()
     {
         g_mouseOff.store(true);
-        TarnProcessThread worker(m_working, m_saved, *m_sink, m_observer.get());
+        TarnProcessThread worker(m_working, m_saved, readAppSettings(), *m_sink, m_observer.get());
         worker.setForce(true);
         QSignalSpy done(&worker, &TarnProcessThread::DoProcessDlg);
         worker.start();
@@ -270,7 +271,7 @@ private slots:
         // The transfer part alone (no settings file written): the same download again.
         const int before = downloadReportCount(*m_sim);
         timer.restart();
-        QCOMPARE(downloadProfiles(m_working, kChangeAll, *m_sink, m_observer.get()), uint8_t(0)); // stops the poller the first restarted
+        QCOMPARE(downloadProfiles(m_working, kChangeAll, encodeContextFor(readAppSettings(), readCurrentProductName(), m_working), *m_sink, m_observer.get()), uint8_t(0)); // stops the poller the first restarted
         const qint64 download = timer.elapsed();
         const int sent = downloadReportCount(*m_sim) - before;
         const qint64 downloadFloor = 10 * sent + 50 * 2;

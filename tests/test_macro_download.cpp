@@ -126,7 +126,7 @@ private slots:
         RecordingSink sink;
         MacroBlockOutcome outcome;
         const int64_t before = m_time.clock.nowMs();
-        QCOMPARE(int(writeMacroBlock(set, macros, sink, &outcome)), 0);
+        QCOMPARE(int(writeMacroBlock(set, macros, readNamedMacroSteps(set), sink, &outcome)), 0);
         QCOMPARE(m_time.clock.nowMs() - before, int64_t(50)); // built once
         QCOMPARE(addresses(sink.reports()), slotReports(0, true) << "4095:D3");
         QCOMPARE(outcome.slotsSent, 1);
@@ -146,7 +146,7 @@ private slots:
             macros.slotFor(names[i]);
         }
         RecordingSink sink;
-        QCOMPARE(int(writeMacroBlock(set, macros, sink)), 0);
+        QCOMPARE(int(writeMacroBlock(set, macros, readNamedMacroSteps(set), sink)), 0);
         QCOMPARE(addresses(sink.reports()), slotReports(3, false) << "4095:D3");
     }
 
@@ -158,7 +158,7 @@ private slots:
         MacroNameMap macros;
         RecordingSink sink;
         const int64_t before = m_time.clock.nowMs();
-        QCOMPARE(int(writeMacroBlock(set, macros, sink)), 0);
+        QCOMPARE(int(writeMacroBlock(set, macros, readNamedMacroSteps(set), sink)), 0);
         QVERIFY(sink.reports().empty());
         QCOMPARE(m_time.clock.nowMs(), before);
 
@@ -166,7 +166,7 @@ private slots:
         MacroNameMap missing;
         missing.slotFor("nothing-here");
         assign(set, 0, 2, "nothing-here");
-        QCOMPARE(int(writeMacroBlock(set, missing, sink)), 0);
+        QCOMPARE(int(writeMacroBlock(set, missing, readNamedMacroSteps(set), sink)), 0);
         QVERIFY(sink.reports().empty());
     }
 
@@ -185,7 +185,7 @@ private slots:
         MacroBlockOutcome outcome;
         QTest::ignoreMessage(QtDebugMsg, "iIndex>=MAX_MACRO_NUMBER_560");
         QTest::ignoreMessage(QtDebugMsg, "iIndex>=MAX_MACRO_NUMBER_560");
-        QCOMPARE(int(writeMacroBlock(set, macros, sink, &outcome)), 0);
+        QCOMPARE(int(writeMacroBlock(set, macros, readNamedMacroSteps(set), sink, &outcome)), 0);
         QCOMPARE(outcome.slotsSent, 20);
         QCOMPARE(outcome.overLimit, QStringList({"many_20", "many_21"}));
         QCOMPARE(int(sink.reports().size()), 20 * 10 + 1);

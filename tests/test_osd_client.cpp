@@ -105,6 +105,7 @@ private slots:
         RecordingServer companion(freshPath());
         QVERIFY(companion.start());
         OsdClient client(companion.path, "/nonexistent/mousecfg-osd");
+        client.setThemeColour(readAppSettings().themeColour());
         QSignalSpy requested(&client, &OsdClient::textRequested);
         client.showText("DPI 3:1600");
         client.showText("Profile 2");

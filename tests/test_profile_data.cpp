@@ -1,4 +1,5 @@
 #include "storage/app_paths.h"
+#include "storage/macro_file.h"
 #include "storage/profile_data.h"
 #include "support/test_env.h"
 
@@ -159,7 +160,7 @@ private slots:
         const ProfileSet saved = sampleSet();
         ProfileSet working = saved;
         edit(working);
-        QTEST(compareProfileSets(working, saved), "mask");
+        QTEST(compareWithMacroFiles(working, saved), "mask");
     }
 
     void editedMacrosAndGunSetsAreSentOnce_data()
@@ -176,16 +177,42 @@ private slots:
         saved.profiles[4].buttonInfo[9].Fun = fun;
         saved.profiles[4].buttonInfo[9].macroname = "Combo";
         setWriteSign("Combo");
-        QCOMPARE(compareProfileSets(saved, saved), kChangeButtons);
+        QCOMPARE(compareWithMacroFiles(saved, saved), kChangeButtons);
         QCOMPARE(writeSign("Combo"), 0);
-        QCOMPARE(compareProfileSets(saved, saved), 0);
+        QCOMPARE(compareWithMacroFiles(saved, saved), 0);
 
         // Another file name is a change, and leaves the files alone.
         ProfileSet renamed = saved;
         renamed.profiles[4].buttonInfo[9].macroname = "Other";
         setWriteSign("Combo");
-        QCOMPARE(compareProfileSets(renamed, saved), kChangeButtons);
+        QCOMPARE(compareWithMacroFiles(renamed, saved), kChangeButtons);
         QCOMPARE(writeSign("Combo"), 1);
+    }
+
+    // The comparison itself touches no file: it names the first edited macro it reaches, and
+    // only while no other button difference came first.
+    void comparisonNamesTheEditedMacroItReaches()
+    {
+        ProfileSet saved = sampleSet();
+        saved.profiles[1].buttonInfo[2].Fun = kFunMacro;
+        saved.profiles[1].buttonInfo[2].macroname = "First";
+        saved.profiles[3].buttonInfo[0].Fun = kFunGunSet;
+        saved.profiles[3].buttonInfo[0].macroname = "Second";
+        setWriteSign("First");
+
+        ProfileSetChanges changes = compareProfileSets(saved, saved, {"Second", "Unused"});
+        QCOMPARE(changes.mask, kChangeButtons);
+        QCOMPARE(changes.editedMacroSeen, QString("Second"));
+        changes = compareProfileSets(saved, saved, {});
+        QCOMPARE(changes.mask, 0);
+        QVERIFY(changes.editedMacroSeen.isEmpty());
+        QCOMPARE(writeSign("First"), 1); // read by nobody, cleared by nobody
+
+        ProfileSet working = saved;
+        working.profiles[0].buttonInfo[5].Fun = 7;
+        changes = compareProfileSets(working, saved, {"Second"});
+        QCOMPARE(changes.mask, kChangeButtons);
+        QVERIFY(changes.editedMacroSeen.isEmpty());
     }
 };
 

@@ -39,7 +39,7 @@ private slots:
             QCOMPARE(int(set.profiles[i].pollrate), 0);
             QCOMPARE(int(set.profiles[i].LedMoveOFF), 255);  // the profile reader's default
         }
-        QCOMPARE(readBatteryFull(), 4200);
+        QCOMPARE(readAppSettings().batteryFull, 4200);
         // An empty product name folds the product folder into Configs/.
         QCOMPARE(productSettingsPath(), settingsPath());
         QCOMPARE(productProfileFolder(), m_dir->path() + "/Configs/Profile");
@@ -151,14 +151,12 @@ private slots:
         writeSettings("[FONT_LIST]\nLANGNUM=99\nLangName_1=Chinese, Simplified\nFONT_SIZE_1=big\n"
                       "[Config]\nGColorID=-3\nProfileID=7\nLiftHigh=abc\nAngleValue=300\nBatteryFull=full\n"
                       "Profile1=../../outside\n");
-        int count = -1;
-        std::array<QString, kLanguageSlots> names, files;
-        readLanguageTable(count, names, files);
-        QCOMPARE(count, kLanguageSlots);
-        QCOMPARE(names[1], QString("Chinese, Simplified"));
-        QCOMPARE(readLanguageFontSize(1), 0);
-        QCOMPARE(themeColour(), QColor(255, 0, 0));
-        QCOMPARE(readBatteryFull(), 4200);
+        const AppSettings settings = readAppSettings();
+        QCOMPARE(settings.languageCount, kLanguageSlots);
+        QCOMPARE(settings.languages[1].name, QString("Chinese, Simplified"));
+        QCOMPARE(settings.languages[1].fontPixels, 0);
+        QCOMPARE(settings.themeColour(), QColor(255, 0, 0));
+        QCOMPARE(settings.batteryFull, 4200);
         ProfileSet set;
         loadProfileSet(set);
         QCOMPARE(int(set.ProfileID), 0);  // past the five slots
@@ -174,21 +172,21 @@ private slots:
         QVERIFY(QDir().mkpath(m_dir->path() + "/Configs"));
         QVERIFY(QFile::copy(MOUSECFG_SOURCE_DIR "/data/Configs/Config.ini", settingsPath()));
         QVERIFY(QFile::copy(MOUSECFG_SOURCE_DIR "/data/DefaultProfile.bin", m_dir->path() + "/DefaultProfile.bin"));
-        QCOMPARE(readMouseListName(), modelProductName());
-        QCOMPARE(readSensorId(), 3389);
-        QCOMPARE(readBatteryFull(), 4200);
-        QVERIFY(readThemeColourIndex() >= 0 && readThemeColourIndex() < kThemeColourCount);
-        QVERIFY(!readModel().isEmpty());
-        int count = 0;
-        std::array<QString, kLanguageSlots> names, files;
-        readLanguageTable(count, names, files);
-        QCOMPARE(count, 3);
-        QCOMPARE(files[1], QString("mousecfg_zh_CN"));
-        QCOMPARE(names[1], QString::fromUtf8("简体中文"));
-        QCOMPARE(readLanguageFont(1), QString("Noto Sans CJK SC"));
-        for (int i = 0; i < count; ++i)
-            QVERIFY(!readLanguageFont(i).isEmpty() && readLanguageFontSize(i) > 0 && !files[i].isEmpty());
-        QVERIFY(writeCurrentProductName(readMouseListName()));
+        const AppSettings settings = readAppSettings();
+        QCOMPARE(settings.mouseListName, modelProductName());
+        QCOMPARE(settings.sensorId, 3389);
+        QCOMPARE(settings.batteryFull, 4200);
+        QVERIFY(settings.themeColourIndex >= 0 && settings.themeColourIndex < kThemeColourCount);
+        QVERIFY(!settings.model.isEmpty());
+        QCOMPARE(settings.languageCount, 3);
+        QCOMPARE(settings.languages[1].file, QString("mousecfg_zh_CN"));
+        QCOMPARE(settings.languages[1].name, QString::fromUtf8("简体中文"));
+        QCOMPARE(settings.languages[1].fontFamily, QString("Noto Sans CJK SC"));
+        for (int i = 0; i < settings.languageCount; ++i) {
+            const LanguageEntry &entry = settings.languages[size_t(i)];
+            QVERIFY(!entry.fontFamily.isEmpty() && entry.fontPixels > 0 && !entry.file.isEmpty());
+        }
+        QVERIFY(writeCurrentProductName(settings.mouseListName));
         QVERIFY(readLedCapability() != 0);
     }
 };

@@ -43,7 +43,7 @@ struct Rig {
             command = backend.addCollection(kRxCommand, 0x248A, 0xFA02, 1, 0, 4);
         }
         link = std::make_unique<DeviceLink>(backend);
-        link->loadMouseList();
+        link->loadMouseList(readAppSettings().mouseListName);
         link->enumerateMice();
         link->openMouse(readCurrentProductName());
         transfer = std::make_unique<VerifiedTransfer>(*link);

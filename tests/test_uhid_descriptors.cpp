@@ -68,7 +68,7 @@ private slots:
             backend.addCollection(info.path, info.vendorId, info.productId, info.usagePage, info.usage,
                                   info.collectionIndex, info.releaseNumber);
         DeviceLink link(backend);
-        link.loadMouseList();
+        link.loadMouseList(readAppSettings().mouseListName);
         QCOMPARE(link.enumerateMice(), 0);
         const MouseListEntry &entry = link.mouseList()[0];
         QVERIFY(entry.presentAPointer && entry.presentACommand);

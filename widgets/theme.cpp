@@ -1,6 +1,6 @@
 #include "widgets/theme.h"
 
-#include "storage/settings_file.h"
+#include "storage/app_settings.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -16,8 +16,9 @@ namespace {
 
 constexpr int kDefaultFontPixels = 12;
 
-struct LanguageFont {
+struct Look {
     bool loaded = false;
+    QColor theme;
     QString family;
     int pixelSize = kDefaultFontPixels;
 };
@@ -28,10 +29,17 @@ double &scaleValue()
     return scale;
 }
 
-LanguageFont &fontState()
+Look &lookState()
 {
-    static LanguageFont font;
-    return font;
+    static Look look;
+    return look;
+}
+
+const Look &loadedLook()
+{
+    if (!lookState().loaded)
+        setLook(readAppSettings());
+    return lookState();
 }
 
 } // namespace
@@ -74,25 +82,30 @@ QString menuStyleSheet(const QColor &theme, int fontPixels)
         .arg(qMax(6, fontPixels));
 }
 
-void setLanguageFont(const QString &family, int pixelSize)
+void setLook(const AppSettings &settings)
 {
-    LanguageFont &font = fontState();
-    font.loaded = true;
-    font.family = family;
-    font.pixelSize = pixelSize > 0 ? pixelSize : kDefaultFontPixels;
+    Look &look = lookState();
+    look.loaded = true;
+    look.theme = settings.themeColour();
+    // A language outside the table has no font of its own: the default family and size.
+    const bool known = settings.language >= 0 && settings.language < kLanguageSlots;
+    const LanguageEntry entry = known ? settings.languages[size_t(settings.language)] : LanguageEntry{};
+    setLanguageFont(entry.fontFamily, entry.fontPixels);
 }
 
-void reloadLanguageFont()
+QColor themeColour() { return loadedLook().theme; }
+
+void setLanguageFont(const QString &family, int pixelSize)
 {
-    const int language = readLanguage();
-    setLanguageFont(readLanguageFont(language), readLanguageFontSize(language));
+    Look &look = lookState();
+    loadedLook(); // the theme colour too, when this is the first use
+    look.family = family;
+    look.pixelSize = pixelSize > 0 ? pixelSize : kDefaultFontPixels;
 }
 
 QFont languageFont(double scale)
 {
-    if (!fontState().loaded)
-        reloadLanguageFont();
-    const LanguageFont &state = fontState();
+    const Look &state = loadedLook();
     QFont font = QGuiApplication::font();
     if (!state.family.isEmpty())
         font.setFamily(state.family);

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QString>
 
+struct AppSettings;
 class QPainter;
 class QPixmap;
 class QRect;
@@ -25,16 +26,21 @@ QRect scaledRect(int x, int y, int w, int h, double factor);
 constexpr int kDesignWidth = 999;
 constexpr int kDesignHeight = 640;
 
+// The look's settings: the theme colour and the chosen language's font, taken from the settings
+// the program runs with. The window hands them over at start and after a language switch; a
+// control used before that (a test, the skin generator) reads the settings once on first use.
+void setLook(const AppSettings &settings);
+// The theme colour of the settings ("Config/GColorID").
+QColor themeColour();
+
 // The font of the current language ("FONT_LIST/FONT_%d" family and "FONT_LIST/FONT_SIZE_%d" pixel
-// size) at the given scale. Read from the settings on first use; reloadLanguageFont() re-reads it
-// after a language switch, setLanguageFont() sets it directly.
+// size) at the given scale; setLanguageFont() sets it directly.
 QFont languageFont(double scale);
 inline QFont languageFont()
 {
     return languageFont(uiScale());
 }
 void setLanguageFont(const QString &family, int pixelSize);
-void reloadLanguageFont();
 // `base` at the largest pixel size, at most its own, at which `text` fits `area` on one line;
 // never smaller than 1 pixel. Controls paint their own texts in it, so a long translation or a
 // long product name shrinks instead of running over the control's edges.

@@ -42,7 +42,7 @@ struct Rig {
         backend.addCollection("/dev/hidraw0&col01", 0x248A, 0xFA02, 1, 2, 1);
         command = backend.addCollection("/dev/hidraw0&col04", 0x248A, 0xFA02, 1, 0, 4);
         link = std::make_unique<DeviceLink>(backend);
-        link->loadMouseList();
+        link->loadMouseList(readAppSettings().mouseListName);
         link->enumerateMice();
         link->openMouse(readCurrentProductName());
         transfer = std::make_unique<VerifiedTransfer>(*link);

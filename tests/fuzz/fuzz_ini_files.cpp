@@ -137,14 +137,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         writeFile(path, data, size);
         ProfileSet set;
         loadProfileSet(set);
-        int count = 0;
-        std::array<QString, kLanguageSlots> names, files;
-        readLanguageTable(count, names, files);
+        const AppSettings settings = readAppSettings();
+        settings.themeColour();
         listMacroNames();
         readStoredProfileList();
         readProtectedProfileNames();
-        themeColour();
-        readBatteryFull();
         break;
     }
     case 1: {

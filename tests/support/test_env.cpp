@@ -48,7 +48,7 @@ SimLinkRig::SimLinkRig() : SimLinkRig(SimOptions()) {}
 SimLinkRig::SimLinkRig(const SimOptions &options)
     : sim(std::make_unique<SimulatedMouse>(options)), link(std::make_unique<DeviceLink>(*sim))
 {
-    link->loadMouseList();
+    link->loadMouseList(readAppSettings().mouseListName);
     link->enumerateMice();
     link->refreshMouseList(); // settles "Config/CurrentProductName"
     link->openMouse(readCurrentProductName());

@@ -16,6 +16,7 @@
 
 #include "storage/app_paths.h"
 #include "storage/model_description.h"
+#include "storage/app_settings.h"
 #include "storage/settings_file.h"
 #include "widgets/skin_names.h"
 
@@ -76,10 +77,10 @@ bool paintBoth(const SkinPainter &painter, const QString &folder)
 }
 
 // Product names of the shipped data: the model's and the device table's display name.
-QStringList productNames()
+QStringList productNames(const AppSettings &settings)
 {
     QStringList names;
-    for (const QString &name : {modelProductName(), readMouseListName()}) {
+    for (const QString &name : {modelProductName(), settings.mouseListName}) {
         if (!name.isEmpty() && !names.contains(name))
             names.append(name);
     }
@@ -144,7 +145,8 @@ int main(int argc, char **argv)
     // the settings template, whose theme colour the program frames dialogs and fills bars with.
     AppPaths::setDataDirOverride(parser.value(dataOption));
     AppPaths::init();
-    Look::setAccent(themeColour());
+    const AppSettings settings = readAppSettings();
+    Look::setAccent(settings.themeColour());
 
     QSet<QString> written;
     bool ok = true;
@@ -173,7 +175,7 @@ int main(int argc, char **argv)
         ok = save(render(painter, 1), resources + "/" + painter.name) && ok;
 
     const int buttons = modelButtonCount() > 0 ? modelButtonCount() : kSampleMouseButtons;
-    for (const QString &product : productNames()) {
+    for (const QString &product : productNames(settings)) {
         if (mouseFrontPictureName(product).isEmpty()) {
             std::fprintf(stderr, "product name \"%s\" cannot name a folder: no mouse pictures\n",
                          qPrintable(product));

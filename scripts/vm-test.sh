@@ -44,14 +44,14 @@ fi
 mkdir -p "$vm"
 # Downloads one Debian package into a scratch folder and unpacks it into $2.
 unpack_package() {
-  local spec=$1 into=$2 scratch
+  local package=$1 into=$2 scratch
   scratch=$(mktemp -d "$vm/download.XXXXXX")
-  (cd "$scratch" && apt-get download -q "$spec" 2>&1 | grep -v '^W: Download is performed unsandboxed' >&2 || true)
+  (cd "$scratch" && apt-get download -q "$package" 2>&1 | grep -v '^W: Download is performed unsandboxed' >&2 || true)
   local deb
   deb=$(ls "$scratch"/*.deb 2>/dev/null | head -1)
   if [ -z "$deb" ]; then
     rm -rf "$scratch"
-    echo "vm-test: cannot download $spec" >&2
+    echo "vm-test: cannot download $package" >&2
     return 1
   fi
   dpkg-deb -x "$deb" "$into"

@@ -1037,6 +1037,7 @@ void MousecfgWidget::slotWarning()
     connect(m_pWarningBox, &QDialog::finished, this, &MousecfgWidget::onWarningFinished);
     // Modal over the window without a nested event loop: hot-plug keeps arriving meanwhile.
     m_pWarningBox->open();
+    qCDebug(lcApp) << "no mouse: the \"Dongle Disconnect!\" box is open";
 }
 
 void MousecfgWidget::onWarningFinished(int result)
@@ -1047,6 +1048,7 @@ void MousecfgWidget::onWarningFinished(int result)
     if (m_iMouseCount == 0)
         hideToTray();
     m_bWarningOpen = false;
+    qCDebug(lcApp) << "the \"Dongle Disconnect!\" box closed, result" << result;
     emit warningClosed(result);
 }
 

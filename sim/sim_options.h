@@ -12,7 +12,7 @@
 // every answer while set.
 struct SimFaults {
     bool silent = false; // never answers a command
-    int zeros = 0;       // the next N answers are all-zero reports
+    int zeros = 0;       // the next N answers are all-zero reports (id 0: no reader gets them)
     int stale = 0;       // N stale reports are queued before each echo
     int corrupt = 0;     // the data bytes of the next N data-carrying echoes are altered
     int writeFail = 0;   // the next N writes fail

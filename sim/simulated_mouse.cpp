@@ -292,6 +292,13 @@ public:
                 const int64_t now = clock.nowMs();
                 if (m_kind == CollectionCommand && !state->queue.empty()) {
                     const SimCore::Pending &head = state->queue.front();
+                    if (head.readyAtMs <= now && head.bytes[0] != kReportId) {
+                        // Only the collection's own report reaches a reader: the kernel drops a
+                        // report whose id the descriptor does not declare (an all-zero answer
+                        // has id 0), as the hidraw backend drops another collection's.
+                        state->queue.pop_front();
+                        continue;
+                    }
                     if (head.readyAtMs <= now) {
                         const size_t n = std::min(length, size_t(kReportLength));
                         std::memcpy(data, head.bytes.data(), n);

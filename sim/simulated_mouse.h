@@ -7,6 +7,8 @@
 // Each command collection has one input queue of at most 64 reports, shared by its open handles;
 // it is emptied when the last handle closes or the link is unplugged, so a fresh open never sees
 // an old answer. Reports sent before any handle is open (a start notice) wait for the first.
+// A read returns only reports with the command report id, as a hidraw node does: the all-zero
+// answers of the zeros fault are used up without ever reaching a reader.
 
 #include "device/collection_event.h"
 #include "device/command_sink.h"

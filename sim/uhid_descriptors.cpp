@@ -1,5 +1,7 @@
 #include "sim/uhid_descriptors.h"
 
+#include <algorithm>
+
 namespace {
 
 // Buttons 1..5, X and Y (16-bit relative), wheel.
@@ -41,4 +43,12 @@ std::vector<uint8_t> uhidMouseDescriptor()
     for (const std::vector<uint8_t> *part : {&kMouse, &kKeyboard, &kConsumer, &kCommand})
         out.insert(out.end(), part->begin(), part->end());
     return out;
+}
+
+std::vector<uint8_t> uhidPointerReport(int dx, int dy)
+{
+    const auto field = [](int value) { return uint16_t(int16_t(std::clamp(value, -32767, 32767))); };
+    const uint16_t x = field(dx);
+    const uint16_t y = field(dy);
+    return {kUhidPointerReportId, 0, uint8_t(x & 0xFF), uint8_t(x >> 8), uint8_t(y & 0xFF), uint8_t(y >> 8), 0};
 }

@@ -13,3 +13,7 @@ constexpr uint8_t kUhidPointerReportId = 1;
 constexpr uint8_t kUhidCommandReportId = 5;
 
 std::vector<uint8_t> uhidMouseDescriptor();
+
+// A pointer report as the descriptor lays it out: no button down, X and Y moved by dx and dy
+// (clamped to the 16-bit field's -32767..32767), the wheel still.
+std::vector<uint8_t> uhidPointerReport(int dx, int dy);

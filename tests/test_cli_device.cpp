@@ -187,6 +187,9 @@ private slots:
         QCOMPARE(run({"--simulate", "select-profile", "6"}).status, 64);
         QCOMPARE(run({"--simulate", "select-profile", "0"}).status, 64);
         QCOMPARE(run({"--simulate=writefail=1", "select-profile", "2"}).status, 4);
+        // Three all-zero answers never reach the program (nor do they through the kernel): the
+        // commit's first write and both rewrites go unanswered, and the switch fails.
+        QCOMPARE(run({"--simulate=zeros=3", "select-profile", "2"}).status, 2);
     }
 
     void loadConfTakesOnlyThisProductsFiles()

@@ -311,15 +311,19 @@ private slots:
         Report reply;
         const Report block = command(0x02, 1, 5, 0xD2, {1, 2, 3, 4, 5});
 
-        // zeros: the next two answers (echo or battery reply alike) are all zero.
+        // zeros: the next two answers (echo or battery reply alike) are all zero. Their report
+        // id is 0, which the kernel drops before any hidraw reader: used up, never read.
         send(*dev, block);
-        QCOMPARE(receive(*dev, &reply), 33);
-        QCOMPARE(reply, Report{});
+        QCOMPARE(receive(*dev, &reply), 0);
         QCOMPARE(sim.faults().zeros, 1);
         send(*dev, command(0x48));
-        QCOMPARE(receive(*dev, &reply), 33);
-        QCOMPARE(reply, Report{});
+        QCOMPARE(receive(*dev, &reply), 0);
         QCOMPARE(sim.faults().zeros, 0);
+        QCOMPARE(sim.pendingReports(SimLink::Receiver), 0);
+        // The answer after them is read as usual.
+        send(*dev, command(0x48));
+        QCOMPARE(receive(*dev, &reply), 33);
+        QCOMPARE(reply[3], uint8_t(0x48));
 
         // corrupt: a header-only echo does not use it up; the next data echo is altered once.
         send(*dev, command(0x46));

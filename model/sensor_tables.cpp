@@ -1,5 +1,7 @@
 #include "model/sensor_tables.h"
 
+#include "model/product_quirks.h"
+
 #include <QString>
 
 #include <algorithm>
@@ -201,10 +203,6 @@ constexpr CodeBytes kCodes3335 = segments(
 
 constexpr SniperRange kSniperTenSteps = {1, 10, 1, 10, 3};
 
-// Models whose 3327 ends at step 92 (12400 DPI); exact, case-sensitive names.
-const char *const kCapped3327Models[] = {"K308-RGB", "TORVIK",  "7138",    "BRAXEN3", "QUILLO",
-                                         "K340-RGB", "TELMIRA2", "VASCOR2", "HALDREN"};
-
 } // namespace
 
 const std::vector<SensorSpec> &sensorSpecs()
@@ -360,12 +358,8 @@ std::optional<SensorRange> sensorRange(int sensorId, const QString &productName)
     if (!spec)
         return std::nullopt;
     SensorRange range = spec->slider;
-    if (sensorId == 3327) {
-        for (const char *model : kCapped3327Models) {
-            if (productName == QLatin1String(model))
-                range.maxStep = 92;
-        }
-    }
+    if (const std::optional<int> top = productQuirks(productName).cappedTopStep(sensorId))
+        range.maxStep = *top;
     return range;
 }
 

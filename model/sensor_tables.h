@@ -162,8 +162,8 @@ uint8_t sniperCode(int sensorId, uint8_t step);
 // announces it; 0 for an unknown sensor.
 int dpiForStep(int64_t step, int sensorId);
 
-// The range of a sensor's DPI slider; some models cap the 3327 at a lower top step, so the
-// current product name takes part. Nothing for an unknown sensor: the
+// The range of a sensor's DPI slider; some products cap their sensor at a lower top step
+// (product_quirks.h), so the current product name takes part. Nothing for an unknown sensor: the
 // controls keep the range they have.
 std::optional<SensorRange> sensorRange(int sensorId, const QString &productName);
 

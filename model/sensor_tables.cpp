@@ -205,9 +205,9 @@ constexpr SniperRange kSniperTenSteps = {1, 10, 1, 10, 3};
 
 } // namespace
 
-const std::vector<SensorSpec> &sensorSpecs()
+const std::vector<SensorSpec> &sensorRows()
 {
-    // The DPI ends the range labels show are the DPI of the slider's ends.
+    // id, shown DPI, DPI slider {first, last step, link shown}, code bytes, sniper steps, sniper byte
     static const std::vector<SensorSpec> rows = {
         {3104, kDpi3104, {14, 105, true}, kCodes3104, SniperRange{14, 26, 15, 26, 14}, minus(0)},
         {31042, kDpi3104, {14, 158, true}, kCodes3104, std::nullopt, std::nullopt},
@@ -264,7 +264,11 @@ const std::vector<SensorSpec> &sensorSpecs()
         {33952, kDpi3395, {0, 779, true}, word(519, 520, 260), std::nullopt, std::nullopt},
         // No code bytes are known for the 3399: its stages have always gone out as zeros. The
         // slider still offers its steps, so encodes() is false for the DPI page to tell.
-        {3399, {{dpiUpTo(399, 50, -1), dpiAbove(100, 199)}, {}}, {0, 599, true}, noCodeBytes(), std::nullopt,
+        {3399,
+         {{dpiUpTo(399, 50, -1), dpiAbove(100, 199)}, {}},
+         {0, 599, true},
+         noCodeBytes(),
+         std::nullopt,
          std::nullopt},
     };
     return rows;
@@ -272,7 +276,7 @@ const std::vector<SensorSpec> &sensorSpecs()
 
 const SensorSpec *findSensor(int sensorId)
 {
-    for (const SensorSpec &row : sensorSpecs()) {
+    for (const SensorSpec &row : sensorRows()) {
         if (row.sensorId == sensorId)
             return &row;
     }
@@ -325,10 +329,10 @@ AxisBytes encodeAxis(const CodeBytes &codes, int64_t v, uint8_t deviceType, bool
 
 std::array<uint8_t, 4> encodeStageCodes(int sensorId, uint32_t x, uint32_t y, uint8_t deviceType)
 {
-    const SensorSpec *spec = findSensor(sensorId);
-    if (!spec || !spec->encodes())
+    const SensorSpec *sensor = findSensor(sensorId);
+    if (!sensor || !sensor->encodes())
         return {};
-    const CodeBytes &codes = spec->codes;
+    const CodeBytes &codes = sensor->codes;
     const AxisBytes ex = encodeAxis(codes, x, deviceType, false);
     const AxisBytes ey = encodeAxis(codes, codes.order == AxisOrder::XForBoth ? x : y, deviceType, true);
     if (codes.order == AxisOrder::YThenX)
@@ -338,26 +342,26 @@ std::array<uint8_t, 4> encodeStageCodes(int sensorId, uint32_t x, uint32_t y, ui
 
 uint8_t sniperCode(int sensorId, uint8_t step)
 {
-    const SensorSpec *spec = findSensor(sensorId);
-    if (!spec || !spec->sniperCode)
+    const SensorSpec *sensor = findSensor(sensorId);
+    if (!sensor || !sensor->sniperCode)
         return kNoSniperCode;
-    return spec->sniperCode->codeOf(step);
+    return sensor->sniperCode->codeOf(step);
 }
 
 int dpiForStep(int64_t step, int sensorId)
 {
-    const SensorSpec *spec = findSensor(sensorId);
-    if (!spec)
+    const SensorSpec *sensor = findSensor(sensorId);
+    if (!sensor)
         return 0;
-    return int(std::clamp<int64_t>(spec->dpi.dpiAt(step), INT32_MIN, INT32_MAX));
+    return int(std::clamp<int64_t>(sensor->dpi.dpiAt(step), INT32_MIN, INT32_MAX));
 }
 
 std::optional<SensorRange> sensorRange(int sensorId, const QString &productName)
 {
-    const SensorSpec *spec = findSensor(sensorId);
-    if (!spec)
+    const SensorSpec *sensor = findSensor(sensorId);
+    if (!sensor)
         return std::nullopt;
-    SensorRange range = spec->slider;
+    SensorRange range = sensor->slider;
     if (const std::optional<int> top = productQuirks(productName).cappedTopStep(sensorId))
         range.maxStep = *top;
     return range;
@@ -365,8 +369,8 @@ std::optional<SensorRange> sensorRange(int sensorId, const QString &productName)
 
 std::optional<SniperRange> sniperRange(int sensorId)
 {
-    const SensorSpec *spec = findSensor(sensorId);
-    return spec ? spec->sniper : std::nullopt;
+    const SensorSpec *sensor = findSensor(sensorId);
+    return sensor ? sensor->sniper : std::nullopt;
 }
 
 int sniperStepFor(int sensorId, int step)

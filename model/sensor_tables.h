@@ -144,7 +144,7 @@ struct SensorSpec {
 constexpr uint8_t kNoSniperCode = 0x04;
 
 // Every sensor's row, each sensor once.
-const std::vector<SensorSpec> &sensorSpecs();
+const std::vector<SensorSpec> &sensorRows();
 // The row of a sensor, or null for an unknown sensor.
 const SensorSpec *findSensor(int sensorId);
 

@@ -34,7 +34,7 @@ private slots:
     void eachSensorOnce()
     {
         std::set<int> seen;
-        for (const SensorSpec &row : sensorSpecs()) {
+        for (const SensorSpec &row : sensorRows()) {
             QVERIFY2(row.sensorId > 0, qPrintable(name(row)));
             QVERIFY2(seen.insert(row.sensorId).second, qPrintable(name(row) + " appears twice"));
             QCOMPARE(findSensor(row.sensorId), &row);
@@ -49,7 +49,7 @@ private slots:
     void everySliderHasACodeRule()
     {
         QStringList withoutCodes;
-        for (const SensorSpec &row : sensorSpecs()) {
+        for (const SensorSpec &row : sensorRows()) {
             if (!row.encodes())
                 withoutCodes << name(row);
         }
@@ -64,7 +64,7 @@ private slots:
     // both axes.
     void encodingSensorsSendTheirTopStep()
     {
-        for (const SensorSpec &row : sensorSpecs()) {
+        for (const SensorSpec &row : sensorRows()) {
             if (!row.encodes())
                 continue;
             const uint32_t top = uint32_t(row.slider.maxStep);
@@ -76,7 +76,7 @@ private slots:
 
     void dpiRulesAreWellFormed()
     {
-        for (const SensorSpec &row : sensorSpecs()) {
+        for (const SensorSpec &row : sensorRows()) {
             const int used = piecesInUse(row.dpi.pieces);
             QVERIFY2(used > 0, qPrintable(name(row) + ": DPI pieces must rise and end with kAllAbove"));
             for (int i = 0; i < used; ++i) {
@@ -100,7 +100,7 @@ private slots:
     // The slider's DPI rises step by step, so the nearest-DPI search and the range labels agree.
     void slidersShowRisingDpi()
     {
-        for (const SensorSpec &row : sensorSpecs()) {
+        for (const SensorSpec &row : sensorRows()) {
             QVERIFY2(row.slider.minStep >= 0 && row.slider.minStep < row.slider.maxStep, qPrintable(name(row)));
             QVERIFY2(dpiForStep(row.slider.minStep, row.sensorId) > 0, qPrintable(name(row)));
             for (int step = row.slider.minStep + 1; step <= row.slider.maxStep; ++step)
@@ -111,7 +111,7 @@ private slots:
 
     void codeRulesAreWellFormed()
     {
-        for (const SensorSpec &row : sensorSpecs()) {
+        for (const SensorSpec &row : sensorRows()) {
             const CodeBytes &codes = row.codes;
             if (codes.narrowTopStep != 0)
                 QVERIFY2(codes.narrowTopStep > row.slider.minStep && codes.narrowTopStep < row.slider.maxStep,
@@ -138,7 +138,7 @@ private slots:
     void sniperRowsAreConsistent()
     {
         QStringList rangeWithoutCode;
-        for (const SensorSpec &row : sensorSpecs()) {
+        for (const SensorSpec &row : sensorRows()) {
             if (row.sniperCode)
                 QVERIFY2(row.sniper, qPrintable(name(row) + " has a sniper byte but no sniper steps"));
             if (!row.sniper)

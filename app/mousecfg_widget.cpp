@@ -25,6 +25,7 @@
 #include "platform/osd_client.h"
 #include "storage/app_paths.h"
 #include "model/lighting_effects.h"
+#include "model/product_quirks.h"
 #include "storage/log_categories.h"
 #include "storage/model_description.h"
 #include "storage/profile_files.h"
@@ -535,8 +536,7 @@ void MousecfgWidget::layoutControls()
     // The macro tab takes no room when the model has no macros.
     if (macrosDisabled())
         m_Buttons[BtnMacro]->setGeometry(scaledRect(QRect(designRect(LayoutItem::Tab3).topLeft(), QSize()), m_dScale));
-    if (currentProductName() == QLatin1String("Wireless Mouse")) {
-        // This model's picture leaves no room beside it: the view buttons go below, unscaled.
+    if (productQuirks(currentProductName()).has(ViewButtonsBelowPicture)) {
         m_pFrontButton->setGeometry(530, 321, 96, 20);
         m_pSideButton->setGeometry(631, 321, 96, 20);
     }

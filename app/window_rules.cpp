@@ -1,5 +1,7 @@
 #include "app/window_rules.h"
 
+#include "model/product_quirks.h"
+
 #include <QtGlobal>
 #include <cstdlib>
 
@@ -22,17 +24,6 @@ constexpr int kStepCount = int(sizeof(kScaleRows) / sizeof(kScaleRows[0])) + 1;
 double factorOfStep(int step)
 {
     return step < kStepCount - 1 ? kScaleRows[step].factor : kLargestFactor;
-}
-
-// Products whose up/down keys are drawn with the second image set.
-const QStringList &secondUpDownSet()
-{
-    static const QStringList names = {
-        "VORANTH2", "ZAVREL", "TORVIK", "SELKA FPS", "SELKA", "BRAXEN", "BRAXEN3", "QUILLO",
-        "4617", "K340-RGB", "4617-P5151", "FENNORA", "K215", "K216", "K220-RGB", "ORVALE",
-        "K221-PRO", "K221-RGB", "K221-RGB2", "TELMIRA2", "VASCOR2", "HALDREN",
-    };
-    return names;
 }
 
 } // namespace
@@ -89,7 +80,7 @@ bool panelVisible(PanelKind kind, const PageVisibility &v)
 
 UpDownImages upDownHotspotImages(const QString &productName)
 {
-    if (secondUpDownSet().contains(productName, Qt::CaseSensitive))
+    if (productQuirks(productName).has(SecondUpDownImages))
         return {{"btn_up4.png", "btn_up3.png", "btn_up3.png"}, {"btn_down4.png", "btn_down3.png", "btn_down3.png"}};
     return {{"btn_up2.png", "btn_up1.png", "btn_up1.png"}, {"btn_down2.png", "btn_down1.png", "btn_down1.png"}};
 }

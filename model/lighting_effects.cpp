@@ -1,5 +1,7 @@
 #include "model/lighting_effects.h"
 
+#include "model/product_quirks.h"
+
 #include <QCoreApplication>
 
 namespace {
@@ -51,7 +53,10 @@ QString lightingEffectName(int mode)
     return effect ? QCoreApplication::translate(kContext, effect->name) : QString();
 }
 
-bool lightingUsesFirstSlot(const QString &productName) { return productName == QLatin1String("7130"); }
+bool lightingUsesFirstSlot(const QString &productName)
+{
+    return productQuirks(productName).has(LightingInFirstSlot);
+}
 
 int lightingSlot(const ProfileSet &set, bool firstSlot)
 {

@@ -38,7 +38,7 @@ const std::array<int, 10> &lightingMenuOrder();
 // The effect's name in the current language; empty for a mode past the table.
 QString lightingEffectName(int mode);
 
-// The slot whose record every lighting edit goes to: slot 0 for the product "7130", otherwise
-// the active slot (bounded to the five slots).
+// The slot whose record every lighting edit goes to: slot 0 for a product with the
+// LightingInFirstSlot quirk (product_quirks.h), otherwise the active slot (bounded to the five slots).
 bool lightingUsesFirstSlot(const QString &productName);
 int lightingSlot(const ProfileSet &set, bool firstSlot);

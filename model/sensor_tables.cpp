@@ -1,5 +1,7 @@
 #include "model/sensor_tables.h"
 
+#include "model/product_quirks.h"
+
 #include <QString>
 
 #include <algorithm>
@@ -91,78 +93,6 @@ constexpr SensorTable makeTable(int firstStep, const uint8_t (&values)[N])
     return SensorTable{firstStep, firstStep + int(N) - 1, values};
 }
 
-struct AxisBytes {
-    uint8_t code = 0;
-    uint8_t range = 0;
-};
-
-// A code that went below zero (a step under the sensor's range) is sent as 0, not wrapped to 255.
-uint8_t codeByte(int64_t value) { return uint8_t(std::max<int64_t>(value, 0) & 0xFF); }
-
-AxisBytes offsetCode(int64_t v, int64_t offset, uint8_t range) { return {codeByte(v - offset), range}; }
-
-AxisBytes littleEndian(int64_t v) { return {uint8_t(v & 0xFF), uint8_t((v >> 8) & 0xFF)}; }
-
-// Plain 16-bit up to the limit; above it v - offset, with bit 7 of the high byte set.
-AxisBytes extendedCode(int64_t v, int64_t plainLimit, int64_t offset)
-{
-    if (v <= plainLimit)
-        return littleEndian(v);
-    const int64_t w = v - offset;
-    return {uint8_t(w & 0xFF), uint8_t(((w >> 8) | 0x80) & 0xFF)};
-}
-
-bool isKnownSensor(int sensorId)
-{
-    switch (sensorId) {
-    case 3104: case 31042: case 3212: case 3311: case 33112: case 3325: case 33252: case 3327:
-    case 3333: case 3335: case 33352: case 3360: case 3370: case 3389: case 3395: case 33952:
-        return true;
-    default:
-        return false;
-    }
-}
-
-AxisBytes encodeAxis(int sensorId, int64_t v, uint8_t deviceType, bool yAxis)
-{
-    switch (sensorId) {
-    case 3104:
-    case 31042:
-        return v <= 106 ? offsetCode(v, 0, 0) : offsetCode(v, 53, 1);
-    case 3212:
-        if (v <= 63)
-            return offsetCode(v, 0, 0);
-        return v <= 94 ? offsetCode(v, 32, 1) : offsetCode(v, 63, 2);
-    case 3311:
-    case 33112:
-        return v <= 120 ? AxisBytes{kSensor3311Low.at(v), 0} : AxisBytes{kSensor3311High.at(v), 1};
-    case 3325:
-    case 33252:
-        return v <= 50 ? AxisBytes{kSensor3325Low.at(v), 0} : AxisBytes{kSensor3325High.at(v), 1};
-    case 3327:
-        if (v <= 61)
-            return {kSensor3327Low.at(v), 0};
-        return v <= 92 ? AxisBytes{kSensor3327Middle.at(v), 1} : AxisBytes{kSensor3327High.at(v), 4};
-    case 3333:
-        return v <= 79 ? AxisBytes{kSensor3333Low.at(v), 0} : AxisBytes{kSensor3333High.at(v), 1};
-    case 3335:
-    case 33352:
-        return v <= 160 ? AxisBytes{kSensor3335Low.at(v), 0} : AxisBytes{kSensor3335High.at(v), 1};
-    case 3360:
-        return v <= 120 ? offsetCode(v, 1, 0) : offsetCode(v, 61, 1);
-    case 3370:
-        return v <= 200 ? offsetCode(v, 1, 0) : offsetCode(v, 101, 1);
-    case 3389:
-        return extendedCode(v, 320, 160);
-    case 3395:
-        return littleEndian(deviceType == 8 ? std::min<int64_t>(v, 399) : v);
-    case 33952:
-        return extendedCode(v, yAxis ? 520 : 519, 260);
-    default:
-        return {};
-    }
-}
-
 } // namespace
 
 const SensorTable kSensor3311Low = makeTable(1, k3311Low);
@@ -183,167 +113,264 @@ uint8_t SensorTable::at(int64_t step) const
     return values[bounded - firstStep];
 }
 
+int64_t DpiRule::dpiAt(int64_t step) const
+{
+    int64_t dpi = 0;
+    for (const DpiPiece &piece : pieces) {
+        if (step <= piece.lastStep) {
+            dpi = (step - piece.baseStep) * piece.perStep / piece.roundTo * piece.roundTo;
+            break;
+        }
+    }
+    for (const DpiShownAs &alias : shownAs) {
+        if (dpi == alias.computed)
+            return alias.shown;
+    }
+    return dpi;
+}
+
+uint8_t StepCode::codeOf(int64_t step) const
+{
+    if (table)
+        return table->at(step);
+    return uint8_t(std::max<int64_t>(step - offset, 0) & 0xFF);
+}
+
+namespace {
+
+// ---- building the rows
+
+constexpr DpiPiece dpiUpTo(int64_t lastStep, int64_t perStep, int64_t baseStep = 0, int64_t roundTo = 1)
+{
+    return {lastStep, baseStep, perStep, roundTo};
+}
+
+constexpr DpiPiece dpiAbove(int64_t perStep, int64_t baseStep = 0, int64_t roundTo = 1)
+{
+    return {kAllAbove, baseStep, perStep, roundTo};
+}
+
+constexpr StepCode minus(int64_t offset) { return {offset, nullptr}; }
+constexpr StepCode registerOf(const SensorTable &table) { return {0, &table}; }
+
+constexpr CodeSegment codeUpTo(int64_t lastStep, StepCode code, uint8_t rangeByte)
+{
+    return {lastStep, code, rangeByte};
+}
+
+constexpr CodeSegment codeAbove(StepCode code, uint8_t rangeByte) { return {kAllAbove, code, rangeByte}; }
+
+constexpr CodeBytes noCodeBytes()
+{
+    CodeBytes bytes{};
+    bytes.rule = CodeRule::None;
+    bytes.order = AxisOrder::XThenY;
+    return bytes;
+}
+
+constexpr CodeBytes segments(std::array<CodeSegment, 3> pieces, AxisOrder order = AxisOrder::XThenY)
+{
+    CodeBytes bytes = noCodeBytes();
+    bytes.rule = CodeRule::Segments;
+    bytes.order = order;
+    bytes.segments = pieces;
+    return bytes;
+}
+
+constexpr CodeBytes word(int64_t plainLimitX, int64_t plainLimitY, int64_t markedOffset,
+                         int64_t narrowTopStep = 0)
+{
+    CodeBytes bytes = noCodeBytes();
+    bytes.rule = CodeRule::Word;
+    bytes.word = {plainLimitX, plainLimitY, markedOffset};
+    bytes.narrowTopStep = narrowTopStep;
+    return bytes;
+}
+
+// Rules more than one sensor follows.
+constexpr DpiRule kDpi3104 = {{dpiUpTo(106, 40), dpiAbove(80, 53)}, {{{560, 500}}}};
+constexpr DpiRule kDpi3311 = {{dpiUpTo(120, 100), dpiAbove(200, 60)}, {}};
+constexpr DpiRule kDpi3325 = {{dpiUpTo(50, 100), dpiAbove(200, 25)}, {}};
+constexpr DpiRule kDpi3335 = {{dpiUpTo(160, 100), dpiAbove(200, 80)}, {}};
+constexpr DpiRule kDpi3395 = {{dpiUpTo(519, 50, -1), dpiAbove(100, 259)}, {}};
+constexpr CodeBytes kCodes3104 = segments({codeUpTo(106, minus(0), 0), codeAbove(minus(53), 1)}, AxisOrder::YThenX);
+constexpr CodeBytes kCodes3311 =
+    segments({codeUpTo(120, registerOf(kSensor3311Low), 0), codeAbove(registerOf(kSensor3311High), 1)});
+constexpr CodeBytes kCodes3325 =
+    segments({codeUpTo(50, registerOf(kSensor3325Low), 0), codeAbove(registerOf(kSensor3325High), 1)});
+constexpr CodeBytes kCodes3335 = segments(
+    {codeUpTo(160, registerOf(kSensor3335Low), 0), codeAbove(registerOf(kSensor3335High), 1)}, AxisOrder::XForBoth);
+
+constexpr SniperRange kSniperTenSteps = {1, 10, 1, 10, 3};
+
+} // namespace
+
+const std::vector<SensorSpec> &sensorRows()
+{
+    // id, shown DPI, DPI slider {first, last step, link shown}, code bytes, sniper steps, sniper byte
+    static const std::vector<SensorSpec> rows = {
+        {3104, kDpi3104, {14, 105, true}, kCodes3104, SniperRange{14, 26, 15, 26, 14}, minus(0)},
+        {31042, kDpi3104, {14, 158, true}, kCodes3104, std::nullopt, std::nullopt},
+        {3212,
+         // The sensor's own rounding of some steps.
+         {{dpiUpTo(63, 38, 0, 10), dpiUpTo(94, 76, 32, 10), dpiAbove(152, 63, 10)},
+          {{{790, 800}, {1210, 1200}, {1630, 1600}, {2390, 2400}, {7290, 7200}}}},
+         {16, 111, false},
+         segments({codeUpTo(63, minus(0), 0), codeUpTo(94, minus(32), 1), codeAbove(minus(63), 2)}),
+         SniperRange{16, 32, 17, 32, 16},
+         minus(0)},
+        {3311, kDpi3311, {1, 120, false}, kCodes3311, std::nullopt, std::nullopt},
+        {33112, kDpi3311, {1, 180, false}, kCodes3311, std::nullopt, std::nullopt},
+        {3325, kDpi3325, {1, 50, false}, kCodes3325, kSniperTenSteps, registerOf(kSensor3325Low)},
+        {33252, kDpi3325, {1, 75, false}, kCodes3325, std::nullopt, std::nullopt},
+        {3327,
+         // The top step is shown as 16400, not 16500.
+         {{dpiUpTo(61, 100, -1), dpiUpTo(92, 200, 30), dpiAbove(300, 51)}, {{{16500, 16400}}}},
+         {1, 106, false},
+         segments({codeUpTo(61, registerOf(kSensor3327Low), 0), codeUpTo(92, registerOf(kSensor3327Middle), 1),
+                   codeAbove(registerOf(kSensor3327High), 4)}),
+         kSniperTenSteps,
+         registerOf(kSensor3327Low)},
+        // The sniper dialog offers the 3333's steps, but its sniper byte is not known: it stays
+        // kNoSniperCode.
+        {3333,
+         {{dpiUpTo(80, 100), dpiAbove(200, 40)}, {}},
+         {2, 120, false},
+         segments({codeUpTo(79, registerOf(kSensor3333Low), 0), codeAbove(registerOf(kSensor3333High), 1)}),
+         SniperRange{2, 10, 1, 10, 3},
+         std::nullopt},
+        {3335, kDpi3335, {1, 160, false}, kCodes3335, kSniperTenSteps, registerOf(kSensor3335Low)},
+        {33352, kDpi3335, {1, 240, false}, kCodes3335, std::nullopt, std::nullopt},
+        {3360,
+         kDpi3311,
+         {1, 180, true},
+         segments({codeUpTo(120, minus(1), 0), codeAbove(minus(61), 1)}),
+         kSniperTenSteps,
+         minus(1)},
+        {3370,
+         {{dpiUpTo(200, 50), dpiAbove(100, 100)}, {}},
+         {1, 290, false},
+         segments({codeUpTo(200, minus(1), 0), codeAbove(minus(101), 1)}),
+         std::nullopt,
+         std::nullopt},
+        {3389,
+         {{dpiUpTo(320, 50), dpiAbove(100, 160)}, {}},
+         {2, 480, true},
+         word(320, 320, 160),
+         SniperRange{2, 20, 2, 20, 6},
+         minus(0)},
+        {3395, kDpi3395, {0, 519, true}, word(kAllAbove, kAllAbove, 0, 399), std::nullopt, std::nullopt},
+        // Y stays plain one step further than X.
+        {33952, kDpi3395, {0, 779, true}, word(519, 520, 260), std::nullopt, std::nullopt},
+        // No code bytes are known for the 3399: its stages have always gone out as zeros. The
+        // slider still offers its steps, so encodes() is false for the DPI page to tell.
+        {3399,
+         {{dpiUpTo(399, 50, -1), dpiAbove(100, 199)}, {}},
+         {0, 599, true},
+         noCodeBytes(),
+         std::nullopt,
+         std::nullopt},
+    };
+    return rows;
+}
+
+const SensorSpec *findSensor(int sensorId)
+{
+    for (const SensorSpec &row : sensorRows()) {
+        if (row.sensorId == sensorId)
+            return &row;
+    }
+    return nullptr;
+}
+
+namespace {
+
+struct AxisBytes {
+    uint8_t code = 0;
+    uint8_t range = 0;
+};
+
+AxisBytes segmentCode(const std::array<CodeSegment, 3> &segments, int64_t v)
+{
+    for (const CodeSegment &segment : segments) {
+        if (v <= segment.lastStep)
+            return {segment.code.codeOf(v), segment.rangeByte};
+    }
+    return {};
+}
+
+AxisBytes wordCode(const WordCode &word, int64_t v, bool yAxis)
+{
+    if (v <= (yAxis ? word.plainLimitY : word.plainLimitX))
+        return {uint8_t(v & 0xFF), uint8_t((v >> 8) & 0xFF)};
+    const int64_t w = v - word.markedOffset;
+    return {uint8_t(w & 0xFF), uint8_t(((w >> 8) | 0x80) & 0xFF)};
+}
+
+// The device type whose mouse takes no step above CodeBytes::narrowTopStep.
+constexpr uint8_t kNarrowDeviceType = 8;
+
+AxisBytes encodeAxis(const CodeBytes &codes, int64_t v, uint8_t deviceType, bool yAxis)
+{
+    if (codes.narrowTopStep > 0 && deviceType == kNarrowDeviceType)
+        v = std::min(v, codes.narrowTopStep);
+    switch (codes.rule) {
+    case CodeRule::Segments:
+        return segmentCode(codes.segments, v);
+    case CodeRule::Word:
+        return wordCode(codes.word, v, yAxis);
+    case CodeRule::None:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
 std::array<uint8_t, 4> encodeStageCodes(int sensorId, uint32_t x, uint32_t y, uint8_t deviceType)
 {
-    if (!isKnownSensor(sensorId))
+    const SensorSpec *sensor = findSensor(sensorId);
+    if (!sensor || !sensor->encodes())
         return {};
-    const bool xForBoth = sensorId == 3335 || sensorId == 33352;
-    const AxisBytes ex = encodeAxis(sensorId, x, deviceType, false);
-    const AxisBytes ey = encodeAxis(sensorId, xForBoth ? x : y, deviceType, true);
-    if (sensorId == 3104 || sensorId == 31042)
+    const CodeBytes &codes = sensor->codes;
+    const AxisBytes ex = encodeAxis(codes, x, deviceType, false);
+    const AxisBytes ey = encodeAxis(codes, codes.order == AxisOrder::XForBoth ? x : y, deviceType, true);
+    if (codes.order == AxisOrder::YThenX)
         return {ey.code, ey.range, ex.code, ex.range};
     return {ex.code, ex.range, ey.code, ey.range};
 }
 
 uint8_t sniperCode(int sensorId, uint8_t step)
 {
-    switch (sensorId) {
-    case 3104:
-    case 3212:
-    case 3389:
-        return step;
-    case 3325:
-        return kSensor3325Low.at(step);
-    case 3327:
-        return kSensor3327Low.at(step);
-    case 3335:
-        return kSensor3335Low.at(step);
-    case 3360:
-        return codeByte(int64_t(step) - 1);
-    default:
-        return 0x04;
-    }
+    const SensorSpec *sensor = findSensor(sensorId);
+    if (!sensor || !sensor->sniperCode)
+        return kNoSniperCode;
+    return sensor->sniperCode->codeOf(step);
 }
 
 int dpiForStep(int64_t step, int sensorId)
 {
-    int64_t dpi = 0;
-    switch (sensorId) {
-    case 3104:
-    case 31042:
-        dpi = step <= 106 ? 40 * step : 80 * step - 4240;
-        if (dpi == 560)
-            dpi = 500;
-        break;
-    case 3212:
-        if (step >= 95) {
-            dpi = (step - 63) * 152 / 10 * 10;
-            if (dpi == 7290)
-                dpi = 7200;
-        } else if (step >= 64) {
-            dpi = (step - 32) * 76 / 10 * 10;
-        } else {
-            dpi = step * 38 / 10 * 10;
-            // The sensor's own rounding of these steps.
-            switch (dpi) {
-            case 790: dpi = 800; break;
-            case 1210: dpi = 1200; break;
-            case 1630: dpi = 1600; break;
-            case 2390: dpi = 2400; break;
-            default: break;
-            }
-        }
-        break;
-    case 3311:
-    case 3360:
-    case 33112:
-        dpi = step <= 120 ? 100 * step : 200 * step - 12000;
-        break;
-    case 3325:
-    case 33252:
-        dpi = step <= 50 ? 100 * step : 200 * step - 5000;
-        break;
-    case 3327:
-        if (step <= 61)
-            dpi = 100 * (step + 1);
-        else if (step <= 92)
-            dpi = 200 * step - 6000;
-        else
-            dpi = step == 106 ? 16400 : 300 * step - 15300;
-        break;
-    case 3333:
-        dpi = step <= 80 ? 100 * step : 200 * step - 8000;
-        break;
-    case 3335:
-    case 33352:
-        dpi = step <= 160 ? 100 * step : 200 * step - 16000;
-        break;
-    case 3370:
-        dpi = step <= 200 ? 50 * step : 100 * step - 10000;
-        break;
-    case 3389:
-        dpi = step <= 320 ? 50 * step : 100 * step - 16000;
-        break;
-    case 3395:
-    case 33952:
-        dpi = step <= 519 ? 50 * (step + 1) : 100 * step - 25900;
-        break;
-    case 3399:
-        dpi = step <= 399 ? 50 * (step + 1) : 100 * step - 19900;
-        break;
-    default:
+    const SensorSpec *sensor = findSensor(sensorId);
+    if (!sensor)
         return 0;
-    }
-    return int(std::clamp<int64_t>(dpi, INT32_MIN, INT32_MAX));
+    return int(std::clamp<int64_t>(sensor->dpi.dpiAt(step), INT32_MIN, INT32_MAX));
 }
-
-namespace {
-
-struct SensorRangeRow {
-    int sensorId;
-    SensorRange range;
-};
-
-// The DPI ends the range labels show are dpiForStep of these steps.
-constexpr SensorRangeRow kSensorRanges[] = {
-    {3104, {14, 105, true}},   {31042, {14, 158, true}}, {3212, {16, 111, false}},
-    {3311, {1, 120, false}},   {33112, {1, 180, false}}, {3325, {1, 50, false}},
-    {33252, {1, 75, false}},   {3327, {1, 106, false}},  {3333, {2, 120, false}},
-    {3335, {1, 160, false}},   {33352, {1, 240, false}}, {3360, {1, 180, true}},
-    {3370, {1, 290, false}},   {3389, {2, 480, true}},   {3395, {0, 519, true}},
-    {3399, {0, 599, true}},    {33952, {0, 779, true}},
-};
-
-// Models whose 3327 ends at step 92 (12400 DPI); exact, case-sensitive names.
-constexpr SensorRange kSensor3327Capped = {1, 92, false};
-const char *const kCapped3327Models[] = {"K308-RGB", "TORVIK",  "7138",    "BRAXEN3", "QUILLO",
-                                         "K340-RGB", "TELMIRA2", "VASCOR2", "HALDREN"};
-
-struct SniperRangeRow {
-    int sensorId;
-    SniperRange range;
-};
-
-constexpr SniperRangeRow kSniperRanges[] = {
-    {3104, {14, 26, 15, 26, 14}}, {3212, {16, 32, 17, 32, 16}}, {3325, {1, 10, 1, 10, 3}},
-    {3327, {1, 10, 1, 10, 3}},    {3360, {1, 10, 1, 10, 3}},    {3333, {2, 10, 1, 10, 3}},
-    {3335, {1, 10, 1, 10, 3}},    {3389, {2, 20, 2, 20, 6}},
-};
-
-} // namespace
 
 std::optional<SensorRange> sensorRange(int sensorId, const QString &productName)
 {
-    if (sensorId == 3327) {
-        for (const char *model : kCapped3327Models) {
-            if (productName == QLatin1String(model))
-                return kSensor3327Capped;
-        }
-    }
-    for (const SensorRangeRow &row : kSensorRanges) {
-        if (row.sensorId == sensorId)
-            return row.range;
-    }
-    return std::nullopt;
+    const SensorSpec *sensor = findSensor(sensorId);
+    if (!sensor)
+        return std::nullopt;
+    SensorRange range = sensor->slider;
+    if (const std::optional<int> top = productQuirks(productName).cappedTopStep(sensorId))
+        range.maxStep = *top;
+    return range;
 }
 
 std::optional<SniperRange> sniperRange(int sensorId)
 {
-    for (const SniperRangeRow &row : kSniperRanges) {
-        if (row.sensorId == sensorId)
-            return row.range;
-    }
-    return std::nullopt;
+    const SensorSpec *sensor = findSensor(sensorId);
+    return sensor ? sensor->sniper : std::nullopt;
 }
 
 int sniperStepFor(int sensorId, int step)

@@ -28,10 +28,7 @@ const char kOptionsHelp[] =
     "Options (before the command):\n"
     "  --data-dir DIR      DIR is the application folder: DIR/Configs holds the data,\n"
     "                      DIR/DefaultProfile.bin the model description (also MOUSECFG_DATA_DIR)\n"
-    "  --simulate[=LIST]   the simulated mouse instead of the real one; LIST is a comma-separated\n"
-    "                      list: receiver (default), cable or both; silent, zeros=N, stale=N,\n"
-    "                      corrupt=N, writefail=N, latency=MS, battery=C:L:H, devtype=N,\n"
-    "                      notice=P:D:R:M\n"
+    "%1"
     "  --virtual-time      with --simulate: every wait runs on a virtual clock\n"
     "  --trace FILE        write every HID transfer to FILE: W and the bytes written, R and the\n"
     "                      bytes read, T for a read that failed or timed out\n"
@@ -49,7 +46,8 @@ const char kExitHelp[] =
 
 void printHelp(std::FILE *to)
 {
-    std::fputs(kOptionsHelp, to);
+    // The simulated mouse's words come from its own parser's module (through the session).
+    std::fputs(QString::fromLatin1(kOptionsHelp).arg(simOptionsHelp()).toLocal8Bit().constData(), to);
     for (const CliCommand &command : cliCommands())
         std::fprintf(to, "  %s\n", command.usage);
     std::fputs(kExitHelp, to);

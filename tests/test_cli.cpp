@@ -23,6 +23,10 @@ private slots:
         QCOMPARE(r.status, 0);
         for (const char *word : {"--data-dir DIR", "--simulate[=LIST]", "--virtual-time", "--trace FILE", "\n  list  "})
             QVERIFY2(r.out.contains(word), word);
+        // Every word the simulated mouse takes, the unplug fault among them.
+        for (const char *word : {"receiver", "cable", "both", "silent", "zeros=N", "stale=N", "corrupt=N", "writefail=N",
+                                 "latency=MS", "unplug=N", "battery=C:L:H", "devtype=N", "notice=P:D:R:M"})
+            QVERIFY2(r.out.contains(word), word);
         QVERIFY(r.err.isEmpty());
     }
 

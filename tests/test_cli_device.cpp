@@ -8,6 +8,7 @@
 #include "support/run_tool.h"
 #include "support/test_env.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QtTest>
@@ -70,7 +71,7 @@ private slots:
         QTest::newRow("raw 775") << "battery=0:7:3" << "Battery: 10 %\nVoltage: 3196 mV\nCharging: no\n";
         QTest::newRow("raw 776 on the cable") << "cable,battery=0:8:3" << "Battery: 20 %\nVoltage: 3201 mV\nCharging: no\n";
         QTest::newRow("sleeping") << "battery=0:0:0" << "MOUSE OFF\n";
-        QTest::newRow("no answer") << "silent" << "MOUSE OFF\n";
+        QTest::newRow("slow, within the reply time") << "latency=900" << "Battery: 80 %\nVoltage: 4001 mV\nCharging: no\n";
         QTest::newRow("notice ahead of the reply") << "notice=1:0:1:0,battery=0:0:4" << "Battery: 90 %\nVoltage: 4224 mV\nCharging: no\n";
     }
     void statusReadsTheBatteryAsTheWindowDoes()
@@ -93,6 +94,37 @@ private slots:
         QCOMPARE(failedWrite.status, 4);
         QVERIFY(failedWrite.out.isEmpty());
         QCOMPARE(run({"--simulate", "status", "extra"}).status, 64);
+    }
+
+    // "MOUSE OFF" is an all-zero reply. No reply in time is a failed query, said as such, with
+    // the transfer layer's code for reads that never brought the answer.
+    void statusWithoutAReplyIsAFailedQuery_data()
+    {
+        QTest::addColumn<QString>("simOptions");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no answer") << "silent" << "no answer to the battery query within 1000 ms";
+        QTest::newRow("too slow") << "latency=1100" << "no answer to the battery query within 1000 ms";
+        QTest::newRow("gone after the query") << "unplug=1" << "the battery reply could not be read";
+    }
+    void statusWithoutAReplyIsAFailedQuery()
+    {
+        QFETCH(QString, simOptions);
+        QFETCH(QString, message);
+        const ToolRun r = run({"--simulate=" + simOptions, "status"});
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+        QVERIFY(r.out.isEmpty());
+    }
+
+    void slowMouseInRealTime()
+    {
+        QElapsedTimer timer;
+        timer.start();
+        const ToolRun r = runTool({"--data-dir", m_dir->path(), "--simulate=latency=100", "status"});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, QString("Battery: 80 %\nVoltage: 4001 mV\nCharging: no\n"));
+        QVERIFY(r.err.isEmpty());
+        qInfo("status on a mouse answering after 100 ms: %lld ms", timer.elapsed());
     }
 
     void watchPrintsNotices()
@@ -141,6 +173,20 @@ private slots:
         QCOMPARE(r.status, 5);
         QVERIFY(r.err.contains("Mouse is sleeping or not connected."));
         QCOMPARE(writtenCommands(trace()), QList<int>{0x48});
+    }
+
+    void applyWaitsForASlowMouseAndStopsOnASilentOne()
+    {
+        writeDiff(1);
+        QCOMPARE(run({"--simulate=latency=400", "apply"}).status, 0);
+        QCOMPARE(readDiff(), 0);
+
+        writeDiff(1);
+        const ToolRun silent = run({"--simulate=silent", "--trace", trace(), "apply"});
+        QCOMPARE(silent.status, 2);
+        QVERIFY2(silent.err.contains("no answer to the battery query within 1000 ms"), qPrintable(silent.err));
+        QCOMPARE(writtenCommands(trace()), QList<int>{0x48}); // nothing sent after the failed query
+        QCOMPARE(readDiff(), 1);
     }
 
     void applyFailureIsRecorded()

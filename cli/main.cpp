@@ -135,6 +135,6 @@ int main(int argc, char **argv)
     if (!options.session.traceFile.isEmpty() && !session.traceTo(options.session.traceFile))
         return usage("--trace: cannot write " + options.session.traceFile);
 
-    CliContext context(session.backend(), session.simulatedMouse());
+    CliContext context(session);
     return command->run(context, options.commandArgs);
 }

@@ -52,6 +52,35 @@ private:
         return runTool(QStringList({"--data-dir", m_dir->path(), "--virtual-time"}) + args);
     }
 
+    // Runs `watch` in virtual time until its standard error holds `until`, lets it run on for
+    // `more` ms of real time (many poller cycles in virtual time), then ends it with SIGTERM.
+    ToolRun watchUntil(const QString &simOptions, const QString &until, int more = 300)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("MOUSECFG_DATA_DIR");
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start(toolPath(), {"--data-dir", m_dir->path(), "--virtual-time", "--simulate=" + simOptions, "watch"});
+        ToolRun r;
+        if (!p.waitForStarted())
+            return r;
+        QElapsedTimer timer;
+        timer.start();
+        while (!r.err.contains(until) && timer.elapsed() < 10000 && p.state() == QProcess::Running) {
+            p.waitForReadyRead(100);
+            r.err += QString::fromLocal8Bit(p.readAllStandardError());
+        }
+        QTest::qWait(more);
+        p.terminate();
+        if (!p.waitForFinished(5000))
+            p.kill();
+        r.err += QString::fromLocal8Bit(p.readAllStandardError());
+        r.out = QString::fromLocal8Bit(p.readAllStandardOutput());
+        if (p.exitStatus() == QProcess::NormalExit)
+            r.status = p.exitCode();
+        return r;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -149,6 +178,45 @@ private slots:
         QVERIFY(p.waitForFinished(5000));
         QCOMPARE(p.exitStatus(), QProcess::NormalExit);
         QCOMPARE(p.exitCode(), 0);
+    }
+
+    // A silent or sleeping mouse: watch waits on for its notices, and says so once on standard
+    // error; once more when it answers again.
+    void watchSaysWhenTheMouseDoesNotAnswer_data()
+    {
+        QTest::addColumn<QString>("simOptions");
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<QStringList>("messages");
+        const QString noAnswer = "mousecfgctl: the mouse does not answer (no battery reply within 1000 ms, or it "
+                                 "is asleep); still waiting for its notices\n";
+        const QString again = "mousecfgctl: the mouse answers again\n";
+        QTest::newRow("silent") << "silent" << noAnswer << QStringList{noAnswer};
+        QTest::newRow("asleep") << "battery=0:0:0" << noAnswer << QStringList{noAnswer};
+        // The first reply all zero, the next query (56 cycles on) answered.
+        QTest::newRow("asleep, then awake") << "zeros=1" << again << QStringList{noAnswer, again};
+    }
+    void watchSaysWhenTheMouseDoesNotAnswer()
+    {
+        QFETCH(QString, simOptions);
+        QFETCH(QString, last);
+        QFETCH(QStringList, messages);
+        const ToolRun r = watchUntil(simOptions, last);
+        QCOMPARE(r.status, 0); // ended by SIGTERM, not by giving up
+        QCOMPARE(r.err, messages.join(QString()));
+        QVERIFY(r.out.isEmpty());
+    }
+
+    // The unplug fault through the hot-plug path: with both links the commands fall back to the
+    // receiver and watch goes on; with one, watch ends.
+    void watchFollowsTheLinks()
+    {
+        const ToolRun both = watchUntil("both,unplug=1", "receiver");
+        QCOMPARE(both.status, 0);
+        QCOMPARE(both.err, QString("mousecfgctl: the mouse is now reached through the receiver\n"));
+
+        const ToolRun one = run({"--simulate=unplug=1", "watch"});
+        QCOMPARE(one.status, 1);
+        QCOMPARE(one.err, QString("mousecfgctl: the mouse went away\n"));
     }
 
     void applySendsEverythingAfterOneQuery()

@@ -1,5 +1,6 @@
 // mousecfgctl: the command-line tool on the same core as the window.
 
+#include "cli/arguments.h"
 #include "cli/cli_command.h"
 #include "cli/cli_context.h"
 #include "session/device_session.h"
@@ -63,26 +64,32 @@ int usage(const QString &message)
 // Reads the global options up to the command; false with *error on a usage error.
 bool parseGlobalOptions(const QStringList &args, GlobalOptions *options, QString *error)
 {
+    OnceOptions once{QStringList{"--help", "-h"}};
     int i = 0;
     for (; i < args.size(); ++i) {
         const QString &arg = args.at(i);
         if (!arg.startsWith('-'))
             break;
+        const QString name = arg.section('=', 0, 0);
         const OptionTaken session = takeSessionOption(args, &i, &options->session, error);
         if (session == OptionTaken::Malformed)
             return false;
-        if (session == OptionTaken::Yes)
-            continue;
-        if (arg == "--help" || arg == "-h") {
-            options->help = true;
-        } else if (arg == "--version") {
-            options->version = true;
-        } else if (arg == "--verbose") {
-            options->verbose = true;
-        } else {
-            *error = "unknown option " + arg;
-            return false;
+        if (session == OptionTaken::No) {
+            if (arg == "--help" || arg == "-h") {
+                options->help = true;
+            } else if (arg == "--version") {
+                options->version = true;
+            } else if (arg == "--verbose") {
+                options->verbose = true;
+            } else {
+                *error = "unknown option " + arg;
+                return false;
+            }
         }
+        // Checked once the option itself is sound: a second one would replace the first.
+        *error = once.take(name);
+        if (!error->isEmpty())
+            return false;
     }
     if (i < args.size()) {
         options->command = args.at(i);

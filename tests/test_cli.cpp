@@ -43,6 +43,11 @@ private slots:
         QTest::newRow("empty trace file") << QStringList({"--trace=", "list"}) << "--trace needs a value";
         QTest::newRow("virtual time alone") << QStringList({"--virtual-time", "list"}) << "--virtual-time needs --simulate";
         QTest::newRow("bad options") << QStringList({"--simulate=both,zeros=x", "list"}) << "--simulate:";
+        // The second would silently replace the first.
+        QTest::newRow("simulate twice") << QStringList({"--simulate=both", "--simulate=silent", "list"})
+                                        << "--simulate given twice";
+        QTest::newRow("data dir twice") << QStringList({"--data-dir=/tmp", "list"}) << "--data-dir given twice";
+        QTest::newRow("help in both spellings") << QStringList({"--help", "-h"}) << "--help and -h cannot both be given";
     }
 
     void usageErrors()

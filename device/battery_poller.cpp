@@ -130,8 +130,8 @@ void TarnGetBatteryThread::queryCycle(HidDevice &handle)
         qCDebug(lcDevice, "Threadread bat - %x %x %x %x %x %x %x %x\n", b[0], b[1], b[2], b[3], b[4], b[5], b[6], b[7]);
         handleBatteryReply(reply);
     } else if (result == BatteryQuery::NoAnswer || result == BatteryQuery::NotWritten) {
-        // Only a mouse that lets the whole reply time pass is reported as off (0, 0, 0); a
-        // reply that still comes later is read by the listening reads and shown then.
+        // A query that did not go out, or whose whole reply time passed, reports the mouse off
+        // (0, 0, 0); a reply that still comes later is read by the listening reads and shown then.
         noteBatteryReport(0, 0, 0);
         emit RefreshBatteryStatus(0, 0, 0);
     }

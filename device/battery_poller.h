@@ -69,8 +69,8 @@ enum class BatteryQuery {
 // Writes the battery query, pauses 10 ms and reads (each read at most 50 ms) until a battery
 // reply arrives or kBatteryReplyTimeoutMs have passed since the write; `reply` is zeroed unless
 // the reply came. Every other report read on the way (a status notice may be queued ahead of the
-// reply) goes to `other`. A query that was not written gets one read (a notice may be waiting)
-// and no wait. The waits end early once `stop` is set.
+// reply) goes to `other`. A query that was not written gets one read (a notice may be waiting),
+// whatever it brings going to `other`, and no wait. The waits end early once `stop` is set.
 BatteryQuery queryBattery(HidDevice &handle, PollerReport &reply, const std::atomic<bool> &stop,
                           const std::function<void(const PollerReport &)> &other);
 

@@ -1,6 +1,7 @@
 #include "app/app_options.h"
 
 #include "app/window_rules.h"
+#include "sim/sim_options.h"
 
 namespace {
 
@@ -58,10 +59,7 @@ QString appUsageText()
     return QStringLiteral(
         "Usage: mousecfg [OPTIONS]\n"
         "\n"
-        "  --simulate[=LIST]   the simulated mouse instead of the real one; LIST is a comma-separated\n"
-        "                      list: receiver (default), cable or both; silent, zeros=N, stale=N,\n"
-        "                      corrupt=N, writefail=N, latency=MS, battery=C:L:H, devtype=N,\n"
-        "                      notice=P:D:R:M\n"
+        "%1"
         "  --virtual-time      with --simulate: every wait of the device layer runs on a virtual clock\n"
         "                      (for screenshots and tests: the battery poller then runs flat out)\n"
         "  --data-dir DIR      DIR is the application folder: DIR/Configs holds the data,\n"
@@ -80,7 +78,7 @@ QString appUsageText()
         "  --version           the program's version\n"
         "\n"
         "Exit status: 0 normally; 1 when the program already runs for this product;\n"
-        "64 for a usage error.\n");
+        "64 for a usage error.\n").arg(simOptionsHelp());
 }
 
 QString appVersionText()

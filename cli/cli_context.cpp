@@ -2,21 +2,23 @@
 
 #include "cli/cli_command.h"
 #include "device/device_link.h"
+#include "device/hotplug_source.h"
 #include "device/transfer.h"
+#include "session/device_session.h"
 #include "storage/settings_file.h"
 
 #include <cstdio>
 
-CliContext::CliContext(HidBackend &backend, SimulatedMouse *simulated)
-    : m_backend(backend), m_simulated(simulated), m_out(stdout)
-{
-}
+CliContext::CliContext(DeviceSession &session) : m_session(session), m_out(stdout) {}
 
 CliContext::~CliContext()
 {
     m_out.flush();
     m_transfer.reset();
     if (m_link) {
+        // Hot-plug news from here on has nobody left to tell.
+        m_link->setObserver(nullptr);
+        m_hotplug.reset();
         m_link->closeMouse();
         m_link->exitDeviceLayer();
     }
@@ -25,7 +27,7 @@ CliContext::~CliContext()
 DeviceLink &CliContext::deviceLink()
 {
     if (!m_link) {
-        m_link = std::make_unique<DeviceLink>(m_backend);
+        m_link = std::make_unique<DeviceLink>(m_session.backend());
         m_link->loadMouseList(settings().mouseListName);
         m_enumerateResult = m_link->enumerateMice();
         m_link->refreshMouseList();
@@ -46,6 +48,15 @@ VerifiedTransfer &CliContext::transfer()
     if (!m_transfer)
         m_transfer = std::make_unique<VerifiedTransfer>(deviceLink());
     return *m_transfer;
+}
+
+bool CliContext::followHotplug(DeviceLinkObserver &observer)
+{
+    DeviceLink &link = deviceLink();
+    link.setObserver(&observer);
+    if (!m_hotplug)
+        m_hotplug = m_session.makeHotplugSource();
+    return link.registerHotplug(m_hotplug.get());
 }
 
 void CliContext::error(const QString &message)

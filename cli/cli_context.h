@@ -1,8 +1,8 @@
 #pragma once
 // What a mousecfgctl command gets: the HID backend in force (hidapi, or the simulated mouse,
-// possibly wrapped by the transfer log), the simulated mouse itself when simulating, and the
-// device link and verified transfer, set up only when a command asks for them, so that commands
-// that need no device (encode) never touch one. The data folder is set up before any command runs.
+// possibly wrapped by the transfer log), and the device link, its hot-plug source and the
+// verified transfer, set up only when a command asks for them, so that commands that need no
+// device (encode) never touch one. The data folder is set up before any command runs.
 
 #include <QString>
 #include <QTextStream>
@@ -13,19 +13,16 @@
 #include <optional>
 
 class DeviceLink;
-class HidBackend;
-class SimulatedMouse;
+class DeviceLinkObserver;
+class DeviceSession;
+class HotplugSource;
 class VerifiedTransfer;
 struct CliCommand;
 
 class CliContext {
 public:
-    CliContext(HidBackend &backend, SimulatedMouse *simulated);
+    explicit CliContext(DeviceSession &session);
     ~CliContext(); // closes the handles and shuts the HID library down when the link was set up
-
-    HidBackend &backend() { return m_backend; }
-    // The simulated mouse with --simulate; null with real hardware.
-    SimulatedMouse *simulatedMouse() { return m_simulated; }
 
     // On first use, as the window starts: load the mouse list, enumerate, rebuild the
     // selection list (which settles "Config/CurrentProductName") and open the current mouse.
@@ -36,6 +33,10 @@ public:
     const AppSettings &settings();
     // Verified transfer on the device link (set up on first use).
     VerifiedTransfer &transfer();
+    // For commands that run an event loop: the device link follows collections that come and go
+    // (the udev monitor, or the simulated mouse's own), telling `observer`, which must stop the
+    // poller before the link closes a handle. False when no hot-plug source can start.
+    bool followHotplug(DeviceLinkObserver &observer);
 
     // Standard output; flush (or end lines with Qt::endl) in commands that run on.
     QTextStream &out() { return m_out; }
@@ -45,8 +46,8 @@ public:
     int usageError(const CliCommand &command, const QString &message);
 
 private:
-    HidBackend &m_backend;
-    SimulatedMouse *m_simulated;
+    DeviceSession &m_session;
+    std::unique_ptr<HotplugSource> m_hotplug;
     std::unique_ptr<DeviceLink> m_link;
     std::unique_ptr<VerifiedTransfer> m_transfer;
     std::optional<AppSettings> m_settings;

@@ -2,6 +2,7 @@
 
 #include "cli/command_apply.h"
 
+#include "cli/battery_query.h"
 #include "cli/cli_command.h"
 #include "cli/cli_context.h"
 #include "device/battery_poller.h"
@@ -16,8 +17,11 @@ int sendWorkingSet(CliContext &context, ProfileSet &working)
 {
     DeviceLink &link = context.deviceLink();
     if (HidDevice *handle = link.commandHandle()) {
+        // A query without its reply says nothing of the mouse being off: it fails the apply
+        // before anything is sent.
         PollerReport reply;
-        requestBatteryReply(*handle, reply);
+        if (const int failed = queryBatteryOnce(context, *handle, reply))
+            return failed;
         noteBatteryReport(reply.charging(), reply.batteryLow(), reply.batteryHigh());
     }
     // A fresh process has no record of what the mouse holds: the force flag sends everything.

@@ -5,6 +5,7 @@ class CliContext;
 struct ProfileSet;
 
 // One battery query as the poller's query cycle makes it (a reply with all three battery bytes
-// zero, or none at all, sets the mouse-off flag), then the download worker's steps with the force
-// flag. Prints the window's failure text on stderr; returns the device result code.
+// zero sets the mouse-off flag; a query without its reply in time fails the send, nothing more
+// written), then the download worker's steps with the force flag. Prints the failure on stderr;
+// returns the device result code.
 int sendWorkingSet(CliContext &context, ProfileSet &working);

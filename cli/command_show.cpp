@@ -1,5 +1,6 @@
 // mousecfgctl show: the stored working set in plain words, as text or as one JSON document.
 
+#include "cli/arguments.h"
 #include "cli/cli_command.h"
 #include "cli/cli_context.h"
 #include "cli/profile_view.h"
@@ -15,7 +16,11 @@ int runShow(CliContext &context, const QStringList &args)
     static const CliCommand *self = findCliCommand("show");
     bool json = false;
     int profile = -1;
+    OnceOptions once;
     for (int i = 0; i < args.size(); ++i) {
+        const QString repeated = args[i].startsWith("--") ? once.take(args[i]) : QString();
+        if (!repeated.isEmpty())
+            return context.usageError(*self, repeated);
         if (args[i] == QLatin1String("--json")) {
             json = true;
         } else if (args[i] == QLatin1String("--profile") && i + 1 < args.size()) {

@@ -1,5 +1,6 @@
 // mousecfgctl status: one battery query, shown as the window's battery bar reads it.
 
+#include "cli/battery_query.h"
 #include "cli/cli_command.h"
 #include "cli/cli_context.h"
 #include "device/battery_level.h"
@@ -20,16 +21,12 @@ int runStatus(CliContext &context, const QStringList &args)
         return 1;
     }
     PollerReport reply;
-    bool written = false;
-    const bool answered = requestBatteryReply(*handle, reply, &written);
-    if (!written) {
-        context.error("the battery query could not be written");
-        return 4;
-    }
+    if (const int failed = queryBatteryOnce(context, *handle, reply))
+        return failed;
     QTextStream &out = context.out();
-    const BatteryReading reading = answered
-        ? interpretBattery(reply.charging(), reply.batteryLow(), reply.batteryHigh(), effectiveBatteryFull(context.settings().batteryFull))
-        : BatteryReading();
+    const BatteryReading reading = interpretBattery(reply.charging(), reply.batteryLow(), reply.batteryHigh(),
+                                                    effectiveBatteryFull(context.settings().batteryFull));
+    // Only an all-zero reply means the mouse is off (asleep, or switched off behind its receiver).
     if (reading.off) {
         out << kMouseOffText << '\n';
         return kExitOk;

@@ -1,12 +1,14 @@
-// mousecfgctl watch: the status notices the mouse sends, as they come, until interrupted.
+// mousecfgctl watch: the status notices the mouse sends, as they come, until interrupted; on
+// standard error, once each, when the mouse stops answering, answers again, or is reached through
+// another link after a hot-plug event.
 
 #include "cli/cli_command.h"
 #include "cli/cli_context.h"
+#include "cli/watch_events.h"
 #include "device/battery_poller.h"
 #include "device/device_link.h"
 #include "device/poller_control.h"
 
-#include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -18,6 +20,46 @@ namespace {
 std::atomic<bool> g_interrupted{false};
 
 void onInterrupt(int) { g_interrupted.store(true); }
+
+// The link's news: the poller is stopped before a handle closes and started after a reopen.
+class WatchObserver : public PollerObserver {
+public:
+    WatchObserver(PollerControl &control, WatchState &state) : PollerObserver(control), m_state(state) {}
+    void connectionIndicators(bool receiverCommand, bool cableCommand) override
+    {
+        m_state.links(receiverCommand, cableCommand);
+    }
+    void noDevice() override { m_state.gone(); }
+
+private:
+    WatchState &m_state;
+};
+
+void printEvent(CliContext &context, const WatchEvent &event)
+{
+    switch (event.kind) {
+    case WatchEvent::Kind::Notice: {
+        const QString rateText = reportRateText(quint8(event.rate));
+        context.out() << "Profile " << event.profile + 1 << ", DPI stage " << event.dpiStage + 1 << ", rate "
+                      << (rateText.isEmpty() ? QStringLiteral("code %1").arg(event.rate) : rateText) << ", mode "
+                      << event.mode << Qt::endl;
+        break;
+    }
+    case WatchEvent::Kind::NoAnswer:
+        context.error(QString("the mouse does not answer (no battery reply within %1 ms, or it is asleep); "
+                              "still waiting for its notices").arg(kBatteryReplyTimeoutMs));
+        break;
+    case WatchEvent::Kind::AnswersAgain:
+        context.error("the mouse answers again");
+        break;
+    case WatchEvent::Kind::LinkChanged:
+        context.error(QString("the mouse is now reached through the %1").arg(event.link));
+        break;
+    case WatchEvent::Kind::Gone:
+        context.error("the mouse went away");
+        break;
+    }
+}
 
 int runWatch(CliContext &context, const QStringList &args)
 {
@@ -37,34 +79,41 @@ int runWatch(CliContext &context, const QStringList &args)
         return 1;
     }
 
-    QTextStream &out = context.out();
     QEventLoop loop;
     int seen = 0;
+    bool gone = false;
+    const bool onCable = link.handle(MouseLinkB, CollectionCommand) != nullptr;
+    WatchState state(onCable ? "cable" : "receiver", [&](const WatchEvent &event) {
+        if (event.kind == WatchEvent::Kind::Notice && limit && seen >= limit)
+            return;
+        printEvent(context, event);
+        if (event.kind == WatchEvent::Kind::Gone) {
+            gone = true;
+            loop.quit();
+        } else if (event.kind == WatchEvent::Kind::Notice && limit && ++seen >= limit) {
+            loop.quit();
+        }
+    });
     PollerControl poller(link);
     PollerCallbacks callbacks;
     callbacks.context = &loop;
-    callbacks.status = [&](quint8 profile, quint8 dpi, quint8 rate, quint8 mode) {
-        if (limit && seen >= limit)
-            return;
-        const QString rateText = reportRateText(rate);
-        out << "Profile " << profile + 1 << ", DPI stage " << dpi + 1 << ", rate "
-            << (rateText.isEmpty() ? QStringLiteral("code %1").arg(rate) : rateText) << ", mode " << mode << Qt::endl;
-        if (limit && ++seen >= limit)
-            loop.quit();
+    callbacks.batteryStatus = [&state](quint8 charge, quint8 low, quint8 high) { state.battery(charge, low, high); };
+    callbacks.status = [&state](quint8 profile, quint8 dpi, quint8 rate, quint8 mode) {
+        state.notice(profile, dpi, rate, mode);
     };
     poller.setCallbacks(callbacks);
+    WatchObserver observer(poller, state);
+    context.followHotplug(observer); // without hot-plug, a vanished mouse still ends the poller
 
     g_interrupted.store(false);
     auto previousInt = std::signal(SIGINT, onInterrupt);
     auto previousTerm = std::signal(SIGTERM, onInterrupt);
-    bool lostMouse = false;
     QTimer check;
     QObject::connect(&check, &QTimer::timeout, &loop, [&] {
         if (g_interrupted.load()) {
             loop.quit();
         } else if (!poller.isRunning()) {
-            lostMouse = true; // the poller ends by itself once no handle is open
-            loop.quit();
+            state.gone(); // the poller ends by itself once no handle is open
         }
     });
     poller.startPoller();
@@ -72,15 +121,13 @@ int runWatch(CliContext &context, const QStringList &args)
     loop.exec();
     check.stop();
     poller.stopPoller();
+    link.setObserver(nullptr);
     std::signal(SIGINT, previousInt);
     std::signal(SIGTERM, previousTerm);
-    if (lostMouse) {
-        context.error("the mouse went away");
-        return 1;
-    }
-    return kExitOk;
+    return gone ? 1 : kExitOk;
 }
 
-const CliCommandRegistrar registrar({"watch", "watch [--count N]  print status notices as the mouse sends them, until interrupted", runWatch});
+const CliCommandRegistrar registrar({"watch", "watch [--count N]  print status notices as the mouse sends them, until interrupted",
+                                     runWatch});
 
 } // namespace

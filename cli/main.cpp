@@ -1,5 +1,6 @@
 // mousecfgctl: the command-line tool on the same core as the window.
 
+#include "cli/arguments.h"
 #include "cli/cli_command.h"
 #include "cli/cli_context.h"
 #include "session/device_session.h"
@@ -28,10 +29,7 @@ const char kOptionsHelp[] =
     "Options (before the command):\n"
     "  --data-dir DIR      DIR is the application folder: DIR/Configs holds the data,\n"
     "                      DIR/DefaultProfile.bin the model description (also MOUSECFG_DATA_DIR)\n"
-    "  --simulate[=LIST]   the simulated mouse instead of the real one; LIST is a comma-separated\n"
-    "                      list: receiver (default), cable or both; silent, zeros=N, stale=N,\n"
-    "                      corrupt=N, writefail=N, latency=MS, battery=C:L:H, devtype=N,\n"
-    "                      notice=P:D:R:M\n"
+    "%1"
     "  --virtual-time      with --simulate: every wait runs on a virtual clock\n"
     "  --trace FILE        write every HID transfer to FILE: W and the bytes written, R and the\n"
     "                      bytes read, T for a read that failed or timed out\n"
@@ -49,7 +47,8 @@ const char kExitHelp[] =
 
 void printHelp(std::FILE *to)
 {
-    std::fputs(kOptionsHelp, to);
+    // The simulated mouse's words come from its own parser's module (through the session).
+    std::fputs(QString::fromLatin1(kOptionsHelp).arg(simOptionsHelp()).toLocal8Bit().constData(), to);
     for (const CliCommand &command : cliCommands())
         std::fprintf(to, "  %s\n", command.usage);
     std::fputs(kExitHelp, to);
@@ -65,26 +64,32 @@ int usage(const QString &message)
 // Reads the global options up to the command; false with *error on a usage error.
 bool parseGlobalOptions(const QStringList &args, GlobalOptions *options, QString *error)
 {
+    OnceOptions once{QStringList{"--help", "-h"}};
     int i = 0;
     for (; i < args.size(); ++i) {
         const QString &arg = args.at(i);
         if (!arg.startsWith('-'))
             break;
+        const QString name = arg.section('=', 0, 0);
         const OptionTaken session = takeSessionOption(args, &i, &options->session, error);
         if (session == OptionTaken::Malformed)
             return false;
-        if (session == OptionTaken::Yes)
-            continue;
-        if (arg == "--help" || arg == "-h") {
-            options->help = true;
-        } else if (arg == "--version") {
-            options->version = true;
-        } else if (arg == "--verbose") {
-            options->verbose = true;
-        } else {
-            *error = "unknown option " + arg;
-            return false;
+        if (session == OptionTaken::No) {
+            if (arg == "--help" || arg == "-h") {
+                options->help = true;
+            } else if (arg == "--version") {
+                options->version = true;
+            } else if (arg == "--verbose") {
+                options->verbose = true;
+            } else {
+                *error = "unknown option " + arg;
+                return false;
+            }
         }
+        // Checked once the option itself is sound: a second one would replace the first.
+        *error = once.take(name);
+        if (!error->isEmpty())
+            return false;
     }
     if (i < args.size()) {
         options->command = args.at(i);
@@ -137,6 +142,6 @@ int main(int argc, char **argv)
     if (!options.session.traceFile.isEmpty() && !session.traceTo(options.session.traceFile))
         return usage("--trace: cannot write " + options.session.traceFile);
 
-    CliContext context(session.backend(), session.simulatedMouse());
+    CliContext context(session);
     return command->run(context, options.commandArgs);
 }

@@ -10,6 +10,8 @@
 
 #include <QDebug>
 
+#include <algorithm>
+
 Report batteryQueryReport()
 {
     Report query{};
@@ -20,33 +22,46 @@ Report batteryQueryReport()
     return query;
 }
 
-int queryBattery(HidDevice &handle, PollerReport &reply, const std::atomic<bool> &stop, bool *written)
+BatteryQuery queryBattery(HidDevice &handle, PollerReport &reply, const std::atomic<bool> &stop,
+                          const std::function<void(const PollerReport &)> &other)
 {
+    Clock &clock = deviceClock();
     const Report query = batteryQueryReport();
-    const bool ok = handle.write(query.data(), query.size()) >= 0;
-    if (written)
-        *written = ok;
-    if (!ok)
+    const int64_t sentAt = clock.nowMs();
+    const bool written = handle.write(query.data(), query.size()) >= 0;
+    if (!written)
         qCDebug(lcDevice, "Unable to send a feature report.\n");
-    deviceClock().waitMs(kPollerQueryPauseMs, stop);
-    reply.bytes.fill(0);
-    return handle.readTimeout(reply.bytes.data(), reply.bytes.size(), kPollerReadTimeoutMs);
+    if (clock.waitMs(kPollerQueryPauseMs, stop))
+        return BatteryQuery::Stopped;
+    const int64_t deadline = sentAt + kBatteryReplyTimeoutMs;
+    for (;;) {
+        reply.bytes.fill(0);
+        const int timeout = int(std::clamp<int64_t>(deadline - clock.nowMs(), 0, kPollerReadTimeoutMs));
+        const int got = handle.readTimeout(reply.bytes.data(), reply.bytes.size(), timeout);
+        if (written && got > 0 && reply.type() == kBatteryReplyType)
+            return BatteryQuery::Reply;
+        if (got > 0)
+            other(reply);
+        reply.bytes.fill(0);
+        if (!written)
+            return BatteryQuery::NotWritten;
+        // A failed read means the handle is gone: no reply can come through it.
+        if (got < 0)
+            return BatteryQuery::ReadFailed;
+        if (clock.nowMs() >= deadline)
+            return BatteryQuery::NoAnswer;
+        if (stop.load())
+            return BatteryQuery::Stopped;
+    }
 }
 
-bool requestBatteryReply(HidDevice &handle, PollerReport &reply, bool *written, std::vector<PollerReport> *notices)
+BatteryQuery requestBatteryReply(HidDevice &handle, PollerReport &reply, std::vector<PollerReport> *notices)
 {
     const std::atomic<bool> never{false};
-    int result = queryBattery(handle, reply, never, written);
-    for (int extra = 0; result > 0 && reply.type() != kBatteryReplyType && extra < kBatteryReplyExtraReads; ++extra) {
-        if (notices && reply.type() == kStatusNoticeType)
-            notices->push_back(reply);
-        reply.bytes.fill(0);
-        result = handle.readTimeout(reply.bytes.data(), reply.bytes.size(), kPollerReadTimeoutMs);
-    }
-    if (result > 0 && reply.type() == kBatteryReplyType)
-        return true;
-    reply.bytes.fill(0);
-    return false;
+    return queryBattery(handle, reply, never, [notices](const PollerReport &report) {
+        if (notices && report.type() == kStatusNoticeType)
+            notices->push_back(report);
+    });
 }
 
 QString reportRateText(uint8_t code)
@@ -104,6 +119,24 @@ void TarnGetBatteryThread::handleReport(const PollerReport &report)
         handleBatteryReply(report);
 }
 
+void TarnGetBatteryThread::queryCycle(HidDevice &handle)
+{
+    PollerReport reply;
+    // A notice read while waiting is handled too: dropping it would lose a change made on the
+    // mouse. Anything else is ignored.
+    const BatteryQuery result = queryBattery(handle, reply, m_stop, [this](const PollerReport &r) { handleReport(r); });
+    if (result == BatteryQuery::Reply) {
+        const Report &b = reply.bytes;
+        qCDebug(lcDevice, "Threadread bat - %x %x %x %x %x %x %x %x\n", b[0], b[1], b[2], b[3], b[4], b[5], b[6], b[7]);
+        handleBatteryReply(reply);
+    } else if (result == BatteryQuery::NoAnswer || result == BatteryQuery::NotWritten) {
+        // A query that did not go out, or whose whole reply time passed, reports the mouse off
+        // (0, 0, 0); a reply that still comes later is read by the listening reads and shown then.
+        noteBatteryReport(0, 0, 0);
+        emit RefreshBatteryStatus(0, 0, 0);
+    }
+}
+
 void TarnGetBatteryThread::run()
 {
     qCDebug(lcDevice, "TarnGetBatteryThread.\n");
@@ -114,18 +147,7 @@ void TarnGetBatteryThread::run()
         if (!handle)
             break;
         if (k == 0) {
-            // A read that brings nothing counts as failed like an error does: the mouse that
-            // does not answer its query is reported as off (0, 0, 0).
-            if (queryBattery(*handle, report, m_stop) > 0) {
-                const Report &b = report.bytes;
-                qCDebug(lcDevice, "Threadread bat - %x %x %x %x %x %x %x %x\n", b[0], b[1], b[2], b[3], b[4], b[5], b[6], b[7]);
-                // A notice read here is handled too: dropping it would lose a change made on
-                // the mouse. Anything else is ignored.
-                handleReport(report);
-            } else {
-                noteBatteryReport(0, 0, 0);
-                emit RefreshBatteryStatus(0, 0, 0);
-            }
+            queryCycle(*handle);
             if (pause(kPollerAfterQueryMs))
                 break;
             k = 2;

@@ -53,19 +53,30 @@ struct PollerReport {
     Report bytes{};
 };
 
-// Writes the battery query, pauses 10 ms and reads one report with a 50 ms timeout into `reply`
-// (zeroed first). Returns the read's result: the byte count, 0 when nothing arrived, -1 on a
-// failed read; *written tells whether the query went out. The pause ends early once `stop` is set.
-int queryBattery(HidDevice &handle, PollerReport &reply, const std::atomic<bool> &stop, bool *written = nullptr);
+// How long a battery reply may take, counted from the query's write. A reply that comes later is
+// no answer to that query: a slow mouse gets this long before it counts as not answering.
+constexpr int kBatteryReplyTimeoutMs = 1000;
 
-// A one-off battery query for hosts without a poller (the command-line tool): queryBattery(), then
-// further reads past reports of other types (a status notice may be queued ahead of the reply),
-// at most kBatteryReplyExtraReads of them. True with the reply in `reply`; false when no battery
-// reply came (the mouse counts as off, as in the poller's query cycle). Notices read on the way
-// are appended to `notices` when given.
-constexpr int kBatteryReplyExtraReads = 4;
-bool requestBatteryReply(HidDevice &handle, PollerReport &reply, bool *written = nullptr,
-                         std::vector<PollerReport> *notices = nullptr);
+// How one battery query ended.
+enum class BatteryQuery {
+    Reply,      // a battery reply came in time (in `reply`)
+    NotWritten, // the query could not be written
+    NoAnswer,   // no battery reply within kBatteryReplyTimeoutMs
+    ReadFailed, // a read failed: the handle is gone (hot-plug tells the rest), not the mouse off
+    Stopped,    // the stop flag was set while waiting: nothing is known about the mouse
+};
+
+// Writes the battery query, pauses 10 ms and reads (each read at most 50 ms) until a battery
+// reply arrives or kBatteryReplyTimeoutMs have passed since the write; `reply` is zeroed unless
+// the reply came. Every other report read on the way (a status notice may be queued ahead of the
+// reply) goes to `other`. A query that was not written gets one read (a notice may be waiting),
+// whatever it brings going to `other`, and no wait. The waits end early once `stop` is set.
+BatteryQuery queryBattery(HidDevice &handle, PollerReport &reply, const std::atomic<bool> &stop,
+                          const std::function<void(const PollerReport &)> &other);
+
+// A one-off battery query for hosts without a poller (the command-line tool): queryBattery() with
+// nothing to stop it. Notices read on the way are appended to `notices` when given.
+BatteryQuery requestBatteryReply(HidDevice &handle, PollerReport &reply, std::vector<PollerReport> *notices = nullptr);
 
 // The text of a report-rate code as the mouse reports it: 8 "125 HZ", 4 "250 HZ", 2 "500 HZ",
 // 1 "1000 HZ"; empty for any other code.
@@ -100,6 +111,8 @@ protected:
     void run() override;
 
 private:
+    // The query at the top of every 56th cycle; a mouse without a reply in time is reported off.
+    void queryCycle(HidDevice &handle);
     void handleReport(const PollerReport &report);
     void handleBatteryReply(const PollerReport &report);
     bool pause(int ms);

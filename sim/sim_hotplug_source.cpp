@@ -30,12 +30,13 @@ bool SimHotplugSource::start()
         return true;
     m_started = true;
     std::shared_ptr<SimHotplugRelay> relay = m_relay;
-    m_mouse->addCollectionListener([relay](const CollectionEvent &event) {
+    m_mouse->addCollectionListener([relay](const CollectionEvent &event, SimulatedMouse::Delivery delivery) {
         SimHotplugSource *source = nullptr;
         {
             std::lock_guard<std::mutex> lock(relay->mutex);
             source = relay->source;
-            if (source && source->thread() != QThread::currentThread()) {
+            if (source && (source->thread() != QThread::currentThread() ||
+                           delivery == SimulatedMouse::Delivery::AfterTheWrite)) {
                 // Posted events of a deleted object are discarded by Qt, so this stays safe
                 // even if the source goes away before the event is delivered.
                 QMetaObject::invokeMethod(

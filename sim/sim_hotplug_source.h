@@ -16,8 +16,10 @@ public:
     explicit SimHotplugSource(SimulatedMouse *mouse, QObject *parent = nullptr);
     ~SimHotplugSource() override;
 
-    // Always available. Events from this object's thread are emitted at once, events from
-    // another thread (a download worker unplugging mid-download) are queued to this thread.
+    // Always available. Events from this object's thread are emitted at once; events from
+    // another thread (a download worker unplugging mid-download) and removals caused by a write
+    // (the unplug fault) are queued to this thread, so a host never closes a handle in the middle
+    // of its own write.
     bool start() override;
 
 private:

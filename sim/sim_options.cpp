@@ -87,12 +87,13 @@ std::optional<SimOptions> parseSimOptions(const QString &simOptions, QString *er
 
         int fields[4] = {};
         if (word == QLatin1String("zeros") || word == QLatin1String("corrupt") ||
-            word == QLatin1String("writefail")) {
+            word == QLatin1String("writefail") || word == QLatin1String("unplug")) {
             if (!parseNumber(value, 0, kMaxCount, fields))
                 return badValue(QStringLiteral("a count from 0 to %1").arg(kMaxCount));
-            int &target = word == QLatin1String("zeros")     ? result.faults.zeros
-                          : word == QLatin1String("corrupt") ? result.faults.corrupt
-                                                             : result.faults.writeFail;
+            int &target = word == QLatin1String("zeros")       ? result.faults.zeros
+                          : word == QLatin1String("corrupt")   ? result.faults.corrupt
+                          : word == QLatin1String("writefail") ? result.faults.writeFail
+                                                               : result.faults.unplug;
             target = fields[0];
         } else if (word == QLatin1String("stale")) {
             if (!parseNumber(value, 0, kMaxStale, fields))
@@ -130,4 +131,18 @@ std::optional<SimOptions> parseSimOptions(const QString &simOptions, QString *er
     if (error)
         error->clear();
     return result;
+}
+
+QString simOptionsHelp()
+{
+    return QStringLiteral(
+        "  --simulate[=LIST]   the simulated mouse instead of the real one; LIST is a comma-separated\n"
+        "                      list: receiver (default), cable or both, then faults and conditions:\n"
+        "                      silent (never answers), zeros=N (the next N replies all zero),\n"
+        "                      stale=N (N stale reports before each echo), corrupt=N (the data of\n"
+        "                      the next N echoes altered), writefail=N (the next N writes fail),\n"
+        "                      latency=MS (every answer that late), unplug=N (the link that takes\n"
+        "                      the N-th report goes away), battery=C:L:H (the battery reply's\n"
+        "                      bytes; 0:0:0 is a sleeping mouse), devtype=N (device-type byte),\n"
+        "                      notice=P:D:R:M (one status notice at start)\n");
 }

@@ -17,6 +17,7 @@ struct SimFaults {
     int corrupt = 0;     // the data bytes of the next N data-carrying echoes are altered
     int writeFail = 0;   // the next N writes fail
     int latencyMs = 0;   // an answer becomes readable this long after its write
+    int unplug = 0;      // the link that takes the N-th write from now is unplugged (0: never)
 };
 
 // The bytes of the battery reply. Low/high 0xCA/0x03 is a raw value of 970, about 4.0 V.
@@ -44,7 +45,11 @@ struct SimOptions {
 };
 
 // Parses "receiver|cable|both, silent, zeros=N, stale=N, corrupt=N, writefail=N, latency=MS,
-// battery=C:L:H, devtype=N, notice=P:D:R:M" (any order, decimal numbers). An empty text gives
+// unplug=N, battery=C:L:H, devtype=N, notice=P:D:R:M" (any order, decimal numbers). An empty text gives
 // the defaults (receiver only, no faults). Naming receiver and cable both attaches both.
 // Returns nothing and sets *error (when given) on an unknown word or a bad number.
 std::optional<SimOptions> parseSimOptions(const QString &simOptions, QString *error);
+
+// The words parseSimOptions() takes, for the --help of the programs, already wrapped to follow
+// "  --simulate[=LIST]   " (every line after the first indented to match).
+QString simOptionsHelp();

@@ -78,7 +78,6 @@ struct SimCore {
     uint8_t deviceType = 0;
     uint8_t writeStatus = 1;
     SimFaults faults;
-    int unplugAfterWrites = 0;
     std::vector<SimReceivedReport> received;
     std::array<BlockImage, 6> blocks; // indexed by block command 1-5
     std::array<int, 6> closings{};
@@ -217,7 +216,7 @@ struct SimCore {
 
     // ---- called without the mutex
 
-    void fire(const std::vector<CollectionEvent> &events)
+    void fire(const std::vector<CollectionEvent> &events, SimulatedMouse::Delivery delivery)
     {
         if (events.empty())
             return;
@@ -228,7 +227,7 @@ struct SimCore {
         }
         for (const CollectionEvent &e : events) {
             for (const auto &listener : targets)
-                listener(e);
+                listener(e, delivery);
         }
     }
 };
@@ -271,10 +270,12 @@ public:
             std::copy_n(data, std::min(length, size_t(kReportLength)), rec.bytes.begin());
             rec.status = m_core->receive(*state, rec.bytes);
             m_core->received.push_back(rec);
-            if (m_core->unplugAfterWrites > 0 && --m_core->unplugAfterWrites == 0)
+            if (m_core->faults.unplug > 0 && --m_core->faults.unplug == 0)
                 m_core->setPlugged(m_link, false, &events);
         }
-        m_core->fire(events);
+        // The writer may be the host that owns this handle: it hears of the removal after the
+        // write, as from the kernel, never from inside it.
+        m_core->fire(events, SimulatedMouse::Delivery::AfterTheWrite);
         return static_cast<int>(length);
     }
 
@@ -418,7 +419,7 @@ void SimulatedMouse::plug(SimLink link)
         std::lock_guard<std::mutex> lock(m_core->mutex);
         m_core->setPlugged(link, true, &events);
     }
-    m_core->fire(events);
+    m_core->fire(events, Delivery::Now);
 }
 
 void SimulatedMouse::unplug(SimLink link)
@@ -428,13 +429,13 @@ void SimulatedMouse::unplug(SimLink link)
         std::lock_guard<std::mutex> lock(m_core->mutex);
         m_core->setPlugged(link, false, &events);
     }
-    m_core->fire(events);
+    m_core->fire(events, Delivery::Now);
 }
 
 void SimulatedMouse::unplugAfterWrites(int n)
 {
     std::lock_guard<std::mutex> lock(m_core->mutex);
-    m_core->unplugAfterWrites = std::max(n, 0);
+    m_core->faults.unplug = std::max(n, 0);
 }
 
 void SimulatedMouse::setBattery(uint8_t low, uint8_t high)

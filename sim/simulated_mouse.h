@@ -67,7 +67,7 @@ public:
     void plug(SimLink link);
     void unplug(SimLink link);
     // After n more writes reach the mouse, the link that took the n-th one is unplugged (its
-    // answer is lost). n <= 0 disarms.
+    // answer is lost); the unplug fault of SimFaults. n <= 0 disarms.
     void unplugAfterWrites(int n);
 
     // ---- conditions reported in the battery reply
@@ -115,7 +115,10 @@ public:
     // ---- hot-plug: called (without any lock held) for each collection that appears or goes
     // away, on the thread that plugged or unplugged it. Listeners stay for the mouse's lifetime;
     // a listener whose receiver may go first holds a relay it can clear (see SimHotplugSource).
-    using CollectionListener = std::function<void(const CollectionEvent &)>;
+    // An unplug caused by a write (the unplug fault) is reported from inside that write: the
+    // writer may own the vanishing handle, so such an event must be acted on after the write.
+    enum class Delivery { Now, AfterTheWrite };
+    using CollectionListener = std::function<void(const CollectionEvent &, Delivery)>;
     void addCollectionListener(CollectionListener listener);
 
 private:

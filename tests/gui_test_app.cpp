@@ -3,6 +3,7 @@
 #include "app/app_options.h"
 #include "app/screenshots.h"
 #include "platform/single_instance.h"
+#include "sim/sim_options.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -117,6 +118,13 @@ private slots:
             QVERIFY2(!parseAppOptions(bad, &rejected, &error), qPrintable(bad.join(' ')));
             QVERIFY(!error.isEmpty());
         }
+    }
+
+    // The simulated mouse's words, the unplug fault among them, as mousecfgctl lists them.
+    void helpListsTheSimulatedMouse()
+    {
+        QVERIFY(appUsageText().contains(simOptionsHelp()));
+        QVERIFY(simOptionsHelp().contains("unplug=N"));
     }
 
     void usageErrorsExitWith64()

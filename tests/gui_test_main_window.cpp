@@ -175,6 +175,28 @@ private slots:
         QVERIFY(w.isVisible() && w.isMinimized());
     }
 
+    // --simulate=unplug=N: the link that takes the N-th report goes away, reported through the
+    // hot-plug source: with the receiver alone the window warns; with both links it falls back to
+    // the receiver without a warning.
+    void unplugFaultReachesTheWindow()
+    {
+        DataFolder data;
+        SimOptions alone;
+        alone.faults.unplug = 1; // the poller's first battery query
+        Rig rig(alone);
+        QTRY_VERIFY_WITH_TIMEOUT(rig.window->warningBox(), 3000);
+        QCOMPARE(rig.window->mouseCount(), 0);
+
+        SimOptions both;
+        both.cable = true;
+        both.faults.unplug = 1;
+        Rig fallBack(both);
+        QTRY_COMPARE_WITH_TIMEOUT(fallBack.window->connectionStateValue(), 2, 3000); // the receiver alone
+        QVERIFY(!fallBack.mouse.isPlugged(SimLink::Cable));
+        QCOMPARE(fallBack.window->mouseCount(), 1);
+        QVERIFY(!fallBack.window->warningBox());
+    }
+
     void unplugWarnsAndPlugBackClosesTheWarning()
     {
         DataFolder data;

@@ -124,6 +124,15 @@ private:
         poller.start();
         return poller.wait(10000);
     }
+    // Stops the poller, from its own thread, once it has sent `count` battery reports.
+    static void stopAfterBatteryReports(TarnGetBatteryThread &poller, int count)
+    {
+        auto seen = std::make_shared<std::atomic<int>>(0);
+        connect(&poller, &TarnGetBatteryThread::RefreshBatteryStatus, &poller, [&poller, seen, count] {
+            if (++*seen >= count)
+                poller.requestStop();
+        }, Qt::DirectConnection);
+    }
 
 private slots:
     void initTestCase()
@@ -173,7 +182,8 @@ private slots:
         QFETCH(bool, mouseOff);
         QFETCH(int, deviceType);
         g_deviceType.store(5); // kept unless a reply brings a new one
-        Rig rig = makeRig(*parseSimOptions(simOptions, nullptr), [](const auto &events) { return countOps(events, 'R') >= 1; });
+        Rig rig = makeRig(*parseSimOptions(simOptions, nullptr), [](const auto &) { return false; });
+        stopAfterBatteryReports(*rig.poller, 1); // the query cycle has said what it found
         QSignalSpy batterySpy(rig.poller.get(), &TarnGetBatteryThread::RefreshBatteryStatus);
         QSignalSpy writeSpy(rig.poller.get(), &TarnGetBatteryThread::RefreshWriteStatus);
         QSignalSpy statusSpy(rig.poller.get(), &TarnGetBatteryThread::RefreshStatus);
@@ -198,6 +208,45 @@ private slots:
         const auto events = rig.handle->events();
         QCOMPARE(events.at(0).op, 'W');
         QCOMPARE(events.at(1).timeMs - events.at(0).timeMs, int64_t(kPollerQueryPauseMs));
+    }
+
+    // A slow mouse is not off: a reply within the reply time is the battery; one later than that
+    // leaves the mouse off until it arrives, and is shown then. Virtual time, the mouse's latency.
+    void lateReplies_data()
+    {
+        QTest::addColumn<int>("latencyMs");
+        QTest::addColumn<QList<QList<int>>>("reports"); // every RefreshBatteryStatus, in order
+        QTest::addColumn<int>("reportedAtMs");          // when the last one was sent
+        const QList<int> reply{0, 0xCA, 0x03};
+        QTest::newRow("100 ms") << 100 << QList<QList<int>>{reply} << 100;
+        QTest::newRow("at the end of the reply time")
+            << kBatteryReplyTimeoutMs << QList<QList<int>>{reply} << kBatteryReplyTimeoutMs;
+        // Off when the reply time is over; the battery at the first listening read after that.
+        QTest::newRow("past the reply time")
+            << 1200 << QList<QList<int>>{{0, 0, 0}, reply} << kBatteryReplyTimeoutMs + kPollerAfterQueryMs;
+    }
+    void lateReplies()
+    {
+        QFETCH(int, latencyMs);
+        QFETCH(QList<QList<int>>, reports);
+        QFETCH(int, reportedAtMs);
+        SimOptions simOptions;
+        simOptions.faults.latencyMs = latencyMs;
+        Rig rig = makeRig(simOptions, [](const auto &) { return false; });
+        stopAfterBatteryReports(*rig.poller, reports.size());
+        QList<QList<int>> got;
+        std::atomic<int64_t> lastAt{-1};
+        connect(rig.poller.get(), &TarnGetBatteryThread::RefreshBatteryStatus, rig.poller.get(),
+                [&](quint8 c, quint8 l, quint8 h) {
+                    got.append({c, l, h});
+                    lastAt.store(m_time->clock.nowMs());
+                }, Qt::DirectConnection);
+        const int64_t start = m_time->clock.nowMs();
+        QVERIFY(runToEnd(*rig.poller));
+        QCOMPARE(got, reports);
+        QCOMPARE(lastAt.load() - start, int64_t(reportedAtMs));
+        QVERIFY(!g_mouseOff.load());
+        QCOMPARE(countOps(rig.handle->events(), 'W'), 1); // one query, answered late
     }
 
     void noticesAndTheirPauses()
@@ -247,7 +296,8 @@ private slots:
 
     void queryRepeatsEvery56Cycles()
     {
-        Rig rig = makeRig(SimOptions(), [](const auto &events) { return countOps(events, 'W') >= 3; });
+        // Stopped by the third query's reply: a stop during a query's wait ends it unreported.
+        Rig rig = makeRig(SimOptions(), [](const auto &events) { return countOps(events, 'W') >= 3 && events.back().op == 'R'; });
         QSignalSpy battery(rig.poller.get(), &TarnGetBatteryThread::RefreshBatteryStatus);
         QVERIFY(runToEnd(*rig.poller));
         const auto e = rig.handle->events();

@@ -23,6 +23,10 @@ private slots:
         QCOMPARE(r.status, 0);
         for (const char *word : {"--data-dir DIR", "--simulate[=LIST]", "--virtual-time", "--trace FILE", "\n  list  "})
             QVERIFY2(r.out.contains(word), word);
+        // Every word the simulated mouse takes, the unplug fault among them.
+        for (const char *word : {"receiver", "cable", "both", "silent", "zeros=N", "stale=N", "corrupt=N", "writefail=N",
+                                 "latency=MS", "unplug=N", "battery=C:L:H", "devtype=N", "notice=P:D:R:M"})
+            QVERIFY2(r.out.contains(word), word);
         QVERIFY(r.err.isEmpty());
     }
 
@@ -39,6 +43,11 @@ private slots:
         QTest::newRow("empty trace file") << QStringList({"--trace=", "list"}) << "--trace needs a value";
         QTest::newRow("virtual time alone") << QStringList({"--virtual-time", "list"}) << "--virtual-time needs --simulate";
         QTest::newRow("bad options") << QStringList({"--simulate=both,zeros=x", "list"}) << "--simulate:";
+        // The second would silently replace the first.
+        QTest::newRow("simulate twice") << QStringList({"--simulate=both", "--simulate=silent", "list"})
+                                        << "--simulate given twice";
+        QTest::newRow("data dir twice") << QStringList({"--data-dir=/tmp", "list"}) << "--data-dir given twice";
+        QTest::newRow("help in both spellings") << QStringList({"--help", "-h"}) << "--help and -h cannot both be given";
     }
 
     void usageErrors()

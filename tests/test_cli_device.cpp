@@ -8,6 +8,7 @@
 #include "support/run_tool.h"
 #include "support/test_env.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QtTest>
@@ -51,6 +52,35 @@ private:
         return runTool(QStringList({"--data-dir", m_dir->path(), "--virtual-time"}) + args);
     }
 
+    // Runs `watch` in virtual time until its standard error holds `until`, lets it run on for
+    // `more` ms of real time (many poller cycles in virtual time), then ends it with SIGTERM.
+    ToolRun watchUntil(const QString &simOptions, const QString &until, int more = 300)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("MOUSECFG_DATA_DIR");
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start(toolPath(), {"--data-dir", m_dir->path(), "--virtual-time", "--simulate=" + simOptions, "watch"});
+        ToolRun r;
+        if (!p.waitForStarted())
+            return r;
+        QElapsedTimer timer;
+        timer.start();
+        while (!r.err.contains(until) && timer.elapsed() < 10000 && p.state() == QProcess::Running) {
+            p.waitForReadyRead(100);
+            r.err += QString::fromLocal8Bit(p.readAllStandardError());
+        }
+        QTest::qWait(more);
+        p.terminate();
+        if (!p.waitForFinished(5000))
+            p.kill();
+        r.err += QString::fromLocal8Bit(p.readAllStandardError());
+        r.out = QString::fromLocal8Bit(p.readAllStandardOutput());
+        if (p.exitStatus() == QProcess::NormalExit)
+            r.status = p.exitCode();
+        return r;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -70,7 +100,7 @@ private slots:
         QTest::newRow("raw 775") << "battery=0:7:3" << "Battery: 10 %\nVoltage: 3196 mV\nCharging: no\n";
         QTest::newRow("raw 776 on the cable") << "cable,battery=0:8:3" << "Battery: 20 %\nVoltage: 3201 mV\nCharging: no\n";
         QTest::newRow("sleeping") << "battery=0:0:0" << "MOUSE OFF\n";
-        QTest::newRow("no answer") << "silent" << "MOUSE OFF\n";
+        QTest::newRow("slow, within the reply time") << "latency=900" << "Battery: 80 %\nVoltage: 4001 mV\nCharging: no\n";
         QTest::newRow("notice ahead of the reply") << "notice=1:0:1:0,battery=0:0:4" << "Battery: 90 %\nVoltage: 4224 mV\nCharging: no\n";
     }
     void statusReadsTheBatteryAsTheWindowDoes()
@@ -93,6 +123,37 @@ private slots:
         QCOMPARE(failedWrite.status, 4);
         QVERIFY(failedWrite.out.isEmpty());
         QCOMPARE(run({"--simulate", "status", "extra"}).status, 64);
+    }
+
+    // "MOUSE OFF" is an all-zero reply. No reply in time is a failed query, said as such, with
+    // the transfer layer's code for reads that never brought the answer.
+    void statusWithoutAReplyIsAFailedQuery_data()
+    {
+        QTest::addColumn<QString>("simOptions");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no answer") << "silent" << "no answer to the battery query within 1000 ms";
+        QTest::newRow("too slow") << "latency=1100" << "no answer to the battery query within 1000 ms";
+        QTest::newRow("gone after the query") << "unplug=1" << "the battery reply could not be read";
+    }
+    void statusWithoutAReplyIsAFailedQuery()
+    {
+        QFETCH(QString, simOptions);
+        QFETCH(QString, message);
+        const ToolRun r = run({"--simulate=" + simOptions, "status"});
+        QCOMPARE(r.status, 2);
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+        QVERIFY(r.out.isEmpty());
+    }
+
+    void slowMouseInRealTime()
+    {
+        QElapsedTimer timer;
+        timer.start();
+        const ToolRun r = runTool({"--data-dir", m_dir->path(), "--simulate=latency=100", "status"});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, QString("Battery: 80 %\nVoltage: 4001 mV\nCharging: no\n"));
+        QVERIFY(r.err.isEmpty());
+        qInfo("status on a mouse answering after 100 ms: %lld ms", timer.elapsed());
     }
 
     void watchPrintsNotices()
@@ -119,6 +180,45 @@ private slots:
         QCOMPARE(p.exitCode(), 0);
     }
 
+    // A silent or sleeping mouse: watch waits on for its notices, and says so once on standard
+    // error; once more when it answers again.
+    void watchSaysWhenTheMouseDoesNotAnswer_data()
+    {
+        QTest::addColumn<QString>("simOptions");
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<QStringList>("messages");
+        const QString noAnswer = "mousecfgctl: the mouse does not answer (no battery reply within 1000 ms, or it "
+                                 "is asleep); still waiting for its notices\n";
+        const QString again = "mousecfgctl: the mouse answers again\n";
+        QTest::newRow("silent") << "silent" << noAnswer << QStringList{noAnswer};
+        QTest::newRow("asleep") << "battery=0:0:0" << noAnswer << QStringList{noAnswer};
+        // The first reply all zero, the next query (56 cycles on) answered.
+        QTest::newRow("asleep, then awake") << "zeros=1" << again << QStringList{noAnswer, again};
+    }
+    void watchSaysWhenTheMouseDoesNotAnswer()
+    {
+        QFETCH(QString, simOptions);
+        QFETCH(QString, last);
+        QFETCH(QStringList, messages);
+        const ToolRun r = watchUntil(simOptions, last);
+        QCOMPARE(r.status, 0); // ended by SIGTERM, not by giving up
+        QCOMPARE(r.err, messages.join(QString()));
+        QVERIFY(r.out.isEmpty());
+    }
+
+    // The unplug fault through the hot-plug path: with both links the commands fall back to the
+    // receiver and watch goes on; with one, watch ends.
+    void watchFollowsTheLinks()
+    {
+        const ToolRun both = watchUntil("both,unplug=1", "receiver");
+        QCOMPARE(both.status, 0);
+        QCOMPARE(both.err, QString("mousecfgctl: the mouse is now reached through the receiver\n"));
+
+        const ToolRun one = run({"--simulate=unplug=1", "watch"});
+        QCOMPARE(one.status, 1);
+        QCOMPARE(one.err, QString("mousecfgctl: the mouse went away\n"));
+    }
+
     void applySendsEverythingAfterOneQuery()
     {
         writeDiff(1);
@@ -141,6 +241,20 @@ private slots:
         QCOMPARE(r.status, 5);
         QVERIFY(r.err.contains("Mouse is sleeping or not connected."));
         QCOMPARE(writtenCommands(trace()), QList<int>{0x48});
+    }
+
+    void applyWaitsForASlowMouseAndStopsOnASilentOne()
+    {
+        writeDiff(1);
+        QCOMPARE(run({"--simulate=latency=400", "apply"}).status, 0);
+        QCOMPARE(readDiff(), 0);
+
+        writeDiff(1);
+        const ToolRun silent = run({"--simulate=silent", "--trace", trace(), "apply"});
+        QCOMPARE(silent.status, 2);
+        QVERIFY2(silent.err.contains("no answer to the battery query within 1000 ms"), qPrintable(silent.err));
+        QCOMPARE(writtenCommands(trace()), QList<int>{0x48}); // nothing sent after the failed query
+        QCOMPARE(readDiff(), 1);
     }
 
     void applyFailureIsRecorded()

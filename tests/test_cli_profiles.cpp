@@ -5,6 +5,7 @@
 #include "model/button_assignment.h"
 #include "model/function_catalogue.h"
 #include "storage/colour_arithmetic.h"
+#include "storage/data_paths.h"
 #include "model/lighting_effects.h"
 #include "storage/macro_file.h"
 #include "storage/model_description.h"
@@ -376,6 +377,35 @@ private slots:
         QTest::newRow("profile out of range") << QStringList{"rate", "125", "--profile", "6"} << 64 << "1 to 5";
         QTest::newRow("unknown setting") << QStringList{"rat", "125"} << 64 << "did you mean 'rate'?";
         QTest::newRow("nothing to set") << QStringList{} << 64 << "set needs a setting";
+        // The only Left click: what is wrong with the arguments is said before the click rule.
+        QTest::newRow("unknown key for the only left click") << QStringList{"button", "1", "key", "Nosuchkey"} << 65
+                                                             << "unknown key 'Nosuchkey'";
+        QTest::newRow("no key for the only left click") << QStringList{"button", "1", "key"} << 64 << "key takes a key name";
+        QTest::newRow("fire times for the only left click") << QStringList{"button", "1", "fire", "left", "0", "9"} << 65
+                                                            << "fire times 0 is outside 1 to 255";
+        QTest::newRow("missing macro for the only left click") << QStringList{"button", "1", "macro", "brust"} << 65
+                                                               << "no macro named 'brust'";
+        // A number too long to hold is a value like any other, refused by what is allowed.
+        QTest::newRow("rate too long to hold") << QStringList{"rate", "1000000000000000000000"} << 65
+                                               << "report rate 1000000000000000000000 Hz is not offered; choose 125, 250, 500, 1000";
+        QTest::newRow("dpi too long to hold") << QStringList{"dpi", "1", "99999999999999999999"} << 65
+                                              << "dpi 99999999999999999999 is above the sensor's 32000 maximum";
+        QTest::newRow("speed far below") << QStringList{"pointer-speed", "-99999999999999"} << 65
+                                         << "pointer speed -99999999999999 is outside 1 to 20";
+        QTest::newRow("stage too long to hold") << QStringList{"stage", "88888888888", "on"} << 65
+                                                << "stage 88888888888 does not exist";
+        QTest::newRow("rate not a number") << QStringList{"rate", "1e3"} << 64 << "rate takes one rate in Hz: 125, 250, 500, 1000";
+        // Nothing given twice is taken silently.
+        QTest::newRow("profile twice") << QStringList{"rate", "125", "--profile", "1", "--profile", "2"} << 64
+                                       << "--profile given twice";
+        QTest::newRow("modifier twice") << QStringList{"button", "2", "combo", "Ctrl + LCtr + A"} << 65
+                                        << "the combo names Ctrl twice";
+        QTest::newRow("lighting option twice") << QStringList{"lighting", "BREATHING", "--speed", "2", "--speed", "3"}
+                                               << 64 << "--speed given twice";
+        QTest::newRow("colour in both spellings") << QStringList{"lighting", "BREATHING", "--colour", "112233", "--color", "445566"}
+                                                  << 64 << "--colour and --color cannot both be given";
+        QTest::newRow("two loop modes") << QStringList{"button", "2", "macro", "burst", "--loop", "2", "--while-held"} << 64
+                                        << "--loop and --while-held cannot both be given";
     }
     void refusalsWriteNothing()
     {
@@ -388,6 +418,46 @@ private slots:
         QVERIFY2(r.err.contains(message), qPrintable(r.err));
         QVERIFY(r.out.isEmpty());
         QCOMPARE(folderState(configs()), before);
+    }
+
+    // A macro file the macro list does not name: the refusal says so and how to list it, and
+    // following that makes the same command work.
+    void macroFileOutsideTheList()
+    {
+        const QVector<MacroEvent> steps{keyStep(0x04, true), keyStep(0x04, false)};
+        QVERIFY(saveMacro("m1", MacroSettings(), steps));
+        ProfileSet set = referenceSet();
+        bindMacro(set.profiles[1].buttonInfo[5], kFunMacro, "m1", 1, 0); // button 6 already uses it
+        QVERIFY(storeProfileSet(set).ok());
+        for (const char *name : {"burst", "spray"})
+            removeMacroName(name); // an empty list must not hide the file either
+        const ToolRun refused = tool({"set", "button", "4", "macro", "m1"});
+        QCOMPARE(refused.status, 65);
+        QCOMPARE(refused.err, QString("mousecfgctl: the macro 'm1' exists as a file (%1) but is not in the macro list; "
+                                      "to add it, give it a free entry N=m1 (N from 0 to 49) in the [MACRO_LIST] "
+                                      "section of %2\n").arg(macroFilePath("m1"), settingsFilePath()));
+
+        QSettings(settingsFilePath(), QSettings::IniFormat).setValue("MACRO_LIST/7", "m1");
+        const ToolRun listed = tool({"set", "button", "4", "macro", "m1"});
+        QCOMPARE(listed.status, 0);
+        QCOMPARE(listed.out, QString("profile 2: button 4: Macro Manager (macro \"m1\", 1 times)\n"));
+
+        // A full list has no free entry to offer.
+        QVERIFY(saveMacro("m2", MacroSettings(), steps));
+        for (int slot = 0; slot < kMacroListSlots; ++slot)
+            QSettings(settingsFilePath(), QSettings::IniFormat).setValue(macroListKey(slot), QString("x%1").arg(slot));
+        const ToolRun full = tool({"set", "button", "4", "macro", "m2"});
+        QCOMPARE(full.status, 65);
+        QVERIFY2(full.err.contains("is not in the macro list, which is full (50 macros)"), qPrintable(full.err));
+    }
+
+    void showTakesEachOptionOnce()
+    {
+        const ToolRun r = tool({"show", "--profile", "1", "--profile", "2"});
+        QCOMPARE(r.status, 64);
+        QVERIFY2(r.err.contains("--profile given twice"), qPrintable(r.err));
+        QVERIFY(r.out.isEmpty());
+        QCOMPARE(tool({"show", "--json", "--json"}).status, 64);
     }
 
     void helpDescribesBothCommands()

@@ -252,7 +252,7 @@ private slots:
         QElapsedTimer timer;
         timer.start();
         PollerReport reply;
-        QVERIFY(requestBatteryReply(*m_link->commandHandle(), reply));
+        QCOMPARE(requestBatteryReply(*m_link->commandHandle(), reply), BatteryQuery::Reply);
         noteBatteryReport(reply.charging(), reply.batteryLow(), reply.batteryHigh());
         QCOMPARE(runWorker(true), uint8_t(0));
         const qint64 elapsed = timer.elapsed();

@@ -113,6 +113,10 @@ private slots:
         const SimNotice &n = *simOptions->notice;
         QCOMPARE((Ints{n.profile, n.dpiStage, n.rate, n.mode}), (Ints{2, 3, 4, 1}));
 
+        simOptions = parseSimOptions("both,unplug=3", &error);
+        QVERIFY2(simOptions, qPrintable(error));
+        QCOMPARE(simOptions->faults.unplug, 3);
+
         simOptions = parseSimOptions("battery=0:0:0", &error);
         QVERIFY(simOptions);
         QCOMPARE(simOptions->battery.low + simOptions->battery.high + simOptions->battery.charging, 0);
@@ -144,6 +148,10 @@ private slots:
                                          << "silent";
         QTest::newRow("devtype range") << "devtype=300"
                                        << "devtype";
+        QTest::newRow("unplug without a count") << "unplug"
+                                                << "unplug";
+        QTest::newRow("unplug negative") << "unplug=-2"
+                                         << "unplug";
     }
     void rejectsBadSpecs()
     {
@@ -566,6 +574,33 @@ private slots:
         QTRY_COMPARE(int(events.size()), 6);
         QCOMPARE(events[5].fullPath, kCableCommand);
         QVERIFY(!events[5].arrived);
+    }
+
+    // The unplug fault: the link that takes the N-th report goes away. Its removal reaches the
+    // hot-plug source after the write, never from inside it, even on the writer's own thread:
+    // the host that hears of it closes the handle whose write is still running.
+    void unplugFaultIsReportedAfterTheWrite()
+    {
+        SimulatedMouse sim(*parseSimOptions("both,unplug=2", nullptr));
+        SimHotplugSource source(&sim);
+        auto dev = sim.open(kCableCommand);
+        std::vector<CollectionEvent> events;
+        connect(&source, &HotplugSource::collectionChanged, this, [&](const CollectionEvent &e) {
+            events.push_back(e);
+            dev.reset(); // as the device link closes the handles of a vanished link
+        });
+        QVERIFY(source.start());
+        QCOMPARE(send(*dev, command(0x46)), 33);
+        QCOMPARE(sim.faults().unplug, 1);
+        QCOMPARE(send(*dev, command(0x46)), 33); // the report arrives, then the cable goes
+        QVERIFY(!sim.isPlugged(SimLink::Cable));
+        QVERIFY(sim.isPlugged(SimLink::Receiver));
+        QCOMPARE(int(sim.receivedReports().size()), 2);
+        QVERIFY(events.empty());
+        QTRY_COMPARE(int(events.size()), 2);
+        QVERIFY(!events[0].arrived && !events[1].arrived);
+        QCOMPARE(events[1].fullPath, kCableCommand);
+        QCOMPARE(sim.faults().unplug, 0); // used up
     }
 
     void sourceMayGoBeforeTheMouse()

@@ -62,11 +62,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     PollerReport reply;
     std::vector<PollerReport> notices;
-    bool written = false;
-    const bool got = requestBatteryReply(*g_handle, reply, &written, &notices);
-    if (got && reply.type() != kBatteryReplyType)
+    const int scripted = int(c.reads.size());
+    const int64_t start = g_clock.nowMs();
+    const BatteryQuery result = requestBatteryReply(*g_handle, reply, &notices);
+    if (result == BatteryQuery::Stopped)
+        std::abort(); // nothing stops a one-off query
+    if (result == BatteryQuery::Reply ? reply.type() != kBatteryReplyType : reply.bytes != Report{})
         std::abort();
-    if (notices.size() > size_t(kBatteryReplyExtraReads) + 1 || c.readCalls > kBatteryReplyExtraReads + 1)
+    // The wait ends at the reply time: the reads past the script each wait out their timeout.
+    if (g_clock.nowMs() - start > kBatteryReplyTimeoutMs ||
+        c.readCalls > scripted + kBatteryReplyTimeoutMs / kPollerReadTimeoutMs + 1 || int(notices.size()) > scripted)
         std::abort();
     for (const PollerReport &notice : notices) {
         if (notice.type() != kStatusNoticeType)

@@ -1,0 +1,10 @@
+#pragma once
+// `set lighting EFFECT [options]`: the lighting of a profile set as the lighting page sets it,
+// into the slot that page edits for the profile.
+
+#include "cli/edit_model.h"
+
+struct ProfileSet;
+
+// args: what follows "lighting"; `profile` 0-based.
+EditOutcome editLighting(ProfileSet &set, int profile, const QStringList &args, const EditModel &model);

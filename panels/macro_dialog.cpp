@@ -1,11 +1,13 @@
 #include "panels/macro_dialog.h"
 
-#include "model/gunset_steps.h"
+#include "panels/macro_key_input.h"
 #include "panels/macro_library_actions.h"
+#include "panels/macro_options_panel.h"
+#include "panels/macro_page_look.h"
+#include "panels/macro_page_text.h"
 #include "panels/tarn_gunset_dialog.h"
 #include "panels/tarn_macro_item_delegate.h"
 #include "panels/tarn_tree_widget.h"
-#include "platform/key_capture.h"
 #include "storage/key_table.h"
 #include "storage/log_categories.h"
 #include "storage/macro_file.h"
@@ -13,13 +15,10 @@
 #include "storage/settings_file.h"
 #include "storage/storage_result.h"
 #include "widgets/skin.h"
-#include "widgets/tarn_check_box.h"
 #include "widgets/tarn_line_edit.h"
-#include "widgets/tarn_message_box.h"
 #include "widgets/tarn_push_button.h"
 #include "widgets/theme.h"
 
-#include <QCheckBox>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QHeaderView>
@@ -42,7 +41,6 @@ const QRect kTreeRect(0, 0, 170, 258);
 const QRect kNameRect(0, 298, 170, 26);
 const QRect kTableRect(180, 0, 485, 230);
 constexpr int kButtonHeight = 28;
-constexpr int kOptionHeight = 22;
 
 struct ButtonPlace {
     MacroDialog::Button button;
@@ -72,14 +70,8 @@ const ButtonPlace kButtonPlaces[] = {
     {MacroDialog::BtnCancel, {546, 302, 119, kButtonHeight}},
 };
 
-// The option rows and the step editors that take their place while a step is edited.
-const QRect kRecordDelayRect(180, 342, 380, kOptionHeight);
-const QRect kDefaultDelayRect(180, 366, 380, kOptionHeight);
-const QRect kDefaultDelayEditRect(565, 366, 60, kOptionHeight);
-const QRect kDefaultDelayUnitRect(630, 366, 35, kOptionHeight);
-const QRect kLoopRects[3] = {{180, 394, 380, kOptionHeight}, {180, 418, 380, kOptionHeight}, {180, 442, 380, kOptionHeight}};
-const QRect kLoopTimeEditRect(565, 394, 60, kOptionHeight);
-const QRect kEditTitleRect(180, 342, 485, kOptionHeight);
+// The step editors, in the place of the delay and loop options while a step is edited.
+const QRect kEditTitleRect(180, 342, 485, 22);
 const QRect kEditFirstRect(180, 372, 170, 26);
 const QRect kEditSecondRect(360, 372, 60, 26);
 
@@ -95,61 +87,7 @@ const char *const kButtonTexts[MacroDialog::ButtonCount] = {
     QT_TRANSLATE_NOOP("MacroDialog", "EXPORT"),      QT_TRANSLATE_NOOP("MacroDialog", "BATCH"),
     QT_TRANSLATE_NOOP("MacroDialog", "MOUSE ACTION"),
 };
-const char *const kLoopTexts[3] = {
-    QT_TRANSLATE_NOOP("MacroDialog", "LOOPS TIME(1-255)"),
-    QT_TRANSLATE_NOOP("MacroDialog", "REPEAT RUN WHEN KEY DOWN"),
-    QT_TRANSLATE_NOOP("MacroDialog", "REPEAT RUN UNTIL THE KEY DOWN"),
-};
 const char kMacroFilter[] = QT_TRANSLATE_NOOP("MacroDialog", "Macro File(*.MSMACRO)");
-
-QString macroText(const char *source)
-{
-    return QCoreApplication::translate("MacroDialog", source);
-}
-
-QRect scaledDesign(const QRect &design)
-{
-    return QRect(scaledUnits(design.x()), scaledUnits(design.y()), scaledUnits(design.width()),
-                 scaledUnits(design.height()));
-}
-
-const QString kFieldStyle = QStringLiteral(
-    "QLineEdit{background-color: rgb(24,24,28); color: rgb(225,225,225); border: 1px solid rgb(70,70,78);"
-    " border-radius: 2px;} QLineEdit:disabled{color: rgb(110,110,110);}");
-
-QString listStyle()
-{
-    const QColor c = themeColour();
-    return QStringLiteral("QListWidget, QTreeWidget, QTableView{background-color: rgba(14,14,17,220);"
-                          " color: rgb(210,210,210); border: 1px solid rgb(60,60,68); outline: 0px;"
-                          " selection-background-color: transparent;}"
-                          "QListWidget::item{padding: 2px 4px;}"
-                          "QTreeWidget::item{height: %4px;}"
-                          "QListWidget::item:selected, QTreeWidget::item:selected{background: rgba(%1,%2,%3,110);"
-                          " color: white;}"
-                          "QListWidget::indicator, QTreeWidget::indicator{width: %6px; height: %6px;}"
-                          "QHeaderView::section{background-color: rgb(30,30,36); color: rgb(225,225,225);"
-                          " border: 0px; border-bottom: 1px solid rgba(%1,%2,%3,200); padding: 3px;}"
-                          "QScrollBar:vertical{background: rgb(20,20,24); width: %5px; margin: 0px;}"
-                          "QScrollBar::handle:vertical{background: rgb(70,70,78); min-height: 20px;"
-                          " border-radius: 4px;}"
-                          "QScrollBar::add-line, QScrollBar::sub-line{height: 0px;}")
-        .arg(c.red())
-        .arg(c.green())
-        .arg(c.blue())
-        .arg(scaledUnits(19))
-        .arg(scaledUnits(10))
-        .arg(scaledUnits(14));
-}
-
-const QString kLabelStyle = QStringLiteral("color: rgb(210,210,210); background: transparent;");
-
-int fieldValue(const QLineEdit *edit, int minimum, int maximum, int empty)
-{
-    bool ok = false;
-    const int value = edit->text().toInt(&ok);
-    return ok ? qBound(minimum, value, maximum) : empty;
-}
 
 } // namespace
 
@@ -174,7 +112,6 @@ MacroFileDialogs standardMacroFileDialogs()
 MacroDialog::MacroDialog(QWidget *parent) : QWidget(parent), m_FileDialogs(standardMacroFileDialogs())
 {
     setObjectName("MacroDialog");
-    m_Clock.start();
     buildControls();
     retranslatePanel();
     layoutPage();
@@ -184,7 +121,7 @@ MacroDialog::MacroDialog(QWidget *parent) : QWidget(parent), m_FileDialogs(stand
 
 MacroDialog::~MacroDialog()
 {
-    removeHook();
+    m_pKeys->release();
 }
 
 // ---------------------------------------------------------------- building
@@ -198,13 +135,10 @@ TarnPushButton *MacroDialog::makeButton(Button which)
     return button;
 }
 
-QCheckBox *MacroDialog::makeCheckBox(const QString &uncheckedImage, const QString &checkedImage)
-{
-    return new TarnCheckBox(uncheckedImage, checkedImage, this);
-}
-
 void MacroDialog::buildControls()
 {
+    m_pKeys = new MacroKeyInput(this);
+    connect(m_pKeys, &MacroKeyInput::keyCaptured, this, &MacroDialog::OnHookKey);
     for (int i = 0; i < ButtonCount; ++i)
         makeButton(static_cast<Button>(i));
     m_Buttons[BtnBatch]->setCheckable(true);
@@ -223,11 +157,11 @@ void MacroDialog::buildControls()
     connect(m_pTree, &QTreeWidget::itemPressed, this, &MacroDialog::TarnItemPressed);
     connect(m_pTree, &TarnTreeWidget::mouseLeft, this, &MacroDialog::mousemove_test);
     for (TarnTreeItem *row : m_pTree->moveRows())
-        row->distanceEdit()->setStyleSheet(kFieldStyle);
+        row->distanceEdit()->setStyleSheet(macroFieldStyle());
 
     m_pNameEdit = new TarnLineEdit(this);
     m_pNameEdit->setMaxLength(kMacroNameMaxLength);
-    m_pNameEdit->setStyleSheet(kFieldStyle);
+    m_pNameEdit->setStyleSheet(macroFieldStyle());
 
     m_pModel = new QStandardItemModel(0, 3, this);
     m_pTable = new QTableView(this);
@@ -245,25 +179,8 @@ void MacroDialog::buildControls()
     m_pTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(m_pTable->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &MacroDialog::CurrentChanged);
 
-    m_pRecordDelay = makeCheckBox("checkbox1-1.png", "checkbox1-2.png");
-    m_pDefaultDelay = makeCheckBox("checkbox1-1.png", "checkbox1-2.png");
-    connect(m_pRecordDelay, &QCheckBox::clicked, this, &MacroDialog::checkbtn_clicked);
-    connect(m_pDefaultDelay, &QCheckBox::clicked, this, &MacroDialog::checkbtn_clicked);
-    for (QCheckBox *&box : m_LoopBoxes) {
-        box = makeCheckBox("checkbox2-1.png", "checkbox2-2.png");
-        connect(box, &QCheckBox::clicked, this, &MacroDialog::onButtonClicked);
-    }
-    m_pDefaultDelayEdit = new QLineEdit(QStringLiteral("10"), this);
-    m_pDefaultDelayEdit->setMaxLength(5);
-    m_pDefaultDelayEdit->setValidator(new QIntValidator(0, kMaxDefaultDelayMs, m_pDefaultDelayEdit));
-    m_pDefaultDelayUnit = new QLabel(QStringLiteral("ms"), this);
-    m_pLoopTimeEdit = new QLineEdit(QStringLiteral("1"), this);
-    m_pLoopTimeEdit->setMaxLength(3);
-    m_pLoopTimeEdit->setValidator(new QIntValidator(kMinLoopTime, kMaxLoopTime, m_pLoopTimeEdit));
-    connect(m_pDefaultDelayEdit, &QLineEdit::textChanged, this, &MacroDialog::DefDelayChanged);
-    connect(m_pLoopTimeEdit, &QLineEdit::textChanged, this, &MacroDialog::LoopTimeChanged);
-    connect(m_pDefaultDelayEdit, &QLineEdit::editingFinished, this, &MacroDialog::saveIfIdle);
-    connect(m_pLoopTimeEdit, &QLineEdit::editingFinished, this, &MacroDialog::saveIfIdle);
+    m_pOptions = new MacroOptionsPanel(this);
+    connect(m_pOptions, &MacroOptionsPanel::changed, this, &MacroDialog::saveIfIdle);
 
     // Step editors, hidden until "EDIT".
     m_pEditTitle = new QLabel(this);
@@ -293,7 +210,7 @@ void MacroDialog::buildControls()
     connect(m_pEditMoveMenu, &QMenu::triggered, this, [this](QAction *action) {
         if (!m_bEditing || stepKind(m_Steps.value(selectedRow())) != StepKind::Move)
             return;
-        const int distance = fieldValue(m_pEditDistance, kMacroMinMoveDistance, kMacroMaxMoveDistance, 1);
+        const int distance = macroFieldValue(m_pEditDistance, kMacroMinMoveDistance, kMacroMaxMoveDistance, 1);
         setEditedStep(encodeMove(static_cast<MoveDirection>(action->data().toInt()), distance));
     });
     m_pEditDistance = new QLineEdit(this);
@@ -308,39 +225,33 @@ void MacroDialog::buildControls()
     for (QWidget *editor : std::initializer_list<QWidget *>{m_pEditTitle, m_pEditKeyName, m_pEditButton, m_pEditMoveButton,
                                                             m_pEditDistance, m_pEditDelay, m_pEditDelayUnit})
         editor->hide();
-    for (QLineEdit *edit : {m_pDefaultDelayEdit, m_pLoopTimeEdit, m_pEditDistance, m_pEditDelay}) {
-        edit->setStyleSheet(kFieldStyle);
+    for (QLineEdit *edit : {m_pEditDistance, m_pEditDelay}) {
+        edit->setStyleSheet(macroFieldStyle());
         edit->setAlignment(Qt::AlignCenter);
     }
-    for (QLabel *label : {m_pListHeader, m_pDefaultDelayUnit, m_pEditTitle, m_pEditDelayUnit})
-        label->setStyleSheet(kLabelStyle);
+    for (QLabel *label : {m_pListHeader, m_pEditTitle, m_pEditDelayUnit})
+        label->setStyleSheet(macroLabelStyle());
     m_Buttons[BtnSave]->hide();
     m_Buttons[BtnCancel]->hide();
 }
 
 void MacroDialog::layoutPage()
 {
-    m_pListHeader->setGeometry(scaledDesign(kListHeaderRect));
-    m_pList->setGeometry(scaledDesign(kListRect));
-    m_pTree->setGeometry(scaledDesign(kTreeRect));
-    m_pNameEdit->setGeometry(scaledDesign(kNameRect));
-    m_pTable->setGeometry(scaledDesign(kTableRect));
+    m_pListHeader->setGeometry(scaledRect(kListHeaderRect, uiScale()));
+    m_pList->setGeometry(scaledRect(kListRect, uiScale()));
+    m_pTree->setGeometry(scaledRect(kTreeRect, uiScale()));
+    m_pNameEdit->setGeometry(scaledRect(kNameRect, uiScale()));
+    m_pTable->setGeometry(scaledRect(kTableRect, uiScale()));
     for (const ButtonPlace &place : kButtonPlaces)
-        m_Buttons[place.button]->setGeometry(scaledDesign(place.design));
-    m_pRecordDelay->setGeometry(scaledDesign(kRecordDelayRect));
-    m_pDefaultDelay->setGeometry(scaledDesign(kDefaultDelayRect));
-    m_pDefaultDelayEdit->setGeometry(scaledDesign(kDefaultDelayEditRect));
-    m_pDefaultDelayUnit->setGeometry(scaledDesign(kDefaultDelayUnitRect));
-    for (int i = 0; i < 3; ++i)
-        m_LoopBoxes[i]->setGeometry(scaledDesign(kLoopRects[i]));
-    m_pLoopTimeEdit->setGeometry(scaledDesign(kLoopTimeEditRect));
-    m_pEditTitle->setGeometry(scaledDesign(kEditTitleRect));
-    m_pEditKeyName->setGeometry(scaledDesign(kEditFirstRect));
-    m_pEditButton->setGeometry(scaledDesign(kEditFirstRect));
-    m_pEditMoveButton->setGeometry(scaledDesign(kEditFirstRect));
-    m_pEditDistance->setGeometry(scaledDesign(kEditSecondRect));
-    m_pEditDelay->setGeometry(scaledDesign(QRect(kEditFirstRect.topLeft(), QSize(100, kEditFirstRect.height()))));
-    m_pEditDelayUnit->setGeometry(scaledDesign(QRect(kEditFirstRect.x() + 106, kEditFirstRect.y(), 40, kEditFirstRect.height())));
+        m_Buttons[place.button]->setGeometry(scaledRect(place.design, uiScale()));
+    m_pEditTitle->setGeometry(scaledRect(kEditTitleRect, uiScale()));
+    m_pEditKeyName->setGeometry(scaledRect(kEditFirstRect, uiScale()));
+    m_pEditButton->setGeometry(scaledRect(kEditFirstRect, uiScale()));
+    m_pEditMoveButton->setGeometry(scaledRect(kEditFirstRect, uiScale()));
+    m_pEditDistance->setGeometry(scaledRect(kEditSecondRect, uiScale()));
+    m_pEditDelay->setGeometry(scaledRect(QRect(kEditFirstRect.topLeft(), QSize(100, kEditFirstRect.height())), uiScale()));
+    m_pEditDelayUnit->setGeometry(scaledRect(QRect(kEditFirstRect.x() + 106, kEditFirstRect.y(), 40, kEditFirstRect.height()), uiScale()));
+    m_pOptions->layout();
 
     for (int column = 0; column < 3; ++column)
         m_pTable->horizontalHeader()->resizeSection(column, scaledUnits(kColumnWidth));
@@ -354,17 +265,10 @@ void MacroDialog::layoutPage()
     }
     m_pTable->horizontalHeader()->setFont(font);
     m_pTree->rescale();
-    const QString lists = listStyle();
+    const QString lists = macroListStyle();
     for (QWidget *widget : std::initializer_list<QWidget *>{m_pList, m_pTree, m_pTable})
         widget->setStyleSheet(lists);
-    const QString menuStyle = QStringLiteral("QMenu{background-color: rgb(24,24,28); color: rgb(220,220,220);"
-                                             " border: 1px solid rgb(70,70,78);} QMenu::item{padding: %1px %2px;}"
-                                             "QMenu::item:selected{background-color: rgba(%3,%4,%5,140);}")
-                                  .arg(scaledUnits(4))
-                                  .arg(scaledUnits(16))
-                                  .arg(themeColour().red())
-                                  .arg(themeColour().green())
-                                  .arg(themeColour().blue());
+    const QString menuStyle = macroMenuStyle();
     for (QMenu *menu : {m_pEditButtonMenu, m_pEditMoveMenu}) {
         menu->setFont(font);
         menu->setStyleSheet(menuStyle);
@@ -390,10 +294,7 @@ void MacroDialog::retranslatePanel()
     m_pModel->setHorizontalHeaderLabels({macroText(QT_TRANSLATE_NOOP("MacroDialog", "KEY")),
                                          macroText(QT_TRANSLATE_NOOP("MacroDialog", "ACTION")),
                                          macroText(QT_TRANSLATE_NOOP("MacroDialog", "DELAY(ms)"))});
-    m_pRecordDelay->setText(macroText(QT_TRANSLATE_NOOP("MacroDialog", "RECORD DELAYS BETWEEN ACTION")));
-    m_pDefaultDelay->setText(macroText(QT_TRANSLATE_NOOP("MacroDialog", "INSERT DEFAULT DELAY")));
-    for (int i = 0; i < 3; ++i)
-        m_LoopBoxes[i]->setText(macroText(kLoopTexts[i]));
+    m_pOptions->retranslate();
     const QList<QAction *> buttons = m_pEditButtonMenu->actions();
     for (int i = 0; i < buttons.size(); ++i)
         buttons[i]->setText(macroText(kMacroButtons[i].name));
@@ -422,67 +323,20 @@ int MacroDialog::selectedRow() const
     return current.row();
 }
 
-int MacroDialog::delayType() const
-{
-    if (m_pRecordDelay->isChecked())
-        return kDelayRecorded;
-    if (m_pDefaultDelay->isChecked())
-        return kDelayDefault;
-    return kDelayNone;
-}
-
-int MacroDialog::loopType() const
-{
-    for (int i = 0; i < 3; ++i) {
-        if (m_LoopBoxes[i]->isChecked())
-            return i + 1;
-    }
-    return 0;
-}
-
-QCheckBox *MacroDialog::loopBox(int type) const
-{
-    return type >= 1 && type <= 3 ? m_LoopBoxes[type - 1] : nullptr;
-}
-
-QLineEdit *MacroDialog::defaultDelayEdit() const { return m_pDefaultDelayEdit; }
-QLineEdit *MacroDialog::loopTimeEdit() const { return m_pLoopTimeEdit; }
+int MacroDialog::delayType() const { return m_pOptions->delayType(); }
+bool MacroDialog::isCapturing() const { return m_pKeys->isGrabbing(); }
+QCheckBox *MacroDialog::recordDelayBox() const { return m_pOptions->recordDelayBox(); }
+QCheckBox *MacroDialog::defaultDelayBox() const { return m_pOptions->defaultDelayBox(); }
+QCheckBox *MacroDialog::loopBox(int loopType) const { return m_pOptions->loopBox(loopType); }
+QLineEdit *MacroDialog::loopTimeEdit() const { return m_pOptions->loopTimeEdit(); }
 
 bool MacroDialog::hasMacros() const { return m_pList->count() > 0; }
-
-int MacroDialog::defaultDelayMs() const
-{
-    return fieldValue(m_pDefaultDelayEdit, 0, kMaxDefaultDelayMs, 0);
-}
-
-void MacroDialog::showTooManyMacros()
-{
-    showNotice(QCoreApplication::translate(kMacroTextContext, kTooManyMacrosTitle),
-               QCoreApplication::translate(kMacroTextContext, kTooManyMacrosMessage));
-}
-
-void MacroDialog::showNotice(const QString &title, const QString &message)
-{
-    TarnMessageBox box(TarnMessageBox::Notice, QString(), title, message, window());
-    box.exec();
-}
 
 // ---------------------------------------------------------------- the click handler
 
 void MacroDialog::onButtonClicked()
 {
     QObject *source = sender();
-    for (int i = 0; i < 3; ++i) {
-        if (source == m_LoopBoxes[i]) {
-            // An optional exclusive choice: ticking one clears the other two.
-            for (int j = 0; j < 3; ++j) {
-                if (j != i)
-                    m_LoopBoxes[j]->setChecked(false);
-            }
-            saveIfIdle();
-            return;
-        }
-    }
     if (source == m_Buttons[BtnStart]) {
         if (m_bRecording)
             stopRecording();
@@ -580,70 +434,39 @@ void MacroDialog::itemClicked(QListWidgetItem *item)
 
 void MacroDialog::loadMacro(const QString &name)
 {
-    m_bLoading = true;
     const MacroData data = ::loadMacro(name);
     m_strCurrent = name;
     m_pNameEdit->setText(name);
-    m_pRecordDelay->setChecked(data.settings.DelayType == kDelayRecorded);
-    m_pDefaultDelay->setChecked(data.settings.DelayType == kDelayDefault);
-    m_pDefaultDelayEdit->setText(QString::number(data.settings.DefaultDelay));
-    m_pLoopTimeEdit->setText(QString::number(data.settings.LoopTime));
-    for (int i = 0; i < 3; ++i)
-        m_LoopBoxes[i]->setChecked(data.settings.LoopType == i + 1);
+    m_pOptions->showSettings(data.settings);
     m_Steps = editorSteps(data.steps, data.settings.DelayType);
     showSteps(-1);
-    m_bLoading = false;
 }
 
-bool MacroDialog::saveCurrent()
+void MacroDialog::saveCurrent()
 {
-    if (m_strCurrent.isEmpty())
-        return false;
-    MacroSettings settings;
-    settings.DefaultDelay = defaultDelayMs();
-    settings.DelayType = delayType();
-    settings.LoopType = loopType();
-    settings.LoopTime = fieldValue(m_pLoopTimeEdit, kMinLoopTime, kMaxLoopTime, kMinLoopTime);
-    if (saveMacro(m_strCurrent, settings, m_Steps))
-        return true;
-    showNotice(tr("Warning"), storageResultMessage(StorageResult::FileError));
-    return false;
+    if (!m_strCurrent.isEmpty() && !saveMacro(m_strCurrent, m_pOptions->settings(), m_Steps))
+        showMacroWarning(this, storageResultMessage(StorageResult::FileError));
 }
 
 void MacroDialog::saveIfIdle()
 {
     // A recording or a step edit is written by "STOP" or "SAVE"; "CANCEL" must still find the
     // file as it was.
-    if (!m_bLoading && !m_bRecording && !m_bEditing)
+    if (!m_bRecording && !m_bEditing)
         saveCurrent();
-}
-
-void MacroDialog::resetOptions(int type)
-{
-    m_bLoading = true;
-    m_pRecordDelay->setChecked(type == kDelayRecorded);
-    m_pDefaultDelay->setChecked(type == kDelayDefault);
-    for (QCheckBox *box : m_LoopBoxes)
-        box->setChecked(false);
-    m_pDefaultDelayEdit->setText(QStringLiteral("10"));
-    m_pLoopTimeEdit->setText(QStringLiteral("1"));
-    m_Steps.clear();
-    showSteps(-1);
-    m_bLoading = false;
 }
 
 void MacroDialog::onNew()
 {
     const NewMacroResult result = newMacro();
     if (result.status == NewMacroStatus::ListFull) {
-        showTooManyMacros();
+        showTooManyMacros(this);
         return;
     }
     if (result.status != NewMacroStatus::Created) {
-        showNotice(tr("Warning"), storageResultMessage(StorageResult::FileError));
+        showMacroWarning(this, storageResultMessage(StorageResult::FileError));
         return;
     }
-    resetOptions(kDelayNone);
     reloadList(result.name);
 }
 
@@ -654,14 +477,14 @@ void MacroDialog::onRename()
         return;
     const QString problem = macroNameProblem(wanted);
     if (!problem.isEmpty()) {
-        showNotice(tr("Warning"), problem);
+        showMacroWarning(this, problem);
         m_pNameEdit->setText(m_strCurrent);
         return;
     }
     const QString old = m_strCurrent;
     const QString used = renameMacro(old, wanted);
     if (used == old) {
-        showNotice(tr("Warning"), storageResultMessage(StorageResult::FileError));
+        showMacroWarning(this, storageResultMessage(StorageResult::FileError));
         m_pNameEdit->setText(old);
         return;
     }
@@ -702,7 +525,7 @@ void MacroDialog::onImport()
                          tr("Not imported: %1").arg(report.notReached.join(QStringLiteral(", ")));
         reloadList(report.imported.isEmpty() ? m_strCurrent : report.imported.last());
         if (!lines.isEmpty())
-            showNotice(tr("Warning"), lines.join(QLatin1Char('\n')));
+            showMacroWarning(this, lines.join(QLatin1Char('\n')));
         return;
     }
     const QString path = m_FileDialogs.openFile(window(), title, filter);
@@ -714,16 +537,16 @@ void MacroDialog::onImport()
         reloadList(outcome.name);
         return;
     case ImportStatus::Exists:
-        showNotice(tr("Warning"), tr("Macro Exist!"));
+        showMacroWarning(this, tr("Macro Exist!"));
         return;
     case ImportStatus::BadName:
-        showNotice(tr("Warning"), macroNameProblem(outcome.name));
+        showMacroWarning(this, macroNameProblem(outcome.name));
         return;
     case ImportStatus::ListFull:
-        showTooManyMacros();
+        showTooManyMacros(this);
         return;
     case ImportStatus::FileError:
-        showNotice(tr("Warning"), storageResultMessage(StorageResult::FileError));
+        showMacroWarning(this, storageResultMessage(StorageResult::FileError));
         return;
     }
 }
@@ -740,7 +563,7 @@ void MacroDialog::onExport()
             return;
         const QStringList failed = exportMacroFiles(names, folder);
         if (!failed.isEmpty())
-            showNotice(tr("Warning"), storageResultMessage(StorageResult::FileError) + QLatin1Char('\n') +
+            showMacroWarning(this, storageResultMessage(StorageResult::FileError) + QLatin1Char('\n') +
                                           failed.join(QStringLiteral(", ")));
         return;
     }
@@ -752,13 +575,13 @@ void MacroDialog::onExport()
     if (!target.endsWith(QStringLiteral(".MSMACRO"), Qt::CaseInsensitive))
         target += QStringLiteral(".MSMACRO");
     if (!exportMacroFile(m_strCurrent, target))
-        showNotice(tr("Warning"), storageResultMessage(StorageResult::FileError));
+        showMacroWarning(this, storageResultMessage(StorageResult::FileError));
 }
 
 void MacroDialog::onGunSet()
 {
     if (isMacroListFull()) {
-        showTooManyMacros();
+        showTooManyMacros(this);
         return;
     }
     TarnGunsetDialog dialog(window(), uiScale());
@@ -766,10 +589,9 @@ void MacroDialog::onGunSet()
         return;
     const QString name = uniqueMacroName(dialog.fileName());
     if (name.isEmpty() || !dialog.storeMacro(name) || !addMacroName(name)) {
-        showNotice(tr("Warning"), storageResultMessage(StorageResult::FileError));
+        showMacroWarning(this, storageResultMessage(StorageResult::FileError));
         return;
     }
-    resetOptions(kDelayRecorded);
     reloadList(name);
 }
 
@@ -880,13 +702,13 @@ void MacroDialog::TreeitemClick(QTreeWidgetItem *treeItem, int column)
                 other->setExpanded(other == item);
             return;
         }
-        insertHandSteps(clickSteps(item->buttonBit(), ClickPart::Whole, delayType(), defaultDelayMs()));
+        insertHandSteps(clickSteps(item->buttonBit(), ClickPart::Whole, delayType(), m_pOptions->defaultDelayMs()));
         return;
     case TarnTreeItem::PressRow:
-        insertHandSteps(clickSteps(item->buttonBit(), ClickPart::PressOnly, delayType(), defaultDelayMs()));
+        insertHandSteps(clickSteps(item->buttonBit(), ClickPart::PressOnly, delayType(), m_pOptions->defaultDelayMs()));
         return;
     case TarnTreeItem::ReleaseRow:
-        insertHandSteps(clickSteps(item->buttonBit(), ClickPart::ReleaseOnly, delayType(), defaultDelayMs()));
+        insertHandSteps(clickSteps(item->buttonBit(), ClickPart::ReleaseOnly, delayType(), m_pOptions->defaultDelayMs()));
         return;
     case TarnTreeItem::MoveRow:
         return; // acts on the press (TarnItemPressed)
@@ -900,32 +722,12 @@ void MacroDialog::TarnItemPressed(QTreeWidgetItem *treeItem, int column)
     if (!item || item->role() != TarnTreeItem::MoveRow || !hasMacros() || m_strCurrent.isEmpty() || m_bRecording ||
         m_bEditing)
         return;
-    insertHandSteps(moveSteps(item->direction(), item->distance(), delayType(), defaultDelayMs()));
+    insertHandSteps(moveSteps(item->direction(), item->distance(), delayType(), m_pOptions->defaultDelayMs()));
 }
 
 void MacroDialog::mousemove_test()
 {
     m_pTree->clearHover();
-}
-
-void MacroDialog::checkbtn_clicked()
-{
-    // The two delay boxes exclude each other; neither ticked is "no delays".
-    if (sender() == m_pRecordDelay && m_pRecordDelay->isChecked())
-        m_pDefaultDelay->setChecked(false);
-    else if (sender() == m_pDefaultDelay && m_pDefaultDelay->isChecked())
-        m_pRecordDelay->setChecked(false);
-    saveIfIdle();
-}
-
-void MacroDialog::DefDelayChanged(const QString &text)
-{
-    qCDebug(lcPanels) << "DefDelayChanged" << text;
-}
-
-void MacroDialog::LoopTimeChanged(const QString &text)
-{
-    qCDebug(lcPanels) << "LoopTimeChanged" << text;
 }
 
 void MacroDialog::CurrentChanged(const QModelIndex &current, const QModelIndex &previous)
@@ -942,39 +744,28 @@ void MacroDialog::startRecording()
     if (!hasMacros() || m_strCurrent.isEmpty())
         return;
     m_bRecording = true;
-    m_bTimeSourceChosen = false;
+    m_pKeys->restartTiming();
     m_Buttons[BtnStart]->setText(macroText(QT_TRANSLATE_NOOP("MacroDialog", "STOP")));
     m_Steps.clear();
     showSteps(-1);
-    m_Recorder.start(delayType(), defaultDelayMs());
+    m_Recorder.start(delayType(), m_pOptions->defaultDelayMs());
     updateEnabled();
     emit EnableButtonsSignal(false);
-    installHook();
+    m_pKeys->grab();
 }
 
 void MacroDialog::stopRecording()
 {
     m_bRecording = false;
     m_Buttons[BtnStart]->setText(macroText(kButtonTexts[BtnStart]));
-    removeHook();
+    m_pKeys->release();
     updateEnabled();
     emit EnableButtonsSignal(true);
     const bool unreleased = hasUnreleasedPress(m_Steps);
     // Saved in every case: the warning only tells what the macro will do.
     saveCurrent();
     if (unreleased)
-        showNotice(tr("Warning"), tr("ONE OR MORE KEYS HAS NOT BEEN RELEASED."));
-}
-
-qint64 MacroDialog::eventTimeMs(qint64 eventTimestamp)
-{
-    // The first event of a session decides: events that carry a timestamp are timed by it,
-    // others by the page's monotonic clock. Either counts real elapsed time.
-    if (!m_bTimeSourceChosen) {
-        m_bEventTimes = eventTimestamp != 0;
-        m_bTimeSourceChosen = true;
-    }
-    return m_bEventTimes ? eventTimestamp : m_Clock.elapsed();
+        showMacroWarning(this, tr("ONE OR MORE KEYS HAS NOT BEEN RELEASED."));
 }
 
 void MacroDialog::OnHookKey(int keyCode, int flags, qint64 timeMs)
@@ -1014,11 +805,9 @@ void MacroDialog::startEdit()
         return;
     m_bEditing = true;
     for (QWidget *widget : std::initializer_list<QWidget *>{m_Buttons[BtnImport], m_Buttons[BtnExport], m_Buttons[BtnBatch],
-                                                            m_Buttons[BtnInsertDelay], m_Buttons[BtnGunSet],
-                                                            m_pDefaultDelayEdit, m_pDefaultDelayUnit, m_pLoopTimeEdit,
-                                                            m_pRecordDelay, m_pDefaultDelay, m_LoopBoxes[0], m_LoopBoxes[1],
-                                                            m_LoopBoxes[2]})
+                                                            m_Buttons[BtnInsertDelay], m_Buttons[BtnGunSet]})
         widget->hide();
+    m_pOptions->setShown(false);
     m_Buttons[BtnSave]->show();
     m_Buttons[BtnCancel]->show();
     updateEnabled();
@@ -1034,7 +823,7 @@ void MacroDialog::showEditorForRow(int row)
     m_pEditTitle->show();
     if (row < 0 || row >= m_Steps.size()) {
         m_pEditTitle->setText(tr("Select a step to edit."));
-        removeHook();
+        m_pKeys->release();
         return;
     }
     const MacroEvent step = m_Steps[row];
@@ -1046,10 +835,10 @@ void MacroDialog::showEditorForRow(int row)
         m_pEditKeyName->show();
         m_iLastKey = -1;
         m_iLastFlags = -1;
-        installHook();
+        m_pKeys->grab();
         return;
     }
-    removeHook();
+    m_pKeys->release();
     switch (kind) {
     case StepKind::Button: {
         m_pEditTitle->setText(tr("Choose the mouse button of this step."));
@@ -1123,7 +912,7 @@ void MacroDialog::finishEdit(bool save)
         return;
     const int row = selectedRow();
     m_bEditing = false;
-    removeHook();
+    m_pKeys->release();
     if (save) {
         saveCurrent();
     } else {
@@ -1135,45 +924,11 @@ void MacroDialog::finishEdit(bool save)
                                                             m_Buttons[BtnSave], m_Buttons[BtnCancel]})
         editor->hide();
     for (QWidget *widget : std::initializer_list<QWidget *>{m_Buttons[BtnImport], m_Buttons[BtnExport], m_Buttons[BtnBatch],
-                                                            m_Buttons[BtnInsertDelay], m_Buttons[BtnGunSet],
-                                                            m_pDefaultDelayEdit, m_pDefaultDelayUnit, m_pLoopTimeEdit,
-                                                            m_pRecordDelay, m_pDefaultDelay, m_LoopBoxes[0], m_LoopBoxes[1],
-                                                            m_LoopBoxes[2]})
+                                                            m_Buttons[BtnInsertDelay], m_Buttons[BtnGunSet]})
         widget->show();
+    m_pOptions->setShown(true);
     updateEnabled();
     emit EnableButtonsSignal(true);
-}
-
-// ---------------------------------------------------------------- key capture
-
-void MacroDialog::installHook()
-{
-    if (m_pCapture)
-        return;
-    // The page's window takes the keyboard: every key reaches the recorder and none acts on
-    // the desktop. The pointer is not grabbed, so "STOP" stays in reach.
-    QWidget *top = window();
-    top->winId();
-    m_pCapture = new KeyCapture([this](const CapturedKey &key) { return onCapturedKey(key); }, this);
-    m_pCapture->attach(top->windowHandle());
-}
-
-void MacroDialog::removeHook()
-{
-    if (!m_pCapture)
-        return;
-    m_pCapture->detach();
-    m_pCapture->deleteLater();
-    m_pCapture = nullptr;
-}
-
-bool MacroDialog::onCapturedKey(const CapturedKey &key)
-{
-    // A held key repeats as release and press pairs on X11 (both marked as repeats): only the
-    // first press and the real release are steps.
-    if (!key.autoRepeat)
-        OnHookKey(key.keyCode, key.flags, eventTimeMs(qint64(key.timestamp)));
-    return true; // consumed: no field of the window types the keys meanwhile
 }
 
 // ---------------------------------------------------------------- enabling
@@ -1185,8 +940,6 @@ void MacroDialog::updateEnabled()
     const bool macro = !m_strCurrent.isEmpty();
     for (int i = 0; i < ButtonCount; ++i)
         m_Buttons[i]->setEnabled(idle);
-    m_Buttons[BtnNew]->setEnabled(idle);
-    m_Buttons[BtnGunSet]->setEnabled(idle);
     m_Buttons[BtnImport]->setEnabled(!busy);
     m_Buttons[BtnExport]->setEnabled(!busy && (macro || m_bBatch));
     m_Buttons[BtnBatch]->setEnabled(!busy);
@@ -1202,7 +955,5 @@ void MacroDialog::updateEnabled()
     // While recording the table shows the steps as they come; while a step is edited,
     // selecting another row shows that row's editor.
     m_pTable->setEnabled(!m_bBatch);
-    for (QWidget *option : std::initializer_list<QWidget *>{m_pRecordDelay, m_pDefaultDelay, m_pDefaultDelayEdit,
-                                                            m_pLoopTimeEdit, m_LoopBoxes[0], m_LoopBoxes[1], m_LoopBoxes[2]})
-        option->setEnabled(idle && macro);
+    m_pOptions->setEnabled(idle && macro);
 }

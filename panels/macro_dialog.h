@@ -8,8 +8,6 @@
 #include "panels/profile_panel.h"
 #include "model/macro_steps.h"
 
-#include <QElapsedTimer>
-#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -31,8 +29,8 @@ class QTreeWidgetItem;
 class TarnLineEdit;
 class TarnPushButton;
 class TarnTreeWidget;
-class KeyCapture;
-struct CapturedKey;
+class MacroKeyInput;
+class MacroOptionsPanel;
 
 // The file dialogs the page opens; tests replace them.
 struct MacroFileDialogs {
@@ -70,16 +68,14 @@ public:
     bool isRecording() const { return m_bRecording; }
     bool isEditing() const { return m_bEditing; }
     // Whether the key capture is on (recording, or a key step being edited).
-    bool isCapturing() const { return m_pCapture != nullptr; }
+    bool isCapturing() const;
     bool isBatch() const { return m_bBatch; }
     bool showsMouseTree() const { return m_bMouseTree; }
     int delayType() const;
-    int loopType() const;
     TarnPushButton *button(Button which) const { return m_Buttons[which]; }
-    QCheckBox *recordDelayBox() const { return m_pRecordDelay; }
-    QCheckBox *defaultDelayBox() const { return m_pDefaultDelay; }
+    QCheckBox *recordDelayBox() const;
+    QCheckBox *defaultDelayBox() const;
     QCheckBox *loopBox(int loopType) const; // 1..3
-    QLineEdit *defaultDelayEdit() const;
     QLineEdit *loopTimeEdit() const;
     TarnLineEdit *nameEdit() const { return m_pNameEdit; }
     QListWidget *macroList() const { return m_pList; }
@@ -109,12 +105,9 @@ public slots:
     void itemClicked(QListWidgetItem *item);
     void EditMoveChanged(const QString &text);
     void EditDelayChanged(const QString &text);
-    void DefDelayChanged(const QString &text);
-    void LoopTimeChanged(const QString &text);
     void CurrentChanged(const QModelIndex &current, const QModelIndex &previous);
     void mousemove_test();
     void TarnItemPressed(QTreeWidgetItem *item, int column);
-    void checkbtn_clicked();
 
 private slots:
     void onButtonClicked();
@@ -123,14 +116,12 @@ private:
     void buildControls();
     void layoutPage();
     TarnPushButton *makeButton(Button which);
-    QCheckBox *makeCheckBox(const QString &checkedImage, const QString &uncheckedImage);
 
     // Library.
     void reloadList(const QString &select);
     void loadMacro(const QString &name);
-    bool saveCurrent();
+    void saveCurrent();
     void saveIfIdle();
-    void resetOptions(int delayType);
     void onNew();
     void onRename();
     void onDeleteMacro();
@@ -145,7 +136,6 @@ private:
     void insertHandSteps(const QVector<MacroEvent> &added);
     void moveSelected(RowMove move);
     void deleteSelected();
-    int defaultDelayMs() const;
 
     // Recording and editing.
     void startRecording();
@@ -154,15 +144,9 @@ private:
     void showEditorForRow(int row);
     void finishEdit(bool save);
     void setEditedStep(const MacroEvent &step);
-    void installHook();
-    void removeHook();
-    bool onCapturedKey(const CapturedKey &key);
-    qint64 eventTimeMs(qint64 eventTimestamp);
 
     // Enabling.
     void updateEnabled();
-    void showNotice(const QString &title, const QString &message);
-    void showTooManyMacros();
     bool hasMacros() const;
 
     // Controls.
@@ -173,12 +157,8 @@ private:
     TarnLineEdit *m_pNameEdit = nullptr;
     QTableView *m_pTable = nullptr;
     QStandardItemModel *m_pModel = nullptr;
-    QCheckBox *m_pRecordDelay = nullptr;
-    QCheckBox *m_pDefaultDelay = nullptr;
-    QCheckBox *m_LoopBoxes[3] = {};
-    QLineEdit *m_pDefaultDelayEdit = nullptr;
-    QLabel *m_pDefaultDelayUnit = nullptr;
-    QLineEdit *m_pLoopTimeEdit = nullptr;
+    MacroOptionsPanel *m_pOptions = nullptr;
+    MacroKeyInput *m_pKeys = nullptr;
     // Step editors.
     QLabel *m_pEditTitle = nullptr;
     QLabel *m_pEditKeyName = nullptr;
@@ -199,13 +179,7 @@ private:
     bool m_bEditing = false;
     bool m_bBatch = false;
     bool m_bMouseTree = false;
-    KeyCapture *m_pCapture = nullptr; // exists while recording or while a key step is edited
-    bool m_bLoading = false;
     int m_iLastKey = -1;
     int m_iLastFlags = -1;
-    // Key event times: the events' own timestamps when they carry one, else this clock.
-    QElapsedTimer m_Clock;
-    bool m_bEventTimes = false;
-    bool m_bTimeSourceChosen = false;
     MacroFileDialogs m_FileDialogs;
 };

@@ -1,11 +1,10 @@
 #include "panels/macro_dialog.h"
 
 #include "panels/macro_key_input.h"
-#include "panels/macro_library_actions.h"
+#include "panels/macro_library_panel.h"
 #include "panels/macro_options_panel.h"
 #include "panels/macro_page_look.h"
 #include "panels/macro_page_text.h"
-#include "panels/tarn_gunset_dialog.h"
 #include "panels/tarn_macro_item_delegate.h"
 #include "panels/tarn_tree_widget.h"
 #include "storage/key_table.h"
@@ -20,7 +19,6 @@
 #include "widgets/theme.h"
 
 #include <QCoreApplication>
-#include <QFileDialog>
 #include <QHeaderView>
 #include <QIntValidator>
 #include <QLabel>
@@ -35,10 +33,7 @@ constexpr int kColumnWidth = 160;
 constexpr int kRowHeight = 24;
 
 // Design rectangles of the page (665 x 467 units).
-const QRect kListHeaderRect(0, 0, 170, 26);
-const QRect kListRect(0, 26, 170, 232);
 const QRect kTreeRect(0, 0, 170, 258);
-const QRect kNameRect(0, 298, 170, 26);
 const QRect kTableRect(180, 0, 485, 230);
 constexpr int kButtonHeight = 28;
 
@@ -87,36 +82,16 @@ const char *const kButtonTexts[MacroDialog::ButtonCount] = {
     QT_TRANSLATE_NOOP("MacroDialog", "EXPORT"),      QT_TRANSLATE_NOOP("MacroDialog", "BATCH"),
     QT_TRANSLATE_NOOP("MacroDialog", "MOUSE ACTION"),
 };
-const char kMacroFilter[] = QT_TRANSLATE_NOOP("MacroDialog", "Macro File(*.MSMACRO)");
 
 } // namespace
 
-MacroFileDialogs standardMacroFileDialogs()
-{
-    MacroFileDialogs dialogs;
-    dialogs.openFile = [](QWidget *parent, const QString &title, const QString &filter) {
-        return QFileDialog::getOpenFileName(parent, title, QString(), filter);
-    };
-    dialogs.openFiles = [](QWidget *parent, const QString &title, const QString &filter) {
-        return QFileDialog::getOpenFileNames(parent, title, QString(), filter);
-    };
-    dialogs.saveFile = [](QWidget *parent, const QString &title, const QString &proposed, const QString &filter) {
-        return QFileDialog::getSaveFileName(parent, title, proposed, filter);
-    };
-    dialogs.folder = [](QWidget *parent, const QString &title, const QString &start) {
-        return QFileDialog::getExistingDirectory(parent, title, start);
-    };
-    return dialogs;
-}
-
-MacroDialog::MacroDialog(QWidget *parent) : QWidget(parent), m_FileDialogs(standardMacroFileDialogs())
+MacroDialog::MacroDialog(QWidget *parent) : QWidget(parent)
 {
     setObjectName("MacroDialog");
     buildControls();
     retranslatePanel();
     layoutPage();
-    const QStringList names = listMacroNames();
-    reloadList(names.isEmpty() ? QString() : names.first());
+    m_pLibrary->reload(QString());
 }
 
 MacroDialog::~MacroDialog()
@@ -144,13 +119,7 @@ void MacroDialog::buildControls()
     m_Buttons[BtnBatch]->setCheckable(true);
     m_Buttons[BtnMouseAction]->setCheckable(true);
 
-    m_pListHeader = new QLabel(this);
-    m_pListHeader->setAlignment(Qt::AlignCenter);
-    m_pList = new QListWidget(this);
-    m_pList->setFocusPolicy(Qt::NoFocus);
-    m_pList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    connect(m_pList, &QListWidget::itemClicked, this, &MacroDialog::itemClicked);
-
+    // The tree before the library's name field: Tab runs from its distance fields to the name.
     m_pTree = new TarnTreeWidget(this);
     m_pTree->hide();
     connect(m_pTree, &QTreeWidget::itemClicked, this, &MacroDialog::TreeitemClick);
@@ -159,9 +128,9 @@ void MacroDialog::buildControls()
     for (TarnTreeItem *row : m_pTree->moveRows())
         row->distanceEdit()->setStyleSheet(macroFieldStyle());
 
-    m_pNameEdit = new TarnLineEdit(this);
-    m_pNameEdit->setMaxLength(kMacroNameMaxLength);
-    m_pNameEdit->setStyleSheet(macroFieldStyle());
+    m_pLibrary = new MacroLibraryPanel(this);
+    connect(m_pLibrary->list(), &QListWidget::itemClicked, this, &MacroDialog::chooseListEntry);
+    connect(m_pLibrary, &MacroLibraryPanel::currentChanged, this, &MacroDialog::openMacro);
 
     m_pModel = new QStandardItemModel(0, 3, this);
     m_pTable = new QTableView(this);
@@ -229,7 +198,7 @@ void MacroDialog::buildControls()
         edit->setStyleSheet(macroFieldStyle());
         edit->setAlignment(Qt::AlignCenter);
     }
-    for (QLabel *label : {m_pListHeader, m_pEditTitle, m_pEditDelayUnit})
+    for (QLabel *label : {m_pEditTitle, m_pEditDelayUnit})
         label->setStyleSheet(macroLabelStyle());
     m_Buttons[BtnSave]->hide();
     m_Buttons[BtnCancel]->hide();
@@ -237,10 +206,8 @@ void MacroDialog::buildControls()
 
 void MacroDialog::layoutPage()
 {
-    m_pListHeader->setGeometry(scaledRect(kListHeaderRect, uiScale()));
-    m_pList->setGeometry(scaledRect(kListRect, uiScale()));
+    m_pLibrary->layout();
     m_pTree->setGeometry(scaledRect(kTreeRect, uiScale()));
-    m_pNameEdit->setGeometry(scaledRect(kNameRect, uiScale()));
     m_pTable->setGeometry(scaledRect(kTableRect, uiScale()));
     for (const ButtonPlace &place : kButtonPlaces)
         m_Buttons[place.button]->setGeometry(scaledRect(place.design, uiScale()));
@@ -266,7 +233,7 @@ void MacroDialog::layoutPage()
     m_pTable->horizontalHeader()->setFont(font);
     m_pTree->rescale();
     const QString lists = macroListStyle();
-    for (QWidget *widget : std::initializer_list<QWidget *>{m_pList, m_pTree, m_pTable})
+    for (QWidget *widget : std::initializer_list<QWidget *>{m_pTree, m_pTable})
         widget->setStyleSheet(lists);
     const QString menuStyle = macroMenuStyle();
     for (QMenu *menu : {m_pEditButtonMenu, m_pEditMoveMenu}) {
@@ -280,7 +247,7 @@ void MacroDialog::layoutPage()
 
 void MacroDialog::refreshFromProfile(const PanelContext &context)
 {
-    m_pWorking = context.working;
+    m_pLibrary->setWorkingSet(context.working);
 }
 
 void MacroDialog::retranslatePanel()
@@ -289,7 +256,7 @@ void MacroDialog::retranslatePanel()
         m_Buttons[i]->setText(macroText(kButtonTexts[i]));
     if (m_bRecording)
         m_Buttons[BtnStart]->setText(macroText(QT_TRANSLATE_NOOP("MacroDialog", "STOP")));
-    m_pListHeader->setText(macroText(QT_TRANSLATE_NOOP("MacroDialog", "MACRO NAME")));
+    m_pLibrary->retranslate();
     m_pTree->retranslate();
     m_pModel->setHorizontalHeaderLabels({macroText(QT_TRANSLATE_NOOP("MacroDialog", "KEY")),
                                          macroText(QT_TRANSLATE_NOOP("MacroDialog", "ACTION")),
@@ -301,7 +268,6 @@ void MacroDialog::retranslatePanel()
     const QList<QAction *> moves = m_pEditMoveMenu->actions();
     for (int i = 0; i < moves.size(); ++i)
         moves[i]->setText(moveDirectionText(kMoveDirections[i]));
-    m_pNameEdit->setPlaceholderText(macroText(QT_TRANSLATE_NOOP("MacroDialog", "Macro name")));
     if (m_bEditing)
         showEditorForRow(selectedRow());
     m_pTable->viewport()->update();
@@ -330,7 +296,11 @@ QCheckBox *MacroDialog::defaultDelayBox() const { return m_pOptions->defaultDela
 QCheckBox *MacroDialog::loopBox(int loopType) const { return m_pOptions->loopBox(loopType); }
 QLineEdit *MacroDialog::loopTimeEdit() const { return m_pOptions->loopTimeEdit(); }
 
-bool MacroDialog::hasMacros() const { return m_pList->count() > 0; }
+void MacroDialog::setFileDialogs(const MacroFileDialogs &dialogs) { m_pLibrary->setFileDialogs(dialogs); }
+QString MacroDialog::currentMacro() const { return m_pLibrary->current(); }
+bool MacroDialog::isBatch() const { return m_pLibrary->isBatch(); }
+TarnLineEdit *MacroDialog::nameEdit() const { return m_pLibrary->nameEdit(); }
+QListWidget *MacroDialog::macroList() const { return m_pLibrary->list(); }
 
 // ---------------------------------------------------------------- the click handler
 
@@ -343,11 +313,11 @@ void MacroDialog::onButtonClicked()
         else
             startRecording();
     } else if (source == m_Buttons[BtnNew]) {
-        onNew();
+        m_pLibrary->createMacro();
     } else if (source == m_Buttons[BtnDeleteMacro]) {
-        onDeleteMacro();
+        m_pLibrary->deleteCurrent();
     } else if (source == m_Buttons[BtnRename]) {
-        onRename();
+        m_pLibrary->renameCurrent();
     } else if (source == m_Buttons[BtnEdit]) {
         startEdit();
     } else if (source == m_Buttons[BtnTop]) {
@@ -369,82 +339,52 @@ void MacroDialog::onButtonClicked()
     } else if (source == m_Buttons[BtnCancel]) {
         finishEdit(false);
     } else if (source == m_Buttons[BtnInsertDelay]) {
-        if (!m_strCurrent.isEmpty())
+        if (!currentMacro().isEmpty())
             insertHandSteps({encodeDelay(kMinStepDelayMs)});
     } else if (source == m_Buttons[BtnGunSet]) {
-        onGunSet();
+        m_pLibrary->createGunSet();
     } else if (source == m_Buttons[BtnImport]) {
-        onImport();
+        m_pLibrary->importFiles();
     } else if (source == m_Buttons[BtnExport]) {
-        onExport();
+        m_pLibrary->exportFiles();
     } else if (source == m_Buttons[BtnBatch]) {
-        setBatch(!m_bBatch);
+        toggleBatch();
     } else if (source == m_Buttons[BtnMouseAction]) {
-        m_bMouseTree = !m_bMouseTree;
-        m_Buttons[BtnMouseAction]->setSelected(m_bMouseTree);
-        m_pTree->setVisible(m_bMouseTree);
-        m_pList->setVisible(!m_bMouseTree);
-        m_pListHeader->setVisible(!m_bMouseTree);
+        showMouseTree(!m_bMouseTree);
     }
 }
 
-// ---------------------------------------------------------------- library
-
-void MacroDialog::reloadList(const QString &select)
-{
-    m_pList->clear();
-    for (const QString &name : listMacroNames()) {
-        auto *item = new QListWidgetItem(name, m_pList);
-        if (m_bBatch) {
-            item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-            item->setCheckState(Qt::Unchecked);
-        }
-    }
-    const QList<QListWidgetItem *> found = m_pList->findItems(select, Qt::MatchExactly);
-    if (!select.isEmpty() && !found.isEmpty()) {
-        m_pList->setCurrentItem(found.first());
-        loadMacro(select);
-    } else if (m_pList->count() > 0) {
-        m_pList->setCurrentRow(0);
-        loadMacro(m_pList->item(0)->text());
-    } else {
-        m_strCurrent.clear();
-        m_pNameEdit->clear();
-        m_Steps.clear();
-        showSteps(-1);
-    }
-    updateEnabled();
-}
+// ---------------------------------------------------------------- the open macro
 
 void MacroDialog::selectMacro(const QString &name)
 {
-    const QList<QListWidgetItem *> found = m_pList->findItems(name, Qt::MatchExactly);
-    if (!found.isEmpty())
-        itemClicked(found.first());
+    if (QListWidgetItem *item = m_pLibrary->entry(name))
+        chooseListEntry(item);
 }
 
-void MacroDialog::itemClicked(QListWidgetItem *item)
+void MacroDialog::chooseListEntry(QListWidgetItem *item)
 {
-    if (!item || m_bRecording || m_bEditing)
-        return;
-    m_pList->setCurrentItem(item);
-    loadMacro(item->text());
-    updateEnabled();
+    if (item && !m_bRecording && !m_bEditing)
+        m_pLibrary->choose(item);
 }
 
-void MacroDialog::loadMacro(const QString &name)
+void MacroDialog::openMacro(const QString &name)
 {
-    const MacroData data = ::loadMacro(name);
-    m_strCurrent = name;
-    m_pNameEdit->setText(name);
-    m_pOptions->showSettings(data.settings);
-    m_Steps = editorSteps(data.steps, data.settings.DelayType);
+    if (name.isEmpty()) {
+        m_Steps.clear();
+    } else {
+        const MacroData data = loadMacro(name);
+        m_pOptions->showSettings(data.settings);
+        m_Steps = editorSteps(data.steps, data.settings.DelayType);
+    }
     showSteps(-1);
+    updateEnabled();
 }
 
 void MacroDialog::saveCurrent()
 {
-    if (!m_strCurrent.isEmpty() && !saveMacro(m_strCurrent, m_pOptions->settings(), m_Steps))
+    const QString name = currentMacro();
+    if (!name.isEmpty() && !saveMacro(name, m_pOptions->settings(), m_Steps))
         showMacroWarning(this, storageResultMessage(StorageResult::FileError));
 }
 
@@ -456,178 +396,22 @@ void MacroDialog::saveIfIdle()
         saveCurrent();
 }
 
-void MacroDialog::onNew()
+void MacroDialog::toggleBatch()
 {
-    const NewMacroResult result = newMacro();
-    if (result.status == NewMacroStatus::ListFull) {
-        showTooManyMacros(this);
-        return;
-    }
-    if (result.status != NewMacroStatus::Created) {
-        showMacroWarning(this, storageResultMessage(StorageResult::FileError));
-        return;
-    }
-    reloadList(result.name);
-}
-
-void MacroDialog::onRename()
-{
-    const QString wanted = m_pNameEdit->text().trimmed();
-    if (m_strCurrent.isEmpty() || wanted == m_strCurrent)
-        return;
-    const QString problem = macroNameProblem(wanted);
-    if (!problem.isEmpty()) {
-        showMacroWarning(this, problem);
-        m_pNameEdit->setText(m_strCurrent);
-        return;
-    }
-    const QString old = m_strCurrent;
-    const QString used = renameMacro(old, wanted);
-    if (used == old) {
-        showMacroWarning(this, storageResultMessage(StorageResult::FileError));
-        m_pNameEdit->setText(old);
-        return;
-    }
-    // Buttons refer to a macro by name: the ones bound to the old name follow it, so the next
-    // download still finds their macro.
-    if (m_pWorking) {
-        const int rebound = rebindMacroButtons(*m_pWorking, old, used);
-        qCDebug(lcPanels) << "renamed macro" << old << "to" << used << "buttons" << rebound;
-    }
-    reloadList(used);
-}
-
-void MacroDialog::onDeleteMacro()
-{
-    if (m_strCurrent.isEmpty())
-        return;
-    removeMacroName(m_strCurrent);
-    deleteMacroFile(m_strCurrent);
-    m_strCurrent.clear();
-    reloadList(QString());
-}
-
-void MacroDialog::onImport()
-{
-    const QString title = tr("Load Macro File");
-    const QString filter = macroText(kMacroFilter);
-    if (m_bBatch) {
-        const QStringList paths = m_FileDialogs.openFiles(window(), title, filter);
-        if (paths.isEmpty())
-            return;
-        const BatchImportReport report = importMacroFiles(paths);
-        QStringList lines;
-        if (!report.skipped.isEmpty())
-            lines << tr("Not imported (a macro of that name exists, or the name or file cannot be used): %1")
-                         .arg(report.skipped.join(QStringLiteral(", ")));
-        if (!report.notReached.isEmpty())
-            lines << QCoreApplication::translate(kMacroTextContext, kTooManyMacrosMessage) + QLatin1Char(' ') +
-                         tr("Not imported: %1").arg(report.notReached.join(QStringLiteral(", ")));
-        reloadList(report.imported.isEmpty() ? m_strCurrent : report.imported.last());
-        if (!lines.isEmpty())
-            showMacroWarning(this, lines.join(QLatin1Char('\n')));
-        return;
-    }
-    const QString path = m_FileDialogs.openFile(window(), title, filter);
-    if (path.isEmpty())
-        return;
-    const ImportOutcome outcome = importMacroFile(path);
-    switch (outcome.status) {
-    case ImportStatus::Imported:
-        reloadList(outcome.name);
-        return;
-    case ImportStatus::Exists:
-        showMacroWarning(this, tr("Macro Exist!"));
-        return;
-    case ImportStatus::BadName:
-        showMacroWarning(this, macroNameProblem(outcome.name));
-        return;
-    case ImportStatus::ListFull:
-        showTooManyMacros(this);
-        return;
-    case ImportStatus::FileError:
-        showMacroWarning(this, storageResultMessage(StorageResult::FileError));
-        return;
-    }
-}
-
-void MacroDialog::onExport()
-{
-    const QString title = tr("Save Macro File");
-    if (m_bBatch) {
-        const QStringList names = checkedMacros();
-        if (names.isEmpty())
-            return;
-        const QString folder = m_FileDialogs.folder(window(), title, QStringLiteral("./"));
-        if (folder.isEmpty())
-            return;
-        const QStringList failed = exportMacroFiles(names, folder);
-        if (!failed.isEmpty())
-            showMacroWarning(this, storageResultMessage(StorageResult::FileError) + QLatin1Char('\n') +
-                                          failed.join(QStringLiteral(", ")));
-        return;
-    }
-    if (m_strCurrent.isEmpty())
-        return;
-    QString target = m_FileDialogs.saveFile(window(), title, m_strCurrent + QStringLiteral(".MSMACRO"), macroText(kMacroFilter));
-    if (target.isEmpty())
-        return;
-    if (!target.endsWith(QStringLiteral(".MSMACRO"), Qt::CaseInsensitive))
-        target += QStringLiteral(".MSMACRO");
-    if (!exportMacroFile(m_strCurrent, target))
-        showMacroWarning(this, storageResultMessage(StorageResult::FileError));
-}
-
-void MacroDialog::onGunSet()
-{
-    if (isMacroListFull()) {
-        showTooManyMacros(this);
-        return;
-    }
-    TarnGunsetDialog dialog(window(), uiScale());
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    const QString name = uniqueMacroName(dialog.fileName());
-    if (name.isEmpty() || !dialog.storeMacro(name) || !addMacroName(name)) {
-        showMacroWarning(this, storageResultMessage(StorageResult::FileError));
-        return;
-    }
-    reloadList(name);
-}
-
-void MacroDialog::setBatch(bool batch)
-{
-    m_bBatch = batch;
+    const bool batch = !isBatch();
+    m_pLibrary->setBatch(batch);
     m_Buttons[BtnBatch]->setSelected(batch);
-    for (int i = 0; i < m_pList->count(); ++i) {
-        QListWidgetItem *item = m_pList->item(i);
-        if (batch) {
-            item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-            item->setCheckState(Qt::Unchecked);
-        } else {
-            item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable);
-            item->setData(Qt::CheckStateRole, QVariant());
-        }
-    }
-    if (batch && m_bMouseTree) {
-        // The list is where the macros are ticked.
-        m_bMouseTree = false;
-        m_Buttons[BtnMouseAction]->setSelected(false);
-        m_pTree->hide();
-        m_pList->show();
-        m_pListHeader->show();
-    }
+    if (batch && m_bMouseTree)
+        showMouseTree(false); // the list is where the macros are ticked
     updateEnabled();
 }
 
-QStringList MacroDialog::checkedMacros() const
+void MacroDialog::showMouseTree(bool shown)
 {
-    QStringList names;
-    for (int i = 0; i < m_pList->count(); ++i) {
-        if (m_pList->item(i)->checkState() == Qt::Checked)
-            names << m_pList->item(i)->text();
-    }
-    return names;
+    m_bMouseTree = shown;
+    m_Buttons[BtnMouseAction]->setSelected(shown);
+    m_pTree->setVisible(shown);
+    m_pLibrary->setListShown(!shown);
 }
 
 // ---------------------------------------------------------------- steps
@@ -693,7 +477,7 @@ void MacroDialog::TreeitemClick(QTreeWidgetItem *treeItem, int column)
 {
     Q_UNUSED(column)
     auto *item = static_cast<TarnTreeItem *>(treeItem);
-    if (!item || !hasMacros() || m_strCurrent.isEmpty() || m_bRecording || m_bEditing)
+    if (!item || !m_pLibrary->hasMacros() || currentMacro().isEmpty() || m_bRecording || m_bEditing)
         return;
     switch (item->role()) {
     case TarnTreeItem::ButtonRow:
@@ -719,7 +503,7 @@ void MacroDialog::TarnItemPressed(QTreeWidgetItem *treeItem, int column)
 {
     Q_UNUSED(column)
     auto *item = static_cast<TarnTreeItem *>(treeItem);
-    if (!item || item->role() != TarnTreeItem::MoveRow || !hasMacros() || m_strCurrent.isEmpty() || m_bRecording ||
+    if (!item || item->role() != TarnTreeItem::MoveRow || !m_pLibrary->hasMacros() || currentMacro().isEmpty() || m_bRecording ||
         m_bEditing)
         return;
     insertHandSteps(moveSteps(item->direction(), item->distance(), delayType(), m_pOptions->defaultDelayMs()));
@@ -741,7 +525,7 @@ void MacroDialog::CurrentChanged(const QModelIndex &current, const QModelIndex &
 
 void MacroDialog::startRecording()
 {
-    if (!hasMacros() || m_strCurrent.isEmpty())
+    if (!m_pLibrary->hasMacros() || currentMacro().isEmpty())
         return;
     m_bRecording = true;
     m_pKeys->restartTiming();
@@ -801,7 +585,7 @@ void MacroDialog::OnHookKey(int keyCode, int flags, qint64 timeMs)
 void MacroDialog::startEdit()
 {
     const int row = selectedRow();
-    if (row < 0 || m_strCurrent.isEmpty())
+    if (row < 0 || currentMacro().isEmpty())
         return;
     m_bEditing = true;
     for (QWidget *widget : std::initializer_list<QWidget *>{m_Buttons[BtnImport], m_Buttons[BtnExport], m_Buttons[BtnBatch],
@@ -916,7 +700,7 @@ void MacroDialog::finishEdit(bool save)
     if (save) {
         saveCurrent();
     } else {
-        loadMacro(m_strCurrent);
+        m_pLibrary->reopenCurrent();
     }
     SelectRow(row);
     for (QWidget *editor : std::initializer_list<QWidget *>{m_pEditTitle, m_pEditKeyName, m_pEditButton, m_pEditMoveButton,
@@ -936,12 +720,13 @@ void MacroDialog::finishEdit(bool save)
 void MacroDialog::updateEnabled()
 {
     const bool busy = m_bRecording || m_bEditing;
-    const bool idle = !busy && !m_bBatch;
-    const bool macro = !m_strCurrent.isEmpty();
+    const bool batch = isBatch();
+    const bool idle = !busy && !batch;
+    const bool macro = !currentMacro().isEmpty();
     for (int i = 0; i < ButtonCount; ++i)
         m_Buttons[i]->setEnabled(idle);
     m_Buttons[BtnImport]->setEnabled(!busy);
-    m_Buttons[BtnExport]->setEnabled(!busy && (macro || m_bBatch));
+    m_Buttons[BtnExport]->setEnabled(!busy && (macro || batch));
     m_Buttons[BtnBatch]->setEnabled(!busy);
     m_Buttons[BtnStart]->setEnabled(m_bRecording || (idle && macro));
     m_Buttons[BtnSave]->setEnabled(m_bEditing);
@@ -949,11 +734,11 @@ void MacroDialog::updateEnabled()
     for (Button b : {BtnDeleteMacro, BtnRename, BtnEdit, BtnTop, BtnBottom, BtnMoveUp, BtnMoveDown, BtnDeleteStep,
                      BtnClear, BtnInsertDelay})
         m_Buttons[b]->setEnabled(idle && macro);
-    m_pList->setEnabled(!busy);
+    m_pLibrary->list()->setEnabled(!busy);
     m_pTree->setEnabled(idle && macro);
-    m_pNameEdit->setEnabled(idle && macro);
+    m_pLibrary->nameEdit()->setEnabled(idle && macro);
     // While recording the table shows the steps as they come; while a step is edited,
     // selecting another row shows that row's editor.
-    m_pTable->setEnabled(!m_bBatch);
+    m_pTable->setEnabled(!batch);
     m_pOptions->setEnabled(idle && macro);
 }

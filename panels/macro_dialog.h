@@ -5,17 +5,16 @@
 // editor. Library changes are written at once; step changes when they are made, except while a
 // recording or a step edit runs ("STOP" and "SAVE" write those).
 
+#include "panels/macro_library_panel.h"
 #include "panels/profile_panel.h"
 #include "model/macro_steps.h"
 
 #include <QString>
-#include <QStringList>
 #include <QVector>
 #include <QWidget>
 
-#include <functional>
-
-class QAbstractButton;
+class MacroKeyInput;
+class MacroOptionsPanel;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -29,17 +28,6 @@ class QTreeWidgetItem;
 class TarnLineEdit;
 class TarnPushButton;
 class TarnTreeWidget;
-class MacroKeyInput;
-class MacroOptionsPanel;
-
-// The file dialogs the page opens; tests replace them.
-struct MacroFileDialogs {
-    std::function<QString(QWidget *parent, const QString &title, const QString &filter)> openFile;
-    std::function<QStringList(QWidget *parent, const QString &title, const QString &filter)> openFiles;
-    std::function<QString(QWidget *parent, const QString &title, const QString &proposed, const QString &filter)> saveFile;
-    std::function<QString(QWidget *parent, const QString &title, const QString &start)> folder;
-};
-MacroFileDialogs standardMacroFileDialogs();
 
 class MacroDialog : public QWidget, public ProfilePanel {
     Q_OBJECT
@@ -59,17 +47,17 @@ public:
     void retranslatePanel() override;
     void rescalePanel(double factor) override;
 
-    void setFileDialogs(const MacroFileDialogs &dialogs) { m_FileDialogs = dialogs; }
+    void setFileDialogs(const MacroFileDialogs &dialogs);
 
     // ---- state, for the window, the screenshots and the tests
-    QString currentMacro() const { return m_strCurrent; }
+    QString currentMacro() const;
     const QVector<MacroEvent> &steps() const { return m_Steps; }
     int selectedRow() const;
     bool isRecording() const { return m_bRecording; }
     bool isEditing() const { return m_bEditing; }
     // Whether the key capture is on (recording, or a key step being edited).
     bool isCapturing() const;
-    bool isBatch() const { return m_bBatch; }
+    bool isBatch() const;
     bool showsMouseTree() const { return m_bMouseTree; }
     int delayType() const;
     TarnPushButton *button(Button which) const { return m_Buttons[which]; }
@@ -77,8 +65,8 @@ public:
     QCheckBox *defaultDelayBox() const;
     QCheckBox *loopBox(int loopType) const; // 1..3
     QLineEdit *loopTimeEdit() const;
-    TarnLineEdit *nameEdit() const { return m_pNameEdit; }
-    QListWidget *macroList() const { return m_pList; }
+    TarnLineEdit *nameEdit() const;
+    QListWidget *macroList() const;
     TarnTreeWidget *mouseTree() const { return m_pTree; }
     QTableView *stepTable() const { return m_pTable; }
     QMenu *editButtonMenu() const { return m_pEditButtonMenu; }
@@ -102,7 +90,6 @@ signals:
 
 public slots:
     void TreeitemClick(QTreeWidgetItem *item, int column);
-    void itemClicked(QListWidgetItem *item);
     void EditMoveChanged(const QString &text);
     void EditDelayChanged(const QString &text);
     void CurrentChanged(const QModelIndex &current, const QModelIndex &previous);
@@ -117,19 +104,13 @@ private:
     void layoutPage();
     TarnPushButton *makeButton(Button which);
 
-    // Library.
-    void reloadList(const QString &select);
-    void loadMacro(const QString &name);
+    // The open macro.
+    void chooseListEntry(QListWidgetItem *item);
+    void openMacro(const QString &name);
     void saveCurrent();
     void saveIfIdle();
-    void onNew();
-    void onRename();
-    void onDeleteMacro();
-    void onImport();
-    void onExport();
-    void onGunSet();
-    void setBatch(bool batch);
-    QStringList checkedMacros() const;
+    void toggleBatch();
+    void showMouseTree(bool shown);
 
     // Steps.
     void showSteps(int selectRow);
@@ -147,14 +128,11 @@ private:
 
     // Enabling.
     void updateEnabled();
-    bool hasMacros() const;
 
     // Controls.
     TarnPushButton *m_Buttons[ButtonCount] = {};
-    QLabel *m_pListHeader = nullptr;
-    QListWidget *m_pList = nullptr;
+    MacroLibraryPanel *m_pLibrary = nullptr;
     TarnTreeWidget *m_pTree = nullptr;
-    TarnLineEdit *m_pNameEdit = nullptr;
     QTableView *m_pTable = nullptr;
     QStandardItemModel *m_pModel = nullptr;
     MacroOptionsPanel *m_pOptions = nullptr;
@@ -171,15 +149,11 @@ private:
     QLabel *m_pEditDelayUnit = nullptr;
 
     // Editor state.
-    ProfileSet *m_pWorking = nullptr;
-    QString m_strCurrent;
     QVector<MacroEvent> m_Steps;
     MacroRecorder m_Recorder;
     bool m_bRecording = false;
     bool m_bEditing = false;
-    bool m_bBatch = false;
     bool m_bMouseTree = false;
     int m_iLastKey = -1;
     int m_iLastFlags = -1;
-    MacroFileDialogs m_FileDialogs;
 };

@@ -1,9 +1,9 @@
 #pragma once
-// The macro page: the library of up to 50 macros (list, new, rename, delete, import, export,
-// batch), the mouse command tree for hand-made steps, the step table with its editing and
-// reordering, the delay and loop options, recording through the key capture, and the gun set
-// editor. Library changes are written at once; step changes when they are made, except while a
-// recording or a step edit runs ("STOP" and "SAVE" write those).
+// The macro page: lays out and wires its parts, the library (list, name, new, rename, delete,
+// import, export, batch, gun set), the step editor (step table, mouse command tree, step
+// editing), the delay and loop options and the recorder. Library changes are written at once;
+// step and option changes when they are made, except while a recording or a step edit runs
+// ("STOP" and "SAVE" write those).
 
 #include "panels/macro_library_panel.h"
 #include "panels/profile_panel.h"
@@ -13,17 +13,17 @@
 #include <QVector>
 #include <QWidget>
 
+#include <memory>
+
 class MacroKeyInput;
 class MacroOptionsPanel;
+class MacroRecorderPanel;
+class MacroStepEditor;
 class QCheckBox;
-class QLabel;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 class QMenu;
-class QModelIndex;
-class QStandardItemModel;
-class QTableView;
 class QTreeWidgetItem;
 class TarnLineEdit;
 class TarnPushButton;
@@ -51,10 +51,10 @@ public:
 
     // ---- state, for the window, the screenshots and the tests
     QString currentMacro() const;
-    const QVector<MacroEvent> &steps() const { return m_Steps; }
+    const QVector<MacroEvent> &steps() const;
     int selectedRow() const;
-    bool isRecording() const { return m_bRecording; }
-    bool isEditing() const { return m_bEditing; }
+    bool isRecording() const;
+    bool isEditing() const;
     // Whether the key capture is on (recording, or a key step being edited).
     bool isCapturing() const;
     bool isBatch() const;
@@ -67,12 +67,11 @@ public:
     QLineEdit *loopTimeEdit() const;
     TarnLineEdit *nameEdit() const;
     QListWidget *macroList() const;
-    TarnTreeWidget *mouseTree() const { return m_pTree; }
-    QTableView *stepTable() const { return m_pTable; }
-    QMenu *editButtonMenu() const { return m_pEditButtonMenu; }
-    QMenu *editMoveMenu() const { return m_pEditMoveMenu; }
-    QLineEdit *editMoveDistance() const { return m_pEditDistance; }
-    QLineEdit *editDelay() const { return m_pEditDelay; }
+    TarnTreeWidget *mouseTree() const;
+    QMenu *editButtonMenu() const;
+    QMenu *editMoveMenu() const;
+    QLineEdit *editMoveDistance() const;
+    QLineEdit *editDelay() const;
 
     // Makes the named macro current and loads it (as a click on its list entry does).
     void selectMacro(const QString &name);
@@ -89,71 +88,37 @@ signals:
     void EnableButtonsSignal(bool bEnable);
 
 public slots:
+    // Rows of the mouse command tree, clicked and pressed.
     void TreeitemClick(QTreeWidgetItem *item, int column);
-    void EditMoveChanged(const QString &text);
-    void EditDelayChanged(const QString &text);
-    void CurrentChanged(const QModelIndex &current, const QModelIndex &previous);
-    void mousemove_test();
     void TarnItemPressed(QTreeWidgetItem *item, int column);
 
-private slots:
-    void onButtonClicked();
-
 private:
-    void buildControls();
+    void buildButtons();
+    void connectButtons();
+    void connectParts();
     void layoutPage();
-    TarnPushButton *makeButton(Button which);
 
-    // The open macro.
     void chooseListEntry(QListWidgetItem *item);
     void openMacro(const QString &name);
     void saveCurrent();
     void saveIfIdle();
-    void toggleBatch();
-    void showMouseTree(bool shown);
+    bool takesHandSteps() const;
 
-    // Steps.
-    void showSteps(int selectRow);
-    void insertHandSteps(const QVector<MacroEvent> &added);
-    void moveSelected(RowMove move);
-    void deleteSelected();
-
-    // Recording and editing.
     void startRecording();
     void stopRecording();
+    void showStartText();
     void startEdit();
-    void showEditorForRow(int row);
     void finishEdit(bool save);
-    void setEditedStep(const MacroEvent &step);
-
-    // Enabling.
+    void showEditMode(bool editing);
+    void toggleBatch();
+    void showMouseTree(bool shown);
     void updateEnabled();
 
-    // Controls.
     TarnPushButton *m_Buttons[ButtonCount] = {};
-    MacroLibraryPanel *m_pLibrary = nullptr;
-    TarnTreeWidget *m_pTree = nullptr;
-    QTableView *m_pTable = nullptr;
-    QStandardItemModel *m_pModel = nullptr;
-    MacroOptionsPanel *m_pOptions = nullptr;
     MacroKeyInput *m_pKeys = nullptr;
-    // Step editors.
-    QLabel *m_pEditTitle = nullptr;
-    QLabel *m_pEditKeyName = nullptr;
-    TarnPushButton *m_pEditButton = nullptr;
-    QMenu *m_pEditButtonMenu = nullptr;
-    TarnPushButton *m_pEditMoveButton = nullptr;
-    QMenu *m_pEditMoveMenu = nullptr;
-    QLineEdit *m_pEditDistance = nullptr;
-    QLineEdit *m_pEditDelay = nullptr;
-    QLabel *m_pEditDelayUnit = nullptr;
-
-    // Editor state.
-    QVector<MacroEvent> m_Steps;
-    MacroRecorder m_Recorder;
-    bool m_bRecording = false;
-    bool m_bEditing = false;
+    MacroStepEditor *m_pSteps = nullptr;
+    MacroLibraryPanel *m_pLibrary = nullptr;
+    MacroOptionsPanel *m_pOptions = nullptr;
+    std::unique_ptr<MacroRecorderPanel> m_pRecorder;
     bool m_bMouseTree = false;
-    int m_iLastKey = -1;
-    int m_iLastFlags = -1;
 };

@@ -1,55 +1,35 @@
 #include "panels/macro_dialog.h"
 
-#include "model/gunset_steps.h"
-#include "panels/macro_library_actions.h"
-#include "panels/tarn_gunset_dialog.h"
-#include "panels/tarn_macro_item_delegate.h"
+#include "panels/macro_key_input.h"
+#include "panels/macro_options_panel.h"
+#include "panels/macro_page_text.h"
+#include "panels/macro_recorder.h"
+#include "panels/macro_step_editor.h"
+#include "panels/macro_step_form.h"
 #include "panels/tarn_tree_widget.h"
-#include "platform/key_capture.h"
-#include "storage/key_table.h"
-#include "storage/log_categories.h"
 #include "storage/macro_file.h"
-#include "storage/profile_data.h"
-#include "storage/settings_file.h"
 #include "storage/storage_result.h"
 #include "widgets/skin.h"
-#include "widgets/tarn_check_box.h"
 #include "widgets/tarn_line_edit.h"
-#include "widgets/tarn_message_box.h"
 #include "widgets/tarn_push_button.h"
 #include "widgets/theme.h"
 
-#include <QCheckBox>
-#include <QCoreApplication>
-#include <QFileDialog>
-#include <QHeaderView>
-#include <QIntValidator>
-#include <QLabel>
 #include <QListWidget>
-#include <QMenu>
-#include <QStandardItemModel>
 #include <QTableView>
+
+#include <functional>
+#include <utility>
 
 namespace {
 
-constexpr int kColumnWidth = 160;
-constexpr int kRowHeight = 24;
-
-// Design rectangles of the page (665 x 467 units).
-const QRect kListHeaderRect(0, 0, 170, 26);
-const QRect kListRect(0, 26, 170, 232);
-const QRect kTreeRect(0, 0, 170, 258);
-const QRect kNameRect(0, 298, 170, 26);
-const QRect kTableRect(180, 0, 485, 230);
 constexpr int kButtonHeight = 28;
-constexpr int kOptionHeight = 22;
 
 struct ButtonPlace {
     MacroDialog::Button button;
     QRect design;
 };
-// The left column around the list, then three rows of four under the table ("SAVE" and
-// "CANCEL" only show while a step is edited).
+// Design rectangles of the page (665 x 467 units): the left column around the list, then three
+// rows of four under the table ("SAVE" and "CANCEL" only show while a step is edited).
 const ButtonPlace kButtonPlaces[] = {
     {MacroDialog::BtnMouseAction, {0, 264, 170, kButtonHeight}},
     {MacroDialog::BtnNew, {0, 330, 83, kButtonHeight}},
@@ -72,17 +52,6 @@ const ButtonPlace kButtonPlaces[] = {
     {MacroDialog::BtnCancel, {546, 302, 119, kButtonHeight}},
 };
 
-// The option rows and the step editors that take their place while a step is edited.
-const QRect kRecordDelayRect(180, 342, 380, kOptionHeight);
-const QRect kDefaultDelayRect(180, 366, 380, kOptionHeight);
-const QRect kDefaultDelayEditRect(565, 366, 60, kOptionHeight);
-const QRect kDefaultDelayUnitRect(630, 366, 35, kOptionHeight);
-const QRect kLoopRects[3] = {{180, 394, 380, kOptionHeight}, {180, 418, 380, kOptionHeight}, {180, 442, 380, kOptionHeight}};
-const QRect kLoopTimeEditRect(565, 394, 60, kOptionHeight);
-const QRect kEditTitleRect(180, 342, 485, kOptionHeight);
-const QRect kEditFirstRect(180, 372, 170, 26);
-const QRect kEditSecondRect(360, 372, 60, 26);
-
 const char *const kButtonTexts[MacroDialog::ButtonCount] = {
     QT_TRANSLATE_NOOP("MacroDialog", "START"),       QT_TRANSLATE_NOOP("MacroDialog", "NEW"),
     QT_TRANSLATE_NOOP("MacroDialog", "DELETE"),      QT_TRANSLATE_NOOP("MacroDialog", "CHANGE NAME"),
@@ -95,315 +64,120 @@ const char *const kButtonTexts[MacroDialog::ButtonCount] = {
     QT_TRANSLATE_NOOP("MacroDialog", "EXPORT"),      QT_TRANSLATE_NOOP("MacroDialog", "BATCH"),
     QT_TRANSLATE_NOOP("MacroDialog", "MOUSE ACTION"),
 };
-const char *const kLoopTexts[3] = {
-    QT_TRANSLATE_NOOP("MacroDialog", "LOOPS TIME(1-255)"),
-    QT_TRANSLATE_NOOP("MacroDialog", "REPEAT RUN WHEN KEY DOWN"),
-    QT_TRANSLATE_NOOP("MacroDialog", "REPEAT RUN UNTIL THE KEY DOWN"),
-};
-const char kMacroFilter[] = QT_TRANSLATE_NOOP("MacroDialog", "Macro File(*.MSMACRO)");
 
-QString macroText(const char *source)
-{
-    return QCoreApplication::translate("MacroDialog", source);
-}
-
-QRect scaledDesign(const QRect &design)
-{
-    return QRect(scaledUnits(design.x()), scaledUnits(design.y()), scaledUnits(design.width()),
-                 scaledUnits(design.height()));
-}
-
-const QString kFieldStyle = QStringLiteral(
-    "QLineEdit{background-color: rgb(24,24,28); color: rgb(225,225,225); border: 1px solid rgb(70,70,78);"
-    " border-radius: 2px;} QLineEdit:disabled{color: rgb(110,110,110);}");
-
-QString listStyle()
-{
-    const QColor c = themeColour();
-    return QStringLiteral("QListWidget, QTreeWidget, QTableView{background-color: rgba(14,14,17,220);"
-                          " color: rgb(210,210,210); border: 1px solid rgb(60,60,68); outline: 0px;"
-                          " selection-background-color: transparent;}"
-                          "QListWidget::item{padding: 2px 4px;}"
-                          "QTreeWidget::item{height: %4px;}"
-                          "QListWidget::item:selected, QTreeWidget::item:selected{background: rgba(%1,%2,%3,110);"
-                          " color: white;}"
-                          "QListWidget::indicator, QTreeWidget::indicator{width: %6px; height: %6px;}"
-                          "QHeaderView::section{background-color: rgb(30,30,36); color: rgb(225,225,225);"
-                          " border: 0px; border-bottom: 1px solid rgba(%1,%2,%3,200); padding: 3px;}"
-                          "QScrollBar:vertical{background: rgb(20,20,24); width: %5px; margin: 0px;}"
-                          "QScrollBar::handle:vertical{background: rgb(70,70,78); min-height: 20px;"
-                          " border-radius: 4px;}"
-                          "QScrollBar::add-line, QScrollBar::sub-line{height: 0px;}")
-        .arg(c.red())
-        .arg(c.green())
-        .arg(c.blue())
-        .arg(scaledUnits(19))
-        .arg(scaledUnits(10))
-        .arg(scaledUnits(14));
-}
-
-const QString kLabelStyle = QStringLiteral("color: rgb(210,210,210); background: transparent;");
-
-int fieldValue(const QLineEdit *edit, int minimum, int maximum, int empty)
-{
-    bool ok = false;
-    const int value = edit->text().toInt(&ok);
-    return ok ? qBound(minimum, value, maximum) : empty;
-}
+// The buttons that give way while a step is edited.
+const MacroDialog::Button kHiddenWhileEditing[] = {MacroDialog::BtnImport, MacroDialog::BtnExport, MacroDialog::BtnBatch,
+                                                   MacroDialog::BtnInsertDelay, MacroDialog::BtnGunSet};
 
 } // namespace
 
-MacroFileDialogs standardMacroFileDialogs()
-{
-    MacroFileDialogs dialogs;
-    dialogs.openFile = [](QWidget *parent, const QString &title, const QString &filter) {
-        return QFileDialog::getOpenFileName(parent, title, QString(), filter);
-    };
-    dialogs.openFiles = [](QWidget *parent, const QString &title, const QString &filter) {
-        return QFileDialog::getOpenFileNames(parent, title, QString(), filter);
-    };
-    dialogs.saveFile = [](QWidget *parent, const QString &title, const QString &proposed, const QString &filter) {
-        return QFileDialog::getSaveFileName(parent, title, proposed, filter);
-    };
-    dialogs.folder = [](QWidget *parent, const QString &title, const QString &start) {
-        return QFileDialog::getExistingDirectory(parent, title, start);
-    };
-    return dialogs;
-}
-
-MacroDialog::MacroDialog(QWidget *parent) : QWidget(parent), m_FileDialogs(standardMacroFileDialogs())
+MacroDialog::MacroDialog(QWidget *parent) : QWidget(parent)
 {
     setObjectName("MacroDialog");
-    m_Clock.start();
-    buildControls();
+    buildButtons();
+    // In this order Tab runs from the tree's distance fields to the name and on to the options.
+    m_pKeys = new MacroKeyInput(this);
+    m_pSteps = new MacroStepEditor(*m_pKeys, this);
+    m_pLibrary = new MacroLibraryPanel(this);
+    m_pOptions = new MacroOptionsPanel(this);
+    m_pRecorder = std::make_unique<MacroRecorderPanel>(*m_pSteps, *m_pKeys, this);
+    connectButtons();
+    connectParts();
     retranslatePanel();
     layoutPage();
-    const QStringList names = listMacroNames();
-    reloadList(names.isEmpty() ? QString() : names.first());
+    m_pLibrary->reload(QString());
 }
 
 MacroDialog::~MacroDialog()
 {
-    removeHook();
+    m_pKeys->release();
 }
 
 // ---------------------------------------------------------------- building
 
-TarnPushButton *MacroDialog::makeButton(Button which)
+void MacroDialog::buildButtons()
 {
-    auto *button = new TarnPushButton({skinPath("tabbutton-1.png"), skinPath("tabbutton-3.png"), skinPath("tabbutton-2.png")}, this);
-    button->setFocusPolicy(Qt::NoFocus);
-    connect(button, &QPushButton::clicked, this, &MacroDialog::onButtonClicked);
-    m_Buttons[which] = button;
-    return button;
-}
-
-QCheckBox *MacroDialog::makeCheckBox(const QString &uncheckedImage, const QString &checkedImage)
-{
-    return new TarnCheckBox(uncheckedImage, checkedImage, this);
-}
-
-void MacroDialog::buildControls()
-{
-    for (int i = 0; i < ButtonCount; ++i)
-        makeButton(static_cast<Button>(i));
+    for (TarnPushButton *&button : m_Buttons) {
+        button = new TarnPushButton({skinPath("tabbutton-1.png"), skinPath("tabbutton-3.png"), skinPath("tabbutton-2.png")}, this);
+        button->setFocusPolicy(Qt::NoFocus);
+    }
     m_Buttons[BtnBatch]->setCheckable(true);
     m_Buttons[BtnMouseAction]->setCheckable(true);
-
-    m_pListHeader = new QLabel(this);
-    m_pListHeader->setAlignment(Qt::AlignCenter);
-    m_pList = new QListWidget(this);
-    m_pList->setFocusPolicy(Qt::NoFocus);
-    m_pList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    connect(m_pList, &QListWidget::itemClicked, this, &MacroDialog::itemClicked);
-
-    m_pTree = new TarnTreeWidget(this);
-    m_pTree->hide();
-    connect(m_pTree, &QTreeWidget::itemClicked, this, &MacroDialog::TreeitemClick);
-    connect(m_pTree, &QTreeWidget::itemPressed, this, &MacroDialog::TarnItemPressed);
-    connect(m_pTree, &TarnTreeWidget::mouseLeft, this, &MacroDialog::mousemove_test);
-    for (TarnTreeItem *row : m_pTree->moveRows())
-        row->distanceEdit()->setStyleSheet(kFieldStyle);
-
-    m_pNameEdit = new TarnLineEdit(this);
-    m_pNameEdit->setMaxLength(kMacroNameMaxLength);
-    m_pNameEdit->setStyleSheet(kFieldStyle);
-
-    m_pModel = new QStandardItemModel(0, 3, this);
-    m_pTable = new QTableView(this);
-    m_pTable->setModel(m_pModel);
-    m_pTable->setItemDelegate(new TarnMacroItemDelegate(m_pTable));
-    m_pTable->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_pTable->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_pTable->setShowGrid(false);
-    m_pTable->setFocusPolicy(Qt::NoFocus);
-    m_pTable->verticalHeader()->hide();
-    m_pTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_pTable->horizontalHeader()->setStretchLastSection(true);
-    m_pTable->horizontalHeader()->setSectionsClickable(false);
-    m_pTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    connect(m_pTable->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &MacroDialog::CurrentChanged);
-
-    m_pRecordDelay = makeCheckBox("checkbox1-1.png", "checkbox1-2.png");
-    m_pDefaultDelay = makeCheckBox("checkbox1-1.png", "checkbox1-2.png");
-    connect(m_pRecordDelay, &QCheckBox::clicked, this, &MacroDialog::checkbtn_clicked);
-    connect(m_pDefaultDelay, &QCheckBox::clicked, this, &MacroDialog::checkbtn_clicked);
-    for (QCheckBox *&box : m_LoopBoxes) {
-        box = makeCheckBox("checkbox2-1.png", "checkbox2-2.png");
-        connect(box, &QCheckBox::clicked, this, &MacroDialog::onButtonClicked);
-    }
-    m_pDefaultDelayEdit = new QLineEdit(QStringLiteral("10"), this);
-    m_pDefaultDelayEdit->setMaxLength(5);
-    m_pDefaultDelayEdit->setValidator(new QIntValidator(0, kMaxDefaultDelayMs, m_pDefaultDelayEdit));
-    m_pDefaultDelayUnit = new QLabel(QStringLiteral("ms"), this);
-    m_pLoopTimeEdit = new QLineEdit(QStringLiteral("1"), this);
-    m_pLoopTimeEdit->setMaxLength(3);
-    m_pLoopTimeEdit->setValidator(new QIntValidator(kMinLoopTime, kMaxLoopTime, m_pLoopTimeEdit));
-    connect(m_pDefaultDelayEdit, &QLineEdit::textChanged, this, &MacroDialog::DefDelayChanged);
-    connect(m_pLoopTimeEdit, &QLineEdit::textChanged, this, &MacroDialog::LoopTimeChanged);
-    connect(m_pDefaultDelayEdit, &QLineEdit::editingFinished, this, &MacroDialog::saveIfIdle);
-    connect(m_pLoopTimeEdit, &QLineEdit::editingFinished, this, &MacroDialog::saveIfIdle);
-
-    // Step editors, hidden until "EDIT".
-    m_pEditTitle = new QLabel(this);
-    m_pEditKeyName = new QLabel(this);
-    m_pEditKeyName->setAlignment(Qt::AlignCenter);
-    m_pEditKeyName->setStyleSheet("color: white; background-color: rgb(24,24,28); border: 1px solid rgb(70,70,78);");
-    const QStringList dropImages = {skinPath("profilesel.png"), skinPath("profilesel.png"), skinPath("profilesel.png")};
-    m_pEditButton = new TarnPushButton(dropImages, this);
-    m_pEditButtonMenu = new QMenu(m_pEditButton);
-    for (const MacroButton &button : kMacroButtons) {
-        QAction *action = m_pEditButtonMenu->addAction(QString());
-        action->setData(button.bit);
-    }
-    m_pEditButton->setMenu(m_pEditButtonMenu);
-    connect(m_pEditButtonMenu, &QMenu::triggered, this, [this](QAction *action) {
-        if (!m_bEditing || stepKind(m_Steps.value(selectedRow())) != StepKind::Button)
-            return;
-        setEditedStep(buttonStep(static_cast<uint8_t>(action->data().toInt()), isPressStep(m_Steps[selectedRow()])));
-    });
-    m_pEditMoveButton = new TarnPushButton(dropImages, this);
-    m_pEditMoveMenu = new QMenu(m_pEditMoveButton);
-    for (MoveDirection direction : kMoveDirections) {
-        QAction *action = m_pEditMoveMenu->addAction(QString());
-        action->setData(static_cast<int>(direction));
-    }
-    m_pEditMoveButton->setMenu(m_pEditMoveMenu);
-    connect(m_pEditMoveMenu, &QMenu::triggered, this, [this](QAction *action) {
-        if (!m_bEditing || stepKind(m_Steps.value(selectedRow())) != StepKind::Move)
-            return;
-        const int distance = fieldValue(m_pEditDistance, kMacroMinMoveDistance, kMacroMaxMoveDistance, 1);
-        setEditedStep(encodeMove(static_cast<MoveDirection>(action->data().toInt()), distance));
-    });
-    m_pEditDistance = new QLineEdit(this);
-    m_pEditDistance->setMaxLength(3);
-    m_pEditDistance->setValidator(new QIntValidator(kMacroMinMoveDistance, kMacroMaxMoveDistance, m_pEditDistance));
-    connect(m_pEditDistance, &QLineEdit::textEdited, this, &MacroDialog::EditMoveChanged);
-    m_pEditDelay = new QLineEdit(this);
-    m_pEditDelay->setMaxLength(5);
-    m_pEditDelay->setValidator(new QIntValidator(kMinStepDelayMs, kMaxStepDelayMs, m_pEditDelay));
-    connect(m_pEditDelay, &QLineEdit::textEdited, this, &MacroDialog::EditDelayChanged);
-    m_pEditDelayUnit = new QLabel(QStringLiteral("ms"), this);
-    for (QWidget *editor : std::initializer_list<QWidget *>{m_pEditTitle, m_pEditKeyName, m_pEditButton, m_pEditMoveButton,
-                                                            m_pEditDistance, m_pEditDelay, m_pEditDelayUnit})
-        editor->hide();
-    for (QLineEdit *edit : {m_pDefaultDelayEdit, m_pLoopTimeEdit, m_pEditDistance, m_pEditDelay}) {
-        edit->setStyleSheet(kFieldStyle);
-        edit->setAlignment(Qt::AlignCenter);
-    }
-    for (QLabel *label : {m_pListHeader, m_pDefaultDelayUnit, m_pEditTitle, m_pEditDelayUnit})
-        label->setStyleSheet(kLabelStyle);
     m_Buttons[BtnSave]->hide();
     m_Buttons[BtnCancel]->hide();
 }
 
+void MacroDialog::connectButtons()
+{
+    const std::pair<Button, std::function<void()>> actions[] = {
+        {BtnStart, [this] { isRecording() ? stopRecording() : startRecording(); }},
+        {BtnNew, [this] { m_pLibrary->createMacro(); }},
+        {BtnDeleteMacro, [this] { m_pLibrary->deleteCurrent(); }},
+        {BtnRename, [this] { m_pLibrary->renameCurrent(); }},
+        {BtnEdit, [this] { startEdit(); }},
+        {BtnTop, [this] { m_pSteps->moveSelected(RowMove::Top); }},
+        {BtnBottom, [this] { m_pSteps->moveSelected(RowMove::Bottom); }},
+        {BtnMoveUp, [this] { m_pSteps->moveSelected(RowMove::Up); }},
+        {BtnMoveDown, [this] { m_pSteps->moveSelected(RowMove::Down); }},
+        {BtnDeleteStep, [this] { m_pSteps->deleteSelected(); }},
+        {BtnClear, [this] { m_pSteps->clear(); }},
+        {BtnSave, [this] { finishEdit(true); }},
+        {BtnCancel, [this] { finishEdit(false); }},
+        {BtnInsertDelay,
+         [this] {
+             if (!currentMacro().isEmpty())
+                 m_pSteps->insertHandSteps({encodeDelay(kMinStepDelayMs)});
+         }},
+        {BtnGunSet, [this] { m_pLibrary->createGunSet(); }},
+        {BtnImport, [this] { m_pLibrary->importFiles(); }},
+        {BtnExport, [this] { m_pLibrary->exportFiles(); }},
+        {BtnBatch, [this] { toggleBatch(); }},
+        {BtnMouseAction, [this] { showMouseTree(!m_bMouseTree); }},
+    };
+    for (const auto &action : actions)
+        connect(m_Buttons[action.first], &QPushButton::clicked, this, action.second);
+}
+
+void MacroDialog::connectParts()
+{
+    connect(m_pKeys, &MacroKeyInput::keyCaptured, this, &MacroDialog::OnHookKey);
+    connect(m_pLibrary->list(), &QListWidget::itemClicked, this, &MacroDialog::chooseListEntry);
+    connect(m_pLibrary, &MacroLibraryPanel::currentChanged, this, &MacroDialog::openMacro);
+    connect(m_pSteps->tree(), &QTreeWidget::itemClicked, this, &MacroDialog::TreeitemClick);
+    connect(m_pSteps->tree(), &QTreeWidget::itemPressed, this, &MacroDialog::TarnItemPressed);
+    connect(m_pSteps, &MacroStepEditor::stepsChanged, this, &MacroDialog::saveIfIdle);
+    connect(m_pOptions, &MacroOptionsPanel::changed, this, &MacroDialog::saveIfIdle);
+}
+
 void MacroDialog::layoutPage()
 {
-    m_pListHeader->setGeometry(scaledDesign(kListHeaderRect));
-    m_pList->setGeometry(scaledDesign(kListRect));
-    m_pTree->setGeometry(scaledDesign(kTreeRect));
-    m_pNameEdit->setGeometry(scaledDesign(kNameRect));
-    m_pTable->setGeometry(scaledDesign(kTableRect));
     for (const ButtonPlace &place : kButtonPlaces)
-        m_Buttons[place.button]->setGeometry(scaledDesign(place.design));
-    m_pRecordDelay->setGeometry(scaledDesign(kRecordDelayRect));
-    m_pDefaultDelay->setGeometry(scaledDesign(kDefaultDelayRect));
-    m_pDefaultDelayEdit->setGeometry(scaledDesign(kDefaultDelayEditRect));
-    m_pDefaultDelayUnit->setGeometry(scaledDesign(kDefaultDelayUnitRect));
-    for (int i = 0; i < 3; ++i)
-        m_LoopBoxes[i]->setGeometry(scaledDesign(kLoopRects[i]));
-    m_pLoopTimeEdit->setGeometry(scaledDesign(kLoopTimeEditRect));
-    m_pEditTitle->setGeometry(scaledDesign(kEditTitleRect));
-    m_pEditKeyName->setGeometry(scaledDesign(kEditFirstRect));
-    m_pEditButton->setGeometry(scaledDesign(kEditFirstRect));
-    m_pEditMoveButton->setGeometry(scaledDesign(kEditFirstRect));
-    m_pEditDistance->setGeometry(scaledDesign(kEditSecondRect));
-    m_pEditDelay->setGeometry(scaledDesign(QRect(kEditFirstRect.topLeft(), QSize(100, kEditFirstRect.height()))));
-    m_pEditDelayUnit->setGeometry(scaledDesign(QRect(kEditFirstRect.x() + 106, kEditFirstRect.y(), 40, kEditFirstRect.height())));
-
-    for (int column = 0; column < 3; ++column)
-        m_pTable->horizontalHeader()->resizeSection(column, scaledUnits(kColumnWidth));
-    m_pTable->verticalHeader()->setDefaultSectionSize(scaledUnits(kRowHeight));
-    m_pTable->horizontalHeader()->setFixedHeight(scaledUnits(26));
-
+        m_Buttons[place.button]->setGeometry(scaledRect(place.design, uiScale()));
     const QFont font = languageFont();
     for (QObject *child : children()) {
         if (auto *widget = qobject_cast<QWidget *>(child))
             widget->setFont(font);
     }
-    m_pTable->horizontalHeader()->setFont(font);
-    m_pTree->rescale();
-    const QString lists = listStyle();
-    for (QWidget *widget : std::initializer_list<QWidget *>{m_pList, m_pTree, m_pTable})
-        widget->setStyleSheet(lists);
-    const QString menuStyle = QStringLiteral("QMenu{background-color: rgb(24,24,28); color: rgb(220,220,220);"
-                                             " border: 1px solid rgb(70,70,78);} QMenu::item{padding: %1px %2px;}"
-                                             "QMenu::item:selected{background-color: rgba(%3,%4,%5,140);}")
-                                  .arg(scaledUnits(4))
-                                  .arg(scaledUnits(16))
-                                  .arg(themeColour().red())
-                                  .arg(themeColour().green())
-                                  .arg(themeColour().blue());
-    for (QMenu *menu : {m_pEditButtonMenu, m_pEditMoveMenu}) {
-        menu->setFont(font);
-        menu->setStyleSheet(menuStyle);
-        menu->setFixedWidth(scaledUnits(kEditFirstRect.width()));
-    }
+    m_pLibrary->layout();
+    m_pOptions->layout();
+    m_pSteps->layout();
 }
 
 // ---------------------------------------------------------------- ProfilePanel
 
 void MacroDialog::refreshFromProfile(const PanelContext &context)
 {
-    m_pWorking = context.working;
+    m_pLibrary->setWorkingSet(context.working);
 }
 
 void MacroDialog::retranslatePanel()
 {
     for (int i = 0; i < ButtonCount; ++i)
         m_Buttons[i]->setText(macroText(kButtonTexts[i]));
-    if (m_bRecording)
-        m_Buttons[BtnStart]->setText(macroText(QT_TRANSLATE_NOOP("MacroDialog", "STOP")));
-    m_pListHeader->setText(macroText(QT_TRANSLATE_NOOP("MacroDialog", "MACRO NAME")));
-    m_pTree->retranslate();
-    m_pModel->setHorizontalHeaderLabels({macroText(QT_TRANSLATE_NOOP("MacroDialog", "KEY")),
-                                         macroText(QT_TRANSLATE_NOOP("MacroDialog", "ACTION")),
-                                         macroText(QT_TRANSLATE_NOOP("MacroDialog", "DELAY(ms)"))});
-    m_pRecordDelay->setText(macroText(QT_TRANSLATE_NOOP("MacroDialog", "RECORD DELAYS BETWEEN ACTION")));
-    m_pDefaultDelay->setText(macroText(QT_TRANSLATE_NOOP("MacroDialog", "INSERT DEFAULT DELAY")));
-    for (int i = 0; i < 3; ++i)
-        m_LoopBoxes[i]->setText(macroText(kLoopTexts[i]));
-    const QList<QAction *> buttons = m_pEditButtonMenu->actions();
-    for (int i = 0; i < buttons.size(); ++i)
-        buttons[i]->setText(macroText(kMacroButtons[i].name));
-    const QList<QAction *> moves = m_pEditMoveMenu->actions();
-    for (int i = 0; i < moves.size(); ++i)
-        moves[i]->setText(moveDirectionText(kMoveDirections[i]));
-    m_pNameEdit->setPlaceholderText(macroText(QT_TRANSLATE_NOOP("MacroDialog", "Macro name")));
-    if (m_bEditing)
-        showEditorForRow(selectedRow());
-    m_pTable->viewport()->update();
+    showStartText();
+    m_pLibrary->retranslate();
+    m_pSteps->retranslate();
+    m_pOptions->retranslate();
 }
 
 void MacroDialog::rescalePanel(double factor)
@@ -414,795 +188,213 @@ void MacroDialog::rescalePanel(double factor)
 
 // ---------------------------------------------------------------- state
 
-int MacroDialog::selectedRow() const
+void MacroDialog::setFileDialogs(const MacroFileDialogs &dialogs) { m_pLibrary->setFileDialogs(dialogs); }
+QString MacroDialog::currentMacro() const { return m_pLibrary->current(); }
+const QVector<MacroEvent> &MacroDialog::steps() const { return m_pSteps->steps(); }
+int MacroDialog::selectedRow() const { return m_pSteps->selectedRow(); }
+bool MacroDialog::isRecording() const { return m_pRecorder->isRecording(); }
+bool MacroDialog::isEditing() const { return m_pSteps->isEditing(); }
+bool MacroDialog::isCapturing() const { return m_pKeys->isGrabbing(); }
+bool MacroDialog::isBatch() const { return m_pLibrary->isBatch(); }
+int MacroDialog::delayType() const { return m_pOptions->delayType(); }
+QCheckBox *MacroDialog::recordDelayBox() const { return m_pOptions->recordDelayBox(); }
+QCheckBox *MacroDialog::defaultDelayBox() const { return m_pOptions->defaultDelayBox(); }
+QCheckBox *MacroDialog::loopBox(int loopType) const { return m_pOptions->loopBox(loopType); }
+QLineEdit *MacroDialog::loopTimeEdit() const { return m_pOptions->loopTimeEdit(); }
+TarnLineEdit *MacroDialog::nameEdit() const { return m_pLibrary->nameEdit(); }
+QListWidget *MacroDialog::macroList() const { return m_pLibrary->list(); }
+TarnTreeWidget *MacroDialog::mouseTree() const { return m_pSteps->tree(); }
+QMenu *MacroDialog::editButtonMenu() const { return m_pSteps->form()->buttonMenu(); }
+QMenu *MacroDialog::editMoveMenu() const { return m_pSteps->form()->moveMenu(); }
+QLineEdit *MacroDialog::editMoveDistance() const { return m_pSteps->form()->distanceEdit(); }
+QLineEdit *MacroDialog::editDelay() const { return m_pSteps->form()->delayEdit(); }
+
+void MacroDialog::SelectRow(int row)
 {
-    const QModelIndex current = m_pTable->selectionModel()->currentIndex();
-    if (!current.isValid() || !m_pTable->selectionModel()->isRowSelected(current.row(), QModelIndex()))
-        return -1;
-    return current.row();
+    m_pSteps->selectRow(row);
 }
 
-int MacroDialog::delayType() const
-{
-    if (m_pRecordDelay->isChecked())
-        return kDelayRecorded;
-    if (m_pDefaultDelay->isChecked())
-        return kDelayDefault;
-    return kDelayNone;
-}
-
-int MacroDialog::loopType() const
-{
-    for (int i = 0; i < 3; ++i) {
-        if (m_LoopBoxes[i]->isChecked())
-            return i + 1;
-    }
-    return 0;
-}
-
-QCheckBox *MacroDialog::loopBox(int type) const
-{
-    return type >= 1 && type <= 3 ? m_LoopBoxes[type - 1] : nullptr;
-}
-
-QLineEdit *MacroDialog::defaultDelayEdit() const { return m_pDefaultDelayEdit; }
-QLineEdit *MacroDialog::loopTimeEdit() const { return m_pLoopTimeEdit; }
-
-bool MacroDialog::hasMacros() const { return m_pList->count() > 0; }
-
-int MacroDialog::defaultDelayMs() const
-{
-    return fieldValue(m_pDefaultDelayEdit, 0, kMaxDefaultDelayMs, 0);
-}
-
-void MacroDialog::showTooManyMacros()
-{
-    showNotice(QCoreApplication::translate(kMacroTextContext, kTooManyMacrosTitle),
-               QCoreApplication::translate(kMacroTextContext, kTooManyMacrosMessage));
-}
-
-void MacroDialog::showNotice(const QString &title, const QString &message)
-{
-    TarnMessageBox box(TarnMessageBox::Notice, QString(), title, message, window());
-    box.exec();
-}
-
-// ---------------------------------------------------------------- the click handler
-
-void MacroDialog::onButtonClicked()
-{
-    QObject *source = sender();
-    for (int i = 0; i < 3; ++i) {
-        if (source == m_LoopBoxes[i]) {
-            // An optional exclusive choice: ticking one clears the other two.
-            for (int j = 0; j < 3; ++j) {
-                if (j != i)
-                    m_LoopBoxes[j]->setChecked(false);
-            }
-            saveIfIdle();
-            return;
-        }
-    }
-    if (source == m_Buttons[BtnStart]) {
-        if (m_bRecording)
-            stopRecording();
-        else
-            startRecording();
-    } else if (source == m_Buttons[BtnNew]) {
-        onNew();
-    } else if (source == m_Buttons[BtnDeleteMacro]) {
-        onDeleteMacro();
-    } else if (source == m_Buttons[BtnRename]) {
-        onRename();
-    } else if (source == m_Buttons[BtnEdit]) {
-        startEdit();
-    } else if (source == m_Buttons[BtnTop]) {
-        moveSelected(RowMove::Top);
-    } else if (source == m_Buttons[BtnBottom]) {
-        moveSelected(RowMove::Bottom);
-    } else if (source == m_Buttons[BtnMoveUp]) {
-        moveSelected(RowMove::Up);
-    } else if (source == m_Buttons[BtnMoveDown]) {
-        moveSelected(RowMove::Down);
-    } else if (source == m_Buttons[BtnDeleteStep]) {
-        deleteSelected();
-    } else if (source == m_Buttons[BtnClear]) {
-        m_Steps.clear();
-        showSteps(-1);
-        saveIfIdle();
-    } else if (source == m_Buttons[BtnSave]) {
-        finishEdit(true);
-    } else if (source == m_Buttons[BtnCancel]) {
-        finishEdit(false);
-    } else if (source == m_Buttons[BtnInsertDelay]) {
-        if (!m_strCurrent.isEmpty())
-            insertHandSteps({encodeDelay(kMinStepDelayMs)});
-    } else if (source == m_Buttons[BtnGunSet]) {
-        onGunSet();
-    } else if (source == m_Buttons[BtnImport]) {
-        onImport();
-    } else if (source == m_Buttons[BtnExport]) {
-        onExport();
-    } else if (source == m_Buttons[BtnBatch]) {
-        setBatch(!m_bBatch);
-    } else if (source == m_Buttons[BtnMouseAction]) {
-        m_bMouseTree = !m_bMouseTree;
-        m_Buttons[BtnMouseAction]->setSelected(m_bMouseTree);
-        m_pTree->setVisible(m_bMouseTree);
-        m_pList->setVisible(!m_bMouseTree);
-        m_pListHeader->setVisible(!m_bMouseTree);
-    }
-}
-
-// ---------------------------------------------------------------- library
-
-void MacroDialog::reloadList(const QString &select)
-{
-    m_pList->clear();
-    for (const QString &name : listMacroNames()) {
-        auto *item = new QListWidgetItem(name, m_pList);
-        if (m_bBatch) {
-            item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-            item->setCheckState(Qt::Unchecked);
-        }
-    }
-    const QList<QListWidgetItem *> found = m_pList->findItems(select, Qt::MatchExactly);
-    if (!select.isEmpty() && !found.isEmpty()) {
-        m_pList->setCurrentItem(found.first());
-        loadMacro(select);
-    } else if (m_pList->count() > 0) {
-        m_pList->setCurrentRow(0);
-        loadMacro(m_pList->item(0)->text());
-    } else {
-        m_strCurrent.clear();
-        m_pNameEdit->clear();
-        m_Steps.clear();
-        showSteps(-1);
-    }
-    updateEnabled();
-}
+// ---------------------------------------------------------------- the open macro
 
 void MacroDialog::selectMacro(const QString &name)
 {
-    const QList<QListWidgetItem *> found = m_pList->findItems(name, Qt::MatchExactly);
-    if (!found.isEmpty())
-        itemClicked(found.first());
+    if (QListWidgetItem *item = m_pLibrary->entry(name))
+        chooseListEntry(item);
 }
 
-void MacroDialog::itemClicked(QListWidgetItem *item)
+void MacroDialog::chooseListEntry(QListWidgetItem *item)
 {
-    if (!item || m_bRecording || m_bEditing)
-        return;
-    m_pList->setCurrentItem(item);
-    loadMacro(item->text());
+    if (item && !isRecording() && !isEditing())
+        m_pLibrary->choose(item);
+}
+
+void MacroDialog::openMacro(const QString &name)
+{
+    if (name.isEmpty()) {
+        m_pSteps->setSteps({}, -1);
+    } else {
+        const MacroData data = loadMacro(name);
+        m_pOptions->showSettings(data.settings);
+        m_pSteps->setSteps(editorSteps(data.steps, data.settings.DelayType), -1);
+    }
     updateEnabled();
 }
 
-void MacroDialog::loadMacro(const QString &name)
+void MacroDialog::saveCurrent()
 {
-    m_bLoading = true;
-    const MacroData data = ::loadMacro(name);
-    m_strCurrent = name;
-    m_pNameEdit->setText(name);
-    m_pRecordDelay->setChecked(data.settings.DelayType == kDelayRecorded);
-    m_pDefaultDelay->setChecked(data.settings.DelayType == kDelayDefault);
-    m_pDefaultDelayEdit->setText(QString::number(data.settings.DefaultDelay));
-    m_pLoopTimeEdit->setText(QString::number(data.settings.LoopTime));
-    for (int i = 0; i < 3; ++i)
-        m_LoopBoxes[i]->setChecked(data.settings.LoopType == i + 1);
-    m_Steps = editorSteps(data.steps, data.settings.DelayType);
-    showSteps(-1);
-    m_bLoading = false;
-}
-
-bool MacroDialog::saveCurrent()
-{
-    if (m_strCurrent.isEmpty())
-        return false;
-    MacroSettings settings;
-    settings.DefaultDelay = defaultDelayMs();
-    settings.DelayType = delayType();
-    settings.LoopType = loopType();
-    settings.LoopTime = fieldValue(m_pLoopTimeEdit, kMinLoopTime, kMaxLoopTime, kMinLoopTime);
-    if (saveMacro(m_strCurrent, settings, m_Steps))
-        return true;
-    showNotice(tr("Warning"), storageResultMessage(StorageResult::FileError));
-    return false;
+    const QString name = currentMacro();
+    if (!name.isEmpty() && !saveMacro(name, m_pOptions->settings(), m_pSteps->steps()))
+        showMacroWarning(this, storageResultMessage(StorageResult::FileError));
 }
 
 void MacroDialog::saveIfIdle()
 {
     // A recording or a step edit is written by "STOP" or "SAVE"; "CANCEL" must still find the
     // file as it was.
-    if (!m_bLoading && !m_bRecording && !m_bEditing)
+    if (!isRecording() && !isEditing())
         saveCurrent();
 }
 
-void MacroDialog::resetOptions(int type)
+// ---------------------------------------------------------------- hand-made steps and keys
+
+bool MacroDialog::takesHandSteps() const
 {
-    m_bLoading = true;
-    m_pRecordDelay->setChecked(type == kDelayRecorded);
-    m_pDefaultDelay->setChecked(type == kDelayDefault);
-    for (QCheckBox *box : m_LoopBoxes)
-        box->setChecked(false);
-    m_pDefaultDelayEdit->setText(QStringLiteral("10"));
-    m_pLoopTimeEdit->setText(QStringLiteral("1"));
-    m_Steps.clear();
-    showSteps(-1);
-    m_bLoading = false;
+    return m_pLibrary->hasMacros() && !currentMacro().isEmpty() && !isRecording() && !isEditing();
 }
 
-void MacroDialog::onNew()
-{
-    const NewMacroResult result = newMacro();
-    if (result.status == NewMacroStatus::ListFull) {
-        showTooManyMacros();
-        return;
-    }
-    if (result.status != NewMacroStatus::Created) {
-        showNotice(tr("Warning"), storageResultMessage(StorageResult::FileError));
-        return;
-    }
-    resetOptions(kDelayNone);
-    reloadList(result.name);
-}
-
-void MacroDialog::onRename()
-{
-    const QString wanted = m_pNameEdit->text().trimmed();
-    if (m_strCurrent.isEmpty() || wanted == m_strCurrent)
-        return;
-    const QString problem = macroNameProblem(wanted);
-    if (!problem.isEmpty()) {
-        showNotice(tr("Warning"), problem);
-        m_pNameEdit->setText(m_strCurrent);
-        return;
-    }
-    const QString old = m_strCurrent;
-    const QString used = renameMacro(old, wanted);
-    if (used == old) {
-        showNotice(tr("Warning"), storageResultMessage(StorageResult::FileError));
-        m_pNameEdit->setText(old);
-        return;
-    }
-    // Buttons refer to a macro by name: the ones bound to the old name follow it, so the next
-    // download still finds their macro.
-    if (m_pWorking) {
-        const int rebound = rebindMacroButtons(*m_pWorking, old, used);
-        qCDebug(lcPanels) << "renamed macro" << old << "to" << used << "buttons" << rebound;
-    }
-    reloadList(used);
-}
-
-void MacroDialog::onDeleteMacro()
-{
-    if (m_strCurrent.isEmpty())
-        return;
-    removeMacroName(m_strCurrent);
-    deleteMacroFile(m_strCurrent);
-    m_strCurrent.clear();
-    reloadList(QString());
-}
-
-void MacroDialog::onImport()
-{
-    const QString title = tr("Load Macro File");
-    const QString filter = macroText(kMacroFilter);
-    if (m_bBatch) {
-        const QStringList paths = m_FileDialogs.openFiles(window(), title, filter);
-        if (paths.isEmpty())
-            return;
-        const BatchImportReport report = importMacroFiles(paths);
-        QStringList lines;
-        if (!report.skipped.isEmpty())
-            lines << tr("Not imported (a macro of that name exists, or the name or file cannot be used): %1")
-                         .arg(report.skipped.join(QStringLiteral(", ")));
-        if (!report.notReached.isEmpty())
-            lines << QCoreApplication::translate(kMacroTextContext, kTooManyMacrosMessage) + QLatin1Char(' ') +
-                         tr("Not imported: %1").arg(report.notReached.join(QStringLiteral(", ")));
-        reloadList(report.imported.isEmpty() ? m_strCurrent : report.imported.last());
-        if (!lines.isEmpty())
-            showNotice(tr("Warning"), lines.join(QLatin1Char('\n')));
-        return;
-    }
-    const QString path = m_FileDialogs.openFile(window(), title, filter);
-    if (path.isEmpty())
-        return;
-    const ImportOutcome outcome = importMacroFile(path);
-    switch (outcome.status) {
-    case ImportStatus::Imported:
-        reloadList(outcome.name);
-        return;
-    case ImportStatus::Exists:
-        showNotice(tr("Warning"), tr("Macro Exist!"));
-        return;
-    case ImportStatus::BadName:
-        showNotice(tr("Warning"), macroNameProblem(outcome.name));
-        return;
-    case ImportStatus::ListFull:
-        showTooManyMacros();
-        return;
-    case ImportStatus::FileError:
-        showNotice(tr("Warning"), storageResultMessage(StorageResult::FileError));
-        return;
-    }
-}
-
-void MacroDialog::onExport()
-{
-    const QString title = tr("Save Macro File");
-    if (m_bBatch) {
-        const QStringList names = checkedMacros();
-        if (names.isEmpty())
-            return;
-        const QString folder = m_FileDialogs.folder(window(), title, QStringLiteral("./"));
-        if (folder.isEmpty())
-            return;
-        const QStringList failed = exportMacroFiles(names, folder);
-        if (!failed.isEmpty())
-            showNotice(tr("Warning"), storageResultMessage(StorageResult::FileError) + QLatin1Char('\n') +
-                                          failed.join(QStringLiteral(", ")));
-        return;
-    }
-    if (m_strCurrent.isEmpty())
-        return;
-    QString target = m_FileDialogs.saveFile(window(), title, m_strCurrent + QStringLiteral(".MSMACRO"), macroText(kMacroFilter));
-    if (target.isEmpty())
-        return;
-    if (!target.endsWith(QStringLiteral(".MSMACRO"), Qt::CaseInsensitive))
-        target += QStringLiteral(".MSMACRO");
-    if (!exportMacroFile(m_strCurrent, target))
-        showNotice(tr("Warning"), storageResultMessage(StorageResult::FileError));
-}
-
-void MacroDialog::onGunSet()
-{
-    if (isMacroListFull()) {
-        showTooManyMacros();
-        return;
-    }
-    TarnGunsetDialog dialog(window(), uiScale());
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    const QString name = uniqueMacroName(dialog.fileName());
-    if (name.isEmpty() || !dialog.storeMacro(name) || !addMacroName(name)) {
-        showNotice(tr("Warning"), storageResultMessage(StorageResult::FileError));
-        return;
-    }
-    resetOptions(kDelayRecorded);
-    reloadList(name);
-}
-
-void MacroDialog::setBatch(bool batch)
-{
-    m_bBatch = batch;
-    m_Buttons[BtnBatch]->setSelected(batch);
-    for (int i = 0; i < m_pList->count(); ++i) {
-        QListWidgetItem *item = m_pList->item(i);
-        if (batch) {
-            item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-            item->setCheckState(Qt::Unchecked);
-        } else {
-            item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable);
-            item->setData(Qt::CheckStateRole, QVariant());
-        }
-    }
-    if (batch && m_bMouseTree) {
-        // The list is where the macros are ticked.
-        m_bMouseTree = false;
-        m_Buttons[BtnMouseAction]->setSelected(false);
-        m_pTree->hide();
-        m_pList->show();
-        m_pListHeader->show();
-    }
-    updateEnabled();
-}
-
-QStringList MacroDialog::checkedMacros() const
-{
-    QStringList names;
-    for (int i = 0; i < m_pList->count(); ++i) {
-        if (m_pList->item(i)->checkState() == Qt::Checked)
-            names << m_pList->item(i)->text();
-    }
-    return names;
-}
-
-// ---------------------------------------------------------------- steps
-
-void MacroDialog::showSteps(int selectRow)
-{
-    m_pModel->removeRows(0, m_pModel->rowCount());
-    m_pModel->setRowCount(m_Steps.size());
-    for (int row = 0; row < m_Steps.size(); ++row) {
-        const MacroEvent &step = m_Steps[row];
-        const int values[3] = {step.Map, step.DataH, step.DataL};
-        for (int column = 0; column < 3; ++column) {
-            auto *item = new QStandardItem;
-            item->setData(values[column], kStepValueRole);
-            m_pModel->setItem(row, column, item);
-        }
-    }
-    SelectRow(selectRow);
-}
-
-void MacroDialog::SelectRow(int row)
-{
-    qCDebug(lcPanels, "SelectRow %d", row);
-    if (row < 0 || row >= m_Steps.size()) {
-        m_pTable->clearSelection();
-        m_pTable->selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
-        return;
-    }
-    m_pTable->selectRow(row);
-    m_pTable->scrollTo(m_pModel->index(row, 0));
-}
-
-void MacroDialog::insertHandSteps(const QVector<MacroEvent> &added)
-{
-    const int last = insertSteps(m_Steps, selectedRow(), added);
-    showSteps(last);
-    saveIfIdle();
-}
-
-void MacroDialog::moveSelected(RowMove move)
-{
-    const int row = selectedRow();
-    if (row < 0)
-        return;
-    const int moved = moveRow(m_Steps, row, move);
-    if (moved == row)
-        return;
-    showSteps(moved);
-    saveIfIdle();
-}
-
-void MacroDialog::deleteSelected()
-{
-    const int row = selectedRow();
-    if (row < 0)
-        return;
-    const int next = removeRow(m_Steps, row);
-    showSteps(next);
-    saveIfIdle();
-}
-
-void MacroDialog::TreeitemClick(QTreeWidgetItem *treeItem, int column)
+void MacroDialog::TreeitemClick(QTreeWidgetItem *item, int column)
 {
     Q_UNUSED(column)
-    auto *item = static_cast<TarnTreeItem *>(treeItem);
-    if (!item || !hasMacros() || m_strCurrent.isEmpty() || m_bRecording || m_bEditing)
-        return;
-    switch (item->role()) {
-    case TarnTreeItem::ButtonRow:
-        if (!item->isExpanded()) {
-            for (TarnTreeItem *other : m_pTree->buttonRows())
-                other->setExpanded(other == item);
-            return;
-        }
-        insertHandSteps(clickSteps(item->buttonBit(), ClickPart::Whole, delayType(), defaultDelayMs()));
-        return;
-    case TarnTreeItem::PressRow:
-        insertHandSteps(clickSteps(item->buttonBit(), ClickPart::PressOnly, delayType(), defaultDelayMs()));
-        return;
-    case TarnTreeItem::ReleaseRow:
-        insertHandSteps(clickSteps(item->buttonBit(), ClickPart::ReleaseOnly, delayType(), defaultDelayMs()));
-        return;
-    case TarnTreeItem::MoveRow:
-        return; // acts on the press (TarnItemPressed)
-    }
+    if (takesHandSteps())
+        m_pSteps->treeItemClicked(static_cast<TarnTreeItem *>(item), m_pOptions->delayType(), m_pOptions->defaultDelayMs());
 }
 
-void MacroDialog::TarnItemPressed(QTreeWidgetItem *treeItem, int column)
+void MacroDialog::TarnItemPressed(QTreeWidgetItem *item, int column)
 {
     Q_UNUSED(column)
-    auto *item = static_cast<TarnTreeItem *>(treeItem);
-    if (!item || item->role() != TarnTreeItem::MoveRow || !hasMacros() || m_strCurrent.isEmpty() || m_bRecording ||
-        m_bEditing)
-        return;
-    insertHandSteps(moveSteps(item->direction(), item->distance(), delayType(), defaultDelayMs()));
+    if (takesHandSteps())
+        m_pSteps->treeItemPressed(static_cast<TarnTreeItem *>(item), m_pOptions->delayType(), m_pOptions->defaultDelayMs());
 }
 
-void MacroDialog::mousemove_test()
+void MacroDialog::OnHookKey(int keyCode, int flags, qint64 timeMs)
 {
-    m_pTree->clearHover();
-}
-
-void MacroDialog::checkbtn_clicked()
-{
-    // The two delay boxes exclude each other; neither ticked is "no delays".
-    if (sender() == m_pRecordDelay && m_pRecordDelay->isChecked())
-        m_pDefaultDelay->setChecked(false);
-    else if (sender() == m_pDefaultDelay && m_pDefaultDelay->isChecked())
-        m_pRecordDelay->setChecked(false);
-    saveIfIdle();
-}
-
-void MacroDialog::DefDelayChanged(const QString &text)
-{
-    qCDebug(lcPanels) << "DefDelayChanged" << text;
-}
-
-void MacroDialog::LoopTimeChanged(const QString &text)
-{
-    qCDebug(lcPanels) << "LoopTimeChanged" << text;
-}
-
-void MacroDialog::CurrentChanged(const QModelIndex &current, const QModelIndex &previous)
-{
-    Q_UNUSED(previous)
-    if (m_bEditing && current.isValid())
-        showEditorForRow(current.row());
+    const int normalised = normaliseHookFlags(flags);
+    if (isEditing())
+        m_pSteps->editKey(keyCode, normalised);
+    else if (isRecording())
+        m_pRecorder->onKey(keyCode, normalised, timeMs);
 }
 
 // ---------------------------------------------------------------- recording
 
 void MacroDialog::startRecording()
 {
-    if (!hasMacros() || m_strCurrent.isEmpty())
+    if (!m_pLibrary->hasMacros() || currentMacro().isEmpty())
         return;
-    m_bRecording = true;
-    m_bTimeSourceChosen = false;
-    m_Buttons[BtnStart]->setText(macroText(QT_TRANSLATE_NOOP("MacroDialog", "STOP")));
-    m_Steps.clear();
-    showSteps(-1);
-    m_Recorder.start(delayType(), defaultDelayMs());
+    m_pRecorder->start(m_pOptions->delayType(), m_pOptions->defaultDelayMs());
+    showStartText();
     updateEnabled();
     emit EnableButtonsSignal(false);
-    installHook();
 }
 
 void MacroDialog::stopRecording()
 {
-    m_bRecording = false;
-    m_Buttons[BtnStart]->setText(macroText(kButtonTexts[BtnStart]));
-    removeHook();
+    const bool unreleased = m_pRecorder->stop();
+    showStartText();
     updateEnabled();
     emit EnableButtonsSignal(true);
-    const bool unreleased = hasUnreleasedPress(m_Steps);
     // Saved in every case: the warning only tells what the macro will do.
     saveCurrent();
     if (unreleased)
-        showNotice(tr("Warning"), tr("ONE OR MORE KEYS HAS NOT BEEN RELEASED."));
+        showMacroWarning(this, macroText(QT_TRANSLATE_NOOP("MacroDialog", "ONE OR MORE KEYS HAS NOT BEEN RELEASED.")));
 }
 
-qint64 MacroDialog::eventTimeMs(qint64 eventTimestamp)
+void MacroDialog::showStartText()
 {
-    // The first event of a session decides: events that carry a timestamp are timed by it,
-    // others by the page's monotonic clock. Either counts real elapsed time.
-    if (!m_bTimeSourceChosen) {
-        m_bEventTimes = eventTimestamp != 0;
-        m_bTimeSourceChosen = true;
-    }
-    return m_bEventTimes ? eventTimestamp : m_Clock.elapsed();
+    m_Buttons[BtnStart]->setText(isRecording() ? macroText(QT_TRANSLATE_NOOP("MacroDialog", "STOP"))
+                                               : macroText(kButtonTexts[BtnStart]));
 }
 
-void MacroDialog::OnHookKey(int keyCode, int flags, qint64 timeMs)
-{
-    const int normalised = normaliseHookFlags(flags);
-    if (m_bEditing) {
-        const int row = selectedRow();
-        if (row < 0 || stepKind(m_Steps[row]) != StepKind::Key)
-            return;
-        if (keyCode == m_iLastKey && normalised == m_iLastFlags)
-            return;
-        m_iLastKey = keyCode;
-        m_iLastFlags = normalised;
-        uint8_t usage = 0;
-        keyToHid(keyCode, usage);
-        setEditedStep(keyStep(usage, isPressStep(m_Steps[row])));
-        m_pEditKeyName->setText(keyName(keyCode));
-        return;
-    }
-    if (!m_bRecording)
-        return;
-    if (m_Recorder.onKey(m_Steps, keyCode, normalised, timeMs)) {
-        m_iLastKey = keyCode;
-        m_iLastFlags = normalised;
-        if (QWidget *focus = focusWidget())
-            focus->clearFocus();
-        showSteps(m_Steps.size() - 1);
-    }
-}
-
-// ---------------------------------------------------------------- editing
+// ---------------------------------------------------------------- editing a step
 
 void MacroDialog::startEdit()
 {
-    const int row = selectedRow();
-    if (row < 0 || m_strCurrent.isEmpty())
+    if (currentMacro().isEmpty() || !m_pSteps->beginEdit())
         return;
-    m_bEditing = true;
-    for (QWidget *widget : std::initializer_list<QWidget *>{m_Buttons[BtnImport], m_Buttons[BtnExport], m_Buttons[BtnBatch],
-                                                            m_Buttons[BtnInsertDelay], m_Buttons[BtnGunSet],
-                                                            m_pDefaultDelayEdit, m_pDefaultDelayUnit, m_pLoopTimeEdit,
-                                                            m_pRecordDelay, m_pDefaultDelay, m_LoopBoxes[0], m_LoopBoxes[1],
-                                                            m_LoopBoxes[2]})
-        widget->hide();
-    m_Buttons[BtnSave]->show();
-    m_Buttons[BtnCancel]->show();
+    showEditMode(true);
     updateEnabled();
     emit EnableButtonsSignal(false);
-    showEditorForRow(row);
-}
-
-void MacroDialog::showEditorForRow(int row)
-{
-    for (QWidget *editor : std::initializer_list<QWidget *>{m_pEditKeyName, m_pEditButton, m_pEditMoveButton, m_pEditDistance,
-                                                            m_pEditDelay, m_pEditDelayUnit})
-        editor->hide();
-    m_pEditTitle->show();
-    if (row < 0 || row >= m_Steps.size()) {
-        m_pEditTitle->setText(tr("Select a step to edit."));
-        removeHook();
-        return;
-    }
-    const MacroEvent step = m_Steps[row];
-    const StepKind kind = stepKind(step);
-    if (kind == StepKind::Key) {
-        m_pEditTitle->setText(tr("Press the key this step should use."));
-        const StepCell cell = stepCell(step, 0);
-        m_pEditKeyName->setText(cell.text);
-        m_pEditKeyName->show();
-        m_iLastKey = -1;
-        m_iLastFlags = -1;
-        installHook();
-        return;
-    }
-    removeHook();
-    switch (kind) {
-    case StepKind::Button: {
-        m_pEditTitle->setText(tr("Choose the mouse button of this step."));
-        const char *name = macroButtonName(step.DataL);
-        m_pEditButton->setText(name ? macroText(name) : QString());
-        m_pEditButton->show();
-        break;
-    }
-    case StepKind::Move: {
-        m_pEditTitle->setText(tr("Choose the direction and the distance (1-120)."));
-        const DecodedMove move = decodeMove(step);
-        m_pEditMoveButton->setText(moveDirectionText(move.valid ? move.direction : MoveDirection::Right));
-        m_pEditDistance->setText(QString::number(move.valid ? move.distance : kMacroMinMoveDistance));
-        m_pEditMoveButton->show();
-        m_pEditDistance->show();
-        break;
-    }
-    case StepKind::Delay:
-        m_pEditTitle->setText(tr("Enter the delay (10-65535 ms)."));
-        m_pEditDelay->setText(QString::number(delayMs(step)));
-        m_pEditDelay->show();
-        m_pEditDelayUnit->show();
-        break;
-    default:
-        m_pEditTitle->setText(QString());
-        break;
-    }
-}
-
-void MacroDialog::setEditedStep(const MacroEvent &step)
-{
-    const int row = selectedRow();
-    if (row < 0)
-        return;
-    m_Steps[row] = step;
-    const int values[3] = {step.Map, step.DataH, step.DataL};
-    for (int column = 0; column < 3; ++column)
-        m_pModel->item(row, column)->setData(values[column], kStepValueRole);
-    if (stepKind(step) == StepKind::Button)
-        m_pEditButton->setText(macroText(macroButtonName(step.DataL) ? macroButtonName(step.DataL) : ""));
-    else if (stepKind(step) == StepKind::Move && decodeMove(step).valid)
-        m_pEditMoveButton->setText(moveDirectionText(decodeMove(step).direction));
-}
-
-void MacroDialog::EditMoveChanged(const QString &text)
-{
-    bool ok = false;
-    const int distance = text.toInt(&ok);
-    const int row = selectedRow();
-    if (!m_bEditing || !ok || distance < kMacroMinMoveDistance || distance > kMacroMaxMoveDistance || row < 0 ||
-        stepKind(m_Steps[row]) != StepKind::Move)
-        return;
-    const DecodedMove move = decodeMove(m_Steps[row]);
-    setEditedStep(encodeMove(move.valid ? move.direction : MoveDirection::Right, distance));
-}
-
-void MacroDialog::EditDelayChanged(const QString &text)
-{
-    bool ok = false;
-    const int ms = text.toInt(&ok);
-    const int row = selectedRow();
-    if (!m_bEditing || !ok || ms < kMinStepDelayMs || ms > kMaxStepDelayMs || row < 0 ||
-        stepKind(m_Steps[row]) != StepKind::Delay)
-        return;
-    setEditedStep(encodeDelay(ms));
+    m_pSteps->showEditor();
 }
 
 void MacroDialog::finishEdit(bool save)
 {
-    if (!m_bEditing)
+    if (!isEditing())
         return;
-    const int row = selectedRow();
-    m_bEditing = false;
-    removeHook();
-    if (save) {
+    const int row = m_pSteps->endEdit();
+    if (save)
         saveCurrent();
-    } else {
-        loadMacro(m_strCurrent);
-    }
-    SelectRow(row);
-    for (QWidget *editor : std::initializer_list<QWidget *>{m_pEditTitle, m_pEditKeyName, m_pEditButton, m_pEditMoveButton,
-                                                            m_pEditDistance, m_pEditDelay, m_pEditDelayUnit,
-                                                            m_Buttons[BtnSave], m_Buttons[BtnCancel]})
-        editor->hide();
-    for (QWidget *widget : std::initializer_list<QWidget *>{m_Buttons[BtnImport], m_Buttons[BtnExport], m_Buttons[BtnBatch],
-                                                            m_Buttons[BtnInsertDelay], m_Buttons[BtnGunSet],
-                                                            m_pDefaultDelayEdit, m_pDefaultDelayUnit, m_pLoopTimeEdit,
-                                                            m_pRecordDelay, m_pDefaultDelay, m_LoopBoxes[0], m_LoopBoxes[1],
-                                                            m_LoopBoxes[2]})
-        widget->show();
+    else
+        m_pLibrary->reopenCurrent();
+    m_pSteps->selectRow(row);
+    showEditMode(false);
     updateEnabled();
     emit EnableButtonsSignal(true);
 }
 
-// ---------------------------------------------------------------- key capture
-
-void MacroDialog::installHook()
+void MacroDialog::showEditMode(bool editing)
 {
-    if (m_pCapture)
-        return;
-    // The page's window takes the keyboard: every key reaches the recorder and none acts on
-    // the desktop. The pointer is not grabbed, so "STOP" stays in reach.
-    QWidget *top = window();
-    top->winId();
-    m_pCapture = new KeyCapture([this](const CapturedKey &key) { return onCapturedKey(key); }, this);
-    m_pCapture->attach(top->windowHandle());
+    if (!editing)
+        m_pSteps->form()->hide();
+    for (Button hidden : kHiddenWhileEditing)
+        m_Buttons[hidden]->setVisible(!editing);
+    m_pOptions->setShown(!editing);
+    m_Buttons[BtnSave]->setVisible(editing);
+    m_Buttons[BtnCancel]->setVisible(editing);
 }
 
-void MacroDialog::removeHook()
+// ---------------------------------------------------------------- batch, tree, enabling
+
+void MacroDialog::toggleBatch()
 {
-    if (!m_pCapture)
-        return;
-    m_pCapture->detach();
-    m_pCapture->deleteLater();
-    m_pCapture = nullptr;
+    const bool batch = !isBatch();
+    m_pLibrary->setBatch(batch);
+    m_Buttons[BtnBatch]->setSelected(batch);
+    if (batch && m_bMouseTree)
+        showMouseTree(false); // the list is where the macros are ticked
+    updateEnabled();
 }
 
-bool MacroDialog::onCapturedKey(const CapturedKey &key)
+void MacroDialog::showMouseTree(bool shown)
 {
-    // A held key repeats as release and press pairs on X11 (both marked as repeats): only the
-    // first press and the real release are steps.
-    if (!key.autoRepeat)
-        OnHookKey(key.keyCode, key.flags, eventTimeMs(qint64(key.timestamp)));
-    return true; // consumed: no field of the window types the keys meanwhile
+    m_bMouseTree = shown;
+    m_Buttons[BtnMouseAction]->setSelected(shown);
+    m_pSteps->tree()->setVisible(shown);
+    m_pLibrary->setListShown(!shown);
 }
-
-// ---------------------------------------------------------------- enabling
 
 void MacroDialog::updateEnabled()
 {
-    const bool busy = m_bRecording || m_bEditing;
-    const bool idle = !busy && !m_bBatch;
-    const bool macro = !m_strCurrent.isEmpty();
-    for (int i = 0; i < ButtonCount; ++i)
-        m_Buttons[i]->setEnabled(idle);
-    m_Buttons[BtnNew]->setEnabled(idle);
-    m_Buttons[BtnGunSet]->setEnabled(idle);
+    const bool busy = isRecording() || isEditing();
+    const bool batch = isBatch();
+    const bool idle = !busy && !batch;
+    const bool macro = !currentMacro().isEmpty();
+    for (TarnPushButton *button : m_Buttons)
+        button->setEnabled(idle);
     m_Buttons[BtnImport]->setEnabled(!busy);
-    m_Buttons[BtnExport]->setEnabled(!busy && (macro || m_bBatch));
+    m_Buttons[BtnExport]->setEnabled(!busy && (macro || batch));
     m_Buttons[BtnBatch]->setEnabled(!busy);
-    m_Buttons[BtnStart]->setEnabled(m_bRecording || (idle && macro));
-    m_Buttons[BtnSave]->setEnabled(m_bEditing);
-    m_Buttons[BtnCancel]->setEnabled(m_bEditing);
+    m_Buttons[BtnStart]->setEnabled(isRecording() || (idle && macro));
+    m_Buttons[BtnSave]->setEnabled(isEditing());
+    m_Buttons[BtnCancel]->setEnabled(isEditing());
     for (Button b : {BtnDeleteMacro, BtnRename, BtnEdit, BtnTop, BtnBottom, BtnMoveUp, BtnMoveDown, BtnDeleteStep,
                      BtnClear, BtnInsertDelay})
         m_Buttons[b]->setEnabled(idle && macro);
-    m_pList->setEnabled(!busy);
-    m_pTree->setEnabled(idle && macro);
-    m_pNameEdit->setEnabled(idle && macro);
+    m_pLibrary->list()->setEnabled(!busy);
+    m_pSteps->tree()->setEnabled(idle && macro);
+    m_pLibrary->nameEdit()->setEnabled(idle && macro);
     // While recording the table shows the steps as they come; while a step is edited,
     // selecting another row shows that row's editor.
-    m_pTable->setEnabled(!m_bBatch);
-    for (QWidget *option : std::initializer_list<QWidget *>{m_pRecordDelay, m_pDefaultDelay, m_pDefaultDelayEdit,
-                                                            m_pLoopTimeEdit, m_LoopBoxes[0], m_LoopBoxes[1], m_LoopBoxes[2]})
-        option->setEnabled(idle && macro);
+    m_pSteps->table()->setEnabled(!batch);
+    m_pOptions->setEnabled(idle && macro);
 }

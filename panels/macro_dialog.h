@@ -1,47 +1,33 @@
 #pragma once
-// The macro page: the library of up to 50 macros (list, new, rename, delete, import, export,
-// batch), the mouse command tree for hand-made steps, the step table with its editing and
-// reordering, the delay and loop options, recording through the key capture, and the gun set
-// editor. Library changes are written at once; step changes when they are made, except while a
-// recording or a step edit runs ("STOP" and "SAVE" write those).
+// The macro page: lays out and wires its parts, the library (list, name, new, rename, delete,
+// import, export, batch, gun set), the step editor (step table, mouse command tree, step
+// editing), the delay and loop options and the recorder. Library changes are written at once;
+// step and option changes when they are made, except while a recording or a step edit runs
+// ("STOP" and "SAVE" write those).
 
+#include "panels/macro_library_panel.h"
 #include "panels/profile_panel.h"
 #include "model/macro_steps.h"
 
-#include <QElapsedTimer>
-#include <QRect>
 #include <QString>
-#include <QStringList>
 #include <QVector>
 #include <QWidget>
 
-#include <functional>
+#include <memory>
 
-class QAbstractButton;
+class MacroKeyInput;
+class MacroOptionsPanel;
+class MacroRecorderPanel;
+class MacroStepEditor;
 class QCheckBox;
-class QLabel;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 class QMenu;
-class QModelIndex;
-class QStandardItemModel;
-class QTableView;
 class QTreeWidgetItem;
 class TarnLineEdit;
 class TarnPushButton;
 class TarnTreeWidget;
-class KeyCapture;
-struct CapturedKey;
-
-// The file dialogs the page opens; tests replace them.
-struct MacroFileDialogs {
-    std::function<QString(QWidget *parent, const QString &title, const QString &filter)> openFile;
-    std::function<QStringList(QWidget *parent, const QString &title, const QString &filter)> openFiles;
-    std::function<QString(QWidget *parent, const QString &title, const QString &proposed, const QString &filter)> saveFile;
-    std::function<QString(QWidget *parent, const QString &title, const QString &start)> folder;
-};
-MacroFileDialogs standardMacroFileDialogs();
 
 class MacroDialog : public QWidget, public ProfilePanel {
     Q_OBJECT
@@ -61,34 +47,31 @@ public:
     void retranslatePanel() override;
     void rescalePanel(double factor) override;
 
-    void setFileDialogs(const MacroFileDialogs &dialogs) { m_FileDialogs = dialogs; }
+    void setFileDialogs(const MacroFileDialogs &dialogs);
 
     // ---- state, for the window, the screenshots and the tests
-    QString currentMacro() const { return m_strCurrent; }
-    const QVector<MacroEvent> &steps() const { return m_Steps; }
+    QString currentMacro() const;
+    const QVector<MacroEvent> &steps() const;
     int selectedRow() const;
-    bool isRecording() const { return m_bRecording; }
-    bool isEditing() const { return m_bEditing; }
+    bool isRecording() const;
+    bool isEditing() const;
     // Whether the key capture is on (recording, or a key step being edited).
-    bool isCapturing() const { return m_pCapture != nullptr; }
-    bool isBatch() const { return m_bBatch; }
+    bool isCapturing() const;
+    bool isBatch() const;
     bool showsMouseTree() const { return m_bMouseTree; }
     int delayType() const;
-    int loopType() const;
     TarnPushButton *button(Button which) const { return m_Buttons[which]; }
-    QCheckBox *recordDelayBox() const { return m_pRecordDelay; }
-    QCheckBox *defaultDelayBox() const { return m_pDefaultDelay; }
+    QCheckBox *recordDelayBox() const;
+    QCheckBox *defaultDelayBox() const;
     QCheckBox *loopBox(int loopType) const; // 1..3
-    QLineEdit *defaultDelayEdit() const;
     QLineEdit *loopTimeEdit() const;
-    TarnLineEdit *nameEdit() const { return m_pNameEdit; }
-    QListWidget *macroList() const { return m_pList; }
-    TarnTreeWidget *mouseTree() const { return m_pTree; }
-    QTableView *stepTable() const { return m_pTable; }
-    QMenu *editButtonMenu() const { return m_pEditButtonMenu; }
-    QMenu *editMoveMenu() const { return m_pEditMoveMenu; }
-    QLineEdit *editMoveDistance() const { return m_pEditDistance; }
-    QLineEdit *editDelay() const { return m_pEditDelay; }
+    TarnLineEdit *nameEdit() const;
+    QListWidget *macroList() const;
+    TarnTreeWidget *mouseTree() const;
+    QMenu *editButtonMenu() const;
+    QMenu *editMoveMenu() const;
+    QLineEdit *editMoveDistance() const;
+    QLineEdit *editDelay() const;
 
     // Makes the named macro current and loads it (as a click on its list entry does).
     void selectMacro(const QString &name);
@@ -105,107 +88,37 @@ signals:
     void EnableButtonsSignal(bool bEnable);
 
 public slots:
+    // Rows of the mouse command tree, clicked and pressed.
     void TreeitemClick(QTreeWidgetItem *item, int column);
-    void itemClicked(QListWidgetItem *item);
-    void EditMoveChanged(const QString &text);
-    void EditDelayChanged(const QString &text);
-    void DefDelayChanged(const QString &text);
-    void LoopTimeChanged(const QString &text);
-    void CurrentChanged(const QModelIndex &current, const QModelIndex &previous);
-    void mousemove_test();
     void TarnItemPressed(QTreeWidgetItem *item, int column);
-    void checkbtn_clicked();
-
-private slots:
-    void onButtonClicked();
 
 private:
-    void buildControls();
+    void buildButtons();
+    void connectButtons();
+    void connectParts();
     void layoutPage();
-    TarnPushButton *makeButton(Button which);
-    QCheckBox *makeCheckBox(const QString &checkedImage, const QString &uncheckedImage);
 
-    // Library.
-    void reloadList(const QString &select);
-    void loadMacro(const QString &name);
-    bool saveCurrent();
+    void chooseListEntry(QListWidgetItem *item);
+    void openMacro(const QString &name);
+    void saveCurrent();
     void saveIfIdle();
-    void resetOptions(int delayType);
-    void onNew();
-    void onRename();
-    void onDeleteMacro();
-    void onImport();
-    void onExport();
-    void onGunSet();
-    void setBatch(bool batch);
-    QStringList checkedMacros() const;
+    bool takesHandSteps() const;
 
-    // Steps.
-    void showSteps(int selectRow);
-    void insertHandSteps(const QVector<MacroEvent> &added);
-    void moveSelected(RowMove move);
-    void deleteSelected();
-    int defaultDelayMs() const;
-
-    // Recording and editing.
     void startRecording();
     void stopRecording();
+    void showStartText();
     void startEdit();
-    void showEditorForRow(int row);
     void finishEdit(bool save);
-    void setEditedStep(const MacroEvent &step);
-    void installHook();
-    void removeHook();
-    bool onCapturedKey(const CapturedKey &key);
-    qint64 eventTimeMs(qint64 eventTimestamp);
-
-    // Enabling.
+    void showEditMode(bool editing);
+    void toggleBatch();
+    void showMouseTree(bool shown);
     void updateEnabled();
-    void showNotice(const QString &title, const QString &message);
-    void showTooManyMacros();
-    bool hasMacros() const;
 
-    // Controls.
     TarnPushButton *m_Buttons[ButtonCount] = {};
-    QLabel *m_pListHeader = nullptr;
-    QListWidget *m_pList = nullptr;
-    TarnTreeWidget *m_pTree = nullptr;
-    TarnLineEdit *m_pNameEdit = nullptr;
-    QTableView *m_pTable = nullptr;
-    QStandardItemModel *m_pModel = nullptr;
-    QCheckBox *m_pRecordDelay = nullptr;
-    QCheckBox *m_pDefaultDelay = nullptr;
-    QCheckBox *m_LoopBoxes[3] = {};
-    QLineEdit *m_pDefaultDelayEdit = nullptr;
-    QLabel *m_pDefaultDelayUnit = nullptr;
-    QLineEdit *m_pLoopTimeEdit = nullptr;
-    // Step editors.
-    QLabel *m_pEditTitle = nullptr;
-    QLabel *m_pEditKeyName = nullptr;
-    TarnPushButton *m_pEditButton = nullptr;
-    QMenu *m_pEditButtonMenu = nullptr;
-    TarnPushButton *m_pEditMoveButton = nullptr;
-    QMenu *m_pEditMoveMenu = nullptr;
-    QLineEdit *m_pEditDistance = nullptr;
-    QLineEdit *m_pEditDelay = nullptr;
-    QLabel *m_pEditDelayUnit = nullptr;
-
-    // Editor state.
-    ProfileSet *m_pWorking = nullptr;
-    QString m_strCurrent;
-    QVector<MacroEvent> m_Steps;
-    MacroRecorder m_Recorder;
-    bool m_bRecording = false;
-    bool m_bEditing = false;
-    bool m_bBatch = false;
+    MacroKeyInput *m_pKeys = nullptr;
+    MacroStepEditor *m_pSteps = nullptr;
+    MacroLibraryPanel *m_pLibrary = nullptr;
+    MacroOptionsPanel *m_pOptions = nullptr;
+    std::unique_ptr<MacroRecorderPanel> m_pRecorder;
     bool m_bMouseTree = false;
-    KeyCapture *m_pCapture = nullptr; // exists while recording or while a key step is edited
-    bool m_bLoading = false;
-    int m_iLastKey = -1;
-    int m_iLastFlags = -1;
-    // Key event times: the events' own timestamps when they carry one, else this clock.
-    QElapsedTimer m_Clock;
-    bool m_bEventTimes = false;
-    bool m_bTimeSourceChosen = false;
-    MacroFileDialogs m_FileDialogs;
 };

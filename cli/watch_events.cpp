@@ -15,7 +15,11 @@ void WatchState::answers(bool yes)
 
 void WatchState::battery(int charge, int low, int high)
 {
-    answers(charge != 0 || low != 0 || high != 0);
+    const bool answered = charge != 0 || low != 0 || high != 0;
+    const bool oldLinksQuery = m_linkJustChanged && !answered;
+    m_linkJustChanged = false;
+    if (!oldLinksQuery)
+        answers(answered);
 }
 
 void WatchState::notice(int profile, int dpiStage, int rate, int mode)
@@ -36,6 +40,7 @@ void WatchState::links(bool receiverCommand, bool cableCommand)
     if (link.isEmpty() || link == m_link)
         return;
     m_link = link;
+    m_linkJustChanged = true;
     WatchEvent event;
     event.kind = WatchEvent::Kind::LinkChanged;
     event.link = link;

@@ -45,6 +45,9 @@ private:
     enum class Answer { Unknown, Answers, Silent };
     Answer m_answer = Answer::Unknown;
     QString m_link;
+    // The link just changed: the next battery report may be the answer the old link never gave
+    // to a query sent before the change, which says nothing about the mouse.
+    bool m_linkJustChanged = false;
     bool m_gone = false;
     Sink m_sink;
 };

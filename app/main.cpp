@@ -2,7 +2,7 @@
 
 #include "app/app_options.h"
 #include "app/mousecfg_widget.h"
-#include "app/screenshots.h"
+#include "app/screenshots/screenshots.h"
 #include "device/hotplug_source.h"
 #include "platform/single_instance.h"
 #include "session/device_session.h"

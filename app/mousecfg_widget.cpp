@@ -1,30 +1,26 @@
 #include "app/mousecfg_widget.h"
 
 #include "app/apply_flow.h"
+#include "app/menu_look.h"
 #include "app/profile_rules.h"
-#include "panels/tarn_point_speed.h"
-#include "panels/tarn_report_rate.h"
 #include "app/window_messages.h"
-#include "panels/tarn_dpi_window.h"
-#include "device/battery_level.h"
 #include "device/clock.h"
 #include "device/command_set.h"
 #include "device/device_link.h"
-#include "device/device_state.h"
 #include "device/host_actions.h"
-#include "platform/pointer_speed.h"
+#include "device/hotplug_source.h"
 #include "device/poller_control.h"
-#include "model/sensor_tables.h"
 #include "device/transfer.h"
+#include "model/lighting_effects.h"
 #include "panels/macro_dialog.h"
 #include "panels/tarn_btn_window.h"
 #include "panels/tarn_color_window.h"
-#include "platform/autostart.h"
+#include "panels/tarn_dpi_window.h"
+#include "panels/tarn_point_speed.h"
+#include "panels/tarn_report_rate.h"
 #include "platform/firmware_updater.h"
-#include "device/hotplug_source.h"
-#include "platform/osd_client.h"
+#include "platform/pointer_speed.h"
 #include "storage/app_paths.h"
-#include "model/lighting_effects.h"
 #include "storage/log_categories.h"
 #include "storage/model_description.h"
 #include "storage/profile_files.h"
@@ -34,7 +30,6 @@
 #include "widgets/skin_names.h"
 #include "widgets/tarn_line_edit.h"
 #include "widgets/tarn_message_box.h"
-#include "widgets/tarn_processbar.h"
 #include "widgets/tarn_push_button.h"
 #include "widgets/theme.h"
 
@@ -50,13 +45,10 @@
 #include <QPainter>
 #include <QScreen>
 #include <QScrollArea>
-#include <QThread>
 #include <QTimer>
-#include <QTranslator>
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 
 namespace {
 
@@ -64,7 +56,6 @@ MousecfgWidget *g_mainWindow = nullptr;
 
 constexpr int kWarningDelayMs = 200;     // the start-up check for a mouse
 constexpr int kRetranslatePauseMs = 500; // between stopping and restarting the poller
-constexpr int kBatteryFontPixels = 16;
 // The lighting page's panel: left of the mouse picture, from the tabs' top to above the bottom
 // buttons, so that all its controls down to the sleep settings are inside it.
 const QRect kLightingPanelDesign(285, 90, 352, 474);
@@ -80,27 +71,6 @@ QStringList skinPaths(const QStringList &names)
     for (const QString &name : names)
         paths << skinPath(name);
     return paths;
-}
-
-// Which collections of the named mouse are present, over every entry of that name.
-struct Presence {
-    bool receiverCommand = false;
-    bool cableCommand = false;
-    bool cablePointer = false; // the firmware update needs the cable
-};
-
-Presence presenceOf(const MouseList &list, const QString &name)
-{
-    Presence presence;
-    const QByteArray latin = name.toLatin1();
-    for (uint32_t i = 0; i < list.count(); ++i) {
-        if (std::strcmp(list[i].name, latin.constData()) != 0)
-            continue;
-        presence.receiverCommand = presence.receiverCommand || list[i].presentACommand == 1;
-        presence.cableCommand = presence.cableCommand || list[i].presentBCommand == 1;
-        presence.cablePointer = presence.cablePointer || list[i].presentBPointer == 1;
-    }
-    return presence;
 }
 
 } // namespace
@@ -135,70 +105,74 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
     // 4. Background and shape.
     ensureBackground();
 
-    // 5. Device notifications, the window pointer, no frame.
-    m_pLink->setObserver(this);
+    // 5. The device status (it makes the mouse selector) as the device link's observer, the
+    // window pointer, no frame.
+    m_pStatus = std::make_unique<DeviceStatus>(*this, *m_pLink, *m_pPoller, m_WorkingSet,
+                                               static_cast<StatusHost &>(*this));
+    connect(m_pStatus.get(), &DeviceStatus::warningClosed, this, &MousecfgWidget::warningClosed);
+    connect(m_pStatus.get(), &DeviceStatus::lowBatteryNotified, this, &MousecfgWidget::lowBatteryNotified);
+    m_pLink->setObserver(m_pStatus.get());
     if (hotplug)
         m_pLink->registerHotplug(hotplug);
     g_mainWindow = this;
     TarnMessageBox::setMouseBackProbe([] { return g_mainWindow && g_mainWindow->isMouseBack(); });
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
 
-    // 6. The mouse selector (its text is set by the list).
-    m_pMouseSelector = new TarnPushButton(skinPaths({"tabbutton-1.png", "tabbutton-3.png", "tabbutton-2.png"}), this);
-    m_pMouseMenu = new QMenu(m_pMouseSelector);
-    connect(m_pMouseMenu, &QMenu::triggered, this, &MousecfgWidget::slot_show_mousename);
-
-    // 7. The known mice; the list rebuild sets m_iMouseCount through mouseListChanged().
+    // 6. The known mice; the list rebuild counts them.
     m_pLink->loadMouseList();
     m_pLink->enumerateMice();
     m_pLink->refreshMouseList();
 
-    // 8. Language index, translator and table.
-    m_iLanguage = readLanguage();
-    m_pTranslator = std::make_unique<QTranslator>();
-    m_Languages = LanguageTable::read();
-
-    // 9. Controls.
+    // 7. Controls, with the language menu, and its translation.
     buildControls();
+    m_pLanguage->installSaved();
 
-    // 10. Translation.
-    if (loadTranslation(m_iLanguage, &m_pTranslator)) {
-        QCoreApplication::installTranslator(m_pTranslator.get());
-        m_bTranslatorInstalled = true;
-    }
-    reloadLanguageFont();
-
-    // 11. Profile management and the apply flow. The stored-profile list is read with the saved
-    // set (step 15): a fresh library also names the slots that have no name yet.
+    // 8. Profile management and the apply flow. The stored-profile list is read with the saved
+    // set (step 11): a fresh library also names the slots that have no name yet.
     m_pProfiles = std::make_unique<ProfileManager>(m_WorkingSet, m_SavedSet, static_cast<ProfileHost &>(*this));
-    m_pApply = std::make_unique<ApplyFlow>(m_WorkingSet, m_SavedSet, *m_pTransfer, this, this,
+    m_pApply = std::make_unique<ApplyFlow>(m_WorkingSet, m_SavedSet, *m_pTransfer, m_pStatus.get(), this,
                                            [this](const QString &text) { notice(text); });
-    m_pOsd = new OsdClient(this);
 
-    // 12. Full-battery threshold.
-    m_iBatteryFull = effectiveBatteryFull(readBatteryFull());
-
-    // 13. Open the current mouse.
+    // 9. Open the current mouse.
     m_pLink->openMouse(readCurrentProductName());
 
-    // 14. Battery poller; its reports arrive queued on this thread.
-    PollerCallbacks callbacks;
-    callbacks.context = this;
-    callbacks.batteryStatus = [this](quint8 c, quint8 l, quint8 h) { slotRefreshBatteryStatus(c, l, h); };
-    callbacks.status = [this](quint8 p, quint8 d, quint8 r, quint8 m) { slotRefreshStatus(p, d, r, m); };
-    callbacks.writeStatus = [this](quint8 s) { slotRefreshWriteStatus(s); };
-    m_pPoller->setCallbacks(std::move(callbacks));
-    m_pPoller->startPoller();
+    // 10. Battery poller; its reports arrive queued on this thread.
+    m_pStatus->startPolling();
 
-    // 15. Saved set into the working set; the host's pointer speed into the current profile.
+    // 11. Saved set into the working set; the host's pointer speed into the current profile.
     loadProfiles();
     m_pProfiles->loadLibrary();
     takeHostPointerSpeed(systemPointerSpeed(), m_WorkingSet);
 
-    // 16. The profile-file menu.
+    // 12. The profile-file menu.
     rebuildProfileFileMenu();
 
-    // 17. The content panels, each through addPanel().
+    // 13. The content panels.
+    buildPanels();
+
+    // 14. First page, texts, slot and name. (The poller was started just now: unlike a later
+    // re-translation, this one has no reason to restart it.)
+    showPage(PageLighting);
+    setFrontView(true);
+    refreshPanels();
+    retranslateTexts();
+    layoutControls();
+    showSlotAndName();
+
+    // 15. Default profile file, style, tray.
+    ensureDefaultProfileFile();
+    setStyleSheet("*{outline:0px;}");
+    m_pTray = new Tray(*this, *m_pStatus);
+
+    // 16. Battery display and connection indicator, from the device table.
+    m_pStatus->showInitialStatus();
+
+    // 17. Show the window or warn.
+    QTimer::singleShot(kWarningDelayMs, this, [this] { m_pStatus->startCheck(m_bStartHidden); });
+}
+
+void MousecfgWidget::buildPanels()
+{
     m_pButtonPanel = new TarnBtnWindow(&m_WorkingSet.current(), nullptr, m_dScale);
     connect(m_pButtonPanel, &TarnBtnWindow::SelBtnControl, this, &MousecfgWidget::slotMouseOver);
     connect(m_pButtonPanel, &TarnBtnWindow::GotoMacroTab, this, &MousecfgWidget::slotGotoMacro);
@@ -216,32 +190,6 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
     m_pReportRate = new TarnReportRate(m_WorkingSet.current(), m_dScale, this);
     connect(m_pReportRate, &TarnReportRate::RefreshLift, this, &MousecfgWidget::slotLiftChange);
     addPanel(PanelKind::ReportRate, m_pReportRate, m_pReportRate, kReportRatePanelRect);
-
-    // 18. First page, texts, slot and name. (The poller was started just now: unlike a later
-    // re-translation, this one has no reason to restart it.)
-    showPage(PageLighting);
-    setFrontView(true);
-    refreshPanels();
-    retranslateTexts();
-    layoutControls();
-    showSlotAndName();
-
-    // 19. Default profile file, style, tray.
-    ensureDefaultProfileFile();
-    setStyleSheet("*{outline:0px;}");
-    buildTray();
-
-    // 20. Battery display and connection indicator, from the device table.
-    slotRefreshBatteryStatus(0, 1, 1);
-    // That first display is no reading of the mouse: it must not raise the low-battery notice.
-    m_LowBattery = LowBatteryWatch();
-    const Presence presence = presenceOf(m_pLink->mouseList(), readCurrentProductName());
-    m_bReceiverPresent = presence.receiverCommand;
-    m_bCablePresent = presence.cableCommand;
-    applyConnectionIndicators();
-
-    // 21. Show the window or warn.
-    QTimer::singleShot(kWarningDelayMs, this, &MousecfgWidget::onStartCheck);
 }
 
 MousecfgWidget::~MousecfgWidget()
@@ -250,8 +198,6 @@ MousecfgWidget::~MousecfgWidget()
     m_pLink->setObserver(nullptr);
     m_pLink->closeMouse();
     m_pLink->exitDeviceLayer();
-    if (m_bTranslatorInstalled)
-        QCoreApplication::removeTranslator(m_pTranslator.get());
     if (g_mainWindow == this)
         g_mainWindow = nullptr;
 }
@@ -329,10 +275,6 @@ TarnPushButton *MousecfgWidget::makeButton(const QStringList &skinImages, Layout
 
 void MousecfgWidget::buildControls()
 {
-    m_pMouseSelector->setProperty("layoutItem", static_cast<int>(LayoutItem::MouseSelector));
-    m_pMouseSelector->setFocusPolicy(Qt::NoFocus);
-    m_pMouseSelector->setMenu(m_pMouseMenu);
-
     const QStringList tabImages = {"tabbutton-1.png", "tabbutton-2.png", "tabbutton-3.png"};
     for (int i = 0; i < PageCount; ++i) {
         m_Buttons[i] = makeButton(tabImages, static_cast<LayoutItem>(static_cast<int>(LayoutItem::Tab0) + i));
@@ -427,85 +369,11 @@ void MousecfgWidget::buildControls()
     for (TarnPushButton *spot : m_UpDown)
         spot->setCheckable(true);
 
-    m_pBatteryBar = new TarnProcessbar(this);
-    m_pBatteryBar->setProperty("layoutItem", static_cast<int>(LayoutItem::BatteryBar));
-    m_pBatteryBar->setRange(0, 100);
-    m_pChargingIcon = new QLabel(this);
-    m_pChargingIcon->setProperty("layoutItem", static_cast<int>(LayoutItem::ChargingIcon));
-    m_pChargingIcon->setAlignment(Qt::AlignCenter);
-    m_pReceiverIcon = new QLabel(this);
-    m_pReceiverIcon->setProperty("layoutItem", static_cast<int>(LayoutItem::ReceiverIcon));
-    m_pReceiverIcon->setScaledContents(true);
-
-    buildLanguageMenu();
+    m_pStatus->buildIndicators();
+    m_pLanguage = new LanguageMenu(makeButton({"lang.png", "lang.png", "lang.png"}, LayoutItem::LanguageButton), this);
+    connect(m_pLanguage, &LanguageMenu::translationChanged, this, &MousecfgWidget::retranslate);
     setUpDownImages();
     reloadMousePictures();
-}
-
-void MousecfgWidget::buildLanguageMenu()
-{
-    m_pLangButton = makeButton({"lang.png", "lang.png", "lang.png"}, LayoutItem::LanguageButton);
-    m_pLangMenu = new QMenu(m_pLangButton);
-    for (int i = 0; i < m_Languages.count; ++i) {
-        QAction *action = m_pLangMenu->addAction(m_Languages.name(i));
-        action->setData(i);
-        m_LangActions.append(action);
-    }
-    connect(m_pLangMenu, &QMenu::triggered, this, &MousecfgWidget::onLanguageTriggered);
-    m_pLangButton->setMenu(m_pLangMenu);
-    // The button shows the language in force; an index outside the table shows none.
-    m_pLangButton->setText(m_Languages.name(m_iLanguage));
-}
-
-void MousecfgWidget::buildTray()
-{
-    m_pLoadAction = new QAction(tr("&Load Config"), this);
-    m_pQuitAction = new QAction(tr("&Quit"), this);
-    connect(m_pLoadAction, &QAction::triggered, this, &MousecfgWidget::slotWarning);
-    connect(m_pQuitAction, &QAction::triggered, qApp, &QCoreApplication::quit);
-    m_pAutostartAction = new QAction(tr("Start with the desktop"), this);
-    m_pAutostartAction->setCheckable(true);
-    m_pAutostartAction->setChecked(Autostart::isEnabled());
-    connect(m_pAutostartAction, &QAction::toggled, this, &MousecfgWidget::onAutostartToggled);
-    m_pTrayMenu = new QMenu(this);
-    m_pTrayMenu->addAction(m_pLoadAction);
-    m_pTrayMenu->addAction(m_pAutostartAction);
-    m_pTrayMenu->addAction(m_pQuitAction);
-    // The entry may have been removed or switched off in the desktop's own settings meanwhile.
-    connect(m_pTrayMenu, &QMenu::aboutToShow, this, [this] {
-        const QSignalBlocker blocker(m_pAutostartAction);
-        m_pAutostartAction->setChecked(Autostart::isEnabled());
-    });
-    m_pTrayMenu->setStyleSheet(menuStyleSheet(themeColour(), languageFont(m_dScale).pixelSize()));
-    m_pTrayMenu->setFont(languageFont(m_dScale));
-    m_pTrayMenu->setMinimumWidth(scaled(designRect(LayoutItem::LanguageButton).width(), m_dScale));
-
-    m_pTrayIcon = new QSystemTrayIcon(this);
-    m_pTrayIcon->setContextMenu(m_pTrayMenu);
-    connect(m_pTrayIcon, &QSystemTrayIcon::activated, this, &MousecfgWidget::iconActivated);
-    QIcon icon(skinPath("icon.ico"));
-    if (icon.pixmap(16).isNull())
-        icon = QIcon(skinPath("icon.png"));
-    m_pTrayIcon->setIcon(icon);
-    setWindowIcon(icon);
-    updateTrayToolTip();
-    // Without a tray (e.g. offscreen) the icon stays hidden; the window still works.
-    m_bTrayAvailable = QSystemTrayIcon::isSystemTrayAvailable();
-    if (m_bTrayAvailable)
-        m_pTrayIcon->show();
-}
-
-bool MousecfgWidget::loadTranslation(int language, std::unique_ptr<QTranslator> *translator) const
-{
-    const QString path = m_Languages.translationPath(language);
-    if (path.isEmpty())
-        return false;
-    // Loaded into a fresh translator, so a file that fails leaves the one in force intact.
-    auto fresh = std::make_unique<QTranslator>();
-    if (!fresh->load(path))
-        return false;
-    *translator = std::move(fresh);
-    return true;
 }
 
 // ---------------------------------------------------------------- layout
@@ -539,14 +407,15 @@ void MousecfgWidget::layoutControls()
     }
 
     const int menuWidth = scaled(152, m_dScale);
-    if (m_pTrayMenu)
-        m_pTrayMenu->setMinimumWidth(scaled(designRect(LayoutItem::LanguageButton).width(), m_dScale));
+    if (m_pTray)
+        m_pTray->rescale();
     m_pSlotMenu->setFixedWidth(menuWidth);
     m_pProfileFileMenu->setFixedWidth(menuWidth);
-    m_pLangMenu->setFixedWidth(scaled(designRect(LayoutItem::LanguageButton).width(), m_dScale));
-    m_pMouseMenu->setFixedWidth(scaled(designRect(LayoutItem::MouseSelector).width(), m_dScale));
+    languageMenu()->setFixedWidth(scaled(designRect(LayoutItem::LanguageButton).width(), m_dScale));
+    mouseMenu()->setFixedWidth(scaled(designRect(LayoutItem::MouseSelector).width(), m_dScale));
     m_pLogo->setPixmap(loadSkinPixmap(skinPath("mouselogo.png"), m_pLogo->size() * devicePixelRatioF()));
-    m_pReceiverIcon->setPixmap(loadSkinPixmap(skinPath("dongle.png"), m_pReceiverIcon->size() * devicePixelRatioF()));
+    QLabel *receiver = receiverIcon();
+    receiver->setPixmap(loadSkinPixmap(skinPath("dongle.png"), receiver->size() * devicePixelRatioF()));
     for (const PanelEntry &entry : qAsConst(m_Panels)) {
         entry.widget->setGeometry(scaledRect(entry.design, m_dScale));
         entry.panel->rescalePanel(m_dScale);
@@ -561,13 +430,9 @@ void MousecfgWidget::applyFonts()
         if (auto *widget = qobject_cast<QWidget *>(child))
             widget->setFont(font);
     }
-    const QString menuStyle = menuStyleSheet(themeColour(), font.pixelSize());
-    for (QMenu *menu : {m_pMouseMenu, m_pLangMenu, m_pSlotMenu, m_pProfileFileMenu, m_pTrayMenu}) {
-        if (!menu)
-            continue;
-        menu->setFont(font);
-        menu->setStyleSheet(menuStyle);
-    }
+    // (The tray's menu is the tray's.)
+    for (QMenu *menu : {mouseMenu(), languageMenu(), m_pSlotMenu, m_pProfileFileMenu})
+        applyMenuLook(menu);
 }
 
 void MousecfgWidget::reloadMousePictures()
@@ -588,7 +453,7 @@ void MousecfgWidget::reloadMousePictures()
     QPixmap charge = loadSkinPixmap(lightning, chargeSize * devicePixelRatioF());
     if (!charge.isNull()) {
         charge.setDevicePixelRatio(devicePixelRatioF());
-        m_pChargingIcon->setPixmap(charge);
+        chargingIcon()->setPixmap(charge);
     }
 }
 
@@ -769,14 +634,9 @@ void MousecfgWidget::retranslateTexts()
     m_pFirmwareButton->setText(tr("Firmware Update"));
     m_pFrontButton->setText(tr("Front"));
     m_pSideButton->setText(tr("Side"));
-    if (m_pLoadAction) {
-        m_pLoadAction->setText(tr("&Load Config"));
-        m_pQuitAction->setText(tr("&Quit"));
-        m_pAutostartAction->setText(tr("Start with the desktop"));
-    }
-    if (m_bMouseOffShown)
-        m_pBatteryBar->setText(tr("MOUSE OFF"));
-    updateTrayToolTip();
+    if (m_pTray)
+        m_pTray->retranslate();
+    m_pStatus->retranslate();
     m_pModelLabel->setText(readModel());
     for (const PanelEntry &entry : qAsConst(m_Panels))
         entry.panel->retranslatePanel();
@@ -792,25 +652,6 @@ void MousecfgWidget::showSlotAndName()
     // The profile-file menu marks the stored profile the current slot uses.
     for (QAction *action : m_pProfileFileMenu->actions())
         action->setChecked(action->data().toString() == name);
-}
-
-void MousecfgWidget::onLanguageTriggered(QAction *action)
-{
-    const int i = m_LangActions.indexOf(action);
-    if (!m_Languages.contains(i))
-        return;
-    m_iLanguage = i;
-    const bool loaded = loadTranslation(i, &m_pTranslator);
-    m_pLangButton->setText(action->text());
-    writeLanguage(i);
-    if (!loaded)
-        return;
-    // The fresh translator replaced the old one, which Qt drops from its list when deleted;
-    // installing the new one puts it first.
-    QCoreApplication::installTranslator(m_pTranslator.get());
-    m_bTranslatorInstalled = true;
-    reloadLanguageFont();
-    retranslate();
 }
 
 // ---------------------------------------------------------------- profiles and panels
@@ -870,7 +711,7 @@ void MousecfgWidget::onButtonClicked()
     if (!source)
         return;
     if (source == m_pClose) {
-        hideToTray(); // the process goes on
+        hideWindow(); // the process goes on
         return;
     }
     if (source == m_pMinimise) {
@@ -928,20 +769,10 @@ void MousecfgWidget::closeEvent(QCloseEvent *event)
     // Closing only hides the window; "&Quit" in the tray ends the program. Without a tray there
     // is no "&Quit" to reach, so a close request from the desktop ends the program instead.
     event->ignore();
-    if (m_bTrayAvailable)
+    if (m_pTray->isAvailable())
         hide();
     else
         QCoreApplication::quit();
-}
-
-void MousecfgWidget::hideToTray()
-{
-    // Hidden without a tray icon the window could never be brought back (and a new start ends
-    // at once as a second copy): it is minimised instead.
-    if (m_bTrayAvailable)
-        hide();
-    else
-        showMinimized();
 }
 
 // ---------------------------------------------------------------- dragging
@@ -973,299 +804,12 @@ void MousecfgWidget::mouseReleaseEvent(QMouseEvent *event)
     QWidget::mouseReleaseEvent(event);
 }
 
-// ---------------------------------------------------------------- tray and warnings
-
-void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
-{
-    switch (trayAction(reason, isVisible(), m_bWarningOpen)) {
-    case TrayAction::ShowWindow:
-        slotWarning();
-        break;
-    case TrayAction::HideWindow:
-        hide();
-        break;
-    case TrayAction::None:
-        break;
-    }
-}
-
-TarnMessageBox *MousecfgWidget::createWarningBox()
-{
-    return new TarnMessageBox(TarnMessageBox::Receiver, QString(), tr("Warning"), tr("Dongle Disconnect!"), this, true);
-}
-
-void MousecfgWidget::onStartCheck()
-{
-    if (m_bStartHidden && m_iMouseCount != 0)
-        hideToTray();
-    else
-        slotWarning();
-}
-
-void MousecfgWidget::onAutostartToggled(bool on)
-{
-    if (Autostart::setEnabled(on, QCoreApplication::applicationFilePath()))
-        return;
-    qCWarning(lcApp).noquote() << "cannot" << (on ? "write" : "remove") << Autostart::entryPath();
-    const QSignalBlocker blocker(m_pAutostartAction);
-    m_pAutostartAction->setChecked(Autostart::isEnabled());
-}
-
-void MousecfgWidget::slotWarning()
-{
-    show();
-    if (m_iMouseCount != 0) {
-        // The mouse may be back before the warning of its removal came due: nothing to warn about.
-        if (!m_pWarningBox)
-            m_bWarningOpen = false;
-        raise();
-        activateWindow();
-        return;
-    }
-    // One box at a time: a second warning while it is open only brings it forward.
-    if (m_pWarningBox) {
-        m_pWarningBox->raise();
-        return;
-    }
-    m_bWarningOpen = true;
-    m_pWarningBox = createWarningBox();
-    connect(m_pWarningBox, &QDialog::finished, this, &MousecfgWidget::onWarningFinished);
-    // Modal over the window without a nested event loop: hot-plug keeps arriving meanwhile.
-    m_pWarningBox->open();
-}
-
-void MousecfgWidget::onWarningFinished(int result)
-{
-    if (m_pWarningBox)
-        m_pWarningBox->deleteLater();
-    m_pWarningBox = nullptr;
-    if (m_iMouseCount == 0)
-        hideToTray();
-    m_bWarningOpen = false;
-    emit warningClosed(result);
-}
-
-void MousecfgWidget::slotWarnClose()
-{
-    if (m_pApply->isBusy()) {
-        whenIdle([this] { slotWarnClose(); });
-        return;
-    }
-    // 1. Reopen the current mouse with the poller stopped, so it never reads a closing handle.
-    m_pPoller->stopPoller();
-    m_pLink->closeMouse();
-    m_pLink->openMouse(readCurrentProductName());
-    m_pPoller->startPoller();
-    // 2. Pictures and layout for this mouse.
-    clearHotspotSelection();
-    setFrontView(true);
-    reloadMousePictures();
-    layoutControls();
-    // 3. The saved profiles.
-    loadProfiles();
-    // 4. The library and its menu, page, selection, images, panels.
-    m_pProfiles->loadLibrary();
-    showSlotAndName();
-    rebuildProfileFileMenu();
-    ensureDefaultProfileFile();
-    showPage(PageLighting);
-    SelBtnChanged(0, ViewFront);
-    setUpDownImages();
-    refreshPanels();
-    m_bMouseBack = true;
-}
-
-// ---------------------------------------------------------------- device link observer
-
-void MousecfgWidget::stopPoller()
-{
-    // The device link stops the poller before it closes a handle. A send in progress uses that
-    // handle too: it ends first (a vanished device fails its writes at once).
-    if (QThread::currentThread() == thread() && m_pApply && m_pApply->isBusy())
-        m_pApply->waitForWorker();
-    m_pPoller->stopPoller();
-}
-
-void MousecfgWidget::startPoller() { m_pPoller->startPoller(); }
-
-void MousecfgWidget::mouseListChanged(const QStringList &names, bool selectorVisible)
-{
-    m_MouseNames = names;
-    m_iMouseCount = names.size();
-    m_pMouseMenu->clear();
-    m_pMouseSelector->setVisible(selectorVisible);
-    if (!selectorVisible)
-        return;
-    for (const QString &name : names)
-        m_pMouseMenu->addAction(name);
-    m_pMouseSelector->setText(readCurrentProductName());
-    m_pMouseMenu->setFixedWidth(scaled(designRect(LayoutItem::MouseSelector).width(), m_dScale));
-    m_pMouseMenu->setStyleSheet(menuStyleSheet(themeColour(), languageFont(m_dScale).pixelSize()));
-    m_pMouseMenu->setFont(languageFont(m_dScale));
-}
-
-void MousecfgWidget::slot_show_mousename(QAction *action)
-{
-    if (!action || !m_MouseNames.contains(action->text()))
-        return;
-    m_pMouseSelector->setText(action->text());
-    // Stops the poller, reopens on that mouse, calls reload() and restarts the poller.
-    m_pLink->selectMouse(action->text());
-}
-
-void MousecfgWidget::connectionIndicators(bool receiverCommandPresent, bool cableCommandPresent)
-{
-    m_bReceiverPresent = receiverCommandPresent;
-    m_bCablePresent = cableCommandPresent;
-    applyConnectionIndicators();
-}
-
-void MousecfgWidget::applyConnectionIndicators()
-{
-    m_pChargingIcon->setVisible(false);
-    m_pReceiverIcon->setVisible(m_bReceiverPresent);
-    m_pBatteryBar->setVisible(!m_bCablePresent);
-    m_iConnection = connectionState(m_bReceiverPresent, m_bCablePresent);
-}
-
-void MousecfgWidget::noDevice()
-{
-    m_bMouseBack = false;
-    m_bWarningOpen = true;
-    m_iMouseCount = 0;
-}
-
-void MousecfgWidget::warning() { slotWarning(); }
-
-void MousecfgWidget::warnClose() { slotWarnClose(); }
-
-void MousecfgWidget::reload()
-{
-    if (m_pApply->isBusy()) {
-        whenIdle([this] { reload(); });
-        return;
-    }
-    m_pChargingIcon->setVisible(false);
-    clearHotspotSelection();
-    loadProfiles();
-    // Another mouse has a library of its own.
-    m_pProfiles->loadLibrary();
-    rebuildProfileFileMenu();
-    reloadMousePictures();
-    setUpDownImages();
-    layoutControls();
-    showSlotAndName();
-    refreshPanels();
-}
-
-// ---------------------------------------------------------------- battery
-
-void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte)
-{
-    const int fontPixels = scaled(kBatteryFontPixels, m_dScale);
-    if (batteryIsOff(iCharge, iLowByte, iHiByte)) {
-        m_bMouseOffShown = true;
-        m_pBatteryBar->setTextVisible(false);
-        m_pBatteryBar->setText(tr("MOUSE OFF"));
-        m_pBatteryBar->setStyleSheet(batteryOffStyleSheet(fontPixels));
-        m_pChargingIcon->setVisible(false);
-        g_mouseOff.store(true);
-        updateTrayToolTip();
-        return;
-    }
-    m_bMouseOffShown = false;
-    m_pBatteryBar->setText(QString());
-    m_pBatteryBar->setTextVisible(true);
-    m_pBatteryBar->setFormat(m_bCablePresent ? QString() : QStringLiteral("%p%"));
-    const QString style = batteryLevelStyleSheet(themeColour(), fontPixels, skinPath("bat1.png"), m_dScale);
-    // Setting a style sheet re-polishes the bar; skip it when nothing changed.
-    if (m_pBatteryBar->styleSheet() != style)
-        m_pBatteryBar->setStyleSheet(style);
-    g_mouseOff.store(false);
-    m_pChargingIcon->setVisible(iCharge != 0);
-
-    const BatteryReading reading = interpretBattery(iCharge, iLowByte, iHiByte, m_iBatteryFull);
-    if (reading.level != m_iLastBattery) {
-        m_iLastBattery = reading.level;
-        writeBattery(reading.level);
-    }
-    m_pBatteryBar->setValue(batteryBarValue(reading.level, m_bCablePresent));
-    m_bCharging = iCharge != 0;
-    updateTrayToolTip();
-    if (m_LowBattery.update(reading.level, m_bCharging)) {
-        const QString text = tr("Mouse battery low: %1%").arg(reading.level);
-        if (m_pTrayIcon && m_pTrayIcon->isVisible())
-            m_pTrayIcon->showMessage(currentProductName(), text, QSystemTrayIcon::Warning);
-        emit lowBatteryNotified(text);
-    }
-}
-
-void MousecfgWidget::updateTrayToolTip()
-{
-    if (!m_pTrayIcon)
-        return;
-    m_pTrayIcon->setToolTip(trayToolTip(currentProductName(), m_bMouseOffShown, m_iLastBattery, m_bCharging,
-                                        tr("MOUSE OFF"), tr("charging")));
-}
-
-void MousecfgWidget::slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode)
-{
-    Q_UNUSED(iMode)
-    // The sets are the download worker's while a send runs (the poller is stopped for the
-    // download itself; a notice queued just before is dropped).
-    if (m_pApply->isBusy())
-        return;
-    if (iProfile != m_WorkingSet.ProfileID)
-        slotRefreshProfile(iProfile);
-    if (iDPI != m_WorkingSet.current().dpi)
-        slotRefreshDPIStage(iDPI);
-    if (iRate != m_WorkingSet.current().pollrate)
-        slotRefreshRate(iRate);
-}
-
-void MousecfgWidget::slotRefreshProfile(quint8 iProfile)
-{
-    // A notice naming a profile the mouse cannot have is ignored rather than indexing past the slots.
-    if (iProfile >= kProfileSlotCount)
-        return;
-    m_pProfiles->selectSlot(iProfile, false);
-    rebuildProfileFileMenu();
-    applyPointerSpeed(systemPointerSpeed(), m_WorkingSet.current());
-    m_pOsd->showText(tr("Profile") + QString(" %1").arg(iProfile + 1));
-}
-
-void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI)
-{
-    // A stage past the eight a profile has is ignored, as a profile past the slots is.
-    if (iDPI >= kDpiStageCount)
-        return;
-    ProfileData &current = m_WorkingSet.current();
-    current.dpi = iDPI;
-    refreshPanels();
-    writeProfileDpi(m_WorkingSet.slotNames[m_WorkingSet.ProfileID % kProfileSlotCount], iDPI);
-    const int dpi = dpiForStep(current.dpiInfo[iDPI].x, readSensorId());
-    m_pOsd->showText(tr("DPI") + QString(" %1:%2").arg(iDPI + 1).arg(dpi));
-}
-
-void MousecfgWidget::slotRefreshRate(quint8 iRate)
-{
-    m_WorkingSet.current().pollrate = iRate;
-    refreshPanels();
-    m_pOsd->showText(reportRateOsdText(iRate));
-}
-
-void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)
-{
-    if (iStatus == 0)
-        writeDiff(1);
-}
-
 void MousecfgWidget::slotLiftChange(quint8 iLift) { m_WorkingSet.LiftHigh = iLift; }
 
 void MousecfgWidget::slotEnableButtons(bool bEnable)
 {
-    QList<QWidget *> controls = {m_pLangButton, m_pClose,       m_pMinimise,          m_pFirmwareButton,
-                                 m_pSlotDropDown, m_pNameEdit, m_pProfileFileButton, m_pMouseSelector};
+    QList<QWidget *> controls = {languageButton(), m_pClose,    m_pMinimise,          m_pFirmwareButton,
+                                 m_pSlotDropDown,  m_pNameEdit, m_pProfileFileButton, mouseSelector()};
     for (int i = 0; i < PageCount; ++i)
         controls << m_Buttons[static_cast<size_t>(i)];
     for (int i = BtnExportProfile; i <= BtnSaveConfig; ++i)
@@ -1307,7 +851,7 @@ uint8_t MousecfgWidget::applyProfiles()
 uint8_t MousecfgWidget::okProfiles()
 {
     const uint8_t result = send(false);
-    hideToTray();
+    hideWindow();
     return result;
 }
 
@@ -1320,6 +864,10 @@ uint8_t MousecfgWidget::send(bool all)
         step();
     return result;
 }
+
+bool MousecfgWidget::isSending() const { return m_pApply && m_pApply->isBusy(); }
+
+void MousecfgWidget::waitForSend() { m_pApply->waitForWorker(); }
 
 void MousecfgWidget::whenIdle(std::function<void()> step)
 {
@@ -1371,12 +919,52 @@ void MousecfgWidget::configurationLoaded()
     showCurrentSlot();
 }
 
-void MousecfgWidget::hideWindow() { hideToTray(); }
+void MousecfgWidget::hideWindow() { m_pTray->hideWindow(); }
+
+void MousecfgWidget::followSlot(int slot)
+{
+    m_pProfiles->selectSlot(slot, false);
+    rebuildProfileFileMenu();
+}
+
+void MousecfgWidget::reloadMouse()
+{
+    clearHotspotSelection();
+    loadProfiles();
+    // Another mouse has a library of its own.
+    m_pProfiles->loadLibrary();
+    rebuildProfileFileMenu();
+    reloadMousePictures();
+    setUpDownImages();
+    layoutControls();
+    showSlotAndName();
+    refreshPanels();
+}
+
+void MousecfgWidget::mouseBack()
+{
+    // Pictures and layout for this mouse.
+    clearHotspotSelection();
+    setFrontView(true);
+    reloadMousePictures();
+    layoutControls();
+    // The saved profiles.
+    loadProfiles();
+    // The library and its menu, page, selection, images, panels.
+    m_pProfiles->loadLibrary();
+    showSlotAndName();
+    rebuildProfileFileMenu();
+    ensureDefaultProfileFile();
+    showPage(PageLighting);
+    SelBtnChanged(0, ViewFront);
+    setUpDownImages();
+    refreshPanels();
+}
 
 void MousecfgWidget::updateFirmware()
 {
     m_pFirmwareButton->setSelected(false);
-    if (!presenceOf(m_pLink->mouseList(), currentProductName()).cablePointer) {
+    if (!currentMousePresence(*m_pLink).cablePointer) {
         notice(windowMessage(WindowMessage::FirmwareCable));
         return;
     }
@@ -1384,7 +972,7 @@ void MousecfgWidget::updateFirmware()
         return;
     m_pPoller->stopPoller();
     QString error;
-    if (startFirmwareUpdater(firmwareUpdaterPath(AppPaths::skinFolder(), m_iLanguage), &error))
+    if (startFirmwareUpdater(firmwareUpdaterPath(AppPaths::skinFolder(), currentLanguage()), &error))
         std::_Exit(0); // the updater takes over the mouse: no teardown
     qCWarning(lcPlatform) << "firmware update:" << error;
     notice(windowMessage(WindowMessage::FirmwareMissing));

@@ -1,6 +1,6 @@
 #include "app/device_status.h"
 
-#include "app/menu_look.h"
+#include "app/window_controls.h"
 #include "app/window_rules.h"
 #include "device/battery_level.h"
 #include "device/device_link.h"
@@ -35,7 +35,10 @@ namespace {
 
 constexpr int kBatteryFontPixels = 16;
 
-QString mouseOffText() { return QCoreApplication::translate("MousecfgWidget", "MOUSE OFF"); }
+QString mouseOffText()
+{
+    return QCoreApplication::translate("MousecfgWidget", "MOUSE OFF");
+}
 
 } // namespace
 
@@ -60,8 +63,8 @@ DeviceStatus::DeviceStatus(QWidget &window, DeviceLink &link, PollerControl &pol
       m_pOsd(new OsdClient(this)), m_iBatteryFull(effectiveBatteryFull(readBatteryFull()))
 {
     // Its text is set by the list.
-    m_pMouseSelector = new TarnPushButton(
-        {skinPath("tabbutton-1.png"), skinPath("tabbutton-3.png"), skinPath("tabbutton-2.png")}, &m_Window);
+    m_pMouseSelector =
+        new TarnPushButton(skinPaths({"tabbutton-1.png", "tabbutton-3.png", "tabbutton-2.png"}), &m_Window);
     m_pMouseSelector->setProperty("layoutItem", static_cast<int>(LayoutItem::MouseSelector));
     m_pMouseSelector->setFocusPolicy(Qt::NoFocus);
     m_pMouseMenu = new QMenu(m_pMouseSelector);
@@ -121,18 +124,22 @@ void DeviceStatus::retranslate()
 
 QString DeviceStatus::toolTip() const
 {
-    return trayToolTip(readCurrentProductName(), m_bMouseOffShown, m_iLastBattery, m_bCharging, mouseOffText(),
-                       QCoreApplication::translate("MousecfgWidget", "charging"));
+    return trayToolTip(readCurrentProductName(), m_bMouseOffShown, m_iLastBattery, m_bCharging,
+                       mouseOffText(), QCoreApplication::translate("MousecfgWidget", "charging"));
 }
 
 // ---------------------------------------------------------------- warnings
 
-TarnMessageBox *DeviceStatus::warningBox() const { return m_pWarningBox; }
+TarnMessageBox *DeviceStatus::warningBox() const
+{
+    return m_pWarningBox;
+}
 
 TarnMessageBox *DeviceStatus::createWarningBox()
 {
-    return new TarnMessageBox(TarnMessageBox::Receiver, QString(), QCoreApplication::translate("MousecfgWidget", "Warning"),
-                              QCoreApplication::translate("MousecfgWidget", "Dongle Disconnect!"), &m_Window, true);
+    return new TarnMessageBox(
+        TarnMessageBox::Receiver, QString(), QCoreApplication::translate("MousecfgWidget", "Warning"),
+        QCoreApplication::translate("MousecfgWidget", "Dongle Disconnect!"), &m_Window, true);
 }
 
 void DeviceStatus::slotWarning()
@@ -193,7 +200,10 @@ void DeviceStatus::stopPoller()
     m_Poller.stopPoller();
 }
 
-void DeviceStatus::startPoller() { m_Poller.startPoller(); }
+void DeviceStatus::startPoller()
+{
+    m_Poller.startPoller();
+}
 
 void DeviceStatus::mouseListChanged(const QStringList &names, bool selectorVisible)
 {
@@ -206,6 +216,11 @@ void DeviceStatus::mouseListChanged(const QStringList &names, bool selectorVisib
     for (const QString &name : names)
         m_pMouseMenu->addAction(name);
     m_pMouseSelector->setText(readCurrentProductName());
+    rescaleMenu();
+}
+
+void DeviceStatus::rescaleMenu()
+{
     m_pMouseMenu->setFixedWidth(scaled(designRect(LayoutItem::MouseSelector).width(), uiScale()));
     applyMenuLook(m_pMouseMenu);
 }
@@ -241,9 +256,15 @@ void DeviceStatus::noDevice()
     m_iMouseCount = 0;
 }
 
-void DeviceStatus::warning() { slotWarning(); }
+void DeviceStatus::warning()
+{
+    slotWarning();
+}
 
-void DeviceStatus::warnClose() { slotWarnClose(); }
+void DeviceStatus::warnClose()
+{
+    slotWarnClose();
+}
 
 void DeviceStatus::reload()
 {
@@ -293,7 +314,8 @@ void DeviceStatus::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, qui
     m_bCharging = iCharge != 0;
     emit toolTipChanged();
     if (m_LowBattery.update(reading.level, m_bCharging))
-        emit lowBatteryNotified(QCoreApplication::translate("MousecfgWidget", "Mouse battery low: %1%").arg(reading.level));
+        emit lowBatteryNotified(
+            QCoreApplication::translate("MousecfgWidget", "Mouse battery low: %1%").arg(reading.level));
 }
 
 void DeviceStatus::slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode)
@@ -318,7 +340,8 @@ void DeviceStatus::slotRefreshProfile(quint8 iProfile)
         return;
     m_Host.followSlot(iProfile);
     applyPointerSpeed(systemPointerSpeed(), m_Working.current());
-    m_pOsd->showText(QCoreApplication::translate("MousecfgWidget", "Profile") + QString(" %1").arg(iProfile + 1));
+    m_pOsd->showText(QCoreApplication::translate("MousecfgWidget", "Profile") +
+                     QString(" %1").arg(iProfile + 1));
 }
 
 void DeviceStatus::slotRefreshDPIStage(quint8 iDPI)
@@ -331,7 +354,8 @@ void DeviceStatus::slotRefreshDPIStage(quint8 iDPI)
     m_Host.refreshPanels();
     writeProfileDpi(m_Working.slotNames[m_Working.ProfileID % kProfileSlotCount], iDPI);
     const int dpi = dpiForStep(current.dpiInfo[iDPI].x, readSensorId());
-    m_pOsd->showText(QCoreApplication::translate("MousecfgWidget", "DPI") + QString(" %1:%2").arg(iDPI + 1).arg(dpi));
+    m_pOsd->showText(QCoreApplication::translate("MousecfgWidget", "DPI") +
+                     QString(" %1:%2").arg(iDPI + 1).arg(dpi));
 }
 
 void DeviceStatus::slotRefreshRate(quint8 iRate)

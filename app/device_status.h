@@ -60,7 +60,8 @@ class DeviceStatus : public QObject, public DeviceLinkObserver {
     Q_OBJECT
 public:
     // Makes the mouse selector on `window`. Everything passed in must outlive the status.
-    DeviceStatus(QWidget &window, DeviceLink &link, PollerControl &poller, ProfileSet &working, StatusHost &host);
+    DeviceStatus(QWidget &window, DeviceLink &link, PollerControl &poller, ProfileSet &working,
+                 StatusHost &host);
 
     // The battery bar, charging icon and receiver icon on the window: made where the window's
     // construction places them among its controls.
@@ -73,6 +74,8 @@ public:
     // The start-up check: with `hidden` and a mouse there the window goes to the tray; otherwise
     // it shows, or warns that there is no mouse.
     void startCheck(bool hidden);
+    // The mouse menu's width and look at the window's scale.
+    void rescaleMenu();
     void retranslate();
 
     int mouseCount() const { return m_iMouseCount; }

@@ -1,5 +1,6 @@
 #include "app/language_menu.h"
 
+#include "app/window_controls.h"
 #include "storage/settings_file.h"
 #include "widgets/tarn_push_button.h"
 #include "widgets/theme.h"
@@ -32,6 +33,12 @@ void LanguageMenu::installSaved()
     if (load(m_iLanguage))
         install();
     reloadLanguageFont();
+}
+
+void LanguageMenu::rescale()
+{
+    m_pMenu->setFixedWidth(scaled(designRect(LayoutItem::LanguageButton).width(), uiScale()));
+    applyMenuLook(m_pMenu);
 }
 
 void LanguageMenu::onTriggered(QAction *action)

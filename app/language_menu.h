@@ -23,6 +23,8 @@ public:
 
     // The saved choice's translation (when it has a file that loads) and font into force.
     void installSaved();
+    // The menu's width and look at the window's scale.
+    void rescale();
 
     // The saved index, which may lie outside the table.
     int current() const { return m_iLanguage; }

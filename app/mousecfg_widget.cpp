@@ -1,8 +1,10 @@
 #include "app/mousecfg_widget.h"
 
 #include "app/apply_flow.h"
-#include "app/menu_look.h"
+#include "app/firmware_update.h"
 #include "app/profile_rules.h"
+#include "app/window_controls.h"
+#include "app/window_drag.h"
 #include "app/window_messages.h"
 #include "device/clock.h"
 #include "device/command_set.h"
@@ -18,37 +20,29 @@
 #include "panels/tarn_dpi_window.h"
 #include "panels/tarn_point_speed.h"
 #include "panels/tarn_report_rate.h"
-#include "platform/firmware_updater.h"
 #include "platform/pointer_speed.h"
-#include "storage/app_paths.h"
 #include "storage/log_categories.h"
 #include "storage/model_description.h"
 #include "storage/profile_files.h"
 #include "storage/settings_file.h"
 #include "storage/storage_keys.h"
 #include "widgets/skin.h"
-#include "widgets/skin_names.h"
-#include "widgets/tarn_line_edit.h"
 #include "widgets/tarn_message_box.h"
 #include "widgets/tarn_push_button.h"
 #include "widgets/theme.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QBitmap>
 #include <QCloseEvent>
 #include <QDebug>
 #include <QImageReader>
 #include <QLabel>
-#include <QMenu>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTimer>
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace {
 
@@ -65,14 +59,6 @@ const QRect kDpiPanelRect(286, 75, 456, 386);
 const QRect kPointerPanelRect(286, 463, 456, 77);
 const QRect kReportRatePanelRect(746, 75, 199, 200);
 
-QStringList skinPaths(const QStringList &names)
-{
-    QStringList paths;
-    for (const QString &name : names)
-        paths << skinPath(name);
-    return paths;
-}
-
 } // namespace
 
 MousecfgWidget *MousecfgWidget::instance() { return g_mainWindow; }
@@ -84,44 +70,8 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
       m_pTransfer(std::make_unique<VerifiedTransfer>(*m_pLink)),
       m_iForcedStep(forcedScaleStep)
 {
-    // 1. Identity.
-    setObjectName("MousecfgWidget");
-    setWindowTitle("MousecfgWidget");
-
-    // 2. Pictures and scale.
-    m_iDpiVal = m_iForcedStep >= 0 ? scaleForStep(m_iForcedStep).step : screenScaleStep();
-    m_dScale = scaleForStep(m_iDpiVal).factor;
-    setUiScale(m_dScale);
-    // (The battery bar draws its picture through its style sheet.)
-    m_Backgrounds[0] = loadSkinPixmap(skinPath("cfgMainback.png"));
-
-    // 3. Size, centred on the primary screen.
-    setBaseSize(kDesignWidth, kDesignHeight);
-    setMinimumSize(kDesignWidth, kDesignHeight);
-    resize(scaled(kDesignWidth, m_dScale), scaled(kDesignHeight, m_dScale));
-    if (QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
-
-    // 4. Background and shape.
-    ensureBackground();
-
-    // 5. The device status (it makes the mouse selector) as the device link's observer, the
-    // window pointer, no frame.
-    m_pStatus = std::make_unique<DeviceStatus>(*this, *m_pLink, *m_pPoller, m_WorkingSet,
-                                               static_cast<StatusHost &>(*this));
-    connect(m_pStatus.get(), &DeviceStatus::warningClosed, this, &MousecfgWidget::warningClosed);
-    connect(m_pStatus.get(), &DeviceStatus::lowBatteryNotified, this, &MousecfgWidget::lowBatteryNotified);
-    m_pLink->setObserver(m_pStatus.get());
-    if (hotplug)
-        m_pLink->registerHotplug(hotplug);
-    g_mainWindow = this;
-    TarnMessageBox::setMouseBackProbe([] { return g_mainWindow && g_mainWindow->isMouseBack(); });
-    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
-
-    // 6. The known mice; the list rebuild counts them.
-    m_pLink->loadMouseList();
-    m_pLink->enumerateMice();
-    m_pLink->refreshMouseList();
+    buildFrame();
+    connectDevice(hotplug);
 
     // 7. Controls, with the language menu, and its translation.
     buildControls();
@@ -157,7 +107,7 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
     refreshPanels();
     retranslateTexts();
     layoutControls();
-    showSlotAndName();
+    m_pBar->showSlot(m_WorkingSet);
 
     // 15. Default profile file, style, tray.
     ensureDefaultProfileFile();
@@ -169,6 +119,52 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
 
     // 17. Show the window or warn.
     QTimer::singleShot(kWarningDelayMs, this, [this] { m_pStatus->startCheck(m_bStartHidden); });
+}
+
+void MousecfgWidget::buildFrame()
+{
+    // 1. Identity.
+    setObjectName("MousecfgWidget");
+    setWindowTitle("MousecfgWidget");
+
+    // 2. Pictures and scale.
+    m_iDpiVal = m_iForcedStep >= 0 ? scaleForStep(m_iForcedStep).step : screenScaleStep();
+    m_dScale = scaleForStep(m_iDpiVal).factor;
+    setUiScale(m_dScale);
+    // (The battery bar draws its picture through its style sheet.)
+    m_Backgrounds[0] = loadSkinPixmap(skinPath("cfgMainback.png"));
+
+    // 3. Size, centred on the primary screen.
+    setBaseSize(kDesignWidth, kDesignHeight);
+    setMinimumSize(kDesignWidth, kDesignHeight);
+    resize(scaled(kDesignWidth, m_dScale), scaled(kDesignHeight, m_dScale));
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - rect().center());
+
+    // 4. Background and shape; dragging it moves it.
+    ensureBackground();
+    new WindowDrag(*this);
+}
+
+void MousecfgWidget::connectDevice(HotplugSource *hotplug)
+{
+    // 5. The device status (it makes the mouse selector) as the device link's observer, the
+    // window pointer, no frame.
+    m_pStatus = std::make_unique<DeviceStatus>(*this, *m_pLink, *m_pPoller, m_WorkingSet,
+                                               static_cast<StatusHost &>(*this));
+    connect(m_pStatus.get(), &DeviceStatus::warningClosed, this, &MousecfgWidget::warningClosed);
+    connect(m_pStatus.get(), &DeviceStatus::lowBatteryNotified, this, &MousecfgWidget::lowBatteryNotified);
+    m_pLink->setObserver(m_pStatus.get());
+    if (hotplug)
+        m_pLink->registerHotplug(hotplug);
+    g_mainWindow = this;
+    TarnMessageBox::setMouseBackProbe([] { return g_mainWindow && g_mainWindow->isMouseBack(); });
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+
+    // 6. The known mice; the list rebuild counts them.
+    m_pLink->loadMouseList();
+    m_pLink->enumerateMice();
+    m_pLink->refreshMouseList();
 }
 
 void MousecfgWidget::buildPanels()
@@ -265,17 +261,14 @@ void MousecfgWidget::resizeEvent(QResizeEvent *event)
 
 TarnPushButton *MousecfgWidget::makeButton(const QStringList &skinImages, LayoutItem item)
 {
-    auto *button = new TarnPushButton(skinPaths(skinImages), this);
-    button->setProperty("layoutItem", static_cast<int>(item));
-    button->setCursor(Qt::PointingHandCursor);
-    button->setFocusPolicy(Qt::NoFocus);
+    TarnPushButton *button = makeWindowButton(this, skinImages, item);
     connect(button, &QPushButton::clicked, this, &MousecfgWidget::onButtonClicked);
     return button;
 }
 
 void MousecfgWidget::buildControls()
 {
-    const QStringList tabImages = {"tabbutton-1.png", "tabbutton-2.png", "tabbutton-3.png"};
+    const QStringList &tabImages = tabFaceImages();
     for (int i = 0; i < PageCount; ++i) {
         m_Buttons[i] = makeButton(tabImages, static_cast<LayoutItem>(static_cast<int>(LayoutItem::Tab0) + i));
         m_Buttons[i]->setCheckable(true);
@@ -287,7 +280,6 @@ void MousecfgWidget::buildControls()
     m_Buttons[BtnAddProfile] = makeButton({"profile_add1.png", "profile_add2.png"}, LayoutItem::Add);
     m_Buttons[BtnDeleteProfile] = makeButton({"profile_del1.png", "profile_del2.png"}, LayoutItem::Delete);
     m_Buttons[BtnCopyProfile] = makeButton({"profile_copy1.png", "profile_copy2.png"}, LayoutItem::Copy);
-    // Text buttons are drawn on the tab face so they read as buttons on the dark background.
     m_Buttons[BtnResetAll] = makeButton(tabImages, LayoutItem::ResetAll);
     m_Buttons[BtnOk] = makeButton(tabImages, LayoutItem::Ok);
     m_Buttons[BtnCancel] = makeButton(tabImages, LayoutItem::Cancel);
@@ -295,84 +287,31 @@ void MousecfgWidget::buildControls()
     m_Buttons[BtnLoadConfig] = makeButton(tabImages, LayoutItem::LoadConfig);
     m_Buttons[BtnSaveConfig] = makeButton(tabImages, LayoutItem::SaveConfig);
 
-    // Slot buttons: bare text, with the pressed-tab face marking the selected (and hovered) slot.
-    for (int k = 0; k < kProfileSlotCount; ++k) {
-        m_SlotButtons[k] = makeButton({}, static_cast<LayoutItem>(static_cast<int>(LayoutItem::Slot0) + k));
-        m_SlotButtons[k]->setImages({QString(), skinPath("tabbutton-3.png")});
-        m_SlotButtons[k]->setCheckable(true);
-    }
-    m_pSlotDropDown = makeButton({"profilesel.png", "profilesel.png", "profilesel.png"}, LayoutItem::SlotDropDown);
-    m_pSlotMenu = new QMenu(m_pSlotDropDown);
-    for (int k = 0; k < kProfileSlotCount; ++k) {
-        m_SlotActions[k] = m_pSlotMenu->addAction(QString());
-        connect(m_SlotActions[k], &QAction::triggered, this, [this, k] { chooseSlot(k); });
-    }
-    m_pSlotDropDown->setMenu(m_pSlotMenu);
+    m_pBar = new ProfileBar(*this);
+    connect(m_pBar, &ProfileBar::slotChosen, this, &MousecfgWidget::chooseSlot);
+    connect(m_pBar, &ProfileBar::renameRequested, this, [this](const QString &name) { m_pProfiles->renameProfile(name); });
+    connect(m_pBar, &ProfileBar::storedProfileChosen, this,
+            [this](const QString &name) { m_pProfiles->chooseProfile(name); });
 
     m_pLogo = new QLabel(this);
     m_pLogo->setProperty("layoutItem", static_cast<int>(LayoutItem::Logo));
-    m_pVersionLabel = new QLabel(this);
-    m_pVersionLabel->setProperty("layoutItem", static_cast<int>(LayoutItem::VersionLabel));
+    m_pVersionLabel = makeWindowLabel(this, LayoutItem::VersionLabel);
     // Left-aligned: the right end of its rectangle runs into the background's corner marks.
     m_pVersionLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    m_pModelLabel = new QLabel(this);
-    m_pModelLabel->setProperty("layoutItem", static_cast<int>(LayoutItem::ModelLabel));
+    m_pModelLabel = makeWindowLabel(this, LayoutItem::ModelLabel);
     m_pModelLabel->setAlignment(Qt::AlignCenter);
-    m_pNameLabel = new QLabel(this);
-    m_pNameLabel->setProperty("layoutItem", static_cast<int>(LayoutItem::NameLabel));
-    for (QLabel *label : {m_pVersionLabel, m_pModelLabel, m_pNameLabel})
-        label->setStyleSheet("color: rgb(200,200,200); background: transparent;");
-
-    m_pNameEdit = new TarnLineEdit(this);
-    m_pNameEdit->setProperty("layoutItem", static_cast<int>(LayoutItem::NameEdit));
-    m_pNameEdit->setStyleSheet("QLineEdit{background-color: rgb(24,24,28); color: rgb(225,225,225);"
-                               " border: 1px solid rgb(70,70,78); border-radius: 2px;}");
-    connect(m_pNameEdit, &QLineEdit::returnPressed, this, &MousecfgWidget::slotProfileNameChange);
-    m_pProfileFileButton = makeButton({"profile_edit_name_1.png", "profile_edit_name_2.png"}, LayoutItem::ProfileFileButton);
-    m_pProfileFileMenu = new QMenu(m_pProfileFileButton);
-    connect(m_pProfileFileMenu, &QMenu::triggered, this, [this](QAction *action) {
-        m_pProfiles->chooseProfile(action->data().toString());
-    });
-    m_pProfileFileButton->setMenu(m_pProfileFileMenu);
 
     m_pFirmwareButton = makeButton({}, LayoutItem::FirmwareUpdate);
     m_pMinimise = makeButton({"min-1.png", "min-2.png", "min-3.png"}, LayoutItem::Minimise);
     m_pClose = makeButton({"close-1.png", "close-2.png", "close-3.png"}, LayoutItem::Close);
 
-    m_pFrontPicture = new QLabel(this);
-    m_pFrontPicture->setProperty("layoutItem", static_cast<int>(LayoutItem::FrontPicture));
-    m_pFrontPicture->setAlignment(Qt::AlignCenter);
-    m_pSidePicture = new QLabel(this);
-    m_pSidePicture->setProperty("layoutItem", static_cast<int>(LayoutItem::SidePicture));
-    // On the bottom of its frame, so the side view stands where the front view does.
-    m_pSidePicture->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-    m_pFrontButton = makeButton(tabImages, LayoutItem::FrontButton);
-    m_pFrontButton->setCheckable(true);
-    m_pSideButton = makeButton(tabImages, LayoutItem::SideButton);
-    m_pSideButton->setCheckable(true);
-
-    // Hot-spots over the mouse picture: the front view's, the side view's and the up/down pair.
-    for (int view = ViewFront; view <= ViewSide; ++view) {
-        for (int i = 0; i < kHotspotsPerView; ++i) {
-            const LayoutItem item = view == ViewFront && i < kPlacedFrontHotspots
-                                        ? static_cast<LayoutItem>(static_cast<int>(LayoutItem::FrontHotspot1) + i)
-                                        : LayoutItem::Count;
-            TarnPushButton *spot = makeButton(hotspotImageNames(), item);
-            spot->setCheckable(true);
-            m_Hotspots[view][i] = spot;
-            if (view == ViewFront)
-                connect(spot, &TarnPushButton::OverSignal, this, &MousecfgWidget::slotMouseOver);
-        }
-    }
-    m_UpDown[0] = makeButton({}, LayoutItem::UpHotspot);
-    m_UpDown[1] = makeButton({}, LayoutItem::DownHotspot);
-    for (TarnPushButton *spot : m_UpDown)
-        spot->setCheckable(true);
-
+    m_pView = new MouseView(*this);
+    connect(m_pView, &MouseView::viewClicked, this, &MousecfgWidget::setFrontView);
+    connect(m_pView, &MouseView::hotspotClicked, this, &MousecfgWidget::SelBtnChanged);
     m_pStatus->buildIndicators();
     m_pLanguage = new LanguageMenu(makeButton({"lang.png", "lang.png", "lang.png"}, LayoutItem::LanguageButton), this);
     connect(m_pLanguage, &LanguageMenu::translationChanged, this, &MousecfgWidget::retranslate);
-    setUpDownImages();
+    m_pView->setUpDownImages();
     reloadMousePictures();
 }
 
@@ -402,17 +341,16 @@ void MousecfgWidget::layoutControls()
         m_Buttons[BtnMacro]->setGeometry(scaledRect(QRect(designRect(LayoutItem::Tab3).topLeft(), QSize()), m_dScale));
     if (currentProductName() == QLatin1String("Wireless Mouse")) {
         // This model's picture leaves no room beside it: the view buttons go below, unscaled.
-        m_pFrontButton->setGeometry(530, 321, 96, 20);
-        m_pSideButton->setGeometry(631, 321, 96, 20);
+        frontViewButton()->setGeometry(530, 321, 96, 20);
+        sideViewButton()->setGeometry(631, 321, 96, 20);
     }
 
-    const int menuWidth = scaled(152, m_dScale);
+    // The menus, at the window's scale.
+    m_pBar->rescale();
+    m_pLanguage->rescale();
+    m_pStatus->rescaleMenu();
     if (m_pTray)
         m_pTray->rescale();
-    m_pSlotMenu->setFixedWidth(menuWidth);
-    m_pProfileFileMenu->setFixedWidth(menuWidth);
-    languageMenu()->setFixedWidth(scaled(designRect(LayoutItem::LanguageButton).width(), m_dScale));
-    mouseMenu()->setFixedWidth(scaled(designRect(LayoutItem::MouseSelector).width(), m_dScale));
     m_pLogo->setPixmap(loadSkinPixmap(skinPath("mouselogo.png"), m_pLogo->size() * devicePixelRatioF()));
     QLabel *receiver = receiverIcon();
     receiver->setPixmap(loadSkinPixmap(skinPath("dongle.png"), receiver->size() * devicePixelRatioF()));
@@ -430,23 +368,11 @@ void MousecfgWidget::applyFonts()
         if (auto *widget = qobject_cast<QWidget *>(child))
             widget->setFont(font);
     }
-    // (The tray's menu is the tray's.)
-    for (QMenu *menu : {mouseMenu(), languageMenu(), m_pSlotMenu, m_pProfileFileMenu})
-        applyMenuLook(menu);
 }
 
 void MousecfgWidget::reloadMousePictures()
 {
-    const QString name = currentProductName();
-    const QPixmap front = frontPicturePixmap(mouseFrontPicturePath(name));
-    if (!front.isNull())
-        m_pFrontPicture->setPixmap(front);
-    const QSize sideSize(scaled(300, m_dScale), scaled(300, m_dScale));
-    QPixmap side = loadSkinPixmap(mouseSidePicturePath(name), sideSize * devicePixelRatioF());
-    if (!side.isNull()) {
-        side.setDevicePixelRatio(devicePixelRatioF());
-        m_pSidePicture->setPixmap(side);
-    }
+    m_pView->reloadPictures();
     const QSize chargeBox(scaled(26, m_dScale), scaled(40, m_dScale));
     const QString lightning = skinPath("lightning.png");
     const QSize chargeSize = QImageReader(lightning).size().scaled(chargeBox, Qt::KeepAspectRatio);
@@ -455,26 +381,6 @@ void MousecfgWidget::reloadMousePictures()
         charge.setDevicePixelRatio(devicePixelRatioF());
         chargingIcon()->setPixmap(charge);
     }
-}
-
-QPixmap MousecfgWidget::frontPicturePixmap(const QString &path) const
-{
-    if (path.isEmpty())
-        return QPixmap();
-    const QSize box(scaled(300, m_dScale), scaled(400, m_dScale));
-    const QSize natural = QImageReader(path).size();
-    if (!natural.isValid())
-        return QPixmap();
-    QPixmap pixmap = loadSkinPixmap(path, natural.scaled(box, Qt::KeepAspectRatio) * devicePixelRatioF());
-    pixmap.setDevicePixelRatio(devicePixelRatioF());
-    return pixmap;
-}
-
-void MousecfgWidget::setUpDownImages()
-{
-    const UpDownImages images = upDownHotspotImages(currentProductName());
-    m_UpDown[0]->setImages(skinPaths(images.up));
-    m_UpDown[1]->setImages(skinPaths(images.down));
 }
 
 // ---------------------------------------------------------------- pages, views, hot-spots
@@ -492,13 +398,12 @@ void MousecfgWidget::showPage(int page)
 void MousecfgWidget::setFrontView(bool front)
 {
     m_bFrontView = front;
-    m_pFrontButton->setSelected(front);
-    m_pSideButton->setSelected(!front);
+    m_pView->markView(front);
     applyPageVisibility();
     // The button panel shows the buttons of the view, with the view's selected one.
     if (m_pButtonPanel) {
         const int view = front ? ViewFront : ViewSide;
-        m_pButtonPanel->selectGroup(m_SelectedHotspot[static_cast<size_t>(view)], view);
+        m_pButtonPanel->selectGroup(m_pView->selected(view), view);
     }
 }
 
@@ -506,16 +411,7 @@ void MousecfgWidget::applyPageVisibility()
 {
     const PageVisibility v = pageVisibility(m_iPage, m_bFrontView);
     m_pModelLabel->setVisible(v.modelLabel);
-    m_pFrontPicture->setVisible(v.frontPicture);
-    m_pSidePicture->setVisible(v.sidePicture);
-    m_pFrontButton->setVisible(v.viewButtons);
-    m_pSideButton->setVisible(v.viewButtons);
-    for (TarnPushButton *spot : m_Hotspots[ViewFront])
-        spot->setVisible(v.frontHotspots);
-    for (TarnPushButton *spot : m_UpDown)
-        spot->setVisible(v.frontHotspots);
-    for (TarnPushButton *spot : m_Hotspots[ViewSide])
-        spot->setVisible(v.sideHotspots);
+    m_pView->applyVisibility(v);
     for (const PanelEntry &entry : qAsConst(m_Panels))
         entry.widget->setVisible(panelVisible(entry.kind, v));
 }
@@ -534,64 +430,13 @@ void MousecfgWidget::copyPanelValues()
         entry.panel->copyValuesInto(current);
 }
 
-int MousecfgWidget::selectedHotspot(int view) const
-{
-    return view >= 0 && view < ViewCount ? m_SelectedHotspot[static_cast<size_t>(view)] : -1;
-}
-
-TarnPushButton *MousecfgWidget::hotspot(int view, int index) const
-{
-    if (index < 0 || index >= hotspotCount(view))
-        return nullptr;
-    if (view == ViewUpDown)
-        return m_UpDown[static_cast<size_t>(index)];
-    return m_Hotspots[static_cast<size_t>(view)][static_cast<size_t>(index)];
-}
-
-void MousecfgWidget::clearHotspotSelection()
-{
-    m_SelectedHotspot.fill(-1);
-    for (int view = 0; view < ViewCount; ++view) {
-        for (int i = 0; i < hotspotCount(view); ++i)
-            hotspot(view, i)->setSelected(false);
-    }
-}
-
 void MousecfgWidget::SelBtnChanged(int iBtn, int iType)
 {
-    // A view or index outside the hot-spot tables selects nothing.
-    if (!hotspot(iType, iBtn))
-        return;
-    clearHotspotSelection();
-    m_SelectedHotspot[static_cast<size_t>(iType)] = iBtn;
-    hotspot(iType, iBtn)->setSelected(true);
-    if (m_pButtonPanel)
+    if (m_pView->select(iBtn, iType) && m_pButtonPanel)
         m_pButtonPanel->selectGroup(iBtn, iType);
 }
 
-void MousecfgWidget::slotMouseOver(TarnPushButton *btn, bool bType)
-{
-    // k is the button's place (1-based): a front hot-spot's own, or the row number the button
-    // panel gives its rows in the "buttonRow" property.
-    int k = 0;
-    const auto it = std::find(m_Hotspots[ViewFront].begin(), m_Hotspots[ViewFront].end(), btn);
-    if (it != m_Hotspots[ViewFront].end())
-        k = int(it - m_Hotspots[ViewFront].begin()) + 1;
-    else if (btn)
-        k = btn->property("buttonRow").toInt();
-    else
-        return;
-    if (k < 1 || k > kHotspotsPerView)
-        return;
-    const QString name = currentProductName();
-    const QPixmap picture = frontPicturePixmap(bType ? mouseHoverPicturePath(name, k) : mouseFrontPicturePath(name));
-    if (!picture.isNull())
-        m_pFrontPicture->setPixmap(picture);
-    // The marker is lit while the pointer is over its button (the hot-spot or its panel row) and
-    // otherwise shows whether it is the selected one. Marking it selected on every leave would
-    // leave lit markers behind the pointer and hide which button is selected.
-    m_Hotspots[ViewFront][static_cast<size_t>(k - 1)]->setSelected(bType || m_SelectedHotspot[ViewFront] == k - 1);
-}
+void MousecfgWidget::slotMouseOver(TarnPushButton *btn, bool bType) { m_pView->hover(btn, bType); }
 
 void MousecfgWidget::slotGotoMacro() { showPage(PageMacro); }
 
@@ -609,13 +454,8 @@ void MousecfgWidget::retranslate()
 
 void MousecfgWidget::retranslateTexts()
 {
-    for (int k = 0; k < kProfileSlotCount; ++k) {
-        m_SlotButtons[k]->setText(tr("Profile") + QString(" %1").arg(k + 1));
-        m_SlotActions[k]->setText(tr("Mode") + QString(" %1").arg(k + 1));
-    }
+    m_pBar->retranslate();
     m_pVersionLabel->setText(tr("Version") + " : " + modelVersion());
-    m_pNameEdit->setToolTip(tr("Press Enter To Apply"));
-    m_pNameLabel->setText(tr("NAME"));
     // The profile tools are 22-unit icons: their names go in tooltips, not over the pictures.
     m_Buttons[BtnResetProfile]->setToolTip(tr("RESET"));
     m_Buttons[BtnAddProfile]->setToolTip(tr("ADD"));
@@ -632,26 +472,14 @@ void MousecfgWidget::retranslateTexts()
     m_Buttons[BtnDpi]->setText(tr("DPI"));
     m_Buttons[BtnMacro]->setText(tr("MACRO"));
     m_pFirmwareButton->setText(tr("Firmware Update"));
-    m_pFrontButton->setText(tr("Front"));
-    m_pSideButton->setText(tr("Side"));
+    m_pView->retranslate();
     if (m_pTray)
         m_pTray->retranslate();
     m_pStatus->retranslate();
     m_pModelLabel->setText(readModel());
     for (const PanelEntry &entry : qAsConst(m_Panels))
         entry.panel->retranslatePanel();
-    showSlotAndName();
-}
-
-void MousecfgWidget::showSlotAndName()
-{
-    const int slot = qBound(0, int(m_WorkingSet.ProfileID), kProfileSlotCount - 1);
-    m_pSlotDropDown->setText(m_SlotActions[static_cast<size_t>(slot)]->text());
-    const QString &name = m_WorkingSet.slotNames[static_cast<size_t>(slot)];
-    m_pNameEdit->setText(name);
-    // The profile-file menu marks the stored profile the current slot uses.
-    for (QAction *action : m_pProfileFileMenu->actions())
-        action->setChecked(action->data().toString() == name);
+    m_pBar->showSlot(m_WorkingSet);
 }
 
 // ---------------------------------------------------------------- profiles and panels
@@ -670,9 +498,7 @@ void MousecfgWidget::ensureDefaultProfileFile()
 
 void MousecfgWidget::refreshPanels()
 {
-    const int slot = qBound(0, int(m_WorkingSet.ProfileID), kProfileSlotCount - 1);
-    for (int k = 0; k < kProfileSlotCount; ++k)
-        m_SlotButtons[k]->setSelected(k == slot);
+    m_pBar->markSlot(m_WorkingSet);
     PanelContext context;
     context.working = &m_WorkingSet;
     context.current = &m_WorkingSet.current();
@@ -690,11 +516,6 @@ QString MousecfgWidget::currentProductName() const { return readCurrentProductNa
 TarnPushButton *MousecfgWidget::button(int index) const
 {
     return index >= 0 && index < ButtonCount ? m_Buttons[static_cast<size_t>(index)] : nullptr;
-}
-
-TarnPushButton *MousecfgWidget::profileSlotButton(int slot) const
-{
-    return slot >= 0 && slot < kProfileSlotCount ? m_SlotButtons[static_cast<size_t>(slot)] : nullptr;
 }
 
 void MousecfgWidget::onButtonEntered(TarnPushButton *button)
@@ -718,32 +539,8 @@ void MousecfgWidget::onButtonClicked()
         showMinimized();
         return;
     }
-    if (source == m_pFrontButton || source == m_pSideButton) {
-        setFrontView(source == m_pFrontButton);
-        return;
-    }
-    for (int view = 0; view < ViewCount; ++view) {
-        for (int i = 0; i < hotspotCount(view); ++i) {
-            if (hotspot(view, i) == source) {
-                SelBtnChanged(i, view);
-                return;
-            }
-        }
-    }
-    const auto slot = std::find(m_SlotButtons.begin(), m_SlotButtons.end(), source);
-    if (slot != m_SlotButtons.end()) {
-        // The layout leaves the slot drop-down no room: these buttons are how a user switches
-        // slots from the window, as the slot menu would.
-        chooseSlot(int(slot - m_SlotButtons.begin()));
-        return;
-    }
     if (source == m_pFirmwareButton) {
         updateFirmware();
-        return;
-    }
-    if (source == m_pProfileFileButton) {
-        // Only reached when the button's menu does not take the click.
-        m_pProfiles->renameProfile(m_pNameEdit->text());
         return;
     }
     // Page tabs act on the press (onButtonEntered).
@@ -775,69 +572,28 @@ void MousecfgWidget::closeEvent(QCloseEvent *event)
         QCoreApplication::quit();
 }
 
-// ---------------------------------------------------------------- dragging
-
-void MousecfgWidget::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton) {
-        m_bPressed = true;
-        m_PressGlobal = event->globalPos();
-        m_WindowAtPress = frameGeometry().topLeft();
-    }
-    QWidget::mousePressEvent(event);
-}
-
-void MousecfgWidget::mouseMoveEvent(QMouseEvent *event)
-{
-    if (m_bPressed && (event->buttons() & Qt::LeftButton)) {
-        const QPoint distance = event->globalPos() - m_PressGlobal;
-        if (dragMoves(distance.x(), distance.y()))
-            move(m_WindowAtPress + distance);
-    }
-    QWidget::mouseMoveEvent(event);
-}
-
-void MousecfgWidget::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton)
-        m_bPressed = false;
-    QWidget::mouseReleaseEvent(event);
-}
-
 void MousecfgWidget::slotLiftChange(quint8 iLift) { m_WorkingSet.LiftHigh = iLift; }
 
 void MousecfgWidget::slotEnableButtons(bool bEnable)
 {
-    QList<QWidget *> controls = {languageButton(), m_pClose,    m_pMinimise,          m_pFirmwareButton,
-                                 m_pSlotDropDown,  m_pNameEdit, m_pProfileFileButton, mouseSelector()};
+    QList<QWidget *> controls = {languageButton(), m_pClose, m_pMinimise, m_pFirmwareButton, mouseSelector()};
     for (int i = 0; i < PageCount; ++i)
         controls << m_Buttons[static_cast<size_t>(i)];
     for (int i = BtnExportProfile; i <= BtnSaveConfig; ++i)
         controls << m_Buttons[static_cast<size_t>(i)];
-    // The slot buttons switch profiles too: a macro being recorded must not lose its slot.
-    for (TarnPushButton *slot : m_SlotButtons)
-        controls << slot;
     for (QWidget *control : qAsConst(controls))
         control->setEnabled(bEnable);
+    m_pBar->setControlsEnabled(bEnable);
 }
 
 void MousecfgWidget::slotPopOneClickBox() { notice(windowMessage(WindowMessage::OneClick)); }
-
-void MousecfgWidget::slotProfileNameChange() { m_pProfiles->renameProfile(m_pNameEdit->text()); }
 
 // ---------------------------------------------------------------- profile management and apply
 
 void MousecfgWidget::rebuildProfileFileMenu()
 {
-    m_pProfileFileMenu->clear();
-    const QStringList &library = m_pProfiles->library();
-    for (int i = 0; i < library.size() && i < kMaxStoredProfiles; ++i) {
-        QString label = library.at(i);
-        QAction *action = m_pProfileFileMenu->addAction(label.replace('&', QStringLiteral("&&")));
-        action->setData(library.at(i));
-        action->setCheckable(true);
-    }
-    showSlotAndName();
+    m_pBar->showLibrary(m_pProfiles->library());
+    m_pBar->showSlot(m_WorkingSet);
 }
 
 void MousecfgWidget::chooseSlot(int slot) { m_pProfiles->chooseSlot(slot); }
@@ -894,7 +650,7 @@ QString MousecfgWidget::chooseProfileFile(const FileDialogRequest &request) { re
 
 void MousecfgWidget::showCurrentSlot()
 {
-    showSlotAndName();
+    m_pBar->showSlot(m_WorkingSet);
     refreshPanels();
 }
 
@@ -915,7 +671,7 @@ void MousecfgWidget::switchMouseProfile(int slot)
 void MousecfgWidget::configurationLoaded()
 {
     showPage(PageLighting);
-    setUpDownImages();
+    m_pView->setUpDownImages();
     showCurrentSlot();
 }
 
@@ -929,22 +685,22 @@ void MousecfgWidget::followSlot(int slot)
 
 void MousecfgWidget::reloadMouse()
 {
-    clearHotspotSelection();
+    m_pView->clearSelection();
     loadProfiles();
     // Another mouse has a library of its own.
     m_pProfiles->loadLibrary();
     rebuildProfileFileMenu();
     reloadMousePictures();
-    setUpDownImages();
+    m_pView->setUpDownImages();
     layoutControls();
-    showSlotAndName();
+    m_pBar->showSlot(m_WorkingSet);
     refreshPanels();
 }
 
 void MousecfgWidget::mouseBack()
 {
     // Pictures and layout for this mouse.
-    clearHotspotSelection();
+    m_pView->clearSelection();
     setFrontView(true);
     reloadMousePictures();
     layoutControls();
@@ -952,29 +708,19 @@ void MousecfgWidget::mouseBack()
     loadProfiles();
     // The library and its menu, page, selection, images, panels.
     m_pProfiles->loadLibrary();
-    showSlotAndName();
+    m_pBar->showSlot(m_WorkingSet);
     rebuildProfileFileMenu();
     ensureDefaultProfileFile();
     showPage(PageLighting);
     SelBtnChanged(0, ViewFront);
-    setUpDownImages();
+    m_pView->setUpDownImages();
     refreshPanels();
 }
 
 void MousecfgWidget::updateFirmware()
 {
     m_pFirmwareButton->setSelected(false);
-    if (!currentMousePresence(*m_pLink).cablePointer) {
-        notice(windowMessage(WindowMessage::FirmwareCable));
-        return;
-    }
-    if (!confirm(windowMessage(WindowMessage::FirmwareQuestion)))
-        return;
-    m_pPoller->stopPoller();
-    QString error;
-    if (startFirmwareUpdater(firmwareUpdaterPath(AppPaths::skinFolder(), currentLanguage()), &error))
-        std::_Exit(0); // the updater takes over the mouse: no teardown
-    qCWarning(lcPlatform) << "firmware update:" << error;
-    notice(windowMessage(WindowMessage::FirmwareMissing));
-    m_pPoller->startPoller();
+    runFirmwareUpdate(*m_pLink, *m_pPoller, currentLanguage(),
+                      {[this](const QString &text) { notice(text); },
+                       [this](const QString &question) { return confirm(question); }});
 }

@@ -1,12 +1,14 @@
 #pragma once
 // The main window: a frameless, image-shaped window on a 999 x 640 design grid scaled by the
-// screen's logical DPI. It builds and lays out the page tabs, the profile slots, the mouse
-// picture with its hot-spots and the content panels, and switches pages. The device status
-// (hot-plug, battery, the mouse's own changes), the tray and the language menu are rooms of
-// their own; the window wires them.
+// screen's logical DPI. It builds and lays out its controls and content panels, switches pages
+// and wires the rooms that do the rest: the device status (hot-plug, battery, the mouse's own
+// changes), the mouse view with its hot-spots, the profile bar, the language menu, the tray,
+// profile management and the apply flow.
 
 #include "app/device_status.h"
 #include "app/language_menu.h"
+#include "app/mouse_view.h"
+#include "app/profile_bar.h"
 #include "app/profile_manager.h"
 #include "app/tray.h"
 #include "app/window_rules.h"
@@ -15,7 +17,6 @@
 #include "widgets/tarn_message_box.h"
 
 #include <QPixmap>
-#include <QPoint>
 #include <QStringList>
 #include <QVector>
 #include <QWidget>
@@ -29,6 +30,7 @@ class DeviceLink;
 class HidBackend;
 class HotplugSource;
 class MacroDialog;
+class OsdClient;
 class PollerControl;
 class QAction;
 class QLabel;
@@ -40,8 +42,6 @@ class TarnPointSpeed;
 class TarnProcessbar;
 class TarnPushButton;
 class TarnReportRate;
-
-class OsdClient;
 class VerifiedTransfer;
 
 class MousecfgWidget : public QWidget, private ProfileHost, private StatusHost {
@@ -90,7 +90,7 @@ public:
     int currentLanguage() const { return m_pLanguage->current(); }
     const LanguageTable &languageTable() const { return m_pLanguage->table(); }
     int lastBatteryLevel() const { return m_pStatus->lastBatteryLevel(); }
-    int selectedHotspot(int view) const;
+    int selectedHotspot(int view) const { return m_pView->selected(view); }
     const ProfileSet &workingSet() const { return m_WorkingSet; }
     const ProfileSet &savedSet() const { return m_SavedSet; }
     DeviceLink &deviceLink() { return *m_pLink; }
@@ -102,27 +102,27 @@ public:
 
     // ---- controls, for the screenshots and the tests
     TarnPushButton *button(int index) const;
-    TarnPushButton *profileSlotButton(int slot) const;
-    TarnPushButton *hotspot(int view, int index) const;
+    TarnPushButton *profileSlotButton(int slot) const { return m_pBar->slotButton(slot); }
+    TarnPushButton *hotspot(int view, int index) const { return m_pView->hotspot(view, index); }
     TarnPushButton *languageButton() const { return m_pLanguage->button(); }
     QMenu *languageMenu() const { return m_pLanguage->menu(); }
     TarnPushButton *mouseSelector() const { return m_pStatus->mouseSelector(); }
     QMenu *mouseMenu() const { return m_pStatus->mouseMenu(); }
     TarnPushButton *closeButton() const { return m_pClose; }
     TarnPushButton *minimiseButton() const { return m_pMinimise; }
-    TarnPushButton *frontViewButton() const { return m_pFrontButton; }
-    TarnPushButton *sideViewButton() const { return m_pSideButton; }
+    TarnPushButton *frontViewButton() const { return m_pView->frontButton(); }
+    TarnPushButton *sideViewButton() const { return m_pView->sideButton(); }
     TarnProcessbar *batteryBar() const { return m_pStatus->batteryBar(); }
     QLabel *chargingIcon() const { return m_pStatus->chargingIcon(); }
     QLabel *receiverIcon() const { return m_pStatus->receiverIcon(); }
-    QLabel *frontPicture() const { return m_pFrontPicture; }
+    QLabel *frontPicture() const { return m_pView->frontPicture(); }
     QLabel *versionLabel() const { return m_pVersionLabel; }
     QMenu *trayMenu() const { return m_pTray->menu(); }
     QSystemTrayIcon *trayIcon() const { return m_pTray->icon(); }
-    TarnLineEdit *nameEdit() const { return m_pNameEdit; }
-    TarnPushButton *profileFileButton() const { return m_pProfileFileButton; }
-    QMenu *profileFileMenu() const { return m_pProfileFileMenu; }
-    QMenu *slotMenu() const { return m_pSlotMenu; }
+    TarnLineEdit *nameEdit() const { return m_pBar->nameEdit(); }
+    TarnPushButton *profileFileButton() const { return m_pBar->fileButton(); }
+    QMenu *profileFileMenu() const { return m_pBar->fileMenu(); }
+    QMenu *slotMenu() const { return m_pBar->slotMenu(); }
     TarnPushButton *firmwareButton() const { return m_pFirmwareButton; }
     QAction *loadConfigAction() const { return m_pTray->loadAction(); }
     QAction *quitAction() const { return m_pTray->quitAction(); }
@@ -146,7 +146,6 @@ public:
     void retranslate();
     void layoutControls();
     void reloadMousePictures();
-    void setUpDownImages();
     // Adds a content panel (the constructor adds the window's own): `widget` is placed at
     // `design` (design units), shown on the page of `kind`, refreshed by refreshPanels(), asked
     // for its values by copyPanelValues() and re-translated and rescaled with the window.
@@ -178,16 +177,11 @@ public slots:
     void slotEnableButtons(bool bEnable);
     // The button panel refused to take the last click function off the buttons.
     void slotPopOneClickBox();
-    // Enter in the name edit: the current slot's stored profile takes the edit's text.
-    void slotProfileNameChange();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private slots:
     void onButtonClicked();
@@ -219,6 +213,10 @@ private:
     void setScaleStep(int step);
     int screenScaleStep() const;
     void ensureBackground();
+    // Steps 1 to 4 of the construction: identity, scale, size, background.
+    void buildFrame();
+    // Steps 5 and 6: the device status as the link's observer, hot-plug, the known mice.
+    void connectDevice(HotplugSource *hotplug);
     void buildControls();
     void buildPanels();
     // Every text of the window through the translator (no layout, no poller restart).
@@ -226,24 +224,24 @@ private:
     void placeControl(QWidget *widget, LayoutItem item);
     void applyPageVisibility();
     void applyFonts();
-    void showSlotAndName();
-    void clearHotspotSelection();
     void loadProfiles();
     void ensureDefaultProfileFile();
-    QPixmap frontPicturePixmap(const QString &path) const;
     TarnPushButton *makeButton(const QStringList &skinImages, LayoutItem item);
     QString currentProductName() const;
 
     // Device side. The poller is declared after the link: it reads the link's handles, so it
-    // must go first; the status, which drives the poller, before both.
+    // must go first; the status, which uses both, goes before them.
     std::unique_ptr<DeviceLink> m_pLink;
     std::unique_ptr<PollerControl> m_pPoller;
     std::unique_ptr<VerifiedTransfer> m_pTransfer;
     std::unique_ptr<DeviceStatus> m_pStatus;
-    // Children of the window.
-    LanguageMenu *m_pLanguage = nullptr;
-    Tray *m_pTray = nullptr;
     bool m_bStartHidden = false;
+
+    // The rooms made on the window (its children).
+    LanguageMenu *m_pLanguage = nullptr;
+    MouseView *m_pView = nullptr;
+    ProfileBar *m_pBar = nullptr;
+    Tray *m_pTray = nullptr;
 
     // Scale.
     int m_iForcedStep = -1;
@@ -252,36 +250,14 @@ private:
     int m_iResizeStep = -1;
     std::array<QPixmap, kLastScaleStep + 1> m_Backgrounds;
 
-    // Drag state.
-    bool m_bPressed = false;
-    QPoint m_PressGlobal;
-    QPoint m_WindowAtPress;
-
     // Controls.
     std::array<TarnPushButton *, ButtonCount> m_Buttons{};
-    std::array<TarnPushButton *, kProfileSlotCount> m_SlotButtons{};
-    std::array<QAction *, kProfileSlotCount> m_SlotActions{};
-    std::array<std::array<TarnPushButton *, kHotspotsPerView>, 2> m_Hotspots{}; // front, side
-    std::array<TarnPushButton *, 2> m_UpDown{};                                 // up, down
-    std::array<int, ViewCount> m_SelectedHotspot{{-1, -1, -1}};
     QLabel *m_pLogo = nullptr;
     QLabel *m_pVersionLabel = nullptr;
     QLabel *m_pModelLabel = nullptr;
-    QLabel *m_pNameLabel = nullptr;
-    QLabel *m_pFrontPicture = nullptr;
-    QLabel *m_pSidePicture = nullptr;
-    QLabel *m_pChargingIcon = nullptr;
-    QLabel *m_pReceiverIcon = nullptr;
-    TarnLineEdit *m_pNameEdit = nullptr;
-    TarnPushButton *m_pProfileFileButton = nullptr;
-    QMenu *m_pProfileFileMenu = nullptr;
-    TarnPushButton *m_pSlotDropDown = nullptr;
-    QMenu *m_pSlotMenu = nullptr;
     TarnPushButton *m_pFirmwareButton = nullptr;
     TarnPushButton *m_pMinimise = nullptr;
     TarnPushButton *m_pClose = nullptr;
-    TarnPushButton *m_pFrontButton = nullptr;
-    TarnPushButton *m_pSideButton = nullptr;
 
     // Pages.
     int m_iPage = PageLighting;

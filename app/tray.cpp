@@ -1,7 +1,7 @@
 #include "app/tray.h"
 
 #include "app/device_status.h"
-#include "app/menu_look.h"
+#include "app/window_controls.h"
 #include "app/window_rules.h"
 #include "platform/autostart.h"
 #include "storage/data_paths.h"
@@ -94,7 +94,10 @@ void Tray::onAutostartToggled(bool on)
     m_pAutostartAction->setChecked(Autostart::isEnabled());
 }
 
-void Tray::showToolTip() { m_pIcon->setToolTip(m_Status.toolTip()); }
+void Tray::showToolTip()
+{
+    m_pIcon->setToolTip(m_Status.toolTip());
+}
 
 void Tray::notifyLowBattery(const QString &text)
 {

@@ -32,7 +32,6 @@
 #include "widgets/theme.h"
 
 #include <QApplication>
-#include <QBitmap>
 #include <QCloseEvent>
 #include <QDebug>
 #include <QImageReader>
@@ -67,10 +66,9 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
     : QWidget(parent),
       m_pLink(std::make_unique<DeviceLink>(backend)),
       m_pPoller(std::make_unique<PollerControl>(*m_pLink)),
-      m_pTransfer(std::make_unique<VerifiedTransfer>(*m_pLink)),
-      m_iForcedStep(forcedScaleStep)
+      m_pTransfer(std::make_unique<VerifiedTransfer>(*m_pLink))
 {
-    buildFrame();
+    buildFrame(forcedScaleStep);
     connectDevice(hotplug);
 
     // 7. Controls, with the language menu, and its translation.
@@ -121,28 +119,24 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
     QTimer::singleShot(kWarningDelayMs, this, [this] { m_pStatus->startCheck(m_bStartHidden); });
 }
 
-void MousecfgWidget::buildFrame()
+void MousecfgWidget::buildFrame(int forcedScaleStep)
 {
     // 1. Identity.
     setObjectName("MousecfgWidget");
     setWindowTitle("MousecfgWidget");
 
     // 2. Pictures and scale.
-    m_iDpiVal = m_iForcedStep >= 0 ? scaleForStep(m_iForcedStep).step : screenScaleStep();
-    m_dScale = scaleForStep(m_iDpiVal).factor;
-    setUiScale(m_dScale);
-    // (The battery bar draws its picture through its style sheet.)
-    m_Backgrounds[0] = loadSkinPixmap(skinPath("cfgMainback.png"));
+    m_pFace = std::make_unique<WindowFace>(*this, forcedScaleStep);
 
     // 3. Size, centred on the primary screen.
     setBaseSize(kDesignWidth, kDesignHeight);
     setMinimumSize(kDesignWidth, kDesignHeight);
-    resize(scaled(kDesignWidth, m_dScale), scaled(kDesignHeight, m_dScale));
+    resize(scaled(kDesignWidth, scaleFactor()), scaled(kDesignHeight, scaleFactor()));
     if (QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
 
     // 4. Background and shape; dragging it moves it.
-    ensureBackground();
+    m_pFace->ensureBackground();
     new WindowDrag(*this);
 }
 
@@ -169,7 +163,7 @@ void MousecfgWidget::connectDevice(HotplugSource *hotplug)
 
 void MousecfgWidget::buildPanels()
 {
-    m_pButtonPanel = new TarnBtnWindow(&m_WorkingSet.current(), nullptr, m_dScale);
+    m_pButtonPanel = new TarnBtnWindow(&m_WorkingSet.current(), nullptr, scaleFactor());
     connect(m_pButtonPanel, &TarnBtnWindow::SelBtnControl, this, &MousecfgWidget::slotMouseOver);
     connect(m_pButtonPanel, &TarnBtnWindow::GotoMacroTab, this, &MousecfgWidget::slotGotoMacro);
     connect(m_pButtonPanel, &TarnBtnWindow::PopOneClickBox, this, &MousecfgWidget::slotPopOneClickBox);
@@ -177,13 +171,13 @@ void MousecfgWidget::buildPanels()
     m_pMacroPage = new MacroDialog(this);
     addPanel(PanelKind::Macro, m_pMacroPage, m_pMacroPage, designRect(LayoutItem::MacroEditor));
     connect(m_pMacroPage, &MacroDialog::EnableButtonsSignal, this, &MousecfgWidget::slotEnableButtons);
-    auto *lighting = new TarnColorWindow(m_dScale, this);
+    auto *lighting = new TarnColorWindow(scaleFactor(), this);
     addPanel(PanelKind::Lighting, lighting, lighting, kLightingPanelDesign);
-    m_pDpiWindow = new TarnDPIWindow(m_WorkingSet.current(), m_dScale, this);
+    m_pDpiWindow = new TarnDPIWindow(m_WorkingSet.current(), scaleFactor(), this);
     addPanel(PanelKind::Dpi, m_pDpiWindow, m_pDpiWindow, kDpiPanelRect);
-    m_pPointSpeed = new TarnPointSpeed(&m_WorkingSet.current(), m_dScale, this);
+    m_pPointSpeed = new TarnPointSpeed(&m_WorkingSet.current(), scaleFactor(), this);
     addPanel(PanelKind::Pointer, m_pPointSpeed, m_pPointSpeed, kPointerPanelRect);
-    m_pReportRate = new TarnReportRate(m_WorkingSet.current(), m_dScale, this);
+    m_pReportRate = new TarnReportRate(m_WorkingSet.current(), scaleFactor(), this);
     connect(m_pReportRate, &TarnReportRate::RefreshLift, this, &MousecfgWidget::slotLiftChange);
     addPanel(PanelKind::ReportRate, m_pReportRate, m_pReportRate, kReportRatePanelRect);
 }
@@ -198,63 +192,20 @@ MousecfgWidget::~MousecfgWidget()
         g_mainWindow = nullptr;
 }
 
-// ---------------------------------------------------------------- scale and background
-
-int MousecfgWidget::screenScaleStep() const
-{
-    QScreen *screen = nullptr;
-    if (isVisible())
-        screen = QGuiApplication::screenAt(geometry().center());
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
-    return scaleForRatio(dpi / 96.0).step;
-}
-
-void MousecfgWidget::ensureBackground()
-{
-    const QSize size(scaled(kDesignWidth, m_dScale), scaled(kDesignHeight, m_dScale));
-    QPixmap &background = m_Backgrounds[static_cast<size_t>(m_iDpiVal)];
-    if (background.isNull() || background.size() != size * devicePixelRatioF()) {
-        // Painted from the high-resolution picture where there is one, so the window stays crisp.
-        background = loadSkinPixmap(skinPath("cfgMainback.png"), size * devicePixelRatioF());
-        background.setDevicePixelRatio(devicePixelRatioF());
-    }
-    if (!background.isNull() && background.hasAlphaChannel()) {
-        const QBitmap mask = background.scaled(size).mask();
-        if (!mask.isNull())
-            setMask(mask);
-    }
-}
-
-void MousecfgWidget::setScaleStep(int step)
-{
-    m_iDpiVal = scaleForStep(step).step;
-    m_dScale = scaleForStep(step).factor;
-    setUiScale(m_dScale);
-    resize(scaled(kDesignWidth, m_dScale), scaled(kDesignHeight, m_dScale));
-    ensureBackground();
-    layoutControls();
-}
+// ---------------------------------------------------------------- painting
 
 void MousecfgWidget::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QPixmap &background = m_Backgrounds[static_cast<size_t>(m_iDpiVal)];
-    if (!background.isNull())
-        painter.drawPixmap(0, 0, background);
-    else
-        painter.fillRect(rect(), QColor(16, 16, 20));
+    m_pFace->paint(painter);
 }
 
 void MousecfgWidget::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    const int step = m_iForcedStep >= 0 ? m_iDpiVal : screenScaleStep();
-    if (m_iResizeStep >= 0 && step != m_iResizeStep && step != m_iDpiVal)
-        setScaleStep(step);
-    m_iResizeStep = m_iDpiVal;
-    qCDebug(lcApp, "width = %d, height = %d m_iDpiVal = %d\n", width(), height(), m_iDpiVal);
+    if (m_pFace->followScreen())
+        layoutControls();
+    qCDebug(lcApp, "width = %d, height = %d m_iDpiVal = %d\n", width(), height(), scaleStep());
 }
 
 // ---------------------------------------------------------------- building
@@ -325,7 +276,7 @@ void MousecfgWidget::placeControl(QWidget *widget, LayoutItem item)
     }
     QRect design = designRect(item);
     design.setSize(visibleDesignSize(item));
-    widget->setGeometry(scaledRect(design, m_dScale));
+    widget->setGeometry(scaledRect(design, scaleFactor()));
 }
 
 void MousecfgWidget::layoutControls()
@@ -338,7 +289,7 @@ void MousecfgWidget::layoutControls()
     }
     // The macro tab takes no room when the model has no macros.
     if (macrosDisabled())
-        m_Buttons[BtnMacro]->setGeometry(scaledRect(QRect(designRect(LayoutItem::Tab3).topLeft(), QSize()), m_dScale));
+        m_Buttons[BtnMacro]->setGeometry(scaledRect(QRect(designRect(LayoutItem::Tab3).topLeft(), QSize()), scaleFactor()));
     if (currentProductName() == QLatin1String("Wireless Mouse")) {
         // This model's picture leaves no room beside it: the view buttons go below, unscaled.
         frontViewButton()->setGeometry(530, 321, 96, 20);
@@ -354,16 +305,13 @@ void MousecfgWidget::layoutControls()
     m_pLogo->setPixmap(loadSkinPixmap(skinPath("mouselogo.png"), m_pLogo->size() * devicePixelRatioF()));
     QLabel *receiver = receiverIcon();
     receiver->setPixmap(loadSkinPixmap(skinPath("dongle.png"), receiver->size() * devicePixelRatioF()));
-    for (const PanelEntry &entry : qAsConst(m_Panels)) {
-        entry.widget->setGeometry(scaledRect(entry.design, m_dScale));
-        entry.panel->rescalePanel(m_dScale);
-    }
+    m_Panels.place(scaleFactor());
     applyFonts();
 }
 
 void MousecfgWidget::applyFonts()
 {
-    const QFont font = languageFont(m_dScale);
+    const QFont font = languageFont(scaleFactor());
     for (QObject *child : children()) {
         if (auto *widget = qobject_cast<QWidget *>(child))
             widget->setFont(font);
@@ -373,7 +321,7 @@ void MousecfgWidget::applyFonts()
 void MousecfgWidget::reloadMousePictures()
 {
     m_pView->reloadPictures();
-    const QSize chargeBox(scaled(26, m_dScale), scaled(40, m_dScale));
+    const QSize chargeBox(scaled(26, scaleFactor()), scaled(40, scaleFactor()));
     const QString lightning = skinPath("lightning.png");
     const QSize chargeSize = QImageReader(lightning).size().scaled(chargeBox, Qt::KeepAspectRatio);
     QPixmap charge = loadSkinPixmap(lightning, chargeSize * devicePixelRatioF());
@@ -412,22 +360,17 @@ void MousecfgWidget::applyPageVisibility()
     const PageVisibility v = pageVisibility(m_iPage, m_bFrontView);
     m_pModelLabel->setVisible(v.modelLabel);
     m_pView->applyVisibility(v);
-    for (const PanelEntry &entry : qAsConst(m_Panels))
-        entry.widget->setVisible(panelVisible(entry.kind, v));
+    m_Panels.show(v);
 }
 
 void MousecfgWidget::addPanel(PanelKind kind, QWidget *widget, ProfilePanel *panel, const QRect &design)
 {
-    m_Panels.push_back({kind, widget, panel, design});
-    widget->setGeometry(scaledRect(design, m_dScale));
-    widget->setVisible(panelVisible(kind, pageVisibility(m_iPage, m_bFrontView)));
+    m_Panels.add(kind, widget, panel, design, scaleFactor(), pageVisibility(m_iPage, m_bFrontView));
 }
 
 void MousecfgWidget::copyPanelValues()
 {
-    ProfileData &current = m_WorkingSet.current();
-    for (const PanelEntry &entry : qAsConst(m_Panels))
-        entry.panel->copyValuesInto(current);
+    m_Panels.copyValuesInto(m_WorkingSet.current());
 }
 
 void MousecfgWidget::SelBtnChanged(int iBtn, int iType)
@@ -477,8 +420,7 @@ void MousecfgWidget::retranslateTexts()
         m_pTray->retranslate();
     m_pStatus->retranslate();
     m_pModelLabel->setText(readModel());
-    for (const PanelEntry &entry : qAsConst(m_Panels))
-        entry.panel->retranslatePanel();
+    m_Panels.retranslate();
     m_pBar->showSlot(m_WorkingSet);
 }
 
@@ -505,8 +447,7 @@ void MousecfgWidget::refreshPanels()
     context.lighting = &m_WorkingSet.profiles[size_t(lightingSlot(m_WorkingSet, lightingUsesFirstSlot(currentProductName())))];
     context.sensor = readSensorId();
     context.lift = m_WorkingSet.LiftHigh;
-    for (const PanelEntry &entry : qAsConst(m_Panels))
-        entry.panel->refreshFromProfile(context);
+    m_Panels.refresh(context);
 }
 
 QString MousecfgWidget::currentProductName() const { return readCurrentProductName(); }

@@ -5,18 +5,19 @@
 // changes), the mouse view with its hot-spots, the profile bar, the language menu, the tray,
 // profile management and the apply flow.
 
+#include "app/content_panels.h"
 #include "app/device_status.h"
 #include "app/language_menu.h"
 #include "app/mouse_view.h"
 #include "app/profile_bar.h"
 #include "app/profile_manager.h"
 #include "app/tray.h"
+#include "app/window_face.h"
 #include "app/window_rules.h"
 #include "panels/profile_panel.h"
 #include "storage/profile_data.h"
 #include "widgets/tarn_message_box.h"
 
-#include <QPixmap>
 #include <QStringList>
 #include <QVector>
 #include <QWidget>
@@ -82,8 +83,8 @@ public:
     int mouseCount() const { return m_pStatus->mouseCount(); }
     bool isMouseBack() const { return m_pStatus->isMouseBack(); }
     bool isWarningOpen() const { return m_pStatus->isWarningOpen(); }
-    double scaleFactor() const { return m_dScale; }
-    int scaleStep() const { return m_iDpiVal; }
+    double scaleFactor() const { return m_pFace->factor(); }
+    int scaleStep() const { return m_pFace->step(); }
     int currentPage() const { return m_iPage; }
     bool isFrontView() const { return m_bFrontView; }
     int connectionStateValue() const { return m_pStatus->connection(); }
@@ -210,11 +211,8 @@ private:
 
     // One send through the apply flow, then what waited for it.
     uint8_t send(bool all);
-    void setScaleStep(int step);
-    int screenScaleStep() const;
-    void ensureBackground();
     // Steps 1 to 4 of the construction: identity, scale, size, background.
-    void buildFrame();
+    void buildFrame(int forcedScaleStep);
     // Steps 5 and 6: the device status as the link's observer, hot-plug, the known mice.
     void connectDevice(HotplugSource *hotplug);
     void buildControls();
@@ -243,12 +241,8 @@ private:
     ProfileBar *m_pBar = nullptr;
     Tray *m_pTray = nullptr;
 
-    // Scale.
-    int m_iForcedStep = -1;
-    int m_iDpiVal = 0;
-    double m_dScale = 1.0;
-    int m_iResizeStep = -1;
-    std::array<QPixmap, kLastScaleStep + 1> m_Backgrounds;
+    // Scale and background.
+    std::unique_ptr<WindowFace> m_pFace;
 
     // Controls.
     std::array<TarnPushButton *, ButtonCount> m_Buttons{};
@@ -263,14 +257,8 @@ private:
     int m_iPage = PageLighting;
     bool m_bFrontView = true;
 
-    // Content panels, in the order they were added.
-    struct PanelEntry {
-        PanelKind kind;
-        QWidget *widget;
-        ProfilePanel *panel;
-        QRect design;
-    };
-    QVector<PanelEntry> m_Panels;
+    // Content panels.
+    ContentPanels m_Panels;
     TarnDPIWindow *m_pDpiWindow = nullptr;
     TarnPointSpeed *m_pPointSpeed = nullptr;
     TarnReportRate *m_pReportRate = nullptr;

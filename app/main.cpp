@@ -2,7 +2,7 @@
 
 #include "app/app_options.h"
 #include "app/mousecfg_widget.h"
-#include "app/screenshots.h"
+#include "app/screenshots/screenshots.h"
 #include "device/hotplug_source.h"
 #include "platform/single_instance.h"
 #include "session/device_session.h"
@@ -30,6 +30,33 @@ int printText(const QString &text)
 {
     std::fputs(text.toLocal8Bit().constData(), stdout);
     return 0;
+}
+
+// The window on the session's mouse until the program ends, or its screenshots.
+int runWindow(QApplication &app, const AppOptions &options, DeviceSession &session, const QString &productName)
+{
+    const std::unique_ptr<HotplugSource> hotplug = session.makeHotplugSource();
+    const int scaleStep = options.scaleStep >= 0 ? options.scaleStep : scaleStepFromEnvironment();
+    MousecfgWidget window(session.backend(), hotplug.get(), scaleStep);
+    window.setWindowTitle(productName);
+    if (!options.screenshotsDir.isEmpty()) {
+        window.setAttribute(Qt::WA_DontShowOnScreen);
+        window.show();
+        QString error;
+        if (renderScreenshots(window, options.screenshotsDir, &error))
+            return 0;
+        std::fprintf(stderr, "mousecfg: %s\n", error.toLocal8Bit().constData());
+        return kExitCannotWrite;
+    }
+    // Without a mouse the window stays hidden; 200 ms later it shows with the warning.
+    // With --hidden it stays in the tray unless that warning is due.
+    if (options.hidden) {
+        window.startHidden();
+    } else if (window.mouseCount() != 0) {
+        window.setWindowOpacity(1.0);
+        window.show();
+    }
+    return app.exec();
 }
 
 } // namespace
@@ -92,31 +119,5 @@ int main(int argc, char **argv)
     DeviceSession session(simulation, options.session.virtualTime);
     if (!options.session.traceFile.isEmpty() && !session.traceTo(options.session.traceFile))
         return usageError("--trace: cannot write " + options.session.traceFile);
-    const std::unique_ptr<HotplugSource> hotplug = session.makeHotplugSource();
-    const int scaleStep = options.scaleStep >= 0 ? options.scaleStep : scaleStepFromEnvironment();
-
-    int result = 0;
-    {
-        MousecfgWidget window(session.backend(), hotplug.get(), scaleStep);
-        window.setWindowTitle(productName);
-        if (!options.screenshotsDir.isEmpty()) {
-            window.setAttribute(Qt::WA_DontShowOnScreen);
-            window.show();
-            if (!renderScreenshots(window, options.screenshotsDir, &error)) {
-                std::fprintf(stderr, "mousecfg: %s\n", error.toLocal8Bit().constData());
-                result = kExitCannotWrite;
-            }
-        } else {
-            // Without a mouse the window stays hidden; 200 ms later it shows with the warning.
-            // With --hidden it stays in the tray unless that warning is due.
-            if (options.hidden) {
-                window.startHidden();
-            } else if (window.mouseCount() != 0) {
-                window.setWindowOpacity(1.0);
-                window.show();
-            }
-            result = app.exec();
-        }
-    }
-    return result;
+    return runWindow(app, options, session, productName);
 }

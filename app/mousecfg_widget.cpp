@@ -1,30 +1,26 @@
 #include "app/mousecfg_widget.h"
 
 #include "app/apply_flow.h"
+#include "app/firmware_update.h"
 #include "app/profile_rules.h"
-#include "panels/tarn_point_speed.h"
-#include "panels/tarn_report_rate.h"
+#include "app/window_controls.h"
+#include "app/window_drag.h"
 #include "app/window_messages.h"
-#include "panels/tarn_dpi_window.h"
-#include "device/battery_level.h"
 #include "device/clock.h"
 #include "device/command_set.h"
 #include "device/device_link.h"
-#include "device/device_state.h"
 #include "device/host_actions.h"
-#include "platform/pointer_speed.h"
+#include "device/hotplug_source.h"
 #include "device/poller_control.h"
-#include "model/sensor_tables.h"
 #include "device/transfer.h"
+#include "model/lighting_effects.h"
 #include "panels/macro_dialog.h"
 #include "panels/tarn_btn_window.h"
 #include "panels/tarn_color_window.h"
-#include "platform/autostart.h"
-#include "platform/firmware_updater.h"
-#include "device/hotplug_source.h"
-#include "platform/osd_client.h"
-#include "storage/app_paths.h"
-#include "model/lighting_effects.h"
+#include "panels/tarn_dpi_window.h"
+#include "panels/tarn_point_speed.h"
+#include "panels/tarn_report_rate.h"
+#include "platform/pointer_speed.h"
 #include "model/product_quirks.h"
 #include "storage/log_categories.h"
 #include "storage/model_description.h"
@@ -32,32 +28,21 @@
 #include "storage/settings_file.h"
 #include "storage/storage_keys.h"
 #include "widgets/skin.h"
-#include "widgets/skin_names.h"
-#include "widgets/tarn_line_edit.h"
 #include "widgets/tarn_message_box.h"
-#include "widgets/tarn_processbar.h"
 #include "widgets/tarn_push_button.h"
 #include "widgets/theme.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QBitmap>
 #include <QCloseEvent>
 #include <QDebug>
 #include <QImageReader>
 #include <QLabel>
-#include <QMenu>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QScrollArea>
-#include <QThread>
 #include <QTimer>
-#include <QTranslator>
 
 #include <algorithm>
-#include <cstdlib>
-#include <cstring>
 
 namespace {
 
@@ -65,7 +50,6 @@ MousecfgWidget *g_mainWindow = nullptr;
 
 constexpr int kWarningDelayMs = 200;     // the start-up check for a mouse
 constexpr int kRetranslatePauseMs = 500; // between stopping and restarting the poller
-constexpr int kBatteryFontPixels = 16;
 // The lighting page's panel: left of the mouse picture, from the tabs' top to above the bottom
 // buttons, so that all its controls down to the sleep settings are inside it.
 const QRect kLightingPanelDesign(285, 90, 352, 474);
@@ -74,35 +58,6 @@ const QRect kLightingPanelDesign(285, 90, 352, 474);
 const QRect kDpiPanelRect(286, 75, 456, 386);
 const QRect kPointerPanelRect(286, 463, 456, 77);
 const QRect kReportRatePanelRect(746, 75, 199, 200);
-
-QStringList skinPaths(const QStringList &names)
-{
-    QStringList paths;
-    for (const QString &name : names)
-        paths << skinPath(name);
-    return paths;
-}
-
-// Which collections of the named mouse are present, over every entry of that name.
-struct Presence {
-    bool receiverCommand = false;
-    bool cableCommand = false;
-    bool cablePointer = false; // the firmware update needs the cable
-};
-
-Presence presenceOf(const MouseList &list, const QString &name)
-{
-    Presence presence;
-    const QByteArray latin = name.toLatin1();
-    for (uint32_t i = 0; i < list.count(); ++i) {
-        if (std::strcmp(list[i].name, latin.constData()) != 0)
-            continue;
-        presence.receiverCommand = presence.receiverCommand || list[i].presentACommand == 1;
-        presence.cableCommand = presence.cableCommand || list[i].presentBCommand == 1;
-        presence.cablePointer = presence.cablePointer || list[i].presentBPointer == 1;
-    }
-    return presence;
-}
 
 } // namespace
 
@@ -113,97 +68,105 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
       m_pLink(std::make_unique<DeviceLink>(backend)),
       m_pPoller(std::make_unique<PollerControl>(*m_pLink)),
       m_pTransfer(std::make_unique<VerifiedTransfer>(*m_pLink)),
-      m_iForcedStep(forcedScaleStep)
+      m_Settings(readAppSettings())
+{
+    setLook(m_Settings);
+    buildFrame(forcedScaleStep);
+    connectDevice(hotplug);
+
+    // 7. Controls, with the language menu, and its translation.
+    buildControls();
+    m_pLanguage->installSaved();
+
+    // 8. Profile management and the apply flow. The stored-profile list is read with the saved
+    // set (step 11): a fresh library also names the slots that have no name yet.
+    m_pProfiles = std::make_unique<ProfileManager>(m_WorkingSet, m_SavedSet, static_cast<ProfileHost &>(*this));
+    m_pApply = std::make_unique<ApplyFlow>(m_WorkingSet, m_SavedSet, m_Settings, *m_pTransfer, m_pStatus.get(), this,
+                                           [this](const QString &text) { notice(text); });
+
+    // 9. Open the current mouse.
+    m_pLink->openMouse(readCurrentProductName());
+
+    // 10. Battery poller; its reports arrive queued on this thread.
+    m_pStatus->startPolling();
+
+    // 11. Saved set into the working set; the host's pointer speed into the current profile.
+    loadProfiles();
+    m_pProfiles->loadLibrary();
+    takeHostPointerSpeed(systemPointerSpeed(), m_WorkingSet);
+
+    // 12. The profile-file menu.
+    rebuildProfileFileMenu();
+
+    // 13. The content panels.
+    buildPanels();
+
+    // 14. First page, texts, slot and name. (The poller was started just now: unlike a later
+    // re-translation, this one has no reason to restart it.)
+    showPage(PageLighting);
+    setFrontView(true);
+    refreshPanels();
+    retranslateTexts();
+    layoutControls();
+    m_pBar->showSlot(m_WorkingSet);
+
+    // 15. Default profile file, style, tray.
+    ensureDefaultProfileFile();
+    setStyleSheet("*{outline:0px;}");
+    m_pTray = new Tray(*this, *m_pStatus);
+
+    // 16. Battery display and connection indicator, from the device table.
+    m_pStatus->showInitialStatus();
+
+    // 17. Show the window or warn.
+    QTimer::singleShot(kWarningDelayMs, this, [this] { m_pStatus->startCheck(m_bStartHidden); });
+}
+
+void MousecfgWidget::buildFrame(int forcedScaleStep)
 {
     // 1. Identity.
     setObjectName("MousecfgWidget");
     setWindowTitle("MousecfgWidget");
 
     // 2. Pictures and scale.
-    m_iDpiVal = m_iForcedStep >= 0 ? scaleForStep(m_iForcedStep).step : screenScaleStep();
-    m_dScale = scaleForStep(m_iDpiVal).factor;
-    setUiScale(m_dScale);
-    // (The battery bar draws its picture through its style sheet.)
-    m_Backgrounds[0] = loadSkinPixmap(skinPath("cfgMainback.png"));
+    m_pFace = std::make_unique<WindowFace>(*this, forcedScaleStep);
 
     // 3. Size, centred on the primary screen.
     setBaseSize(kDesignWidth, kDesignHeight);
     setMinimumSize(kDesignWidth, kDesignHeight);
-    resize(scaled(kDesignWidth, m_dScale), scaled(kDesignHeight, m_dScale));
+    resize(scaled(kDesignWidth, scaleFactor()), scaled(kDesignHeight, scaleFactor()));
     if (QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
 
-    // 4. Background and shape.
-    ensureBackground();
+    // 4. Background and shape; dragging it moves it.
+    m_pFace->ensureBackground();
+    new WindowDrag(*this);
+}
 
-    // 5. Device notifications, the window pointer, no frame.
-    m_pLink->setObserver(this);
+void MousecfgWidget::connectDevice(HotplugSource *hotplug)
+{
+    // 5. The device status (it makes the mouse selector) as the device link's observer, the
+    // window pointer, no frame.
+    m_pStatus = std::make_unique<DeviceStatus>(*this, *m_pLink, *m_pPoller, m_WorkingSet, m_Settings,
+                                               static_cast<StatusHost &>(*this));
+    connect(m_pStatus.get(), &DeviceStatus::warningClosed, this, &MousecfgWidget::warningClosed);
+    connect(m_pStatus.get(), &DeviceStatus::lowBatteryNotified, this, &MousecfgWidget::lowBatteryNotified);
+    m_pLink->setObserver(m_pStatus.get());
     if (hotplug)
         m_pLink->registerHotplug(hotplug);
     g_mainWindow = this;
     TarnMessageBox::setMouseBackProbe([] { return g_mainWindow && g_mainWindow->isMouseBack(); });
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
 
-    // 6. The mouse selector (its text is set by the list).
-    m_pMouseSelector = new TarnPushButton(skinPaths({"tabbutton-1.png", "tabbutton-3.png", "tabbutton-2.png"}), this);
-    m_pMouseMenu = new QMenu(m_pMouseSelector);
-    connect(m_pMouseMenu, &QMenu::triggered, this, &MousecfgWidget::slot_show_mousename);
-
-    // 7. The known mice; the list rebuild sets m_iMouseCount through mouseListChanged().
-    m_Settings = readAppSettings();
-    setLook(m_Settings);
+    // 6. The known mice; the list rebuild counts them.
     m_pLink->loadMouseList(m_Settings.mouseListName);
     m_pLink->enumerateMice();
     m_pLink->refreshMouseList();
+}
 
-    // 8. Language index, translator and table.
-    m_iLanguage = m_Settings.language;
-    m_pTranslator = std::make_unique<QTranslator>();
-    m_Languages = LanguageTable::from(m_Settings);
-
-    // 9. Controls.
-    buildControls();
-
-    // 10. Translation.
-    if (loadTranslation(m_iLanguage, &m_pTranslator)) {
-        QCoreApplication::installTranslator(m_pTranslator.get());
-        m_bTranslatorInstalled = true;
-    }
-    setLook(m_Settings);
-
-    // 11. Profile management and the apply flow. The stored-profile list is read with the saved
-    // set (step 15): a fresh library also names the slots that have no name yet.
-    m_pProfiles = std::make_unique<ProfileManager>(m_WorkingSet, m_SavedSet, static_cast<ProfileHost &>(*this));
-    m_pApply = std::make_unique<ApplyFlow>(m_WorkingSet, m_SavedSet, m_Settings, *m_pTransfer, this, this,
-                                           [this](const QString &text) { notice(text); });
-    m_pOsd = new OsdClient(this);
-    m_pOsd->setThemeColour(m_Settings.themeColour());
-
-    // 12. Full-battery threshold.
-    m_iBatteryFull = effectiveBatteryFull(m_Settings.batteryFull);
-
-    // 13. Open the current mouse.
-    m_pLink->openMouse(readCurrentProductName());
-
-    // 14. Battery poller; its reports arrive queued on this thread.
-    PollerCallbacks callbacks;
-    callbacks.context = this;
-    callbacks.batteryStatus = [this](quint8 c, quint8 l, quint8 h) { slotRefreshBatteryStatus(c, l, h); };
-    callbacks.status = [this](quint8 p, quint8 d, quint8 r, quint8 m) { slotRefreshStatus(p, d, r, m); };
-    callbacks.writeStatus = [this](quint8 s) { slotRefreshWriteStatus(s); };
-    m_pPoller->setCallbacks(std::move(callbacks));
-    m_pPoller->startPoller();
-
-    // 15. Saved set into the working set; the host's pointer speed into the current profile.
-    loadProfiles();
-    m_pProfiles->loadLibrary();
-    takeHostPointerSpeed(systemPointerSpeed(), m_WorkingSet);
-
-    // 16. The profile-file menu.
-    rebuildProfileFileMenu();
-
-    // 17. The content panels, each through addPanel().
-    m_pButtonPanel = new TarnBtnWindow(&m_WorkingSet.current(), nullptr, m_dScale);
+void MousecfgWidget::buildPanels()
+{
+    m_pButtonPanel = new TarnBtnWindow(&m_WorkingSet.current(), nullptr, scaleFactor());
     connect(m_pButtonPanel, &TarnBtnWindow::SelBtnControl, this, &MousecfgWidget::slotMouseOver);
     connect(m_pButtonPanel, &TarnBtnWindow::GotoMacroTab, this, &MousecfgWidget::slotGotoMacro);
     connect(m_pButtonPanel, &TarnBtnWindow::PopOneClickBox, this, &MousecfgWidget::slotPopOneClickBox);
@@ -211,41 +174,15 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
     m_pMacroPage = new MacroDialog(this);
     addPanel(PanelKind::Macro, m_pMacroPage, m_pMacroPage, designRect(LayoutItem::MacroEditor));
     connect(m_pMacroPage, &MacroDialog::EnableButtonsSignal, this, &MousecfgWidget::slotEnableButtons);
-    auto *lighting = new TarnColorWindow(m_dScale, this);
+    auto *lighting = new TarnColorWindow(scaleFactor(), this);
     addPanel(PanelKind::Lighting, lighting, lighting, kLightingPanelDesign);
-    m_pDpiWindow = new TarnDPIWindow(m_WorkingSet.current(), m_dScale, this);
+    m_pDpiWindow = new TarnDPIWindow(m_WorkingSet.current(), scaleFactor(), this);
     addPanel(PanelKind::Dpi, m_pDpiWindow, m_pDpiWindow, kDpiPanelRect);
-    m_pPointSpeed = new TarnPointSpeed(&m_WorkingSet.current(), m_dScale, this);
+    m_pPointSpeed = new TarnPointSpeed(&m_WorkingSet.current(), scaleFactor(), this);
     addPanel(PanelKind::Pointer, m_pPointSpeed, m_pPointSpeed, kPointerPanelRect);
-    m_pReportRate = new TarnReportRate(m_WorkingSet.current(), m_dScale, this);
+    m_pReportRate = new TarnReportRate(m_WorkingSet.current(), scaleFactor(), this);
     connect(m_pReportRate, &TarnReportRate::RefreshLift, this, &MousecfgWidget::slotLiftChange);
     addPanel(PanelKind::ReportRate, m_pReportRate, m_pReportRate, kReportRatePanelRect);
-
-    // 18. First page, texts, slot and name. (The poller was started just now: unlike a later
-    // re-translation, this one has no reason to restart it.)
-    showPage(PageLighting);
-    setFrontView(true);
-    refreshPanels();
-    retranslateTexts();
-    layoutControls();
-    showSlotAndName();
-
-    // 19. Default profile file, style, tray.
-    ensureDefaultProfileFile();
-    setStyleSheet("*{outline:0px;}");
-    buildTray();
-
-    // 20. Battery display and connection indicator, from the device table.
-    slotRefreshBatteryStatus(0, 1, 1);
-    // That first display is no reading of the mouse: it must not raise the low-battery notice.
-    m_LowBattery = LowBatteryWatch();
-    const Presence presence = presenceOf(m_pLink->mouseList(), readCurrentProductName());
-    m_bReceiverPresent = presence.receiverCommand;
-    m_bCablePresent = presence.cableCommand;
-    applyConnectionIndicators();
-
-    // 21. Show the window or warn.
-    QTimer::singleShot(kWarningDelayMs, this, &MousecfgWidget::onStartCheck);
 }
 
 MousecfgWidget::~MousecfgWidget()
@@ -254,90 +191,38 @@ MousecfgWidget::~MousecfgWidget()
     m_pLink->setObserver(nullptr);
     m_pLink->closeMouse();
     m_pLink->exitDeviceLayer();
-    if (m_bTranslatorInstalled)
-        QCoreApplication::removeTranslator(m_pTranslator.get());
     if (g_mainWindow == this)
         g_mainWindow = nullptr;
 }
 
-// ---------------------------------------------------------------- scale and background
-
-int MousecfgWidget::screenScaleStep() const
-{
-    QScreen *screen = nullptr;
-    if (isVisible())
-        screen = QGuiApplication::screenAt(geometry().center());
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
-    return scaleForRatio(dpi / 96.0).step;
-}
-
-void MousecfgWidget::ensureBackground()
-{
-    const QSize size(scaled(kDesignWidth, m_dScale), scaled(kDesignHeight, m_dScale));
-    QPixmap &background = m_Backgrounds[static_cast<size_t>(m_iDpiVal)];
-    if (background.isNull() || background.size() != size * devicePixelRatioF()) {
-        // Painted from the high-resolution picture where there is one, so the window stays crisp.
-        background = loadSkinPixmap(skinPath("cfgMainback.png"), size * devicePixelRatioF());
-        background.setDevicePixelRatio(devicePixelRatioF());
-    }
-    if (!background.isNull() && background.hasAlphaChannel()) {
-        const QBitmap mask = background.scaled(size).mask();
-        if (!mask.isNull())
-            setMask(mask);
-    }
-}
-
-void MousecfgWidget::setScaleStep(int step)
-{
-    m_iDpiVal = scaleForStep(step).step;
-    m_dScale = scaleForStep(step).factor;
-    setUiScale(m_dScale);
-    resize(scaled(kDesignWidth, m_dScale), scaled(kDesignHeight, m_dScale));
-    ensureBackground();
-    layoutControls();
-}
+// ---------------------------------------------------------------- painting
 
 void MousecfgWidget::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QPixmap &background = m_Backgrounds[static_cast<size_t>(m_iDpiVal)];
-    if (!background.isNull())
-        painter.drawPixmap(0, 0, background);
-    else
-        painter.fillRect(rect(), QColor(16, 16, 20));
+    m_pFace->paint(painter);
 }
 
 void MousecfgWidget::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    const int step = m_iForcedStep >= 0 ? m_iDpiVal : screenScaleStep();
-    if (m_iResizeStep >= 0 && step != m_iResizeStep && step != m_iDpiVal)
-        setScaleStep(step);
-    m_iResizeStep = m_iDpiVal;
-    qCDebug(lcApp, "width = %d, height = %d m_iDpiVal = %d\n", width(), height(), m_iDpiVal);
+    if (m_pFace->followScreen())
+        layoutControls();
+    qCDebug(lcApp, "width = %d, height = %d m_iDpiVal = %d\n", width(), height(), scaleStep());
 }
 
 // ---------------------------------------------------------------- building
 
 TarnPushButton *MousecfgWidget::makeButton(const QStringList &skinImages, LayoutItem item)
 {
-    auto *button = new TarnPushButton(skinPaths(skinImages), this);
-    button->setProperty("layoutItem", static_cast<int>(item));
-    button->setCursor(Qt::PointingHandCursor);
-    button->setFocusPolicy(Qt::NoFocus);
+    TarnPushButton *button = makeWindowButton(this, skinImages, item);
     connect(button, &QPushButton::clicked, this, &MousecfgWidget::onButtonClicked);
     return button;
 }
 
 void MousecfgWidget::buildControls()
 {
-    m_pMouseSelector->setProperty("layoutItem", static_cast<int>(LayoutItem::MouseSelector));
-    m_pMouseSelector->setFocusPolicy(Qt::NoFocus);
-    m_pMouseSelector->setMenu(m_pMouseMenu);
-
-    const QStringList tabImages = {"tabbutton-1.png", "tabbutton-2.png", "tabbutton-3.png"};
+    const QStringList &tabImages = tabFaceImages();
     for (int i = 0; i < PageCount; ++i) {
         m_Buttons[i] = makeButton(tabImages, static_cast<LayoutItem>(static_cast<int>(LayoutItem::Tab0) + i));
         m_Buttons[i]->setCheckable(true);
@@ -349,7 +234,6 @@ void MousecfgWidget::buildControls()
     m_Buttons[BtnAddProfile] = makeButton({"profile_add1.png", "profile_add2.png"}, LayoutItem::Add);
     m_Buttons[BtnDeleteProfile] = makeButton({"profile_del1.png", "profile_del2.png"}, LayoutItem::Delete);
     m_Buttons[BtnCopyProfile] = makeButton({"profile_copy1.png", "profile_copy2.png"}, LayoutItem::Copy);
-    // Text buttons are drawn on the tab face so they read as buttons on the dark background.
     m_Buttons[BtnResetAll] = makeButton(tabImages, LayoutItem::ResetAll);
     m_Buttons[BtnOk] = makeButton(tabImages, LayoutItem::Ok);
     m_Buttons[BtnCancel] = makeButton(tabImages, LayoutItem::Cancel);
@@ -357,159 +241,32 @@ void MousecfgWidget::buildControls()
     m_Buttons[BtnLoadConfig] = makeButton(tabImages, LayoutItem::LoadConfig);
     m_Buttons[BtnSaveConfig] = makeButton(tabImages, LayoutItem::SaveConfig);
 
-    // Slot buttons: bare text, with the pressed-tab face marking the selected (and hovered) slot.
-    for (int k = 0; k < kProfileSlotCount; ++k) {
-        m_SlotButtons[k] = makeButton({}, static_cast<LayoutItem>(static_cast<int>(LayoutItem::Slot0) + k));
-        m_SlotButtons[k]->setImages({QString(), skinPath("tabbutton-3.png")});
-        m_SlotButtons[k]->setCheckable(true);
-    }
-    m_pSlotDropDown = makeButton({"profilesel.png", "profilesel.png", "profilesel.png"}, LayoutItem::SlotDropDown);
-    m_pSlotMenu = new QMenu(m_pSlotDropDown);
-    for (int k = 0; k < kProfileSlotCount; ++k) {
-        m_SlotActions[k] = m_pSlotMenu->addAction(QString());
-        connect(m_SlotActions[k], &QAction::triggered, this, [this, k] { chooseSlot(k); });
-    }
-    m_pSlotDropDown->setMenu(m_pSlotMenu);
+    m_pBar = new ProfileBar(*this);
+    connect(m_pBar, &ProfileBar::slotChosen, this, &MousecfgWidget::chooseSlot);
+    connect(m_pBar, &ProfileBar::renameRequested, this, [this](const QString &name) { m_pProfiles->renameProfile(name); });
+    connect(m_pBar, &ProfileBar::storedProfileChosen, this,
+            [this](const QString &name) { m_pProfiles->chooseProfile(name); });
 
     m_pLogo = new QLabel(this);
     m_pLogo->setProperty("layoutItem", static_cast<int>(LayoutItem::Logo));
-    m_pVersionLabel = new QLabel(this);
-    m_pVersionLabel->setProperty("layoutItem", static_cast<int>(LayoutItem::VersionLabel));
+    m_pVersionLabel = makeWindowLabel(this, LayoutItem::VersionLabel);
     // Left-aligned: the right end of its rectangle runs into the background's corner marks.
     m_pVersionLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    m_pModelLabel = new QLabel(this);
-    m_pModelLabel->setProperty("layoutItem", static_cast<int>(LayoutItem::ModelLabel));
+    m_pModelLabel = makeWindowLabel(this, LayoutItem::ModelLabel);
     m_pModelLabel->setAlignment(Qt::AlignCenter);
-    m_pNameLabel = new QLabel(this);
-    m_pNameLabel->setProperty("layoutItem", static_cast<int>(LayoutItem::NameLabel));
-    for (QLabel *label : {m_pVersionLabel, m_pModelLabel, m_pNameLabel})
-        label->setStyleSheet("color: rgb(200,200,200); background: transparent;");
-
-    m_pNameEdit = new TarnLineEdit(this);
-    m_pNameEdit->setProperty("layoutItem", static_cast<int>(LayoutItem::NameEdit));
-    m_pNameEdit->setStyleSheet("QLineEdit{background-color: rgb(24,24,28); color: rgb(225,225,225);"
-                               " border: 1px solid rgb(70,70,78); border-radius: 2px;}");
-    connect(m_pNameEdit, &QLineEdit::returnPressed, this, &MousecfgWidget::slotProfileNameChange);
-    m_pProfileFileButton = makeButton({"profile_edit_name_1.png", "profile_edit_name_2.png"}, LayoutItem::ProfileFileButton);
-    m_pProfileFileMenu = new QMenu(m_pProfileFileButton);
-    connect(m_pProfileFileMenu, &QMenu::triggered, this, [this](QAction *action) {
-        m_pProfiles->chooseProfile(action->data().toString());
-    });
-    m_pProfileFileButton->setMenu(m_pProfileFileMenu);
 
     m_pFirmwareButton = makeButton({}, LayoutItem::FirmwareUpdate);
     m_pMinimise = makeButton({"min-1.png", "min-2.png", "min-3.png"}, LayoutItem::Minimise);
     m_pClose = makeButton({"close-1.png", "close-2.png", "close-3.png"}, LayoutItem::Close);
 
-    m_pFrontPicture = new QLabel(this);
-    m_pFrontPicture->setProperty("layoutItem", static_cast<int>(LayoutItem::FrontPicture));
-    m_pFrontPicture->setAlignment(Qt::AlignCenter);
-    m_pSidePicture = new QLabel(this);
-    m_pSidePicture->setProperty("layoutItem", static_cast<int>(LayoutItem::SidePicture));
-    // On the bottom of its frame, so the side view stands where the front view does.
-    m_pSidePicture->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-    m_pFrontButton = makeButton(tabImages, LayoutItem::FrontButton);
-    m_pFrontButton->setCheckable(true);
-    m_pSideButton = makeButton(tabImages, LayoutItem::SideButton);
-    m_pSideButton->setCheckable(true);
-
-    // Hot-spots over the mouse picture: the front view's, the side view's and the up/down pair.
-    for (int view = ViewFront; view <= ViewSide; ++view) {
-        for (int i = 0; i < kHotspotsPerView; ++i) {
-            const LayoutItem item = view == ViewFront && i < kPlacedFrontHotspots
-                                        ? static_cast<LayoutItem>(static_cast<int>(LayoutItem::FrontHotspot1) + i)
-                                        : LayoutItem::Count;
-            TarnPushButton *spot = makeButton(hotspotImageNames(), item);
-            spot->setCheckable(true);
-            m_Hotspots[view][i] = spot;
-            if (view == ViewFront)
-                connect(spot, &TarnPushButton::OverSignal, this, &MousecfgWidget::slotMouseOver);
-        }
-    }
-    m_UpDown[0] = makeButton({}, LayoutItem::UpHotspot);
-    m_UpDown[1] = makeButton({}, LayoutItem::DownHotspot);
-    for (TarnPushButton *spot : m_UpDown)
-        spot->setCheckable(true);
-
-    m_pBatteryBar = new TarnProcessbar(this);
-    m_pBatteryBar->setProperty("layoutItem", static_cast<int>(LayoutItem::BatteryBar));
-    m_pBatteryBar->setRange(0, 100);
-    m_pChargingIcon = new QLabel(this);
-    m_pChargingIcon->setProperty("layoutItem", static_cast<int>(LayoutItem::ChargingIcon));
-    m_pChargingIcon->setAlignment(Qt::AlignCenter);
-    m_pReceiverIcon = new QLabel(this);
-    m_pReceiverIcon->setProperty("layoutItem", static_cast<int>(LayoutItem::ReceiverIcon));
-    m_pReceiverIcon->setScaledContents(true);
-
-    buildLanguageMenu();
-    setUpDownImages();
+    m_pView = new MouseView(*this);
+    connect(m_pView, &MouseView::viewClicked, this, &MousecfgWidget::setFrontView);
+    connect(m_pView, &MouseView::hotspotClicked, this, &MousecfgWidget::SelBtnChanged);
+    m_pStatus->buildIndicators();
+    m_pLanguage = new LanguageMenu(m_Settings, makeButton({"lang.png", "lang.png", "lang.png"}, LayoutItem::LanguageButton), this);
+    connect(m_pLanguage, &LanguageMenu::translationChanged, this, &MousecfgWidget::retranslate);
+    m_pView->setUpDownImages();
     reloadMousePictures();
-}
-
-void MousecfgWidget::buildLanguageMenu()
-{
-    m_pLangButton = makeButton({"lang.png", "lang.png", "lang.png"}, LayoutItem::LanguageButton);
-    m_pLangMenu = new QMenu(m_pLangButton);
-    for (int i = 0; i < m_Languages.count; ++i) {
-        QAction *action = m_pLangMenu->addAction(m_Languages.name(i));
-        action->setData(i);
-        m_LangActions.append(action);
-    }
-    connect(m_pLangMenu, &QMenu::triggered, this, &MousecfgWidget::onLanguageTriggered);
-    m_pLangButton->setMenu(m_pLangMenu);
-    // The button shows the language in force; an index outside the table shows none.
-    m_pLangButton->setText(m_Languages.name(m_iLanguage));
-}
-
-void MousecfgWidget::buildTray()
-{
-    m_pLoadAction = new QAction(tr("&Load Config"), this);
-    m_pQuitAction = new QAction(tr("&Quit"), this);
-    connect(m_pLoadAction, &QAction::triggered, this, &MousecfgWidget::slotWarning);
-    connect(m_pQuitAction, &QAction::triggered, qApp, &QCoreApplication::quit);
-    m_pAutostartAction = new QAction(tr("Start with the desktop"), this);
-    m_pAutostartAction->setCheckable(true);
-    m_pAutostartAction->setChecked(Autostart::isEnabled());
-    connect(m_pAutostartAction, &QAction::toggled, this, &MousecfgWidget::onAutostartToggled);
-    m_pTrayMenu = new QMenu(this);
-    m_pTrayMenu->addAction(m_pLoadAction);
-    m_pTrayMenu->addAction(m_pAutostartAction);
-    m_pTrayMenu->addAction(m_pQuitAction);
-    // The entry may have been removed or switched off in the desktop's own settings meanwhile.
-    connect(m_pTrayMenu, &QMenu::aboutToShow, this, [this] {
-        const QSignalBlocker blocker(m_pAutostartAction);
-        m_pAutostartAction->setChecked(Autostart::isEnabled());
-    });
-    m_pTrayMenu->setStyleSheet(menuStyleSheet(themeColour(), languageFont(m_dScale).pixelSize()));
-    m_pTrayMenu->setFont(languageFont(m_dScale));
-    m_pTrayMenu->setMinimumWidth(scaled(designRect(LayoutItem::LanguageButton).width(), m_dScale));
-
-    m_pTrayIcon = new QSystemTrayIcon(this);
-    m_pTrayIcon->setContextMenu(m_pTrayMenu);
-    connect(m_pTrayIcon, &QSystemTrayIcon::activated, this, &MousecfgWidget::iconActivated);
-    QIcon icon(skinPath("icon.ico"));
-    if (icon.pixmap(16).isNull())
-        icon = QIcon(skinPath("icon.png"));
-    m_pTrayIcon->setIcon(icon);
-    setWindowIcon(icon);
-    updateTrayToolTip();
-    // Without a tray (e.g. offscreen) the icon stays hidden; the window still works.
-    m_bTrayAvailable = QSystemTrayIcon::isSystemTrayAvailable();
-    if (m_bTrayAvailable)
-        m_pTrayIcon->show();
-}
-
-bool MousecfgWidget::loadTranslation(int language, std::unique_ptr<QTranslator> *translator) const
-{
-    const QString path = m_Languages.translationPath(language);
-    if (path.isEmpty())
-        return false;
-    // Loaded into a fresh translator, so a file that fails leaves the one in force intact.
-    auto fresh = std::make_unique<QTranslator>();
-    if (!fresh->load(path))
-        return false;
-    *translator = std::move(fresh);
-    return true;
 }
 
 // ---------------------------------------------------------------- layout
@@ -522,7 +279,7 @@ void MousecfgWidget::placeControl(QWidget *widget, LayoutItem item)
     }
     QRect design = designRect(item);
     design.setSize(visibleDesignSize(item));
-    widget->setGeometry(scaledRect(design, m_dScale));
+    widget->setGeometry(scaledRect(design, scaleFactor()));
 }
 
 void MousecfgWidget::layoutControls()
@@ -535,84 +292,45 @@ void MousecfgWidget::layoutControls()
     }
     // The macro tab takes no room when the model has no macros.
     if (macrosDisabled())
-        m_Buttons[BtnMacro]->setGeometry(scaledRect(QRect(designRect(LayoutItem::Tab3).topLeft(), QSize()), m_dScale));
+        m_Buttons[BtnMacro]->setGeometry(scaledRect(QRect(designRect(LayoutItem::Tab3).topLeft(), QSize()), scaleFactor()));
     if (productQuirks(currentProductName()).has(ViewButtonsBelowPicture)) {
-        m_pFrontButton->setGeometry(530, 321, 96, 20);
-        m_pSideButton->setGeometry(631, 321, 96, 20);
+        frontViewButton()->setGeometry(530, 321, 96, 20);
+        sideViewButton()->setGeometry(631, 321, 96, 20);
     }
 
-    const int menuWidth = scaled(152, m_dScale);
-    if (m_pTrayMenu)
-        m_pTrayMenu->setMinimumWidth(scaled(designRect(LayoutItem::LanguageButton).width(), m_dScale));
-    m_pSlotMenu->setFixedWidth(menuWidth);
-    m_pProfileFileMenu->setFixedWidth(menuWidth);
-    m_pLangMenu->setFixedWidth(scaled(designRect(LayoutItem::LanguageButton).width(), m_dScale));
-    m_pMouseMenu->setFixedWidth(scaled(designRect(LayoutItem::MouseSelector).width(), m_dScale));
+    // The menus, at the window's scale.
+    m_pBar->rescale();
+    m_pLanguage->rescale();
+    m_pStatus->rescaleMenu();
+    if (m_pTray)
+        m_pTray->rescale();
     m_pLogo->setPixmap(loadSkinPixmap(skinPath("mouselogo.png"), m_pLogo->size() * devicePixelRatioF()));
-    m_pReceiverIcon->setPixmap(loadSkinPixmap(skinPath("dongle.png"), m_pReceiverIcon->size() * devicePixelRatioF()));
-    for (const PanelEntry &entry : qAsConst(m_Panels)) {
-        entry.widget->setGeometry(scaledRect(entry.design, m_dScale));
-        entry.panel->rescalePanel(m_dScale);
-    }
+    QLabel *receiver = receiverIcon();
+    receiver->setPixmap(loadSkinPixmap(skinPath("dongle.png"), receiver->size() * devicePixelRatioF()));
+    m_Panels.place(scaleFactor());
     applyFonts();
 }
 
 void MousecfgWidget::applyFonts()
 {
-    const QFont font = languageFont(m_dScale);
+    const QFont font = languageFont(scaleFactor());
     for (QObject *child : children()) {
         if (auto *widget = qobject_cast<QWidget *>(child))
             widget->setFont(font);
-    }
-    const QString menuStyle = menuStyleSheet(themeColour(), font.pixelSize());
-    for (QMenu *menu : {m_pMouseMenu, m_pLangMenu, m_pSlotMenu, m_pProfileFileMenu, m_pTrayMenu}) {
-        if (!menu)
-            continue;
-        menu->setFont(font);
-        menu->setStyleSheet(menuStyle);
     }
 }
 
 void MousecfgWidget::reloadMousePictures()
 {
-    const QString name = currentProductName();
-    const QPixmap front = frontPicturePixmap(mouseFrontPicturePath(name));
-    if (!front.isNull())
-        m_pFrontPicture->setPixmap(front);
-    const QSize sideSize(scaled(300, m_dScale), scaled(300, m_dScale));
-    QPixmap side = loadSkinPixmap(mouseSidePicturePath(name), sideSize * devicePixelRatioF());
-    if (!side.isNull()) {
-        side.setDevicePixelRatio(devicePixelRatioF());
-        m_pSidePicture->setPixmap(side);
-    }
-    const QSize chargeBox(scaled(26, m_dScale), scaled(40, m_dScale));
+    m_pView->reloadPictures();
+    const QSize chargeBox(scaled(26, scaleFactor()), scaled(40, scaleFactor()));
     const QString lightning = skinPath("lightning.png");
     const QSize chargeSize = QImageReader(lightning).size().scaled(chargeBox, Qt::KeepAspectRatio);
     QPixmap charge = loadSkinPixmap(lightning, chargeSize * devicePixelRatioF());
     if (!charge.isNull()) {
         charge.setDevicePixelRatio(devicePixelRatioF());
-        m_pChargingIcon->setPixmap(charge);
+        chargingIcon()->setPixmap(charge);
     }
-}
-
-QPixmap MousecfgWidget::frontPicturePixmap(const QString &path) const
-{
-    if (path.isEmpty())
-        return QPixmap();
-    const QSize box(scaled(300, m_dScale), scaled(400, m_dScale));
-    const QSize natural = QImageReader(path).size();
-    if (!natural.isValid())
-        return QPixmap();
-    QPixmap pixmap = loadSkinPixmap(path, natural.scaled(box, Qt::KeepAspectRatio) * devicePixelRatioF());
-    pixmap.setDevicePixelRatio(devicePixelRatioF());
-    return pixmap;
-}
-
-void MousecfgWidget::setUpDownImages()
-{
-    const UpDownImages images = upDownHotspotImages(currentProductName());
-    m_UpDown[0]->setImages(skinPaths(images.up));
-    m_UpDown[1]->setImages(skinPaths(images.down));
 }
 
 // ---------------------------------------------------------------- pages, views, hot-spots
@@ -630,13 +348,12 @@ void MousecfgWidget::showPage(int page)
 void MousecfgWidget::setFrontView(bool front)
 {
     m_bFrontView = front;
-    m_pFrontButton->setSelected(front);
-    m_pSideButton->setSelected(!front);
+    m_pView->markView(front);
     applyPageVisibility();
     // The button panel shows the buttons of the view, with the view's selected one.
     if (m_pButtonPanel) {
         const int view = front ? ViewFront : ViewSide;
-        m_pButtonPanel->selectGroup(m_SelectedHotspot[static_cast<size_t>(view)], view);
+        m_pButtonPanel->selectGroup(m_pView->selected(view), view);
     }
 }
 
@@ -644,92 +361,27 @@ void MousecfgWidget::applyPageVisibility()
 {
     const PageVisibility v = pageVisibility(m_iPage, m_bFrontView);
     m_pModelLabel->setVisible(v.modelLabel);
-    m_pFrontPicture->setVisible(v.frontPicture);
-    m_pSidePicture->setVisible(v.sidePicture);
-    m_pFrontButton->setVisible(v.viewButtons);
-    m_pSideButton->setVisible(v.viewButtons);
-    for (TarnPushButton *spot : m_Hotspots[ViewFront])
-        spot->setVisible(v.frontHotspots);
-    for (TarnPushButton *spot : m_UpDown)
-        spot->setVisible(v.frontHotspots);
-    for (TarnPushButton *spot : m_Hotspots[ViewSide])
-        spot->setVisible(v.sideHotspots);
-    for (const PanelEntry &entry : qAsConst(m_Panels))
-        entry.widget->setVisible(panelVisible(entry.kind, v));
+    m_pView->applyVisibility(v);
+    m_Panels.show(v);
 }
 
 void MousecfgWidget::addPanel(PanelKind kind, QWidget *widget, ProfilePanel *panel, const QRect &design)
 {
-    m_Panels.push_back({kind, widget, panel, design});
-    widget->setGeometry(scaledRect(design, m_dScale));
-    widget->setVisible(panelVisible(kind, pageVisibility(m_iPage, m_bFrontView)));
+    m_Panels.add(kind, widget, panel, design, scaleFactor(), pageVisibility(m_iPage, m_bFrontView));
 }
 
 void MousecfgWidget::copyPanelValues()
 {
-    ProfileData &current = m_WorkingSet.current();
-    for (const PanelEntry &entry : qAsConst(m_Panels))
-        entry.panel->copyValuesInto(current);
-}
-
-int MousecfgWidget::selectedHotspot(int view) const
-{
-    return view >= 0 && view < ViewCount ? m_SelectedHotspot[static_cast<size_t>(view)] : -1;
-}
-
-TarnPushButton *MousecfgWidget::hotspot(int view, int index) const
-{
-    if (index < 0 || index >= hotspotCount(view))
-        return nullptr;
-    if (view == ViewUpDown)
-        return m_UpDown[static_cast<size_t>(index)];
-    return m_Hotspots[static_cast<size_t>(view)][static_cast<size_t>(index)];
-}
-
-void MousecfgWidget::clearHotspotSelection()
-{
-    m_SelectedHotspot.fill(-1);
-    for (int view = 0; view < ViewCount; ++view) {
-        for (int i = 0; i < hotspotCount(view); ++i)
-            hotspot(view, i)->setSelected(false);
-    }
+    m_Panels.copyValuesInto(m_WorkingSet.current());
 }
 
 void MousecfgWidget::SelBtnChanged(int iBtn, int iType)
 {
-    // A view or index outside the hot-spot tables selects nothing.
-    if (!hotspot(iType, iBtn))
-        return;
-    clearHotspotSelection();
-    m_SelectedHotspot[static_cast<size_t>(iType)] = iBtn;
-    hotspot(iType, iBtn)->setSelected(true);
-    if (m_pButtonPanel)
+    if (m_pView->select(iBtn, iType) && m_pButtonPanel)
         m_pButtonPanel->selectGroup(iBtn, iType);
 }
 
-void MousecfgWidget::slotMouseOver(TarnPushButton *btn, bool bType)
-{
-    // k is the button's place (1-based): a front hot-spot's own, or the row number the button
-    // panel gives its rows in the "buttonRow" property.
-    int k = 0;
-    const auto it = std::find(m_Hotspots[ViewFront].begin(), m_Hotspots[ViewFront].end(), btn);
-    if (it != m_Hotspots[ViewFront].end())
-        k = int(it - m_Hotspots[ViewFront].begin()) + 1;
-    else if (btn)
-        k = btn->property("buttonRow").toInt();
-    else
-        return;
-    if (k < 1 || k > kHotspotsPerView)
-        return;
-    const QString name = currentProductName();
-    const QPixmap picture = frontPicturePixmap(bType ? mouseHoverPicturePath(name, k) : mouseFrontPicturePath(name));
-    if (!picture.isNull())
-        m_pFrontPicture->setPixmap(picture);
-    // The marker is lit while the pointer is over its button (the hot-spot or its panel row) and
-    // otherwise shows whether it is the selected one. Marking it selected on every leave would
-    // leave lit markers behind the pointer and hide which button is selected.
-    m_Hotspots[ViewFront][static_cast<size_t>(k - 1)]->setSelected(bType || m_SelectedHotspot[ViewFront] == k - 1);
-}
+void MousecfgWidget::slotMouseOver(TarnPushButton *btn, bool bType) { m_pView->hover(btn, bType); }
 
 void MousecfgWidget::slotGotoMacro() { showPage(PageMacro); }
 
@@ -747,13 +399,8 @@ void MousecfgWidget::retranslate()
 
 void MousecfgWidget::retranslateTexts()
 {
-    for (int k = 0; k < kProfileSlotCount; ++k) {
-        m_SlotButtons[k]->setText(tr("Profile") + QString(" %1").arg(k + 1));
-        m_SlotActions[k]->setText(tr("Mode") + QString(" %1").arg(k + 1));
-    }
+    m_pBar->retranslate();
     m_pVersionLabel->setText(tr("Version") + " : " + modelVersion());
-    m_pNameEdit->setToolTip(tr("Press Enter To Apply"));
-    m_pNameLabel->setText(tr("NAME"));
     // The profile tools are 22-unit icons: their names go in tooltips, not over the pictures.
     m_Buttons[BtnResetProfile]->setToolTip(tr("RESET"));
     m_Buttons[BtnAddProfile]->setToolTip(tr("ADD"));
@@ -770,51 +417,13 @@ void MousecfgWidget::retranslateTexts()
     m_Buttons[BtnDpi]->setText(tr("DPI"));
     m_Buttons[BtnMacro]->setText(tr("MACRO"));
     m_pFirmwareButton->setText(tr("Firmware Update"));
-    m_pFrontButton->setText(tr("Front"));
-    m_pSideButton->setText(tr("Side"));
-    if (m_pLoadAction) {
-        m_pLoadAction->setText(tr("&Load Config"));
-        m_pQuitAction->setText(tr("&Quit"));
-        m_pAutostartAction->setText(tr("Start with the desktop"));
-    }
-    if (m_bMouseOffShown)
-        m_pBatteryBar->setText(tr("MOUSE OFF"));
-    updateTrayToolTip();
+    m_pView->retranslate();
+    if (m_pTray)
+        m_pTray->retranslate();
+    m_pStatus->retranslate();
     m_pModelLabel->setText(m_Settings.model);
-    for (const PanelEntry &entry : qAsConst(m_Panels))
-        entry.panel->retranslatePanel();
-    showSlotAndName();
-}
-
-void MousecfgWidget::showSlotAndName()
-{
-    const int slot = qBound(0, int(m_WorkingSet.ProfileID), kProfileSlotCount - 1);
-    m_pSlotDropDown->setText(m_SlotActions[static_cast<size_t>(slot)]->text());
-    const QString &name = m_WorkingSet.slotNames[static_cast<size_t>(slot)];
-    m_pNameEdit->setText(name);
-    // The profile-file menu marks the stored profile the current slot uses.
-    for (QAction *action : m_pProfileFileMenu->actions())
-        action->setChecked(action->data().toString() == name);
-}
-
-void MousecfgWidget::onLanguageTriggered(QAction *action)
-{
-    const int i = m_LangActions.indexOf(action);
-    if (!m_Languages.contains(i))
-        return;
-    m_iLanguage = i;
-    const bool loaded = loadTranslation(i, &m_pTranslator);
-    m_pLangButton->setText(action->text());
-    writeLanguage(i);
-    m_Settings.language = i;
-    if (!loaded)
-        return;
-    // The fresh translator replaced the old one, which Qt drops from its list when deleted;
-    // installing the new one puts it first.
-    QCoreApplication::installTranslator(m_pTranslator.get());
-    m_bTranslatorInstalled = true;
-    setLook(m_Settings);
-    retranslate();
+    m_Panels.retranslate();
+    m_pBar->showSlot(m_WorkingSet);
 }
 
 // ---------------------------------------------------------------- profiles and panels
@@ -833,9 +442,7 @@ void MousecfgWidget::ensureDefaultProfileFile()
 
 void MousecfgWidget::refreshPanels()
 {
-    const int slot = qBound(0, int(m_WorkingSet.ProfileID), kProfileSlotCount - 1);
-    for (int k = 0; k < kProfileSlotCount; ++k)
-        m_SlotButtons[k]->setSelected(k == slot);
+    m_pBar->markSlot(m_WorkingSet);
     PanelContext context;
     context.working = &m_WorkingSet;
     context.current = &m_WorkingSet.current();
@@ -843,8 +450,7 @@ void MousecfgWidget::refreshPanels()
     context.sensor = m_Settings.sensorId;
     context.productName = currentProductName();
     context.lift = m_WorkingSet.LiftHigh;
-    for (const PanelEntry &entry : qAsConst(m_Panels))
-        entry.panel->refreshFromProfile(context);
+    m_Panels.refresh(context);
 }
 
 QString MousecfgWidget::currentProductName() const { return readCurrentProductName(); }
@@ -854,11 +460,6 @@ QString MousecfgWidget::currentProductName() const { return readCurrentProductNa
 TarnPushButton *MousecfgWidget::button(int index) const
 {
     return index >= 0 && index < ButtonCount ? m_Buttons[static_cast<size_t>(index)] : nullptr;
-}
-
-TarnPushButton *MousecfgWidget::profileSlotButton(int slot) const
-{
-    return slot >= 0 && slot < kProfileSlotCount ? m_SlotButtons[static_cast<size_t>(slot)] : nullptr;
 }
 
 void MousecfgWidget::onButtonEntered(TarnPushButton *button)
@@ -875,39 +476,15 @@ void MousecfgWidget::onButtonClicked()
     if (!source)
         return;
     if (source == m_pClose) {
-        hideToTray(); // the process goes on
+        hideWindow(); // the process goes on
         return;
     }
     if (source == m_pMinimise) {
         showMinimized();
         return;
     }
-    if (source == m_pFrontButton || source == m_pSideButton) {
-        setFrontView(source == m_pFrontButton);
-        return;
-    }
-    for (int view = 0; view < ViewCount; ++view) {
-        for (int i = 0; i < hotspotCount(view); ++i) {
-            if (hotspot(view, i) == source) {
-                SelBtnChanged(i, view);
-                return;
-            }
-        }
-    }
-    const auto slot = std::find(m_SlotButtons.begin(), m_SlotButtons.end(), source);
-    if (slot != m_SlotButtons.end()) {
-        // The layout leaves the slot drop-down no room: these buttons are how a user switches
-        // slots from the window, as the slot menu would.
-        chooseSlot(int(slot - m_SlotButtons.begin()));
-        return;
-    }
     if (source == m_pFirmwareButton) {
         updateFirmware();
-        return;
-    }
-    if (source == m_pProfileFileButton) {
-        // Only reached when the button's menu does not take the click.
-        m_pProfiles->renameProfile(m_pNameEdit->text());
         return;
     }
     // Page tabs act on the press (onButtonEntered).
@@ -933,374 +510,34 @@ void MousecfgWidget::closeEvent(QCloseEvent *event)
     // Closing only hides the window; "&Quit" in the tray ends the program. Without a tray there
     // is no "&Quit" to reach, so a close request from the desktop ends the program instead.
     event->ignore();
-    if (m_bTrayAvailable)
+    if (m_pTray->isAvailable())
         hide();
     else
         QCoreApplication::quit();
-}
-
-void MousecfgWidget::hideToTray()
-{
-    // Hidden without a tray icon the window could never be brought back (and a new start ends
-    // at once as a second copy): it is minimised instead.
-    if (m_bTrayAvailable)
-        hide();
-    else
-        showMinimized();
-}
-
-// ---------------------------------------------------------------- dragging
-
-void MousecfgWidget::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton) {
-        m_bPressed = true;
-        m_PressGlobal = event->globalPos();
-        m_WindowAtPress = frameGeometry().topLeft();
-    }
-    QWidget::mousePressEvent(event);
-}
-
-void MousecfgWidget::mouseMoveEvent(QMouseEvent *event)
-{
-    if (m_bPressed && (event->buttons() & Qt::LeftButton)) {
-        const QPoint distance = event->globalPos() - m_PressGlobal;
-        if (dragMoves(distance.x(), distance.y()))
-            move(m_WindowAtPress + distance);
-    }
-    QWidget::mouseMoveEvent(event);
-}
-
-void MousecfgWidget::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton)
-        m_bPressed = false;
-    QWidget::mouseReleaseEvent(event);
-}
-
-// ---------------------------------------------------------------- tray and warnings
-
-void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
-{
-    switch (trayAction(reason, isVisible(), m_bWarningOpen)) {
-    case TrayAction::ShowWindow:
-        slotWarning();
-        break;
-    case TrayAction::HideWindow:
-        hide();
-        break;
-    case TrayAction::None:
-        break;
-    }
-}
-
-TarnMessageBox *MousecfgWidget::createWarningBox()
-{
-    return new TarnMessageBox(TarnMessageBox::Receiver, QString(), tr("Warning"), tr("Dongle Disconnect!"), this, true);
-}
-
-void MousecfgWidget::onStartCheck()
-{
-    if (m_bStartHidden && m_iMouseCount != 0)
-        hideToTray();
-    else
-        slotWarning();
-}
-
-void MousecfgWidget::onAutostartToggled(bool on)
-{
-    if (Autostart::setEnabled(on, QCoreApplication::applicationFilePath()))
-        return;
-    qCWarning(lcApp).noquote() << "cannot" << (on ? "write" : "remove") << Autostart::entryPath();
-    const QSignalBlocker blocker(m_pAutostartAction);
-    m_pAutostartAction->setChecked(Autostart::isEnabled());
-}
-
-void MousecfgWidget::slotWarning()
-{
-    show();
-    if (m_iMouseCount != 0) {
-        // The mouse may be back before the warning of its removal came due: nothing to warn about.
-        if (!m_pWarningBox)
-            m_bWarningOpen = false;
-        raise();
-        activateWindow();
-        return;
-    }
-    // One box at a time: a second warning while it is open only brings it forward.
-    if (m_pWarningBox) {
-        m_pWarningBox->raise();
-        return;
-    }
-    m_bWarningOpen = true;
-    m_pWarningBox = createWarningBox();
-    connect(m_pWarningBox, &QDialog::finished, this, &MousecfgWidget::onWarningFinished);
-    // Modal over the window without a nested event loop: hot-plug keeps arriving meanwhile.
-    m_pWarningBox->open();
-    qCDebug(lcApp) << "no mouse: the \"Dongle Disconnect!\" box is open";
-}
-
-void MousecfgWidget::onWarningFinished(int result)
-{
-    if (m_pWarningBox)
-        m_pWarningBox->deleteLater();
-    m_pWarningBox = nullptr;
-    if (m_iMouseCount == 0)
-        hideToTray();
-    m_bWarningOpen = false;
-    qCDebug(lcApp) << "the \"Dongle Disconnect!\" box closed, result" << result;
-    emit warningClosed(result);
-}
-
-void MousecfgWidget::slotWarnClose()
-{
-    if (m_pApply->isBusy()) {
-        whenIdle([this] { slotWarnClose(); });
-        return;
-    }
-    // 1. Reopen the current mouse with the poller stopped, so it never reads a closing handle.
-    m_pPoller->stopPoller();
-    m_pLink->closeMouse();
-    m_pLink->openMouse(readCurrentProductName());
-    m_pPoller->startPoller();
-    // 2. Pictures and layout for this mouse.
-    clearHotspotSelection();
-    setFrontView(true);
-    reloadMousePictures();
-    layoutControls();
-    // 3. The saved profiles.
-    loadProfiles();
-    // 4. The library and its menu, page, selection, images, panels.
-    m_pProfiles->loadLibrary();
-    showSlotAndName();
-    rebuildProfileFileMenu();
-    ensureDefaultProfileFile();
-    showPage(PageLighting);
-    SelBtnChanged(0, ViewFront);
-    setUpDownImages();
-    refreshPanels();
-    m_bMouseBack = true;
-}
-
-// ---------------------------------------------------------------- device link observer
-
-void MousecfgWidget::stopPoller()
-{
-    // The device link stops the poller before it closes a handle. A send in progress uses that
-    // handle too: it ends first (a vanished device fails its writes at once).
-    if (QThread::currentThread() == thread() && m_pApply && m_pApply->isBusy())
-        m_pApply->waitForWorker();
-    m_pPoller->stopPoller();
-}
-
-void MousecfgWidget::startPoller() { m_pPoller->startPoller(); }
-
-void MousecfgWidget::mouseListChanged(const QStringList &names, bool selectorVisible)
-{
-    m_MouseNames = names;
-    m_iMouseCount = names.size();
-    m_pMouseMenu->clear();
-    m_pMouseSelector->setVisible(selectorVisible);
-    if (!selectorVisible)
-        return;
-    for (const QString &name : names)
-        m_pMouseMenu->addAction(name);
-    m_pMouseSelector->setText(readCurrentProductName());
-    m_pMouseMenu->setFixedWidth(scaled(designRect(LayoutItem::MouseSelector).width(), m_dScale));
-    m_pMouseMenu->setStyleSheet(menuStyleSheet(themeColour(), languageFont(m_dScale).pixelSize()));
-    m_pMouseMenu->setFont(languageFont(m_dScale));
-}
-
-void MousecfgWidget::slot_show_mousename(QAction *action)
-{
-    if (!action || !m_MouseNames.contains(action->text()))
-        return;
-    m_pMouseSelector->setText(action->text());
-    // Stops the poller, reopens on that mouse, calls reload() and restarts the poller.
-    m_pLink->selectMouse(action->text());
-}
-
-void MousecfgWidget::connectionIndicators(bool receiverCommandPresent, bool cableCommandPresent)
-{
-    m_bReceiverPresent = receiverCommandPresent;
-    m_bCablePresent = cableCommandPresent;
-    applyConnectionIndicators();
-}
-
-void MousecfgWidget::applyConnectionIndicators()
-{
-    m_pChargingIcon->setVisible(false);
-    m_pReceiverIcon->setVisible(m_bReceiverPresent);
-    m_pBatteryBar->setVisible(!m_bCablePresent);
-    m_iConnection = connectionState(m_bReceiverPresent, m_bCablePresent);
-}
-
-void MousecfgWidget::noDevice()
-{
-    m_bMouseBack = false;
-    m_bWarningOpen = true;
-    m_iMouseCount = 0;
-}
-
-void MousecfgWidget::warning() { slotWarning(); }
-
-void MousecfgWidget::warnClose() { slotWarnClose(); }
-
-void MousecfgWidget::reload()
-{
-    if (m_pApply->isBusy()) {
-        whenIdle([this] { reload(); });
-        return;
-    }
-    m_pChargingIcon->setVisible(false);
-    clearHotspotSelection();
-    loadProfiles();
-    // Another mouse has a library of its own.
-    m_pProfiles->loadLibrary();
-    rebuildProfileFileMenu();
-    reloadMousePictures();
-    setUpDownImages();
-    layoutControls();
-    showSlotAndName();
-    refreshPanels();
-}
-
-// ---------------------------------------------------------------- battery
-
-void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte)
-{
-    const int fontPixels = scaled(kBatteryFontPixels, m_dScale);
-    if (batteryIsOff(iCharge, iLowByte, iHiByte)) {
-        m_bMouseOffShown = true;
-        m_pBatteryBar->setTextVisible(false);
-        m_pBatteryBar->setText(tr("MOUSE OFF"));
-        m_pBatteryBar->setStyleSheet(batteryOffStyleSheet(fontPixels));
-        m_pChargingIcon->setVisible(false);
-        g_mouseOff.store(true);
-        updateTrayToolTip();
-        return;
-    }
-    m_bMouseOffShown = false;
-    m_pBatteryBar->setText(QString());
-    m_pBatteryBar->setTextVisible(true);
-    m_pBatteryBar->setFormat(m_bCablePresent ? QString() : QStringLiteral("%p%"));
-    const QString style = batteryLevelStyleSheet(themeColour(), fontPixels, skinPath("bat1.png"), m_dScale);
-    // Setting a style sheet re-polishes the bar; skip it when nothing changed.
-    if (m_pBatteryBar->styleSheet() != style)
-        m_pBatteryBar->setStyleSheet(style);
-    g_mouseOff.store(false);
-    m_pChargingIcon->setVisible(iCharge != 0);
-
-    const BatteryReading reading = interpretBattery(iCharge, iLowByte, iHiByte, m_iBatteryFull);
-    if (reading.level != m_iLastBattery) {
-        m_iLastBattery = reading.level;
-        writeBattery(reading.level);
-    }
-    m_pBatteryBar->setValue(batteryBarValue(reading.level, m_bCablePresent));
-    m_bCharging = iCharge != 0;
-    updateTrayToolTip();
-    if (m_LowBattery.update(reading.level, m_bCharging)) {
-        const QString text = tr("Mouse battery low: %1%").arg(reading.level);
-        if (m_pTrayIcon && m_pTrayIcon->isVisible())
-            m_pTrayIcon->showMessage(currentProductName(), text, QSystemTrayIcon::Warning);
-        emit lowBatteryNotified(text);
-    }
-}
-
-void MousecfgWidget::updateTrayToolTip()
-{
-    if (!m_pTrayIcon)
-        return;
-    m_pTrayIcon->setToolTip(trayToolTip(currentProductName(), m_bMouseOffShown, m_iLastBattery, m_bCharging,
-                                        tr("MOUSE OFF"), tr("charging")));
-}
-
-void MousecfgWidget::slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode)
-{
-    Q_UNUSED(iMode)
-    // The sets are the download worker's while a send runs (the poller is stopped for the
-    // download itself; a notice queued just before is dropped).
-    if (m_pApply->isBusy())
-        return;
-    if (iProfile != m_WorkingSet.ProfileID)
-        slotRefreshProfile(iProfile);
-    if (iDPI != m_WorkingSet.current().dpi)
-        slotRefreshDPIStage(iDPI);
-    if (iRate != m_WorkingSet.current().pollrate)
-        slotRefreshRate(iRate);
-}
-
-void MousecfgWidget::slotRefreshProfile(quint8 iProfile)
-{
-    // A notice naming a profile the mouse cannot have is ignored rather than indexing past the slots.
-    if (iProfile >= kProfileSlotCount)
-        return;
-    m_pProfiles->selectSlot(iProfile, false);
-    rebuildProfileFileMenu();
-    applyPointerSpeed(systemPointerSpeed(), m_WorkingSet.current());
-    m_pOsd->showText(tr("Profile") + QString(" %1").arg(iProfile + 1));
-}
-
-void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI)
-{
-    // A stage past the eight a profile has is ignored, as a profile past the slots is.
-    if (iDPI >= kDpiStageCount)
-        return;
-    ProfileData &current = m_WorkingSet.current();
-    current.dpi = iDPI;
-    refreshPanels();
-    writeProfileDpi(m_WorkingSet.slotNames[m_WorkingSet.ProfileID % kProfileSlotCount], iDPI);
-    const int dpi = dpiForStep(current.dpiInfo[iDPI].x, m_Settings.sensorId);
-    m_pOsd->showText(tr("DPI") + QString(" %1:%2").arg(iDPI + 1).arg(dpi));
-}
-
-void MousecfgWidget::slotRefreshRate(quint8 iRate)
-{
-    m_WorkingSet.current().pollrate = iRate;
-    refreshPanels();
-    m_pOsd->showText(reportRateOsdText(iRate));
-}
-
-void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)
-{
-    if (iStatus == 0)
-        writeDiff(1);
 }
 
 void MousecfgWidget::slotLiftChange(quint8 iLift) { m_WorkingSet.LiftHigh = iLift; }
 
 void MousecfgWidget::slotEnableButtons(bool bEnable)
 {
-    QList<QWidget *> controls = {m_pLangButton, m_pClose,       m_pMinimise,          m_pFirmwareButton,
-                                 m_pSlotDropDown, m_pNameEdit, m_pProfileFileButton, m_pMouseSelector};
+    QList<QWidget *> controls = {languageButton(), m_pClose, m_pMinimise, m_pFirmwareButton, mouseSelector()};
     for (int i = 0; i < PageCount; ++i)
         controls << m_Buttons[static_cast<size_t>(i)];
     for (int i = BtnExportProfile; i <= BtnSaveConfig; ++i)
         controls << m_Buttons[static_cast<size_t>(i)];
-    // The slot buttons switch profiles too: a macro being recorded must not lose its slot.
-    for (TarnPushButton *slot : m_SlotButtons)
-        controls << slot;
     for (QWidget *control : qAsConst(controls))
         control->setEnabled(bEnable);
+    m_pBar->setControlsEnabled(bEnable);
 }
 
 void MousecfgWidget::slotPopOneClickBox() { notice(windowMessage(WindowMessage::OneClick)); }
-
-void MousecfgWidget::slotProfileNameChange() { m_pProfiles->renameProfile(m_pNameEdit->text()); }
 
 // ---------------------------------------------------------------- profile management and apply
 
 void MousecfgWidget::rebuildProfileFileMenu()
 {
-    m_pProfileFileMenu->clear();
-    const QStringList &library = m_pProfiles->library();
-    for (int i = 0; i < library.size() && i < kMaxStoredProfiles; ++i) {
-        QString label = library.at(i);
-        QAction *action = m_pProfileFileMenu->addAction(label.replace('&', QStringLiteral("&&")));
-        action->setData(library.at(i));
-        action->setCheckable(true);
-    }
-    showSlotAndName();
+    m_pBar->showLibrary(m_pProfiles->library());
+    m_pBar->showSlot(m_WorkingSet);
 }
 
 void MousecfgWidget::chooseSlot(int slot) { m_pProfiles->chooseSlot(slot); }
@@ -1314,7 +551,7 @@ uint8_t MousecfgWidget::applyProfiles()
 uint8_t MousecfgWidget::okProfiles()
 {
     const uint8_t result = send(false);
-    hideToTray();
+    hideWindow();
     return result;
 }
 
@@ -1327,6 +564,10 @@ uint8_t MousecfgWidget::send(bool all)
         step();
     return result;
 }
+
+bool MousecfgWidget::isSending() const { return m_pApply && m_pApply->isBusy(); }
+
+void MousecfgWidget::waitForSend() { m_pApply->waitForWorker(); }
 
 void MousecfgWidget::whenIdle(std::function<void()> step)
 {
@@ -1353,7 +594,7 @@ QString MousecfgWidget::chooseProfileFile(const FileDialogRequest &request) { re
 
 void MousecfgWidget::showCurrentSlot()
 {
-    showSlotAndName();
+    m_pBar->showSlot(m_WorkingSet);
     refreshPanels();
 }
 
@@ -1374,26 +615,56 @@ void MousecfgWidget::switchMouseProfile(int slot)
 void MousecfgWidget::configurationLoaded()
 {
     showPage(PageLighting);
-    setUpDownImages();
+    m_pView->setUpDownImages();
     showCurrentSlot();
 }
 
-void MousecfgWidget::hideWindow() { hideToTray(); }
+void MousecfgWidget::hideWindow() { m_pTray->hideWindow(); }
+
+void MousecfgWidget::followSlot(int slot)
+{
+    m_pProfiles->selectSlot(slot, false);
+    rebuildProfileFileMenu();
+}
+
+void MousecfgWidget::reloadMouse()
+{
+    m_pView->clearSelection();
+    loadProfiles();
+    // Another mouse has a library of its own.
+    m_pProfiles->loadLibrary();
+    rebuildProfileFileMenu();
+    reloadMousePictures();
+    m_pView->setUpDownImages();
+    layoutControls();
+    m_pBar->showSlot(m_WorkingSet);
+    refreshPanels();
+}
+
+void MousecfgWidget::mouseBack()
+{
+    // Pictures and layout for this mouse.
+    m_pView->clearSelection();
+    setFrontView(true);
+    reloadMousePictures();
+    layoutControls();
+    // The saved profiles.
+    loadProfiles();
+    // The library and its menu, page, selection, images, panels.
+    m_pProfiles->loadLibrary();
+    m_pBar->showSlot(m_WorkingSet);
+    rebuildProfileFileMenu();
+    ensureDefaultProfileFile();
+    showPage(PageLighting);
+    SelBtnChanged(0, ViewFront);
+    m_pView->setUpDownImages();
+    refreshPanels();
+}
 
 void MousecfgWidget::updateFirmware()
 {
     m_pFirmwareButton->setSelected(false);
-    if (!presenceOf(m_pLink->mouseList(), currentProductName()).cablePointer) {
-        notice(windowMessage(WindowMessage::FirmwareCable));
-        return;
-    }
-    if (!confirm(windowMessage(WindowMessage::FirmwareQuestion)))
-        return;
-    m_pPoller->stopPoller();
-    QString error;
-    if (startFirmwareUpdater(firmwareUpdaterPath(AppPaths::skinFolder(), m_iLanguage), &error))
-        std::_Exit(0); // the updater takes over the mouse: no teardown
-    qCWarning(lcPlatform) << "firmware update:" << error;
-    notice(windowMessage(WindowMessage::FirmwareMissing));
-    m_pPoller->startPoller();
+    runFirmwareUpdate(*m_pLink, *m_pPoller, currentLanguage(),
+                      {[this](const QString &text) { notice(text); },
+                       [this](const QString &question) { return confirm(question); }});
 }

@@ -1,7 +1,7 @@
 // The mousecfg program as a process: options and exit codes, one copy per product, screenshots.
 
 #include "app/app_options.h"
-#include "app/screenshots.h"
+#include "app/screenshots/screenshots.h"
 #include "platform/single_instance.h"
 #include "sim/sim_options.h"
 

@@ -292,11 +292,11 @@ private slots:
         // (the stage is written into the profile's file); the on-screen text is only handed on.
         QElapsedTimer notice;
         notice.start();
-        w.slotRefreshStatus(3, 4, 8, 0);
+        w.deviceStatus().slotRefreshStatus(3, 4, 8, 0);
         qInfo("a status notice takes the GUI thread %lld ms", notice.elapsed());
         QCOMPARE(osd.count(), 8);
         // A stage past the eight is not followed.
-        w.slotRefreshDPIStage(9);
+        w.deviceStatus().slotRefreshDPIStage(9);
         QCOMPARE(int(w.workingSet().current().dpi), 4);
     }
 
@@ -308,16 +308,16 @@ private slots:
         QTRY_COMPARE(w.lastBatteryLevel(), 80);
         QCOMPARE(w.trayIcon()->toolTip(), QString("DRUV M7 Wireless: 80%"));
         QSignalSpy low(&w, &MousecfgWidget::lowBatteryNotified);
-        w.slotRefreshBatteryStatus(0, 0x10, 3); // raw 784: 20 %
+        w.deviceStatus().slotRefreshBatteryStatus(0, 0x10, 3); // raw 784: 20 %
         QCOMPARE(low.count(), 1);
         QCOMPARE(low.at(0).at(0).toString(), QString("Mouse battery low: 20%"));
-        w.slotRefreshBatteryStatus(0, 0x00, 3); // 10 %: still the same discharge
+        w.deviceStatus().slotRefreshBatteryStatus(0, 0x00, 3); // 10 %: still the same discharge
         QCOMPARE(low.count(), 1);
-        w.slotRefreshBatteryStatus(1, 0x00, 3); // charging
+        w.deviceStatus().slotRefreshBatteryStatus(1, 0x00, 3); // charging
         QCOMPARE(w.trayIcon()->toolTip(), QString("DRUV M7 Wireless: 10% (charging)"));
-        w.slotRefreshBatteryStatus(0, 0x00, 3);
+        w.deviceStatus().slotRefreshBatteryStatus(0, 0x00, 3);
         QCOMPARE(low.count(), 2);
-        w.slotRefreshBatteryStatus(0, 0, 0);
+        w.deviceStatus().slotRefreshBatteryStatus(0, 0, 0);
         QCOMPARE(w.trayIcon()->toolTip(), QString("DRUV M7 Wireless: MOUSE OFF"));
         QCOMPARE(low.count(), 2);
     }

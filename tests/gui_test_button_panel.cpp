@@ -388,7 +388,7 @@ private slots:
         ProfileSet working = w.workingSet();
         ProfileSet saved = working;
         VerifiedTransfer transfer(w.deviceLink());
-        QCOMPARE(int(runDownloadWorker(working, saved, true, readAppSettings(), transfer, &w)), 0);
+        QCOMPARE(int(runDownloadWorker(working, saved, true, readAppSettings(), transfer, &w.deviceStatus())), 0);
 
         const SimButtonBlock block = decodeButtonBlock(mouse.blockImage(0x03));
         const ButtonMatrix matrix = buttonMatrixTable();

@@ -425,7 +425,7 @@ private slots:
         QVERIFY(panel->geometry().bottom() < w.button(MousecfgWidget::BtnApply)->geometry().top());
         QVERIFY(panel->rect().contains(panel->moveOffBox()->geometry()));
 
-        w.slotRefreshProfile(1); // profile 2 current
+        w.deviceStatus().slotRefreshProfile(1); // profile 2 current
         QCOMPARE(panel->boundProfile(), &w.workingSet().profiles[1]);
         const ProfileData profile1 = w.workingSet().profiles[0];
 
@@ -457,7 +457,7 @@ private slots:
         ProfileSet working = w.workingSet();
         ProfileSet saved = working;
         VerifiedTransfer transfer(w.deviceLink());
-        QCOMPARE(int(runDownloadWorker(working, saved, true, readAppSettings(), transfer, &w)), 0);
+        QCOMPARE(int(runDownloadWorker(working, saved, true, readAppSettings(), transfer, &w.deviceStatus())), 0);
 
         const BlockImage block = mouse.blockImage(SimLightingWrite);
         const SimLightingEffect full = lightingEffect(block, 1);

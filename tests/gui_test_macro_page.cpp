@@ -576,14 +576,14 @@ private slots:
         for (int i = 0; i < recorded.size(); ++i)
             button.KeyInfo[static_cast<size_t>(i)] = recorded[i];
         QCOMPARE(saveProfileSetForApply(set), StorageResult::Ok);
-        window.reload();
+        window.deviceStatus().reload();
 
         auto apply = [&] {
             window.copyPanelValues();
             ProfileSet working = window.workingSet();
             ProfileSet saved = working;
             VerifiedTransfer transfer(window.deviceLink());
-            return runDownloadWorker(working, saved, true, readAppSettings(), transfer, &window);
+            return runDownloadWorker(working, saved, true, readAppSettings(), transfer, &window.deviceStatus());
         };
         QCOMPARE(apply(), uint8_t(0));
         QCOMPARE(rig.mouse.blockClosings(0x05), 1);

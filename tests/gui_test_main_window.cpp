@@ -143,7 +143,7 @@ private slots:
         emit w.trayIcon()->activated(QSystemTrayIcon::Trigger);
         QVERIFY(w.isVisible());
         TarnMessageBox *box = w.warningBox();
-        w.slotWarning();
+        w.deviceStatus().slotWarning();
         QCOMPARE(w.warningBox(), box);
         QCOMPARE(w.findChildren<TarnMessageBox *>().size(), 1);
 
@@ -380,7 +380,7 @@ private slots:
 
         Rig rig;
         MousecfgWidget &w = *rig.window;
-        w.slotRefreshBatteryStatus(0, 0, 0);
+        w.deviceStatus().slotRefreshBatteryStatus(0, 0, 0);
         QCOMPARE(w.batteryBar()->ownText(), QString("MOUSE OFF"));
         w.languageMenu()->actions().at(1)->trigger();
         QCOMPARE(w.button(MousecfgWidget::BtnLighting)->text(), QString("BELEUCHTUNG"));
@@ -431,38 +431,38 @@ private slots:
         MousecfgWidget &w = *rig.window;
         TarnProcessbar *bar = w.batteryBar();
 
-        w.slotRefreshBatteryStatus(1, 0, 4); // raw 1024, 4224 mV: full
+        w.deviceStatus().slotRefreshBatteryStatus(1, 0, 4); // raw 1024, 4224 mV: full
         QCOMPARE(bar->value(), 100);
         QVERIFY(w.chargingIcon()->isVisibleTo(&w));
         QCOMPARE(readBattery(), 100);
         QVERIFY(bar->isTextVisible());
         QCOMPARE(bar->format(), QString("%p%"));
 
-        w.slotRefreshBatteryStatus(0, 7, 3); // raw 775
+        w.deviceStatus().slotRefreshBatteryStatus(0, 7, 3); // raw 775
         QCOMPARE(bar->value(), 10);
         QVERIFY(!w.chargingIcon()->isVisibleTo(&w));
-        w.slotRefreshBatteryStatus(0, 8, 3); // raw 776
+        w.deviceStatus().slotRefreshBatteryStatus(0, 8, 3); // raw 776
         QCOMPARE(bar->value(), 20);
         QCOMPARE(w.lastBatteryLevel(), 20);
         QCOMPARE(readBattery(), 20);
 
-        w.slotRefreshBatteryStatus(0, 0, 0);
+        w.deviceStatus().slotRefreshBatteryStatus(0, 0, 0);
         QCOMPARE(bar->ownText(), QString("MOUSE OFF"));
         QVERIFY(!bar->isTextVisible());
         QVERIFY(g_mouseOff.load());
         QVERIFY(bar->styleSheet().contains("rgb(100,100,100)"));
         QCOMPARE(readBattery(), 20); // an off mouse reports no level
 
-        w.slotRefreshBatteryStatus(0, 0xCA, 3);
+        w.deviceStatus().slotRefreshBatteryStatus(0, 0xCA, 3);
         QVERIFY(bar->ownText().isEmpty());
         QVERIFY(!g_mouseOff.load());
         QCOMPARE(bar->value(), 80);
 
         // Write status 0 marks the next send as a full one.
         writeDiff(0);
-        w.slotRefreshWriteStatus(1);
+        w.deviceStatus().slotRefreshWriteStatus(1);
         QCOMPARE(readDiff(), 0);
-        w.slotRefreshWriteStatus(0);
+        w.deviceStatus().slotRefreshWriteStatus(0);
         QCOMPARE(readDiff(), 1);
     }
 
@@ -476,7 +476,7 @@ private slots:
         MousecfgWidget &w = *rig.window;
         QCOMPARE(w.connectionStateValue(), 1);
         QVERIFY(!w.batteryBar()->isVisibleTo(&w)); // hidden while the cable is attached
-        w.slotRefreshBatteryStatus(1, 0, 4);        // 4224 mV below a 4300 threshold
+        w.deviceStatus().slotRefreshBatteryStatus(1, 0, 4);        // 4224 mV below a 4300 threshold
         QCOMPARE(w.lastBatteryLevel(), 90);
         QCOMPARE(w.batteryBar()->value(), 100);     // the cable charges it
         QVERIFY(w.batteryBar()->format().isEmpty());
@@ -515,7 +515,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(int(w.workingSet().ProfileID), 2, 3000);
         QVERIFY(w.profileSlotButton(2)->isOn());
         QVERIFY(!w.profileSlotButton(0)->isOn());
-        w.slotRefreshStatus(7, 0, 1, 0); // no such profile: ignored
+        w.deviceStatus().slotRefreshStatus(7, 0, 1, 0); // no such profile: ignored
         QCOMPARE(int(w.workingSet().ProfileID), 2);
     }
 

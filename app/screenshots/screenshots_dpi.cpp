@@ -1,7 +1,7 @@
-#include "app/screenshots_dpi.h"
+#include "app/screenshots/screenshots_dpi.h"
 
 #include "app/mousecfg_widget.h"
-#include "app/screenshot_session.h"
+#include "app/screenshots/screenshot_session.h"
 #include "panels/tarn_report_rate.h"
 #include "panels/tarn_dpi_window.h"
 #include "panels/tarn_sniper_window.h"

@@ -1,7 +1,7 @@
-#include "app/screenshots_lighting.h"
+#include "app/screenshots/screenshots_lighting.h"
 
 #include "app/mousecfg_widget.h"
-#include "app/screenshot_session.h"
+#include "app/screenshots/screenshot_session.h"
 #include "panels/tarn_color_area.h"
 #include "panels/tarn_color_window.h"
 #include "widgets/tarn_push_button.h"

@@ -1,4 +1,4 @@
-#include "app/screenshot_session.h"
+#include "app/screenshots/screenshot_session.h"
 
 #include "app/mousecfg_widget.h"
 

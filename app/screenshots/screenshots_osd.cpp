@@ -1,7 +1,7 @@
-#include "app/screenshots_osd.h"
+#include "app/screenshots/screenshots_osd.h"
 
 #include "app/mousecfg_widget.h"
-#include "app/screenshot_session.h"
+#include "app/screenshots/screenshot_session.h"
 #include "osd/osd_overlay.h"
 #include "platform/osd_record.h"
 #include "storage/settings_file.h"

@@ -1,7 +1,7 @@
-#include "app/screenshots_macro.h"
+#include "app/screenshots/screenshots_macro.h"
 
 #include "app/mousecfg_widget.h"
-#include "app/screenshot_session.h"
+#include "app/screenshots/screenshot_session.h"
 #include "panels/macro_dialog.h"
 #include "panels/tarn_gunset_dialog.h"
 #include "panels/tarn_tree_widget.h"

@@ -1,7 +1,7 @@
-#include "app/screenshots_buttons.h"
+#include "app/screenshots/screenshots_buttons.h"
 
 #include "app/mousecfg_widget.h"
-#include "app/screenshot_session.h"
+#include "app/screenshots/screenshot_session.h"
 #include "panels/tarn_btn_window.h"
 #include "panels/tarn_combo_key_window.h"
 #include "panels/tarn_fire_key_window.h"

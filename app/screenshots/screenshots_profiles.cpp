@@ -1,9 +1,9 @@
-#include "app/screenshots_profiles.h"
+#include "app/screenshots/screenshots_profiles.h"
 
 #include "app/apply_flow.h"
 #include "app/mousecfg_widget.h"
 #include "app/profile_manager.h"
-#include "app/screenshot_session.h"
+#include "app/screenshots/screenshot_session.h"
 #include "app/window_messages.h"
 #include "device/download_worker.h"
 #include "storage/storage_result.h"

@@ -1,0 +1,75 @@
+#include "app/window_face.h"
+
+#include "widgets/skin.h"
+#include "widgets/theme.h"
+
+#include <QBitmap>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QWidget>
+
+WindowFace::WindowFace(QWidget &window, int forcedStep) : m_Window(window), m_iForcedStep(forcedStep)
+{
+    m_iStep = m_iForcedStep >= 0 ? scaleForStep(m_iForcedStep).step : screenStep();
+    m_dFactor = scaleForStep(m_iStep).factor;
+    setUiScale(m_dFactor);
+    // (The battery bar draws its picture through its style sheet.)
+    m_Backgrounds[0] = loadSkinPixmap(skinPath("cfgMainback.png"));
+}
+
+int WindowFace::screenStep() const
+{
+    QScreen *screen = nullptr;
+    if (m_Window.isVisible())
+        screen = QGuiApplication::screenAt(m_Window.geometry().center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
+    return scaleForRatio(dpi / 96.0).step;
+}
+
+void WindowFace::ensureBackground()
+{
+    const QSize size(scaled(kDesignWidth, m_dFactor), scaled(kDesignHeight, m_dFactor));
+    const qreal ratio = m_Window.devicePixelRatioF();
+    QPixmap &background = m_Backgrounds[static_cast<size_t>(m_iStep)];
+    if (background.isNull() || background.size() != size * ratio) {
+        // Painted from the high-resolution picture where there is one, so the window stays crisp.
+        background = loadSkinPixmap(skinPath("cfgMainback.png"), size * ratio);
+        background.setDevicePixelRatio(ratio);
+    }
+    if (!background.isNull() && background.hasAlphaChannel()) {
+        const QBitmap mask = background.scaled(size).mask();
+        if (!mask.isNull())
+            m_Window.setMask(mask);
+    }
+}
+
+void WindowFace::paint(QPainter &painter) const
+{
+    const QPixmap &background = m_Backgrounds[static_cast<size_t>(m_iStep)];
+    if (!background.isNull())
+        painter.drawPixmap(0, 0, background);
+    else
+        painter.fillRect(m_Window.rect(), QColor(16, 16, 20));
+}
+
+bool WindowFace::followScreen()
+{
+    const int step = m_iForcedStep >= 0 ? m_iStep : screenStep();
+    const bool changed = m_iResizeStep >= 0 && step != m_iResizeStep && step != m_iStep;
+    if (changed)
+        setStep(step);
+    m_iResizeStep = m_iStep;
+    return changed;
+}
+
+void WindowFace::setStep(int step)
+{
+    m_iStep = scaleForStep(step).step;
+    m_dFactor = scaleForStep(step).factor;
+    setUiScale(m_dFactor);
+    m_Window.resize(scaled(kDesignWidth, m_dFactor), scaled(kDesignHeight, m_dFactor));
+    ensureBackground();
+}

@@ -1,0 +1,42 @@
+#pragma once
+// The window's face: the scale step it is drawn at (a forced one, or the one its screen's
+// logical DPI asks for) and its background picture at that step, which also cuts the frameless
+// window to its shape.
+
+#include "app/window_rules.h"
+
+#include <QPixmap>
+
+#include <array>
+
+class QPainter;
+class QWidget;
+
+class WindowFace {
+public:
+    // Takes the forced step (0..16; any negative one: none) or the screen's, and puts its factor
+    // in force for every control. `window` must outlive the face.
+    WindowFace(QWidget &window, int forcedStep);
+
+    int step() const { return m_iStep; }
+    double factor() const { return m_dFactor; }
+
+    // The background and shape at the current step and the window's pixel ratio.
+    void ensureBackground();
+    void paint(QPainter &painter) const;
+    // After the window was resized: when its screen now asks for another step (and none is
+    // forced), that step is put in force, with the window's size and background. True then: the
+    // controls need laying out again.
+    bool followScreen();
+
+private:
+    int screenStep() const;
+    void setStep(int step);
+
+    QWidget &m_Window;
+    int m_iForcedStep;
+    int m_iStep = 0;
+    double m_dFactor = 1.0;
+    int m_iResizeStep = -1;
+    std::array<QPixmap, kLastScaleStep + 1> m_Backgrounds;
+};

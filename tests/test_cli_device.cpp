@@ -212,7 +212,14 @@ private slots:
     {
         const ToolRun both = watchUntil("both,unplug=1", "receiver");
         QCOMPARE(both.status, 0);
-        QCOMPARE(both.err, QString("mousecfgctl: the mouse is now reached through the receiver\n"));
+        // The switch is told first. On a slow machine the receiver's first query can also go
+        // unanswered while the link settles; a silence told then is always followed by its end.
+        const QString switched = QStringLiteral("mousecfgctl: the mouse is now reached through the receiver\n");
+        QVERIFY2(both.err == switched
+                     || both.err == switched + "mousecfgctl: the mouse does not answer (no battery reply within 1000 ms, "
+                                               "or it is asleep); still waiting for its notices\n"
+                                               "mousecfgctl: the mouse answers again\n",
+                 qPrintable(both.err));
 
         const ToolRun one = run({"--simulate=unplug=1", "watch"});
         QCOMPARE(one.status, 1);

@@ -101,7 +101,7 @@ uint8_t writeMacroBlock(const ProfileSet &copy, MacroNameMap &macros, const Macr
     for (int p = 0; p < kProfileSlotCount && !macros.isEmpty(); ++p) {
         for (int b = 0; b < kButtonCount && !macros.isEmpty(); ++b) {
             const ButtonInfo &button = copy.profiles[size_t(p)].buttonInfo[size_t(b)];
-            if (button.Fun != kFunMacro && button.Fun != kFunGunSet)
+            if (!namesMacroFile(button.Fun))
                 continue;
             const int slot = macros.slotOf(button.macroname);
             if (slot < 0)

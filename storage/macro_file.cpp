@@ -378,7 +378,7 @@ void forEachNamedMacro(const ProfileSet &set, Use use)
 {
     for (const ProfileData &profile : set.profiles) {
         for (const ButtonInfo &button : profile.buttonInfo) {
-            if (button.Fun == kFunMacro || button.Fun == kFunGunSet)
+            if (namesMacroFile(button.Fun))
                 use(button.macroname);
         }
     }

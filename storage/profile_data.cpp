@@ -90,8 +90,6 @@ int compareDpi(const ProfileSet &w, const ProfileSet &s)
     return 0;
 }
 
-bool namesMacroFile(int fun) { return fun == kFunMacro || fun == kFunGunSet; }
-
 int compareButtons(const ProfileSet &w, const ProfileSet &s, const QSet<QString> &editedMacroFiles,
                    QString *editedSeen)
 {
@@ -132,6 +130,8 @@ int compareLighting(const ProfileSet &w, const ProfileSet &s)
 }
 
 } // namespace
+
+bool namesMacroFile(int fun) { return fun == kFunMacro || fun == kFunGunSet; }
 
 ButtonInfo::ButtonInfo(const ButtonInfo &other) : ButtonInfoFields(other) { detach(macroname); }
 

@@ -28,6 +28,8 @@ constexpr int kChangeAll = kChangeSettings | kChangeDpi | kChangeButtons | kChan
 // Function codes that name a macro file in ButtonInfo::macroname.
 constexpr int kFunMacro = 200;
 constexpr int kFunGunSet = 510;
+// Macro and gun-set buttons name a macro file (ButtonInfo::macroname).
+bool namesMacroFile(int fun);
 
 // One DPI stage; resolutions are sensor steps, not DPI.
 struct DpiInfo {

@@ -391,7 +391,14 @@ private slots:
               elapsed, writes, floorMs, longest);
         QVERIFY(writes > 0);
         QVERIFY(elapsed >= floorMs);
-        QVERIFY2(longest < 100, qPrintable(QString::number(longest)));
+        // A send on the GUI thread would block it for the whole Apply; the bound stays well below
+        // that in the slow instrumented (unoptimised, sanitized) build too.
+#ifdef MOUSECFG_INSTRUMENTED_BUILD
+        const qint64 bound = std::min<qint64>(1000, elapsed / 2);
+#else
+        const qint64 bound = 100;
+#endif
+        QVERIFY2(longest < bound, qPrintable(QString::number(longest)));
     }
 
     void macroLimitNotice()

@@ -80,7 +80,7 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
 
     // 8. Profile management and the apply flow. The stored-profile list is read with the saved
     // set (step 11): a fresh library also names the slots that have no name yet.
-    m_pProfiles = std::make_unique<ProfileManager>(m_WorkingSet, m_SavedSet, static_cast<ProfileHost &>(*this));
+    m_pProfiles = std::make_unique<ProfileManager>(m_WorkingSet, m_SavedSet, static_cast<ProfileHost &>(*this), m_Settings);
     m_pApply = std::make_unique<ApplyFlow>(m_WorkingSet, m_SavedSet, m_Settings, *m_pTransfer, m_pStatus.get(), this,
                                            [this](const QString &text) { notice(text); });
 

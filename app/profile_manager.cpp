@@ -1,6 +1,9 @@
 #include "app/profile_manager.h"
 
 #include "app/profile_rules.h"
+#include "model/profile_domains.h"
+#include "storage/app_settings.h"
+#include "storage/data_paths.h"
 #include "storage/log_categories.h"
 #include "storage/profile_data.h"
 #include "storage/profile_files.h"
@@ -49,9 +52,14 @@ bool isProfileQuestion(ProfileMessage message)
            || message == ProfileMessage::ConfirmResetAll;
 }
 
-ProfileManager::ProfileManager(ProfileSet &working, ProfileSet &saved, ProfileHost &host)
-    : m_Working(working), m_Saved(saved), m_Host(host)
+ProfileManager::ProfileManager(ProfileSet &working, ProfileSet &saved, ProfileHost &host, const AppSettings &settings)
+    : m_Working(working), m_Saved(saved), m_Host(host), m_Settings(settings)
 {
+}
+
+ProfileCheck ProfileManager::importCheck() const
+{
+    return profileDomainCheck(m_Settings.sensorId, readCurrentProductName());
 }
 
 QString ProfileManager::currentName() const { return m_Working.slotNames[m_Working.ProfileID % kProfileSlotCount]; }
@@ -289,7 +297,7 @@ void ProfileManager::importProfile()
     }
     ProfileData imported;
     QString name;
-    const StorageOutcome result = importProfileFile(source, imported, &name);
+    const StorageOutcome result = importProfileFile(source, imported, &name, importCheck());
     if (!result.ok()) {
         m_Host.notice(result.message());
         return;
@@ -355,7 +363,7 @@ void ProfileManager::loadConfiguration()
     if (source.isEmpty())
         return;
     ProfileSet loaded = m_Saved;
-    const StorageOutcome result = importConfigFile(source, loaded);
+    const StorageOutcome result = importConfigFile(source, loaded, importCheck());
     if (!result.ok()) {
         m_Host.notice(result.message());
         return;

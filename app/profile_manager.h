@@ -6,11 +6,13 @@
 // were.
 
 #include "app/file_dialogs.h"
+#include "storage/profile_files.h"
 
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
+struct AppSettings;
 struct ProfileSet;
 
 // The texts of profile management's own notices and questions (translated).
@@ -61,7 +63,8 @@ public:
 class ProfileManager {
     Q_DECLARE_TR_FUNCTIONS(ProfileManager)
 public:
-    ProfileManager(ProfileSet &working, ProfileSet &saved, ProfileHost &host);
+    // The settings give the sensor that imported files are checked against.
+    ProfileManager(ProfileSet &working, ProfileSet &saved, ProfileHost &host, const AppSettings &settings);
 
     // The current product's stored profiles, in list order.
     const QStringList &library() const { return m_Library; }
@@ -104,9 +107,12 @@ private:
     // The name can be neither deleted nor renamed (with the notice).
     bool refuseUndeletable(const QString &name);
     QString currentName() const;
+    // What imported files are checked against: the configured sensor on the current product.
+    ProfileCheck importCheck() const;
 
     ProfileSet &m_Working;
     ProfileSet &m_Saved;
     ProfileHost &m_Host;
+    const AppSettings &m_Settings;
     QStringList m_Library;
 };

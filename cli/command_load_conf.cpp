@@ -4,6 +4,8 @@
 #include "cli/cli_context.h"
 #include "cli/command_apply.h"
 #include "device/device_link.h"
+#include "model/profile_domains.h"
+#include "storage/data_paths.h"
 #include "storage/profile_data.h"
 #include "storage/profile_files.h"
 #include "storage/settings_file.h"
@@ -21,7 +23,7 @@ int runLoadConf(CliContext &context, const QStringList &args)
 
     ProfileSet working;
     loadProfileSet(working);
-    const StorageOutcome imported = importConfigFile(path, working);
+    const StorageOutcome imported = importConfigFile(path, working, profileDomainCheck(context.settings().sensorId, readCurrentProductName()));
     if (!imported.ok()) {
         context.error(imported.message());
         return kExitBadInput;

@@ -4,7 +4,7 @@
 #include "cli/button_edit.h"
 #include "cli/lighting_edit.h"
 #include "cli/name_match.h"
-#include "device/report_rates.h"
+#include "model/report_rates.h"
 #include "model/sensor_tables.h"
 #include "storage/profile_data.h"
 

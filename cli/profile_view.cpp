@@ -3,7 +3,7 @@
 #include "model/button_assignment.h"
 #include "device/command_set.h"
 #include "model/function_catalogue.h"
-#include "device/report_rates.h"
+#include "model/report_rates.h"
 #include "model/sensor_tables.h"
 #include "storage/colour_arithmetic.h"
 #include "storage/key_table.h"

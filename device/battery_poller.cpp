@@ -4,7 +4,7 @@
 #include "device/device_link.h"
 #include "device/device_state.h"
 #include "device/hid_backend.h"
-#include "device/report_rates.h"
+#include "model/report_rates.h"
 #include "device/transfer.h"
 #include "storage/log_categories.h"
 

@@ -518,6 +518,26 @@
         <extracomment>%1 is a file name, %2 what is wrong with it</extracomment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>holds a value the mouse cannot take</source>
+        <translation>enthält einen Wert, den die Maus nicht annehmen kann</translation>
+    </message>
+    <message>
+        <source>is not a colour</source>
+        <translation>ist keine Farbe</translation>
+    </message>
+    <message>
+        <source>is not a number this key can hold</source>
+        <translation>ist keine Zahl, die dieser Schlüssel aufnehmen kann</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>is not a profile slot (0 to 4)</source>
+        <translation>ist kein Profilplatz (0 bis 4)</translation>
+    </message>
 </context>
 <context>
     <name>TarnBtnWindow</name>
@@ -1133,6 +1153,45 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileDomains</name>
+    <message>
+        <source>is not a report rate (%1)</source>
+        <translation>ist keine Abfragerate (%1)</translation>
+    </message>
+    <message>
+        <source>is not a DPI stage (0 to 7)</source>
+        <translation>ist keine DPI-Stufe (0 bis 7)</translation>
+    </message>
+    <message>
+        <source>is not 0 or 1</source>
+        <translation>ist weder 0 noch 1</translation>
+    </message>
+    <message>
+        <source>is not a resolution step of this sensor (%1 to %2)</source>
+        <translation>ist keine Auflösungsstufe dieses Sensors (%1 bis %2)</translation>
+    </message>
+    <message>
+        <source>is not a button function</source>
+        <translation>ist keine Tastenfunktion</translation>
+    </message>
+    <message>
+        <source>is not a macro name</source>
+        <translation>ist kein Makroname</translation>
+    </message>
+    <message>
+        <source>is not a loop mode (0, 1, 2)</source>
+        <translation>ist kein Wiederholmodus (0, 1, 2)</translation>
+    </message>
+    <message>
+        <source>is not a key code</source>
+        <translation>ist kein Tastencode</translation>
+    </message>
+    <message>
+        <source>is not a lighting effect (0 to %1)</source>
+        <translation>ist kein Lichteffekt (0 bis %1)</translation>
     </message>
 </context>
 </TS>

@@ -518,6 +518,26 @@
         <extracomment>%1 is a file name, %2 what is wrong with it</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>holds a value the mouse cannot take</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not a colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not a number this key can hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not a profile slot (0 to 4)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TarnBtnWindow</name>
@@ -1132,6 +1152,45 @@
     </message>
     <message>
         <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProfileDomains</name>
+    <message>
+        <source>is not a report rate (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not a DPI stage (0 to 7)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not 0 or 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not a resolution step of this sensor (%1 to %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not a button function</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not a macro name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not a loop mode (0, 1, 2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not a key code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not a lighting effect (0 to %1)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -518,6 +518,26 @@
         <extracomment>%1 is a file name, %2 what is wrong with it</extracomment>
         <translation>%1：%2</translation>
     </message>
+    <message>
+        <source>holds a value the mouse cannot take</source>
+        <translation>包含鼠标无法接受的值</translation>
+    </message>
+    <message>
+        <source>is not a colour</source>
+        <translation>不是颜色</translation>
+    </message>
+    <message>
+        <source>is not a number this key can hold</source>
+        <translation>不是此项可接受的数字</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>是一个文件夹</translation>
+    </message>
+    <message>
+        <source>is not a profile slot (0 to 4)</source>
+        <translation>不是配置槽位（0 到 4）</translation>
+    </message>
 </context>
 <context>
     <name>TarnBtnWindow</name>
@@ -1133,6 +1153,45 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileDomains</name>
+    <message>
+        <source>is not a report rate (%1)</source>
+        <translation>不是回报率（%1）</translation>
+    </message>
+    <message>
+        <source>is not a DPI stage (0 to 7)</source>
+        <translation>不是 DPI 档位（0 到 7）</translation>
+    </message>
+    <message>
+        <source>is not 0 or 1</source>
+        <translation>不是 0 或 1</translation>
+    </message>
+    <message>
+        <source>is not a resolution step of this sensor (%1 to %2)</source>
+        <translation>不是此传感器的分辨率档（%1 到 %2）</translation>
+    </message>
+    <message>
+        <source>is not a button function</source>
+        <translation>不是按键功能</translation>
+    </message>
+    <message>
+        <source>is not a macro name</source>
+        <translation>不是宏名称</translation>
+    </message>
+    <message>
+        <source>is not a loop mode (0, 1, 2)</source>
+        <translation>不是循环模式（0、1、2）</translation>
+    </message>
+    <message>
+        <source>is not a key code</source>
+        <translation>不是按键代码</translation>
+    </message>
+    <message>
+        <source>is not a lighting effect (0 to %1)</source>
+        <translation>不是灯效（0 到 %1）</translation>
     </message>
 </context>
 </TS>

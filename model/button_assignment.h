@@ -92,6 +92,9 @@ void setFireKey(ButtonInfo &button, FireMode mode, uint8_t keyCode, int times, i
 
 // ---- macros and gun sets
 
+// Loop modes of a macro binding (Res1): by count, while the key is held, until pressed again.
+constexpr int kMacroLoopModeCount = 3;
+
 struct MacroBinding {
     int storedSteps = 0; // the macro file's step count
     bool truncated = false; // the file holds more steps than KeyInfo takes (63)

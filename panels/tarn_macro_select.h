@@ -2,6 +2,7 @@
 // The macro picker: one macro of the library, a loop mode and a loop count for a button. Serves
 // the "Macro Manager" entry ("MACRO SELECT") and the "GunFile Manager" entry ("GUNFILE SELECT").
 
+#include "model/button_assignment.h"
 #include "panels/panel_dialog.h"
 
 #include <array>
@@ -16,7 +17,7 @@ class TarnMacroSelect : public TarnPanelDialog {
 public:
     // Loop modes as returned (the button's Res1): play the count, repeat while held, repeat
     // until pressed again.
-    static constexpr int kLoopModeCount = 3;
+    static constexpr int kLoopModeCount = kMacroLoopModeCount;
 
     TarnMacroSelect(const QString &windowTitle, const QString &heading, const QString &macroName,
                     int loopCount, int loopMode, QWidget *parent = nullptr);

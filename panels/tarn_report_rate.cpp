@@ -2,7 +2,7 @@
 
 #include "widgets/theme.h"
 #include "device/battery_poller.h"
-#include "device/report_rates.h"
+#include "model/report_rates.h"
 #include "storage/log_categories.h"
 #include "storage/settings_file.h"
 #include "widgets/skin.h"

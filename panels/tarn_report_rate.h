@@ -4,7 +4,7 @@
 // rate reaches the profile only on Apply.
 
 #include "panels/profile_panel.h"
-#include "device/report_rates.h"
+#include "model/report_rates.h"
 #include "storage/profile_data.h"
 
 #include <QWidget>

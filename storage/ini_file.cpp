@@ -274,12 +274,15 @@ IniScan scanIniText(const QByteArray &text)
     int lineStart = 0;
     int lineLen = 0;
     int equalsPos = -1;
+    QByteArray section;
     while (nextIniLine(text, pos, lineStart, lineLen, equalsPos)) {
         const char first = text.at(lineStart);
         if (first == '[') {
             const int close = text.indexOf(']', lineStart);
             if (close < 0 || close >= lineStart + lineLen)
                 scan.wellFormed = false;
+            else
+                section = text.mid(lineStart + 1, close - lineStart - 1).trimmed();
             continue;
         }
         if (equalsPos < 0) {
@@ -293,6 +296,9 @@ IniScan scanIniText(const QByteArray &text)
         for (const QString &element : elements) {
             if (isStreamedValue(element) && !isAcceptedSerializedColour(element)) {
                 scan.refused.append(IniScan::Range{lineStart, lineLen});
+                const QByteArray key = text.mid(lineStart, equalsPos - lineStart).trimmed();
+                const bool general = section.isEmpty() || section == "General";
+                scan.refusedKeys.append(QString::fromUtf8(general ? key : section + '/' + key));
                 break;
             }
         }

@@ -12,6 +12,7 @@
 #include <QByteArray>
 #include <QSettings>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 #include <memory>
@@ -25,6 +26,7 @@ struct IniScan {
         int length = 0;
     };
     QVector<Range> refused;  // the key lines holding a refused serialized value
+    QStringList refusedKeys; // their keys as written ("Group/key"), in the same order
     bool wellFormed = true;  // every line is a section header, a key=value line or a comment
     int keyLines = 0;        // key=value lines
 };
@@ -55,6 +57,7 @@ public:
     bool readable() const { return m_readable; }        // a regular file whose bytes could be read
     bool isEmpty() const { return m_size == 0; }        // no bytes at all (or nothing readable)
     bool refusedValues() const { return !m_scan.refused.isEmpty(); }
+    const QStringList &refusedKeys() const { return m_scan.refusedKeys; }
     bool wellFormed() const { return m_scan.wellFormed; }
     bool hasKeys() const { return m_scan.keyLines > 0; }
 

@@ -7,10 +7,14 @@
 #include "storage/slot_names.h"
 #include "storage/storage_keys.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+
+#include <limits>
+#include <optional>
 
 namespace {
 
@@ -73,63 +77,122 @@ void writeGroup(QSettings &s, const QString &group, const ProfileData &p, Lighti
     s.endGroup();
 }
 
+// Reads the fields of one group as the typed reads do, and notes the first value its field cannot
+// hold as written: text that is no number, a number wider than its field, text that is no colour.
+// A missing key is no problem (it reads as the default).
+class FieldReader {
+public:
+    explicit FieldReader(QSettings &settings) : m_s(settings) {}
+
+    uint8_t byte(const QString &key, int fallback = 0)
+    {
+        checkNumber(key, 0, 255);
+        return iniByte(m_s, key, fallback);
+    }
+    int integer(const QString &key)
+    {
+        checkNumber(key, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+        return iniInt(m_s, key);
+    }
+    uint32_t unsignedInteger(const QString &key)
+    {
+        checkNumber(key, 0, std::numeric_limits<uint32_t>::max());
+        return iniUInt(m_s, key);
+    }
+    QColor colour(const QString &key)
+    {
+        const QColor colour = iniColor(m_s, key);
+        const QVariant raw = m_s.value(key);
+        if (!colour.isValid() && raw.type() == QVariant::String && !raw.toString().isEmpty())
+            note(key, raw.toString(), QT_TRANSLATE_NOOP("StorageResult", "is not a colour"));
+        return colour;
+    }
+    const std::optional<ValueProblem> &problem() const { return m_problem; }
+
+private:
+    void checkNumber(const QString &key, qint64 low, qint64 high)
+    {
+        const QVariant raw = m_s.value(key);
+        if (!raw.isValid() || raw.type() != QVariant::String)
+            return;
+        bool ok = false;
+        const qint64 value = raw.toString().toLongLong(&ok);
+        if (!ok || value < low || value > high) {
+            note(key, raw.toString(),
+                 QT_TRANSLATE_NOOP("StorageResult", "is not a number this key can hold"));
+        }
+    }
+    void note(const QString &key, const QString &value, const char *domain)
+    {
+        if (m_problem)
+            return;
+        const QString group = m_s.group();
+        m_problem = ValueProblem{group.isEmpty() ? key : group + QLatin1Char('/') + key, value,
+                                 QCoreApplication::translate("StorageResult", domain)};
+    }
+
+    QSettings &m_s;
+    std::optional<ValueProblem> m_problem;
+};
+
 // Reads every key of the group into a fresh record; the lighting keys keep the given values
 // when the group does not carry them.
-ProfileData readGroup(QSettings &s, const QString &group, LightingKeys lighting, uint8_t moveOff, uint8_t sleepTime)
+ProfileData readGroup(FieldReader &r, QSettings &s, const QString &group, LightingKeys lighting, uint8_t moveOff,
+                      uint8_t sleepTime)
 {
     ProfileData p;
     s.beginGroup(group);
-    p.pollrate = iniByte(s, kKeyPollrate);
-    p.dpi = iniByte(s, kKeyDpi);
+    p.pollrate = r.byte(kKeyPollrate);
+    p.dpi = r.byte(kKeyDpi);
     for (int i = 0; i < kDpiStageCount; ++i) {
         DpiInfo &d = p.dpiInfo[i];
-        d.used = iniByte(s, keyDpiInfo(i, "used"));
-        d.link = iniByte(s, keyDpiInfo(i, "link"));
-        d.xy = iniUInt(s, keyDpiInfo(i, "xy"));
-        d.x = iniUInt(s, keyDpiInfo(i, "x"));
-        d.y = iniUInt(s, keyDpiInfo(i, "y"));
+        d.used = r.byte(keyDpiInfo(i, "used"));
+        d.link = r.byte(keyDpiInfo(i, "link"));
+        d.xy = r.unsignedInteger(keyDpiInfo(i, "xy"));
+        d.x = r.unsignedInteger(keyDpiInfo(i, "x"));
+        d.y = r.unsignedInteger(keyDpiInfo(i, "y"));
     }
-    p.mousespeed = iniByte(s, kKeyMousespeed);
-    p.dbclickspeed = iniByte(s, kKeyDbclickspeed);
-    p.scrollispage = iniByte(s, kKeyScrollispage);
-    p.scrollspeed = iniByte(s, kKeyScrollspeed);
-    p.accelenable = iniByte(s, kKeyAccelenable);
-    p.acee = iniByte(s, kKeyAcee);
+    p.mousespeed = r.byte(kKeyMousespeed);
+    p.dbclickspeed = r.byte(kKeyDbclickspeed);
+    p.scrollispage = r.byte(kKeyScrollispage);
+    p.scrollspeed = r.byte(kKeyScrollspeed);
+    p.accelenable = r.byte(kKeyAccelenable);
+    p.acee = r.byte(kKeyAcee);
     for (int i = 0; i < kButtonCount; ++i) {
         ButtonInfo &b = p.buttonInfo[i];
-        b.ID = iniInt(s, keyButtonInfo(i, "ID"));
-        b.Fun = iniInt(s, keyButtonInfo(i, "Fun"));
-        b.LoopNumber = iniInt(s, keyButtonInfo(i, "LoopNumber"));
-        b.KeyNumber = iniInt(s, keyButtonInfo(i, "KeyNumber"));
-        b.Res1 = iniByte(s, keyButtonInfo(i, "Res1"));
-        b.Res2 = iniByte(s, keyButtonInfo(i, "Res2"));
-        b.Res3 = iniByte(s, keyButtonInfo(i, "Res3"));
-        b.Res4 = iniByte(s, keyButtonInfo(i, "Res4"));
+        b.ID = r.integer(keyButtonInfo(i, "ID"));
+        b.Fun = r.integer(keyButtonInfo(i, "Fun"));
+        b.LoopNumber = r.integer(keyButtonInfo(i, "LoopNumber"));
+        b.KeyNumber = r.integer(keyButtonInfo(i, "KeyNumber"));
+        b.Res1 = r.byte(keyButtonInfo(i, "Res1"));
+        b.Res2 = r.byte(keyButtonInfo(i, "Res2"));
+        b.Res3 = r.byte(keyButtonInfo(i, "Res3"));
+        b.Res4 = r.byte(keyButtonInfo(i, "Res4"));
         b.macroname = iniString(s, keyButtonInfo(i, "macroname"));
         for (int j = 0; j < kKeyInfoCount; ++j) {
-            b.KeyInfo[j].Map = iniByte(s, keyKeyInfo(i, j, "map"));
-            b.KeyInfo[j].DataL = iniByte(s, keyKeyInfo(i, j, ""));
-            b.KeyInfo[j].DataH = iniByte(s, keyKeyInfo(i, j, "H"));
+            b.KeyInfo[j].Map = r.byte(keyKeyInfo(i, j, "map"));
+            b.KeyInfo[j].DataL = r.byte(keyKeyInfo(i, j, ""));
+            b.KeyInfo[j].DataH = r.byte(keyKeyInfo(i, j, "H"));
         }
     }
     p.ProfileName = iniString(s, kKeyProfileName);
     p.ProfilePath = iniString(s, kKeyProfilePath);
-    p.LedMode = iniByte(s, kKeyLedMode);
+    p.LedMode = r.byte(kKeyLedMode);
     if (lighting == LightingKeys::With) {
-        p.LedMoveOFF = iniByte(s, kKeyLedMoveOFF, moveOff);
-        p.LedSleepTime = iniByte(s, kKeyLedSleepTime, sleepTime);
+        p.LedMoveOFF = r.byte(kKeyLedMoveOFF, moveOff);
+        p.LedSleepTime = r.byte(kKeyLedSleepTime, sleepTime);
     } else {
         p.LedMoveOFF = moveOff;
         p.LedSleepTime = sleepTime;
     }
     for (int m = 0; m < kLedModeCount; ++m) {
         LedModeInfo &l = p.ledInfo[m];
-        l.color = iniColor(s, keyLedInfo(m, "RGB"));
-        l.h = iniInt(s, keyLedInfo(m, "h"));
-        l.s = iniInt(s, keyLedInfo(m, "s"));
-        l.v = iniInt(s, keyLedInfo(m, "v"));
-        l.bright = iniInt(s, keyLedInfo(m, "bright"));
-        l.breath = iniInt(s, keyLedInfo(m, "breath"));
+        l.color = r.colour(keyLedInfo(m, "RGB"));
+        l.h = r.integer(keyLedInfo(m, "h"));
+        l.s = r.integer(keyLedInfo(m, "s"));
+        l.v = r.integer(keyLedInfo(m, "v"));
+        l.bright = r.integer(keyLedInfo(m, "bright"));
+        l.breath = r.integer(keyLedInfo(m, "breath"));
     }
     s.endGroup();
     return p;
@@ -141,13 +204,31 @@ constexpr uint8_t kDefaultLedSleepTime = 1;
 
 bool makeParentFolder(const QString &path) { return QDir().mkpath(QFileInfo(path).absolutePath()); }
 
+// Why a file cannot be read, when more than "cannot be read" is known: a folder in its place, or
+// the first key holding a serialized value that is refused.
+QString unreadableDetail(const IniFile &file)
+{
+    if (QFileInfo(file.path()).isDir())
+        return QCoreApplication::translate("StorageResult", "a folder");
+    if (!file.refusedKeys().isEmpty())
+        return file.refusedKeys().constFirst();
+    return QString();
+}
+
 // Checks a file the user chose to import before anything is taken from it: it must be a readable
 // INI file without refused values, carry a product tag, and the tag must be the current product.
 StorageOutcome checkImportFile(const IniFile &file, StorageFileKind kind)
 {
-    const QString product = readCurrentProductName();
     if (!file.readable() || file.refusedValues())
-        return storageOutcome(StorageResult::Unreadable, file.path(), kind);
+        return storageOutcome(StorageResult::Unreadable, file.path(), kind, QString(), unreadableDetail(file));
+    // The current product comes from the settings file: when that is damaged, it is what is told,
+    // not that the chosen file belongs to another mouse.
+    const IniFile settings(settingsFilePath());
+    if (settings.exists() && (!settings.readable() || !settings.wellFormed())) {
+        return storageOutcome(StorageResult::Unreadable, settings.path(), StorageFileKind::Configuration, QString(),
+                              unreadableDetail(settings));
+    }
+    const QString product = iniString(settings.settings(), kKeyCurrentProductName);
     if (file.isEmpty() || !file.wellFormed() || !file.settings().contains(kKeyMouseName))
         return storageOutcome(StorageResult::NotOurFile, file.path(), kind, product);
     if (iniString(file.settings(), kKeyMouseName) != product)
@@ -157,6 +238,40 @@ StorageOutcome checkImportFile(const IniFile &file, StorageFileKind kind)
 
 // Replaces a chosen export target: an export holds exactly what it writes.
 bool clearTarget(const QString &path) { return !QFileInfo::exists(path) || QFile::remove(path); }
+
+// Reads a configuration file into the set; the first value a field cannot hold as written.
+std::optional<ValueProblem> readConfigFileChecked(ProfileSet &set, const QString &path)
+{
+    IniFile file(path);
+    QSettings &s = file.settings();
+    readSetValues(s, set);
+    readSlotNames(s, set);
+    // The set values read a slot outside 0..4 as slot 0; an import tells it instead.
+    const int slot = iniInt(s, kKeyProfileID);
+    if (slot < 0 || slot >= kProfileSlotCount) {
+        return ValueProblem{kKeyProfileID, s.value(kKeyProfileID).toString(),
+                            QCoreApplication::translate("StorageResult", "is not a profile slot (0 to 4)")};
+    }
+    FieldReader reader(s);
+    for (int i = 0; i < kProfileSlotCount; ++i) {
+        ProfileData &p = set.profiles[i];
+        p = readGroup(reader, s, groupConfigSlot(i), LightingKeys::Without, p.LedMoveOFF, p.LedSleepTime);
+    }
+    return reader.problem();
+}
+
+// The first value of the imported profile outside its domain: first what its field cannot hold
+// as written, then what the caller's check refuses. keyGroup prefixes the check's keys.
+std::optional<ValueProblem> firstRefusedValue(const std::optional<ValueProblem> &read, const ProfileData &profile,
+                                             const ProfileCheck &check, const QString &keyGroup)
+{
+    if (read)
+        return read;
+    std::optional<ValueProblem> refused = check ? check(profile) : std::nullopt;
+    if (refused && !keyGroup.isEmpty())
+        refused->key = keyGroup + QLatin1Char('/') + refused->key;
+    return refused;
+}
 
 } // namespace
 
@@ -178,7 +293,9 @@ void readProfileFile(ProfileData &profile, const QString &path)
         return;
     }
     IniFile file(path);
-    profile = readGroup(file.settings(), kGroupProfile, LightingKeys::With, kDefaultLedMoveOFF, kDefaultLedSleepTime);
+    FieldReader reader(file.settings());
+    profile = readGroup(reader, file.settings(), kGroupProfile, LightingKeys::With, kDefaultLedMoveOFF,
+                        kDefaultLedSleepTime);
 }
 
 StorageResult saveStoredProfile(const ProfileData &profile, const QString &name)
@@ -236,17 +353,7 @@ bool writeConfigFile(const ProfileSet &set, const QString &path)
     return file.sync();
 }
 
-void readConfigFile(ProfileSet &set, const QString &path)
-{
-    IniFile file(path);
-    QSettings &s = file.settings();
-    readSetValues(s, set);
-    readSlotNames(s, set);
-    for (int i = 0; i < kProfileSlotCount; ++i) {
-        ProfileData &p = set.profiles[i];
-        p = readGroup(s, groupConfigSlot(i), LightingKeys::Without, p.LedMoveOFF, p.LedSleepTime);
-    }
-}
+void readConfigFile(ProfileSet &set, const QString &path) { readConfigFileChecked(set, path); }
 
 bool writeProductTag(const QString &path, const QString &product)
 {
@@ -286,13 +393,20 @@ StorageResult exportConfigFile(const ProfileSet &set, const QString &destination
     return StorageResult::Ok;
 }
 
-StorageOutcome importProfileFile(const QString &source, ProfileData &profile, QString *name)
+StorageOutcome importProfileFile(const QString &source, ProfileData &profile, QString *name,
+                                 const ProfileCheck &check)
 {
     {
-        const IniFile file(source);
+        IniFile file(source);
         const StorageOutcome checked = checkImportFile(file, StorageFileKind::Profile);
         if (!checked.ok())
             return checked;
+        FieldReader reader(file.settings());
+        const ProfileData read = readGroup(reader, file.settings(), kGroupProfile, LightingKeys::With,
+                                           kDefaultLedMoveOFF, kDefaultLedSleepTime);
+        // Nothing is copied from a file with a value the mouse cannot take.
+        if (const auto refused = firstRefusedValue(reader.problem(), read, check, QString()))
+            return valueRefused(source, StorageFileKind::Profile, *refused);
     }
     const QString base = QFileInfo(source).completeBaseName();
     const QString target = productProfilePath(base);
@@ -308,7 +422,7 @@ StorageOutcome importProfileFile(const QString &source, ProfileData &profile, QS
     return StorageOutcome{};
 }
 
-StorageOutcome importConfigFile(const QString &source, ProfileSet &set)
+StorageOutcome importConfigFile(const QString &source, ProfileSet &set, const ProfileCheck &check)
 {
     ProfileSet read = set;
     {
@@ -317,12 +431,22 @@ StorageOutcome importConfigFile(const QString &source, ProfileSet &set)
         if (!checked.ok())
             return checked;
     }
-    readConfigFile(read, source);
+    const std::optional<ValueProblem> unreadable = readConfigFileChecked(read, source);
+    if (unreadable)
+        return valueRefused(source, StorageFileKind::Configuration, *unreadable);
+    for (int i = 0; i < kProfileSlotCount; ++i) {
+        if (const auto refused = firstRefusedValue(std::nullopt, read.profiles[i], check, groupConfigSlot(i)))
+            return valueRefused(source, StorageFileKind::Configuration, *refused);
+    }
     // Slot names become file names when the set is saved: one that would leave its folder is
-    // refused; a repeated one gets a name of its own.
-    for (const QString &slotName : read.slotNames) {
+    // refused; an empty one takes the slot's default name (its data is stored under it, so what is
+    // stored equals what is sent); a repeated one gets a name of its own.
+    for (int i = 0; i < kProfileSlotCount; ++i) {
+        QString &slotName = read.slotNames[i];
         if (!isSafeFileName(slotName))
             return storageOutcome(StorageResult::BadName, source);
+        if (slotName.trimmed().isEmpty())
+            slotName = defaultSlotName(i);
     }
     makeSlotNamesDistinct(read.slotNames);
     set = std::move(read);

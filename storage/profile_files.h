@@ -7,6 +7,9 @@
 
 #include <QString>
 
+#include <functional>
+#include <optional>
+
 // Writers return false when the file could not be written.
 bool writeProfileFile(const ProfileData &profile, const QString &path);
 // Missing keys read as 0, empty or an invalid colour, except LedMoveOFF (255) and
@@ -40,9 +43,19 @@ StorageResult exportConfigFile(const ProfileSet &set, const QString &destination
 // or one without "MouseName/Name" (NotOurFile, "x.conf: not a configuration file of <product>");
 // a file of another product (ProductMismatch).
 //
+// The check an import makes of each profile it reads, against the domains the editing rules and
+// the mouse define; nothing when every value is in its domain. Keys are relative to the profile's
+// group ("pollrate", "buttoninfo3/Fun").
+using ProfileCheck = std::function<std::optional<ValueProblem>(const ProfileData &)>;
+//
+// A value that its field cannot hold as written, or that the check refuses, refuses the file
+// (ValueRefused, "P1.prof: pollrate=3 is not a report rate (1, 2, 4, 8)") before anything is kept.
+//
 // Import of a profile file into the product's library under its own base name, then read into
 // the record. On Ok, *name holds the new stored profile's name (the caller adds it to the list).
-StorageOutcome importProfileFile(const QString &source, ProfileData &profile, QString *name);
-// Import of a configuration file into the set (memory only; storeProfileSet writes it). Repeated
-// slot names get names of their own; an unsafe one refuses the file (BadName).
-StorageOutcome importConfigFile(const QString &source, ProfileSet &set);
+StorageOutcome importProfileFile(const QString &source, ProfileData &profile, QString *name,
+                                 const ProfileCheck &check);
+// Import of a configuration file into the set (memory only; storeProfileSet writes it). An empty
+// slot name takes the slot's default name, repeated ones get names of their own; an unsafe one
+// refuses the file (BadName), as does an active slot outside 0..4.
+StorageOutcome importConfigFile(const QString &source, ProfileSet &set, const ProfileCheck &check);

@@ -32,6 +32,8 @@ const char *sourceText(StorageResult result)
         return QT_TRANSLATE_NOOP("StorageResult", "not a file of this program");
     case StorageResult::WriteFailed:
         return QT_TRANSLATE_NOOP("StorageResult", "cannot be written");
+    case StorageResult::ValueRefused:
+        return QT_TRANSLATE_NOOP("StorageResult", "holds a value the mouse cannot take");
     }
     return nullptr;
 }
@@ -83,6 +85,15 @@ QString storageFileMessage(StorageResult result, const QString &path, StorageFil
         return text;
     //: %1 is a file name, %2 what is wrong with it
     return QCoreApplication::translate("StorageResult", "%1: %2").arg(shownName(path), text);
+}
+
+QString StorageOutcome::message() const
+{
+    if (detail.isEmpty() || result == StorageResult::Ok)
+        return storageFileMessage(result, path, kind, product);
+    if (result == StorageResult::ValueRefused)
+        return QCoreApplication::translate("StorageResult", "%1: %2").arg(shownName(path), detail);
+    return storageFileMessage(result, path, kind, product) + QStringLiteral(" (") + detail + QLatin1Char(')');
 }
 
 bool isSafeFileName(const QString &name)

@@ -13,6 +13,7 @@ enum class StorageResult {
     Unreadable,       // a directory, an unreadable file, or one holding values the program refuses
     NotOurFile,       // empty, not INI at all, or without a product tag
     WriteFailed,      // the file could not be written (nothing was changed)
+    ValueRefused,     // an imported file holds a value outside what its key can take
 };
 
 // What a file is expected to be, for the wording of NotOurFile.
@@ -28,22 +29,40 @@ QString storageFileMessage(StorageResult result, const QString &path,
                            StorageFileKind kind = StorageFileKind::Configuration,
                            const QString &product = QString());
 
+// A value of an imported file outside what its key can take: the key and the value as the file
+// writes them, and what the key takes ("is not a report rate (1, 2, 4, 8)", translated).
+struct ValueProblem {
+    QString key;
+    QString value;
+    QString domain;
+    QString text() const { return key + QLatin1Char('=') + value + QLatin1Char(' ') + domain; }
+};
+
 // A result together with the file it concerns, so that its message can name the file.
 struct StorageOutcome {
     StorageResult result = StorageResult::Ok;
     QString path;  // the file concerned (empty for Ok)
     StorageFileKind kind = StorageFileKind::Configuration;
     QString product;  // for NotOurFile: the product the file was expected for
+    // What exactly was found: the refused value (ValueRefused: the whole message after the file
+    // name), or the key or kind of thing that made the file unreadable (added in parentheses).
+    QString detail;
 
     bool ok() const { return result == StorageResult::Ok; }
-    QString message() const { return storageFileMessage(result, path, kind, product); }
+    QString message() const;
 };
 
 inline StorageOutcome storageOutcome(StorageResult result, const QString &path,
                                      StorageFileKind kind = StorageFileKind::Configuration,
-                                     const QString &product = QString())
+                                     const QString &product = QString(), const QString &detail = QString())
 {
-    return StorageOutcome{result, result == StorageResult::Ok ? QString() : path, kind, product};
+    return StorageOutcome{result, result == StorageResult::Ok ? QString() : path, kind, product, detail};
+}
+
+// The refusal of an imported file for a value outside its domain.
+inline StorageOutcome valueRefused(const QString &path, StorageFileKind kind, const ValueProblem &problem)
+{
+    return storageOutcome(StorageResult::ValueRefused, path, kind, QString(), problem.text());
 }
 
 // A name may become a file name in a data folder: it holds no path separator ('/' or '\\') and

@@ -2,7 +2,10 @@
 // ours, slot names that would share a file, and writes that fail part-way. Each ends in a clear
 // refusal or the default, with nothing lost and no crash.
 
+#include "model/profile_domains.h"
 #include "storage/app_paths.h"
+#include "storage/app_settings.h"
+#include "storage/data_paths.h"
 #include "storage/file_group_write.h"
 #include "storage/ini_file.h"
 #include "storage/macro_file.h"
@@ -15,6 +18,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QtTest>
 
 namespace {
@@ -62,6 +66,8 @@ class TestHostileFiles : public QObject {
     {
         return runTool(QStringList({"--data-dir", m_dir->path(), "--virtual-time"}) + args);
     }
+
+    static int sensorOfTheSettings() { return readAppSettings().sensorId; }
 
     // The current product settled as the device commands settle it.
     QString settleProduct()
@@ -175,13 +181,14 @@ private slots:
         const QString cannotRead = ": cannot be read";
         const QString notOurs = ": not a configuration file of " + product;
         const QList<QPair<QString, QString>> cases = {
-            {"folder.conf", cannotRead}, {"missing.conf", cannotRead}, {"hostile.conf", cannotRead},
+            {"folder.conf", cannotRead + " (a folder)"}, {"missing.conf", cannotRead},
+            {"hostile.conf", cannotRead + " (PROFILE_0/bad)"},
             {"empty.conf", notOurs},     {"untagged.conf", notOurs},   {"picture.conf", notOurs},
         };
         const QByteArray settingsBefore = contents(configs("Config.ini"));
         for (const auto &c : cases) {
             ProfileSet into = set;
-            const StorageOutcome outcome = importConfigFile(m_dir->filePath(c.first), into);
+            const StorageOutcome outcome = importConfigFile(m_dir->filePath(c.first), into, {});
             QVERIFY2(!outcome.ok(), qPrintable(c.first));
             QCOMPARE(outcome.message(), c.first + c.second);
             QVERIFY(into == set);  // nothing taken over
@@ -196,12 +203,118 @@ private slots:
         ProfileData profile;
         QString name;
         QVERIFY(writeBytes(m_dir->filePath("untagged.prof"), "[PROFILE]\npollrate=1\n"));
-        const StorageOutcome refused = importProfileFile(m_dir->filePath("untagged.prof"), profile, &name);
+        const StorageOutcome refused = importProfileFile(m_dir->filePath("untagged.prof"), profile, &name, {});
         QCOMPARE(refused.message(), "untagged.prof: not a profile file of " + product);
         QVERIFY(!QFileInfo::exists(productProfilePath("untagged")));
 
         // What the program exported still loads.
         QCOMPARE(run({"--simulate", "load-conf", m_dir->filePath("good.conf")}).status, 0);
+    }
+
+    // Every value of an import is checked against its domain before anything is kept or sent.
+    void importsRefuseValuesOutOfTheirDomain()
+    {
+        const QString product = settleProduct();
+        ProfileSet set;
+        resetProfileSet(set);
+        set.profiles[2].buttonInfo[3].Fun = kFunMacro;
+        set.profiles[2].buttonInfo[3].macroname = "burst";
+        QCOMPARE(exportConfigFile(set, m_dir->filePath("base.conf")), StorageResult::Ok);
+        const QList<QPair<QString, QString>> cases = {
+            {"PROFILE_1/pollrate=3", "is not a report rate (1, 2, 4, 8)"},
+            {"PROFILE_1/pollrate=300", "is not a number this key can hold"},
+            {"PROFILE_1/pollrate=fast", "is not a number this key can hold"},
+            {"PROFILE_0/dpi=8", "is not a DPI stage (0 to 7)"},
+            {"PROFILE_4/DPI_INFO_5_used=2", "is not 0 or 1"},
+            {"PROFILE_0/DPI_INFO_2_x=99999", "is not a resolution step of this sensor"},
+            {"PROFILE_3/BUTTON_INFO_7_Fun=9999", "is not a button function"},
+            {"PROFILE_2/BUTTON_INFO_3_macroname=../x", "is not a macro name"},
+            {"PROFILE_2/BUTTON_INFO_3_Res1=3", "is not a loop mode (0, 1, 2)"},
+            {"PROFILE_1/LedMode=14", "is not a lighting effect (0 to 13)"},
+            {"PROFILE_1/LedMode/LED_MODE_2_RGB=notacolour", "is not a colour"},
+            {"Config/ProfileID=7", "is not a profile slot (0 to 4)"},
+        };
+        const QByteArray settingsBefore = contents(configs("Config.ini"));
+        for (const auto &c : cases) {
+            const QString file = m_dir->filePath("bad.conf");
+            QFile::remove(file);
+            QVERIFY(QFile::copy(m_dir->filePath("base.conf"), file));
+            const int equals = c.first.indexOf('=');
+            {
+                QSettings edit(file, QSettings::IniFormat);
+                edit.setValue(c.first.left(equals), c.first.mid(equals + 1));
+            }
+            ProfileSet into = set;
+            const StorageOutcome outcome = importConfigFile(file, into, profileDomainCheck(sensorOfTheSettings(), product));
+            QVERIFY2(outcome.message().startsWith("bad.conf: " + c.first + " " + c.second), qPrintable(outcome.message()));
+            QVERIFY(into == set);
+
+            const ToolRun tool = run({"--simulate", "--trace", m_dir->filePath("trace.txt"), "load-conf", file});
+            QVERIFY2(tool.status == 65, qPrintable(c.first + tool.err));
+            QVERIFY2(tool.err.contains("bad.conf: " + c.first + " " + c.second), qPrintable(tool.err));
+            QVERIFY(!contents(m_dir->filePath("trace.txt")).contains("W "));
+            QCOMPARE(contents(configs("Config.ini")), settingsBefore);
+        }
+
+        // A profile file is refused before it is copied into the library.
+        ProfileData profile;
+        QCOMPARE(exportConfigFile(set, m_dir->filePath("unused.conf")), StorageResult::Ok);
+        QVERIFY(writeProductTag(m_dir->filePath("Slow.prof"), product));
+        QVERIFY(writeProfileFile(set.profiles[0], m_dir->filePath("Slow.prof")));
+        {
+            QSettings edit(m_dir->filePath("Slow.prof"), QSettings::IniFormat);
+            edit.setValue("PROFILE/pollrate", 3);
+        }
+        QString name;
+        const StorageOutcome refused = importProfileFile(m_dir->filePath("Slow.prof"), profile, &name,
+                                                         profileDomainCheck(sensorOfTheSettings(), product));
+        QCOMPARE(refused.message(), QString("Slow.prof: pollrate=3 is not a report rate (1, 2, 4, 8)"));
+        QVERIFY(!QFileInfo::exists(productProfilePath("Slow")));
+
+        // What the program itself exports passes its own check.
+        ProfileSet back = set;
+        QVERIFY(importConfigFile(m_dir->filePath("base.conf"), back, profileDomainCheck(sensorOfTheSettings(), product)).ok());
+    }
+
+    // A file whose slot names are empty still stores what it sends: each slot takes its default
+    // name and its data is kept under it.
+    void emptySlotNamesKeepTheirData()
+    {
+        settleProduct();
+        ProfileSet set;
+        resetProfileSet(set);
+        set.profiles[1].pollrate = 2;
+        set.profiles[3].LedMode = 4;
+        for (QString &slotName : set.slotNames)
+            slotName.clear();
+        QCOMPARE(exportConfigFile(set, m_dir->filePath("nameless.conf")), StorageResult::Ok);
+        QCOMPARE(run({"--simulate", "load-conf", m_dir->filePath("nameless.conf")}).status, 0);
+        ProfileSet stored;
+        loadProfileSet(stored);
+        QCOMPARE(stored.slotNames[1], QString("Profile 2"));
+        QCOMPARE(int(stored.profiles[1].pollrate), 2);
+        QCOMPARE(int(stored.profiles[3].LedMode), 4);
+        const ToolRun show = run({"--simulate", "show", "--profile", "2"});
+        QVERIFY2(show.out.contains("500 Hz"), qPrintable(show.out + show.err));
+    }
+
+    // A damaged settings file is told as such, not as a file of another mouse.
+    void aDamagedSettingsFileIsToldAsSuch()
+    {
+        settleProduct();
+        ProfileSet set;
+        resetProfileSet(set);
+        QCOMPARE(exportConfigFile(set, m_dir->filePath("fine.conf")), StorageResult::Ok);
+        const QByteArray settings = contents(configs("Config.ini"));
+        QVERIFY(QFile::remove(configs("Config.ini")));
+        QVERIFY(QDir().mkpath(configs("Config.ini")));
+        ProfileSet into = set;
+        QCOMPARE(importConfigFile(m_dir->filePath("fine.conf"), into, {}).message(),
+                 QString("Config.ini: cannot be read (a folder)"));
+        QVERIFY(QDir(configs("Config.ini")).removeRecursively());
+        QVERIFY(writeBytes(configs("Config.ini"), QByteArray("\x7f\x45\x4c\x46 binary garbage\n\x01\x02")));
+        QCOMPARE(importConfigFile(m_dir->filePath("fine.conf"), into, {}).message(), QString("Config.ini: cannot be read"));
+        QVERIFY(writeBytes(configs("Config.ini"), settings));
     }
 
     void everySlotHasAFileOfItsOwn_data()

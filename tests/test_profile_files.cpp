@@ -182,16 +182,16 @@ private slots:
         QCOMPARE(exportConfigFile(set, path("out.conf")), StorageResult::Ok);
         QCOMPARE(readProductTag(path("out.conf")), QString("M7"));
         QVERIFY(!QSettings(path("out.conf"), QSettings::IniFormat).childGroups().contains("Junk"));
-        QCOMPARE(importConfigFile(path("out.conf"), other).result, StorageResult::Ok);
+        QCOMPARE(importConfigFile(path("out.conf"), other, {}).result, StorageResult::Ok);
         QCOMPARE(other.slotNames, set.slotNames);  // names travel with the set
         QVERIFY(other.profiles[4].buttonInfo == set.profiles[4].buttonInfo);
 
         other.Count = 42;
         QVERIFY(writeCurrentProductName("Other"));
-        QCOMPARE(importConfigFile(path("out.conf"), other).result, StorageResult::ProductMismatch);
+        QCOMPARE(importConfigFile(path("out.conf"), other, {}).result, StorageResult::ProductMismatch);
         QVERIFY(writeCurrentProductName("M7"));
         QSettings(path("out.conf"), QSettings::IniFormat).setValue("Config/Profile3", "../../escape");
-        QCOMPARE(importConfigFile(path("out.conf"), other).result, StorageResult::BadName);
+        QCOMPARE(importConfigFile(path("out.conf"), other, {}).result, StorageResult::BadName);
         QCOMPARE(int(other.Count), 42);  // refused files change nothing
     }
 
@@ -206,15 +206,15 @@ private slots:
 
         ProfileData into;
         QString name;
-        QCOMPARE(importProfileFile(path("Game Copy.prof"), into, &name).result, StorageResult::Ok);
+        QCOMPARE(importProfileFile(path("Game Copy.prof"), into, &name, {}).result, StorageResult::Ok);
         QCOMPARE(name, QString("Game Copy"));
         QVERIFY(into == game);
         QVERIFY(QFileInfo::exists(m_dir->path() + "/Configs/M7/Profile/Game Copy.prof"));
-        QCOMPARE(importProfileFile(path("Game Copy.prof"), into, &name).result, StorageResult::ProfileExists);
+        QCOMPARE(importProfileFile(path("Game Copy.prof"), into, &name, {}).result, StorageResult::ProfileExists);
         QVERIFY(QFile::copy(path("Game Copy.prof"), path("...prof")));  // base name ".."
-        QCOMPARE(importProfileFile(path("...prof"), into, &name).result, StorageResult::BadName);
+        QCOMPARE(importProfileFile(path("...prof"), into, &name, {}).result, StorageResult::BadName);
         QVERIFY(writeCurrentProductName("Other"));
-        QCOMPARE(importProfileFile(path("Game Copy.prof"), into, &name).result, StorageResult::ProductMismatch);
+        QCOMPARE(importProfileFile(path("Game Copy.prof"), into, &name, {}).result, StorageResult::ProductMismatch);
         QVERIFY(!QFileInfo::exists(m_dir->path() + "/Configs/Other/Profile/Game Copy.prof"));
     }
 

@@ -157,7 +157,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         writeFile(path, data, size);
         ProfileSet set;
         // As load-conf reads it: the whole file only when the import check let it through.
-        importConfigFile(path, set).message();
+        importConfigFile(path, set, {}).message();
         break;
     }
     case 3: {

@@ -1,4 +1,4 @@
-#include "device/report_rates.h"
+#include "model/report_rates.h"
 
 const std::array<ReportRate, kReportRateCount> &reportRates()
 {

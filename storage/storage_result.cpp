@@ -32,6 +32,8 @@ const char *sourceText(StorageResult result)
         return QT_TRANSLATE_NOOP("StorageResult", "not a file of this program");
     case StorageResult::WriteFailed:
         return QT_TRANSLATE_NOOP("StorageResult", "cannot be written");
+    case StorageResult::Busy:
+        return QT_TRANSLATE_NOOP("StorageResult", "another program is saving here; try again in a moment");
     }
     return nullptr;
 }
@@ -83,6 +85,12 @@ QString storageFileMessage(StorageResult result, const QString &path, StorageFil
         return text;
     //: %1 is a file name, %2 what is wrong with it
     return QCoreApplication::translate("StorageResult", "%1: %2").arg(shownName(path), text);
+}
+
+QString StorageOutcome::message() const
+{
+    const QString text = storageFileMessage(result, path, kind, product);
+    return reason.isEmpty() || text.isEmpty() ? text : text + QStringLiteral(" (%1)").arg(reason);
 }
 
 bool isSafeFileName(const QString &name)

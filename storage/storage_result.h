@@ -13,6 +13,7 @@ enum class StorageResult {
     Unreadable,       // a directory, an unreadable file, or one holding values the program refuses
     NotOurFile,       // empty, not INI at all, or without a product tag
     WriteFailed,      // the file could not be written (nothing was changed)
+    Busy,             // another program kept the data folder locked too long (nothing was changed)
 };
 
 // What a file is expected to be, for the wording of NotOurFile.
@@ -34,16 +35,26 @@ struct StorageOutcome {
     QString path;  // the file concerned (empty for Ok)
     StorageFileKind kind = StorageFileKind::Configuration;
     QString product;  // for NotOurFile: the product the file was expected for
+    QString reason;   // the system's reason, when there is one ("No space left on device")
 
     bool ok() const { return result == StorageResult::Ok; }
-    QString message() const { return storageFileMessage(result, path, kind, product); }
+    // "<file>: <message>", followed by " (<reason>)" when the system gave one.
+    QString message() const;
 };
 
 inline StorageOutcome storageOutcome(StorageResult result, const QString &path,
                                      StorageFileKind kind = StorageFileKind::Configuration,
                                      const QString &product = QString())
 {
-    return StorageOutcome{result, result == StorageResult::Ok ? QString() : path, kind, product};
+    return StorageOutcome{result, result == StorageResult::Ok ? QString() : path, kind, product, QString()};
+}
+
+// WriteFailed for the file at path, with the system's reason.
+inline StorageOutcome writeFailure(const QString &path, const QString &reason)
+{
+    StorageOutcome outcome = storageOutcome(StorageResult::WriteFailed, path);
+    outcome.reason = reason;
+    return outcome;
 }
 
 // A name may become a file name in a data folder: it holds no path separator ('/' or '\\') and

@@ -4,7 +4,6 @@
 #include "storage/file_group_write.h"
 #include "storage/log_categories.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -22,7 +21,14 @@ namespace {
 
 constexpr int kPollMs = 10;
 
-std::atomic<int> g_waitMs{5000};
+// MOUSECFG_LOCK_WAIT_MS shortens the wait for tests that hold the lock on purpose.
+int initialWaitMs()
+{
+    const int fromEnvironment = qEnvironmentVariableIntValue("MOUSECFG_LOCK_WAIT_MS");
+    return fromEnvironment > 0 ? fromEnvironment : 5000;
+}
+
+std::atomic<int> g_waitMs{initialWaitMs()};
 std::recursive_timed_mutex g_mutex;  // the holders within this process
 int g_depth = 0;                     // guarded by g_mutex
 int g_fd = -1;                       // the lock file while held
@@ -39,8 +45,8 @@ int openLockFile(const QString &path)
 // Takes the file lock, polling until the deadline; -1 when another program kept it.
 int lockFile(const QString &path, const QElapsedTimer &clock, int waitMs, bool *unlocked)
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    const int fd = openLockFile(path);
+    // A data folder not made yet holds nothing to protect; its first writer makes it.
+    const int fd = QFileInfo(QFileInfo(path).absolutePath()).isDir() ? openLockFile(path) : -1;
     if (fd < 0) {
         *unlocked = true;
         return -1;

@@ -32,6 +32,6 @@ private:
     StorageOutcome m_outcome;
 };
 
-// How long a writer waits for another program's lock (5 seconds unless changed).
+// How long a writer waits for another program's lock: 5 seconds, or MOUSECFG_LOCK_WAIT_MS.
 int dataLockWaitMs();
 void setDataLockWaitMs(int ms);

@@ -55,6 +55,11 @@ uint8_t ApplyFlow::send(bool all)
     qCDebug(lcApp) << "send" << (all ? "everything" : "changes") << "result" << result;
     if (shown == 1 && result != 0)
         m_Notice(downloadResultMessage(result));
+    // Said once, not at every apply, until a save works again.
+    const StorageOutcome &unsaved = worker.outcome().unsaved;
+    if (!unsaved.ok() && !m_bToldUnsaved)
+        m_Notice(tr("The settings could not be saved on this computer: %1").arg(unsaved.message()));
+    m_bToldUnsaved = !unsaved.ok();
     const QString macros = macroLimitMessage(worker.outcome());
     if (!macros.isEmpty())
         m_Notice(macros);

@@ -50,6 +50,7 @@ private:
     QWidget *m_pWindow;
     Notice m_Notice;
     bool m_bBusy = false;
+    bool m_bToldUnsaved = false;  // the user knows the state is not being saved
     TarnProcessDialog *m_pDialog = nullptr;
     TarnProcessThread *m_pWorker = nullptr;
 };

@@ -5,6 +5,7 @@
 #include "device/hotplug_source.h"
 #include "device/transfer.h"
 #include "session/device_session.h"
+#include "storage/data_lock.h"
 #include "storage/settings_file.h"
 
 #include <cstdio>
@@ -58,6 +59,18 @@ bool CliContext::followHotplug(DeviceLinkObserver &observer)
         m_hotplug = m_session.makeHotplugSource();
     return link.registerHotplug(m_hotplug.get());
 }
+
+bool CliContext::holdDataFolder()
+{
+    if (m_lock && m_lock->held())
+        return true;
+    m_lock = std::make_unique<DataFolderLock>();
+    if (!m_lock->held())
+        error(m_lock->outcome().message());
+    return m_lock->held();
+}
+
+void CliContext::unsavedState(const QString &message) { error(QStringLiteral("the state could not be saved: ") + message); }
 
 void CliContext::error(const QString &message)
 {

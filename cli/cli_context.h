@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 
+class DataFolderLock;
 class DeviceLink;
 class DeviceLinkObserver;
 class DeviceSession;
@@ -38,6 +39,14 @@ public:
     // poller before the link closes a handle. False when no hot-plug source can start.
     bool followHotplug(DeviceLinkObserver &observer);
 
+    // Holds the data-folder lock until the command ends, so that its read, change and write of
+    // the stored set are one step for every other program. False (the message told) when
+    // another program kept the folder locked too long.
+    bool holdDataFolder();
+    // Tells on standard error that the state could not be saved; the exit status stays the
+    // device's.
+    void unsavedState(const QString &message);
+
     // Standard output; flush (or end lines with Qt::endl) in commands that run on.
     QTextStream &out() { return m_out; }
     // "mousecfgctl: " and the message on standard error.
@@ -47,6 +56,7 @@ public:
 
 private:
     DeviceSession &m_session;
+    std::unique_ptr<DataFolderLock> m_lock;
     std::unique_ptr<HotplugSource> m_hotplug;
     std::unique_ptr<DeviceLink> m_link;
     std::unique_ptr<VerifiedTransfer> m_transfer;

@@ -26,9 +26,12 @@ int sendWorkingSet(CliContext &context, ProfileSet &working)
     }
     // A fresh process has no record of what the mouse holds: the force flag sends everything.
     ProfileSet saved = working;
-    const uint8_t result = runDownloadWorker(working, saved, true, context.settings(), context.transfer(), nullptr);
+    DownloadOutcome outcome;
+    const uint8_t result = runDownloadWorker(working, saved, true, context.settings(), context.transfer(), nullptr, &outcome);
     if (result != 0)
         context.error(downloadResultMessage(result));
+    if (!outcome.unsaved.ok())
+        context.unsavedState(outcome.unsaved.message());
     return result;
 }
 
@@ -39,6 +42,8 @@ int runApply(CliContext &context, const QStringList &args)
     static const CliCommand *self = findCliCommand("apply");
     if (!args.isEmpty())
         return context.usageError(*self, "apply takes no arguments");
+    if (!context.holdDataFolder())
+        return kExitBadInput;
     context.deviceLink(); // settles the current product before its profiles are read
     ProfileSet working;
     loadProfileSet(working);

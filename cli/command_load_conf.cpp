@@ -19,6 +19,8 @@ int runLoadConf(CliContext &context, const QStringList &args)
     if (args.size() != 1 || args.at(0).isEmpty())
         return context.usageError(*self, "load-conf takes one file name");
     const QString path = args.at(0);
+    if (!context.holdDataFolder())
+        return kExitBadInput;
     context.deviceLink(); // the product tag is checked against the current product
 
     ProfileSet working;

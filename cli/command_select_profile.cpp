@@ -8,6 +8,7 @@
 #include "device/transfer.h"
 #include "storage/profile_data.h"
 #include "storage/settings_file.h"
+#include "storage/storage_result.h"
 
 namespace {
 
@@ -22,6 +23,8 @@ int runSelectProfile(CliContext &context, const QStringList &args)
         return context.usageError(*self, QString("the profile number must be 1 to %1").arg(kProfileSlotCount));
 
     const int index = number - 1;
+    if (!context.holdDataFolder())
+        return kExitBadInput;
     const uint8_t result = switchProfile(index, context.transfer());
     if (result) {
         context.error(QString("selecting profile %1 failed (device result %2)").arg(number).arg(result));
@@ -29,7 +32,9 @@ int runSelectProfile(CliContext &context, const QStringList &args)
     }
     // The stored working set follows, so that the next download keeps this profile active, and
     // the host takes the pointer speed of the profile that has just become active.
-    setActiveSlot(index);
+    const StorageOutcome saved = setActiveSlot(index);
+    if (!saved.ok())
+        context.unsavedState(saved.message());
     ProfileSet stored;
     loadProfileSet(stored);
     applyPointerSpeed(systemPointerSpeed(), stored.profiles[index]);

@@ -13,6 +13,8 @@ namespace {
 int runSet(CliContext &context, const QStringList &args)
 {
     static const CliCommand *self = findCliCommand("set");
+    if (!context.holdDataFolder())
+        return kExitBadInput;
     ProfileSet working;
     loadStartingSet(working);
     const EditOutcome outcome = applySetArguments(working, args, storedEditModel(context.settings()));

@@ -19,7 +19,11 @@ int downloadSections(int changed, bool lastSendFailed, bool force)
 uint8_t runDownloadWorker(ProfileSet &working, ProfileSet &saved, bool force, const AppSettings &settings,
                           CommandSink &sink, DeviceLinkObserver *observer, DownloadOutcome *outcome)
 {
-    saveProfileSetForApply(working);
+    const auto noteUnsaved = [outcome](const StorageOutcome &saved) {
+        if (outcome && !saved.ok() && outcome->unsaved.ok())
+            outcome->unsaved = saved;
+    };
+    noteUnsaved(storeProfileSet(working));
     if (g_mouseOff.load())
         return kResultMouseOff;
 
@@ -31,7 +35,7 @@ uint8_t runDownloadWorker(ProfileSet &working, ProfileSet &saved, bool force, co
     // The set was saved above and has not changed since: no second save.
     const uint8_t result = downloadProfiles(working, sections, encodeContextFor(settings, readCurrentProductName(), working), sink, observer, outcome);
     saved = working;
-    writeDiff(result != 0 ? 1 : 0);
+    noteUnsaved(writeDiff(result != 0 ? 1 : 0));
     return result;
 }
 

@@ -7,6 +7,10 @@
         <source>The mouse holds 20 macros. These were not sent: %1</source>
         <translation>Die Maus speichert 20 Makros. Nicht gesendet wurden: %1</translation>
     </message>
+    <message>
+        <source>The settings could not be saved on this computer: %1</source>
+        <translation>Die Einstellungen konnten auf diesem Computer nicht gespeichert werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>MacroDialog</name>
@@ -492,6 +496,10 @@
     <message>
         <source>cannot be written</source>
         <translation>kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>another program is saving here; try again in a moment</source>
+        <translation>ein anderes Programm speichert gerade hier; bitte gleich noch einmal versuchen</translation>
     </message>
     <message>
         <source>not a configuration file of %1</source>

@@ -7,6 +7,10 @@
         <source>The mouse holds 20 macros. These were not sent: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The settings could not be saved on this computer: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MacroDialog</name>
@@ -491,6 +495,10 @@
     </message>
     <message>
         <source>cannot be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another program is saving here; try again in a moment</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

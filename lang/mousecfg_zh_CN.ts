@@ -7,6 +7,10 @@
         <source>The mouse holds 20 macros. These were not sent: %1</source>
         <translation>鼠标最多保存 20 个宏。以下宏未发送：%1</translation>
     </message>
+    <message>
+        <source>The settings could not be saved on this computer: %1</source>
+        <translation>无法在此计算机上保存设置：%1</translation>
+    </message>
 </context>
 <context>
     <name>MacroDialog</name>
@@ -492,6 +496,10 @@
     <message>
         <source>cannot be written</source>
         <translation>无法写入</translation>
+    </message>
+    <message>
+        <source>another program is saving here; try again in a moment</source>
+        <translation>另一个程序正在此处保存；请稍后再试</translation>
     </message>
     <message>
         <source>not a configuration file of %1</source>

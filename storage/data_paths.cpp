@@ -1,6 +1,7 @@
 #include "storage/data_paths.h"
 
 #include "storage/app_paths.h"
+#include "storage/checked_file.h"
 #include "storage/ini_file.h"
 #include "storage/ini_value.h"
 #include "storage/storage_keys.h"
@@ -24,6 +25,8 @@ QString pathIn(const QString &folder, const QString &name)
 QString configFolder() { return AppPaths::configsFolder(); }
 QString settingsFilePath() { return configFolder() + QLatin1Char('/') + kSettingsFileName; }
 QString langSettingsPath() { return configFolder() + QLatin1Char('/') + kLangSettingsFileName; }
+QString dataLockPath() { return configFolder() + QStringLiteral("/.lock"); }
+QString setJournalPath() { return configFolder() + QStringLiteral("/.journal"); }
 QString profileFolder() { return configFolder() + QLatin1Char('/') + kProfileFolderName; }
 
 // The product folder is Configs/<product name>; an empty name folds it into Configs/ itself. A
@@ -68,7 +71,7 @@ bool adoptLegacySlotProfile(const QString &name)
     const QString legacy = legacySlotProfilePath(name);
     if (library.isEmpty() || fileExists(library) || !fileExists(legacy))
         return true;
-    return QDir().mkpath(productProfileFolder()) && QFile::copy(legacy, library);
+    return copyFileChecked(legacy, library, nullptr);
 }
 
 bool fileExists(const QString &path) { return !path.isEmpty() && QFileInfo::exists(path); }

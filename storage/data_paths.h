@@ -8,6 +8,8 @@
 QString configFolder();           // the data folder Configs/ (no trailing slash)
 QString settingsFilePath();       // Configs/Config.ini
 QString langSettingsPath();       // Configs/LangConfig.ini
+QString dataLockPath();           // Configs/.lock (data_lock.h)
+QString setJournalPath();         // Configs/.journal: an unfinished set write (file_group_write.h)
 QString profileFolder();          // Configs/Profile: where earlier versions kept the slots' files
 QString productFolder();          // Configs/<current product>, or Configs/ when the name is empty
 QString productSettingsPath();    // the product folder's Config.ini (stored-profile list)

@@ -1,13 +1,16 @@
 #include "storage/ini_file.h"
 
+#include "storage/checked_file.h"
+#include "storage/data_lock.h"
 #include "storage/log_categories.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringList>
 #include <QTemporaryFile>
+
+#include <cerrno>
 
 namespace {
 
@@ -250,6 +253,18 @@ bool isStreamedValue(const QString &value)
            && (value.startsWith(kVariantPrefix) || value.startsWith(kDateTimePrefix));
 }
 
+// Every key of the file, whatever group the caller is in.
+int keyCount(QSettings &settings)
+{
+    const QString group = settings.group();
+    while (!settings.group().isEmpty())
+        settings.endGroup();
+    const int count = settings.allKeys().size();
+    if (!group.isEmpty())
+        settings.beginGroup(group);
+    return count;
+}
+
 } // namespace
 
 bool isAcceptedSerializedColour(const QString &value)
@@ -319,8 +334,10 @@ QByteArray withoutRefusedLines(const QByteArray &text, const IniScan &scan)
     return out;
 }
 
-IniFile::IniFile(const QString &path, Access access) : m_path(path)
+IniFile::IniFile(const QString &path, Access access) : m_path(path), m_access(access)
 {
+    if (access == Access::Update)
+        m_lock = std::make_unique<DataFolderLock>();
     const QFileInfo info(path);
     m_exists = !path.isEmpty() && info.exists();
     QByteArray text;
@@ -338,32 +355,70 @@ IniFile::IniFile(const QString &path, Access access) : m_path(path)
         m_scan = scanIniText(text);
 
     QString openPath = path;
-    if (tooLarge || refusedValues()) {
+    if (tooLarge || refusedValues())
         qCDebug(lcStorage) << "refused serialized values in" << path;
-        const QByteArray checked = tooLarge ? QByteArray() : withoutRefusedLines(text, m_scan);
-        if (access == Access::Update && !tooLarge) {
-            // Writing would rewrite the file anyway; the refused values are what cannot be kept.
-            QSaveFile save(path);
-            if (!save.open(QIODevice::WriteOnly) || save.write(checked) != checked.size() || !save.commit())
-                m_readable = false;
-        } else {
-            m_copy = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/mousecfg-XXXXXX.ini"));
-            if (m_copy->open()) {
-                m_copy->write(checked);
-                m_copy->flush();
-                openPath = m_copy->fileName();
-            }
+    const QByteArray checked = tooLarge ? QByteArray() : withoutRefusedLines(text, m_scan);
+    if (access == Access::Update || tooLarge || refusedValues()) {
+        // Refused values are what cannot be kept when the file is written again.
+        m_copy = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/mousecfg-XXXXXX.ini"));
+        if (m_copy->open()) {
+            m_copy->write(checked);
+            m_copy->close();
+            openPath = m_copy->fileName();
         }
-        if (tooLarge)
-            m_readable = false;
     }
+    if (access == Access::Update) {
+        m_written = (m_exists && m_readable && !refusedValues()) ? text : QByteArray();
+        if (!m_lock->held())
+            m_writeError = m_lock->outcome().message();
+        else if (m_exists && !m_readable && !tooLarge)
+            m_writeError = info.isDir() ? systemReason(EISDIR) : systemReason(EACCES);
+        else if (openPath == path)
+            m_writeError = m_copy->errorString();
+    }
+    if (tooLarge)
+        m_readable = false;
     m_settings = std::make_unique<QSettings>(openPath, QSettings::IniFormat);
 }
 
-IniFile::~IniFile() = default;
+StorageOutcome IniFile::writeOutcome() const
+{
+    if (m_writeError.isEmpty())
+        return StorageOutcome{};
+    if (m_lock && !m_lock->held())
+        return m_lock->outcome();
+    return writeFailure(m_path, m_writeError);
+}
+
+IniFile::~IniFile()
+{
+    if (m_access == Access::Update)
+        sync();
+}
 
 bool IniFile::sync()
 {
     m_settings->sync();
-    return m_settings->status() == QSettings::NoError && !m_copy;
+    if (m_access == Access::Read)
+        return m_settings->status() == QSettings::NoError && !m_copy;
+    if (!m_writeError.isEmpty())
+        return false;  // the file cannot be written at all (lock, unreadable old content)
+    QByteArray text;
+    QString reason;
+    if (m_settings->status() != QSettings::NoError || !readWholeFile(m_copy->fileName(), &text, &reason)) {
+        m_writeError = reason.isEmpty() ? QStringLiteral("the new content could not be prepared") : reason;
+        return false;
+    }
+    if (text == m_written && (m_exists || text.isEmpty()))
+        return true;  // nothing changed
+    const IniScan scan = scanIniText(text);
+    if (scan.keyLines != keyCount(*m_settings) || (!text.isEmpty() && !text.endsWith('\n'))) {
+        m_writeError = QStringLiteral("the new content came out incomplete");
+        return false;
+    }
+    if (!writeFileAtomically(m_path, text, &m_writeError))
+        return false;
+    m_written = text;
+    m_exists = true;
+    return true;
 }

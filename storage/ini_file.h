@@ -8,6 +8,17 @@
 // the raw text is checked first, line by line as the settings class itself splits and unescapes
 // it: a serialized value that is not a colour of the exact length with a known colour model is
 // refused and reads as missing. A file without refused values is opened as it is.
+//
+// Writing: the settings class writes its file without noticing a failed last flush (a full disk
+// leaves an empty or cut file, renamed over the real one all the same). So an IniFile opened for
+// update lets the settings class work on a private copy in the temporary folder, checks that the
+// text it wrote is complete (every key on a line of its own, the last line ended), and writes
+// that text to the real file itself, every step checked (checked_file.h): the file is replaced by
+// a complete copy or not at all, and writeError() names the system's reason. An update holds the
+// data-folder lock (data_lock.h) from opening to closing, so its read and its write are one step
+// for every other writer.
+
+#include "storage/storage_result.h"
 
 #include <QByteArray>
 #include <QSettings>
@@ -17,6 +28,7 @@
 
 #include <memory>
 
+class DataFolderLock;
 class QTemporaryFile;
 
 // What the check of a file's raw text found. Pure: bytes in, no I/O.
@@ -61,8 +73,13 @@ public:
     bool wellFormed() const { return m_scan.wellFormed; }
     bool hasKeys() const { return m_scan.keyLines > 0; }
 
-    // Writes pending changes; true when the file was written (or nothing was pending).
+    // Writes pending changes; true when the file was written (or nothing was pending). The
+    // destructor writes what is still pending.
     bool sync();
+    // Why the last sync failed (the system's reason, or that another program holds the lock).
+    const QString &writeError() const { return m_writeError; }
+    // Ok, Busy (the lock), or WriteFailed naming the file with the reason.
+    StorageOutcome writeOutcome() const;
 
 private:
     QString m_path;
@@ -70,6 +87,10 @@ private:
     bool m_readable = false;
     qint64 m_size = 0;
     IniScan m_scan;
-    std::unique_ptr<QTemporaryFile> m_copy;  // the checked copy a Read of a refused file uses
+    Access m_access;
+    std::unique_ptr<DataFolderLock> m_lock;   // an update's hold on the data folder
+    QByteArray m_written;                     // the file's text as last read or written
+    QString m_writeError;
+    std::unique_ptr<QTemporaryFile> m_copy;  // the checked copy a Read of a refused file uses, or an update's working copy
     std::unique_ptr<QSettings> m_settings;
 };

@@ -1,5 +1,7 @@
 #include "storage/profile_files.h"
 
+#include "storage/checked_file.h"
+#include "storage/data_lock.h"
 #include "storage/ini_file.h"
 #include "storage/ini_value.h"
 #include "storage/set_values.h"
@@ -275,13 +277,17 @@ std::optional<ValueProblem> firstRefusedValue(const std::optional<ValueProblem> 
 
 } // namespace
 
-bool writeProfileFile(const ProfileData &profile, const QString &path)
+bool writeProfileFile(const ProfileData &profile, const QString &path, QString *reason)
 {
     if (path.isEmpty() || !makeParentFolder(path))
         return false;
     IniFile file(path, IniFile::Access::Update);
     writeGroup(file.settings(), kGroupProfile, profile, LightingKeys::With);
-    return file.sync();
+    if (file.sync())
+        return true;
+    if (reason)
+        *reason = file.writeError();
+    return false;
 }
 
 void readProfileFile(ProfileData &profile, const QString &path)
@@ -408,14 +414,21 @@ StorageOutcome importProfileFile(const QString &source, ProfileData &profile, QS
         if (const auto refused = firstRefusedValue(reader.problem(), read, check, QString()))
             return valueRefused(source, StorageFileKind::Profile, *refused);
     }
+    const DataFolderLock lock;
+    if (!lock.held())
+        return lock.outcome();
     const QString base = QFileInfo(source).completeBaseName();
     const QString target = productProfilePath(base);
     if (base.isEmpty() || target.isEmpty())
         return storageOutcome(StorageResult::BadName, source, StorageFileKind::Profile);
     if (fileExists(target))
         return storageOutcome(StorageResult::ProfileExists, target, StorageFileKind::Profile);
-    if (!makeParentFolder(target) || !QFile::copy(source, target))
-        return storageOutcome(StorageResult::WriteFailed, target, StorageFileKind::Profile);
+    QString reason;
+    if (!copyFileChecked(source, target, &reason)) {
+        StorageOutcome failed = writeFailure(target, reason);
+        failed.kind = StorageFileKind::Profile;
+        return failed;
+    }
     readProfileFile(profile, target);
     if (name)
         *name = base;

@@ -11,7 +11,7 @@
 #include <optional>
 
 // Writers return false when the file could not be written.
-bool writeProfileFile(const ProfileData &profile, const QString &path);
+bool writeProfileFile(const ProfileData &profile, const QString &path, QString *reason = nullptr);
 // Missing keys read as 0, empty or an invalid colour, except LedMoveOFF (255) and
 // LedSleepTime (1).
 void readProfileFile(ProfileData &profile, const QString &path);

@@ -1,12 +1,12 @@
 #include "storage/profile_library.h"
 
+#include "storage/checked_file.h"
+#include "storage/data_lock.h"
 #include "storage/profile_files.h"
 #include "storage/settings_file.h"
 #include "storage/slot_names.h"
 #include "storage/storage_keys.h"
 
-#include <QDir>
-#include <QFile>
 
 namespace {
 
@@ -27,7 +27,7 @@ StorageResult copyToFreeName(const QString &source, QString (*candidate)(const Q
             return StorageResult::BadName;
         if (fileExists(path))
             continue;
-        if (!QDir().mkpath(productProfileFolder()) || !QFile::copy(source, path))
+        if (!copyFileChecked(source, path, nullptr))
             return StorageResult::FileError;
         if (name)
             *name = target;
@@ -55,6 +55,9 @@ bool isReservedProfileName(const QString &name)
 
 StorageResult addLibraryProfile(QString *name)
 {
+    const DataFolderLock lock;
+    if (!lock.held())
+        return StorageResult::Busy;
     const QString templatePath = productProfilePath(kDefaultProfileName);
     // The template is written at start-up and after each device change; should it be gone
     // since, a new profile still starts from the default profile.
@@ -67,6 +70,9 @@ StorageResult addLibraryProfile(QString *name)
 
 StorageResult copyLibraryProfile(const QString &base, QString *name)
 {
+    const DataFolderLock lock;
+    if (!lock.held())
+        return StorageResult::Busy;
     const QString source = libraryPath(base);
     if (source.isEmpty())
         return StorageResult::BadName;
@@ -77,6 +83,9 @@ StorageResult copyLibraryProfile(const QString &base, QString *name)
 
 StorageResult renameLibraryProfile(const QString &from, const QString &to)
 {
+    const DataFolderLock lock;
+    if (!lock.held())
+        return StorageResult::Busy;
     const QString source = libraryPath(from);
     const QString target = libraryPath(to);
     if (source.isEmpty() || target.isEmpty())
@@ -88,19 +97,22 @@ StorageResult renameLibraryProfile(const QString &from, const QString &to)
         return StorageResult::FileError;
     if (!fileExists(source))
         return StorageResult::Ok;
-    return QFile::rename(source, target) ? StorageResult::Ok : StorageResult::FileError;
+    return renameChecked(source, target, nullptr) ? StorageResult::Ok : StorageResult::FileError;
 }
 
 StorageResult deleteLibraryProfile(const QString &name)
 {
+    const DataFolderLock lock;
+    if (!lock.held())
+        return StorageResult::Busy;
     const QString path = libraryPath(name);
     if (path.isEmpty())
         return StorageResult::BadName;
-    if (fileExists(path) && !QFile::remove(path))
+    if (fileExists(path) && !removeChecked(path, nullptr))
         return StorageResult::FileError;
     // Else the slot would read an earlier version's file of that name again.
     const QString legacy = legacySlotProfilePath(name);
-    if (fileExists(legacy) && !QFile::remove(legacy))
+    if (fileExists(legacy) && !removeChecked(legacy, nullptr))
         return StorageResult::FileError;
     return StorageResult::Ok;
 }

@@ -1,6 +1,7 @@
 #include "storage/settings_file.h"
 
 #include "storage/app_paths.h"
+#include "storage/data_lock.h"
 #include "storage/data_paths.h"
 #include "storage/file_group_write.h"
 #include "storage/ini_file.h"
@@ -24,9 +25,12 @@ namespace {
 
 int readSetting(const QString &key) { return iniInt(IniFile(settingsFilePath()).settings(), key); }
 
-void writeSetting(const QString &key, const QVariant &value)
+StorageOutcome writeSetting(const QString &key, const QVariant &value)
 {
-    IniFile(settingsFilePath(), IniFile::Access::Update).settings().setValue(key, value);
+    IniFile ini(settingsFilePath(), IniFile::Access::Update);
+    ini.settings().setValue(key, value);
+    ini.sync();
+    return ini.writeOutcome();
 }
 
 // Entries 1..count; the list ends at the first entry the file does not hold, so an absurd count
@@ -50,29 +54,33 @@ struct SetSave {
 // are replaced together, or none is. The outcome names the file that failed.
 StorageOutcome commitSetSave(const ProfileSet &set, const SetSave &what)
 {
+    const DataFolderLock lock;
+    if (!lock.held())
+        return lock.outcome();
     FileGroupWrite group;
+    QString reason;
     const QString settingsPath = settingsFilePath();
-    const QString stagedSettings = group.stage(settingsPath);
+    const QString stagedSettings = group.stage(settingsPath, &reason);
     if (stagedSettings.isEmpty())
-        return storageOutcome(StorageResult::WriteFailed, settingsPath);
+        return writeFailure(settingsPath, reason);
     {
         IniFile ini(stagedSettings, IniFile::Access::Update);
         writeSetValues(ini.settings(), set);
         writeSlotNames(ini.settings(), set);
         if (!ini.sync())
-            return storageOutcome(StorageResult::WriteFailed, settingsPath);
+            return writeFailure(settingsPath, ini.writeError());
     }
     for (int slot : what.profileSlots) {
         const QString target = slotProfilePath(set.slotNames[slot]);
         if (target.isEmpty())
             return storageOutcome(StorageResult::BadName, set.slotNames[slot] + kProfileExtension);
-        const QString staged = group.stage(target);
-        if (staged.isEmpty() || !writeProfileFile(set.profiles[slot], staged))
-            return storageOutcome(StorageResult::WriteFailed, target);
+        const QString staged = group.stage(target, &reason);
+        if (staged.isEmpty() || !writeProfileFile(set.profiles[slot], staged, &reason))
+            return writeFailure(target, reason);
     }
     QString failed;
-    if (!group.commit(&failed))
-        return storageOutcome(StorageResult::WriteFailed, failed);
+    if (!group.commit(&failed, &reason))
+        return writeFailure(failed, reason);
     return StorageOutcome{};
 }
 
@@ -86,6 +94,8 @@ ButtonMatrix g_buttonMatrix{};
 
 void loadProfileSet(ProfileSet &set)
 {
+    // Under the lock: never half of another program's set write.
+    const DataFolderLock lock;
     {
         const IniFile settings(settingsFilePath());
         readSetValues(settings.settings(), set);
@@ -148,10 +158,10 @@ StorageOutcome storeProfileSet(const ProfileSet &set)
     return commitSetSave(set, what);
 }
 
-void setActiveSlot(int slot) { writeSetting(kKeyProfileID, slot); }
+StorageOutcome setActiveSlot(int slot) { return writeSetting(kKeyProfileID, slot); }
 
 int readDiff() { return readSetting(kKeyDiff); }
-void writeDiff(int diff) { writeSetting(kKeyDiff, diff); }
+StorageOutcome writeDiff(int diff) { return writeSetting(kKeyDiff, diff); }
 int readBattery() { return readSetting(kKeyBattery); }
 void writeBattery(int battery) { writeSetting(kKeyBattery, battery); }
 int readLedCapability() { return readSetting(keyLedCapability(readCurrentProductName())); }

@@ -34,11 +34,11 @@ StorageResult saveProfileSetForApply(const ProfileSet &set);
 // files of the slots with a name, all together or none (a failure names the file and changes
 // nothing).
 StorageOutcome storeProfileSet(const ProfileSet &set);
-void setActiveSlot(int slot);
+StorageOutcome setActiveSlot(int slot);
 
 // Single values.
 int readDiff();
-void writeDiff(int diff);
+StorageOutcome writeDiff(int diff);
 int readBattery();
 void writeBattery(int battery);
 int readLedCapability();        // "MouseLEDMode/" + current product name

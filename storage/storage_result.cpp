@@ -34,6 +34,8 @@ const char *sourceText(StorageResult result)
         return QT_TRANSLATE_NOOP("StorageResult", "cannot be written");
     case StorageResult::ValueRefused:
         return QT_TRANSLATE_NOOP("StorageResult", "holds a value the mouse cannot take");
+    case StorageResult::Busy:
+        return QT_TRANSLATE_NOOP("StorageResult", "another program is saving here; try again in a moment");
     }
     return nullptr;
 }

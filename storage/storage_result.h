@@ -14,6 +14,7 @@ enum class StorageResult {
     NotOurFile,       // empty, not INI at all, or without a product tag
     WriteFailed,      // the file could not be written (nothing was changed)
     ValueRefused,     // an imported file holds a value outside what its key can take
+    Busy,             // another program kept the data folder locked too long (nothing was changed)
 };
 
 // What a file is expected to be, for the wording of NotOurFile.
@@ -44,8 +45,9 @@ struct StorageOutcome {
     QString path;  // the file concerned (empty for Ok)
     StorageFileKind kind = StorageFileKind::Configuration;
     QString product;  // for NotOurFile: the product the file was expected for
-    // What exactly was found: the refused value (ValueRefused: the whole message after the file
-    // name), or the key or kind of thing that made the file unreadable (added in parentheses).
+    // What exactly was found: the system's reason ("No space left on device"), the key or kind of
+    // thing that made a file unreadable (both added in parentheses), or the refused value
+    // (ValueRefused: the whole message after the file name).
     QString detail;
 
     bool ok() const { return result == StorageResult::Ok; }
@@ -63,6 +65,12 @@ inline StorageOutcome storageOutcome(StorageResult result, const QString &path,
 inline StorageOutcome valueRefused(const QString &path, StorageFileKind kind, const ValueProblem &problem)
 {
     return storageOutcome(StorageResult::ValueRefused, path, kind, QString(), problem.text());
+}
+
+// WriteFailed for the file at path, with the system's reason.
+inline StorageOutcome writeFailure(const QString &path, const QString &reason)
+{
+    return storageOutcome(StorageResult::WriteFailed, path, StorageFileKind::Configuration, QString(), reason);
 }
 
 // A name may become a file name in a data folder: it holds no path separator ('/' or '\\') and

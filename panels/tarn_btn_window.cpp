@@ -351,6 +351,12 @@ void TarnBtnWindow::refreshLabels()
     }
 }
 
+void TarnBtnWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    refreshLabels();
+}
+
 // ---------------------------------------------------------------- hover
 
 bool TarnBtnWindow::locate(TarnPushButton *btn, int *group, int *index) const

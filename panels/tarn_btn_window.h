@@ -85,6 +85,10 @@ public slots:
     void slotMouseOver(TarnPushButton *btn, bool bType);
     void slotMouseEnter(TarnPushButton *btn);
 
+protected:
+    // The macro page may have renamed or unbound macros of the profile meanwhile.
+    void showEvent(QShowEvent *event) override;
+
 private slots:
     void onActionTriggered();
 

@@ -364,6 +364,12 @@ EditOutcome editButton(ProfileData &data, int profile, const QStringList &args, 
         }
         return EditOutcome::refused(QString("this model has no button '%1'; its buttons are %2").arg(args[0], ids.join(", ")));
     }
+    if (!buttonIsSent(b, model.view.reach)) {
+        return EditOutcome::refused(
+            QString("button %1 is never sent to the mouse: the button block of this model has no place for it, "
+                    "so an assignment would be stored and never take effect")
+                .arg(buttonId(b, model.view)));
+    }
     ButtonEdit edit(data, profile, b, model);
     const QStringList rest = args.mid(1);
     for (const Keyword &keyword : kKeywords) {

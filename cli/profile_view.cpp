@@ -153,7 +153,8 @@ ModelView storedModelView(const AppSettings &settings)
     ModelView model;
     model.sensorId = settings.sensorId;
     model.productName = readCurrentProductName();
-    model.frontButtons = modelFrontButtons();
+    model.reach = modelButtonReach();
+    model.frontButtons = sentFrontButtons(model.reach);
     model.stageCount = sentDpiStageCount(modelDpiStageCount());
     model.sleepShown = showSleep() != 0;
     model.lightingFirstSlot = lightingUsesFirstSlot(model.productName);

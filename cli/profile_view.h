@@ -3,6 +3,8 @@
 // words and numbers, and the same document as stable, line-oriented English text. The text is
 // made from the document, so the two never disagree.
 
+#include "model/button_reach.h"
+
 #include <QJsonObject>
 #include <QString>
 #include <QVector>
@@ -16,7 +18,8 @@ struct ProfileSet;
 struct ModelView {
     int sensorId = 0;           // "MouseSenSor/1"
     QString productName;        // the current product
-    QVector<int> frontButtons;  // button indices in label order
+    ButtonReach reach;          // which buttons a download sends
+    QVector<int> frontButtons;  // button indices in label order, the sent ones
     int stageCount = 8;         // DPI stages the mouse takes
     bool sleepShown = true;     // the model has the lighting sleep setting
     bool lightingFirstSlot = false; // the model keeps its lighting in profile 1

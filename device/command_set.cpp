@@ -5,6 +5,7 @@
 #include "device/lighting_encoding.h"
 #include "model/sensor_tables.h"
 #include "device/transfer.h"
+#include "model/button_reach.h"
 #include "model/lighting_effects.h"
 #include "storage/log_categories.h"
 #include "storage/profile_data.h"
@@ -20,9 +21,6 @@ constexpr int kSettingsBlockBytes = 19;
 constexpr int kDpiStageBytes = 5;
 constexpr int kButtonReportBytes = 24;
 constexpr int kButtonImageSent = 98; // image bytes 0..97 are sent; the block ends in FF FF FF FF
-constexpr int kFirstWheelButton = 40;
-constexpr int kButtonSlot40 = 22;
-constexpr int kButtonSlot41 = 23;
 constexpr int kLightingReportEffects = 3;
 
 int currentIndex(const ProfileSet &set) { return int(&set.current() - set.profiles.data()); }
@@ -31,8 +29,6 @@ void placeEntry(ButtonImage &image, int slot, const ButtonEntry &entry)
 {
     std::copy(entry.begin(), entry.end(), image.begin() + 2 + 4 * slot);
 }
-
-bool slotFits(int slot) { return slot >= 0 && 2 + 4 * slot + 4 <= kButtonImageBytes; }
 
 } // namespace
 
@@ -87,23 +83,13 @@ ButtonImage buildButtonImage(ProfileData &profile, const EncodeContext &context,
     ButtonImage image{};
     image[0] = 0x0A;
     image[1] = 0x00;
-    // Buttons 40 and 41 always go to their own slots below.
-    const int count = std::clamp(context.buttonCount, 0, kFirstWheelButton);
-    for (int i = 0; i < count; ++i) {
-        // Only buttons 0..15 have a matrix slot; the others have no place in the block.
-        if (i >= kModelButtonSlots) {
-            qCDebug(lcDevice, "button %d has no device slot, not sent", i);
-            continue;
-        }
-        const int slot = context.matrix[size_t(i)];
-        if (!slotFits(slot)) {
-            qCDebug(lcDevice, "button %d: device slot %d lies outside the button block, not sent", i, slot);
-            continue;
-        }
-        placeEntry(image, slot, encodeButton(profile.buttonInfo[size_t(i)], context.sensorId, macros));
+    // In button order, the wheel's two last: macro slot numbers are handed out in this order.
+    const ButtonReach reach{context.buttonCount, context.matrix};
+    for (int i = 0; i < kButtonCount; ++i) {
+        const int slot = buttonDeviceSlot(i, reach);
+        if (slot >= 0)
+            placeEntry(image, slot, encodeButton(profile.buttonInfo[size_t(i)], context.sensorId, macros));
     }
-    placeEntry(image, kButtonSlot40, encodeButton(profile.buttonInfo[kFirstWheelButton], context.sensorId, macros));
-    placeEntry(image, kButtonSlot41, encodeButton(profile.buttonInfo[kFirstWheelButton + 1], context.sensorId, macros));
     return image;
 }
 

@@ -46,10 +46,8 @@ std::vector<Report> settingsBlockReports(const ProfileSet &set, bool lightingFir
 // The stage count sent: the model's count when it lies in 1..8, else 8.
 int sentDpiStageCount(int modelStageCount);
 std::vector<Report> dpiBlockReports(const ProfileData &profile, const EncodeContext &context);
-// The 102-byte image of a profile's buttons. Buttons below the model's button count (and below
-// 16, the buttons that have a matrix slot) go to offset 2 + 4 * matrix slot, buttons 40 and 41
-// to slots 22 and 23. A matrix slot whose entry would not fit in the image is skipped. Macro
-// buttons fill the macro-name map and their Res4.
+// The 102-byte image of a profile's buttons: each button that model/button_reach.h says is sent
+// at offset 2 + 4 * its device slot. Macro buttons fill the macro-name map and their Res4.
 ButtonImage buildButtonImage(ProfileData &profile, const EncodeContext &context, MacroNameMap &macros);
 std::vector<Report> buttonBlockReports(const ButtonImage &image);
 std::vector<Report> lightingBlockReports(const ProfileData &profile);

@@ -15,6 +15,14 @@
 <context>
     <name>MacroDialog</name>
     <message>
+        <source>Delete the macro &quot;%1&quot;? Buttons that use it become &quot;Button Off&quot; in every profile.</source>
+        <translation>Das Makro „%1“ löschen? Tasten, die es verwenden, werden in jedem Profil zu „Taste aus“.</translation>
+    </message>
+    <message>
+        <source>These stored profiles could not be updated: %1</source>
+        <translation>Diese gespeicherten Profile konnten nicht aktualisiert werden: %1</translation>
+    </message>
+    <message>
         <source>START</source>
         <translation>START</translation>
     </message>
@@ -549,6 +557,62 @@
 </context>
 <context>
     <name>TarnBtnWindow</name>
+    <message>
+        <source>This mouse has no side buttons of its own to set here: the mouse takes the buttons of the Front view only.</source>
+        <translation>Diese Maus hat hier keine eigenen Seitentasten zum Einstellen: Die Maus übernimmt nur die Tasten der Ansicht „Vorne“.</translation>
+    </message>
+    <message>
+        <source>key %1</source>
+        <translation>Taste %1</translation>
+    </message>
+    <message>
+        <source>Combo key without keys</source>
+        <translation>Tastenkombination ohne Tasten</translation>
+    </message>
+    <message>
+        <source>left click</source>
+        <translation>Linksklick</translation>
+    </message>
+    <message>
+        <source>right click</source>
+        <translation>Rechtsklick</translation>
+    </message>
+    <message>
+        <source>middle click</source>
+        <translation>Mittelklick</translation>
+    </message>
+    <message>
+        <source>Fire %1, %2 times, %3 ms apart</source>
+        <translation>Feuer %1, %2 Mal, im Abstand von %3 ms</translation>
+    </message>
+    <message>
+        <source>Gun set &quot;%1&quot;</source>
+        <translation>Rückstoß-Makro „%1“</translation>
+    </message>
+    <message>
+        <source>Macro &quot;%1&quot;</source>
+        <translation>Makro „%1“</translation>
+    </message>
+    <message>
+        <source>repeated while held</source>
+        <translation>wiederholt, solange gedrückt</translation>
+    </message>
+    <message>
+        <source>repeated until pressed again</source>
+        <translation>wiederholt bis zum nächsten Drücken</translation>
+    </message>
+    <message>
+        <source>%1 times</source>
+        <translation>%1 Mal</translation>
+    </message>
+    <message>
+        <source>Sniper %1 DPI</source>
+        <translation>Sniper %1 DPI</translation>
+    </message>
+    <message>
+        <source>Sniper step %1</source>
+        <translation>Sniper-Stufe %1</translation>
+    </message>
     <message>
         <source>Warning</source>
         <translation>Warnung</translation>

@@ -15,6 +15,14 @@
 <context>
     <name>MacroDialog</name>
     <message>
+        <source>Delete the macro &quot;%1&quot;? Buttons that use it become &quot;Button Off&quot; in every profile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These stored profiles could not be updated: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>START</source>
         <translation type="unfinished"></translation>
     </message>
@@ -549,6 +557,62 @@
 </context>
 <context>
     <name>TarnBtnWindow</name>
+    <message>
+        <source>This mouse has no side buttons of its own to set here: the mouse takes the buttons of the Front view only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>key %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Combo key without keys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>left click</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>right click</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>middle click</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fire %1, %2 times, %3 ms apart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gun set &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macro &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>repeated while held</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>repeated until pressed again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sniper %1 DPI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sniper step %1</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message>
         <source>Warning</source>
         <translation type="unfinished"></translation>

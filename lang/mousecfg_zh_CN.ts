@@ -15,6 +15,14 @@
 <context>
     <name>MacroDialog</name>
     <message>
+        <source>Delete the macro &quot;%1&quot;? Buttons that use it become &quot;Button Off&quot; in every profile.</source>
+        <translation>删除宏“%1”？使用它的按键在所有配置文件中都将变为“禁用按键”。</translation>
+    </message>
+    <message>
+        <source>These stored profiles could not be updated: %1</source>
+        <translation>以下已保存的配置文件无法更新：%1</translation>
+    </message>
+    <message>
         <source>START</source>
         <translation>开始</translation>
     </message>
@@ -549,6 +557,62 @@
 </context>
 <context>
     <name>TarnBtnWindow</name>
+    <message>
+        <source>This mouse has no side buttons of its own to set here: the mouse takes the buttons of the Front view only.</source>
+        <translation>此鼠标在这里没有可单独设置的侧键：鼠标只采用正面视图中的按键。</translation>
+    </message>
+    <message>
+        <source>key %1</source>
+        <translation>按键 %1</translation>
+    </message>
+    <message>
+        <source>Combo key without keys</source>
+        <translation>未设置按键的组合键</translation>
+    </message>
+    <message>
+        <source>left click</source>
+        <translation>左键单击</translation>
+    </message>
+    <message>
+        <source>right click</source>
+        <translation>右键单击</translation>
+    </message>
+    <message>
+        <source>middle click</source>
+        <translation>中键单击</translation>
+    </message>
+    <message>
+        <source>Fire %1, %2 times, %3 ms apart</source>
+        <translation>连发 %1，%2 次，间隔 %3 毫秒</translation>
+    </message>
+    <message>
+        <source>Gun set &quot;%1&quot;</source>
+        <translation>压枪宏“%1”</translation>
+    </message>
+    <message>
+        <source>Macro &quot;%1&quot;</source>
+        <translation>宏“%1”</translation>
+    </message>
+    <message>
+        <source>repeated while held</source>
+        <translation>按住时重复</translation>
+    </message>
+    <message>
+        <source>repeated until pressed again</source>
+        <translation>重复直到再次按下</translation>
+    </message>
+    <message>
+        <source>%1 times</source>
+        <translation>%1 次</translation>
+    </message>
+    <message>
+        <source>Sniper %1 DPI</source>
+        <translation>狙击 %1 DPI</translation>
+    </message>
+    <message>
+        <source>Sniper step %1</source>
+        <translation>狙击档位 %1</translation>
+    </message>
     <message>
         <source>Warning</source>
         <translation>警告</translation>

@@ -154,3 +154,41 @@ MacroBinding bindMacro(ButtonInfo &button, int fun, const QString &name, int loo
     std::copy(steps.begin(), steps.end(), button.KeyInfo.begin());
     return binding;
 }
+
+namespace {
+
+bool boundTo(const ButtonInfo &button, const QString &name)
+{
+    return (button.Fun == kFunMacro || button.Fun == kFunGunSet) && button.macroname == name;
+}
+
+} // namespace
+
+int rebindMacroButtons(ProfileData &profile, const QString &oldName, const QString &newName)
+{
+    if (oldName.isEmpty() || oldName == newName)
+        return 0;
+    int changed = 0;
+    for (ButtonInfo &button : profile.buttonInfo) {
+        if (boundTo(button, oldName)) {
+            button.macroname = newName;
+            ++changed;
+        }
+    }
+    return changed;
+}
+
+int unbindMacroButtons(ProfileData &profile, const QString &name)
+{
+    if (name.isEmpty())
+        return 0;
+    int changed = 0;
+    for (ButtonInfo &button : profile.buttonInfo) {
+        if (boundTo(button, name)) {
+            button.Fun = kFunButtonOff;
+            button.macroname.clear();
+            ++changed;
+        }
+    }
+    return changed;
+}

@@ -103,3 +103,11 @@ struct MacroBinding {
 // KeyNumber and the first KeyNumber KeyInfo entries from the macro file's steps (at most 63). A
 // missing file, or one without "Setting/Count", binds with KeyNumber 0 and KeyInfo unchanged.
 MacroBinding bindMacro(ButtonInfo &button, int fun, const QString &name, int loops, int loopMode);
+
+// Every macro or gun-set button of the profile bound to `oldName` is bound to `newName`. Returns
+// how many buttons changed.
+int rebindMacroButtons(ProfileData &profile, const QString &oldName, const QString &newName);
+// Every macro or gun-set button of the profile bound to `name` becomes "Button Off" with no macro
+// name: its macro is gone. Such a button holds no click, so no profile loses its last Left click.
+// Returns how many buttons changed.
+int unbindMacroButtons(ProfileData &profile, const QString &name);

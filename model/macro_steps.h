@@ -17,7 +17,6 @@ constexpr int kDelayRecorded = 1; // "RECORD DELAYS BETWEEN ACTION"
 constexpr int kDelayDefault = 2;  // "INSERT DEFAULT DELAY"
 
 // Field limits of the page.
-constexpr int kMacroNameMaxLength = 20;
 constexpr int kMinStepDelayMs = 10;
 constexpr int kMaxStepDelayMs = 65535;
 constexpr int kMaxDefaultDelayMs = 65535;

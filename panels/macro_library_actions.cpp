@@ -1,6 +1,9 @@
 #include "panels/macro_library_actions.h"
 
+#include "model/button_assignment.h"
 #include "model/macro_steps.h"
+#include "storage/data_paths.h"
+#include "storage/profile_files.h"
 #include "storage/macro_file.h"
 #include "storage/profile_data.h"
 #include "storage/storage_result.h"
@@ -9,6 +12,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <functional>
 
 QString macroNameProblem(const QString &name)
 {
@@ -22,21 +27,39 @@ QString macroNameProblem(const QString &name)
 
 int rebindMacroButtons(ProfileSet &set, const QString &oldName, const QString &newName)
 {
-    if (oldName.isEmpty() || oldName == newName)
-        return 0;
     int changed = 0;
-    for (ProfileData &profile : set.profiles) {
-        for (ButtonInfo &button : profile.buttonInfo) {
-            if ((button.Fun == kFunMacro || button.Fun == kFunGunSet) && button.macroname == oldName) {
-                button.macroname = newName;
-                ++changed;
-            }
-        }
-    }
+    for (ProfileData &profile : set.profiles)
+        changed += rebindMacroButtons(profile, oldName, newName);
+    return changed;
+}
+
+int unbindMacroButtons(ProfileSet &set, const QString &name)
+{
+    int changed = 0;
+    for (ProfileData &profile : set.profiles)
+        changed += unbindMacroButtons(profile, name);
     return changed;
 }
 
 namespace {
+
+StoredProfilesOutcome editStoredProfiles(const std::function<int(ProfileData &)> &edit)
+{
+    StoredProfilesOutcome outcome;
+    const QDir folder(productProfileFolder());
+    for (const QString &file : folder.entryList({QStringLiteral("*.prof")}, QDir::Files, QDir::Name)) {
+        const QString path = folder.filePath(file);
+        ProfileData profile;
+        readProfileFile(profile, path);
+        if (edit(profile) == 0)
+            continue;
+        if (writeProfileFile(profile, path))
+            ++outcome.changedFiles;
+        else
+            outcome.failed << file;
+    }
+    return outcome;
+}
 
 // Copies `from` over `to`; QFile::copy never replaces a file.
 bool copyReplacing(const QString &from, const QString &to)
@@ -49,6 +72,16 @@ bool copyReplacing(const QString &from, const QString &to)
 }
 
 } // namespace
+
+StoredProfilesOutcome rebindStoredProfiles(const QString &oldName, const QString &newName)
+{
+    return editStoredProfiles([&](ProfileData &p) { return rebindMacroButtons(p, oldName, newName); });
+}
+
+StoredProfilesOutcome unbindStoredProfiles(const QString &name)
+{
+    return editStoredProfiles([&](ProfileData &p) { return unbindMacroButtons(p, name); });
+}
 
 ImportOutcome importMacroFile(const QString &path)
 {

@@ -1,6 +1,7 @@
 #pragma once
 // What the macro page does to the library beyond storage's own operations: the name rule of
-// the page, keeping buttons bound across a rename, importing and exporting macro files.
+// the page, keeping buttons bound across a rename (in the working set and the stored profile
+// files), unbinding them when their macro goes, importing and exporting macro files.
 
 #include <QString>
 #include <QStringList>
@@ -14,6 +15,17 @@ QString macroNameProblem(const QString &name);
 // Every button of `set` bound to `oldName` (macro or gun set function) is bound to `newName`.
 // Returns how many buttons changed.
 int rebindMacroButtons(ProfileSet &set, const QString &oldName, const QString &newName);
+// Every button of `set` bound to `name` becomes "Button Off". Returns how many changed.
+int unbindMacroButtons(ProfileSet &set, const QString &name);
+
+// The same on every stored profile file (*.prof) of the current product, each rewritten only
+// when one of its buttons changed.
+struct StoredProfilesOutcome {
+    int changedFiles = 0;
+    QStringList failed; // files that could not be rewritten
+};
+StoredProfilesOutcome rebindStoredProfiles(const QString &oldName, const QString &newName);
+StoredProfilesOutcome unbindStoredProfiles(const QString &name);
 
 enum class ImportStatus { Imported, Exists, BadName, ListFull, FileError };
 struct ImportOutcome {

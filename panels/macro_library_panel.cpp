@@ -197,6 +197,7 @@ void MacroLibraryPanel::renameCurrent()
         const int rebound = rebindMacroButtons(*m_pWorking, old, used);
         qCDebug(lcPanels) << "renamed macro" << old << "to" << used << "buttons" << rebound;
     }
+    reportStoredProfiles(rebindStoredProfiles(old, used));
     reload(used);
 }
 
@@ -204,10 +205,28 @@ void MacroLibraryPanel::deleteCurrent()
 {
     if (m_strCurrent.isEmpty())
         return;
+    if (!askMacroQuestion(m_pPage, macroText(QT_TRANSLATE_NOOP("MacroDialog",
+                                                            "Delete the macro \"%1\"? Buttons that use it "
+                                                            "become \"Button Off\" in every profile."))
+                                       .arg(m_strCurrent)))
+        return;
+    // A button left naming a deleted macro would download nothing for it.
+    if (m_pWorking)
+        unbindMacroButtons(*m_pWorking, m_strCurrent);
+    reportStoredProfiles(unbindStoredProfiles(m_strCurrent));
     removeMacroName(m_strCurrent);
     deleteMacroFile(m_strCurrent);
     m_strCurrent.clear();
     reload(QString());
+}
+
+void MacroLibraryPanel::reportStoredProfiles(const StoredProfilesOutcome &outcome)
+{
+    if (outcome.failed.isEmpty())
+        return;
+    showMacroWarning(m_pPage, macroText(QT_TRANSLATE_NOOP("MacroDialog",
+                                                          "These stored profiles could not be updated: %1"))
+                                  .arg(outcome.failed.join(QStringLiteral(", "))));
 }
 
 void MacroLibraryPanel::createGunSet()

@@ -16,6 +16,7 @@ class QListWidgetItem;
 class QWidget;
 class TarnLineEdit;
 struct ImportOutcome;
+struct StoredProfilesOutcome;
 struct ProfileSet;
 
 // The file dialogs the library opens; tests replace them.
@@ -72,6 +73,7 @@ private:
     void makeCurrent(const QString &name);
     void importBatch(const QString &title);
     void showImportOutcome(const ImportOutcome &outcome);
+    void reportStoredProfiles(const StoredProfilesOutcome &outcome);
     void exportBatch(const QString &title);
     QStringList checkedMacros() const;
 

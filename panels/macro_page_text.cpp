@@ -31,3 +31,10 @@ void showTooManyMacros(QWidget *page)
     showMacroNotice(page, QCoreApplication::translate(kMacroTextContext, kTooManyMacrosTitle),
                     QCoreApplication::translate(kMacroTextContext, kTooManyMacrosMessage));
 }
+
+bool askMacroQuestion(QWidget *page, const QString &message)
+{
+    TarnMessageBox box(TarnMessageBox::Question, QString(), macroText(QT_TRANSLATE_NOOP("MacroDialog", "Warning")),
+                       message, page->window());
+    return box.exec() == 1;
+}

@@ -13,3 +13,5 @@ QString macroText(const char *source);
 void showMacroWarning(QWidget *page, const QString &message);
 // The notice that the library holds 50 macros already.
 void showTooManyMacros(QWidget *page);
+// A yes/no question over `page`'s window under the title "Warning"; true for yes.
+bool askMacroQuestion(QWidget *page, const QString &message);

@@ -1,7 +1,9 @@
 #include "panels/tarn_btn_window.h"
 
 #include "widgets/theme.h"
+#include "model/assignment_text.h"
 #include "model/button_assignment.h"
+#include "model/button_reach.h"
 #include "panels/tarn_combo_key_window.h"
 #include "panels/tarn_fire_key_window.h"
 #include "panels/tarn_macro_select.h"
@@ -95,6 +97,10 @@ TarnBtnWindow::TarnBtnWindow(ProfileData *profile, QWidget *parent, double scale
     setStyleSheet("background-color: rgba(33,35,35,0.5)");
     buildLabels();
     buildMenus();
+    m_pSideNotice = new QLabel(this);
+    m_pSideNotice->setWordWrap(true);
+    m_pSideNotice->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_pSideNotice->setStyleSheet("color: rgb(200, 204, 212); background: transparent;");
     rescale(scale);
     retranslate();
 }
@@ -198,7 +204,7 @@ void TarnBtnWindow::selectGroup(int index, int group)
         return;
     m_iShownGroup = group;
     m_iGroup = quint8(group);
-    m_iIndex = index >= 0 && index < groupLabelCount(group) ? quint8(index) : kNoSelection;
+    m_iIndex = isOffered(group, index) ? quint8(index) : kNoSelection;
     m_iMarkedIndex = m_iIndex;
     showGroupLabels();
     refreshLabels();
@@ -208,7 +214,7 @@ void TarnBtnWindow::showGroupLabels()
 {
     // The side list is longer than the front panel: the panel grows so the scroll area reaches
     // its last label.
-    const int sideHeight = kSideTop + kSideStep * kGroupSize + kSideHeight;
+    const int sideHeight = kSideTop + kSideStep * sideLabelCount() + kSideHeight;
     const int height = qMax(designSize().height(), m_iShownGroup == 1 ? sideHeight : 0);
     setFixedSize(QSize(kDesignWidth, height) * m_dScale);
     // Group 0 shows the laid-out front labels; a label without geometry stays hidden.
@@ -221,6 +227,21 @@ void TarnBtnWindow::showGroupLabels()
             l->setSelected(shown && m_iMarkedIndex == i);
         }
     }
+    m_pSideNotice->setVisible(m_iShownGroup == 1 && sideLabelCount() == 0);
+}
+
+bool TarnBtnWindow::isOffered(int group, int index) const
+{
+    const TarnPushButton *l = label(group, index);
+    return l && !l->geometry().isEmpty();
+}
+
+int TarnBtnWindow::sideLabelCount() const
+{
+    int n = 0;
+    for (int i = 0; i < kGroupSize; ++i)
+        n += isOffered(1, i) ? 1 : 0;
+    return n;
 }
 
 void TarnBtnWindow::layoutLabels()
@@ -238,8 +259,11 @@ void TarnBtnWindow::layoutLabels()
         m_Numbers[group][size_t(i)]->setGeometry(QRect());
     };
 
+    // Only buttons that a download sends get a label (model/button_reach.h): an assignment
+    // made anywhere else would be stored and never reach the mouse.
+    const ButtonReach reach = modelButtonReach();
     // Front labels: those with a matrix entry; an entry of 255 has no button there.
-    const QVector<int> front = modelFrontButtons();
+    const QVector<int> front = sentFrontButtons(reach);
     const int height = designSize().height();
     for (int i = 0; i < kGroupSize; ++i)
         hide(0, i);
@@ -248,8 +272,17 @@ void TarnBtnWindow::layoutLabels()
         place(0, i, kLabelLeft, labelTop(c, front.size(), height), kLabelWidth, kLabelHeight);
         m_Numbers[0][size_t(i)]->setText(QString::number(c + 1));
     }
-    for (int i = 0; i < kGroupSize; ++i)
-        place(1, i, kSideLeft, kSideTop + kSideStep * i, kSideWidth, kSideHeight);
+    int side = 0;
+    for (int i = 0; i < kGroupSize; ++i) {
+        if (!buttonIsSent(kGroupSize + i, reach)) {
+            hide(1, i);
+            continue;
+        }
+        place(1, i, kSideLeft, kSideTop + kSideStep * side, kSideWidth, kSideHeight);
+        m_Numbers[1][size_t(i)]->setText(QString::number(++side));
+    }
+    m_pSideNotice->setGeometry(scaled(kSideLeft), scaled(kSideTop), scaled(kDesignWidth - 2 * kSideLeft),
+                               scaled(kPanelHeight - 2 * kSideTop));
     // The wheel's two labels, spread like a front pair.
     for (int i = 0; i < kWheelLabels; ++i)
         place(2, i, kLabelLeft, labelTop(i, kWheelLabels, kPanelHeight), kLabelWidth, kLabelHeight);
@@ -273,6 +306,7 @@ void TarnBtnWindow::applyMenuFont()
         for (QLabel *number : numbers)
             number->setFont(font);
     }
+    m_pSideNotice->setFont(font);
 }
 
 void TarnBtnWindow::rescale(double scale)
@@ -295,6 +329,8 @@ void TarnBtnWindow::retranslate()
         m_Submenus[size_t(s)]->setTitle(translateEntry(submenuTitle(Submenu(s))));
     for (TarnAction *a : m_Actions)
         a->retranslate();
+    m_pSideNotice->setText(tr("This mouse has no side buttons of its own to set here: the mouse "
+                              "takes the buttons of the Front view only."));
     refreshLabels();
 }
 
@@ -305,9 +341,20 @@ void TarnBtnWindow::refreshLabels()
     for (int group = 0; group < kButtonGroupCount; ++group) {
         for (size_t i = 0; i < m_Labels[group].size(); ++i) {
             const ButtonInfo &info = m_pProfile->buttonInfo[size_t(groupBase(group)) + i];
-            m_Labels[group][i]->setText(buttonLabelText(info.Fun, info.macroname, translateEntry));
+            TarnPushButton *l = m_Labels[group][i];
+            l->setText(buttonLabelText(info.Fun, info.macroname, translateEntry));
+            // The label keeps the entry's text; what exactly is assigned is said here.
+            const QString what = describeAssignment(info, m_iSensor, translateEntry);
+            l->setToolTip(what);
+            l->setAccessibleName(what);
         }
     }
+}
+
+void TarnBtnWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    refreshLabels();
 }
 
 // ---------------------------------------------------------------- hover
@@ -327,7 +374,7 @@ bool TarnBtnWindow::locate(TarnPushButton *btn, int *group, int *index) const
 
 int TarnBtnWindow::currentButton() const
 {
-    if (m_iGroup >= kButtonGroupCount || m_iIndex >= groupLabelCount(m_iGroup))
+    if (!isOffered(m_iGroup, m_iIndex))
         return -1;
     return groupBase(m_iGroup) + m_iIndex;
 }
@@ -382,7 +429,7 @@ void TarnBtnWindow::assign(int b, const FunctionEntry &entry)
         }
         if (accepted) {
             info.Fun = entry.fun;
-            btn->setText(translateEntry(entry.text));
+            refreshLabels();
         }
     }
     emit SelBtnControl(btn, false);

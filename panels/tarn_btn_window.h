@@ -6,8 +6,10 @@
 //
 // Buttons come in three groups: 0 the front buttons (0..19, the model's buttons, laid out from
 // its label matrix), 1 the side buttons (20..39), 2 the wheel's up and down (40, 41, with their
-// own menu). The main window's hot-spots and views choose the group; the pointer over a label
-// chooses the button.
+// own menu). Only buttons a download sends get a label (model/button_reach.h); the side view
+// says so when it has none. The main window's hot-spots and views choose the group; the pointer
+// over a label chooses the button. Each label shows its catalogue entry and tells exactly what is
+// assigned in its tooltip and accessible name.
 
 #include "panels/profile_panel.h"
 #include "model/function_catalogue.h"
@@ -63,6 +65,7 @@ public:
 
     // ---- for the window, the screenshots and the tests
     TarnPushButton *label(int group, int index) const;
+    QLabel *sideNotice() const { return m_pSideNotice; }
     // Which label group is shown and the selected button (kNoSelection when none).
     int shownGroup() const { return m_iShownGroup; }
     quint8 selectedGroup() const { return m_iGroup; }
@@ -82,6 +85,10 @@ public slots:
     void slotMouseOver(TarnPushButton *btn, bool bType);
     void slotMouseEnter(TarnPushButton *btn);
 
+protected:
+    // The macro page may have renamed or unbound macros of the profile meanwhile.
+    void showEvent(QShowEvent *event) override;
+
 private slots:
     void onActionTriggered();
 
@@ -93,6 +100,9 @@ private:
     void showGroupLabels();
     void refreshLabels();
     void applyMenuFont();
+    // Whether a label is laid out: its button is one a download sends.
+    bool isOffered(int group, int index) const;
+    int sideLabelCount() const;
     // Group and index of a label; false for a widget that is not one.
     bool locate(TarnPushButton *btn, int *group, int *index) const;
     int currentButton() const;
@@ -120,6 +130,7 @@ private:
     QMenu *m_pMainMenu = nullptr;
     QMenu *m_pScrollMenu = nullptr;
     std::array<QMenu *, kSubmenuCount> m_Submenus{};
+    QLabel *m_pSideNotice = nullptr; // the side view when it offers no button
 };
 
 // The scroll area that holds the panel in the main window, in the window's design units.

@@ -264,7 +264,10 @@ QString uniqueMacroName(const QString &name)
     QString candidate = name;
     // Ends: the folder holds finitely many files, and a name grown too long is refused.
     for (int n = 2; macroFileExists(candidate); ++n) {
-        candidate = name + QStringLiteral("_%1").arg(n);
+        // The suffix takes the place of the name's last characters rather than growing it past
+        // what the name field and the picker take.
+        const QString suffix = QStringLiteral("_%1").arg(n);
+        candidate = name.left(qMax(1, kMacroNameMaxLength - suffix.size())) + suffix;
         if (!isSafeMacroName(candidate))
             return QString();
     }

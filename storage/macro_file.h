@@ -127,8 +127,12 @@ void clearMacroWriteSign(const QString &name);
 // Removes the macro file when it exists. False when an existing file could not be removed.
 bool deleteMacroFile(const QString &name);
 
+// The longest macro name the program makes or accepts.
+constexpr int kMacroNameMaxLength = 20;
+
 // The name itself when no macro file of that name exists, else name + "_2", "_3", ... the first
-// without a file. The empty string for an unsafe name.
+// without a file, the name shortened so that the result has at most kMacroNameMaxLength
+// characters. The empty string for an unsafe name.
 QString uniqueMacroName(const QString &name);
 
 // ---- macro list ----------------------------------------------------------------------------

@@ -64,14 +64,17 @@ struct DataFolder {
         writeDefaultProfileFile();
     }
     QString modelPath() const { return dir.path() + "/DefaultProfile.bin"; }
-    // A model with n front buttons, the ones in `absent` having no label, macros as given.
+    // A model with n front buttons, each on a device slot of its own, the ones in `absent`
+    // having no label, macros as given.
     void setModel(int n, QList<int> absent = {}, bool macrosDisabled = false) const
     {
         QSettings model(modelPath(), QSettings::IniFormat);
         model.setValue("PROFILE/ButtonCount", n ^ kModelDpi);
         model.setValue("PROFILE/MouseDpi", kModelDpi);
-        for (int i = 0; i < kModelButtonSlots; ++i)
+        for (int i = 0; i < kModelButtonSlots; ++i) {
+            model.setValue(QString("PROFILE/BUTTON_INFO_%1_Matrix").arg(i), i);
             model.setValue(QString("PROFILE/BUTTON_INFO_%1_Matrix2").arg(i), i < n && !absent.contains(i) ? i : 255);
+        }
         model.setValue("PROFILE/DisableMacro", macrosDisabled ? 1 : 0);
     }
     void addMacro(const QString &name, const QVector<MacroEvent> &steps) const
@@ -313,11 +316,18 @@ private slots:
         QCOMPARE(panel->shownGroup(), 2);
         QCOMPARE(int(panel->selectedIndex()), 1);
         QVERIFY(panel->label(2, 1)->isVisibleTo(panel) && !panel->label(0, 0)->isVisibleTo(panel));
+        // The mouse's side buttons have no place in the button block: the side view offers none
+        // and says so, and a side hot-spot selects nothing the menus could change.
         w.setFrontView(false);
         QCOMPARE(panel->shownGroup(), 1);
-        QVERIFY(panel->label(1, 19)->isVisibleTo(panel));
-        QVERIFY(panel->label(1, 19)->geometry().bottom() < panel->height()); // reachable by scrolling
+        for (int i = 0; i < TarnBtnWindow::kGroupSize; ++i)
+            QVERIFY(!panel->label(1, i)->isVisibleTo(panel));
+        QVERIFY(panel->sideNotice()->isVisibleTo(panel));
+        QVERIFY(!panel->sideNotice()->text().isEmpty());
+        w.SelBtnChanged(0, ViewSide);
+        QCOMPARE(panel->selectedIndex(), TarnBtnWindow::kNoSelection);
         w.setFrontView(true);
+        QVERIFY(!panel->sideNotice()->isVisibleTo(panel));
         QCOMPARE(panel->shownGroup(), 0);
 
         w.SelBtnChanged(0, ViewFront);

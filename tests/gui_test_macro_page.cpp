@@ -6,14 +6,18 @@
 #include "app/mousecfg_widget.h"
 #include "device/download_worker.h"
 #include "device/transfer.h"
+#include "model/function_catalogue.h"
 #include "panels/macro_dialog.h"
+#include "panels/tarn_btn_window.h"
 #include "panels/tarn_gunset_dialog.h"
 #include "panels/tarn_tree_widget.h"
 #include "platform/key_capture.h"
 #include "sim/sim_hotplug_source.h"
 #include "sim/simulated_mouse.h"
 #include "storage/app_paths.h"
+#include "storage/data_paths.h"
 #include "storage/macro_file.h"
+#include "storage/profile_files.h"
 #include "storage/settings_file.h"
 #include "widgets/tarn_line_edit.h"
 #include "widgets/tarn_message_box.h"
@@ -21,6 +25,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
@@ -28,6 +34,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPointer>
+#include <QSettings>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -432,7 +439,10 @@ private slots:
         QCOMPARE(page.currentMacro(), QString("spray_2"));
         QCOMPARE(page.nameEdit()->maxLength(), 20);
 
-        rig.click(MacroDialog::BtnDeleteMacro);
+        {
+            ModalWatcher yes; // "Delete the macro ...?"
+            rig.click(MacroDialog::BtnDeleteMacro);
+        }
         QVERIFY(!macroFileExists("spray_2"));
         QCOMPARE(listMacroNames(), (QStringList{"name_1", "name_3", "spray"}));
         QCOMPARE(page.currentMacro(), QString("name_1"));
@@ -444,6 +454,99 @@ private slots:
         rig.click(MacroDialog::BtnGunSet);
         QCOMPARE(watcher.messages, (QStringList{"TOO MANY MACROS TO BE CREATE!", "TOO MANY MACROS TO BE CREATE!"}));
         QCOMPARE(macroCount(), 50);
+    }
+
+    // A rename reaches the buttons of the working set and of every stored profile file; a delete
+    // asks, then turns them into "Button Off" everywhere; a clash suffix keeps 20 characters.
+    void libraryChangesFollowTheButtons()
+    {
+        DataFolder data;
+        const QString longName = "abcdefghijklmnopqrst"; // 20 characters
+        writeMacro("burst", 0, {});
+        writeMacro("other", 0, {});
+        writeMacro(longName, 0, {});
+        ProfileData bound;
+        resetProfile(bound);
+        bound.buttonInfo[3].Fun = kFunMacro;
+        bound.buttonInfo[3].macroname = "burst";
+        bound.buttonInfo[5].Fun = kFunGunSet;
+        bound.buttonInfo[5].macroname = "burst";
+        bound.buttonInfo[6].Fun = kFunMacro;
+        bound.buttonInfo[6].macroname = "other";
+        ProfileData plain;
+        resetProfile(plain);
+        // The simulated mouse's product, so that the files go where the window looks.
+        QSettings(settingsFilePath(), QSettings::IniFormat).setValue("Config/CurrentProductName", "DRUV M7 Wireless");
+        QVERIFY(QDir().mkpath(productProfileFolder()));
+        QVERIFY(writeProfileFile(bound, slotProfilePath("Profile 1")));
+        QVERIFY(writeProfileFile(bound, productProfilePath("Stored A")));
+        QVERIFY(writeProfileFile(plain, productProfilePath("Stored B")));
+        writeStoredProfileList({"Stored A", "Stored B"});
+        auto bytes = [](const QString &name) {
+            QFile f(productProfilePath(name));
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
+        const QByteArray plainBefore = bytes("Stored B");
+        auto stored = [](const QString &name) {
+            ProfileData p;
+            readProfileFile(p, productProfilePath(name));
+            return p;
+        };
+
+        Rig rig;
+        MacroDialog &page = *rig.page;
+        const ProfileSet &working = rig.window->workingSet();
+        QCOMPARE(working.profiles[0].buttonInfo[3].macroname, QString("burst"));
+        auto choose = [&](const QString &name) {
+            const QList<QListWidgetItem *> items = page.macroList()->findItems(name, Qt::MatchExactly);
+            QCOMPARE(items.size(), 1);
+            emit page.macroList()->itemClicked(items.first());
+            QCOMPARE(page.currentMacro(), name);
+        };
+
+        // Renamed onto a 20-character name that exists: the suffix replaces its end.
+        choose("burst");
+        page.nameEdit()->setText(longName);
+        rig.click(MacroDialog::BtnRename);
+        QCOMPARE(page.currentMacro(), QString("abcdefghijklmnopqr_2"));
+        QVERIFY(macroFileExists("abcdefghijklmnopqr_2") && !macroFileExists("burst"));
+        for (const ProfileData &p : {working.profiles[0], stored("Profile 1"), stored("Stored A")}) {
+            QCOMPARE(p.buttonInfo[3].macroname, QString("abcdefghijklmnopqr_2"));
+            QCOMPARE(p.buttonInfo[5].macroname, QString("abcdefghijklmnopqr_2"));
+            QCOMPARE(p.buttonInfo[6].macroname, QString("other"));
+        }
+        QCOMPARE(bytes("Stored B"), plainBefore);
+
+        // Delete, answered no: nothing changes.
+        QTimer::singleShot(50, [] {
+            if (auto *box = qobject_cast<TarnMessageBox *>(QApplication::activeModalWidget()))
+                box->done(0);
+        });
+        rig.click(MacroDialog::BtnDeleteMacro);
+        QVERIFY(macroFileExists("abcdefghijklmnopqr_2"));
+        QCOMPARE(working.profiles[0].buttonInfo[3].Fun, kFunMacro);
+
+        // Answered yes: the macro goes, and its buttons become "Button Off" everywhere.
+        {
+            ModalWatcher yes;
+            rig.click(MacroDialog::BtnDeleteMacro);
+            QCOMPARE(yes.messages.size(), 1);
+            QVERIFY(yes.messages.first().contains("abcdefghijklmnopqr_2"));
+        }
+        QVERIFY(!macroFileExists("abcdefghijklmnopqr_2"));
+        QVERIFY(!listMacroNames().contains("abcdefghijklmnopqr_2"));
+        for (const ProfileData &p : {working.profiles[0], stored("Profile 1"), stored("Stored A")}) {
+            for (int b : {3, 5}) {
+                QCOMPARE(p.buttonInfo[size_t(b)].Fun, kFunButtonOff);
+                QVERIFY(p.buttonInfo[size_t(b)].macroname.isEmpty());
+            }
+            QCOMPARE(p.buttonInfo[6].macroname, QString("other"));
+            QCOMPARE(p.buttonInfo[0].Fun, kFunLeft);
+        }
+        QCOMPARE(bytes("Stored B"), plainBefore);
+        // The button panel shows it when the page is left.
+        rig.window->showPage(PageCustomize);
+        QCOMPARE(rig.window->buttonPanel()->label(0, 3)->text(), QString("Button Off"));
     }
 
     void importExportAndBatch()

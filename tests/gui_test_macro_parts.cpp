@@ -3,6 +3,8 @@
 // selected step of the fitting kind; the library picks the macro to open when the one asked for
 // is gone, and none when the library is empty.
 
+#include "support/box_answers.h"
+
 #include "model/macro_steps.h"
 #include "panels/macro_key_input.h"
 #include "panels/macro_library_panel.h"
@@ -159,6 +161,7 @@ private slots:
         library.setBatch(false);
         QVERIFY(!library.list()->item(1)->data(Qt::CheckStateRole).isValid());
 
+        BoxAnswers yes; // each delete asks first
         library.deleteCurrent();
         QCOMPARE(lastAnnounced(opened), QString("beta"));
         library.deleteCurrent();

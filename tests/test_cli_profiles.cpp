@@ -361,6 +361,11 @@ private slots:
         QTest::newRow("fire times") << QStringList{"button", "2", "fire", "left", "0", "10"} << 65
                                     << "fire times 0 is outside 1 to 255";
         QTest::newRow("no such button") << QStringList{"button", "9", "left"} << 65 << "no button '9'";
+        // The button block has no place for the side buttons: stored, they would never reach the mouse.
+        QTest::newRow("side button") << QStringList{"button", "side1", "Mute"} << 65
+                                     << "button side1 is never sent to the mouse";
+        QTest::newRow("last side button") << QStringList{"button", "side20", "macro", "burst"} << 65
+                                          << "button side20 is never sent to the mouse";
         QTest::newRow("dpi above") << QStringList{"dpi", "1", "70000"} << 65 << "dpi 70000 is above the sensor's 32000 maximum";
         QTest::newRow("dpi below") << QStringList{"dpi", "1", "10"} << 65 << "dpi 10 is below the sensor's 100 minimum";
         QTest::newRow("linked stage, two values") << QStringList{"dpi", "1", "800", "1600"} << 65 << "'set link 1 off'";

@@ -278,8 +278,9 @@ private slots:
         QVERIFY(macros.isEmpty());
     }
 
-    // Matrix slots that do not fit the image and buttons without a matrix slot are left out:
-    // nothing is written for them and their macros take no slot.
+    // Matrix slots the sent block does not carry, buttons without a matrix slot and buttons a
+    // later one overwrites are left out: nothing is written for them and their macros take no
+    // slot of the mouse's 20.
     void buttonBlockOutOfRange()
     {
         ProfileData p;
@@ -294,21 +295,21 @@ private slots:
         c.matrix.fill(0);
         c.matrix[0] = 25;  // offset 102: outside
         c.matrix[1] = 255; // far outside
-        c.matrix[2] = 24;  // offset 98: the last entry the image holds
+        c.matrix[2] = 24;  // offset 98: where the block's closing FF FF FF FF is sent instead
         c.matrix[3] = 1;
         MacroNameMap macros;
         const ButtonImage image = buildButtonImage(p, c, macros);
-        // Buttons 2..15 were encoded (2 at slot 24, 3 at slot 1, 4..15 all at slot 0); 0, 1 and
-        // 16..39 were not.
-        QCOMPARE(macros.size(), 14);
-        QCOMPARE(macros.slotOf("m0"), -1);
-        QCOMPARE(macros.slotOf("m1"), -1);
-        QCOMPARE(macros.slotOf("m2"), 0);
-        QCOMPARE(macros.slotOf("m16"), -1);
-        QCOMPARE(macros.slotOf("m39"), -1);
-        QCOMPARE(int(image[98]), 0x91);
+        // Button 3 goes to slot 1, and of 4..15 (all on slot 0) only 15, the one the mouse keeps.
+        QCOMPARE(macros.size(), 2);
+        for (const char *unsent : {"m0", "m1", "m2", "m4", "m14", "m16", "m39"})
+            QCOMPARE(macros.slotOf(unsent), -1);
+        QCOMPARE(macros.slotOf("m3"), 0);
+        QCOMPARE(macros.slotOf("m15"), 1);
+        QCOMPARE(int(image[98]), 0);
         QCOMPARE(int(image[6]), 0x91);
-        QCOMPARE(int(image[7]), 1); // button 3 = "m3", the second name
+        QCOMPARE(int(image[7]), 0); // button 3 = "m3", the first name
+        QCOMPARE(int(image[2]), 0x91);
+        QCOMPARE(int(image[3]), 1); // button 15 = "m15"
         // What is sent stays within the block's layout.
         QCOMPARE(int(buttonBlockReports(image).size()), 7);
 

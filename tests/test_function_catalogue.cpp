@@ -1,11 +1,14 @@
 // The function catalogue against its fixed rows and menu orders and against the device's
 // function table, and what assigning the functions with parameters writes into a button.
 
+#include "model/assignment_text.h"
 #include "model/button_assignment.h"
+#include "model/button_reach.h"
 #include "device/button_encoding.h"
 #include "model/function_catalogue.h"
 #include "device/macro_download.h"
 #include "storage/app_paths.h"
+#include "storage/key_table.h"
 #include "storage/macro_file.h"
 #include "storage/profile_data.h"
 #include "support/test_env.h"
@@ -137,6 +140,88 @@ private slots:
         QCOMPARE(buttonGroupOf(20), 1);
         QCOMPARE(buttonGroupOf(41), 2);
         QCOMPARE(buttonGroupOf(42), -1);
+    }
+
+    // Only buttons with a place in the sent block count as sent: the wheel's two always, front
+    // buttons below the count on a slot of their own that the block carries, never a side button.
+    void whichButtonsAreSent()
+    {
+        ButtonReach reach;
+        reach.buttonCount = 7;
+        reach.matrix = {0, 1, 2, 3, 4, 5, 6, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+        for (int b = 0; b < 7; ++b)
+            QCOMPARE(buttonDeviceSlot(b, reach), b);
+        QCOMPARE(buttonDeviceSlot(7, reach), -1); // past the count
+        for (int b = 20; b < 40; ++b)
+            QVERIFY(!buttonIsSent(b, reach));
+        QCOMPARE(buttonDeviceSlot(40, reach), 22);
+        QCOMPARE(buttonDeviceSlot(41, reach), 23);
+        QCOMPARE(buttonDeviceSlot(-1, reach), -1);
+        QCOMPARE(buttonDeviceSlot(42, reach), -1);
+
+        reach.matrix[1] = 21; // the last slot a front button can have
+        reach.matrix[2] = 22; // the wheel's
+        reach.matrix[3] = 24; // replaced by the block's trailer
+        reach.matrix[4] = 6;  // button 6 overwrites it
+        QCOMPARE(buttonDeviceSlot(1, reach), 21);
+        QVERIFY(!buttonIsSent(2, reach));
+        QVERIFY(!buttonIsSent(3, reach));
+        QVERIFY(!buttonIsSent(4, reach));
+        QCOMPARE(buttonDeviceSlot(6, reach), 6);
+        reach.buttonCount = 40; // a count past the 16 matrix entries: 7..15 now share slot 0
+        QVERIFY(!buttonIsSent(16, reach));
+        QVERIFY(!buttonIsSent(0, reach));
+        QCOMPARE(buttonDeviceSlot(15, reach), 0);
+    }
+
+    // The tooltip names what exactly a label's entry holds.
+    void assignmentDescriptions()
+    {
+        auto tr = [](const char *text) { return QString::fromLatin1(text); };
+        ButtonInfo b;
+        setSingleKey(b, uint8_t(keyCodeForName("F5")));
+        QCOMPARE(describeAssignment(b, 0, tr), QString("F5"));
+
+        ComboKeys combo{};
+        combo[0] = 2; // right Shift: stored as the left one
+        combo[1] = 1;
+        combo[kComboMainRow] = 1;
+        HotKeyCodes keys = modifierKeyPairs();
+        keys[kComboMainRow][0] = uint8_t(keyCodeForName("A"));
+        setComboKey(b, combo, keys);
+        QCOMPARE(describeAssignment(b, 0, tr), QString("Ctrl + Shift + A"));
+        combo = {};
+        combo[3] = 1;
+        setComboKey(b, combo, keys);
+        QCOMPARE(describeAssignment(b, 0, tr), QString("Alt"));
+        b.KeyInfo = {};
+        QCOMPARE(describeAssignment(b, 0, tr), QString("Combo key without keys"));
+
+        setFireKey(b, FireMode::KeyboardKey, uint8_t(keyCodeForName("Space")), 5, 50);
+        QCOMPARE(describeAssignment(b, 0, tr), QString("Fire Space, 5 times, 50 ms apart"));
+        setFireKey(b, FireMode::Right, 0, 2, 100);
+        QCOMPARE(describeAssignment(b, 0, tr), QString("Fire right click, 2 times, 100 ms apart"));
+
+        setSniper(b, 8);
+        QCOMPARE(describeAssignment(b, 3389, tr), QString("Sniper 400 DPI"));
+        QCOMPARE(describeAssignment(b, 0, tr), QString("Sniper step 8"));
+
+        b = ButtonInfo();
+        b.Fun = kFunMacro;
+        b.macroname = "burst";
+        b.LoopNumber = 3;
+        QCOMPARE(describeAssignment(b, 0, tr), QString("Macro \"burst\", 3 times"));
+        b.Res1 = 1;
+        QCOMPARE(describeAssignment(b, 0, tr), QString("Macro \"burst\", repeated while held"));
+        b.Fun = kFunGunSet;
+        b.Res1 = 2;
+        QCOMPARE(describeAssignment(b, 0, tr), QString("Gun set \"burst\", repeated until pressed again"));
+
+        b = ButtonInfo();
+        b.Fun = 45;
+        QCOMPARE(describeAssignment(b, 0, tr), QString("Mute"));
+        b.Fun = 0;
+        QCOMPARE(describeAssignment(b, 0, tr), QString("Button Off"));
     }
 
     // The last Left may not go; Left again may; with a second Left either may change.

@@ -7,6 +7,14 @@
         <source>The mouse holds 20 macros. These were not sent: %1</source>
         <translation>Die Maus speichert 20 Makros. Nicht gesendet wurden: %1</translation>
     </message>
+    <message>
+        <source>Settings applied.</source>
+        <translation>Einstellungen übernommen.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: %1</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>MacroDialog</name>
@@ -370,6 +378,10 @@
     <message>
         <source>Mouse battery low: %1%</source>
         <translation>Akku der Maus schwach: %1%</translation>
+    </message>
+    <message>
+        <source>No model description found: buttons and DPI stages are unknown.</source>
+        <translation>Keine Modellbeschreibung gefunden: Tasten und DPI-Stufen sind unbekannt.</translation>
     </message>
     <message>
         <source>charging</source>

@@ -7,6 +7,14 @@
         <source>The mouse holds 20 macros. These were not sent: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Settings applied.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MacroDialog</name>
@@ -369,6 +377,10 @@
     </message>
     <message>
         <source>Mouse battery low: %1%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No model description found: buttons and DPI stages are unknown.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

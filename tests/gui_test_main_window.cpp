@@ -622,9 +622,10 @@ private slots:
             std::vector<BlockImage> blocks; // settings, DPI, buttons, lighting
             QString version;
             QString status;
+            bool polled = false; // the poller's first query came before the Apply
         };
         enum class Model { Copied, Missing, Empty };
-        const auto applyWith = [](Model model) {
+        const auto applyWith = [](Model model) -> Seen {
             WindowDataFolder data({{"Config/Diff", 1}});
             const QString path = data.dir.path() + "/DefaultProfile.bin";
             if (model != Model::Copied)
@@ -633,9 +634,9 @@ private slots:
                 QFile(path).open(QIODevice::WriteOnly);
             Rig rig;
             MousecfgWidget &w = *rig.window;
-            QTRY_VERIFY(!rig.mouse.receivedReports().empty());
-            w.applyProfiles();
             Seen seen;
+            seen.polled = QTest::qWaitFor([&] { return !rig.mouse.receivedReports().empty(); }, 5000);
+            w.applyProfiles();
             for (uint8_t block : {0x01, 0x02, 0x03, 0x04})
                 seen.blocks.push_back(rig.mouse.blockImage(block));
             seen.version = w.versionLabel()->text();
@@ -643,6 +644,7 @@ private slots:
             return seen;
         };
         const Seen shipped = applyWith(Model::Copied);
+        QVERIFY(shipped.polled);
         QVERIFY(shipped.version.size() > QString("Version : ").size());
         QCOMPARE(shipped.status, QString("Settings applied."));
 

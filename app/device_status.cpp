@@ -100,9 +100,9 @@ void DeviceStatus::startPolling()
 
 void DeviceStatus::showInitialStatus()
 {
-    slotRefreshBatteryStatus(0, 1, 1);
-    // That first display is no reading of the mouse: it must not raise the low-battery notice.
-    m_LowBattery = LowBatteryWatch();
+    // A placeholder until the poller's first reply: no reading of the mouse, so it is neither
+    // stored nor a reason for the low-battery notice.
+    showBattery(0, 1, 1, false);
     const MousePresence presence = currentMousePresence(m_Link);
     m_bReceiverPresent = presence.receiverCommand;
     m_bCablePresent = presence.cableCommand;
@@ -293,6 +293,11 @@ void DeviceStatus::showMouseOff()
 
 void DeviceStatus::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte)
 {
+    showBattery(iCharge, iLowByte, iHiByte, true);
+}
+
+void DeviceStatus::showBattery(quint8 iCharge, quint8 iLowByte, quint8 iHiByte, bool reading)
+{
     if (batteryIsOff(iCharge, iLowByte, iHiByte)) {
         showMouseOff();
         return;
@@ -309,17 +314,19 @@ void DeviceStatus::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, qui
     g_mouseOff.store(false);
     m_pChargingIcon->setVisible(iCharge != 0);
 
-    const BatteryReading reading = interpretBattery(iCharge, iLowByte, iHiByte, m_iBatteryFull);
-    if (reading.level != m_iLastBattery) {
-        m_iLastBattery = reading.level;
-        writeBattery(reading.level);
+    const int level = interpretBattery(iCharge, iLowByte, iHiByte, m_iBatteryFull).level;
+    if (level != m_iLastBattery) {
+        m_iLastBattery = level;
+        if (reading)
+            writeBattery(level);
     }
-    m_pBatteryBar->setValue(batteryBarValue(reading.level, m_bCablePresent));
+    // The notice names the percentage the bar shows (full while the cable powers the mouse).
+    const int shown = batteryBarValue(level, m_bCablePresent);
+    m_pBatteryBar->setValue(shown);
     m_bCharging = iCharge != 0;
     emit toolTipChanged();
-    if (m_LowBattery.update(reading.level, m_bCharging))
-        emit lowBatteryNotified(
-            QCoreApplication::translate("MousecfgWidget", "Mouse battery low: %1%").arg(reading.level));
+    if (reading && m_LowBattery.update(shown, m_bCharging))
+        emit lowBatteryNotified(QCoreApplication::translate("MousecfgWidget", "Mouse battery low: %1%").arg(shown));
 }
 
 void DeviceStatus::slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode)

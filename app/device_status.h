@@ -135,6 +135,9 @@ private:
     void onMouseChosen(QAction *action);
     void onWarningFinished(int result);
     void showMouseOff();
+    // The bar, charging icon and tooltip for a battery report; only a `reading` of the mouse
+    // (not the start-up placeholder) is stored and may raise the low-battery notice.
+    void showBattery(quint8 iCharge, quint8 iLowByte, quint8 iHiByte, bool reading);
     void applyConnectionIndicators();
 
     QWidget &m_Window;

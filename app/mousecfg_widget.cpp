@@ -30,6 +30,7 @@
 #include "widgets/skin.h"
 #include "widgets/tarn_message_box.h"
 #include "widgets/tarn_push_button.h"
+#include "widgets/tarn_status_text.h"
 #include "widgets/theme.h"
 
 #include <QApplication>
@@ -81,8 +82,10 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
     // 8. Profile management and the apply flow. The stored-profile list is read with the saved
     // set (step 11): a fresh library also names the slots that have no name yet.
     m_pProfiles = std::make_unique<ProfileManager>(m_WorkingSet, m_SavedSet, static_cast<ProfileHost &>(*this), m_Settings);
-    m_pApply = std::make_unique<ApplyFlow>(m_WorkingSet, m_SavedSet, m_Settings, *m_pTransfer, m_pStatus.get(), this,
-                                           [this](const QString &text) { notice(text); });
+    m_pApply = std::make_unique<ApplyFlow>(
+        m_WorkingSet, m_SavedSet, m_Settings, *m_pTransfer, m_pStatus.get(), [this] { return m_pLink->commandHandle(); },
+        this, [this](const QString &text) { notice(text); },
+        [this](const QString &text) { m_pStatusText->showText(text, TarnStatusText::Confirmation); });
 
     // 9. Open the current mouse.
     m_pLink->openMouse(readCurrentProductName());
@@ -115,8 +118,11 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
     setStyleSheet("*{outline:0px;}");
     m_pTray = new Tray(*this, *m_pStatus);
 
-    // 16. Battery display and connection indicator, from the device table.
+    // 16. Battery display and connection indicator, from the device table; what the window
+    // cannot show without a model description.
     m_pStatus->showInitialStatus();
+    if (!hasModelDescription())
+        m_pStatusText->showText(noModelDescriptionText(), TarnStatusText::Warning);
 
     // 17. Show the window or warn.
     QTimer::singleShot(kWarningDelayMs, this, [this] { m_pStatus->startCheck(m_bStartHidden); });
@@ -254,6 +260,8 @@ void MousecfgWidget::buildControls()
     m_pVersionLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_pModelLabel = makeWindowLabel(this, LayoutItem::ModelLabel);
     m_pModelLabel->setAlignment(Qt::AlignCenter);
+    m_pStatusText = new TarnStatusText(this);
+    m_pStatusText->setProperty("layoutItem", static_cast<int>(LayoutItem::StatusText));
 
     m_pFirmwareButton = makeButton({}, LayoutItem::FirmwareUpdate);
     m_pMinimise = makeButton({"min-1.png", "min-2.png", "min-3.png"}, LayoutItem::Minimise);
@@ -422,6 +430,8 @@ void MousecfgWidget::retranslateTexts()
         m_pTray->retranslate();
     m_pStatus->retranslate();
     m_pModelLabel->setText(m_Settings.model);
+    if (m_pStatusText->kind() == TarnStatusText::Warning && !m_pStatusText->text().isEmpty())
+        m_pStatusText->showText(noModelDescriptionText(), TarnStatusText::Warning);
     m_Panels.retranslate();
     m_pBar->showSlot(m_WorkingSet);
 }

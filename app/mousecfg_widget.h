@@ -43,6 +43,7 @@ class TarnPointSpeed;
 class TarnProcessbar;
 class TarnPushButton;
 class TarnReportRate;
+class TarnStatusText;
 class VerifiedTransfer;
 
 class MousecfgWidget : public QWidget, private ProfileHost, private StatusHost {
@@ -120,8 +121,11 @@ public:
     QLabel *receiverIcon() const { return m_pStatus->receiverIcon(); }
     QLabel *frontPicture() const { return m_pView->frontPicture(); }
     QLabel *versionLabel() const { return m_pVersionLabel; }
+    // The line above the bottom buttons: the confirmation of an Apply, the missing model.
+    TarnStatusText *statusText() const { return m_pStatusText; }
     QMenu *trayMenu() const { return m_pTray->menu(); }
     QSystemTrayIcon *trayIcon() const { return m_pTray->icon(); }
+    QString lastTrayNotice() const { return m_pTray->lastNotice(); }
     TarnLineEdit *nameEdit() const { return m_pBar->nameEdit(); }
     TarnPushButton *profileFileButton() const { return m_pBar->fileButton(); }
     QMenu *profileFileMenu() const { return m_pBar->fileMenu(); }
@@ -251,6 +255,7 @@ private:
     QLabel *m_pLogo = nullptr;
     QLabel *m_pVersionLabel = nullptr;
     QLabel *m_pModelLabel = nullptr;
+    TarnStatusText *m_pStatusText = nullptr;
     TarnPushButton *m_pFirmwareButton = nullptr;
     TarnPushButton *m_pMinimise = nullptr;
     TarnPushButton *m_pClose = nullptr;

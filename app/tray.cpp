@@ -101,6 +101,7 @@ void Tray::showToolTip()
 
 void Tray::notifyLowBattery(const QString &text)
 {
+    m_LastNotice = text;
     if (m_pIcon->isVisible())
         m_pIcon->showMessage(readCurrentProductName(), text, QSystemTrayIcon::Warning);
 }

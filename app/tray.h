@@ -5,6 +5,7 @@
 // it is minimised instead.
 
 #include <QObject>
+#include <QString>
 #include <QSystemTrayIcon>
 
 class DeviceStatus;
@@ -27,6 +28,8 @@ public:
     // Whether a hidden window can be brought back through the icon: taken from the desktop when
     // the tray is made.
     bool isAvailable() const { return m_bAvailable; }
+    // The last low-battery notice given (shown when the icon is), empty before any.
+    QString lastNotice() const { return m_LastNotice; }
     void setAvailable(bool available) { m_bAvailable = available; }
 
     // Hides the window into the tray, or minimises it without one.
@@ -49,4 +52,5 @@ private:
     QMenu *m_pMenu;
     QSystemTrayIcon *m_pIcon;
     bool m_bAvailable;
+    QString m_LastNotice;
 };

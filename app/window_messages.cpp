@@ -18,3 +18,8 @@ QString windowMessage(WindowMessage message)
 }
 
 bool isWindowQuestion(WindowMessage message) { return message == WindowMessage::FirmwareQuestion; }
+
+QString noModelDescriptionText()
+{
+    return QCoreApplication::translate("MousecfgWidget", "No model description found: buttons and DPI stages are unknown.");
+}

@@ -13,3 +13,7 @@ constexpr WindowMessage kWindowMessages[] = {WindowMessage::FirmwareCable, Windo
                                              WindowMessage::FirmwareMissing, WindowMessage::OneClick};
 QString windowMessage(WindowMessage message);
 bool isWindowQuestion(WindowMessage message);
+
+// Said once, on the window, when no model description can be read (none found, or one without
+// keys): the buttons and DPI stages of the model are unknown then.
+QString noModelDescriptionText();

@@ -167,6 +167,8 @@ const LayoutRow kLayout[] = {
     {LayoutItem::ButtonPanelScroll, {285, 90, 332, 442}, {}},
     {LayoutItem::FirmwareUpdate, {0, 0, 0, 0}, {}},
     {LayoutItem::SlotDropDown, {0, 0, 0, 0}, {}},
+    // Above the bottom buttons, below every page's content: the outcome of an Apply.
+    {LayoutItem::StatusText, {308, 566, 365, 20}, {}},
 };
 static_assert(sizeof(kLayout) / sizeof(kLayout[0]) == size_t(LayoutItem::Count), "one layout row per control");
 

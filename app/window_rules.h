@@ -73,6 +73,7 @@ enum class LayoutItem {
     UpHotspot, DownHotspot,
     FrontHotspot1, FrontHotspot2, FrontHotspot3, FrontHotspot4, FrontHotspot5, FrontHotspot6, FrontHotspot7,
     MacroEditor, ButtonPanelScroll, FirmwareUpdate, SlotDropDown,
+    StatusText,
     Count
 };
 // Design rectangle of a control. Rows that give a position only have size 0 x 0; the window

@@ -1,16 +1,20 @@
 #include "cli/battery_query.h"
 
 #include "cli/cli_context.h"
-#include "device/battery_poller.h"
 
 int queryBatteryOnce(CliContext &context, HidDevice &handle, PollerReport &reply)
 {
-    switch (requestBatteryReply(handle, reply)) {
+    return reportBatteryQuery(context, requestBatteryReply(handle, reply));
+}
+
+int reportBatteryQuery(CliContext &context, BatteryQuery query)
+{
+    switch (query) {
     case BatteryQuery::Reply:
-        return 0;
+        break;
     case BatteryQuery::NotWritten:
         context.error("the battery query could not be written");
-        return 4;
+        break;
     case BatteryQuery::ReadFailed:
         context.error("the battery reply could not be read: the mouse's link failed");
         break;
@@ -19,6 +23,5 @@ int queryBatteryOnce(CliContext &context, HidDevice &handle, PollerReport &reply
         context.error(QString("no answer to the battery query within %1 ms").arg(kBatteryReplyTimeoutMs));
         break;
     }
-    // The transfer layer's code for reads that never brought the answer.
-    return 2;
+    return batteryQueryResult(query);
 }

@@ -5,7 +5,6 @@
 #include "cli/battery_query.h"
 #include "cli/cli_command.h"
 #include "cli/cli_context.h"
-#include "device/battery_poller.h"
 #include "device/device_link.h"
 #include "device/download_worker.h"
 #include "device/transfer.h"
@@ -15,23 +14,20 @@
 
 int sendWorkingSet(CliContext &context, ProfileSet &working)
 {
-    DeviceLink &link = context.deviceLink();
-    if (HidDevice *handle = link.commandHandle()) {
-        // A query without its reply says nothing of the mouse being off: it fails the apply
-        // before anything is sent.
-        PollerReport reply;
-        if (const int failed = queryBatteryOnce(context, *handle, reply))
-            return failed;
-        noteBatteryReport(reply.charging(), reply.batteryLow(), reply.batteryHigh());
-    }
     // A fresh process has no record of what the mouse holds: the force flag sends everything.
+    // The worker asks the mouse first, as the window's Apply does.
     ProfileSet saved = working;
-    DownloadOutcome outcome;
-    const uint8_t result = runDownloadWorker(working, saved, true, context.settings(), context.transfer(), nullptr, &outcome);
-    if (result != 0)
-        context.error(downloadResultMessage(result));
-    if (!outcome.unsaved.ok())
-        context.unsavedState(outcome.unsaved.message());
+    SendOutcome outcome;
+    const uint8_t result = runDownloadWorker(working, saved, true, context.settings(), context.transfer(), nullptr,
+                                             context.deviceLink().commandHandle(), &outcome);
+    if (!outcome.save.ok())
+        context.unsavedState(outcome.save.message());
+    if (result == 0)
+        return 0;
+    // A query without its reply says nothing of the mouse being off: nothing was sent.
+    if (outcome.batteryQuery && *outcome.batteryQuery != BatteryQuery::Reply)
+        return reportBatteryQuery(context, *outcome.batteryQuery);
+    context.error(downloadResultMessage(result));
     return result;
 }
 

@@ -4,8 +4,8 @@
 class CliContext;
 struct ProfileSet;
 
-// One battery query as the poller's query cycle makes it (a reply with all three battery bytes
-// zero sets the mouse-off flag; a query without its reply in time fails the send, nothing more
-// written), then the download worker's steps with the force flag. Prints the failure on stderr;
-// returns the device result code.
+// The download worker's steps with the force flag, with its battery query before anything is
+// sent, as the window's Apply makes them (a reply with all three battery bytes zero is a sleeping
+// mouse, 5; a query without its reply in time fails the send, nothing more written). Prints the
+// failure on stderr; returns the device result code.
 int sendWorkingSet(CliContext &context, ProfileSet &working);

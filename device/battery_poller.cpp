@@ -64,6 +64,21 @@ BatteryQuery requestBatteryReply(HidDevice &handle, PollerReport &reply, std::ve
     });
 }
 
+uint8_t batteryQueryResult(BatteryQuery query)
+{
+    switch (query) {
+    case BatteryQuery::Reply:
+        return 0;
+    case BatteryQuery::NotWritten:
+        return 4;
+    case BatteryQuery::NoAnswer:
+    case BatteryQuery::ReadFailed:
+    case BatteryQuery::Stopped:
+        break;
+    }
+    return 2;
+}
+
 QString reportRateText(uint8_t code)
 {
     const int hz = reportRateHz(code);

@@ -78,6 +78,11 @@ BatteryQuery queryBattery(HidDevice &handle, PollerReport &reply, const std::ato
 // nothing to stop it. Notices read on the way are appended to `notices` when given.
 BatteryQuery requestBatteryReply(HidDevice &handle, PollerReport &reply, std::vector<PollerReport> *notices = nullptr);
 
+// The device result code of a battery query: 0 for a reply, 4 when the query could not be
+// written, 2 (the transfer layer's code for reads that never brought the answer) for any other
+// query without its reply.
+uint8_t batteryQueryResult(BatteryQuery query);
+
 // The text of a report-rate code as the mouse reports it: 8 "125 HZ", 4 "250 HZ", 2 "500 HZ",
 // 1 "1000 HZ"; empty for any other code.
 QString reportRateText(uint8_t code);

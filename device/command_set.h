@@ -11,7 +11,6 @@
 #include "device/macro_download.h"
 #include "device/report_builder.h"
 #include "storage/model_description.h"
-#include "storage/storage_result.h"
 
 #include <array>
 #include <cstdint>
@@ -71,9 +70,6 @@ uint8_t switchProfile(int index, CommandSink &sink);
 // What a download did beyond its result code.
 struct DownloadOutcome {
     MacroBlockOutcome macros;
-    // The first save of the apply (the set, "Config/Diff") that failed; the send itself goes on,
-    // its result stays the device's, and the user is told that the state was not recorded.
-    StorageOutcome unsaved;
 };
 
 // The full download: stop the poller, start mark, the blocks the sections ask for (1 settings,

@@ -8,8 +8,12 @@
         <translation>Die Maus speichert 20 Makros. Nicht gesendet wurden: %1</translation>
     </message>
     <message>
-        <source>The settings could not be saved on this computer: %1</source>
-        <translation>Die Einstellungen konnten auf diesem Computer nicht gespeichert werden: %1</translation>
+        <source>Settings applied.</source>
+        <translation>Einstellungen übernommen.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: %1</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden: %1</translation>
     </message>
 </context>
 <context>
@@ -382,6 +386,10 @@
     <message>
         <source>Mouse battery low: %1%</source>
         <translation>Akku der Maus schwach: %1%</translation>
+    </message>
+    <message>
+        <source>No model description found: buttons and DPI stages are unknown.</source>
+        <translation>Keine Modellbeschreibung gefunden: Tasten und DPI-Stufen sind unbekannt.</translation>
     </message>
     <message>
         <source>charging</source>

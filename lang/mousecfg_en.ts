@@ -8,7 +8,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The settings could not be saved on this computer: %1</source>
+        <source>Settings applied.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -381,6 +385,10 @@
     </message>
     <message>
         <source>Mouse battery low: %1%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No model description found: buttons and DPI stages are unknown.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -8,8 +8,12 @@
         <translation>鼠标最多保存 20 个宏。以下宏未发送：%1</translation>
     </message>
     <message>
-        <source>The settings could not be saved on this computer: %1</source>
-        <translation>无法在此计算机上保存设置：%1</translation>
+        <source>Settings applied.</source>
+        <translation>设置已应用。</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: %1</source>
+        <translation>无法保存设置：%1</translation>
     </message>
 </context>
 <context>
@@ -382,6 +386,10 @@
     <message>
         <source>Mouse battery low: %1%</source>
         <translation>鼠标电量低：%1%</translation>
+    </message>
+    <message>
+        <source>No model description found: buttons and DPI stages are unknown.</source>
+        <translation>未找到型号描述文件：按键和 DPI 档位未知。</translation>
     </message>
     <message>
         <source>charging</source>

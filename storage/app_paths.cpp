@@ -100,13 +100,7 @@ QString applicationFolder()
 
 QString configsFolder() { return applicationFolder() + "/Configs"; }
 
-QString modelDescriptionPath()
-{
-    resolve();
-    if (!paths().overrideDir.isEmpty())
-        return paths().application + "/DefaultProfile.bin";
-    return paths().resources + "/DefaultProfile.bin";
-}
+QString modelDescriptionPath() { return resourceOrOverride("DefaultProfile.bin"); }
 
 QString skinFolder() { return resourceOrOverride("skin"); }
 QString langFolder() { return resourceOrOverride("lang"); }

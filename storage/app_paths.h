@@ -9,8 +9,8 @@
 //  - data (Configs/): beside the executable when that folder is a writable portable copy,
 //    otherwise $XDG_DATA_HOME/mousecfg, seeded from the shipped template on first run.
 // An override (--data-dir DIR or MOUSECFG_DATA_DIR) makes DIR the whole application folder:
-// DIR/Configs/ for the data and DIR/DefaultProfile.bin for the model description (absent there
-// means no model description); DIR/skin and DIR/lang when present, else the shipped ones.
+// DIR/Configs/ for the data; DIR/DefaultProfile.bin, DIR/skin and DIR/lang when present, else the
+// shipped ones. An existing but empty DIR/DefaultProfile.bin is a model description without keys.
 
 #include <QString>
 

@@ -41,6 +41,12 @@ int readMatrix(ButtonMatrix &out, const char *field)
 
 } // namespace
 
+bool hasModelDescription()
+{
+    const IniFile file(AppPaths::modelDescriptionPath());
+    return file.readable() && file.hasKeys();
+}
+
 int readModelDescription(ModelDescription &description)
 {
     if (!modelFileExists())

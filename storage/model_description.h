@@ -32,6 +32,9 @@ struct ModelDescription {
     std::array<LedModeDefault, kLedModeCount> leds{};
 };
 
+// Whether a model description can be read: the file in force exists and holds keys.
+bool hasModelDescription();
+
 // 0 when the file exists and was read, -1 when it does not exist (record unchanged).
 int readModelDescription(ModelDescription &model);
 

@@ -14,7 +14,9 @@
 #include "storage/profile_files.h"
 #include "widgets/tarn_line_edit.h"
 #include "widgets/tarn_process_dialog.h"
+#include "widgets/tarn_processbar.h"
 #include "widgets/tarn_push_button.h"
+#include "widgets/tarn_status_text.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -60,6 +62,14 @@ int downloadReports(const SimulatedMouse &mouse)
 }
 
 void waitForFirstQuery(const SimulatedMouse &mouse) { QTRY_VERIFY(!mouse.receivedReports().empty()); }
+
+int batteryQueries(const SimulatedMouse &mouse)
+{
+    int count = 0;
+    for (const SimReceivedReport &report : mouse.receivedReports())
+        count += report.bytes[3] == 0x48;
+    return count;
+}
 
 } // namespace
 
@@ -169,6 +179,119 @@ private slots:
         ProfileData stored;
         readProfileFile(stored, data.libraryFile("Profile 1"));
         QCOMPARE(int(stored.pollrate), 2);
+
+        // The mouse wakes: the next Apply asks it and sends at once, whatever the bar last showed.
+        rig.mouse.setBattery(0x00, 4);
+        click(w, W::BtnApply);
+        QVERIFY(boxes.take().isEmpty());
+        QCOMPARE(int(rig.mouse.settings().pollRate[0]), 2);
+    }
+
+    // Apply asks the mouse itself: a battery query that failed (here, the poller's, whose write
+    // failed) is no sleeping mouse, and one that fails during the Apply is a failed send.
+    void aFailedBatteryQueryIsNoSleepingMouse()
+    {
+        WindowDataFolder data({{"Config/Diff", 0}});
+        SimOptions faulty;
+        faulty.faults.writeFail = 1; // the poller's first query
+        WindowRig rig(faulty);
+        MousecfgWidget &w = *rig.window;
+        QTRY_VERIFY(g_mouseOff.load()); // the bar says "MOUSE OFF"
+        BoxAnswers boxes;
+        EditingPanel *panel = addEditingPanel(w);
+        panel->rate = 2;
+        const int queries = batteryQueries(rig.mouse);
+        click(w, W::BtnApply);
+        QCOMPARE(boxes.take(), QStringList());
+        QCOMPARE(int(rig.mouse.settings().pollRate[0]), 2);
+        QVERIFY(!g_mouseOff.load());
+        // The Apply's own query, then the restarted poller's: the next write fault is the Apply's.
+        QTRY_VERIFY(batteryQueries(rig.mouse) >= queries + 2);
+
+        // The query of this Apply cannot be written: nothing is sent, and it is not called sleep.
+        rig.mouse.clearReceivedReports();
+        rig.mouse.setWriteFail(1);
+        panel->rate = 4;
+        click(w, W::BtnApply);
+        QCOMPARE(boxes.take(), QStringList{"Send data failed, please try again."});
+        QCOMPARE(downloadReports(rig.mouse), 0);
+        QCOMPARE(int(rig.mouse.settings().pollRate[0]), 2);
+
+        // The fault is over: the very next Apply sends the edit.
+        click(w, W::BtnApply);
+        QCOMPARE(boxes.take(), QStringList());
+        QCOMPARE(int(rig.mouse.settings().pollRate[0]), 4);
+    }
+
+    // A send that went well is confirmed on the window for a few seconds; a failed one is not.
+    void aSuccessfulApplySaysSoBriefly()
+    {
+        WindowDataFolder data({{"Config/Diff", 0}});
+        WindowRig rig;
+        MousecfgWidget &w = *rig.window;
+        waitForFirstQuery(rig.mouse);
+        BoxAnswers boxes;
+        TarnStatusText *status = w.statusText();
+        QVERIFY(status->isHidden());
+        EditingPanel *panel = addEditingPanel(w);
+        panel->rate = 2;
+        click(w, W::BtnApply);
+        QCOMPARE(int(rig.mouse.settings().pollRate[0]), 2);
+        QVERIFY(!status->isHidden());
+        QCOMPARE(status->text(), QString("Settings applied."));
+        QCOMPARE(status->kind(), TarnStatusText::Confirmation);
+        QTRY_VERIFY_WITH_TIMEOUT(status->isHidden(), TarnStatusText::kConfirmationMs + 3000);
+
+        rig.mouse.setWriteFail(1000);
+        panel->rate = 4;
+        click(w, W::BtnApply);
+        QCOMPARE(boxes.take(), QStringList{"Send data failed, please try again."});
+        QVERIFY(status->isHidden());
+    }
+
+    // The save that starts every send fails: the user is told which file, and no success is claimed.
+    void aFailedSaveIsShown()
+    {
+        WindowDataFolder data({{"Config/Diff", 0}});
+        WindowRig rig;
+        MousecfgWidget &w = *rig.window;
+        waitForFirstQuery(rig.mouse);
+        BoxAnswers boxes;
+        const QString slotFile = data.libraryFile(w.workingSet().slotNames[0]);
+        QFile::remove(slotFile);
+        QVERIFY(QDir().mkpath(slotFile)); // a folder where the file goes: it cannot be written
+        addEditingPanel(w)->rate = 2;
+        click(w, W::BtnApply);
+        const QStringList shown = boxes.take();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown.at(0), "The settings could not be saved: " + QFileInfo(slotFile).fileName() + ": cannot be written");
+        QVERIFY(w.statusText()->isHidden());
+        // The mouse has the edit all the same.
+        QCOMPARE(int(rig.mouse.settings().pollRate[0]), 2);
+    }
+
+    // The progress dialog is drawn at the window's scale.
+    void theProgressDialogScalesWithTheWindow()
+    {
+        WindowDataFolder data({{"Config/Diff", 1}});
+        SimOptions slow;
+        slow.faults.latencyMs = 1;
+        SimulatedMouse mouse(slow);
+        SimHotplugSource hotplug(&mouse);
+        MousecfgWidget w(mouse, &hotplug, 4); // factor 2.0
+        QCOMPARE(w.scaleFactor(), 2.0);
+        QTRY_VERIFY(!mouse.receivedReports().empty());
+        QSize seen;
+        QTimer probe;
+        probe.setInterval(1);
+        QObject::connect(&probe, &QTimer::timeout, [&] {
+            if (TarnProcessDialog *dialog = w.applyFlow().progressDialog())
+                seen = dialog->size();
+        });
+        probe.start();
+        click(w, W::BtnApply);
+        probe.stop();
+        QCOMPARE(seen, QSize(2 * TarnProcessDialog::kSide, 2 * TarnProcessDialog::kSide));
     }
 
     void appliedEditsSurviveARestart()
@@ -320,6 +443,36 @@ private slots:
         w.deviceStatus().slotRefreshBatteryStatus(0, 0, 0);
         QCOMPARE(w.trayIcon()->toolTip(), QString("DRUV M7 Wireless: MOUSE OFF"));
         QCOMPARE(low.count(), 2);
+    }
+
+    // The start-up shows a placeholder until the poller's first reply: no notice comes of it, and
+    // a notice names the percentage the bar shows.
+    void lowBatteryOnlyFromAReading()
+    {
+        {
+            WindowDataFolder data;
+            WindowRig rig;
+            MousecfgWidget &w = *rig.window;
+            QTRY_COMPARE(w.lastBatteryLevel(), 80);
+            QCOMPARE(w.lastTrayNotice(), QString());
+            QCOMPARE(readBattery(), 80);
+            w.deviceStatus().slotRefreshBatteryStatus(0, 0x00, 3); // 10 %
+            QCOMPARE(w.lastTrayNotice(), QString("Mouse battery low: 10%"));
+            QCOMPARE(w.batteryBar()->value(), 10);
+        }
+
+        // On the cable the bar is full and hidden: no notice of a low reading.
+        WindowDataFolder data;
+        SimOptions cable;
+        cable.cable = true;
+        cable.receiver = false;
+        WindowRig onCable(cable);
+        MousecfgWidget &c = *onCable.window;
+        waitForFirstQuery(onCable.mouse);
+        QSignalSpy low(&c, &MousecfgWidget::lowBatteryNotified);
+        c.deviceStatus().slotRefreshBatteryStatus(0, 0x00, 3);
+        QCOMPARE(c.batteryBar()->value(), 100);
+        QCOMPARE(low.count(), 0);
     }
 
     void panelSignalsAndFirmwareUpdate()

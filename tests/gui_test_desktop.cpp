@@ -25,6 +25,7 @@ struct Rig {
     explicit Rig(bool receiver = true)
         : mouse(options(receiver)), hotplug(&mouse)
     {
+        QFile::remove(folder.filePath("DefaultProfile.bin"));
         QFile::copy(QStringLiteral(MOUSECFG_APP_DIR) + "/DefaultProfile.bin", folder.filePath("DefaultProfile.bin"));
     }
     static SimOptions options(bool receiver)

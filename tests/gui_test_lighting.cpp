@@ -42,6 +42,7 @@ namespace {
 struct ModelFolder {
     explicit ModelFolder(int showSleep = -1) : folder(true)
     {
+        QFile::remove(folder.filePath("DefaultProfile.bin"));
         QFile::copy(QStringLiteral(MOUSECFG_APP_DIR) + "/DefaultProfile.bin", AppPaths::modelDescriptionPath());
         QFile::setPermissions(AppPaths::modelDescriptionPath(), QFile::ReadOwner | QFile::WriteOwner);
         if (showSleep >= 0)

@@ -1,8 +1,10 @@
 // The main window on the simulated mouse: tray, hot-plug warnings, dragging, language, battery.
 
 #include "app/mousecfg_widget.h"
+#include "app/window_messages.h"
 #include "device/device_link.h"
 #include "device/device_state.h"
+#include "sim/block_decoder.h"
 #include "sim/sim_hotplug_source.h"
 #include "sim/simulated_mouse.h"
 #include "support/window_rig.h"
@@ -11,6 +13,7 @@
 #include "widgets/tarn_message_box.h"
 #include "widgets/tarn_processbar.h"
 #include "widgets/tarn_push_button.h"
+#include "widgets/tarn_status_text.h"
 
 #include <QAction>
 #include <QDir>
@@ -608,6 +611,60 @@ private slots:
         QCOMPARE(int(w.workingSet().current().pollrate), 2);
         w.retranslate();
         QCOMPARE(probe->retranslations, 1);
+    }
+
+    // A data folder without DefaultProfile.bin takes the shipped one, as it does skin and
+    // translations: the mouse gets the same blocks and the window shows the same version. An
+    // empty file is no model description, which the window says.
+    void theShippedModelDescriptionStandsInForAMissingOne()
+    {
+        struct Seen {
+            std::vector<BlockImage> blocks; // settings, DPI, buttons, lighting
+            QString version;
+            QString status;
+            bool polled = false; // the poller's first query came before the Apply
+        };
+        enum class Model { Copied, Missing, Empty };
+        const auto applyWith = [](Model model) -> Seen {
+            WindowDataFolder data({{"Config/Diff", 1}});
+            const QString path = data.dir.path() + "/DefaultProfile.bin";
+            if (model != Model::Copied)
+                QFile::remove(path);
+            if (model == Model::Empty)
+                QFile(path).open(QIODevice::WriteOnly);
+            Rig rig;
+            MousecfgWidget &w = *rig.window;
+            Seen seen;
+            seen.polled = QTest::qWaitFor([&] { return !rig.mouse.receivedReports().empty(); }, 5000);
+            w.applyProfiles();
+            for (uint8_t block : {0x01, 0x02, 0x03, 0x04})
+                seen.blocks.push_back(rig.mouse.blockImage(block));
+            seen.version = w.versionLabel()->text();
+            seen.status = w.statusText()->isHidden() ? QString() : w.statusText()->text();
+            return seen;
+        };
+        const Seen shipped = applyWith(Model::Copied);
+        QVERIFY(shipped.polled);
+        QVERIFY(shipped.version.size() > QString("Version : ").size());
+        QCOMPARE(shipped.status, QString("Settings applied."));
+
+        const Seen missing = applyWith(Model::Missing);
+        QCOMPARE(missing.version, shipped.version);
+        QCOMPARE(missing.status, shipped.status);
+        for (size_t i = 0; i < shipped.blocks.size(); ++i)
+            QVERIFY2(missing.blocks[i] == shipped.blocks[i], qPrintable(QString("block %1").arg(i + 1)));
+
+        const Seen empty = applyWith(Model::Empty);
+        QCOMPARE(empty.version, QString("Version : "));
+        QVERIFY(empty.blocks[2] != shipped.blocks[2]); // no front buttons
+        // Said from the start (an Apply's confirmation takes its place).
+        WindowDataFolder data;
+        QFile::remove(data.dir.path() + "/DefaultProfile.bin");
+        QFile(data.dir.path() + "/DefaultProfile.bin").open(QIODevice::WriteOnly);
+        Rig rig;
+        QVERIFY(!rig.window->statusText()->isHidden());
+        QCOMPARE(rig.window->statusText()->text(), noModelDescriptionText());
+        QCOMPARE(rig.window->statusText()->text(), QString("No model description found: buttons and DPI stages are unknown."));
     }
 
     void macroTabTakesNoRoomWhenTheModelHasNoMacros()

@@ -212,6 +212,7 @@ void SkinTest::hotspotMarkersLeaveTheMouseVisible()
 void SkinTest::windowHotspotsWearTheMarkersAndMarkOnlyTheSelectedOne()
 {
     TempAppFolder folder(true);
+    QFile::remove(folder.filePath("DefaultProfile.bin"));
     QVERIFY(QFile::copy(QStringLiteral(MOUSECFG_APP_DIR "/DefaultProfile.bin"), folder.filePath("DefaultProfile.bin")));
     SimulatedMouse mouse;
     MousecfgWidget w(mouse, nullptr, 0);

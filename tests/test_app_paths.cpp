@@ -12,6 +12,10 @@ private slots:
         QTemporaryDir dir;
         AppPaths::setDataDirOverride(dir.path());
         QCOMPARE(AppPaths::configsFolder(), dir.path() + "/Configs");
+        // No model description in DIR: the shipped one, as for skin and translations; one there
+        // (even an empty one) is used.
+        QCOMPARE(AppPaths::modelDescriptionPath(), AppPaths::resourceFolder() + "/DefaultProfile.bin");
+        QFile(dir.path() + "/DefaultProfile.bin").open(QIODevice::WriteOnly);
         QCOMPARE(AppPaths::modelDescriptionPath(), dir.path() + "/DefaultProfile.bin");
         // No skin in DIR: the shipped one is used.
         QVERIFY(!AppPaths::skinFolder().startsWith(dir.path()));

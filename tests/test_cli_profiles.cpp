@@ -152,6 +152,7 @@ private slots:
     void init()
     {
         m_dir = std::make_unique<TempAppFolder>(true);
+        QFile::remove(m_dir->filePath("DefaultProfile.bin"));
         QVERIFY(QFile::copy(QStringLiteral(MOUSECFG_SOURCE_DIR) + "/data/DefaultProfile.bin",
                             m_dir->filePath("DefaultProfile.bin")));
         QVERIFY(writeCurrentProductName("DRUV M7 Wireless"));

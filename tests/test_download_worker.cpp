@@ -234,6 +234,7 @@ private slots:
         const QString model = QStringLiteral(MOUSECFG_APP_DIR) + "/DefaultProfile.bin";
         if (!QFile::exists(model))
             QSKIP("no shipped model description in this build");
+        QFile::remove(m_dir->filePath("DefaultProfile.bin"));
         QVERIFY(QFile::copy(model, m_dir->filePath("DefaultProfile.bin")));
         m_working = ProfileSet();
         resetProfileSet(m_working);

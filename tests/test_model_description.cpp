@@ -3,6 +3,7 @@
 #include "support/test_env.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QtTest>
 
@@ -22,21 +23,37 @@ private slots:
         m_dir = std::make_unique<TempAppFolder>();
     }
 
-    void missingFileLeavesOutputsAndGivesDefaults()
+    // The empty file of the test folder: no model description, the built-in defaults.
+    void emptyFileGivesDefaults()
     {
         ModelDescription model;
         model.dpi = 77;
         ButtonMatrix matrix;
         matrix.fill(9);
-        QCOMPARE(readModelDescription(model), -1);
-        QCOMPARE(readButtonMatrix(matrix), -1);
-        QCOMPARE(readButtonMatrix2(matrix), -1);
-        QCOMPARE(int(model.dpi), 77);
-        QCOMPARE(int(matrix[15]), 9);
+        QVERIFY(!hasModelDescription());
+        QCOMPARE(readModelDescription(model), 0);
+        QCOMPARE(int(model.dpi), 0);
+        QCOMPARE(readButtonMatrix2(matrix), 0);
+        QCOMPARE(int(matrix[15]), 0);
         QCOMPARE(modelButtonCount(), 0);
         QCOMPARE(modelDpiStageCount(), 0);
         QCOMPARE(macrosDisabled(), 0);
         QCOMPARE(showSleep(), 1);
+        QVERIFY(modelFrontButtons().isEmpty());
+    }
+
+    // No file in the folder: the shipped one is read, as skin and translations are.
+    void missingFileFallsBackToTheShippedOne()
+    {
+        QVERIFY(QFile::remove(m_dir->path() + "/DefaultProfile.bin"));
+        const QString shipped = AppPaths::resourceFolder() + "/DefaultProfile.bin";
+        if (!QFileInfo::exists(shipped))
+            QSKIP("no shipped model description in this build");
+        QCOMPARE(AppPaths::modelDescriptionPath(), shipped);
+        QVERIFY(hasModelDescription());
+        QCOMPARE(modelProductName(), QSettings(shipped, QSettings::IniFormat).value("PROFILE/ProductName").toString());
+        QVERIFY(modelButtonCount() > 0);
+        QVERIFY(!modelFrontButtons().isEmpty());
     }
 
     void derivedCounts_data()
@@ -102,6 +119,7 @@ private slots:
 
     void shippedDescriptionIsComplete()
     {
+        QFile::remove(m_dir->path() + "/DefaultProfile.bin");
         QVERIFY(QFile::copy(MOUSECFG_SOURCE_DIR "/data/DefaultProfile.bin", m_dir->path() + "/DefaultProfile.bin"));
         QCOMPARE(modelProductName(), QString("DRUV M7 Wireless"));
         QVERIFY(!modelVersion().isEmpty());

@@ -274,6 +274,7 @@ private slots:
 
     void defaultTemplateWhereverProfilesAreCreated()
     {
+        QFile::remove(path("DefaultProfile.bin"));
         QVERIFY(QFile::copy(MOUSECFG_SOURCE_DIR "/data/DefaultProfile.bin", path("DefaultProfile.bin")));
         ProfileData expected, slotTemplate, libraryTemplate;
         resetProfile(expected);

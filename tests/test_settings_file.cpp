@@ -171,6 +171,7 @@ private slots:
     {
         QVERIFY(QDir().mkpath(m_dir->path() + "/Configs"));
         QVERIFY(QFile::copy(MOUSECFG_SOURCE_DIR "/data/Configs/Config.ini", settingsPath()));
+        QFile::remove(m_dir->path() + "/DefaultProfile.bin");
         QVERIFY(QFile::copy(MOUSECFG_SOURCE_DIR "/data/DefaultProfile.bin", m_dir->path() + "/DefaultProfile.bin"));
         const AppSettings settings = readAppSettings();
         QCOMPARE(settings.mouseListName, modelProductName());

@@ -1,17 +1,21 @@
 #include "widgets/tarn_process_dialog.h"
 
 #include "widgets/skin.h"
+#include "widgets/theme.h"
 
 #include <QLabel>
 #include <QMovie>
 
-TarnProcessDialog::TarnProcessDialog(QWidget *parent)
+TarnProcessDialog::TarnProcessDialog(QWidget *parent, double scale)
     : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog),
       m_pMovie(new QMovie(loadingAnimationPath(), QByteArray(), this))
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setModal(true);
-    setFixedSize(kSide, kSide);
+    setFixedSize(scaled(kSide, scale), scaled(kSide, scale));
+    // The animation's frames are drawn for scale 1.0.
+    if (m_pMovie->jumpToFrame(0) && scale != 1.0)
+        m_pMovie->setScaledSize(m_pMovie->currentImage().size() * scale);
 
     auto *background = new QLabel(this);
     background->setGeometry(rect());

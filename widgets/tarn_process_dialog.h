@@ -10,9 +10,10 @@ class QMovie;
 class TarnProcessDialog : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int kSide = 128; // pixels, not scaled
+    static constexpr int kSide = 128; // design units: pixels at scale 1.0
 
-    explicit TarnProcessDialog(QWidget *parent = nullptr);
+    // `scale` is the window's scale factor: the box and its animation grow with the window.
+    explicit TarnProcessDialog(QWidget *parent = nullptr, double scale = 1.0);
 
     QMovie *animation() const { return m_pMovie; }
 

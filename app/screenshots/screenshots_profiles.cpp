@@ -6,10 +6,12 @@
 #include "app/screenshots/screenshot_session.h"
 #include "app/window_messages.h"
 #include "device/download_worker.h"
+#include "storage/data_paths.h"
 #include "storage/storage_result.h"
 #include "widgets/tarn_message_box.h"
 #include "widgets/tarn_process_dialog.h"
 #include "widgets/tarn_push_button.h"
+#include "widgets/tarn_status_text.h"
 
 #include <QAction>
 #include <QMenu>
@@ -58,9 +60,23 @@ void renderProfileScreenshots(ScreenshotSession &shots)
 {
     MousecfgWidget &window = shots.window();
 
-    TarnProcessDialog progress(&window);
+    TarnProcessDialog progress(&window, window.scaleFactor());
     progress.animation()->jumpToFrame(progress.animation()->frameCount() / 3);
     shots.save(shots.dialogOverWindow(&progress), "dialog_apply_progress.png");
+
+    // The line above the bottom buttons: after an Apply that went well, and in a window without
+    // its model description. What it showed before is shown again afterwards.
+    TarnStatusText *status = window.statusText();
+    const QString before = status->isHidden() ? QString() : status->text();
+    const TarnStatusText::Kind beforeKind = status->kind();
+    status->showText(ApplyFlow::confirmationText(), TarnStatusText::Confirmation);
+    shots.saveWindow("status_apply_succeeded.png");
+    status->showText(noModelDescriptionText(), TarnStatusText::Warning);
+    shots.saveWindow("status_no_model_description.png");
+    if (before.isEmpty())
+        status->hide();
+    else
+        status->showText(before, beforeKind);
 
     for (ProfileMessage message : kProfileMessages)
         saveBox(shots, isProfileQuestion(message), profileMessage(message), profileFile(message));
@@ -79,6 +95,9 @@ void renderProfileScreenshots(ScreenshotSession &shots)
     DownloadOutcome macros;
     macros.macros.overLimit = QStringList{"Burst fire", "Build wall", "Quick scope"};
     saveBox(shots, false, macroLimitMessage(macros), "notice_macro_limit.png");
+    SendOutcome unsaved;
+    unsaved.save = storageOutcome(StorageResult::WriteFailed, slotProfilePath("Profile 1"), StorageFileKind::Profile);
+    saveBox(shots, false, sendNotices(0, unsaved).value(0), "notice_settings_not_saved.png");
 
     ScreenshotSession::settle();
     QMenu *menu = window.profileFileMenu();

@@ -169,7 +169,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         break;
     }
     case 4: {
-        path = AppPaths::modelDescriptionPath();
+        // Written where it is in force (no folder file: the shipped one, never to be written).
+        path = g_dir->filePath(QStringLiteral("DefaultProfile.bin"));
         writeFile(path, data, size);
         ModelDescription model;
         readModelDescription(model);

@@ -6,12 +6,16 @@
 #include "storage/log_categories.h"
 #include "storage/settings_file.h"
 
+#include <QFile>
+
 #include <atomic>
 
 TempAppFolder::TempAppFolder(bool prepare)
 {
     AppPaths::setDataDirOverride(m_dir.path());
     AppPaths::init();
+    // Without it the shipped model description would stand in; a test that wants one writes it.
+    QFile(m_dir.filePath("DefaultProfile.bin")).open(QIODevice::WriteOnly);
     if (prepare)
         AppPaths::prepareDataFolder();
 }

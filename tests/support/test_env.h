@@ -15,7 +15,8 @@ class DeviceLink;
 class SimulatedMouse;
 struct SimOptions;
 
-// A fresh temporary folder that is the whole application folder while the object lives.
+// A fresh temporary folder that is the whole application folder while the object lives, with an
+// empty DefaultProfile.bin: no model description.
 class TempAppFolder {
 public:
     // prepare: Configs/ created and seeded from the shipped template, as at program start.

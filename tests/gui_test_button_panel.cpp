@@ -253,7 +253,7 @@ private slots:
             box->accept();
         });
         choose(panel, 0, 0, kFunGunSet);
-        QCOMPARE(warning, QString("The left button cannot be a gun set."));
+        QCOMPARE(warning, QString("Left Button Can not be Gun Function."));
         QCOMPARE(profile.buttonInfo[0].Fun, 1);
 
         choose(panel, 0, 1, kFunMacro);

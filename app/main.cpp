@@ -4,6 +4,7 @@
 #include "app/mousecfg_widget.h"
 #include "app/screenshots/screenshots.h"
 #include "device/hotplug_source.h"
+#include "platform/instance_channel.h"
 #include "platform/single_instance.h"
 #include "session/device_session.h"
 #include "storage/app_paths.h"
@@ -11,6 +12,7 @@
 #include "storage/model_description.h"
 
 #include <QApplication>
+#include <QDebug>
 
 #include <cstdio>
 
@@ -18,6 +20,8 @@ namespace {
 
 constexpr int kExitAlreadyRunning = 1;
 constexpr int kExitCannotWrite = 74;
+// Real time per idle pause of the poller under --virtual-time: about a hundred rounds a second.
+constexpr int kVirtualIdlePaceMs = 10;
 
 int usageError(const QString &message)
 {
@@ -33,7 +37,8 @@ int printText(const QString &text)
 }
 
 // The window on the session's mouse until the program ends, or its screenshots.
-int runWindow(QApplication &app, const AppOptions &options, DeviceSession &session, const QString &productName)
+int runWindow(QApplication &app, const AppOptions &options, DeviceSession &session, const QString &productName,
+              InstanceChannel &channel)
 {
     const std::unique_ptr<HotplugSource> hotplug = session.makeHotplugSource();
     const int scaleStep = options.scaleStep >= 0 ? options.scaleStep : scaleStepFromEnvironment();
@@ -48,6 +53,8 @@ int runWindow(QApplication &app, const AppOptions &options, DeviceSession &sessi
         std::fprintf(stderr, "mousecfg: %s\n", error.toLocal8Bit().constData());
         return kExitCannotWrite;
     }
+    window.placeOnScreen();
+    QObject::connect(&channel, &InstanceChannel::showRequested, &window, &MousecfgWidget::showOnRequest);
     // Without a mouse the window stays hidden; 200 ms later it shows with the warning.
     // With --hidden it stays in the tray unless that warning is due.
     if (options.hidden) {
@@ -110,14 +117,22 @@ int main(int argc, char **argv)
         return kExitCannotWrite;
     }
 
-    // One copy per product: a second one ends at once, showing nothing.
+    // One copy per product: a second one asks the running copy to show its window, then ends.
     const QString productName = modelProductName();
     SingleInstanceLock instanceLock(productName);
-    if (instanceLock.tryAcquire() == SingleInstanceLock::Result::HeldElsewhere)
+    if (instanceLock.tryAcquire() == SingleInstanceLock::Result::HeldElsewhere) {
+        if (!InstanceChannel::askToShow(productName))
+            std::fprintf(stderr, "mousecfg: already running; its window could not be reached\n");
         return kExitAlreadyRunning;
+    }
+    InstanceChannel channel(productName);
+    if (instanceLock.isHeld() && !channel.listen())
+        qCWarning(lcApp) << "a second start cannot reach this window:" << channel.path();
 
     DeviceSession session(simulation, options.session.virtualTime);
+    // A poller running flat out in virtual time would flood this thread with its reports.
+    session.paceIdleWaits(kVirtualIdlePaceMs);
     if (!options.session.traceFile.isEmpty() && !session.traceTo(options.session.traceFile))
         return usageError("--trace: cannot write " + options.session.traceFile);
-    return runWindow(app, options, session, productName);
+    return runWindow(app, options, session, productName, channel);
 }

@@ -137,16 +137,42 @@ void MousecfgWidget::buildFrame(int forcedScaleStep)
     // 2. Pictures and scale.
     m_pFace = std::make_unique<WindowFace>(*this, forcedScaleStep);
 
-    // 3. Size, centred on the primary screen.
+    // 3. Size, centred on the primary screen's room.
     setBaseSize(kDesignWidth, kDesignHeight);
     setMinimumSize(kDesignWidth, kDesignHeight);
     resize(scaled(kDesignWidth, scaleFactor()), scaled(kDesignHeight, scaleFactor()));
     if (QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - rect().center());
+        move(windowPlacement(size(), screen->availableGeometry()));
 
     // 4. Background and shape; dragging it moves it.
     m_pFace->ensureBackground();
     new WindowDrag(*this);
+}
+
+void MousecfgWidget::placeOnScreen(const QRect &available)
+{
+    QRect room = available;
+    if (room.isEmpty()) {
+        QScreen *screen = QGuiApplication::screenAt(geometry().center());
+        if (!screen)
+            screen = QGuiApplication::primaryScreen();
+        if (!screen)
+            return;
+        room = screen->availableGeometry();
+    }
+    // A scale step forced by option is taken down too: a window whose title and Apply lie off
+    // screen cannot be used at all.
+    if (m_pFace->fitInto(room.size()))
+        layoutControls();
+    move(windowPlacement(size(), room));
+}
+
+void MousecfgWidget::showOnRequest()
+{
+    qCDebug(lcApp) << "the window is shown at the request of another start";
+    if (isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    m_pStatus->slotWarning();
 }
 
 void MousecfgWidget::connectDevice(HotplugSource *hotplug)
@@ -163,6 +189,9 @@ void MousecfgWidget::connectDevice(HotplugSource *hotplug)
     g_mainWindow = this;
     TarnMessageBox::setMouseBackProbe([] { return g_mainWindow && g_mainWindow->isMouseBack(); });
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+    // A click on the window's background, on a picture or on a disabled field takes the keyboard
+    // from whatever field had it, so nothing typed afterwards lands there.
+    setFocusPolicy(Qt::ClickFocus);
 
     // 6. The known mice; the list rebuild counts them.
     m_pLink->loadMouseList(m_Settings.mouseListName);
@@ -350,6 +379,10 @@ void MousecfgWidget::showPage(int page)
     m_iPage = page;
     for (int i = 0; i < PageCount; ++i)
         m_Buttons[i]->setSelected(i == page);
+    // No field keeps the keyboard across a page switch. The window takes it before the old
+    // page's fields hide, or the toolkit would hand it (text selected) to the next field in
+    // line, the profile name, and the next keys typed would rename the profile.
+    setFocus(Qt::OtherFocusReason);
     applyPageVisibility();
 }
 

@@ -147,6 +147,12 @@ public:
     // --hidden: the start-up check leaves the window in the tray (minimised without a tray)
     // while a mouse is there; without one it still shows the "Dongle Disconnect!" warning.
     void startHidden() { m_bStartHidden = true; }
+    // Before the window goes on screen: a scale step at which it fits `available` (the screen's
+    // room without its panels; by default that of the window's screen), and a place inside it.
+    void placeOnScreen(const QRect &available = QRect());
+    // Another start of the program asked for the window: shown, restored and raised as the tray
+    // icon would show it (with the "Dongle Disconnect!" warning while no mouse is there).
+    void showOnRequest();
     void showPage(int page);
     void setFrontView(bool front);
     void refreshPanels() override;

@@ -25,8 +25,19 @@ int WindowFace::screenStep() const
         screen = QGuiApplication::screenAt(m_Window.geometry().center());
     if (!screen)
         screen = QGuiApplication::primaryScreen();
-    const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
-    return scaleForRatio(dpi / 96.0).step;
+    if (!screen)
+        return 0;
+    const int step = scaleForRatio(screen->logicalDotsPerInch() / 96.0).step;
+    return stepFittingScreen(step, screen->availableGeometry().size());
+}
+
+bool WindowFace::fitInto(const QSize &available)
+{
+    const int step = stepFittingScreen(m_iStep, available);
+    if (step == m_iStep)
+        return false;
+    setStep(step);
+    return true;
 }
 
 void WindowFace::ensureBackground()

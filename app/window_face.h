@@ -1,6 +1,6 @@
 #pragma once
 // The window's face: the scale step it is drawn at (a forced one, or the one its screen's
-// logical DPI asks for) and its background picture at that step, which also cuts the frameless
+// logical DPI asks for, as far as the window then fits the screen) and its background picture at that step, which also cuts the frameless
 // window to its shape.
 
 #include "app/window_rules.h"
@@ -10,6 +10,7 @@
 #include <array>
 
 class QPainter;
+class QSize;
 class QWidget;
 
 class WindowFace {
@@ -24,6 +25,9 @@ public:
     // The background and shape at the current step and the window's pixel ratio.
     void ensureBackground();
     void paint(QPainter &painter) const;
+    // A smaller step when the window at the current one would not fit `available`; true when the
+    // step changed (the controls then need laying out again).
+    bool fitInto(const QSize &available);
     // After the window was resized: when its screen now asks for another step (and none is
     // forced), that step is put in force, with the window's size and background. True then: the
     // controls need laying out again.

@@ -105,6 +105,28 @@ ScaleStep scaleForStep(int step)
     return {step, factorOfStep(step)};
 }
 
+int stepFittingScreen(int step, const QSize &available)
+{
+    int fitting = scaleForStep(step).step;
+    while (fitting > 0) {
+        const double factor = scaleForStep(fitting).factor;
+        if (scaled(kDesignWidth, factor) <= available.width() && scaled(kDesignHeight, factor) <= available.height())
+            break;
+        --fitting;
+    }
+    return fitting;
+}
+
+QPoint windowPlacement(const QSize &size, const QRect &available)
+{
+    const auto place = [](int length, int start, int room) {
+        const int centred = start + (room - length) / 2;
+        return qMax(start, qMin(centred, start + room - length));
+    };
+    return {place(size.width(), available.left(), available.width()),
+            place(size.height(), available.top(), available.height())};
+}
+
 namespace {
 
 struct LayoutRow {

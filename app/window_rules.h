@@ -6,6 +6,7 @@
 #include "widgets/theme.h"
 
 #include <QColor>
+#include <QPoint>
 #include <QRect>
 #include <QSize>
 #include <QSystemTrayIcon>
@@ -23,6 +24,12 @@ struct ScaleStep {
 ScaleStep scaleForRatio(double ratio);
 // A step by number, bounded to 0..kLastScaleStep.
 ScaleStep scaleForStep(int step);
+// The largest step up to `step` whose window (999 x 640 design units) fits into `available`, the
+// screen's room without its panels; step 0 when even that one does not fit.
+int stepFittingScreen(int step, const QSize &available);
+// Where a window of `size` goes: centred on `available`, moved inside it where it sticks out; a
+// window larger than `available` keeps its top-left corner (title, close button) on screen.
+QPoint windowPlacement(const QSize &size, const QRect &available);
 
 // The four pages of the main window.
 enum Page { PageLighting = 0, PageCustomize = 1, PageDpi = 2, PageMacro = 3, PageCount = 4 };

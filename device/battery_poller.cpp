@@ -114,7 +114,7 @@ void TarnGetBatteryThread::stop()
     wait();
 }
 
-bool TarnGetBatteryThread::pause(int ms) { return deviceClock().waitMs(ms, m_stop); }
+bool TarnGetBatteryThread::pause(int ms) { return deviceClock().idleMs(ms, m_stop); }
 
 void TarnGetBatteryThread::handleBatteryReply(const PollerReport &report)
 {

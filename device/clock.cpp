@@ -43,6 +43,23 @@ bool VirtualClock::waitMs(int ms, const std::atomic<bool> &stop)
     return stop.load();
 }
 
+void VirtualClock::wake()
+{
+    { std::lock_guard<std::mutex> lock(m_mutex); }
+    m_cond.notify_all();
+}
+
+bool VirtualClock::idleMs(int ms, const std::atomic<bool> &stop)
+{
+    if (waitMs(ms, stop))
+        return true;
+    const int pace = m_realIdlePaceMs.load();
+    if (pace <= 0)
+        return false;
+    std::unique_lock<std::mutex> lock(m_mutex);
+    return m_cond.wait_for(lock, std::chrono::milliseconds(pace), [&stop] { return stop.load(); });
+}
+
 namespace {
 RealClock g_realClock;
 std::atomic<Clock *> g_clock{&g_realClock};

@@ -17,6 +17,9 @@ public:
     virtual bool waitMs(int ms, const std::atomic<bool> &stop) = 0;
     // Wakes every waitMs() so that it re-checks its stop flag.
     virtual void wake() = 0;
+    // A pause between the rounds of a background loop (the battery poller's): no bound of the
+    // protocol depends on it, only how often the loop runs. Returns as waitMs() does.
+    virtual bool idleMs(int ms, const std::atomic<bool> &stop) { return waitMs(ms, stop); }
 };
 
 class RealClock : public Clock {
@@ -37,11 +40,20 @@ public:
     int64_t nowMs() const override { return m_now.load(); }
     void sleepMs(int ms) override;
     bool waitMs(int ms, const std::atomic<bool> &stop) override;
-    void wake() override {}
+    void wake() override;
+    // Counts like any wait; with a real pace set, it also lets that much real time pass (or
+    // until the stop flag is set and wake() called), so that a loop of such pauses cannot take a
+    // whole processor and flood its listeners on another thread.
+    bool idleMs(int ms, const std::atomic<bool> &stop) override;
     void advance(int64_t ms) { m_now += ms; }
+    // Real milliseconds per idle pause; 0 (the default): none, the loop runs at full speed.
+    void setRealIdlePace(int ms) { m_realIdlePaceMs.store(ms); }
 
 private:
     std::atomic<int64_t> m_now{0};
+    std::atomic<int> m_realIdlePaceMs{0};
+    std::mutex m_mutex;
+    std::condition_variable m_cond;
 };
 
 // The clock used by the device layer; a RealClock unless replaced (tests, --virtual-time).

@@ -1208,6 +1208,10 @@
         <source>Active stage</source>
         <translation>Aktive Stufe</translation>
     </message>
+    <message>
+        <source>Double-click to type a DPI value</source>
+        <translation>Doppelklicken, um einen DPI-Wert einzugeben</translation>
+    </message>
 </context>
 <context>
     <name>TarnSingleKeyWindow</name>

@@ -100,15 +100,15 @@
     </message>
     <message>
         <source>LOOPS TIME(1-255)</source>
-        <translation type="unfinished"></translation>
+        <translation>REPEAT COUNT (1-255)</translation>
     </message>
     <message>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>REPEAT WHILE THE KEY IS HELD DOWN</translation>
     </message>
     <message>
         <source>REPEAT RUN UNTIL THE KEY DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>REPEAT UNTIL THE KEY IS PRESSED AGAIN</translation>
     </message>
     <message>
         <source>Macro File(*.MSMACRO)</source>
@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>RECORD DELAYS BETWEEN ACTION</source>
-        <translation type="unfinished"></translation>
+        <translation>RECORD DELAYS BETWEEN ACTIONS</translation>
     </message>
     <message>
         <source>INSERT DEFAULT DELAY</source>
@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>Macro Exist!</source>
-        <translation type="unfinished"></translation>
+        <translation>A macro of this name already exists!</translation>
     </message>
     <message>
         <source>Save Macro File</source>
@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
-        <translation type="unfinished"></translation>
+        <translation>ONE OR MORE KEYS WERE NOT RELEASED.</translation>
     </message>
     <message>
         <source>Select a step to edit.</source>
@@ -251,7 +251,7 @@
     </message>
     <message>
         <source>TOO MANY MACROS TO BE CREATE!</source>
-        <translation type="unfinished"></translation>
+        <translation>TOO MANY MACROS: NO MORE CAN BE CREATED!</translation>
     </message>
 </context>
 <context>
@@ -337,7 +337,7 @@
     </message>
     <message>
         <source>LOAD1</source>
-        <translation type="unfinished"></translation>
+        <translation>LOAD</translation>
     </message>
     <message>
         <source>SAVE</source>
@@ -381,7 +381,7 @@
     </message>
     <message>
         <source>Dongle Disconnect!</source>
-        <translation type="unfinished"></translation>
+        <translation>Receiver disconnected!</translation>
     </message>
     <message>
         <source>Mouse battery low: %1%</source>
@@ -409,7 +409,7 @@
     </message>
     <message>
         <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
-        <translation type="unfinished"></translation>
+        <translation>AT LEAST ONE BUTTON MUST KEEP A CLICK FUNCTION.</translation>
     </message>
     <message>
         <source>Mouse is sleeping or not connected.</source>
@@ -452,7 +452,7 @@
     </message>
     <message>
         <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
-        <translation type="unfinished"></translation>
+        <translation>AT LEAST ONE PROFILE MUST BE KEPT.</translation>
     </message>
     <message>
         <source>The default Profile cannot be deleted or renamed.</source>
@@ -460,7 +460,7 @@
     </message>
     <message>
         <source>Profile is Already Used!</source>
-        <translation type="unfinished"></translation>
+        <translation>This profile is already used by another slot!</translation>
     </message>
     <message>
         <source>The profile list is full (%1 profiles). Delete a profile first.</source>
@@ -472,15 +472,15 @@
     </message>
     <message>
         <source>Are you sure you want delete this profile?</source>
-        <translation type="unfinished"></translation>
+        <translation>Are you sure you want to delete this profile?</translation>
     </message>
     <message>
         <source>Are you sure you want reset this profile?</source>
-        <translation type="unfinished"></translation>
+        <translation>Are you sure you want to reset this profile?</translation>
     </message>
     <message>
         <source>Are you sure you want reset all profiles?</source>
-        <translation type="unfinished"></translation>
+        <translation>Are you sure you want to reset all profiles?</translation>
     </message>
 </context>
 <context>
@@ -491,11 +491,11 @@
     </message>
     <message>
         <source>The file is not match current mouse!</source>
-        <translation type="unfinished"></translation>
+        <translation>This file is for a different mouse model.</translation>
     </message>
     <message>
         <source>Profile Exist!</source>
-        <translation type="unfinished"></translation>
+        <translation>A profile of this name already exists!</translation>
     </message>
     <message>
         <source>The file could not be read or written.</source>
@@ -627,7 +627,7 @@
     </message>
     <message>
         <source>Left Button Can not be Gun Function.</source>
-        <translation type="unfinished"></translation>
+        <translation>The left button cannot be a gun set.</translation>
     </message>
     <message>
         <source>The macro &quot;%1&quot; has %2 steps; the button takes its first %3.</source>
@@ -1018,7 +1018,7 @@
     <name>TarnFireKeyWindow</name>
     <message>
         <source>FireKey Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Fire Key Setting</translation>
     </message>
     <message>
         <source>Left</source>
@@ -1089,7 +1089,7 @@
     </message>
     <message>
         <source>Please input file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter a file name.</translation>
     </message>
 </context>
 <context>
@@ -1107,15 +1107,15 @@
     <name>TarnMacroSelect</name>
     <message>
         <source>LOOPS TIME(1-255)</source>
-        <translation type="unfinished"></translation>
+        <translation>REPEAT COUNT (1-255)</translation>
     </message>
     <message>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>REPEAT WHILE THE KEY IS HELD DOWN</translation>
     </message>
     <message>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>REPEAT UNTIL THE KEY IS PRESSED AGAIN</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -1179,7 +1179,7 @@
     </message>
     <message>
         <source>Lift off Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Lift-off Distance</translation>
     </message>
     <message>
         <source>1 mm</source>
@@ -1206,6 +1206,10 @@
     </message>
     <message>
         <source>Active stage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Double-click to type a DPI value</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

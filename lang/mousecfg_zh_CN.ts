@@ -1208,6 +1208,10 @@
         <source>Active stage</source>
         <translation>当前档位</translation>
     </message>
+    <message>
+        <source>Double-click to type a DPI value</source>
+        <translation>双击以输入 DPI 数值</translation>
+    </message>
 </context>
 <context>
     <name>TarnSingleKeyWindow</name>

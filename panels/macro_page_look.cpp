@@ -9,7 +9,8 @@ QString macroFieldStyle()
 {
     return QStringLiteral("QLineEdit{background-color: rgb(24,24,28); color: rgb(225,225,225);"
                           " border: 1px solid rgb(70,70,78); border-radius: 2px;}"
-                          " QLineEdit:disabled{color: rgb(110,110,110);}");
+                          " QLineEdit:disabled{background-color: transparent; color: rgb(110,110,110);"
+                          " border: 1px dashed rgb(58,58,64);}");
 }
 
 QString macroLabelStyle()

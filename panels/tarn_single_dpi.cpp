@@ -1,5 +1,6 @@
 #include "panels/tarn_single_dpi.h"
 
+#include "panels/dpi_entry.h"
 #include "storage/log_categories.h"
 #include "storage/settings_file.h"
 #include "widgets/skin.h"
@@ -8,6 +9,7 @@
 #include "widgets/theme.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRadioButton>
@@ -76,6 +78,11 @@ TarnSingleDPI::TarnSingleDPI(quint8 row, double scale, QWidget *parent)
     for (TarnLabel *label : {m_pX, m_pY, m_pDpi, m_pMin, m_pMax})
         connect(label, &TarnLabel::EnterSignal, this, &TarnSingleDPI::slotLabelClick);
     connect(m_pSlider, &TarnTwoBarSlider::SliderChangedSignal, this, &TarnSingleDPI::onSliderChanged);
+    // A double-click on a figure opens it for typing.
+    for (TarnLabel *label : {m_pX, m_pY, m_pDpi})
+        label->installEventFilter(this);
+    m_pEntry = new DpiEntry(this);
+    connect(m_pEntry, &DpiEntry::entered, this, &TarnSingleDPI::takeTypedDpi);
 
     retranslate();
     applyStyle();
@@ -86,6 +93,7 @@ void TarnSingleDPI::setSensor(int sensorId, const std::optional<SensorRange> &ra
 {
     m_iSensor = sensorId;
     if (range) {
+        m_Range = range;
         m_pSlider->setRange(range->minStep, range->maxStep);
         m_pMin->setText(QString::number(dpiForStep(range->minStep, sensorId)));
         m_pMax->setText(QString::number(dpiForStep(range->maxStep, sensorId)));
@@ -103,9 +111,54 @@ void TarnSingleDPI::setValues(int x, int y)
 
 void TarnSingleDPI::showValues(int x, int y)
 {
-    m_pX->setText(QString::asprintf("X:%d", dpiForStep(x, m_iSensor)));
-    m_pY->setText(QString::asprintf("Y:%d", dpiForStep(y, m_iSensor)));
-    m_pDpi->setText(QString::asprintf("DPI : %d", dpiForStep(y, m_iSensor)));
+    // A step the sensor has no resolution for (a stage that was never set holds step 0) is no
+    // "0 DPI": it shows as not set. A sensor without a row shows 0, as it always has.
+    const auto figure = [this](int step) {
+        const int dpi = dpiForStep(step, m_iSensor);
+        return dpi > 0 || !findSensor(m_iSensor) ? QString::number(dpi) : QStringLiteral("\u2013");
+    };
+    m_pX->setText(QStringLiteral("X:") + figure(x));
+    m_pY->setText(QStringLiteral("Y:") + figure(y));
+    m_pDpi->setText(QStringLiteral("DPI : ") + figure(y));
+}
+
+void TarnSingleDPI::typeDpi(Typed what)
+{
+    if (!m_Range || !findSensor(m_iSensor))
+        return;
+    m_Typed = m_pSlider->isCoupled() ? Typed::Both : what;
+    const TarnLabel *label = what == Typed::X ? m_pX : what == Typed::Y ? m_pY : m_pDpi;
+    const int step = m_Typed == Typed::X ? m_pSlider->xValue() : m_pSlider->yValue();
+    m_pEntry->setFont(label->font());
+    m_pEntry->open(label->geometry(), dpiForStep(step, m_iSensor));
+}
+
+void TarnSingleDPI::takeTypedDpi(int dpi)
+{
+    if (!m_Range)
+        return;
+    const int step = nearestStep(dpi, m_iSensor, m_Range->minStep, m_Range->maxStep);
+    const int x = m_Typed == Typed::Y ? m_pSlider->xValue() : step;
+    const int y = m_Typed == Typed::X ? m_pSlider->yValue() : step;
+    m_pSlider->setValues(x, y);
+    onSliderChanged(m_pSlider->xValue(), m_pSlider->yValue());
+    // The arrows go on from the figure just typed.
+    m_pSlider->setFocus(Qt::OtherFocusReason);
+}
+
+bool TarnSingleDPI::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        if (watched == m_pX)
+            typeDpi(Typed::X);
+        else if (watched == m_pY)
+            typeDpi(Typed::Y);
+        else if (watched == m_pDpi)
+            typeDpi(Typed::Both);
+        if (watched == m_pX || watched == m_pY || watched == m_pDpi)
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TarnSingleDPI::setLink(int link)
@@ -176,6 +229,9 @@ void TarnSingleDPI::retranslate()
     m_pLink->setText(tr("Link XY"));
     m_pEnable->setToolTip(tr("Use this stage"));
     m_pSelector->setToolTip(tr("Active stage"));
+    const QString typeHint = tr("Double-click to type a DPI value");
+    for (TarnLabel *label : {m_pX, m_pY, m_pDpi})
+        label->setToolTip(typeHint);
 }
 
 void TarnSingleDPI::rescale(double scale)

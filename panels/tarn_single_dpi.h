@@ -9,6 +9,7 @@
 
 #include <optional>
 
+class DpiEntry;
 class QCheckBox;
 class QRadioButton;
 class TarnLabel;
@@ -44,6 +45,13 @@ public:
     TarnLabel *dpiLabel() const { return m_pDpi; }
     TarnLabel *minLabel() const { return m_pMin; }
     TarnLabel *maxLabel() const { return m_pMax; }
+    DpiEntry *entry() const { return m_pEntry; }
+
+    // What a typed DPI figure sets: X, Y, or both (the "DPI" figure, or a linked stage).
+    enum class Typed { Both, X, Y };
+    // Opens the figure entry over the label of `what` (a double-click on the label does);
+    // nothing on a sensor without a range.
+    void typeDpi(Typed what);
 
 signals:
     void DPISignal(int x, int y, quint8 row);
@@ -58,11 +66,13 @@ public slots:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
     void showValues(int x, int y);
+    void takeTypedDpi(int dpi);
     void applyStyle();
     void layoutChildren();
 
@@ -80,4 +90,7 @@ private:
     TarnLabel *m_pDpi = nullptr;
     TarnLabel *m_pMin = nullptr;
     TarnLabel *m_pMax = nullptr;
+    DpiEntry *m_pEntry = nullptr;
+    Typed m_Typed = Typed::Both;
+    std::optional<SensorRange> m_Range;
 };

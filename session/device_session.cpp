@@ -25,6 +25,12 @@ DeviceSession::~DeviceSession()
         setDeviceClock(nullptr);
 }
 
+void DeviceSession::paceIdleWaits(int ms)
+{
+    if (m_virtualClock)
+        m_virtualClock->setRealIdlePace(ms);
+}
+
 HidBackend &DeviceSession::backend()
 {
     if (m_tracing)

@@ -36,6 +36,9 @@ public:
     bool traceTo(const QString &path);
     // The simulated mouse with a simulation; null with real hardware.
     SimulatedMouse *simulatedMouse() const { return m_simulated.get(); }
+    // With virtual time: every idle pause of a background loop (the battery poller's) also lets
+    // `ms` of real time pass, so that a window's poller does not spin. No effect in real time.
+    void paceIdleWaits(int ms);
     // A new, not yet started, hot-plug source for the backend in force.
     std::unique_ptr<HotplugSource> makeHotplugSource(QObject *parent = nullptr) const;
 

@@ -2,6 +2,7 @@
 
 #include "app/app_options.h"
 #include "app/screenshots/screenshots.h"
+#include "platform/instance_channel.h"
 #include "platform/single_instance.h"
 #include "sim/sim_options.h"
 
@@ -179,6 +180,48 @@ private slots:
         // The lock goes with the process.
         SingleInstanceLock after(productA);
         QCOMPARE(after.tryAcquire(), SingleInstanceLock::Result::Acquired);
+    }
+
+    void secondStartAsksTheFirstToShowItsWindow()
+    {
+        QTemporaryDir dir;
+        const QString product = uniqueProduct("raise");
+        const QString folder = makeAppFolder(dir, product);
+        // The first copy starts in the tray; its diagnostics tell when its window is asked for.
+        std::unique_ptr<QProcess> first =
+            start({"--simulate", "--data-dir", folder, "--hidden", "--verbose"}, {{"QT_LOGGING_RULES", "mousecfg.app.debug=true"}});
+        QVERIFY(first->waitForStarted());
+        QVERIFY(heldElsewhere(product));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(instanceSocketPath(product)), 10000);
+
+        QByteArray out, err;
+        QCOMPARE(run({"--simulate", "--data-dir", folder}, &out, &err), 1);
+        QVERIFY2(!err.contains("could not be reached"), err.constData()); // the running copy took it
+        QByteArray said;
+        QTRY_VERIFY_WITH_TIMEOUT((said += first->readAllStandardError()).contains("shown at the request of another start"), 10000);
+        QCOMPARE(first->state(), QProcess::Running);
+        stop(*first);
+
+        // Nobody listening (a copy that died left its socket file): still 1, and it says so.
+        SingleInstanceLock holder(product);
+        QCOMPARE(holder.tryAcquire(), SingleInstanceLock::Result::Acquired);
+        QCOMPARE(run({"--simulate", "--data-dir", folder}, &out, &err), 1);
+        QVERIFY(err.contains("could not be reached"));
+    }
+
+    void virtualTimeScreenshotsFinishAsFastAsReal()
+    {
+        QTemporaryDir dir;
+        const QString folder = makeAppFolder(dir, uniqueProduct("virtual"));
+        QElapsedTimer timer;
+        timer.start();
+        QCOMPARE(run({"--simulate", "--data-dir", folder, "--screenshots", dir.path() + "/real"}), 0);
+        const qint64 real = timer.restart();
+        QCOMPARE(run({"--simulate", "--virtual-time", "--data-dir", folder, "--screenshots", dir.path() + "/virtual"}), 0);
+        const qint64 virtualTime = timer.elapsed();
+        qInfo("screenshots: %lld ms in real time, %lld ms in virtual time", real, virtualTime);
+        QVERIFY2(virtualTime < real * 2 + 3000, qPrintable(QString::number(virtualTime)));
+        QVERIFY(QFile::exists(dir.path() + "/virtual/page_dpi_entry.png"));
     }
 
     void screenshotsAtTwoScales()

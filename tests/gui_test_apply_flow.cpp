@@ -375,7 +375,7 @@ private slots:
         QVERIFY(writeProductTag(saved, "Another Mouse"));
         files.queue(saved);
         click(w, W::BtnLoadConfig);
-        QCOMPARE(boxes.take(), QStringList{QFileInfo(saved).fileName() + ": The file is not match current mouse!"});
+        QCOMPARE(boxes.take(), QStringList{QFileInfo(saved).fileName() + ": This file is for a different mouse model."});
         QCOMPARE(int(rig.mouse.downloadMarks().size()), marks + 2);
     }
 
@@ -484,7 +484,7 @@ private slots:
         w.slotLiftChange(5);
         QCOMPARE(int(w.workingSet().LiftHigh), 5);
         w.slotPopOneClickBox();
-        QCOMPARE(boxes.take(), QStringList{"AT LEAST ONE CLICK FUNCTION TO BE RETAINED."});
+        QCOMPARE(boxes.take(), QStringList{"AT LEAST ONE BUTTON MUST KEEP A CLICK FUNCTION."});
         w.slotEnableButtons(false);
         QVERIFY(!w.button(W::BtnApply)->isEnabled() && !w.profileSlotButton(2)->isEnabled());
         QVERIFY(!w.nameEdit()->isEnabled() && !w.button(W::BtnLighting)->isEnabled());

@@ -10,10 +10,12 @@
 #include "panels/tarn_report_rate.h"
 #include "device/device_state.h"
 #include "model/sensor_tables.h"
+#include "panels/dpi_entry.h"
 #include "panels/tarn_dpi_window.h"
 #include "panels/tarn_single_dpi.h"
 #include "storage/settings_file.h"
 #include "widgets/tarn_label.h"
+#include "widgets/tarn_line_edit.h"
 #include "widgets/tarn_push_button.h"
 #include "widgets/tarn_slider.h"
 #include "widgets/tarn_two_bar_slider.h"
@@ -25,6 +27,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QWheelEvent>
 #include <QtTest>
 
 
@@ -297,6 +300,135 @@ private slots:
         panel.copyValuesInto(applied);
         QCOMPARE(int(applied.mousespeed), 12);
         QCOMPARE(int(applied.scrollspeed), 9);
+    }
+
+    void keysWheelAndTypedFiguresReachTheMouse()
+    {
+        WindowDataFolder data;
+        WindowRig rig;
+        MousecfgWidget &window = *rig.window;
+        BoxAnswers boxes;
+        window.showPage(PageDpi);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        TarnDPIWindow &dpi = *window.dpiWindow();
+        QCOMPARE(dpi.sensor(), 3389); // 50 DPI a step up to 16000, then 100
+        for (int i = 0; i < 5; ++i) {
+            if (dpi.row(i)->linkBox()->isChecked())
+                dpi.row(i)->linkBox()->click();
+        }
+
+        // Arrows move the X bar one sensor step each, Page Up/Down ten.
+        TarnTwoBarSlider *first = dpi.row(0)->slider();
+        const int x0 = first->xValue();
+        const int y0 = first->yValue();
+        QVERIFY(x0 + 12 <= first->maximum());
+        first->setFocus();
+        for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Up, Qt::Key_Left, Qt::Key_PageUp})
+            QTest::keyClick(first, key);
+        QCOMPARE(first->xValue(), x0 + 12);
+        QCOMPARE(first->yValue(), y0);
+        QCOMPARE(dpi.row(0)->xLabel()->text(), QString("X:%1").arg(dpiForStep(x0 + 12, 3389)));
+        QTest::keyClick(first, Qt::Key_PageDown);
+        QTest::keyClick(first, Qt::Key_Right);
+        QTest::keyClick(first, Qt::Key_Right);
+        QTest::keyClick(first, Qt::Key_Right);
+
+        // The wheel over the Y bar: one step a notch; half notches add up.
+        TarnTwoBarSlider *second = dpi.row(1)->slider();
+        const int x1 = second->xValue();
+        const int y1 = second->yValue();
+        const QPointF overY(second->width() / 2.0, second->height() * 0.75);
+        for (int delta : {120, 60, 60, -120, 120}) {
+            QWheelEvent wheel(overY, QPointF(second->mapToGlobal(overY.toPoint())), QPoint(), QPoint(0, delta), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(second, &wheel);
+        }
+        QCOMPARE(second->yValue(), y1 + 2);
+        QCOMPARE(second->xValue(), x1);
+
+        // A typed figure snaps to the nearest step the sensor takes and shows what it became:
+        // the "DPI" figure sets X and Y, the X figure X alone.
+        TarnSingleDPI *third = dpi.row(2);
+        QTest::mouseDClick(third->dpiLabel(), Qt::LeftButton);
+        QVERIFY(third->entry()->isVisible());
+        QTest::keyClicks(third->entry(), "1020");
+        QTest::keyClick(third->entry(), Qt::Key_Return);
+        QVERIFY(!third->entry()->isVisible());
+        QCOMPARE(third->dpiLabel()->text(), QString("DPI : 1000"));
+        QCOMPARE(third->xLabel()->text(), QString("X:1000"));
+        QVERIFY(QApplication::focusWidget() != window.nameEdit());
+
+        TarnSingleDPI *fourth = dpi.row(3);
+        const int y3 = fourth->slider()->yValue();
+        QTest::mouseDClick(fourth->xLabel(), Qt::LeftButton);
+        QTest::keyClicks(fourth->entry(), "17049");
+        QTest::keyClick(fourth->entry(), Qt::Key_Enter);
+        QCOMPARE(fourth->xLabel()->text(), QString("X:17000"));
+        QCOMPARE(fourth->slider()->yValue(), y3);
+
+        // Escape leaves the stage as it was.
+        TarnSingleDPI *fifth = dpi.row(4);
+        const int x4 = fifth->slider()->xValue();
+        const int y4 = fifth->slider()->yValue();
+        QTest::mouseDClick(fifth->dpiLabel(), Qt::LeftButton);
+        QTest::keyClicks(fifth->entry(), "5000");
+        QTest::keyClick(fifth->entry(), Qt::Key_Escape);
+        QVERIFY(!fifth->entry()->isVisible());
+
+        QTest::mouseClick(window.button(MousecfgWidget::BtnApply), Qt::LeftButton);
+        QVERIFY(boxes.texts.isEmpty());
+        const SimDpiBlock block = rig.mouse.dpiBlock(3389);
+        QCOMPARE(block.stages[0].xStep, x0 + 5);
+        QCOMPARE(block.stages[0].yStep, y0);
+        QCOMPARE(block.stages[1].xStep, x1);
+        QCOMPARE(block.stages[1].yStep, y1 + 2);
+        QCOMPARE(block.stages[2].xStep, 20);
+        QCOMPARE(block.stages[2].yStep, 20);
+        QCOMPARE(block.stages[3].xStep, 330);
+        QCOMPARE(block.stages[3].yStep, y3);
+        QCOMPARE(block.stages[4].xStep, x4);
+        QCOMPARE(block.stages[4].yStep, y4);
+    }
+
+    void keysStopAtTheRangeAndLinkedStagesMoveTogether()
+    {
+        WindowDataFolder data;
+        TarnDPIWindow panel(ProfileData(), 1.0);
+        ProfileData profile;
+        profile.dpiInfo[0] = {1, 1, 0, 3, 3};
+        profile.dpiInfo[1].x = 0; // never set: step 0 has no resolution on this sensor
+        profile.dpiInfo[1].y = 0;
+        panel.loadProfile(profile, 3389);
+        TarnSingleDPI *row = panel.row(0);
+        TarnTwoBarSlider *slider = row->slider();
+        QSignalSpy moved(row, &TarnSingleDPI::DPISignal);
+        QTest::keyClick(slider, Qt::Key_Home);
+        QTest::keyClick(slider, Qt::Key_Down);
+        QCOMPARE(slider->xValue(), 2); // the range's first step
+        QCOMPARE(slider->yValue(), 2); // linked
+        QTest::keyClick(slider, Qt::Key_End);
+        QTest::keyClick(slider, Qt::Key_PageUp);
+        QCOMPARE(slider->xValue(), 480);
+        QCOMPARE(panel.profileData().dpiInfo[0].y, 480u);
+        QCOMPARE(moved.count(), 2); // presses that change nothing say nothing
+
+        // A typed figure past either end of the range takes that end.
+        row->typeDpi(TarnSingleDPI::Typed::Both);
+        QTest::keyClicks(row->entry(), "1");
+        QTest::keyClick(row->entry(), Qt::Key_Return);
+        QCOMPARE(slider->xValue(), 2);
+        QCOMPARE(row->dpiLabel()->text(), QString("DPI : 100"));
+        row->typeDpi(TarnSingleDPI::Typed::Y);
+        QTest::keyClicks(row->entry(), "99999");
+        QTest::keyClick(row->entry(), Qt::Key_Return);
+        QCOMPARE(slider->yValue(), 480); // linked: both
+        QCOMPARE(slider->xValue(), 480);
+
+        // A stage the model never set is no "0 DPI".
+        QVERIFY(!panel.row(1)->dpiLabel()->text().contains('0'));
+        QVERIFY(!panel.row(1)->xLabel()->text().contains('0'));
     }
 
     void applyThroughTheWindowSendsWhatThePageShows_data()

@@ -252,7 +252,7 @@ private slots:
         sendKey(rig.handle(), QEvent::KeyRelease, KEY_A, 30);
         ModalWatcher watcher;
         rig.click(MacroDialog::BtnStart);
-        QCOMPARE(watcher.messages, QStringList{"ONE OR MORE KEYS HAS NOT BEEN RELEASED."});
+        QCOMPARE(watcher.messages, QStringList{"ONE OR MORE KEYS WERE NOT RELEASED."});
         QCOMPARE(loadMacro("name_1").steps.size(), 3);
 
         // Balanced: no warning.
@@ -452,7 +452,7 @@ private slots:
         ModalWatcher watcher;
         rig.click(MacroDialog::BtnNew);
         rig.click(MacroDialog::BtnGunSet);
-        QCOMPARE(watcher.messages, (QStringList{"TOO MANY MACROS TO BE CREATE!", "TOO MANY MACROS TO BE CREATE!"}));
+        QCOMPARE(watcher.messages, (QStringList{"TOO MANY MACROS: NO MORE CAN BE CREATED!", "TOO MANY MACROS: NO MORE CAN BE CREATED!"}));
         QCOMPARE(macroCount(), 50);
     }
 
@@ -578,7 +578,7 @@ private slots:
         ModalWatcher watcher;
         chosen = QStringList{external("kept", kUsageB)};
         rig.click(MacroDialog::BtnImport);
-        QCOMPARE(watcher.messages, QStringList{"Macro Exist!"});
+        QCOMPARE(watcher.messages, QStringList{"A macro of this name already exists!"});
         QCOMPARE(loadMacro("kept").steps, (QVector<MacroEvent>{keyStep(kUsageA, true)}));
         chosen = QStringList{external("solo", kUsageB)};
         rig.click(MacroDialog::BtnImport);
@@ -635,7 +635,7 @@ private slots:
             dialog->yesButton()->click();
         });
         rig.click(MacroDialog::BtnGunSet);
-        QCOMPARE(watcher.messages, QStringList{"Please input file name."});
+        QCOMPARE(watcher.messages, QStringList{"Please enter a file name."});
         QCOMPARE(page.currentMacro(), QString("ak_2"));
         QVERIFY(page.recordDelayBox()->isChecked());
         QCOMPARE(listMacroNames(), (QStringList{"ak", "ak_2"}));

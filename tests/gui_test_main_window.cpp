@@ -10,7 +10,13 @@
 #include "support/window_rig.h"
 #include "storage/app_paths.h"
 #include "storage/settings_file.h"
+#include "panels/macro_dialog.h"
+#include "panels/tarn_dpi_window.h"
+#include "panels/tarn_single_dpi.h"
+#include "widgets/tarn_line_edit.h"
 #include "widgets/tarn_message_box.h"
+#include "widgets/tarn_two_bar_slider.h"
+#include "widgets/theme.h"
 #include "widgets/tarn_processbar.h"
 #include "widgets/tarn_push_button.h"
 #include "widgets/tarn_status_text.h"
@@ -66,6 +72,14 @@ void sendMouse(QWidget *window, QEvent::Type type, const QPoint &global, Qt::Mou
 {
     QMouseEvent event(type, window->mapFromGlobal(global), global, button, buttons, Qt::NoModifier);
     QApplication::sendEvent(window, &event);
+}
+
+QStringList menuTexts(const QMenu *menu)
+{
+    QStringList texts;
+    for (const QAction *action : menu->actions())
+        texts << action->text();
+    return texts;
 }
 
 int storedLanguage()
@@ -139,7 +153,7 @@ private slots:
         QTRY_VERIFY(w.warningBox());
         QVERIFY(w.isVisible() && w.isWarningOpen());
         QCOMPARE(w.warningBox()->kind(), int(TarnMessageBox::Receiver));
-        QVERIFY(w.warningBox()->findChild<QLabel *>("msgBoxInfoLabel2")->text() == "Dongle Disconnect!");
+        QVERIFY(w.warningBox()->findChild<QLabel *>("msgBoxInfoLabel2")->text() == "Receiver disconnected!");
 
         // While the box is open the tray does not hide the window, and a second warning opens no
         // second box.
@@ -586,6 +600,104 @@ private slots:
         // OK and Cancel would cover LOAD1 and SAVE: they take no room.
         QVERIFY(w.button(MousecfgWidget::BtnOk)->geometry().isEmpty());
         QCOMPARE(w.button(MousecfgWidget::BtnLoadConfig)->geometry(), QRect(658, 882, 114, 45));
+    }
+
+    void windowTooLargeForItsScreenTakesASmallerStep()
+    {
+        DataFolder data;
+        SimulatedMouse mouse;
+        MousecfgWidget w(mouse, nullptr, 4);
+        QCOMPARE(w.scaleFactor(), 2.0);
+        // A 1600 x 1000 screen with a 40-pixel panel: at 2.0 title and Apply would lie off it.
+        const QRect room(0, 40, 1600, 960);
+        w.placeOnScreen(room);
+        QCOMPARE(w.scaleStep(), 2);
+        QVERIFY2(room.contains(w.frameGeometry()), qPrintable(QString("%1,%2 %3x%4").arg(w.x()).arg(w.y()).arg(w.width()).arg(w.height())));
+        // Laid out again at the new step, the panels too.
+        QCOMPARE(w.size(), QSize(1498, 960));
+        QCOMPARE(w.button(MousecfgWidget::BtnLoadConfig)->geometry(), QRect(658, 882, 114, 45));
+        QCOMPARE(w.dpiWindow()->geometry(), scaledRect(286, 75, 456, 386, 1.5));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.scaleStep(), 2);
+        QVERIFY(w.rect().contains(w.button(MousecfgWidget::BtnApply)->geometry()));
+    }
+
+    void pageSwitchLeavesNoFieldWithTheKeyboard()
+    {
+        DataFolder data;
+        Rig rig;
+        MousecfgWidget &w = *rig.window;
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        const QString name = w.nameEdit()->text();
+        const QStringList library = menuTexts(w.profileFileMenu());
+        const QString stored = settingsFilePath();
+        QFile before(stored);
+        QVERIFY(before.open(QIODevice::ReadOnly));
+        const QByteArray settingsBefore = before.readAll();
+        before.close();
+
+        for (int page : {PageDpi, PageMacro, PageLighting, PageCustomize, PageDpi, PageLighting}) {
+            // A field of the page before has the keyboard (the DPI sliders take it too).
+            if (w.currentPage() == PageDpi)
+                w.dpiWindow()->row(0)->slider()->setFocus();
+            QTest::mouseClick(w.button(page), Qt::LeftButton);
+            QCOMPARE(w.currentPage(), page);
+            QWidget *focus = QApplication::focusWidget();
+            QVERIFY2(!focus || focus == &w, focus ? focus->metaObject()->className() : "");
+            QVERIFY(!w.nameEdit()->hasSelectedText());
+            // What the user types next goes nowhere near the profile name.
+            QTest::keyClicks(&w, "xyz");
+            QTest::keyClick(&w, Qt::Key_Return);
+            QCOMPARE(w.nameEdit()->text(), name);
+        }
+
+        // The macro page's name field while no macro is chosen: disabled, drawn as disabled, and
+        // a click on it takes the keyboard away from the profile name.
+        QTest::mouseClick(w.button(PageMacro), Qt::LeftButton);
+        TarnLineEdit *macroName = w.macroPage()->nameEdit();
+        if (macroName->isEnabled())
+            QSKIP("the fresh macro library has a macro chosen");
+        const QImage disabledLook = macroName->grab().toImage();
+        macroName->setEnabled(true);
+        const QImage enabledLook = macroName->grab().toImage();
+        macroName->setEnabled(false);
+        const QPoint inside(macroName->width() / 2, macroName->height() / 2);
+        QVERIFY(disabledLook.pixelColor(inside) != enabledLook.pixelColor(inside));
+
+        w.nameEdit()->setFocus();
+        QVERIFY(w.nameEdit()->hasFocus());
+        QTest::mouseClick(macroName, Qt::LeftButton, Qt::NoModifier, inside);
+        QVERIFY(!w.nameEdit()->hasFocus());
+        QTest::keyClicks(QApplication::focusWidget() ? QApplication::focusWidget() : &w, "abc");
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &w, Qt::Key_Return);
+        QCOMPARE(w.nameEdit()->text(), name);
+        QCOMPARE(menuTexts(w.profileFileMenu()), library);
+        QFile after(stored);
+        QVERIFY(after.open(QIODevice::ReadOnly));
+        QCOMPARE(after.readAll(), settingsBefore); // no rename was stored
+    }
+
+    void secondStartShowsTheWindow()
+    {
+        DataFolder data;
+        Rig rig;
+        MousecfgWidget &w = *rig.window;
+        w.setTrayAvailable(true);
+        QTRY_VERIFY(w.isVisible());
+        QTest::mouseClick(w.closeButton(), Qt::LeftButton);
+        QVERIFY(!w.isVisible());
+        w.showOnRequest();
+        QVERIFY(w.isVisible());
+        QVERIFY(!w.warningBox());
+        // Minimised (as without a tray): restored.
+        w.showMinimized();
+        QTRY_VERIFY(w.isMinimized());
+        w.showOnRequest();
+        QVERIFY(!w.isMinimized());
+        QVERIFY(w.isVisible());
     }
 
     void panelsArePlacedShownRefreshedAndAskedForTheirValues()

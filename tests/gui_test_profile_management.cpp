@@ -156,7 +156,7 @@ private slots:
         // Renaming onto an existing file keeps the old name and file; the edit shows it again.
         Snapshot before(w, data);
         enterName(w, "Game");
-        QCOMPARE(boxes.take(), QStringList{"Profile Exist!"});
+        QCOMPARE(boxes.take(), QStringList{"A profile of this name already exists!"});
         QVERIFY(Snapshot(w, data) == before);
         QCOMPARE(w.nameEdit()->text(), QString("Game copy 2"));
 
@@ -193,7 +193,7 @@ private slots:
         Snapshot before(w, data);
         boxes.queue(0);
         click(w, W::BtnDeleteProfile);
-        QCOMPARE(boxes.take(), QStringList{"Are you sure you want delete this profile?"});
+        QCOMPARE(boxes.take(), QStringList{"Are you sure you want to delete this profile?"});
         QVERIFY(Snapshot(w, data) == before);
 
         // B's next entry is C.
@@ -225,7 +225,7 @@ private slots:
             BoxAnswers boxes;
             Snapshot before(w, data);
             click(w, W::BtnDeleteProfile);
-            QCOMPARE(boxes.take(), QStringList{"AT LEAST ONE PROFILE TO BE RETAINED."});
+            QCOMPARE(boxes.take(), QStringList{"AT LEAST ONE PROFILE MUST BE KEPT."});
             QVERIFY(Snapshot(w, data) == before);
         }
         {
@@ -261,7 +261,7 @@ private slots:
         // Another slot's profile is refused.
         Snapshot before(w, data);
         choose(w, "Profile 2");
-        QCOMPARE(boxes.take(), QStringList{"Profile is Already Used!"});
+        QCOMPARE(boxes.take(), QStringList{"This profile is already used by another slot!"});
         QVERIFY(Snapshot(w, data) == before);
 
         // A free one is read into the current slot.
@@ -353,7 +353,7 @@ private slots:
         QVERIFY(writeProductTag(foreign, "Another Mouse"));
         files.queue(foreign);
         click(w, W::BtnImportProfile);
-        QCOMPARE(boxes.take(), QStringList{"Foreign.prof: The file is not match current mouse!"});
+        QCOMPARE(boxes.take(), QStringList{"Foreign.prof: This file is for a different mouse model."});
         QVERIFY(Snapshot(w, data) == before);
 
         // A good one joins the library, fills the slot and is sent.
@@ -372,12 +372,12 @@ private slots:
         // Twice is refused.
         files.queue(source);
         click(w, W::BtnImportProfile);
-        QCOMPARE(boxes.take(), QStringList{"Profile Exist!"});
+        QCOMPARE(boxes.take(), QStringList{"A profile of this name already exists!"});
         QCOMPARE(readStoredProfileList().count("Fast"), 1);
 
         // RESET puts the defaults into the slot, keeps its name and sends them.
         click(w, W::BtnResetProfile);
-        QCOMPARE(boxes.take(), QStringList{"Are you sure you want reset this profile?"});
+        QCOMPARE(boxes.take(), QStringList{"Are you sure you want to reset this profile?"});
         QCOMPARE(slotName(w, 0), QString("Fast"));
         ProfileData defaults;
         resetProfile(defaults);
@@ -396,12 +396,12 @@ private slots:
         const int marks = int(rig.mouse.downloadMarks().size());
         boxes.queue(0);
         click(w, W::BtnResetAll);
-        QCOMPARE(boxes.take(), QStringList{"Are you sure you want reset all profiles?"});
+        QCOMPARE(boxes.take(), QStringList{"Are you sure you want to reset all profiles?"});
         QCOMPARE(int(rig.mouse.downloadMarks().size()), marks);
         QCOMPARE(slotName(w, 0), QString("Profile 6"));
 
         click(w, W::BtnResetAll);
-        QCOMPARE(boxes.take(), QStringList{"Are you sure you want reset all profiles?"});
+        QCOMPARE(boxes.take(), QStringList{"Are you sure you want to reset all profiles?"});
         for (int i = 0; i < kProfileSlotCount; ++i)
             QCOMPARE(slotName(w, i), reserved()[i]);
         // Sent whole: every block closed once more.

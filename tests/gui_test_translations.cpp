@@ -165,6 +165,54 @@ private slots:
         QCOMPARE(w.loadConfigAction()->text(), QString("&Load Config"));
     }
 
+    void englishMendsTheSourceWording()
+    {
+        DataFolder data;
+        const LanguageTable table = LanguageTable::from(readAppSettings());
+        QTranslator english;
+        QVERIFY(english.load(table.translationPath(kEnglish)));
+        const QMap<QString, QString> mended = {
+            {"REPEAT RUN UNTILL THE KEY DOWN", "REPEAT UNTIL THE KEY IS PRESSED AGAIN"},
+            {"Are you sure you want delete this profile?", "Are you sure you want to delete this profile?"},
+            {"The file is not match current mouse!", "This file is for a different mouse model."},
+            {"AT LEAST ONE CLICK FUNCTION TO BE RETAINED.", "AT LEAST ONE BUTTON MUST KEEP A CLICK FUNCTION."},
+            {"LOAD1", "LOAD"},
+        };
+        // Wherever the text is used (each context its own entry).
+        QSet<QString> found;
+        for (const TsMessage &m : readTs(kShippedFiles[kEnglish])) {
+            if (!m.translation.isEmpty())
+                QVERIFY2(marks(m.translation) == marks(m.source), qPrintable(m.source));
+            if (!mended.contains(m.source))
+                continue;
+            found.insert(m.source);
+            QCOMPARE(english.translate(m.context.toUtf8().constData(), m.source.toUtf8().constData()),
+                     mended.value(m.source));
+        }
+        QCOMPARE(found.size(), mended.size());
+
+        // On screen: the window in English shows the load button's real name.
+        Rig rig;
+        QCOMPARE(rig.window->button(MousecfgWidget::BtnLoadConfig)->text(), QString("LOAD"));
+    }
+
+    void germanApplyKeepsTheSizeOfItsNeighbours()
+    {
+        DataFolder data;
+        Rig rig;
+        MousecfgWidget &w = *rig.window;
+        w.languageMenu()->actions().at(kGerman)->trigger();
+        QCOMPARE(w.button(MousecfgWidget::BtnApply)->text(), QString("Anwenden"));
+        const int size = w.button(MousecfgWidget::BtnResetAll)->textFont().pixelSize();
+        for (int index : {MousecfgWidget::BtnApply, MousecfgWidget::BtnLoadConfig, MousecfgWidget::BtnSaveConfig}) {
+            const TarnPushButton *button = w.button(index);
+            QCOMPARE(button->textFont().pixelSize(), size);
+            // And still fits between the face's edges.
+            QVERIFY2(QFontMetrics(button->textFont()).horizontalAdvance(button->text()) < button->width(),
+                     qPrintable(button->text()));
+        }
+    }
+
     void sourcesAreCompleteAndConsistent()
     {
         const QList<TsMessage> english = readTs(kShippedFiles[kEnglish]);

@@ -22,6 +22,35 @@ private slots:
         QCOMPARE(scaleForRatio(9.0).factor, 5.0);
     }
 
+    void scaleStepIsCappedToTheScreen()
+    {
+        // 2.0 on a 1600 x 1000 screen whose panel takes 40 pixels: 1.5 is the largest that fits.
+        QCOMPARE(stepFittingScreen(4, QSize(1600, 960)), 2);
+        QCOMPARE(stepFittingScreen(4, QSize(1600, 959)), 1);
+        // Exactly the window's size fits; a step that fits is kept, never raised.
+        QCOMPARE(stepFittingScreen(4, QSize(1998, 1280)), 4);
+        QCOMPARE(stepFittingScreen(1, QSize(4000, 4000)), 1);
+        // Width alone can decide.
+        QCOMPARE(stepFittingScreen(16, QSize(1300, 4000)), 1);
+        // A screen smaller than the design grid still gets the window at 1.0; a step out of the
+        // table is bounded first.
+        QCOMPARE(stepFittingScreen(4, QSize(800, 600)), 0);
+        QCOMPARE(stepFittingScreen(40, QSize(100000, 100000)), kLastScaleStep);
+        QCOMPARE(stepFittingScreen(-3, QSize(1600, 1000)), 0);
+    }
+
+    void placementKeepsTheWindowOnScreen()
+    {
+        // Centred on the available room, which need not start at 0, 0.
+        QCOMPARE(windowPlacement(QSize(999, 640), QRect(0, 0, 1599, 1000)), QPoint(300, 180));
+        QCOMPARE(windowPlacement(QSize(1000, 600), QRect(1920, 30, 1600, 970)), QPoint(2220, 215));
+        // Larger than the room: the top-left corner (title and close button) stays on it.
+        QCOMPARE(windowPlacement(QSize(1998, 1280), QRect(0, 0, 1600, 1000)), QPoint(0, 0));
+        QCOMPARE(windowPlacement(QSize(999, 1280), QRect(100, 40, 1600, 1000)), QPoint(400, 40));
+        // Exactly the room's size.
+        QCOMPARE(windowPlacement(QSize(1600, 1000), QRect(0, 0, 1600, 1000)), QPoint(0, 0));
+    }
+
     void rectanglesTruncateEachProduct()
     {
         QCOMPARE(scaledRect(637, 99, 300, 400, 1.25), QRect(796, 123, 375, 500));

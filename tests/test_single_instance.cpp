@@ -1,4 +1,10 @@
+#include "platform/instance_channel.h"
 #include "platform/single_instance.h"
+
+#include <QSignalSpy>
+
+#include <chrono>
+#include <future>
 
 #include <QFileInfo>
 #include <QProcess>
@@ -72,6 +78,35 @@ private slots:
         holder.kill();
         QVERIFY(holder.waitForFinished());
         QCOMPARE(lock.tryAcquire(), SingleInstanceLock::Result::Acquired);
+    }
+
+    void runningCopyIsAskedToShowItself()
+    {
+        // The socket sits beside the lock and fits a socket address even for a very long name.
+        for (const QString &name : {QString("DRUV M7"), QString(400, QChar(0x4E2D))}) {
+            const QString socket = instanceSocketPath(name);
+            QCOMPARE(QFileInfo(socket).absolutePath(), QFileInfo(singleInstanceLockPath(name)).absolutePath());
+            QVERIFY2(QFile::encodeName(socket).size() < 108, qPrintable(socket));
+        }
+        QVERIFY(instanceSocketPath("DRUV M7") != instanceSocketPath("DRUV M9"));
+
+        // Nobody listens yet (a socket file left behind counts for nothing).
+        QFile stale(instanceSocketPath("DRUV M7"));
+        QVERIFY(stale.open(QIODevice::WriteOnly));
+        stale.close();
+        QVERIFY(!InstanceChannel::askToShow("DRUV M7", 500));
+
+        InstanceChannel channel("DRUV M7");
+        QVERIFY(channel.listen());
+        QSignalSpy shown(&channel, &InstanceChannel::showRequested);
+        // The second copy asks from its own thread: the running copy answers from its event loop.
+        std::future<bool> asked = std::async(std::launch::async, [] { return InstanceChannel::askToShow("DRUV M7"); });
+        QTRY_COMPARE(shown.count(), 1);
+        QTRY_VERIFY(asked.wait_for(std::chrono::seconds(0)) == std::future_status::ready);
+        QVERIFY(asked.get());
+        // Another product's request does not reach it.
+        QVERIFY(!InstanceChannel::askToShow("DRUV M9", 500));
+        QCOMPARE(shown.count(), 1);
     }
 
     void unusableLockFileIsNotMistakenForAnotherInstance()

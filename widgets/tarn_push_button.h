@@ -31,7 +31,8 @@ public:
     // has no image for that state; -1 without images.
     int imageIndex() const;
     QColor textColour() const;
-    // The language font, made smaller when the text would not fit between the button's edges.
+    // The language font, made narrower or smaller when the text would not fit between the
+    // button's edges.
     QFont textFont() const;
 
 signals:

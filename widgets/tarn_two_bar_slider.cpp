@@ -5,7 +5,9 @@
 #include "widgets/theme.h"
 
 #include <QLinearGradient>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QPainter>
 
 // The theme never changes while the program runs: read it once rather than on every paint.
@@ -13,6 +15,7 @@ TarnTwoBarSlider::TarnTwoBarSlider(QWidget *parent) : QWidget(parent), m_Accent(
 {
     setCursor(Qt::PointingHandCursor);
     setAttribute(Qt::WA_TranslucentBackground);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void TarnTwoBarSlider::setRange(int minimum, int maximum)
@@ -65,12 +68,17 @@ int TarnTwoBarSlider::valueAt(int x) const
 
 void TarnTwoBarSlider::dragTo(int x)
 {
-    const int value = valueAt(x);
+    moveBar(m_iDragBar, valueAt(x));
+}
+
+void TarnTwoBarSlider::moveBar(int bar, int value)
+{
+    value = qBound(m_iMin, value, m_iMax);
     int newX = m_iX;
     int newY = m_iY;
-    if (m_bCoupled || m_iDragBar == XBar)
+    if (m_bCoupled || bar == XBar)
         newX = value;
-    if (m_bCoupled || m_iDragBar == YBar)
+    if (m_bCoupled || bar == YBar)
         newY = value;
     if (newX == m_iX && newY == m_iY)
         return;
@@ -87,7 +95,63 @@ void TarnTwoBarSlider::mousePressEvent(QMouseEvent *event)
         return;
     }
     m_iDragBar = event->pos().y() < height() / 2 ? XBar : YBar;
+    m_iKeyBar = m_iDragBar;
     dragTo(event->pos().x());
+}
+
+void TarnTwoBarSlider::keyPressEvent(QKeyEvent *event)
+{
+    const int value = m_iKeyBar == XBar ? m_iX : m_iY;
+    switch (event->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+        moveBar(m_iKeyBar, value + 1);
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Down:
+        moveBar(m_iKeyBar, value - 1);
+        break;
+    case Qt::Key_PageUp:
+        moveBar(m_iKeyBar, value + kPageStep);
+        break;
+    case Qt::Key_PageDown:
+        moveBar(m_iKeyBar, value - kPageStep);
+        break;
+    case Qt::Key_Home:
+        moveBar(m_iKeyBar, m_iMin);
+        break;
+    case Qt::Key_End:
+        moveBar(m_iKeyBar, m_iMax);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void TarnTwoBarSlider::wheelEvent(QWheelEvent *event)
+{
+    // One value per notch (120 units); a touchpad's smaller deltas add up to notches.
+    m_iWheelRemainder += event->angleDelta().y() != 0 ? event->angleDelta().y() : event->angleDelta().x();
+    const int notches = m_iWheelRemainder / 120;
+    m_iWheelRemainder -= notches * 120;
+    m_iKeyBar = event->position().y() < height() / 2 ? XBar : YBar;
+    if (notches != 0)
+        moveBar(m_iKeyBar, (m_iKeyBar == XBar ? m_iX : m_iY) + notches);
+    event->accept();
+}
+
+void TarnTwoBarSlider::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void TarnTwoBarSlider::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void TarnTwoBarSlider::mouseMoveEvent(QMouseEvent *event)
@@ -135,5 +199,11 @@ void TarnTwoBarSlider::paintEvent(QPaintEvent *)
         painter.setBrush(QColor(240, 240, 240));
         painter.setPen(QPen(accent, ring));
         painter.drawEllipse(centre, r - ring, r - ring);
+        // The handle the keys move, while the slider has the keyboard.
+        if (hasFocus() && (bar == m_iKeyBar || m_bCoupled)) {
+            painter.setBrush(Qt::NoBrush);
+            painter.setPen(QPen(QColor(255, 255, 255), qMax(1.0, ring / 2)));
+            painter.drawEllipse(centre, r * 1.0, r * 1.0);
+        }
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Two sliders over one range, drawn as two bars: X on top, Y below. Coupled, a move of either
-// handle moves both.
+// handle moves both. Besides the mouse, the keyboard (arrows one value, Page Up/Down a page,
+// Home/End the ends) and the wheel move the bar last pressed, or the one under the wheel.
 
 #include <QColor>
 #include <QWidget>
@@ -26,6 +27,11 @@ public:
 
     QSize sizeHint() const override;
 
+    // The bar the keys move: 0 X, 1 Y.
+    int keyBar() const { return m_iKeyBar; }
+    // Values a Page Up/Down moves.
+    static constexpr int kPageStep = 10;
+
 signals:
     // A change made with the mouse.
     void SliderChangedSignal(int x, int y);
@@ -35,6 +41,10 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     enum Bar { NoBar = -1, XBar = 0, YBar = 1 };
@@ -42,6 +52,8 @@ private:
     int handleRadius() const;
     int valueAt(int x) const;
     void dragTo(int x);
+    // Moves `bar` (both when coupled) to `value`, bounded to the range; signals a change.
+    void moveBar(int bar, int value);
 
     int m_iMin = 0;
     int m_iMax = 100;
@@ -49,5 +61,7 @@ private:
     int m_iY = 0;
     bool m_bCoupled = false;
     int m_iDragBar = NoBar;
+    int m_iKeyBar = XBar;
+    int m_iWheelRemainder = 0;
     QColor m_Accent;
 };

@@ -120,13 +120,23 @@ QFont fontFittingText(const QFont &base, const QString &text, const QSize &area)
     font.setPixelSize(pixels);
     if (text.isEmpty() || area.isEmpty())
         return font;
-    // Glyph widths do not shrink in proportion at small sizes (hinting), so step down and measure.
-    while (pixels > 1) {
-        const QFontMetrics metrics(font);
-        if (metrics.horizontalAdvance(text) <= area.width() && metrics.height() <= area.height())
-            break;
-        font.setPixelSize(--pixels);
+    const auto fits = [&text, &area](const QFont &candidate) {
+        const QFontMetrics metrics(candidate);
+        return metrics.horizontalAdvance(text) <= area.width() && metrics.height() <= area.height();
+    };
+    if (fits(font))
+        return font;
+    // A text a little too wide is set narrower first, at its size: beside its neighbours (one
+    // word among the bottom buttons, say) it keeps their height instead of looking smaller.
+    for (int stretch : {95, 90, 85}) {
+        QFont narrow = font;
+        narrow.setStretch(stretch);
+        if (fits(narrow))
+            return narrow;
     }
+    // Glyph widths do not shrink in proportion at small sizes (hinting), so step down and measure.
+    while (pixels > 1 && !fits(font))
+        font.setPixelSize(--pixels);
     return font;
 }
 

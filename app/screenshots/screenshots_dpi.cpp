@@ -3,7 +3,9 @@
 #include "app/mousecfg_widget.h"
 #include "app/screenshots/screenshot_session.h"
 #include "panels/tarn_report_rate.h"
+#include "panels/dpi_entry.h"
 #include "panels/tarn_dpi_window.h"
+#include "panels/tarn_single_dpi.h"
 #include "panels/tarn_sniper_window.h"
 #include "storage/settings_file.h"
 #include "widgets/tarn_push_button.h"
@@ -38,6 +40,11 @@ void renderDpiScreenshots(ScreenshotSession &shots)
     shots.saveWindow("page_dpi_linked_unlinked.png");
     dpi.loadProfile(current, dpi.sensor());
     dpi.setStageCount(modelCount);
+
+    // The first stage's figure open for typing, as a double-click opens it.
+    dpi.row(0)->typeDpi(TarnSingleDPI::Typed::Both);
+    shots.saveWindow("page_dpi_entry.png");
+    dpi.row(0)->entry()->cancel();
 
     ScreenshotSession::settle();
     const QPixmap page = window.grab();

@@ -317,8 +317,10 @@ void DeviceStatus::showBattery(quint8 iCharge, quint8 iLowByte, quint8 iHiByte, 
     const int level = interpretBattery(iCharge, iLowByte, iHiByte, m_iBatteryFull).level;
     if (level != m_iLastBattery) {
         m_iLastBattery = level;
+        // The send in progress holds the data folder: the reading is recorded after it, so the
+        // window never waits for the worker's save.
         if (reading)
-            writeBattery(level);
+            m_Host.whenIdle([level] { writeBattery(level); });
     }
     // The notice names the percentage the bar shows (full while the cable powers the mouse).
     const int shown = batteryBarValue(level, m_bCablePresent);

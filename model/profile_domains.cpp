@@ -60,7 +60,8 @@ std::optional<ValueProblem> buttonProblem(int index, const ButtonInfo &b)
 
 std::optional<ValueProblem> firstValueOutOfDomain(const ProfileData &p, int sensorId, const QString &productName)
 {
-    if (reportRateHz(p.pollrate) == 0) {
+    // 0 is what a default profile holds when the model description names no rate.
+    if (p.pollrate != 0 && reportRateHz(p.pollrate) == 0) {
         return problem(kKeyPollrate, p.pollrate,
                        translated(QT_TRANSLATE_NOOP("ProfileDomains", "is not a report rate (%1)")).arg(rateCodeList()));
     }

@@ -23,6 +23,8 @@
 #include <QSystemTrayIcon>
 #include <QtTest>
 
+#include <cstring>
+
 namespace {
 
 using W = MousecfgWidget;
@@ -260,14 +262,22 @@ private slots:
         const QString slotFile = data.libraryFile(w.workingSet().slotNames[0]);
         QFile::remove(slotFile);
         QVERIFY(QDir().mkpath(slotFile)); // a folder where the file goes: it cannot be written
-        addEditingPanel(w)->rate = 2;
+        EditingPanel *panel = addEditingPanel(w);
+        panel->rate = 2;
         click(w, W::BtnApply);
         const QStringList shown = boxes.take();
         QCOMPARE(shown.size(), 1);
-        QCOMPARE(shown.at(0), "The settings could not be saved: " + QFileInfo(slotFile).fileName() + ": cannot be written");
+        QCOMPARE(shown.at(0), "The settings could not be saved: " + QFileInfo(slotFile).fileName()
+                                  + ": cannot be written (" + QString::fromLocal8Bit(strerror(EISDIR)) + ")");
         QVERIFY(w.statusText()->isHidden());
         // The mouse has the edit all the same.
         QCOMPARE(int(rig.mouse.settings().pollRate[0]), 2);
+        // Said once: the next Apply that cannot save either says nothing more.
+        panel->rate = 4;
+        click(w, W::BtnApply);
+        QCOMPARE(boxes.take(), QStringList());
+        QCOMPARE(int(rig.mouse.settings().pollRate[0]), 4);
+        QVERIFY(QDir(slotFile).removeRecursively());
     }
 
     // The progress dialog is drawn at the window's scale.

@@ -222,6 +222,7 @@ private slots:
         QCOMPARE(exportConfigFile(set, m_dir->filePath("base.conf")), StorageResult::Ok);
         const QList<QPair<QString, QString>> cases = {
             {"PROFILE_1/pollrate=3", "is not a report rate (1, 2, 4, 8)"},
+            {"PROFILE_1/pollrate=16", "is not a report rate (1, 2, 4, 8)"},
             {"PROFILE_1/pollrate=300", "is not a number this key can hold"},
             {"PROFILE_1/pollrate=fast", "is not a number this key can hold"},
             {"PROFILE_0/dpi=8", "is not a DPI stage (0 to 7)"},

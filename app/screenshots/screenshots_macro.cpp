@@ -8,11 +8,14 @@
 #include "widgets/tarn_line_edit.h"
 #include "widgets/tarn_push_button.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QListWidget>
 #include <QMenu>
 #include <QSpinBox>
 #include <QLineEdit>
+#include <QTimer>
 
 namespace {
 
@@ -22,6 +25,7 @@ const char kEditFile[] = "page_macro_edit_step.png";
 const char kTreeFile[] = "page_macro_mouse_tree.png";
 const char kBatchFile[] = "page_macro_batch.png";
 const char kGunsetFile[] = "dialog_gunset.png";
+const char kDeleteQuestionFile[] = "question_delete_macro.png";
 
 // Key code of the key the sample macro presses.
 constexpr int kKeyA = 30;
@@ -108,11 +112,21 @@ void renderMacroScreenshots(ScreenshotSession &shots)
     }
     shots.save(shots.dialogOverWindow(&gunset), kGunsetFile);
 
-    // The library as it was.
+    // The library as it was. Deleting asks first: the first question is pictured, each is answered.
+    bool pictured = false;
     for (const QString &name : {sample, spare}) {
         if (before.contains(name))
             continue;
         page->selectMacro(name);
+        QTimer::singleShot(0, &shots.window(), [&shots, &pictured] {
+            auto *question = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (!question)
+                return;
+            if (!pictured)
+                shots.save(shots.dialogOverWindow(question), kDeleteQuestionFile);
+            pictured = true;
+            question->done(1);
+        });
         press(*page, MacroDialog::BtnDeleteMacro);
     }
 }

@@ -14,7 +14,12 @@ namespace {
 
 // The model description is read-only and small; each read opens it afresh so that a file
 // replaced while the program runs is seen at the next read.
-bool modelFileExists() { return QFileInfo::exists(AppPaths::modelDescriptionPath()); }
+// An empty file is no model description either: the built-in defaults stand in for both.
+bool modelFileExists()
+{
+    const QFileInfo file(AppPaths::modelDescriptionPath());
+    return file.isFile() && file.size() > 0;
+}
 
 // One read of the file, positioned in its group.
 struct ModelFile {

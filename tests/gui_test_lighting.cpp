@@ -42,11 +42,13 @@ namespace {
 struct ModelFolder {
     explicit ModelFolder(int showSleep = -1) : folder(true)
     {
-        QFile::remove(folder.filePath("DefaultProfile.bin"));
-        QFile::copy(QStringLiteral(MOUSECFG_APP_DIR) + "/DefaultProfile.bin", AppPaths::modelDescriptionPath());
-        QFile::setPermissions(AppPaths::modelDescriptionPath(), QFile::ReadOwner | QFile::WriteOwner);
+        // The folder's own copy: without one the shipped file is in force, and must stay untouched.
+        const QString model = folder.filePath("DefaultProfile.bin");
+        QFile::remove(model);
+        QFile::copy(QStringLiteral(MOUSECFG_APP_DIR) + "/DefaultProfile.bin", model);
+        QFile::setPermissions(model, QFile::ReadOwner | QFile::WriteOwner);
         if (showSleep >= 0)
-            QSettings(AppPaths::modelDescriptionPath(), QSettings::IniFormat).setValue("PROFILE/" + kKeyShowSleep, showSleep);
+            QSettings(model, QSettings::IniFormat).setValue("PROFILE/" + kKeyShowSleep, showSleep);
     }
     TempAppFolder folder;
 };

@@ -10,6 +10,7 @@
 #include "sim/simulated_mouse.h"
 #include "storage/macro_file.h"
 #include "storage/profile_data.h"
+#include "storage/model_description.h"
 #include "storage/settings_file.h"
 #include "support/test_env.h"
 
@@ -236,6 +237,10 @@ private slots:
             QSKIP("no shipped model description in this build");
         QFile::remove(m_dir->filePath("DefaultProfile.bin"));
         QVERIFY(QFile::copy(model, m_dir->filePath("DefaultProfile.bin")));
+        // The button table a start fills from the model description once the settings load.
+        ButtonMatrix matrix{};
+        QCOMPARE(readButtonMatrix(matrix), 0);
+        setButtonMatrixTable(matrix);
         m_working = ProfileSet();
         resetProfileSet(m_working);
         const QVector<MacroEvent> steps = {keyStep(0x04, true), keyStep(0x04, false), keyStep(0x05, true),

@@ -31,10 +31,11 @@ private slots:
         ButtonMatrix matrix;
         matrix.fill(9);
         QVERIFY(!hasModelDescription());
-        QCOMPARE(readModelDescription(model), 0);
-        QCOMPARE(int(model.dpi), 0);
-        QCOMPARE(readButtonMatrix2(matrix), 0);
-        QCOMPARE(int(matrix[15]), 0);
+        // Read as missing: the record and matrix are left to the built-in defaults.
+        QCOMPARE(readModelDescription(model), -1);
+        QCOMPARE(int(model.dpi), 77);
+        QCOMPARE(readButtonMatrix2(matrix), -1);
+        QCOMPARE(int(matrix[15]), 9);
         QCOMPARE(modelButtonCount(), 0);
         QCOMPARE(modelDpiStageCount(), 0);
         QCOMPARE(macrosDisabled(), 0);

@@ -94,9 +94,12 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
     m_pStatus->startPolling();
 
     // 11. Saved set into the working set; the host's pointer speed into the current profile.
+    m_pSetWatch = new StoredSetWatch(this);
+    connect(m_pSetWatch, &StoredSetWatch::changedElsewhere, this, &MousecfgWidget::takeOutsideChange);
     loadProfiles();
     m_pProfiles->loadLibrary();
     takeHostPointerSpeed(systemPointerSpeed(), m_WorkingSet);
+    rememberStoredSet(true);
 
     // 12. The profile-file menu.
     rebuildProfileFileMenu();
@@ -475,6 +478,38 @@ void MousecfgWidget::loadProfiles()
 {
     loadProfileSet(m_SavedSet);
     m_WorkingSet = m_SavedSet;
+    rememberStoredSet(true);
+}
+
+void MousecfgWidget::rememberStoredSet(bool clean)
+{
+    m_pSetWatch->rememberStoredSet();
+    if (clean)
+        m_CleanSet = m_WorkingSet;
+}
+
+void MousecfgWidget::takeOutsideChange(const ProfileSet &stored)
+{
+    if (isSending()) {
+        whenIdle([this, stored] { takeOutsideChange(stored); });
+        return;
+    }
+    copyPanelValues();
+    const OutsideChange change = outsideChange(m_WorkingSet, m_CleanSet, stored);
+    qCDebug(lcApp) << "the stored set was changed by another program:" << int(change);
+    if (change == OutsideChange::None)
+        return;
+    if (change == OutsideChange::Ask
+        && !confirm(tr("Another program changed the stored profiles. Take its changes and drop the ones "
+                       "not applied here?"))) {
+        return;
+    }
+    m_WorkingSet = stored;
+    m_CleanSet = stored;
+    m_pProfiles->loadLibrary();
+    rebuildProfileFileMenu();
+    m_pBar->showSlot(m_WorkingSet);
+    refreshPanels();
 }
 
 void MousecfgWidget::ensureDefaultProfileFile()
@@ -600,7 +635,11 @@ uint8_t MousecfgWidget::okProfiles()
 
 uint8_t MousecfgWidget::send(bool all)
 {
+    m_pSetWatch->setPaused(true);
     const uint8_t result = m_pApply->send(all);
+    m_pSetWatch->setPaused(false);
+    // The send saved the working set (the panels' values included).
+    rememberStoredSet(true);
     // What arrived while the worker held the sets.
     const QVector<std::function<void()>> pending = std::exchange(m_AfterSend, {});
     for (const std::function<void()> &step : pending)
@@ -639,9 +678,14 @@ void MousecfgWidget::showCurrentSlot()
 {
     m_pBar->showSlot(m_WorkingSet);
     refreshPanels();
+    rememberStoredSet(false);
 }
 
-void MousecfgWidget::libraryChanged() { rebuildProfileFileMenu(); }
+void MousecfgWidget::libraryChanged()
+{
+    rebuildProfileFileMenu();
+    rememberStoredSet(false);
+}
 
 void MousecfgWidget::sendProfiles(bool all) { send(all); }
 
@@ -668,6 +712,7 @@ void MousecfgWidget::followSlot(int slot)
 {
     m_pProfiles->selectSlot(slot, false);
     rebuildProfileFileMenu();
+    rememberStoredSet(false);
 }
 
 void MousecfgWidget::reloadMouse()

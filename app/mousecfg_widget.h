@@ -11,6 +11,7 @@
 #include "app/mouse_view.h"
 #include "app/profile_bar.h"
 #include "app/profile_manager.h"
+#include "app/stored_set_watch.h"
 #include "app/tray.h"
 #include "app/window_face.h"
 #include "app/window_rules.h"
@@ -235,6 +236,12 @@ private:
     void applyPageVisibility();
     void applyFonts();
     void loadProfiles();
+    // The stored set as this window just read or wrote it; `clean`: the working set has no edits
+    // of its own since (a load or a save), so another program's change can simply be taken.
+    void rememberStoredSet(bool clean);
+    // Another program changed the stored set: taken when this window has no edits of its own,
+    // else the user chooses.
+    void takeOutsideChange(const ProfileSet &stored);
     void ensureDefaultProfileFile();
     TarnPushButton *makeButton(const QStringList &skinImages, LayoutItem item);
     QString currentProductName() const;
@@ -285,4 +292,6 @@ private:
     std::unique_ptr<ProfileManager> m_pProfiles;
     std::unique_ptr<ApplyFlow> m_pApply;
     QVector<std::function<void()>> m_AfterSend;
+    StoredSetWatch *m_pSetWatch = nullptr;
+    ProfileSet m_CleanSet;  // the working set at the last load or save
 };

@@ -423,6 +423,10 @@
         <source>Start with the desktop</source>
         <translation>Mit dem Desktop starten</translation>
     </message>
+    <message>
+        <source>Another program changed the stored profiles. Take its changes and drop the ones not applied here?</source>
+        <translation>Ein anderes Programm hat die gespeicherten Profile geändert. Seine Änderungen übernehmen und die hier noch nicht angewendeten verwerfen?</translation>
+    </message>
 </context>
 <context>
     <name>ProfileManager</name>

@@ -423,6 +423,10 @@
         <source>Start with the desktop</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Another program changed the stored profiles. Take its changes and drop the ones not applied here?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ProfileManager</name>

@@ -423,6 +423,10 @@
         <source>Start with the desktop</source>
         <translation>随桌面启动</translation>
     </message>
+    <message>
+        <source>Another program changed the stored profiles. Take its changes and drop the ones not applied here?</source>
+        <translation>另一个程序修改了已保存的配置文件。要采用其修改并放弃此处尚未应用的修改吗？</translation>
+    </message>
 </context>
 <context>
     <name>ProfileManager</name>

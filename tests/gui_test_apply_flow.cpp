@@ -12,6 +12,7 @@
 #include "platform/osd_client.h"
 #include "sim/block_decoder.h"
 #include "storage/profile_files.h"
+#include "storage/settings_file.h"
 #include "widgets/tarn_line_edit.h"
 #include "widgets/tarn_process_dialog.h"
 #include "widgets/tarn_processbar.h"
@@ -24,6 +25,7 @@
 #include <QtTest>
 
 #include <cstring>
+#include <functional>
 
 namespace {
 
@@ -252,6 +254,53 @@ private slots:
     }
 
     // The save that starts every send fails: the user is told which file, and no success is claimed.
+    // Another program changes the stored set while the window runs: taken when the window has
+    // no edits of its own; with edits the user is asked, "no" keeps the window's (and Apply
+    // stores them), "yes" takes the other program's.
+    void anotherProgramsChangeIsTakenOrAsked()
+    {
+        WindowDataFolder data({{"Config/Diff", 0}});
+        WindowRig rig;
+        MousecfgWidget &w = *rig.window;
+        waitForFirstQuery(rig.mouse);
+        BoxAnswers boxes(0);
+        click(w, W::BtnApply);  // the slots' names and files are stored
+        QCOMPARE(boxes.take(), QStringList());
+        const int current = w.workingSet().ProfileID;
+        const int other = (current + 1) % kProfileSlotCount;
+        const int third = (current + 2) % kProfileSlotCount;
+        const auto storeElsewhere = [](const std::function<void(ProfileSet &)> &edit) {
+            ProfileSet stored;
+            loadProfileSet(stored);
+            edit(stored);
+            QVERIFY(storeProfileSet(stored).ok());
+        };
+
+        storeElsewhere([&](ProfileSet &set) { set.profiles[other].pollrate = 2; });
+        QTRY_COMPARE_WITH_TIMEOUT(int(w.workingSet().profiles[other].pollrate), 2, 5000);
+        QCOMPARE(boxes.take(), QStringList());
+
+        EditingPanel *panel = addEditingPanel(w);
+        panel->rate = 4;
+        storeElsewhere([&](ProfileSet &set) { set.profiles[third].pollrate = 8; });
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.texts.size(), 1, 5000);
+        QVERIFY(boxes.take().at(0).startsWith("Another program changed the stored profiles."));
+        QVERIFY(w.workingSet().profiles[third].pollrate != 8);
+        click(w, W::BtnApply);
+        ProfileSet stored;
+        loadProfileSet(stored);
+        QCOMPARE(int(stored.profiles[current].pollrate), 4);
+        QVERIFY(stored.profiles[third].pollrate != 8);
+        QCOMPARE(int(rig.mouse.settings().pollRate[current]), 4);
+
+        boxes.queue(1);
+        panel->rate = 2;
+        storeElsewhere([&](ProfileSet &set) { set.profiles[third].LedMode = 5; });
+        QTRY_COMPARE_WITH_TIMEOUT(int(w.workingSet().profiles[third].LedMode), 5, 5000);
+        QCOMPARE(boxes.take().size(), 1);
+        QCOMPARE(int(w.workingSet().profiles[current].pollrate), 4);
+    }
+
     void aFailedSaveIsShown()
     {
         WindowDataFolder data({{"Config/Diff", 0}});

@@ -84,7 +84,8 @@ int runWatch(CliContext &context, const QStringList &args)
     bool gone = false;
     const bool onCable = link.handle(MouseLinkB, CollectionCommand) != nullptr;
     WatchState state(onCable ? "cable" : "receiver", [&](const WatchEvent &event) {
-        if (event.kind == WatchEvent::Kind::Notice && limit && seen >= limit)
+        // Reports already queued when the mouse went away say nothing more of it.
+        if (gone || (event.kind == WatchEvent::Kind::Notice && limit && seen >= limit))
             return;
         printEvent(context, event);
         if (event.kind == WatchEvent::Kind::Gone) {

@@ -38,6 +38,7 @@ QString rateCodeList()
 }
 
 bool isFlag(int value) { return value == 0 || value == 1; }
+QString notAFlag() { return translated(QT_TRANSLATE_NOOP("ProfileDomains", "is not 0 or 1")); }
 
 std::optional<ValueProblem> buttonProblem(int index, const ButtonInfo &b)
 {
@@ -71,9 +72,9 @@ std::optional<ValueProblem> firstValueOutOfDomain(const ProfileData &p, int sens
     for (int i = 0; i < kDpiStageCount; ++i) {
         const DpiInfo &d = p.dpiInfo[i];
         if (!isFlag(d.used))
-            return problem(keyDpiInfo(i, "used"), d.used, translated(QT_TRANSLATE_NOOP("ProfileDomains", "is not 0 or 1")));
+            return problem(keyDpiInfo(i, "used"), d.used, notAFlag());
         if (!isFlag(d.link))
-            return problem(keyDpiInfo(i, "link"), d.link, translated(QT_TRANSLATE_NOOP("ProfileDomains", "is not 0 or 1")));
+            return problem(keyDpiInfo(i, "link"), d.link, notAFlag());
         if (!range)
             continue;
         const std::pair<const char *, uint32_t> steps[] = {{"xy", d.xy}, {"x", d.x}, {"y", d.y}};
@@ -87,9 +88,9 @@ std::optional<ValueProblem> firstValueOutOfDomain(const ProfileData &p, int sens
         }
     }
     if (!isFlag(p.scrollispage))
-        return problem(kKeyScrollispage, p.scrollispage, translated(QT_TRANSLATE_NOOP("ProfileDomains", "is not 0 or 1")));
+        return problem(kKeyScrollispage, p.scrollispage, notAFlag());
     if (!isFlag(p.accelenable))
-        return problem(kKeyAccelenable, p.accelenable, translated(QT_TRANSLATE_NOOP("ProfileDomains", "is not 0 or 1")));
+        return problem(kKeyAccelenable, p.accelenable, notAFlag());
     for (int i = 0; i < kButtonCount; ++i) {
         if (auto refused = buttonProblem(i, p.buttonInfo[i]))
             return refused;

@@ -86,6 +86,8 @@ class FieldReader {
 public:
     explicit FieldReader(QSettings &settings) : m_s(settings) {}
 
+    QSettings &settings() { return m_s; }
+
     uint8_t byte(const QString &key, int fallback = 0)
     {
         checkNumber(key, 0, 255);
@@ -139,9 +141,9 @@ private:
 
 // Reads every key of the group into a fresh record; the lighting keys keep the given values
 // when the group does not carry them.
-ProfileData readGroup(FieldReader &r, QSettings &s, const QString &group, LightingKeys lighting, uint8_t moveOff,
-                      uint8_t sleepTime)
+ProfileData readGroup(FieldReader &r, const QString &group, LightingKeys lighting, uint8_t moveOff, uint8_t sleepTime)
 {
+    QSettings &s = r.settings();
     ProfileData p;
     s.beginGroup(group);
     p.pollrate = r.byte(kKeyPollrate);
@@ -257,7 +259,7 @@ std::optional<ValueProblem> readConfigFileChecked(ProfileSet &set, const QString
     FieldReader reader(s);
     for (int i = 0; i < kProfileSlotCount; ++i) {
         ProfileData &p = set.profiles[i];
-        p = readGroup(reader, s, groupConfigSlot(i), LightingKeys::Without, p.LedMoveOFF, p.LedSleepTime);
+        p = readGroup(reader, groupConfigSlot(i), LightingKeys::Without, p.LedMoveOFF, p.LedSleepTime);
     }
     return reader.problem();
 }
@@ -300,7 +302,7 @@ void readProfileFile(ProfileData &profile, const QString &path)
     }
     IniFile file(path);
     FieldReader reader(file.settings());
-    profile = readGroup(reader, file.settings(), kGroupProfile, LightingKeys::With, kDefaultLedMoveOFF,
+    profile = readGroup(reader, kGroupProfile, LightingKeys::With, kDefaultLedMoveOFF,
                         kDefaultLedSleepTime);
 }
 
@@ -408,7 +410,7 @@ StorageOutcome importProfileFile(const QString &source, ProfileData &profile, QS
         if (!checked.ok())
             return checked;
         FieldReader reader(file.settings());
-        const ProfileData read = readGroup(reader, file.settings(), kGroupProfile, LightingKeys::With,
+        const ProfileData read = readGroup(reader, kGroupProfile, LightingKeys::With,
                                            kDefaultLedMoveOFF, kDefaultLedSleepTime);
         // Nothing is copied from a file with a value the mouse cannot take.
         if (const auto refused = firstRefusedValue(reader.problem(), read, check, QString()))

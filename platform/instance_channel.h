@@ -24,7 +24,9 @@ public:
     QString path() const { return m_path; }
 
     // The second copy's request: true once the running copy has taken it (within `timeoutMs`).
-    static bool askToShow(const QString &productName, int timeoutMs = 2000);
+    // Nobody listening fails at once; a copy still building its window answers once its event
+    // loop runs, which on a loaded machine can take several seconds.
+    static bool askToShow(const QString &productName, int timeoutMs = 10000);
 
 signals:
     void showRequested();

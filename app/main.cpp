@@ -93,6 +93,8 @@ int main(int argc, char **argv)
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QCoreApplication::setApplicationName("mousecfg");
     QCoreApplication::setApplicationVersion(MOUSECFG_VERSION);
+    // Wayland's app_id, and the desktop file a desktop matches the window with.
+    QGuiApplication::setDesktopFileName(QStringLiteral(MOUSECFG_APP_ID));
     // Closing the window (or the last message box) only hides it: "&Quit" ends the program.
     app.setQuitOnLastWindowClosed(false);
 

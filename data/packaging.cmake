@@ -6,7 +6,7 @@ if(TARGET mousecfg-osd)
   install(TARGETS mousecfg-osd RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
 
-set(MOUSECFG_MAINTAINER "The mousecfg developers <maintainers@example.org>" CACHE STRING
+set(MOUSECFG_MAINTAINER "The mousecfg developers <mousecfg@users.noreply.github.com>" CACHE STRING
     "Maintainer of the Debian package: name <address>")
 
 # The package's documents: the copyright notice and a changelog in Debian's format, compressed.

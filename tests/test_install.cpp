@@ -123,8 +123,8 @@ private slots:
              {"share/mousecfg/DefaultProfile.bin", "share/mousecfg/templates/Config.ini",
               "share/mousecfg/skin/cfgMainback.png", "share/mousecfg/skin/icon.png",
               "share/mousecfg/lang/mousecfg_en.qm", "share/mousecfg/lang/mousecfg_de.qm",
-              "share/mousecfg/lang/mousecfg_zh_CN.qm", "share/applications/mousecfg.desktop",
-              "share/metainfo/org.mousecfg.mousecfg.metainfo.xml", "share/man/man1/mousecfg.1.gz",
+              "share/mousecfg/lang/mousecfg_zh_CN.qm", "share/applications/" MOUSECFG_APP_ID ".desktop",
+              "share/metainfo/" MOUSECFG_APP_ID ".metainfo.xml", "share/man/man1/mousecfg.1.gz",
               "share/man/man1/mousecfgctl.1.gz", "lib/udev/rules.d/60-mousecfg.rules",
               "share/doc/mousecfg/copyright", "share/doc/mousecfg/changelog.gz"})
             QVERIFY2(QFile::exists(prefix(file)), file);
@@ -147,10 +147,10 @@ private slots:
         const QString appstream = QStandardPaths::findExecutable("appstreamcli");
         QVERIFY2(!desktop.isEmpty() && !appstream.isEmpty(),
                  "desktop-file-validate or appstreamcli is missing (scripts/deps.sh installs them)");
-        const Run entry = run(desktop, {prefix("share/applications/mousecfg.desktop")});
+        const Run entry = run(desktop, {prefix("share/applications/" MOUSECFG_APP_ID ".desktop")});
         QVERIFY2(entry.status == 0 && entry.out.isEmpty() && entry.err.isEmpty(), qPrintable(describe(entry)));
         const Run metainfo = run(appstream, {"validate", "--no-net", "--pedantic",
-                                             prefix("share/metainfo/org.mousecfg.mousecfg.metainfo.xml")});
+                                             prefix("share/metainfo/" MOUSECFG_APP_ID ".metainfo.xml")});
         QVERIFY2(metainfo.status == 0, qPrintable(describe(metainfo)));
     }
 

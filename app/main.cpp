@@ -4,6 +4,7 @@
 #include "app/mousecfg_widget.h"
 #include "app/screenshots/screenshots.h"
 #include "device/hotplug_source.h"
+#include "platform/autostart.h"
 #include "platform/instance_channel.h"
 #include "platform/single_instance.h"
 #include "session/device_session.h"
@@ -130,6 +131,17 @@ int main(int argc, char **argv)
     InstanceChannel channel(productName);
     if (instanceLock.isHeld() && !channel.listen())
         qCWarning(lcApp) << "a second start cannot reach this window:" << channel.path();
+    switch (Autostart::repairStaleEntry(QCoreApplication::applicationFilePath())) {
+    case Autostart::Repair::Rewritten:
+        qCInfo(lcApp).noquote() << "the autostart entry named a program that is gone; it now starts"
+                                << QCoreApplication::applicationFilePath();
+        break;
+    case Autostart::Repair::Failed:
+        qCWarning(lcApp).noquote() << "cannot rewrite" << Autostart::entryPath();
+        break;
+    case Autostart::Repair::NotNeeded:
+        break;
+    }
 
     DeviceSession session(simulation, options.session.virtualTime);
     // A poller running flat out in virtual time would flood this thread with its reports.

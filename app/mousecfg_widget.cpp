@@ -125,10 +125,18 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
     // cannot show without a model description.
     m_pStatus->showInitialStatus();
     if (!hasModelDescription())
-        m_pStatusText->showText(noModelDescriptionText(), TarnStatusText::Warning);
+        showStandingWarning(noModelDescriptionText);
 
-    // 17. Show the window or warn.
-    QTimer::singleShot(kWarningDelayMs, this, [this] { m_pStatus->startCheck(m_bStartHidden); });
+    // 17. Show the window or warn. Hidden without a tray it could never be brought back (and on
+    // many desktops a minimised window has nowhere to show): it starts shown and says why.
+    QTimer::singleShot(kWarningDelayMs, this, [this] {
+        const bool intoTray = m_bStartHidden && m_pTray->isAvailable();
+        if (m_bStartHidden && !intoTray) {
+            qCInfo(lcApp) << "no system tray: the window starts shown";
+            showStandingWarning(noTrayText);
+        }
+        m_pStatus->startCheck(intoTray);
+    });
 }
 
 void MousecfgWidget::buildFrame(int forcedScaleStep)
@@ -466,8 +474,8 @@ void MousecfgWidget::retranslateTexts()
         m_pTray->retranslate();
     m_pStatus->retranslate();
     m_pModelLabel->setText(m_Settings.model);
-    if (m_pStatusText->kind() == TarnStatusText::Warning && !m_pStatusText->text().isEmpty())
-        m_pStatusText->showText(noModelDescriptionText(), TarnStatusText::Warning);
+    if (m_StandingWarning && m_pStatusText->kind() == TarnStatusText::Warning && !m_pStatusText->text().isEmpty())
+        showStandingWarning(m_StandingWarning);
     m_Panels.retranslate();
     m_pBar->showSlot(m_WorkingSet);
 }
@@ -704,6 +712,12 @@ void MousecfgWidget::configurationLoaded()
     showPage(PageLighting);
     m_pView->setUpDownImages();
     showCurrentSlot();
+}
+
+void MousecfgWidget::showStandingWarning(QString (*text)())
+{
+    m_StandingWarning = text;
+    m_pStatusText->showText(text(), TarnStatusText::Warning);
 }
 
 void MousecfgWidget::hideWindow() { m_pTray->hideWindow(); }

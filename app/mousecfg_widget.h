@@ -245,6 +245,9 @@ private:
     void ensureDefaultProfileFile();
     TarnPushButton *makeButton(const QStringList &skinImages, LayoutItem item);
     QString currentProductName() const;
+    // A warning that stays on the status line (no model description, no tray); re-said in the
+    // new language when the language changes.
+    void showStandingWarning(QString (*text)());
 
     // Device side. The poller is declared after the link: it reads the link's handles, so it
     // must go first; the status, which uses both, goes before them.
@@ -269,6 +272,7 @@ private:
     QLabel *m_pVersionLabel = nullptr;
     QLabel *m_pModelLabel = nullptr;
     TarnStatusText *m_pStatusText = nullptr;
+    QString (*m_StandingWarning)() = nullptr;
     TarnPushButton *m_pFirmwareButton = nullptr;
     TarnPushButton *m_pMinimise = nullptr;
     TarnPushButton *m_pClose = nullptr;

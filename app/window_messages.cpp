@@ -19,6 +19,11 @@ QString windowMessage(WindowMessage message)
 
 bool isWindowQuestion(WindowMessage message) { return message == WindowMessage::FirmwareQuestion; }
 
+QString noTrayText()
+{
+    return QCoreApplication::translate("MousecfgWidget", "No system tray on this desktop: the window stays open, and closing it quits.");
+}
+
 QString noModelDescriptionText()
 {
     return QCoreApplication::translate("MousecfgWidget", "No model description found: buttons and DPI stages are unknown.");

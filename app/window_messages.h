@@ -17,3 +17,6 @@ bool isWindowQuestion(WindowMessage message);
 // Said once, on the window, when no model description can be read (none found, or one without
 // keys): the buttons and DPI stages of the model are unknown then.
 QString noModelDescriptionText();
+// Said once, on the window, when it was asked to start hidden but the desktop has no tray to
+// bring it back from: it stays shown instead.
+QString noTrayText();

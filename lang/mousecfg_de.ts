@@ -427,6 +427,10 @@
         <source>Another program changed the stored profiles. Take its changes and drop the ones not applied here?</source>
         <translation>Ein anderes Programm hat die gespeicherten Profile geändert. Seine Änderungen übernehmen und die hier noch nicht angewendeten verwerfen?</translation>
     </message>
+    <message>
+        <source>No system tray on this desktop: the window stays open, and closing it quits.</source>
+        <translation>Kein Infobereich auf diesem Desktop: Das Fenster bleibt offen, und Schließen beendet das Programm.</translation>
+    </message>
 </context>
 <context>
     <name>ProfileManager</name>

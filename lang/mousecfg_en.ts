@@ -427,6 +427,10 @@
         <source>Another program changed the stored profiles. Take its changes and drop the ones not applied here?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>No system tray on this desktop: the window stays open, and closing it quits.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ProfileManager</name>

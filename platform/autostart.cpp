@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 namespace {
 
@@ -74,6 +76,44 @@ QByteArray entryText(const QString &executable)
                                         "X-GNOME-Autostart-enabled=true\n")
                              .arg(program);
     return text.toUtf8();
+}
+
+QString entryProgram(const QByteArray &entryText)
+{
+    // Undo the string-value escapes first, then the argument quoting (the reverse of
+    // execArgument).
+    const QString exec = desktopEntryValue(QString::fromUtf8(entryText), "Exec");
+    QString value;
+    for (int i = 0; i < exec.size(); ++i) {
+        if ((exec[i] == '\\' || exec[i] == '%') && i + 1 < exec.size() && exec[i + 1] == exec[i])
+            ++i;
+        value += exec[i];
+    }
+    QString program;
+    if (value.startsWith('"')) {
+        for (int i = 1; i < value.size() && value[i] != '"'; ++i) {
+            if (value[i] == '\\' && i + 1 < value.size())
+                ++i;
+            program += value[i];
+        }
+        return program;
+    }
+    return value.section(QRegularExpression("\\s"), 0, 0);
+}
+
+Repair repairStaleEntry(const QString &executable)
+{
+    if (!isEnabled())
+        return Repair::NotNeeded;
+    QFile file(entryPath());
+    if (!file.open(QIODevice::ReadOnly))
+        return Repair::NotNeeded;
+    const QString program = entryProgram(file.readAll());
+    const bool found = QDir::isAbsolutePath(program) ? QFileInfo(program).isExecutable()
+                                                     : !QStandardPaths::findExecutable(program).isEmpty();
+    if (found && !program.isEmpty())
+        return Repair::NotNeeded;
+    return setEnabled(true, executable) ? Repair::Rewritten : Repair::Failed;
 }
 
 bool isEnabled()

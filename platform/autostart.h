@@ -24,6 +24,15 @@ QByteArray entryText(const QString &executable);
 // desktop's own switch X-GNOME-Autostart-enabled=false).
 bool isEnabled();
 
+// The program an entry's Exec key starts: its first argument with the entry's quoting and escapes
+// undone. Empty when the entry has no Exec key.
+QString entryProgram(const QByteArray &entryText);
+
+// At start: an entry in force whose program no longer exists (a build folder moved, a copy
+// removed) would start nothing at the next login. It is written anew for `executable`.
+enum class Repair { NotNeeded, Rewritten, Failed };
+Repair repairStaleEntry(const QString &executable);
+
 // Writes the entry for `executable` (on) or removes it (off). False when the file could not be
 // written or removed; the folder is created when missing.
 bool setEnabled(bool on, const QString &executable);

@@ -2,11 +2,13 @@
 // with --hidden.
 
 #include "app/mousecfg_widget.h"
+#include "app/window_messages.h"
 #include "platform/autostart.h"
 #include "sim/sim_hotplug_source.h"
 #include "sim/simulated_mouse.h"
 #include "support/test_env.h"
 #include "widgets/tarn_message_box.h"
+#include "widgets/tarn_status_text.h"
 
 #include <QAction>
 #include <QFile>
@@ -128,15 +130,22 @@ private slots:
         QVERIFY(w.isVisible());
     }
 
-    void hiddenStartWithoutATrayIsMinimised()
+    void hiddenStartWithoutATrayShowsTheWindowAndSaysWhy()
     {
         Rig rig;
         MousecfgWidget &w = rig.window();
         w.setTrayAvailable(false);
         w.startHidden();
         passStartCheck();
-        // Hidden without a tray it could never be brought back.
-        QVERIFY(w.isMinimized());
+        // Hidden without a tray it could never be brought back: it shows, and says why.
+        QVERIFY(w.isVisible() && !w.isMinimized());
+        QVERIFY(!w.warningBox());
+        QCOMPARE(w.statusText()->text(), noTrayText());
+        // The notice follows the language, and stays the same notice.
+        w.languageMenu()->actions().at(2)->trigger();
+        QCOMPARE(w.statusText()->text(), noTrayText());
+        QVERIFY(w.statusText()->text().startsWith("Kein Infobereich"));
+        w.languageMenu()->actions().at(0)->trigger();
     }
 
     void hiddenStartWithoutAMouseStillWarns()

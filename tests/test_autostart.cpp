@@ -112,6 +112,45 @@ private slots:
         QVERIFY(Autostart::isEnabled());
     }
 
+    void theEntrysProgramReadsBackAsWritten()
+    {
+        for (const QString &program : {QString("/usr/bin/mousecfg"), QString("/home/a b/50% $HOME/mousecfg"),
+                                       QString("/opt/back\\slash/\"q\"/`x`/mousecfg")})
+            QCOMPARE(Autostart::entryProgram(Autostart::entryText(program)), program);
+        QCOMPARE(Autostart::entryProgram("[Desktop Entry]\nExec=mousecfg --hidden\n"), QString("mousecfg"));
+        QVERIFY(Autostart::entryProgram("[Desktop Entry]\nName=x\n").isEmpty());
+    }
+
+    void aStaleEntryIsRewrittenAtStart()
+    {
+        QTemporaryDir bin;
+        const QString gone = bin.filePath("moved away/mousecfg");
+        const QString here = QCoreApplication::applicationFilePath();
+        QVERIFY(Autostart::setEnabled(true, gone));
+        QCOMPARE(Autostart::repairStaleEntry(here), Autostart::Repair::Rewritten);
+        QCOMPARE(Autostart::entryProgram(readAll(Autostart::entryPath()).toUtf8()), here);
+        QVERIFY(Autostart::isEnabled());
+        // A program that is there, by path or by name on PATH, is left alone.
+        QCOMPARE(Autostart::repairStaleEntry(gone), Autostart::Repair::NotNeeded);
+        QCOMPARE(Autostart::entryProgram(readAll(Autostart::entryPath()).toUtf8()), here);
+        QFile entry(Autostart::entryPath());
+        QVERIFY(entry.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        entry.write("[Desktop Entry]\nType=Application\nName=mousecfg\nExec=sh --hidden\n");
+        entry.close();
+        QCOMPARE(Autostart::repairStaleEntry(here), Autostart::Repair::NotNeeded);
+        // An entry the user switched off stays as the user left it, however stale.
+        QVERIFY(Autostart::setEnabled(true, gone));
+        QVERIFY(entry.open(QIODevice::Append));
+        entry.write("Hidden=true\n");
+        entry.close();
+        QCOMPARE(Autostart::repairStaleEntry(here), Autostart::Repair::NotNeeded);
+        QCOMPARE(Autostart::entryProgram(readAll(Autostart::entryPath()).toUtf8()), gone);
+        // No entry: nothing written.
+        QVERIFY(Autostart::setEnabled(false, QString()));
+        QCOMPARE(Autostart::repairStaleEntry(here), Autostart::Repair::NotNeeded);
+        QVERIFY(!QFile::exists(Autostart::entryPath()));
+    }
+
     void anUnwritableFolderIsReported()
     {
         // The autostart folder's place is taken by a file: nothing can be written there.

@@ -21,7 +21,7 @@ bool isWindowQuestion(WindowMessage message) { return message == WindowMessage::
 
 QString noTrayText()
 {
-    return QCoreApplication::translate("MousecfgWidget", "No system tray on this desktop: the window stays open, and closing it quits.");
+    return QCoreApplication::translate("MousecfgWidget", "No system tray: closing the window quits.");
 }
 
 QString noModelDescriptionText()

@@ -428,8 +428,8 @@
         <translation>Ein anderes Programm hat die gespeicherten Profile geändert. Seine Änderungen übernehmen und die hier noch nicht angewendeten verwerfen?</translation>
     </message>
     <message>
-        <source>No system tray on this desktop: the window stays open, and closing it quits.</source>
-        <translation>Kein Infobereich auf diesem Desktop: Das Fenster bleibt offen, und Schließen beendet das Programm.</translation>
+        <source>No system tray: closing the window quits.</source>
+        <translation>Kein Infobereich: Schließen des Fensters beendet das Programm.</translation>
     </message>
 </context>
 <context>

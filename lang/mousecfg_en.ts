@@ -428,7 +428,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>No system tray on this desktop: the window stays open, and closing it quits.</source>
+        <source>No system tray: closing the window quits.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

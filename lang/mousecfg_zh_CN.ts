@@ -428,8 +428,8 @@
         <translation>另一个程序修改了已保存的配置文件。要采用其修改并放弃此处尚未应用的修改吗？</translation>
     </message>
     <message>
-        <source>No system tray on this desktop: the window stays open, and closing it quits.</source>
-        <translation>此桌面没有系统托盘：窗口保持打开，关闭窗口即退出程序。</translation>
+        <source>No system tray: closing the window quits.</source>
+        <translation>没有系统托盘：关闭窗口即退出程序。</translation>
     </message>
 </context>
 <context>

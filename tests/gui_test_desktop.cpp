@@ -144,7 +144,7 @@ private slots:
         // The notice follows the language, and stays the same notice.
         w.languageMenu()->actions().at(2)->trigger();
         QCOMPARE(w.statusText()->text(), noTrayText());
-        QVERIFY(w.statusText()->text().startsWith("Kein Infobereich"));
+        QVERIFY(w.statusText()->text().startsWith("Kein Infobereich:"));
         w.languageMenu()->actions().at(0)->trigger();
     }
 

@@ -64,8 +64,8 @@ void renderProfileScreenshots(ScreenshotSession &shots)
     progress.animation()->jumpToFrame(progress.animation()->frameCount() / 3);
     shots.save(shots.dialogOverWindow(&progress), "dialog_apply_progress.png");
 
-    // The line above the bottom buttons: after an Apply that went well, and in a window without
-    // its model description. What it showed before is shown again afterwards.
+    // The line above the bottom buttons: after an Apply that went well, in a window without its
+    // model description, and on a desktop without a tray. What it showed before is shown again afterwards.
     TarnStatusText *status = window.statusText();
     const QString before = status->isHidden() ? QString() : status->text();
     const TarnStatusText::Kind beforeKind = status->kind();
@@ -73,6 +73,8 @@ void renderProfileScreenshots(ScreenshotSession &shots)
     shots.saveWindow("status_apply_succeeded.png");
     status->showText(noModelDescriptionText(), TarnStatusText::Warning);
     shots.saveWindow("status_no_model_description.png");
+    status->showText(noTrayText(), TarnStatusText::Warning);
+    shots.saveWindow("status_no_tray.png");
     if (before.isEmpty())
         status->hide();
     else

@@ -120,6 +120,7 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
     ensureDefaultProfileFile();
     setStyleSheet("*{outline:0px;}");
     m_pTray = new Tray(*this, *m_pStatus);
+    m_pAutoSwitch = std::make_unique<AutoSwitch>(static_cast<AutoSwitch::Host &>(*this), makeFocusedAppSource());
 
     // 16. Battery display and connection indicator, from the device table; what the window
     // cannot show without a model description.

@@ -5,6 +5,7 @@
 // changes), the mouse view with its hot-spots, the profile bar, the language menu, the tray,
 // profile management and the apply flow.
 
+#include "app/auto_switch.h"
 #include "app/content_panels.h"
 #include "app/device_status.h"
 #include "app/language_menu.h"
@@ -47,7 +48,7 @@ class TarnReportRate;
 class TarnStatusText;
 class VerifiedTransfer;
 
-class MousecfgWidget : public QWidget, private ProfileHost, private StatusHost {
+class MousecfgWidget : public QWidget, private ProfileHost, private StatusHost, private AutoSwitch::Host {
     Q_OBJECT
 public:
     // Fixed indices of buttons().
@@ -101,6 +102,7 @@ public:
     DeviceLink &deviceLink() { return *m_pLink; }
     DeviceStatus &deviceStatus() { return *m_pStatus; }
     ProfileManager &profileManager() { return *m_pProfiles; }
+    AutoSwitch &autoSwitch() { return *m_pAutoSwitch; }
     ApplyFlow &applyFlow() { return *m_pApply; }
     OsdClient *osdClient() const { return m_pStatus->osdClient(); }
     MacroDialog *macroPage() const { return m_pMacroPage; }
@@ -214,10 +216,14 @@ private:
     // Also the device status's.
     void hideWindow() override;
 
-    // ---- StatusHost
+    // ---- StatusHost (whenIdle also the automatic switch's)
     bool isSending() const override;
     void waitForSend() override;
     void whenIdle(std::function<void()> step) override;
+
+    // ---- AutoSwitch::Host
+    int activeSlotIndex() const override { return m_WorkingSet.ProfileID; }
+    void chooseSlotIndex(int index) override { chooseSlot(index); }
     void followSlot(int slot) override;
     void reloadMouse() override;
     void mouseBack() override;
@@ -294,6 +300,7 @@ private:
     ProfileSet m_WorkingSet;
     ProfileSet m_SavedSet;
     std::unique_ptr<ProfileManager> m_pProfiles;
+    std::unique_ptr<AutoSwitch> m_pAutoSwitch;
     std::unique_ptr<ApplyFlow> m_pApply;
     QVector<std::function<void()>> m_AfterSend;
     StoredSetWatch *m_pSetWatch = nullptr;

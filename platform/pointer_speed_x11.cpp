@@ -1,24 +1,12 @@
 // X11 backend of the pointer speed: the server's pointer acceleration fraction.
 #include "platform/pointer_speed.h"
 
-#include <X11/Xlib.h>
+#include "platform/x11_error_trap.h"
 
 #include <cerrno>
-#include <mutex>
 #include <string>
 
 namespace {
-
-// Xlib reports request errors through one process-wide handler; the mutex keeps two callers
-// from swapping it under each other.
-std::mutex g_xErrorMutex;
-int g_xLastError = 0;
-
-int recordXError(Display *, XErrorEvent *event)
-{
-    g_xLastError = event->error_code;
-    return 0;
-}
 
 class X11PointerSpeed : public PointerSpeedBackend {
 public:
@@ -45,14 +33,14 @@ public:
         if (!display)
             return EIO;
         const XAcceleration accel = pointerSpeedToXAcceleration(speed);
-        std::lock_guard<std::mutex> lock(g_xErrorMutex);
-        g_xLastError = 0;
-        XErrorHandler previous = XSetErrorHandler(recordXError);
-        XChangePointerControl(display, True, False, accel.numerator, accel.denominator, 0);
-        XSync(display, False); // errors arrive asynchronously; XSync collects this request's
-        XSetErrorHandler(previous);
+        int error = 0;
+        {
+            XErrorTrap trap(display);
+            XChangePointerControl(display, True, False, accel.numerator, accel.denominator, 0);
+            error = trap.lastError();
+        }
         XCloseDisplay(display);
-        return g_xLastError;
+        return error;
     }
 
 private:

@@ -25,6 +25,7 @@ QString pathIn(const QString &folder, const QString &name)
 QString configFolder() { return AppPaths::configsFolder(); }
 QString settingsFilePath() { return configFolder() + QLatin1Char('/') + kSettingsFileName; }
 QString langSettingsPath() { return configFolder() + QLatin1Char('/') + kLangSettingsFileName; }
+QString autoSwitchPath() { return configFolder() + QLatin1Char('/') + kAutoSwitchFileName; }
 QString dataLockPath() { return configFolder() + QStringLiteral("/.lock"); }
 QString setJournalPath() { return configFolder() + QStringLiteral("/.journal"); }
 QString profileFolder() { return configFolder() + QLatin1Char('/') + kProfileFolderName; }

@@ -8,6 +8,7 @@
 QString configFolder();           // the data folder Configs/ (no trailing slash)
 QString settingsFilePath();       // Configs/Config.ini
 QString langSettingsPath();       // Configs/LangConfig.ini
+QString autoSwitchPath();         // Configs/AutoSwitch.ini (app_switch_rules.h)
 QString dataLockPath();           // Configs/.lock (data_lock.h)
 QString setJournalPath();         // Configs/.journal: an unfinished set write (file_group_write.h)
 QString profileFolder();          // Configs/Profile: where earlier versions kept the slots' files

@@ -26,6 +26,14 @@ inline QString keyFontSize(int i) { return QStringLiteral("FONT_LIST/FONT_SIZE_%
 inline QString keyLedCapability(const QString &product) { return QStringLiteral("MouseLEDMode/") + product; }
 constexpr int kBatteryFullDefault = 4200;
 
+// Configs/AutoSwitch.ini: automatic profile switching. Rules are numbered from 1 in their order.
+inline const QString kAutoSwitchFileName = QStringLiteral("AutoSwitch.ini");
+inline const QString kKeyAutoSwitchEnabled = QStringLiteral("AutoSwitch/Enabled");
+inline const QString kKeyAutoSwitchDefault = QStringLiteral("AutoSwitch/Default"); // 0: leave as is
+inline const QString kKeyAutoSwitchCount = QStringLiteral("AutoSwitch/Count");
+inline QString keyAutoSwitchApp(int i) { return QStringLiteral("Rule%1/App").arg(i + 1); }   // i from 0
+inline QString keyAutoSwitchSlot(int i) { return QStringLiteral("Rule%1/Slot").arg(i + 1); } // 1..5
+
 // Configs/LangConfig.ini
 inline const QString kKeyLangID = QStringLiteral("Config/LangID");
 

@@ -1,0 +1,38 @@
+#pragma once
+// Follows the application in front, for automatic profile switching. One backend per kind of
+// desktop, chosen at run time; where none can follow the focus, the reason says why.
+
+#include "storage/app_switch_rules.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class FocusedAppSource : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    // The application in front as last seen (empty when no window has the focus).
+    virtual FocusedApp current() const = 0;
+
+signals:
+    // Another application came to the front.
+    void focusChanged(const FocusedApp &app);
+};
+
+struct FocusedAppBackend {
+    std::unique_ptr<FocusedAppSource> source;
+    QString unavailable; // why no source can follow the focus here (empty with a source)
+};
+
+// The source for this session: X11 when the session is X11 (or only a display is given). Wayland
+// desktops do not tell other programs which window is in front.
+FocusedAppBackend makeFocusedAppSource();
+
+// The X11 source on `displayName` (null: $DISPLAY); null when the display cannot be opened.
+std::unique_ptr<FocusedAppSource> makeX11FocusedAppSource(const char *displayName);
+
+// The executable of a process: the target of /proc/PID/exe under `procRoot`; empty when it
+// cannot be read (another user's process, a process that has ended).
+QString processExecutable(qint64 pid, const QString &procRoot = QStringLiteral("/proc"));

@@ -267,6 +267,7 @@ public:
             }
             SimReceivedReport rec;
             rec.link = m_link;
+            rec.received = std::chrono::steady_clock::now();
             std::copy_n(data, std::min(length, size_t(kReportLength)), rec.bytes.begin());
             rec.status = m_core->receive(*state, rec.bytes);
             m_core->received.push_back(rec);

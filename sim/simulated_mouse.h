@@ -16,6 +16,7 @@
 #include "sim/block_decoder.h"
 #include "sim/sim_options.h"
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
@@ -35,6 +36,7 @@ struct SimReceivedReport {
     SimLink link = SimLink::Receiver;
     Report bytes{};
     SimReportStatus status = SimReportStatus::Accepted;
+    std::chrono::steady_clock::time_point received; // when the write reached the mouse (real time)
 };
 
 struct SimCore;

@@ -38,7 +38,7 @@ PermissionNotice::PermissionNotice(QWidget *parent)
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(scaledUnits(kWidth), scaledUnits(kHeight));
 
-    QLabel *heading = makeMessageLabel(tr("The mouse cannot be opened"), "permissionHeading", this);
+    m_pHeading = makeMessageLabel(QString(), "permissionHeading", this);
     m_pIntro = makeMessageLabel(QString(), "permissionIntro", this);
 
     m_pBody = new QTextBrowser(this);
@@ -48,16 +48,16 @@ PermissionNotice::PermissionNotice(QWidget *parent)
     m_pBody->setOpenLinks(false);
     m_pBody->setStyleSheet("QTextBrowser { color: rgb(255, 255, 255); background: rgba(0, 0, 0, 90); }");
 
-    m_pCopy = makeMessageButton(tr("Copy commands"), "permissionCopyBtn", QString(), messageBoxButtonStyle(), this);
-    m_pRecheck = makeMessageButton(tr("Check again"), "permissionRecheckBtn", QString(), messageBoxButtonStyle(), this);
-    QToolButton *close = makeMessageButton(tr("Close"), "msgBoxYesBtn", QString(), messageBoxButtonStyle(), this);
+    m_pCopy = makeMessageButton(QString(), "permissionCopyBtn", QString(), messageBoxButtonStyle(), this);
+    m_pRecheck = makeMessageButton(QString(), "permissionRecheckBtn", QString(), messageBoxButtonStyle(), this);
+    m_pClose = makeMessageButton(QString(), "permissionCloseBtn", QString(), messageBoxButtonStyle(), this);
     for (QToolButton *button : {m_pCopy, m_pRecheck})
         button->setFixedWidth(scaledUnits(kWideButton));
     connect(m_pCopy, &QToolButton::clicked, this, [this] {
         QApplication::clipboard()->setText(m_Report.commands().join('\n') + '\n');
     });
     connect(m_pRecheck, &QToolButton::clicked, this, &PermissionNotice::recheckRequested);
-    connect(close, &QToolButton::clicked, this, &QDialog::accept);
+    connect(m_pClose, &QToolButton::clicked, this, &QDialog::accept);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -65,13 +65,13 @@ PermissionNotice::PermissionNotice(QWidget *parent)
     buttons->addSpacing(scaledUnits(kMargin / 2));
     buttons->addWidget(m_pRecheck);
     buttons->addSpacing(scaledUnits(kMargin / 2));
-    buttons->addWidget(close);
+    buttons->addWidget(m_pClose);
     buttons->addStretch();
 
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(scaledUnits(kMargin), scaledUnits(kMargin), scaledUnits(kMargin), scaledUnits(kMargin));
     column->setSpacing(scaledUnits(kMargin / 2));
-    column->addWidget(heading);
+    column->addWidget(m_pHeading);
     column->addWidget(m_pIntro);
     column->addWidget(m_pBody, 1);
     column->addLayout(buttons);
@@ -80,6 +80,10 @@ PermissionNotice::PermissionNotice(QWidget *parent)
 void PermissionNotice::showReport(const DoctorReport &report)
 {
     m_Report = report;
+    m_pHeading->setText(tr("The mouse cannot be opened"));
+    m_pCopy->setText(tr("Copy commands"));
+    m_pRecheck->setText(tr("Check again"));
+    m_pClose->setText(tr("Close"));
     // A report without a problem cannot explain the failure: the mouse may have gone, or come
     // back, between the open and the check.
     m_pIntro->setText(report.healthy()

@@ -20,6 +20,7 @@ class PermissionNotice : public QDialog {
 public:
     explicit PermissionNotice(QWidget *parent = nullptr);
 
+    // Also takes the window's language as it is now.
     void showReport(const DoctorReport &report);
     const DoctorReport &report() const { return m_Report; }
     // The findings as shown, in plain text.
@@ -36,10 +37,12 @@ protected:
 
 private:
     DoctorReport m_Report;
+    QLabel *m_pHeading = nullptr;
     QLabel *m_pIntro = nullptr;
     QTextBrowser *m_pBody = nullptr;
     QToolButton *m_pCopy = nullptr;
     QToolButton *m_pRecheck = nullptr;
+    QToolButton *m_pClose = nullptr;
     QPixmap m_background;
 };
 

@@ -358,6 +358,20 @@ private slots:
         QVERIFY(run.out.contains("| sudo tee /etc/udev/rules.d/60-mousecfg.rules >/dev/null\n"));
         QCOMPARE(extra.status, 64);
     }
+
+    // A mouse that is listed but cannot be opened is not "missing", and no retry mends it.
+    void commandsSendToTheDoctor()
+    {
+        QTemporaryDir data;
+        for (const QStringList &command : {QStringList{"status"}, QStringList{"apply"},
+                                           QStringList{"select-profile", "2"}, QStringList{"watch", "--count", "1"}}) {
+            const ToolRun run = runTool(QStringList{"--data-dir", data.path(), "--simulate=denied", "--virtual-time"} + command);
+            QCOMPARE(run.status, 1);
+            QVERIFY2(run.err.contains("the mouse is connected but cannot be opened; 'mousecfgctl doctor' says why"),
+                     qPrintable(command.join(' ') + ": " + run.err));
+            QVERIFY(!run.err.contains("try again"));
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestDoctor)

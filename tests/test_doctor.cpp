@@ -179,11 +179,12 @@ private slots:
                  QStringList({"sudo cp /usr/local/lib/udev/rules.d/60-mousecfg.rules /etc/udev/rules.d/",
                               kUdevReloadCommand}));
 
-        // An empty file of the same name in /etc replaces the installed rule.
+        // A link to /dev/null of the same name in /etc masks the installed rule.
         FakeSystem replaced;
         replaced.addNode(kOwnerOnly);
         replaced.shippedRule(kUsrRules);
-        replaced.rule(kEtcRules, kMousecfgRuleName, "");
+        QDir().mkpath(replaced.paths.rulesFolders.first());
+        QVERIFY(QFile::link("/dev/null", replaced.paths.rulesFolders.first() + "/" + kMousecfgRuleName));
         report = replaced.diagnose();
         QVERIFY(report.has(DoctorVerdict::RuleHidden));
         QCOMPARE(report.commands().first(), QString("sudo rm /etc/udev/rules.d/60-mousecfg.rules"));

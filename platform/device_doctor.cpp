@@ -61,9 +61,12 @@ public:
         kernel();
         for (const HidrawNodeFacts &node : m_facts.nodes)
             nodeFindings(node);
+        // Each denial's cause right after it, then what else stands in the way.
         if (!m_denied.empty())
             denialCauses();
         conflicts();
+        for (const HidrawNodeFacts &node : m_facts.nodes)
+            holders(node);
         if (m_report.healthy())
             add(DoctorVerdict::AllFine, DoctorSeverity::Ok,
                 tr(QT_TRANSLATE_NOOP("DeviceDoctor", "Everything is in order: the mouse can be reached.")));
@@ -174,7 +177,10 @@ private:
             add(DoctorVerdict::NodeAccessible, DoctorSeverity::Ok,
                 tr(QT_TRANSLATE_NOOP("DeviceDoctor", "%1 can be opened by %2.")).arg(node.devPath, m_facts.user.name));
         }
+    }
 
+    void holders(const HidrawNodeFacts &node)
+    {
         for (const NodeHolder &holder : node.holders) {
             if (ownProgram(holder.command))
                 add(DoctorVerdict::HeldByOwn, DoctorSeverity::Note,

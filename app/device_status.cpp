@@ -1,5 +1,6 @@
 #include "app/device_status.h"
 
+#include "app/permission_notice.h"
 #include "app/window_controls.h"
 #include "app/window_rules.h"
 #include "device/battery_level.h"
@@ -111,7 +112,8 @@ void DeviceStatus::showInitialStatus()
 
 void DeviceStatus::startCheck(bool hidden)
 {
-    if (hidden && m_iMouseCount != 0)
+    // A mouse that cannot be opened is said at once, hidden start or not.
+    if (hidden && m_iMouseCount != 0 && m_Link.commandHandle())
         m_Host.hideWindow();
     else
         slotWarning();
@@ -153,6 +155,7 @@ void DeviceStatus::slotWarning()
             m_bWarningOpen = false;
         m_Window.raise();
         m_Window.activateWindow();
+        checkPermission();
         return;
     }
     // One box at a time: a second warning while it is open only brings it forward.
@@ -190,6 +193,26 @@ void DeviceStatus::slotWarnClose()
         m_Poller.startPoller();
         m_Host.mouseBack();
         m_bMouseBack = true;
+        checkPermission();
+    });
+}
+
+PermissionNotice *DeviceStatus::permissionNotice() const
+{
+    return m_pPermissionNotice;
+}
+
+void DeviceStatus::checkPermission()
+{
+    // "Check again" only reopens: the window's edits stay, unlike a mouse coming back.
+    updatePermissionNotice(m_pPermissionNotice, m_Window, m_iMouseCount != 0 && !m_Link.commandHandle(), [this] {
+        m_Host.whenIdle([this] {
+            m_Poller.stopPoller();
+            m_Link.closeMouse();
+            m_Link.openMouse(readCurrentProductName());
+            m_Poller.startPoller();
+            checkPermission();
+        });
     });
 }
 

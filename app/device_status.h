@@ -17,6 +17,7 @@
 class DeviceLink;
 struct AppSettings;
 class OsdClient;
+class PermissionNotice;
 class PollerControl;
 class QAction;
 class QLabel;
@@ -98,6 +99,8 @@ public:
     TarnMessageBox *warningBox() const;
     // A new "Dongle Disconnect!" box over the window (receiver kind, watching for the mouse).
     TarnMessageBox *createWarningBox();
+    // The notice saying why a listed mouse cannot be opened, while it is open, else null.
+    PermissionNotice *permissionNotice() const;
 
     // ---- DeviceLinkObserver
     void stopPoller() override;
@@ -139,6 +142,8 @@ private:
     // (not the start-up placeholder) is stored and may raise the low-battery notice.
     void showBattery(quint8 iCharge, quint8 iLowByte, quint8 iHiByte, bool reading);
     void applyConnectionIndicators();
+    // A listed mouse that did not open gets the permission notice instead of a silent window.
+    void checkPermission();
 
     QWidget &m_Window;
     DeviceLink &m_Link;
@@ -154,6 +159,7 @@ private:
     QLabel *m_pChargingIcon = nullptr;
     QLabel *m_pReceiverIcon = nullptr;
     QPointer<TarnMessageBox> m_pWarningBox;
+    QPointer<PermissionNotice> m_pPermissionNotice;
 
     QStringList m_MouseNames;
     int m_iMouseCount = 0;

@@ -79,6 +79,14 @@ void CliContext::error(const QString &message)
     std::fflush(stderr);
 }
 
+QString CliContext::noMouseMessage()
+{
+    // Listed but not opened is nearly always a permission problem, which no retry mends.
+    if (deviceLink().connectedCount() > 0)
+        return "the mouse is connected but cannot be opened; 'mousecfgctl doctor' says why";
+    return "no mouse connected";
+}
+
 int CliContext::usageError(const CliCommand &command, const QString &message)
 {
     error(message);

@@ -51,6 +51,8 @@ public:
     QTextStream &out() { return m_out; }
     // "mousecfgctl: " and the message on standard error.
     void error(const QString &message);
+    // Why no command handle is open: no mouse, or one that is listed but cannot be opened.
+    QString noMouseMessage();
     // The message and the command's synopsis on standard error; returns kExitUsage.
     int usageError(const CliCommand &command, const QString &message);
 

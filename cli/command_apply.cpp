@@ -27,7 +27,8 @@ int sendWorkingSet(CliContext &context, ProfileSet &working)
     // A query without its reply says nothing of the mouse being off: nothing was sent.
     if (outcome.batteryQuery && *outcome.batteryQuery != BatteryQuery::Reply)
         return reportBatteryQuery(context, *outcome.batteryQuery);
-    context.error(downloadResultMessage(result));
+    // "Try again" does not help a mouse that was never opened.
+    context.error(context.deviceLink().commandHandle() ? downloadResultMessage(result) : context.noMouseMessage());
     return result;
 }
 

@@ -3,6 +3,7 @@
 #include "cli/cli_command.h"
 #include "cli/cli_context.h"
 #include "device/command_set.h"
+#include "device/device_link.h"
 #include "device/host_actions.h"
 #include "platform/pointer_speed.h"
 #include "device/transfer.h"
@@ -27,6 +28,8 @@ int runSelectProfile(CliContext &context, const QStringList &args)
         return kExitBadInput;
     const uint8_t result = switchProfile(index, context.transfer());
     if (result) {
+        if (!context.deviceLink().commandHandle())
+            context.error(context.noMouseMessage());
         context.error(QString("selecting profile %1 failed (device result %2)").arg(number).arg(result));
         return result;
     }

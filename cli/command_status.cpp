@@ -17,7 +17,7 @@ int runStatus(CliContext &context, const QStringList &args)
         return context.usageError(*self, "status takes no arguments");
     HidDevice *handle = context.deviceLink().commandHandle();
     if (!handle) {
-        context.error("no mouse connected");
+        context.error(context.noMouseMessage());
         return 1;
     }
     PollerReport reply;

@@ -75,7 +75,7 @@ int runWatch(CliContext &context, const QStringList &args)
     }
     DeviceLink &link = context.deviceLink();
     if (!link.commandHandle()) {
-        context.error("no mouse connected");
+        context.error(context.noMouseMessage());
         return 1;
     }
 

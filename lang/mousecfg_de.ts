@@ -1286,4 +1286,138 @@
         <translation>ist kein Lichteffekt (0 bis %1)</translation>
     </message>
 </context>
+<context>
+    <name>DeviceDoctor</name>
+    <message>
+        <source>receiver 248A:FA02</source>
+        <translation>Empfänger 248A:FA02</translation>
+    </message>
+    <message>
+        <source>cable 248A:FB01</source>
+        <translation>Kabel 248A:FB01</translation>
+    </message>
+    <message>
+        <source>device 248A:%1</source>
+        <translation>Gerät 248A:%1</translation>
+    </message>
+    <message>
+        <source>Everything is in order: the mouse can be reached.</source>
+        <translation>Alles in Ordnung: Die Maus ist erreichbar.</translation>
+    </message>
+    <message>
+        <source>Access is checked for %1, who ran sudo.</source>
+        <translation>Der Zugriff wird für %1 geprüft, der sudo aufgerufen hat.</translation>
+    </message>
+    <message>
+        <source>This runs as root, which can open every node; run it as yourself to check your own access:</source>
+        <translation>Dies läuft als root, und root darf jedes Gerät öffnen; starten Sie es als Sie selbst, um Ihren eigenen Zugriff zu prüfen:</translation>
+    </message>
+    <message>
+        <source>The kernel offers no hidraw devices (%1 is missing), so no program can reach the mouse. Load the HID drivers; if the folder is still missing, this kernel was built without hidraw (CONFIG_HIDRAW):</source>
+        <translation>Der Kernel bietet keine hidraw-Geräte an (%1 fehlt), daher kann kein Programm die Maus erreichen. Laden Sie die HID-Treiber; fehlt der Ordner danach noch, wurde dieser Kernel ohne hidraw (CONFIG_HIDRAW) gebaut:</translation>
+    </message>
+    <message>
+        <source>USB interface %1 of the %2 is bound to no HID driver, so the kernel makes no hidraw node for it. Load the driver and bind the interface to it:</source>
+        <translation>Die USB-Schnittstelle %1 von %2 ist an keinen HID-Treiber gebunden, daher legt der Kernel kein hidraw-Gerät dafür an. Laden Sie den Treiber und binden Sie die Schnittstelle daran:</translation>
+    </message>
+    <message>
+        <source>USB interface %1 of the %2 is held by the driver &quot;%3&quot; instead of the HID driver (a program using libusb may have taken it). Quit that program, then give the interface back:</source>
+        <translation>Die USB-Schnittstelle %1 von %2 wird vom Treiber „%3“ statt vom HID-Treiber gehalten (vielleicht hat ein Programm sie über libusb übernommen). Beenden Sie dieses Programm und geben Sie die Schnittstelle dann zurück:</translation>
+    </message>
+    <message>
+        <source>No receiver (248A:FA02) or cable (248A:FB01) is connected. Plug one in; once the computer sees it, this lists it:</source>
+        <translation>Weder Empfänger (248A:FA02) noch Kabel (248A:FB01) ist angeschlossen. Schließen Sie eines an; sobald der Computer es erkennt, zeigt dieser Befehl es an:</translation>
+    </message>
+    <message>
+        <source>The %1 is on USB, but the kernel made no hidraw node for it. Load the HID drivers, then re-plug it:</source>
+        <translation>%1 ist am USB angeschlossen, aber der Kernel hat kein hidraw-Gerät dafür angelegt. Laden Sie die HID-Treiber und stecken Sie es dann neu ein:</translation>
+    </message>
+    <message>
+        <source>Found the %1 at %2, top-level collections: %3.</source>
+        <translation>%1 gefunden unter %2, oberste Collections: %3.</translation>
+    </message>
+    <message>
+        <source>Found the %1 at %2; its report descriptor could not be read.</source>
+        <translation>%1 gefunden unter %2; sein Report-Deskriptor konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The kernel lists %1, but udev made no device node for it. Ask udev to make it:</source>
+        <translation>Der Kernel führt %1, aber udev hat keine Gerätedatei dafür angelegt. Lassen Sie udev sie anlegen:</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened by %2 (owner %3, group %4, mode %5).</source>
+        <translation>%1 kann von %2 nicht geöffnet werden (Besitzer %3, Gruppe %4, Modus %5).</translation>
+    </message>
+    <message>
+        <source>%1 may be opened, yet opening it failed: %2. Its state:</source>
+        <translation>%1 darf geöffnet werden, doch das Öffnen schlug fehl: %2. Sein Zustand:</translation>
+    </message>
+    <message>
+        <source>%1 can be opened by %2.</source>
+        <translation>%1 kann von %2 geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>%1 is open in %2 (process %3), which is mousecfg itself; that is fine.</source>
+        <translation>%1 ist in %2 (Prozess %3) geöffnet, das ist mousecfg selbst; das ist in Ordnung.</translation>
+    </message>
+    <message>
+        <source>%1 is open in %2 (process %3). Another program talking to the mouse at the same time takes its answers; quit it, or end it:</source>
+        <translation>%1 ist in %2 (Prozess %3) geöffnet. Ein anderes Programm, das gleichzeitig mit der Maus spricht, nimmt ihre Antworten weg; beenden Sie es, oder brechen Sie es ab:</translation>
+    </message>
+    <message>
+        <source>%1 carries the uaccess tag and names %2 in its access list, yet %2 cannot open it. Its permissions:</source>
+        <translation>%1 trägt die Markierung uaccess und nennt %2 in seiner Zugriffsliste, doch %2 kann es nicht öffnen. Seine Berechtigungen:</translation>
+    </message>
+    <message>
+        <source>The udev rule is in place, but %1 lacks its &quot;uaccess&quot; tag: the node was made before the rule was installed. Have udev apply the rule (or re-plug the receiver):</source>
+        <translation>Die udev-Regel ist vorhanden, aber %1 fehlt die Markierung „uaccess“: Das Gerät wurde angelegt, bevor die Regel installiert war. Lassen Sie udev die Regel anwenden (oder stecken Sie den Empfänger neu ein):</translation>
+    </message>
+    <message>
+        <source>%1 carries the &quot;uaccess&quot; tag, but its access list does not name %2: access goes to the user of the active session at the computer&apos;s own screen, not to a remote or inactive one. Log out and in again at the computer; this shows the sessions:</source>
+        <translation>%1 trägt die Markierung „uaccess“, aber seine Zugriffsliste nennt %2 nicht: Zugriff erhält der Benutzer der aktiven Sitzung am Bildschirm des Computers, nicht eine entfernte oder inaktive Sitzung. Melden Sie sich am Computer ab und wieder an; dieser Befehl zeigt die Sitzungen:</translation>
+    </message>
+    <message>
+        <source>%1 replaces the udev rule %2 and gives no access. Remove it, then have udev apply the rule:</source>
+        <translation>%1 ersetzt die udev-Regel %2 und gewährt keinen Zugriff. Entfernen Sie die Datei und lassen Sie udev dann die Regel anwenden:</translation>
+    </message>
+    <message>
+        <source>The udev rule is at %1, a folder udev does not read. Copy it to %2, then have udev apply it:</source>
+        <translation>Die udev-Regel liegt unter %1, einem Ordner, den udev nicht liest. Kopieren Sie sie nach %2 und lassen Sie udev sie dann anwenden:</translation>
+    </message>
+    <message>
+        <source>The udev rule that gives you access (%1) is in none of the folders udev reads. Install it, then have udev apply it:</source>
+        <translation>Die udev-Regel, die Ihnen Zugriff gibt (%1), liegt in keinem der Ordner, die udev liest. Installieren Sie sie und lassen Sie udev sie dann anwenden:</translation>
+    </message>
+    <message>
+        <source>%1, line %2, runs after the mousecfg rule and can take the access away again: %3. Change or remove that line, then have udev apply the rules:</source>
+        <translation>%1, Zeile %2, läuft nach der mousecfg-Regel und kann den Zugriff wieder entziehen: %3. Ändern oder entfernen Sie diese Zeile und lassen Sie udev dann die Regeln anwenden:</translation>
+    </message>
+</context>
+<context>
+    <name>PermissionNotice</name>
+    <message>
+        <source>The mouse cannot be opened</source>
+        <translation>Die Maus kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Copy commands</source>
+        <translation>Befehle kopieren</translation>
+    </message>
+    <message>
+        <source>Check again</source>
+        <translation>Erneut prüfen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>The mouse is connected, but opening it failed, and no cause was found. Re-plug the receiver, then check again.</source>
+        <translation>Die Maus ist angeschlossen, aber das Öffnen schlug fehl, und keine Ursache wurde gefunden. Stecken Sie den Empfänger neu ein und prüfen Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>The mouse is connected, but this user may not open it, so no setting can be read or sent. Here is why, with the commands that fix it:</source>
+        <translation>Die Maus ist angeschlossen, aber dieser Benutzer darf sie nicht öffnen, daher kann keine Einstellung gelesen oder gesendet werden. Hier steht, warum, mit den Befehlen, die es beheben:</translation>
+    </message>
+</context>
 </TS>

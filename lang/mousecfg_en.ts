@@ -1286,4 +1286,138 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>DeviceDoctor</name>
+    <message>
+        <source>receiver 248A:FA02</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cable 248A:FB01</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>device 248A:%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Everything is in order: the mouse can be reached.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Access is checked for %1, who ran sudo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This runs as root, which can open every node; run it as yourself to check your own access:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kernel offers no hidraw devices (%1 is missing), so no program can reach the mouse. Load the HID drivers; if the folder is still missing, this kernel was built without hidraw (CONFIG_HIDRAW):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USB interface %1 of the %2 is bound to no HID driver, so the kernel makes no hidraw node for it. Load the driver and bind the interface to it:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USB interface %1 of the %2 is held by the driver &quot;%3&quot; instead of the HID driver (a program using libusb may have taken it). Quit that program, then give the interface back:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No receiver (248A:FA02) or cable (248A:FB01) is connected. Plug one in; once the computer sees it, this lists it:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 is on USB, but the kernel made no hidraw node for it. Load the HID drivers, then re-plug it:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Found the %1 at %2, top-level collections: %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Found the %1 at %2; its report descriptor could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kernel lists %1, but udev made no device node for it. Ask udev to make it:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened by %2 (owner %3, group %4, mode %5).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 may be opened, yet opening it failed: %2. Its state:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 can be opened by %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is open in %2 (process %3), which is mousecfg itself; that is fine.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is open in %2 (process %3). Another program talking to the mouse at the same time takes its answers; quit it, or end it:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 carries the uaccess tag and names %2 in its access list, yet %2 cannot open it. Its permissions:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The udev rule is in place, but %1 lacks its &quot;uaccess&quot; tag: the node was made before the rule was installed. Have udev apply the rule (or re-plug the receiver):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 carries the &quot;uaccess&quot; tag, but its access list does not name %2: access goes to the user of the active session at the computer&apos;s own screen, not to a remote or inactive one. Log out and in again at the computer; this shows the sessions:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 replaces the udev rule %2 and gives no access. Remove it, then have udev apply the rule:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The udev rule is at %1, a folder udev does not read. Copy it to %2, then have udev apply it:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The udev rule that gives you access (%1) is in none of the folders udev reads. Install it, then have udev apply it:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2, runs after the mousecfg rule and can take the access away again: %3. Change or remove that line, then have udev apply the rules:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PermissionNotice</name>
+    <message>
+        <source>The mouse cannot be opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy commands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mouse is connected, but opening it failed, and no cause was found. Re-plug the receiver, then check again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mouse is connected, but this user may not open it, so no setting can be read or sent. Here is why, with the commands that fix it:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

@@ -1286,4 +1286,138 @@
         <translation>不是灯效（0 到 %1）</translation>
     </message>
 </context>
+<context>
+    <name>DeviceDoctor</name>
+    <message>
+        <source>receiver 248A:FA02</source>
+        <translation>接收器 248A:FA02</translation>
+    </message>
+    <message>
+        <source>cable 248A:FB01</source>
+        <translation>数据线 248A:FB01</translation>
+    </message>
+    <message>
+        <source>device 248A:%1</source>
+        <translation>设备 248A:%1</translation>
+    </message>
+    <message>
+        <source>Everything is in order: the mouse can be reached.</source>
+        <translation>一切正常：可以访问鼠标。</translation>
+    </message>
+    <message>
+        <source>Access is checked for %1, who ran sudo.</source>
+        <translation>正在为运行 sudo 的用户 %1 检查访问权限。</translation>
+    </message>
+    <message>
+        <source>This runs as root, which can open every node; run it as yourself to check your own access:</source>
+        <translation>当前以 root 身份运行，root 可以打开所有设备节点；请以您自己的身份运行，以检查您自己的访问权限：</translation>
+    </message>
+    <message>
+        <source>The kernel offers no hidraw devices (%1 is missing), so no program can reach the mouse. Load the HID drivers; if the folder is still missing, this kernel was built without hidraw (CONFIG_HIDRAW):</source>
+        <translation>内核未提供 hidraw 设备（缺少 %1），因此任何程序都无法访问鼠标。请加载 HID 驱动；如果该文件夹仍然不存在，说明此内核编译时未包含 hidraw（CONFIG_HIDRAW）：</translation>
+    </message>
+    <message>
+        <source>USB interface %1 of the %2 is bound to no HID driver, so the kernel makes no hidraw node for it. Load the driver and bind the interface to it:</source>
+        <translation>%2 的 USB 接口 %1 未绑定任何 HID 驱动，因此内核不会为其创建 hidraw 节点。请加载驱动并将该接口绑定到驱动：</translation>
+    </message>
+    <message>
+        <source>USB interface %1 of the %2 is held by the driver &quot;%3&quot; instead of the HID driver (a program using libusb may have taken it). Quit that program, then give the interface back:</source>
+        <translation>%2 的 USB 接口 %1 被驱动“%3”占用，而不是 HID 驱动（可能是某个使用 libusb 的程序占用了它）。请退出该程序，然后归还该接口：</translation>
+    </message>
+    <message>
+        <source>No receiver (248A:FA02) or cable (248A:FB01) is connected. Plug one in; once the computer sees it, this lists it:</source>
+        <translation>未连接接收器（248A:FA02）或数据线（248A:FB01）。请插入其中之一；电脑识别后，此命令会列出它：</translation>
+    </message>
+    <message>
+        <source>The %1 is on USB, but the kernel made no hidraw node for it. Load the HID drivers, then re-plug it:</source>
+        <translation>%1 已连接到 USB，但内核没有为其创建 hidraw 节点。请加载 HID 驱动，然后重新插拔：</translation>
+    </message>
+    <message>
+        <source>Found the %1 at %2, top-level collections: %3.</source>
+        <translation>在 %2 找到 %1，顶层集合：%3。</translation>
+    </message>
+    <message>
+        <source>Found the %1 at %2; its report descriptor could not be read.</source>
+        <translation>在 %2 找到 %1；无法读取其报告描述符。</translation>
+    </message>
+    <message>
+        <source>The kernel lists %1, but udev made no device node for it. Ask udev to make it:</source>
+        <translation>内核列出了 %1，但 udev 没有为其创建设备节点。请让 udev 创建：</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened by %2 (owner %3, group %4, mode %5).</source>
+        <translation>%2 无法打开 %1（所有者 %3，组 %4，权限 %5）。</translation>
+    </message>
+    <message>
+        <source>%1 may be opened, yet opening it failed: %2. Its state:</source>
+        <translation>%1 允许打开，但打开失败：%2。其状态：</translation>
+    </message>
+    <message>
+        <source>%1 can be opened by %2.</source>
+        <translation>%2 可以打开 %1。</translation>
+    </message>
+    <message>
+        <source>%1 is open in %2 (process %3), which is mousecfg itself; that is fine.</source>
+        <translation>%1 已在 %2（进程 %3）中打开，这是 mousecfg 本身，没有问题。</translation>
+    </message>
+    <message>
+        <source>%1 is open in %2 (process %3). Another program talking to the mouse at the same time takes its answers; quit it, or end it:</source>
+        <translation>%1 已在 %2（进程 %3）中打开。同时与鼠标通信的其他程序会拿走鼠标的应答；请退出该程序，或将其结束：</translation>
+    </message>
+    <message>
+        <source>%1 carries the uaccess tag and names %2 in its access list, yet %2 cannot open it. Its permissions:</source>
+        <translation>%1 带有 uaccess 标记，其访问列表中也有 %2，但 %2 仍无法打开它。其权限：</translation>
+    </message>
+    <message>
+        <source>The udev rule is in place, but %1 lacks its &quot;uaccess&quot; tag: the node was made before the rule was installed. Have udev apply the rule (or re-plug the receiver):</source>
+        <translation>udev 规则已安装，但 %1 缺少“uaccess”标记：该节点是在安装规则之前创建的。请让 udev 应用该规则（或重新插拔接收器）：</translation>
+    </message>
+    <message>
+        <source>%1 carries the &quot;uaccess&quot; tag, but its access list does not name %2: access goes to the user of the active session at the computer&apos;s own screen, not to a remote or inactive one. Log out and in again at the computer; this shows the sessions:</source>
+        <translation>%1 带有“uaccess”标记，但其访问列表中没有 %2：访问权限只授予在本机屏幕前处于活动会话的用户，而不是远程或非活动会话。请在本机上注销并重新登录；此命令会显示各个会话：</translation>
+    </message>
+    <message>
+        <source>%1 replaces the udev rule %2 and gives no access. Remove it, then have udev apply the rule:</source>
+        <translation>%1 替换了 udev 规则 %2，且不授予访问权限。请删除它，然后让 udev 应用该规则：</translation>
+    </message>
+    <message>
+        <source>The udev rule is at %1, a folder udev does not read. Copy it to %2, then have udev apply it:</source>
+        <translation>udev 规则位于 %1，udev 不读取该文件夹。请将其复制到 %2，然后让 udev 应用它：</translation>
+    </message>
+    <message>
+        <source>The udev rule that gives you access (%1) is in none of the folders udev reads. Install it, then have udev apply it:</source>
+        <translation>授予您访问权限的 udev 规则（%1）不在 udev 读取的任何文件夹中。请安装它，然后让 udev 应用它：</translation>
+    </message>
+    <message>
+        <source>%1, line %2, runs after the mousecfg rule and can take the access away again: %3. Change or remove that line, then have udev apply the rules:</source>
+        <translation>%1 第 %2 行在 mousecfg 规则之后执行，可能再次收回访问权限：%3。请修改或删除该行，然后让 udev 应用规则：</translation>
+    </message>
+</context>
+<context>
+    <name>PermissionNotice</name>
+    <message>
+        <source>The mouse cannot be opened</source>
+        <translation>无法打开鼠标</translation>
+    </message>
+    <message>
+        <source>Copy commands</source>
+        <translation>复制命令</translation>
+    </message>
+    <message>
+        <source>Check again</source>
+        <translation>重新检查</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>The mouse is connected, but opening it failed, and no cause was found. Re-plug the receiver, then check again.</source>
+        <translation>鼠标已连接，但打开失败，且未找到原因。请重新插拔接收器，然后重新检查。</translation>
+    </message>
+    <message>
+        <source>The mouse is connected, but this user may not open it, so no setting can be read or sent. Here is why, with the commands that fix it:</source>
+        <translation>鼠标已连接，但当前用户无权打开它，因此无法读取或发送任何设置。原因及修复命令如下：</translation>
+    </message>
+</context>
 </TS>

@@ -69,7 +69,7 @@ std::optional<SimOptions> parseSimOptions(const QString &simOptions, QString *er
         };
 
         if (word == QLatin1String("receiver") || word == QLatin1String("cable") ||
-            word == QLatin1String("both") || word == QLatin1String("silent")) {
+            word == QLatin1String("both") || word == QLatin1String("silent") || word == QLatin1String("denied")) {
             if (hasValue) {
                 setError(error, QStringLiteral("simulation option \"%1\" takes no value").arg(word));
                 return std::nullopt;
@@ -80,8 +80,10 @@ std::optional<SimOptions> parseSimOptions(const QString &simOptions, QString *er
                 cable = true;
             else if (word == QLatin1String("both"))
                 receiver = cable = true;
-            else
+            else if (word == QLatin1String("silent"))
                 result.faults.silent = true;
+            else
+                result.faults.denied = true;
             continue;
         }
 
@@ -138,7 +140,8 @@ QString simOptionsHelp()
     return QStringLiteral(
         "  --simulate[=LIST]   the simulated mouse instead of the real one; LIST is a comma-separated\n"
         "                      list: receiver (default), cable or both, then faults and conditions:\n"
-        "                      silent (never answers), zeros=N (the next N replies all zero),\n"
+        "                      silent (never answers), denied (listed but cannot be opened, as\n"
+        "                      without permission), zeros=N (the next N replies all zero),\n"
         "                      stale=N (N stale reports before each echo), corrupt=N (the data of\n"
         "                      the next N echoes altered), writefail=N (the next N writes fail),\n"
         "                      latency=MS (every answer that late), unplug=N (the link that takes\n"

@@ -12,6 +12,7 @@
 // every answer while set.
 struct SimFaults {
     bool silent = false; // never answers a command
+    bool denied = false; // the collections are listed but none opens, as without permission
     int zeros = 0;       // the next N answers are all-zero reports (id 0: no reader gets them)
     int stale = 0;       // N stale reports are queued before each echo
     int corrupt = 0;     // the data bytes of the next N data-carrying echoes are altered
@@ -44,7 +45,7 @@ struct SimOptions {
     std::optional<SimNotice> notice; // sent once at start
 };
 
-// Parses "receiver|cable|both, silent, zeros=N, stale=N, corrupt=N, writefail=N, latency=MS,
+// Parses "receiver|cable|both, silent, denied, zeros=N, stale=N, corrupt=N, writefail=N, latency=MS,
 // unplug=N, battery=C:L:H, devtype=N, notice=P:D:R:M" (any order, decimal numbers). An empty text gives
 // the defaults (receiver only, no faults). Naming receiver and cable both attaches both.
 // Returns nothing and sets *error (when given) on an unknown word or a bad number.

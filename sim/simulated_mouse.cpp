@@ -394,6 +394,8 @@ std::vector<HidCollectionInfo> SimulatedMouse::enumerate(uint16_t vendorId, uint
 std::unique_ptr<HidDevice> SimulatedMouse::open(const std::string &path)
 {
     std::lock_guard<std::mutex> lock(m_core->mutex);
+    if (m_core->faults.denied)
+        return nullptr;
     for (SimLink link : {SimLink::Receiver, SimLink::Cable}) {
         SimCore::LinkState &state = m_core->links[linkIndex(link)];
         for (int kind : {int(CollectionPointer), int(CollectionCommand)}) {
@@ -480,6 +482,12 @@ void SimulatedMouse::setSilent(bool silent)
 {
     std::lock_guard<std::mutex> lock(m_core->mutex);
     m_core->faults.silent = silent;
+}
+
+void SimulatedMouse::setDenied(bool denied)
+{
+    std::lock_guard<std::mutex> lock(m_core->mutex);
+    m_core->faults.denied = denied;
 }
 
 void SimulatedMouse::setZeros(int count)

@@ -82,6 +82,7 @@ public:
     // ---- faults (see SimFaults); faults() shows the counts left
     SimFaults faults() const;
     void setSilent(bool silent);
+    void setDenied(bool denied);
     void setZeros(int count);
     void setStale(int count);
     void setCorrupt(int count);

@@ -7,6 +7,7 @@
 #include "app/screenshots/screenshots_lighting.h"
 #include "app/screenshots/screenshots_macro.h"
 #include "app/screenshots/screenshots_osd.h"
+#include "app/screenshots/screenshots_permission.h"
 #include "app/screenshots/screenshots_profiles.h"
 #include "widgets/tarn_message_box.h"
 #include "widgets/tarn_push_button.h"
@@ -71,6 +72,7 @@ const ScreenshotRenderer kRenderers[] = {
     renderDpiScreenshots,
     renderProfileScreenshots,
     renderOsdScreenshots,
+    renderPermissionScreenshots,
     renderLightingScreenshots,
     renderButtonScreenshots,
     renderMacroScreenshots,
@@ -83,7 +85,7 @@ QStringList screenshotFileNames()
     QStringList names;
     for (const char *name : kPageFiles)
         names << name;
-    names << kSideViewFile << kLanguageMenuFile << kTrayMenuFile << kWarningFile;
+    names << kSideViewFile << kLanguageMenuFile << kTrayMenuFile << kWarningFile << kPermissionScreenshotFile;
     names << lightingScreenshotFileNames();
     return names;
 }

@@ -45,6 +45,11 @@ _mousecfgctl()
         cur=${COMP_WORDS[COMP_CWORD]}
     fi
 
+    # The tool that is being typed, so that a build's own copy completes its own words.
+    _mousecfgctl_dequote "${words[0]}"
+    local tool=$REPLY
+    [[ $tool == "~/"* ]] && tool=$HOME/${tool#"~/"}
+
     local -a args=()
     local i
     for ((i = 1; i < cword; i++)); do
@@ -58,7 +63,7 @@ _mousecfgctl()
     local line
     while IFS= read -r line; do
         lines+=("$line")
-    done < <("${words[0]}" complete "${args[@]}" "$typed" 2>/dev/null)
+    done < <("$tool" complete "${args[@]}" "$typed" 2>/dev/null)
     COMPREPLY=()
     case ${lines[0]-} in
     files | dirs)

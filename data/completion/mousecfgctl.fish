@@ -9,7 +9,9 @@ function __mousecfgctl_complete
     set -l current (commandline -ct)
     set -l typed (string unescape -- $current 2>/dev/null)
     or set typed (string trim --left --chars='"\'' -- $current)
-    set -l lines ($tokens[1] complete $tokens[2..-1] "$typed" 2>/dev/null)
+    # The tool that is being typed, so that a build's own copy completes its own words.
+    set -l tool (string replace -r -- '^~/' "$HOME/" $tokens[1])
+    set -l lines ($tool complete $tokens[2..-1] "$typed" 2>/dev/null)
     switch "$lines[1]"
         case files dirs
             # A path after "--option=" is completed on its own, the option kept in front.

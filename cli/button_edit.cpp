@@ -351,6 +351,32 @@ bool ButtonEdit::macro(const QStringList &rest, ButtonInfo &candidate, EditOutco
 
 } // namespace
 
+QStringList buttonFunctionWords(int button, bool macrosEnabled)
+{
+    QStringList words;
+    const QVector<const FunctionEntry *> entries = offeredEntries(button, macrosEnabled);
+    for (const FunctionEntry *entry : entries) {
+        if (entry->params == FunctionParams::None)
+            words << QString::fromUtf8(entry->text);
+    }
+    for (const Keyword &keyword : kKeywords) {
+        if (entries.contains(findFunction(keyword.fun)))
+            words << QString::fromLatin1(keyword.word);
+    }
+    return words;
+}
+
+QStringList keyboardKeyNames()
+{
+    QStringList names;
+    for (const QString &name : keyNames()) {
+        uint8_t usage = 0;
+        if (keyToHid(keyCodeForName(name), usage))
+            names << name;
+    }
+    return names;
+}
+
 EditOutcome editButton(ProfileData &data, int profile, const QStringList &args, const EditModel &model)
 {
     if (args.size() < 2)

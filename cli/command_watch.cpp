@@ -1,15 +1,21 @@
 // mousecfgctl watch: the status notices the mouse sends, as they come, until interrupted; on
 // standard error, once each, when the mouse stops answering, answers again, or is reached through
-// another link after a hot-plug event.
+// another link after a hot-plug event. With --json, every event is one JSON line on standard output
+// instead, so a script reads one stream. WatchState decides what is told; the two printers only
+// print it.
 
+#include "cli/arguments.h"
 #include "cli/cli_command.h"
 #include "cli/cli_context.h"
 #include "cli/watch_events.h"
 #include "device/battery_poller.h"
 #include "device/device_link.h"
 #include "device/poller_control.h"
+#include "model/report_rates.h"
 
 #include <QEventLoop>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTimer>
 
 #include <atomic>
@@ -61,17 +67,58 @@ void printEvent(CliContext &context, const WatchEvent &event)
     }
 }
 
+// A notice carries profile, DPI stage and rate together, so one object holds all three.
+void printEventJson(CliContext &context, const WatchEvent &event)
+{
+    QJsonObject o;
+    switch (event.kind) {
+    case WatchEvent::Kind::Notice: {
+        const int hz = reportRateHz(quint8(event.rate));
+        o["event"] = "notice";
+        o["profile"] = event.profile + 1;
+        o["dpi_stage"] = event.dpiStage + 1;
+        o["report_rate_hz"] = hz ? QJsonValue(hz) : QJsonValue();
+        o["report_rate_code"] = event.rate;
+        o["mode"] = event.mode;
+        break;
+    }
+    case WatchEvent::Kind::NoAnswer:
+        o["event"] = "no_answer";
+        o["timeout_ms"] = kBatteryReplyTimeoutMs;
+        break;
+    case WatchEvent::Kind::AnswersAgain:
+        o["event"] = "answers_again";
+        break;
+    case WatchEvent::Kind::LinkChanged:
+        o["event"] = "link";
+        o["link"] = event.link;
+        break;
+    case WatchEvent::Kind::Gone:
+        o["event"] = "gone";
+        break;
+    }
+    context.out() << QJsonDocument(o).toJson(QJsonDocument::Compact) << Qt::endl;
+}
+
 int runWatch(CliContext &context, const QStringList &args)
 {
     static const CliCommand *self = findCliCommand("watch");
     // --count N ends after N notices (for scripts and checks); without it, only a signal ends.
     int limit = 0;
-    if (!args.isEmpty()) {
-        bool ok = false;
-        if (args.size() == 2 && args.at(0) == QLatin1String("--count"))
-            limit = args.at(1).toInt(&ok);
-        if (!ok || limit < 1)
-            return context.usageError(*self, "watch takes only --count N (N at least 1)");
+    bool json = false;
+    OnceOptions once;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString repeated = once.take(args[i]);
+        if (!repeated.isEmpty())
+            return context.usageError(*self, repeated);
+        if (args[i] == QLatin1String("--json")) {
+            json = true;
+        } else if (args[i] == QLatin1String("--count") && i + 1 < args.size()) {
+            if (!parseNumber(args[++i], limit) || limit < 1)
+                return context.usageError(*self, "--count takes a number, at least 1");
+        } else {
+            return context.usageError(*self, "watch takes only --count N (N at least 1) and --json");
+        }
     }
     DeviceLink &link = context.deviceLink();
     if (!link.commandHandle()) {
@@ -87,7 +134,7 @@ int runWatch(CliContext &context, const QStringList &args)
         // Reports already queued when the mouse went away say nothing more of it.
         if (gone || (event.kind == WatchEvent::Kind::Notice && limit && seen >= limit))
             return;
-        printEvent(context, event);
+        json ? printEventJson(context, event) : printEvent(context, event);
         if (event.kind == WatchEvent::Kind::Gone) {
             gone = true;
             loop.quit();
@@ -128,7 +175,8 @@ int runWatch(CliContext &context, const QStringList &args)
     return gone ? 1 : kExitOk;
 }
 
-const CliCommandRegistrar registrar({"watch", "watch [--count N]  print status notices as the mouse sends them, until interrupted",
+const CliCommandRegistrar registrar({"watch", "watch [--count N] [--json]  print status notices as the mouse sends them, until "
+                                     "interrupted",
                                      runWatch});
 
 } // namespace

@@ -8,6 +8,8 @@
 
 #include <QRegularExpression>
 
+#include <array>
+
 namespace {
 
 // A numbered control of an effect, as the options name it.
@@ -19,7 +21,28 @@ struct Range {
     int value = -1;
 };
 
+// The numbered controls, offered as the effect and the model have them.
+std::array<Range, 3> effectRanges(const LightingEffect &effect, const ModelView &model)
+{
+    return {{{"--brightness", kLedBrightMin, kLedBrightMax, effect.brightness},
+             {"--speed", kLedSpeedMin, kLedSpeedMax, effect.speed},
+             {"--sleep", kLedSleepMin, kLedSleepMax, model.sleepShown}}};
+}
+
 } // namespace
+
+QStringList lightingOptions(const LightingEffect &effect, const ModelView &model)
+{
+    QStringList options;
+    for (const Range &range : effectRanges(effect, model)) {
+        if (range.offered)
+            options << QString::fromLatin1(range.option);
+    }
+    if (effect.colour)
+        options << QStringLiteral("--colour");
+    options << QStringLiteral("--move-off");
+    return options;
+}
 
 EditOutcome editLighting(ProfileSet &set, int profile, const QStringList &args, const EditModel &model)
 {
@@ -41,9 +64,7 @@ EditOutcome editLighting(ProfileSet &set, int profile, const QStringList &args, 
     if (!effect)
         return EditOutcome::refused(QString("unknown lighting effect '%1'").arg(name) + didYouMean(name, names));
 
-    Range ranges[] = {{"--brightness", kLedBrightMin, kLedBrightMax, effect->brightness},
-                      {"--speed", kLedSpeedMin, kLedSpeedMax, effect->speed},
-                      {"--sleep", kLedSleepMin, kLedSleepMax, model.view.sleepShown}};
+    std::array<Range, 3> ranges = effectRanges(*effect, model.view);
     QString colour;
     int moveOff = -1;
     OnceOptions once{QStringList{"--colour", "--color"}};

@@ -4,7 +4,10 @@
 
 #include "cli/edit_model.h"
 
+struct LightingEffect;
 struct ProfileSet;
 
 // args: what follows "lighting"; `profile` 0-based.
 EditOutcome editLighting(ProfileSet &set, int profile, const QStringList &args, const EditModel &model);
+// The options `set lighting EFFECT` takes for that effect on this model.
+QStringList lightingOptions(const LightingEffect &effect, const ModelView &model);

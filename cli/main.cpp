@@ -3,6 +3,7 @@
 #include "cli/arguments.h"
 #include "cli/cli_command.h"
 #include "cli/cli_context.h"
+#include "cli/command_complete.h"
 #include "session/device_session.h"
 #include "storage/app_paths.h"
 #include "storage/log_categories.h"
@@ -133,7 +134,7 @@ int main(int argc, char **argv)
     if (!options.session.dataDir.isEmpty())
         AppPaths::setDataDirOverride(options.session.dataDir);
     AppPaths::init();
-    if (!AppPaths::prepareDataFolder()) {
+    if (options.command != QLatin1String(kCompleteCommandName) && !AppPaths::prepareDataFolder()) {
         std::fprintf(stderr, "mousecfgctl: cannot set up the data folder %s\n",
                      AppPaths::configsFolder().toLocal8Bit().constData());
         return kExitBadInput;

@@ -214,7 +214,29 @@ EditOutcome SetEdit::lift(const QStringList &args)
     return EditOutcome::changed(QString("lift-off distance %1 mm").arg(value));
 }
 
+using SetHandler = EditOutcome (SetEdit::*)(const QStringList &);
+const std::pair<const char *, SetHandler> kSettings[] = {
+    {"rate", &SetEdit::rate},
+    {"dpi", &SetEdit::dpi},
+    {"stage", &SetEdit::stage},
+    {"link", &SetEdit::link},
+    {"active-stage", &SetEdit::activeStage},
+    {"button", &SetEdit::button},
+    {"lighting", &SetEdit::lighting},
+    {"pointer-speed", &SetEdit::pointerSpeed},
+    {"scroll-speed", &SetEdit::scrollSpeed},
+    {"lift", &SetEdit::lift},
+};
+
 } // namespace
+
+QStringList setSettingNames()
+{
+    QStringList names;
+    for (const auto &setting : kSettings)
+        names << setting.first;
+    return names;
+}
 
 EditOutcome applySetArguments(ProfileSet &set, const QStringList &given, const EditModel &model)
 {
@@ -235,27 +257,12 @@ EditOutcome applySetArguments(ProfileSet &set, const QStringList &given, const E
         profile = number - 1;
         ++i;
     }
-    using Handler = EditOutcome (SetEdit::*)(const QStringList &);
-    static const std::pair<const char *, Handler> settings[] = {
-        {"rate", &SetEdit::rate},
-        {"dpi", &SetEdit::dpi},
-        {"stage", &SetEdit::stage},
-        {"link", &SetEdit::link},
-        {"active-stage", &SetEdit::activeStage},
-        {"button", &SetEdit::button},
-        {"lighting", &SetEdit::lighting},
-        {"pointer-speed", &SetEdit::pointerSpeed},
-        {"scroll-speed", &SetEdit::scrollSpeed},
-        {"lift", &SetEdit::lift},
-    };
-    QStringList names;
-    for (const auto &setting : settings)
-        names << setting.first;
+    const QStringList names = setSettingNames();
     if (args.isEmpty())
         return EditOutcome::usage("set needs a setting: " + names.join(", "));
     SetEdit edit(set, profile, model);
     const QString what = args[0];
-    for (const auto &[name, handler] : settings) {
+    for (const auto &[name, handler] : kSettings) {
         if (what == QLatin1String(name))
             return (edit.*handler)(args.mid(1));
     }

@@ -11,3 +11,6 @@ struct ProfileSet;
 
 // Applies `set ARGS` (ARGS without the word "set") to the set.
 EditOutcome applySetArguments(ProfileSet &set, const QStringList &args, const EditModel &model);
+
+// The settings `set` changes, in the order its usage names them.
+QStringList setSettingNames();

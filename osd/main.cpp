@@ -22,10 +22,49 @@ constexpr int kExitUsageError = 64;
 // Long enough for a window that is starting to connect, short enough not to linger.
 constexpr int kIdleExitMs = 3000;
 
+const char kUsage[] =
+    "Usage: mousecfg-osd [OPTIONS]\n"
+    "\n"
+    "Shows the texts the mousecfg window sends (profile, DPI stage, report rate) over everything on\n"
+    "the screen. The window starts it when it needs it; one runs per user, and it ends a few seconds\n"
+    "after the last window has gone.\n"
+    "\n"
+    "Options:\n"
+    "  --socket PATH       listen on PATH instead of the user's socket, %1 in\n"
+    "                      $XDG_RUNTIME_DIR\n"
+    "  --help              this text\n"
+    "  --version           the program's version\n"
+    "\n"
+    "Exit status: 0 normally; 1 when another one already listens on the socket; 2 when the socket\n"
+    "cannot be set up; 64 for a usage error.\n"
+    "Diagnostics are switched on by QT_LOGGING_RULES=\"mousecfg.osd.debug=true\".\n";
+
+// --help or --version, read before the toolkit starts so that they need no display. The value of
+// --socket is skipped, so a socket named "--help" is still a socket.
+bool answeredWithoutDisplay(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--socket") {
+            ++i;
+        } else if (arg == "--help" || arg == "-h") {
+            std::fputs(QString::fromLatin1(kUsage).arg(osdSocketFileName(kOsdWindowTitle)).toLocal8Bit().constData(),
+                       stdout);
+            return true;
+        } else if (arg == "--version") {
+            std::fputs("mousecfg-osd " MOUSECFG_VERSION "\n", stdout);
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
+    if (answeredWithoutDisplay(argc, argv))
+        return 0;
     // The overlay must stand where it is put, which a Wayland compositor does not allow:
     // run through XWayland when the session has it and nothing else was asked for.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
@@ -36,8 +75,6 @@ int main(int argc, char **argv)
     app.setQuitOnLastWindowClosed(false);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("On-screen display for mousecfg."));
-    parser.addHelpOption();
     const QCommandLineOption socketOption(QStringLiteral("socket"), QStringLiteral("Listen on PATH."),
                                           QStringLiteral("PATH"), osdServerPath());
     parser.addOption(socketOption);
@@ -47,8 +84,6 @@ int main(int argc, char **argv)
                                                                    : parser.errorText()));
         return kExitUsageError;
     }
-    if (parser.isSet(QStringLiteral("help")))
-        parser.showHelp(0);
 
     OsdServer server(kIdleExitMs);
     QString error;

@@ -12,6 +12,7 @@ packages=(
   xvfb xauth
   libqt5svg5-dev help2man desktop-file-utils appstream
   dpkg-dev file lintian
+  bash-completion zsh fish
 )
 if [ "${1:-}" = "--fuzz" ]; then
   packages+=(clang libclang-rt-14-dev llvm)

@@ -10,6 +10,8 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QtTest>
 
@@ -38,6 +40,26 @@ QList<int> writtenCommands(const QString &tracePath)
     return codes;
 }
 
+// Every line of `out` parsed as one JSON object; a line that is not one fails the test.
+QList<QJsonObject> jsonLines(const QString &out)
+{
+    QList<QJsonObject> objects;
+    if (!out.endsWith('\n')) {
+        qWarning("output does not end a line: %s", qPrintable(out));
+        return objects;
+    }
+    for (const QString &line : out.split('\n', Qt::SkipEmptyParts)) {
+        QJsonParseError error;
+        const QJsonDocument document = QJsonDocument::fromJson(line.toUtf8(), &error);
+        if (error.error != QJsonParseError::NoError || !document.isObject()) {
+            qWarning("not a JSON object: %s", qPrintable(line));
+            return {};
+        }
+        objects << document.object();
+    }
+    return objects;
+}
+
 } // namespace
 
 class TestCliDevice : public QObject {
@@ -52,30 +74,35 @@ private:
         return runTool(QStringList({"--data-dir", m_dir->path(), "--virtual-time"}) + args);
     }
 
-    // Runs `watch` in virtual time until its standard error holds `until`, lets it run on for
-    // `more` ms of real time (many poller cycles in virtual time), then ends it with SIGTERM.
-    ToolRun watchUntil(const QString &simOptions, const QString &until, int more = 300)
+    // Runs `watch` in virtual time until its standard error (with --json, its standard output)
+    // holds `until`, lets it run on for `more` ms of real time (many poller cycles in virtual
+    // time), then ends it with SIGTERM.
+    ToolRun watchUntil(const QString &simOptions, const QString &until, int more = 300, bool json = false)
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove("MOUSECFG_DATA_DIR");
         QProcess p;
         p.setProcessEnvironment(env);
-        p.start(toolPath(), {"--data-dir", m_dir->path(), "--virtual-time", "--simulate=" + simOptions, "watch"});
+        QStringList args{"--data-dir", m_dir->path(), "--virtual-time", "--simulate=" + simOptions, "watch"};
+        if (json)
+            args << "--json";
+        p.start(toolPath(), args);
         ToolRun r;
         if (!p.waitForStarted())
             return r;
         QElapsedTimer timer;
         timer.start();
-        while (!r.err.contains(until) && timer.elapsed() < 10000 && p.state() == QProcess::Running) {
+        while (!(json ? r.out : r.err).contains(until) && timer.elapsed() < 10000 && p.state() == QProcess::Running) {
             p.waitForReadyRead(100);
             r.err += QString::fromLocal8Bit(p.readAllStandardError());
+            r.out += QString::fromLocal8Bit(p.readAllStandardOutput());
         }
         QTest::qWait(more);
         p.terminate();
         if (!p.waitForFinished(5000))
             p.kill();
         r.err += QString::fromLocal8Bit(p.readAllStandardError());
-        r.out = QString::fromLocal8Bit(p.readAllStandardOutput());
+        r.out += QString::fromLocal8Bit(p.readAllStandardOutput());
         if (p.exitStatus() == QProcess::NormalExit)
             r.status = p.exitCode();
         return r;
@@ -145,6 +172,46 @@ private slots:
         QVERIFY(r.out.isEmpty());
     }
 
+    // The same reading as the text, one compact object with the same keys every time.
+    void statusJsonCarriesTheSameFacts_data()
+    {
+        QTest::addColumn<QString>("simOptions");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QJsonObject>("expected");
+        QTest::newRow("charging, full") << "battery=1:0:4" << "Battery: 100 %\nVoltage: 4224 mV\nCharging: yes\n"
+                                        << QJsonObject{{"battery", 100}, {"millivolts", 4224}, {"charging", true}, {"asleep", false}};
+        QTest::newRow("raw 775") << "battery=0:7:3" << "Battery: 10 %\nVoltage: 3196 mV\nCharging: no\n"
+                                 << QJsonObject{{"battery", 10}, {"millivolts", 3196}, {"charging", false}, {"asleep", false}};
+        QTest::newRow("sleeping") << "battery=0:0:0" << "MOUSE OFF\n"
+                                  << QJsonObject{{"battery", QJsonValue()}, {"millivolts", QJsonValue()},
+                                                 {"charging", QJsonValue()}, {"asleep", true}};
+    }
+    void statusJsonCarriesTheSameFacts()
+    {
+        QFETCH(QString, simOptions);
+        QFETCH(QString, text);
+        QFETCH(QJsonObject, expected);
+        const ToolRun r = run({"--simulate=" + simOptions, "status", "--json"});
+        QCOMPARE(r.status, 0);
+        QVERIFY(r.err.isEmpty());
+        QVERIFY2(r.out.count('\n') == 1 && !r.out.contains(' '), qPrintable(r.out)); // one compact line
+        const QList<QJsonObject> lines = jsonLines(r.out);
+        QCOMPARE(lines.size(), 1);
+        QCOMPARE(lines.first(), expected);
+        QCOMPARE(run({"--simulate=" + simOptions, "status"}).out, text);
+    }
+
+    void statusJsonFailsAsTheTextDoes()
+    {
+        const ToolRun silent = run({"--simulate=silent", "status", "--json"});
+        QCOMPARE(silent.status, 2);
+        QVERIFY(silent.out.isEmpty());
+        QVERIFY(silent.err.contains("no answer to the battery query within 1000 ms"));
+        QCOMPARE(run({"--simulate=writefail=1", "status", "--json"}).status, 4);
+        QCOMPARE(run({"--simulate", "status", "--json", "--json"}).status, 64);
+        QCOMPARE(run({"--simulate", "status", "--jsonx"}).status, 64);
+    }
+
     void slowMouseInRealTime()
     {
         QElapsedTimer timer;
@@ -165,6 +232,67 @@ private slots:
         QCOMPARE(odd.out, QStringLiteral("Profile 1, DPI stage 1, rate code 3, mode 0\n"));
         QCOMPARE(run({"--simulate", "watch", "--count", "0"}).status, 64);
         QCOMPARE(run({"--simulate", "watch", "now"}).status, 64);
+    }
+
+    void watchJsonPrintsOneObjectPerNotice()
+    {
+        const ToolRun r = run({"--simulate=notice=2:3:4:1", "watch", "--json", "--count", "1"});
+        QCOMPARE(r.status, 0);
+        QVERIFY(r.err.isEmpty());
+        QCOMPARE(jsonLines(r.out), QList<QJsonObject>({QJsonObject{{"event", "notice"}, {"profile", 3}, {"dpi_stage", 4},
+                                                                    {"report_rate_hz", 250}, {"report_rate_code", 4},
+                                                                    {"mode", 1}}}));
+        // A rate code no rate has: its code, and no Hz.
+        const ToolRun odd = run({"--simulate=notice=4:7:3:0", "watch", "--count", "1", "--json"});
+        const QList<QJsonObject> oddLines = jsonLines(odd.out);
+        QCOMPARE(oddLines.size(), 1);
+        QCOMPARE(oddLines.first()["report_rate_hz"], QJsonValue());
+        QCOMPARE(oddLines.first()["report_rate_code"], QJsonValue(3));
+        QCOMPARE(oddLines.first()["profile"], QJsonValue(5));
+        QCOMPARE(oddLines.first()["dpi_stage"], QJsonValue(8));
+
+        // The last link gone: told in the stream, and the exit status of the text.
+        const ToolRun gone = run({"--simulate=unplug=1", "watch", "--json"});
+        QCOMPARE(gone.status, 1);
+        QVERIFY(gone.err.isEmpty());
+        QCOMPARE(jsonLines(gone.out), QList<QJsonObject>({QJsonObject{{"event", "gone"}}}));
+
+        QCOMPARE(run({"--simulate", "watch", "--json", "--json"}).status, 64);
+        QCOMPARE(run({"--simulate", "watch", "--count", "2", "--count", "3"}).status, 64);
+        QCOMPARE(run({"--simulate", "watch", "--json", "--count"}).status, 64);
+    }
+
+    // The link's news comes in the same stream, so a script reads one stream; standard error
+    // stays quiet.
+    void watchJsonTellsTheLinkInTheStream_data()
+    {
+        QTest::addColumn<QString>("simOptions");
+        QTest::addColumn<QString>("until");
+        QTest::addColumn<QStringList>("events");
+        QTest::newRow("asleep") << "battery=0:0:0" << "no_answer" << QStringList{"no_answer"};
+        QTest::newRow("asleep, then awake") << "zeros=1" << "answers_again" << QStringList{"no_answer", "answers_again"};
+        QTest::newRow("cable pulled") << "both,unplug=1" << "link" << QStringList{"link"};
+    }
+    void watchJsonTellsTheLinkInTheStream()
+    {
+        QFETCH(QString, simOptions);
+        QFETCH(QString, until);
+        QFETCH(QStringList, events);
+        const ToolRun r = watchUntil(simOptions, until, 300, true);
+        QCOMPARE(r.status, 0);
+        QVERIFY2(r.err.isEmpty(), qPrintable(r.err));
+        QStringList told;
+        for (const QJsonObject &o : jsonLines(r.out)) {
+            told << o["event"].toString();
+            if (told.last() == "link")
+                QCOMPARE(o["link"].toString(), QString("receiver"));
+            if (told.last() == "no_answer")
+                QCOMPARE(o["timeout_ms"].toInt(), 1000);
+        }
+        // As with the text, the receiver's first query may go unanswered while the link settles.
+        if (QTest::currentDataTag() == QLatin1String("cable pulled") && told.size() == 3)
+            events << "no_answer" << "answers_again";
+        QCOMPARE(told, events);
     }
 
     void watchRunsUntilInterrupted()

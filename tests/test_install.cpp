@@ -125,7 +125,9 @@ private slots:
               "share/mousecfg/lang/mousecfg_en.qm", "share/mousecfg/lang/mousecfg_de.qm",
               "share/mousecfg/lang/mousecfg_zh_CN.qm", "share/applications/" MOUSECFG_APP_ID ".desktop",
               "share/metainfo/" MOUSECFG_APP_ID ".metainfo.xml", "share/man/man1/mousecfg.1.gz",
-              "share/man/man1/mousecfgctl.1.gz", "lib/udev/rules.d/60-mousecfg.rules",
+              "share/man/man1/mousecfgctl.1.gz", "share/man/man1/mousecfg-osd.1.gz",
+              "share/bash-completion/completions/mousecfgctl", "share/zsh/vendor-completions/_mousecfgctl",
+              "share/fish/vendor_completions.d/mousecfgctl.fish", "lib/udev/rules.d/60-mousecfg.rules",
               "share/doc/mousecfg/copyright", "share/doc/mousecfg/changelog.gz"})
             QVERIFY2(QFile::exists(prefix(file)), file);
         // The icon at each size the desktop looks for, really of that size.
@@ -186,6 +188,29 @@ private slots:
         const Run window = run("gzip", {"-dc", prefix("share/man/man1/mousecfg.1.gz")});
         QVERIFY(window.out.contains("\\-\\-hidden"));
         QVERIFY(window.out.contains("Start with the desktop"));
+        // The companion's page: its own options and the section written for it.
+        const Run osd = run("gzip", {"-dc", prefix("share/man/man1/mousecfg-osd.1.gz")});
+        QCOMPARE(osd.status, 0);
+        QVERIFY(osd.out.contains(".TH MOUSECFG-OSD \"1\""));
+        QVERIFY(osd.out.contains("\\-\\-socket"));
+        QVERIFY(osd.out.contains("XWayland"));
+    }
+
+    // bash-completion loads a command's script by the command's name; the installed script asks
+    // the installed tool.
+    void completionComesFromTheInstalledTool()
+    {
+        const QString bash = QStandardPaths::findExecutable("bash");
+        if (bash.isEmpty())
+            QSKIP("bash is not installed");
+        const QString script = "source \"$1\"; COMP_WORDS=(\"$2\" set lighting 7); COMP_CWORD=3\n"
+                               "COMP_LINE=\"${COMP_WORDS[*]}\"; COMP_POINT=${#COMP_LINE}\n"
+                               "_mousecfgctl; printf '%s\\n' \"${COMPREPLY[@]}\"";
+        const Run r = run(bash, {"-c", script, "bash", prefix("share/bash-completion/completions/mousecfgctl"),
+                                 bin("mousecfgctl")}, userEnv());
+        QVERIFY2(r.status == 0, qPrintable(describe(r)));
+        QCOMPARE(r.out, QByteArray("7\\ COLOR\\ BREATHING\n"));
+        QVERIFY2(!QFile::exists(userData("Configs")), "completion set up a data folder");
     }
 
     void helpAndVersionNeedNoDisplay()
@@ -200,6 +225,12 @@ private slots:
         QCOMPARE(version.out, QByteArray("mousecfg " MOUSECFG_VERSION "\n"));
         const Run ctlVersion = run(bin("mousecfgctl"), {"--version"});
         QCOMPARE(ctlVersion.out, QByteArray("mousecfgctl " MOUSECFG_VERSION "\n"));
+        const Run osdHelp = run(bin("mousecfg-osd"), {"--help"});
+        QVERIFY2(osdHelp.status == 0 && osdHelp.err.isEmpty(), qPrintable(describe(osdHelp)));
+        QVERIFY(osdHelp.out.startsWith("Usage: mousecfg-osd [OPTIONS]\n"));
+        const Run osdVersion = run(bin("mousecfg-osd"), {"--version"});
+        QCOMPARE(osdVersion.status, 0);
+        QCOMPARE(osdVersion.out, QByteArray("mousecfg-osd " MOUSECFG_VERSION "\n"));
         // A usage error keeps its status, also without a display.
         const Run bad = run(bin("mousecfg"), {"--no-such-option"});
         QCOMPARE(bad.status, 64);

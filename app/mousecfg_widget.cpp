@@ -1,6 +1,7 @@
 #include "app/mousecfg_widget.h"
 
 #include "app/apply_flow.h"
+#include "app/desktop_integration.h"
 #include "app/firmware_update.h"
 #include "app/profile_rules.h"
 #include "app/window_controls.h"
@@ -126,6 +127,15 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
     m_pStatus->showInitialStatus();
     if (!hasModelDescription())
         m_pStatusText->showText(noModelDescriptionText(), TarnStatusText::Warning);
+    // The mouse on the session bus; the low-battery notices.
+    // A slot button takes no click while it is off (a macro being recorded) or a send runs.
+    m_pDesktop = new DesktopIntegration(*m_pStatus, *m_pTray, m_WorkingSet,
+                                        {[this](int slot) { chooseSlot(slot); },
+                                         [this] { return !isSending() && m_pBar->slotButton(0)->isEnabled(); },
+                                         [this] { showOnRequest(); }},
+                                        this);
+    connect(m_pDesktop, &DesktopIntegration::lowBatteryNotified, this, &MousecfgWidget::lowBatteryNotified);
+    connect(this, &MousecfgWidget::mouseSettingsChanged, m_pDesktop, &DesktopIntegration::refresh);
 
     // 17. Show the window or warn.
     QTimer::singleShot(kWarningDelayMs, this, [this] { m_pStatus->startCheck(m_bStartHidden); });
@@ -185,7 +195,6 @@ void MousecfgWidget::connectDevice(HotplugSource *hotplug)
     m_pStatus = std::make_unique<DeviceStatus>(*this, *m_pLink, *m_pPoller, m_WorkingSet, m_Settings,
                                                static_cast<StatusHost &>(*this));
     connect(m_pStatus.get(), &DeviceStatus::warningClosed, this, &MousecfgWidget::warningClosed);
-    connect(m_pStatus.get(), &DeviceStatus::lowBatteryNotified, this, &MousecfgWidget::lowBatteryNotified);
     m_pLink->setObserver(m_pStatus.get());
     if (hotplug)
         m_pLink->registerHotplug(hotplug);
@@ -529,6 +538,7 @@ void MousecfgWidget::refreshPanels()
     context.productName = currentProductName();
     context.lift = m_WorkingSet.LiftHigh;
     m_Panels.refresh(context);
+    emit mouseSettingsChanged();
 }
 
 QString MousecfgWidget::currentProductName() const { return readCurrentProductName(); }
@@ -640,6 +650,7 @@ uint8_t MousecfgWidget::send(bool all)
     m_pSetWatch->setPaused(false);
     // The send saved the working set (the panels' values included).
     rememberStoredSet(true);
+    emit mouseSettingsChanged();
     // What arrived while the worker held the sets.
     const QVector<std::function<void()>> pending = std::exchange(m_AfterSend, {});
     for (const std::function<void()> &step : pending)

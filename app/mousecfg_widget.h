@@ -28,6 +28,7 @@
 #include <memory>
 
 class ApplyFlow;
+class DesktopIntegration;
 class DeviceLink;
 class HidBackend;
 class HotplugSource;
@@ -182,6 +183,8 @@ signals:
     // the tray's low-battery notification was shown with this text.
     void warningClosed(int result);
     void lowBatteryNotified(const QString &text);
+    // The current profile, or what was sent to the mouse, changed (the desktop bus follows).
+    void mouseSettingsChanged();
 
 public slots:
     void slotGotoMacro();
@@ -293,5 +296,6 @@ private:
     std::unique_ptr<ApplyFlow> m_pApply;
     QVector<std::function<void()>> m_AfterSend;
     StoredSetWatch *m_pSetWatch = nullptr;
+    DesktopIntegration *m_pDesktop = nullptr;
     ProfileSet m_CleanSet;  // the working set at the last load or save
 };

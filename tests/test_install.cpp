@@ -125,6 +125,7 @@ private slots:
               "share/mousecfg/lang/mousecfg_en.qm", "share/mousecfg/lang/mousecfg_de.qm",
               "share/mousecfg/lang/mousecfg_zh_CN.qm", "share/applications/" MOUSECFG_APP_ID ".desktop",
               "share/metainfo/" MOUSECFG_APP_ID ".metainfo.xml", "share/man/man1/mousecfg.1.gz",
+              "share/dbus-1/interfaces/" MOUSECFG_APP_ID ".Mouse.xml",
               "share/man/man1/mousecfgctl.1.gz", "lib/udev/rules.d/60-mousecfg.rules",
               "share/doc/mousecfg/copyright", "share/doc/mousecfg/changelog.gz"})
             QVERIFY2(QFile::exists(prefix(file)), file);

@@ -410,14 +410,38 @@ private slots:
             const qint64 sent = m_Clock.nsecsElapsed();
             // Another profile each time, so every notice changes something.
             rig.mouse.sendNotice(uint8_t((w.workingSet().ProfileID + 1) % 5), uint8_t(i % 8), 1, 0);
-            QTRY_VERIFY_WITH_TIMEOUT(!m_Changes.isEmpty(), 5000);
-            latencies.push_back((m_Changes[0].atNs - sent) / 1e6);
+            // The first battery reading may still be on its way: only the profile counts.
+            const auto profileChange = [this] {
+                return std::find_if(m_Changes.begin(), m_Changes.end(),
+                                    [](const Change &c) { return c.changed.contains("ActiveProfile"); });
+            };
+            QTRY_VERIFY_WITH_TIMEOUT(profileChange() != m_Changes.end(), 5000);
+            latencies.push_back((profileChange()->atNs - sent) / 1e6);
             // The next notice starts at an unrelated point of the poller's cycle.
             QTest::qWait(37 * (i % 7));
         }
         std::sort(latencies.begin(), latencies.end());
         qInfo("notice on the mouse to PropertiesChanged: median %.1f ms, min %.1f ms, max %.1f ms",
               latencies[latencies.size() / 2], latencies.front(), latencies.back());
+
+        // The window's share: from the poller's report to the signal at the client.
+        // The window's share: from the poller's report to the signal at the client, and of that the
+        // window's own handling of the notice (profile switch, stage written, panels).
+        std::vector<double> window;
+        std::vector<double> handling;
+        for (int i = 0; i < 30; ++i) {
+            m_Changes.clear();
+            const qint64 reported = m_Clock.nsecsElapsed();
+            w.deviceStatus().slotRefreshStatus(uint8_t((w.workingSet().ProfileID + 1) % 5), uint8_t(i % 8), 1, 0);
+            handling.push_back((m_Clock.nsecsElapsed() - reported) / 1e6);
+            QTRY_VERIFY_WITH_TIMEOUT(!m_Changes.isEmpty(), 5000);
+            window.push_back((m_Changes[0].atNs - reported) / 1e6);
+        }
+        std::sort(window.begin(), window.end());
+        std::sort(handling.begin(), handling.end());
+        qInfo("the poller's report to PropertiesChanged: median %.1f ms (the window's handling %.1f ms), "
+              "min %.1f ms, max %.1f ms",
+              window[window.size() / 2], handling[handling.size() / 2], window.front(), window.back());
     }
 };
 

@@ -127,8 +127,8 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
     m_pStatus->showInitialStatus();
     if (!hasModelDescription())
         m_pStatusText->showText(noModelDescriptionText(), TarnStatusText::Warning);
-    // The mouse on the session bus; the low-battery notices.
-    // A slot button takes no click while it is off (a macro being recorded) or a send runs.
+    // The mouse on the session bus and the low-battery notices. The bus may choose a slot when a
+    // slot button could be clicked: not while a send runs or a macro is recorded.
     m_pDesktop = new DesktopIntegration(*m_pStatus, *m_pTray, m_WorkingSet,
                                         {[this](int slot) { chooseSlot(slot); },
                                          [this] { return !isSending() && m_pBar->slotButton(0)->isEnabled(); },

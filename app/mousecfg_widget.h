@@ -179,8 +179,8 @@ public:
     void rebuildProfileFileMenu();
 
 signals:
-    // The device status's, passed on: the "Dongle Disconnect!" box closed with this result, and
-    // the tray's low-battery notification was shown with this text.
+    // Passed on: the "Dongle Disconnect!" box closed with this result, and a low-battery notice
+    // (a desktop notification or the tray's balloon) was given with this text.
     void warningClosed(int result);
     void lowBatteryNotified(const QString &text);
     // The current profile, or what was sent to the mouse, changed (the desktop bus follows).

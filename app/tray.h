@@ -1,9 +1,8 @@
 #pragma once
 // The tray icon: its menu ("&Load Config", "Start with the desktop", "&Quit"), the device
 // status's tooltip, the low-battery balloon where no desktop notification server answers, and
-// bringing the window up or hiding it. Without a
-// tray (e.g. offscreen) the icon stays hidden, and a window hidden there could never come back:
-// it is minimised instead.
+// bringing the window up or hiding it. Without a tray (e.g. offscreen) the icon stays hidden, and
+// a window hidden there could never come back: it is minimised instead.
 
 #include <QObject>
 #include <QString>

@@ -274,6 +274,7 @@ void DeviceStatus::applyConnectionIndicators()
     m_pReceiverIcon->setVisible(m_bReceiverPresent);
     m_pBatteryBar->setVisible(!m_bCablePresent);
     m_iConnection = connectionState(m_bReceiverPresent, m_bCablePresent);
+    emit connectionChanged();
 }
 
 void DeviceStatus::noDevice()
@@ -323,6 +324,8 @@ void DeviceStatus::showBattery(quint8 iCharge, quint8 iLowByte, quint8 iHiByte, 
 {
     if (batteryIsOff(iCharge, iLowByte, iHiByte)) {
         showMouseOff();
+        if (reading)
+            emit batteryRead(0, false, true);
         return;
     }
     m_bMouseOffShown = false;
@@ -350,8 +353,8 @@ void DeviceStatus::showBattery(quint8 iCharge, quint8 iLowByte, quint8 iHiByte, 
     m_pBatteryBar->setValue(shown);
     m_bCharging = iCharge != 0;
     emit toolTipChanged();
-    if (reading && m_LowBattery.update(shown, m_bCharging))
-        emit lowBatteryNotified(QCoreApplication::translate("MousecfgWidget", "Mouse battery low: %1%").arg(shown));
+    if (reading)
+        emit batteryRead(shown, m_bCharging, false);
 }
 
 void DeviceStatus::slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode)

@@ -1,7 +1,7 @@
 #pragma once
 // What the window shows of the device. It observes the device link (hot-plug warnings, the mouse
 // selector, the connection indicators, the poller's stop and start) and takes the poller's
-// reports (battery bar, charging icon, the tray's tooltip text and low-battery notice, and the
+// reports (battery bar, charging icon, the tray's tooltip text, the readings behind the battery notice, the
 // profile, DPI stage and report rate changed on the mouse, with their on-screen texts). What it
 // cannot do alone it asks of the window through StatusHost.
 
@@ -116,8 +116,11 @@ signals:
     // The "Dongle Disconnect!" box closed with this result (1: accepted, by its button or by the
     // mouse coming back).
     void warningClosed(int result);
-    // The battery fell low; the tray notifies with this text.
-    void lowBatteryNotified(const QString &text);
+    // A battery reading of the mouse (not the start-up placeholder): the level the bar shows, or
+    // `asleep` (no level) for a mouse that answers "MOUSE OFF".
+    void batteryRead(int level, bool charging, bool asleep);
+    // connection() may have changed.
+    void connectionChanged();
     // toolTip() has a new text.
     void toolTipChanged();
 
@@ -172,5 +175,4 @@ private:
     int m_iLastBattery = 0;
     bool m_bMouseOffShown = false;
     bool m_bCharging = false;
-    LowBatteryWatch m_LowBattery;
 };

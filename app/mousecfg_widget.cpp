@@ -1,6 +1,7 @@
 #include "app/mousecfg_widget.h"
 
 #include "app/apply_flow.h"
+#include "app/desktop_integration.h"
 #include "app/firmware_update.h"
 #include "app/profile_rules.h"
 #include "app/window_controls.h"
@@ -127,6 +128,15 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
     m_pStatus->showInitialStatus();
     if (!hasModelDescription())
         showStandingWarning(noModelDescriptionText);
+    // The mouse on the session bus and the low-battery notices. The bus may choose a slot when a
+    // slot button could be clicked: not while a send runs or a macro is recorded.
+    m_pDesktop = new DesktopIntegration(*m_pStatus, *m_pTray, m_WorkingSet,
+                                        {[this](int slot) { chooseSlot(slot); },
+                                         [this] { return !isSending() && m_pBar->slotButton(0)->isEnabled(); },
+                                         [this] { showOnRequest(); }},
+                                        this);
+    connect(m_pDesktop, &DesktopIntegration::lowBatteryNotified, this, &MousecfgWidget::lowBatteryNotified);
+    connect(this, &MousecfgWidget::mouseSettingsChanged, m_pDesktop, &DesktopIntegration::refresh);
 
     // 17. Show the window or warn. Hidden without a tray it could never be brought back (and on
     // many desktops a minimised window has nowhere to show): it starts shown and says why.
@@ -194,7 +204,6 @@ void MousecfgWidget::connectDevice(HotplugSource *hotplug)
     m_pStatus = std::make_unique<DeviceStatus>(*this, *m_pLink, *m_pPoller, m_WorkingSet, m_Settings,
                                                static_cast<StatusHost &>(*this));
     connect(m_pStatus.get(), &DeviceStatus::warningClosed, this, &MousecfgWidget::warningClosed);
-    connect(m_pStatus.get(), &DeviceStatus::lowBatteryNotified, this, &MousecfgWidget::lowBatteryNotified);
     m_pLink->setObserver(m_pStatus.get());
     if (hotplug)
         m_pLink->registerHotplug(hotplug);
@@ -538,6 +547,7 @@ void MousecfgWidget::refreshPanels()
     context.productName = currentProductName();
     context.lift = m_WorkingSet.LiftHigh;
     m_Panels.refresh(context);
+    emit mouseSettingsChanged();
 }
 
 QString MousecfgWidget::currentProductName() const { return readCurrentProductName(); }
@@ -649,6 +659,7 @@ uint8_t MousecfgWidget::send(bool all)
     m_pSetWatch->setPaused(false);
     // The send saved the working set (the panels' values included).
     rememberStoredSet(true);
+    emit mouseSettingsChanged();
     // What arrived while the worker held the sets.
     const QVector<std::function<void()>> pending = std::exchange(m_AfterSend, {});
     for (const std::function<void()> &step : pending)

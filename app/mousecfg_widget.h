@@ -29,6 +29,7 @@
 #include <memory>
 
 class ApplyFlow;
+class DesktopIntegration;
 class DeviceLink;
 class HidBackend;
 class HotplugSource;
@@ -180,10 +181,12 @@ public:
     void rebuildProfileFileMenu();
 
 signals:
-    // The device status's, passed on: the "Dongle Disconnect!" box closed with this result, and
-    // the tray's low-battery notification was shown with this text.
+    // Passed on: the "Dongle Disconnect!" box closed with this result, and a low-battery notice
+    // (a desktop notification or the tray's balloon) was given with this text.
     void warningClosed(int result);
     void lowBatteryNotified(const QString &text);
+    // The current profile, or what was sent to the mouse, changed (the desktop bus follows).
+    void mouseSettingsChanged();
 
 public slots:
     void slotGotoMacro();
@@ -304,5 +307,6 @@ private:
     std::unique_ptr<ApplyFlow> m_pApply;
     QVector<std::function<void()>> m_AfterSend;
     StoredSetWatch *m_pSetWatch = nullptr;
+    DesktopIntegration *m_pDesktop = nullptr;
     ProfileSet m_CleanSet;  // the working set at the last load or save
 };

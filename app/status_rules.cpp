@@ -20,14 +20,21 @@ QString trayToolTip(const QString &product, bool off, int level, bool charging, 
     return product.isEmpty() ? status : product + QStringLiteral(": ") + status;
 }
 
-bool LowBatteryWatch::update(int level, bool charging)
+BatteryNotice LowBatteryWatch::update(int level, bool charging)
 {
-    if (charging || level > kLowBatteryLevel) {
-        m_bArmed = true;
-        return false;
+    if (charging || level > kLowBatteryLevel + kRearmMargin) {
+        m_bLowArmed = true;
+        m_bCriticalArmed = true;
+        return BatteryNotice::None;
     }
-    if (!m_bArmed)
-        return false;
-    m_bArmed = false;
-    return true;
+    if (level <= kCriticalBatteryLevel && m_bCriticalArmed) {
+        m_bCriticalArmed = false;
+        m_bLowArmed = false;
+        return BatteryNotice::Critical;
+    }
+    if (level <= kLowBatteryLevel && m_bLowArmed) {
+        m_bLowArmed = false;
+        return BatteryNotice::Low;
+    }
+    return BatteryNotice::None;
 }

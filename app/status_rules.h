@@ -7,21 +7,31 @@
 // 8 "125 HZ", 4 "250 HZ", 2 "500 HZ", 1 "1000 HZ"; any other code an empty text.
 QString reportRateOsdText(int rateCode);
 
-// The battery level at or below which the tray warns once per discharge.
+// The battery levels at or below which the user is told, once per discharge for each.
 constexpr int kLowBatteryLevel = 20;
+constexpr int kCriticalBatteryLevel = 5;
+// A level this far above the low one means the battery was charged meanwhile (while the window
+// did not see it): the notices are armed again. Readings that wander by a step near a threshold
+// do not repeat a notice.
+constexpr int kRearmMargin = 10;
 
 // The tray's tooltip: the product name, then "MOUSE OFF" or the level with a charging mark.
 // `offText` and `chargingText` are the translated words.
 QString trayToolTip(const QString &product, bool off, int level, bool charging, const QString &offText,
                     const QString &chargingText);
 
-// One low-battery notification per discharge: it fires when the level falls to kLowBatteryLevel
-// or below while not charging, and is armed again by charging or a level above it.
+enum class BatteryNotice { None, Low, Critical };
+
+// The low-battery notices of one discharge: Low when a reading falls to kLowBatteryLevel or
+// below, Critical when it falls to kCriticalBatteryLevel or below (a reading that falls straight
+// there gives Critical alone), each at most once. Charging, or a level above kLowBatteryLevel +
+// kRearmMargin, starts a new discharge. A sleeping mouse has no level: it is not a reading.
 class LowBatteryWatch {
 public:
-    // A battery report (not the "off" one); true when the notification is due now.
-    bool update(int level, bool charging);
+    // A battery reading of a mouse that is awake; the notice due now.
+    BatteryNotice update(int level, bool charging);
 
 private:
-    bool m_bArmed = true;
+    bool m_bLowArmed = true;
+    bool m_bCriticalArmed = true;
 };

@@ -42,7 +42,6 @@ Tray::Tray(QWidget &window, DeviceStatus &status)
     m_pIcon->setIcon(icon);
     m_Window.setWindowIcon(icon);
     connect(&m_Status, &DeviceStatus::toolTipChanged, this, &Tray::showToolTip);
-    connect(&m_Status, &DeviceStatus::lowBatteryNotified, this, &Tray::notifyLowBattery);
     showToolTip();
     m_bAvailable = QSystemTrayIcon::isSystemTrayAvailable();
     if (m_bAvailable)
@@ -99,9 +98,10 @@ void Tray::showToolTip()
     m_pIcon->setToolTip(m_Status.toolTip());
 }
 
-void Tray::notifyLowBattery(const QString &text)
+void Tray::showNotice(const QString &text, bool critical)
 {
     m_LastNotice = text;
     if (m_pIcon->isVisible())
-        m_pIcon->showMessage(readCurrentProductName(), text, QSystemTrayIcon::Warning);
+        m_pIcon->showMessage(readCurrentProductName(), text,
+                             critical ? QSystemTrayIcon::Critical : QSystemTrayIcon::Warning);
 }

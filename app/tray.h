@@ -1,8 +1,8 @@
 #pragma once
 // The tray icon: its menu ("&Load Config", "Start with the desktop", "&Quit"), the device
-// status's tooltip and low-battery notice, and bringing the window up or hiding it. Without a
-// tray (e.g. offscreen) the icon stays hidden, and a window hidden there could never come back:
-// it is minimised instead.
+// status's tooltip, the low-battery balloon where no desktop notification server answers, and
+// bringing the window up or hiding it. Without a tray (e.g. offscreen) the icon stays hidden, and
+// a window hidden there could never come back: it is minimised instead.
 
 #include <QObject>
 #include <QString>
@@ -28,8 +28,10 @@ public:
     // Whether a hidden window can be brought back through the icon: taken from the desktop when
     // the tray is made.
     bool isAvailable() const { return m_bAvailable; }
-    // The last low-battery notice given (shown when the icon is), empty before any.
+    // The last low-battery notice given here (shown when the icon is), empty before any.
     QString lastNotice() const { return m_LastNotice; }
+    // A low-battery balloon, for a desktop without a notification server.
+    void showNotice(const QString &text, bool critical);
     void setAvailable(bool available) { m_bAvailable = available; }
 
     // Hides the window into the tray, or minimises it without one.
@@ -42,7 +44,6 @@ private:
     void onActivated(QSystemTrayIcon::ActivationReason reason);
     void onAutostartToggled(bool on);
     void showToolTip();
-    void notifyLowBattery(const QString &text);
 
     QWidget &m_Window;
     DeviceStatus &m_Status;

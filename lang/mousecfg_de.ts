@@ -388,6 +388,10 @@
         <translation>Akku der Maus schwach: %1%</translation>
     </message>
     <message>
+        <source>Mouse battery almost empty: %1%. Charge it now.</source>
+        <translation>Akku der Maus fast leer: %1%. Jetzt aufladen.</translation>
+    </message>
+    <message>
         <source>No model description found: buttons and DPI stages are unknown.</source>
         <translation>Keine Modellbeschreibung gefunden: Tasten und DPI-Stufen sind unbekannt.</translation>
     </message>

@@ -388,6 +388,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Mouse battery almost empty: %1%. Charge it now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>No model description found: buttons and DPI stages are unknown.</source>
         <translation type="unfinished"></translation>
     </message>

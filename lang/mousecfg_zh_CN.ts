@@ -388,6 +388,10 @@
         <translation>鼠标电量低：%1%</translation>
     </message>
     <message>
+        <source>Mouse battery almost empty: %1%. Charge it now.</source>
+        <translation>鼠标电量即将耗尽：%1%。请立即充电。</translation>
+    </message>
+    <message>
         <source>No model description found: buttons and DPI stages are unknown.</source>
         <translation>未找到型号描述文件：按键和 DPI 档位未知。</translation>
     </message>

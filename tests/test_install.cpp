@@ -128,6 +128,7 @@ private slots:
               "share/man/man1/mousecfgctl.1.gz", "share/man/man1/mousecfg-osd.1.gz",
               "share/bash-completion/completions/mousecfgctl", "share/zsh/vendor-completions/_mousecfgctl",
               "share/fish/vendor_completions.d/mousecfgctl.fish", "lib/udev/rules.d/60-mousecfg.rules",
+              "share/dbus-1/interfaces/" MOUSECFG_APP_ID ".Mouse.xml",
               "share/doc/mousecfg/copyright", "share/doc/mousecfg/changelog.gz"})
             QVERIFY2(QFile::exists(prefix(file)), file);
         // The icon at each size the desktop looks for, really of that size.

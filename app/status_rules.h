@@ -7,9 +7,11 @@
 // 8 "125 HZ", 4 "250 HZ", 2 "500 HZ", 1 "1000 HZ"; any other code an empty text.
 QString reportRateOsdText(int rateCode);
 
-// The battery levels at or below which the user is told, once per discharge for each.
+// The battery levels at or below which the user is told, once per discharge for each. The mouse's
+// level comes in steps of 10; its lowest step stands for anything under 20 %, so that is the
+// critical one (a finer level such as 5 % is never read).
 constexpr int kLowBatteryLevel = 20;
-constexpr int kCriticalBatteryLevel = 5;
+constexpr int kCriticalBatteryLevel = 10;
 // A level this far above the low one means the battery was charged meanwhile (while the window
 // did not see it): the notices are armed again. Readings that wander by a step near a threshold
 // do not repeat a notice.

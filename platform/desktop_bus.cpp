@@ -97,7 +97,7 @@ bool DesktopBus::registerOn(QDBusConnection bus)
 {
     m_Bus = bus;
     if (!m_Bus.isConnected()) {
-        qCInfo(lcPlatform).noquote() << "no session bus: the mouse is not shown on it ("
+        qCDebug(lcPlatform).noquote() << "no session bus: the mouse is not shown on it ("
                                      << m_Bus.lastError().message() << ")";
         return false;
     }

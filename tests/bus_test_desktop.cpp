@@ -138,14 +138,14 @@ private slots:
         QCOMPARE(watch.update(80, false), BatteryNotice::None);
         QCOMPARE(watch.update(30, false), BatteryNotice::None);
         QCOMPARE(watch.update(20, false), BatteryNotice::Low);
+        QCOMPARE(watch.update(20, false), BatteryNotice::None);
+        QCOMPARE(watch.update(10, false), BatteryNotice::Critical);
         QCOMPARE(watch.update(10, false), BatteryNotice::None);
-        QCOMPARE(watch.update(5, false), BatteryNotice::Critical);
-        QCOMPARE(watch.update(4, false), BatteryNotice::None);
         QCOMPARE(watch.update(0, false), BatteryNotice::None);
         // Charging, even while still low, starts a new discharge.
         QCOMPARE(watch.update(10, true), BatteryNotice::None);
-        QCOMPARE(watch.update(10, false), BatteryNotice::Low);
-        QCOMPARE(watch.update(5, false), BatteryNotice::Critical);
+        QCOMPARE(watch.update(20, false), BatteryNotice::Low);
+        QCOMPARE(watch.update(10, false), BatteryNotice::Critical);
     }
 
     void aLevelThatFallsPastBothTellsOnlyTheCriticalOne()
@@ -331,14 +331,14 @@ private slots:
         QCOMPARE(first.hints.value("urgency").userType(), int(QMetaType::UChar));
         QCOMPARE(first.hints.value("urgency").value<uchar>(), uchar(1));
 
-        // Lower, in the same discharge: nothing more until the critical level.
+        // The same level again: nothing more. The mouse's lowest step: the critical notice.
+        w.deviceStatus().slotRefreshBatteryStatus(0, 0x10, 3); // 20 %
         w.deviceStatus().slotRefreshBatteryStatus(0, 0x00, 3); // 10 %
-        emit w.deviceStatus().batteryRead(5, false, false);
         QTRY_COMPARE(server.calls.size(), 2);
         QCOMPARE(server.calls[1].replacesId, 41u);
         QCOMPARE(server.calls[1].hints.value("urgency").value<uchar>(), uchar(2));
-        QCOMPARE(server.calls[1].body, QString("Mouse battery almost empty: 5%. Charge it now."));
-        emit w.deviceStatus().batteryRead(4, false, false);
+        QCOMPARE(server.calls[1].body, QString("Mouse battery almost empty: 10%. Charge it now."));
+        w.deviceStatus().slotRefreshBatteryStatus(0, 0x00, 2);
         // A sleeping mouse has no level to warn of.
         w.deviceStatus().slotRefreshBatteryStatus(0, 0, 0);
         QTest::qWait(300);
@@ -346,7 +346,7 @@ private slots:
 
         // Charged, then low again: the notice replaces the one the server named last.
         w.deviceStatus().slotRefreshBatteryStatus(1, 0x00, 3);
-        w.deviceStatus().slotRefreshBatteryStatus(0, 0x00, 3);
+        w.deviceStatus().slotRefreshBatteryStatus(0, 0x10, 3);
         QTRY_COMPARE(server.calls.size(), 3);
         QCOMPARE(server.calls[2].replacesId, 42u);
         QCOMPARE(server.calls[2].hints.value("urgency").value<uchar>(), uchar(1));
@@ -367,8 +367,8 @@ private slots:
         // A server that fails the call: the tray again.
         FakeNotificationServer server("failing");
         server.failing = true;
-        emit w.deviceStatus().batteryRead(5, false, false);
-        QTRY_COMPARE(w.lastTrayNotice(), QString("Mouse battery almost empty: 5%. Charge it now."));
+        w.deviceStatus().slotRefreshBatteryStatus(0, 0x00, 3);
+        QTRY_COMPARE(w.lastTrayNotice(), QString("Mouse battery almost empty: 10%. Charge it now."));
         QVERIFY(server.calls.isEmpty());
     }
 

@@ -493,15 +493,20 @@ private slots:
         w.deviceStatus().slotRefreshBatteryStatus(0, 0x10, 3); // raw 784: 20 %
         QCOMPARE(low.count(), 1);
         QCOMPARE(low.at(0).at(0).toString(), QString("Mouse battery low: 20%"));
-        w.deviceStatus().slotRefreshBatteryStatus(0, 0x00, 3); // 10 %: still the same discharge
+        w.deviceStatus().slotRefreshBatteryStatus(0, 0x10, 3); // 20 % again: the same discharge
         QCOMPARE(low.count(), 1);
-        w.deviceStatus().slotRefreshBatteryStatus(1, 0x00, 3); // charging
-        QCOMPARE(w.trayIcon()->toolTip(), QString("DRUV M7 Wireless: 10% (charging)"));
+        w.deviceStatus().slotRefreshBatteryStatus(0, 0x00, 3); // 10 %, the lowest step: critical
+        QCOMPARE(low.count(), 2);
+        QCOMPARE(low.at(1).at(0).toString(), QString("Mouse battery almost empty: 10%. Charge it now."));
         w.deviceStatus().slotRefreshBatteryStatus(0, 0x00, 3);
         QCOMPARE(low.count(), 2);
+        w.deviceStatus().slotRefreshBatteryStatus(1, 0x00, 3); // charging
+        QCOMPARE(w.trayIcon()->toolTip(), QString("DRUV M7 Wireless: 10% (charging)"));
+        w.deviceStatus().slotRefreshBatteryStatus(0, 0x10, 3);
+        QCOMPARE(low.count(), 3);
         w.deviceStatus().slotRefreshBatteryStatus(0, 0, 0);
         QCOMPARE(w.trayIcon()->toolTip(), QString("DRUV M7 Wireless: MOUSE OFF"));
-        QCOMPARE(low.count(), 2);
+        QCOMPARE(low.count(), 3);
     }
 
     // The start-up shows a placeholder until the poller's first reply: no notice comes of it, and
@@ -516,7 +521,7 @@ private slots:
             QCOMPARE(w.lastTrayNotice(), QString());
             QCOMPARE(readBattery(), 80);
             w.deviceStatus().slotRefreshBatteryStatus(0, 0x00, 3); // 10 %
-            QCOMPARE(w.lastTrayNotice(), QString("Mouse battery low: 10%"));
+            QTRY_COMPARE(w.lastTrayNotice(), QString("Mouse battery almost empty: 10%. Charge it now."));
             QCOMPARE(w.batteryBar()->value(), 10);
         }
 

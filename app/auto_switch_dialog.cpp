@@ -21,19 +21,21 @@ namespace {
 
 // Design units.
 constexpr int kWidth = 600;
-constexpr int kHeight = 486;
+constexpr int kHeight = 494;
 constexpr int kLeft = 30;
 constexpr int kInner = kWidth - 2 * kLeft;
 constexpr int kListWidth = 420;
-constexpr int kListTop = 126;
-constexpr int kListHeight = 200;
+// Below the glow line the dialog skin draws across at about 100 units.
+constexpr int kReasonTop = 112;
+constexpr int kListTop = 160;
+constexpr int kListHeight = 176;
 constexpr int kSideLeft = kLeft + kListWidth + 16;
 constexpr int kSideWidth = kWidth - kLeft - kSideLeft;
 constexpr int kRowHeight = 30;
 constexpr int kRowGap = 10;
 constexpr int kAppColumn = 270;
 constexpr int kItemHeight = 26;
-constexpr int kButtonsTop = 442;
+constexpr int kButtonsTop = 450;
 
 QString comboStyle()
 {
@@ -91,7 +93,7 @@ AutoSwitchDialog::AutoSwitchDialog(bool available, FocusUnavailable why, QWidget
     m_pUnavailable->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(styleSheetColour(themeColour())));
     m_pUnavailable->setText(tr("Automatic switching is not available on this desktop: %1").arg(focusUnavailableText(why)));
     m_pUnavailable->setVisible(!available);
-    place(m_pUnavailable, kLeft, 78, kInner, 44);
+    place(m_pUnavailable, kLeft, kReasonTop, kInner, kListTop - kReasonTop - 4);
 
     m_pList = new QTreeWidget(this);
     m_pList->setObjectName("autoSwitchRules");
@@ -128,6 +130,7 @@ AutoSwitchDialog::AutoSwitchDialog(bool available, FocusUnavailable why, QWidget
     m_pApp->setInsertPolicy(QComboBox::NoInsert);
     m_pApp->setFont(languageFont());
     m_pApp->setStyleSheet(comboStyle());
+    m_pApp->lineEdit()->setFont(languageFont());
     m_pApp->lineEdit()->setPlaceholderText(tr("Application name"));
     m_pApp->lineEdit()->setMaxLength(kAppNameMaxLength + 1); // one over, so the refusal can say why
     m_pApp->setEditText(QString());

@@ -5,7 +5,8 @@
 #include <QPointer>
 
 AutoSwitch::AutoSwitch(Host &host, FocusedAppBackend backend, QObject *parent)
-    : QObject(parent), m_Host(host), m_pSource(std::move(backend.source)), m_Unavailable(backend.unavailable)
+    : QObject(parent), m_Host(host), m_pSource(std::move(backend.source)), m_Unavailable(backend.unavailable),
+      m_Reason(backend.reason)
 {
     if (m_pSource)
         connect(m_pSource.get(), &FocusedAppSource::focusChanged, this, &AutoSwitch::onFocusChanged);

@@ -28,6 +28,7 @@ public:
 
     bool available() const { return m_pSource != nullptr; }
     const QString &unavailable() const { return m_Unavailable; }
+    FocusUnavailable unavailableReason() const { return m_Reason; }
 
     // The rules are read at each change of application, so a change made by mousecfgctl or the
     // dialog counts from the next one.
@@ -37,6 +38,7 @@ private:
     Host &m_Host;
     std::unique_ptr<FocusedAppSource> m_pSource;
     QString m_Unavailable;
+    FocusUnavailable m_Reason;
     int m_iWanted = 0;      // the slot (1..5) the last change of application asked for
     bool m_bPending = false; // a switch waits for the send in progress
 };

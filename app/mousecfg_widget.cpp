@@ -1,6 +1,7 @@
 #include "app/mousecfg_widget.h"
 
 #include "app/apply_flow.h"
+#include "app/auto_switch_dialog.h"
 #include "app/desktop_integration.h"
 #include "app/firmware_update.h"
 #include "app/profile_rules.h"
@@ -122,6 +123,8 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
     setStyleSheet("*{outline:0px;}");
     m_pTray = new Tray(*this, *m_pStatus);
     m_pAutoSwitch = std::make_unique<AutoSwitch>(static_cast<AutoSwitch::Host &>(*this), makeFocusedAppSource());
+    for (QAction *action : {m_pTray->autoSwitchAction(), m_pBar->autoSwitchAction()})
+        connect(action, &QAction::triggered, this, [this] { openAutoSwitchDialog(*this, *m_pAutoSwitch); });
 
     // 16. Battery display and connection indicator, from the device table; what the window
     // cannot show without a model description.

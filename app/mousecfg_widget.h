@@ -142,6 +142,7 @@ public:
     TarnReportRate *reportRate() const { return m_pReportRate; }
     TarnBtnWindow *buttonPanel() const { return m_pButtonPanel; }
     QAction *autostartAction() const { return m_pTray->autostartAction(); }
+    QAction *autoSwitchTrayAction() const { return m_pTray->autoSwitchAction(); }
     bool isTrayAvailable() const { return m_pTray->isAvailable(); }
     void setTrayAvailable(bool available) { m_pTray->setAvailable(available); }
     TarnMessageBox *warningBox() const { return m_pStatus->warningBox(); }

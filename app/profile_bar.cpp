@@ -54,8 +54,11 @@ ProfileBar::ProfileBar(QWidget &window) : QObject(&window)
     m_pFileButton = makeWindowButton(&window, {"profile_edit_name_1.png", "profile_edit_name_2.png"},
                                      LayoutItem::ProfileFileButton);
     m_pFileMenu = new QMenu(m_pFileButton);
-    connect(m_pFileMenu, &QMenu::triggered, this,
-            [this](QAction *action) { emit storedProfileChosen(action->data().toString()); });
+    m_pAutoSwitchAction = new QAction(this);
+    connect(m_pFileMenu, &QMenu::triggered, this, [this](QAction *action) {
+        if (action != m_pAutoSwitchAction)
+            emit storedProfileChosen(action->data().toString());
+    });
     m_pFileButton->setMenu(m_pFileMenu);
     // Only reached when the button's menu does not take the click.
     connect(m_pFileButton, &QPushButton::clicked, this,
@@ -76,6 +79,8 @@ void ProfileBar::showLibrary(const QStringList &library)
         action->setData(library.at(i));
         action->setCheckable(true);
     }
+    m_pFileMenu->addSeparator();
+    m_pFileMenu->addAction(m_pAutoSwitchAction);
 }
 
 void ProfileBar::showSlot(const ProfileSet &working)
@@ -123,6 +128,7 @@ void ProfileBar::retranslate()
     }
     m_pNameEdit->setToolTip(QCoreApplication::translate("MousecfgWidget", "Press Enter To Apply"));
     m_pNameLabel->setText(QCoreApplication::translate("MousecfgWidget", "NAME"));
+    m_pAutoSwitchAction->setText(QCoreApplication::translate("MousecfgWidget", "Automatic switching…"));
 }
 
 void ProfileBar::onSlotButtonClicked()

@@ -30,6 +30,8 @@ public:
     TarnLineEdit *nameEdit() const { return m_pNameEdit; }
     TarnPushButton *fileButton() const { return m_pFileButton; }
     QMenu *fileMenu() const { return m_pFileMenu; }
+    // "Automatic switching…", last in the profile-file menu.
+    QAction *autoSwitchAction() const { return m_pAutoSwitchAction; }
 
     // The library's stored profiles as checkable entries, at most as many as can be stored.
     void showLibrary(const QStringList &library);
@@ -60,4 +62,5 @@ private:
     TarnLineEdit *m_pNameEdit;
     TarnPushButton *m_pFileButton;
     QMenu *m_pFileMenu;
+    QAction *m_pAutoSwitchAction;
 };

@@ -15,7 +15,8 @@
 
 Tray::Tray(QWidget &window, DeviceStatus &status)
     : QObject(&window), m_Window(window), m_Status(status), m_pLoadAction(new QAction(this)),
-      m_pQuitAction(new QAction(this)), m_pAutostartAction(new QAction(this)), m_pMenu(new QMenu(&window)),
+      m_pQuitAction(new QAction(this)), m_pAutostartAction(new QAction(this)),
+      m_pAutoSwitchAction(new QAction(this)), m_pMenu(new QMenu(&window)),
       m_pIcon(new QSystemTrayIcon(this))
 {
     retranslate();
@@ -26,6 +27,7 @@ Tray::Tray(QWidget &window, DeviceStatus &status)
     connect(m_pAutostartAction, &QAction::toggled, this, &Tray::onAutostartToggled);
     m_pMenu->addAction(m_pLoadAction);
     m_pMenu->addAction(m_pAutostartAction);
+    m_pMenu->addAction(m_pAutoSwitchAction);
     m_pMenu->addAction(m_pQuitAction);
     // The entry may have been removed or switched off in the desktop's own settings meanwhile.
     connect(m_pMenu, &QMenu::aboutToShow, this, [this] {
@@ -68,6 +70,7 @@ void Tray::retranslate()
     m_pLoadAction->setText(QCoreApplication::translate("MousecfgWidget", "&Load Config"));
     m_pQuitAction->setText(QCoreApplication::translate("MousecfgWidget", "&Quit"));
     m_pAutostartAction->setText(QCoreApplication::translate("MousecfgWidget", "Start with the desktop"));
+    m_pAutoSwitchAction->setText(QCoreApplication::translate("MousecfgWidget", "Automatic switching…"));
 }
 
 void Tray::onActivated(QSystemTrayIcon::ActivationReason reason)

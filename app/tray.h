@@ -1,5 +1,6 @@
 #pragma once
-// The tray icon: its menu ("&Load Config", "Start with the desktop", "&Quit"), the device
+// The tray icon: its menu ("&Load Config", "Start with the desktop", "Automatic switching…",
+// "&Quit"), the device
 // status's tooltip, the low-battery balloon where no desktop notification server answers, and
 // bringing the window up or hiding it. Without a tray (e.g. offscreen) the icon stays hidden, and
 // a window hidden there could never come back: it is minimised instead.
@@ -25,6 +26,8 @@ public:
     QAction *quitAction() const { return m_pQuitAction; }
     // "Start with the desktop": checked while the autostart entry is in force.
     QAction *autostartAction() const { return m_pAutostartAction; }
+    // "Automatic switching…": the window opens its dialog.
+    QAction *autoSwitchAction() const { return m_pAutoSwitchAction; }
     // Whether a hidden window can be brought back through the icon: taken from the desktop when
     // the tray is made.
     bool isAvailable() const { return m_bAvailable; }
@@ -50,6 +53,7 @@ private:
     QAction *m_pLoadAction;
     QAction *m_pQuitAction;
     QAction *m_pAutostartAction;
+    QAction *m_pAutoSwitchAction;
     QMenu *m_pMenu;
     QSystemTrayIcon *m_pIcon;
     bool m_bAvailable;

@@ -435,6 +435,10 @@
         <source>No system tray: closing the window quits.</source>
         <translation>Kein Infobereich: Schließen des Fensters beendet das Programm.</translation>
     </message>
+    <message>
+        <source>Automatic switching…</source>
+        <translation>Automatisches Umschalten…</translation>
+    </message>
 </context>
 <context>
     <name>ProfileManager</name>
@@ -1422,6 +1426,97 @@
     <message>
         <source>The mouse is connected, but this user may not open it, so no setting can be read or sent. Here is why, with the commands that fix it:</source>
         <translation>Die Maus ist angeschlossen, aber dieser Benutzer darf sie nicht öffnen, daher kann keine Einstellung gelesen oder gesendet werden. Hier steht, warum, mit den Befehlen, die es beheben:</translation>
+    </message>
+</context>
+<context>
+    <name>AutoSwitchDialog</name>
+    <message>
+        <source>Type or pick the application&apos;s name first.</source>
+        <translation>Geben Sie zuerst den Namen der Anwendung ein oder wählen Sie ihn aus.</translation>
+    </message>
+    <message>
+        <source>An application name has at most %1 characters.</source>
+        <translation>Ein Anwendungsname hat höchstens %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>An application name cannot hold a line break or another control character.</source>
+        <translation>Ein Anwendungsname darf keinen Zeilenumbruch und kein anderes Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>On Wayland the desktop does not tell other programs which window is in front.</source>
+        <translation>Unter Wayland teilt der Desktop anderen Programmen nicht mit, welches Fenster im Vordergrund ist.</translation>
+    </message>
+    <message>
+        <source>There is no X11 display.</source>
+        <translation>Es gibt keine X11-Anzeige.</translation>
+    </message>
+    <message>
+        <source>The X11 display cannot be opened.</source>
+        <translation>Die X11-Anzeige kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>This desktop does not tell which application is in front.</source>
+        <translation>Dieser Desktop teilt nicht mit, welche Anwendung im Vordergrund ist.</translation>
+    </message>
+    <message>
+        <source>Automatic switching</source>
+        <translation>Automatisches Umschalten</translation>
+    </message>
+    <message>
+        <source>Switch the mouse&apos;s profile by the application in front</source>
+        <translation>Profil der Maus nach der Anwendung im Vordergrund umschalten</translation>
+    </message>
+    <message>
+        <source>Automatic switching is not available on this desktop: %1</source>
+        <translation>Automatisches Umschalten ist auf diesem Desktop nicht verfügbar: %1</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Anwendung</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Application name</source>
+        <translation>Name der Anwendung</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Any other application:</source>
+        <translation>Jede andere Anwendung:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Leave as is</source>
+        <translation>Unverändert lassen</translation>
+    </message>
+    <message>
+        <source>Profile %1</source>
+        <translation>Profil %1</translation>
     </message>
 </context>
 </TS>

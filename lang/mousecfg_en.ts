@@ -435,6 +435,10 @@
         <source>No system tray: closing the window quits.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Automatic switching…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ProfileManager</name>
@@ -1421,6 +1425,97 @@
     </message>
     <message>
         <source>The mouse is connected, but this user may not open it, so no setting can be read or sent. Here is why, with the commands that fix it:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AutoSwitchDialog</name>
+    <message>
+        <source>Type or pick the application&apos;s name first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An application name has at most %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An application name cannot hold a line break or another control character.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On Wayland the desktop does not tell other programs which window is in front.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no X11 display.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The X11 display cannot be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This desktop does not tell which application is in front.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic switching</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switch the mouse&apos;s profile by the application in front</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic switching is not available on this desktop: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Any other application:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave as is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

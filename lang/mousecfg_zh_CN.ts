@@ -435,6 +435,10 @@
         <source>No system tray: closing the window quits.</source>
         <translation>没有系统托盘：关闭窗口即退出程序。</translation>
     </message>
+    <message>
+        <source>Automatic switching…</source>
+        <translation>自动切换…</translation>
+    </message>
 </context>
 <context>
     <name>ProfileManager</name>
@@ -1422,6 +1426,97 @@
     <message>
         <source>The mouse is connected, but this user may not open it, so no setting can be read or sent. Here is why, with the commands that fix it:</source>
         <translation>鼠标已连接，但当前用户无权打开它，因此无法读取或发送任何设置。原因及修复命令如下：</translation>
+    </message>
+</context>
+<context>
+    <name>AutoSwitchDialog</name>
+    <message>
+        <source>Type or pick the application&apos;s name first.</source>
+        <translation>请先输入或选择应用程序名称。</translation>
+    </message>
+    <message>
+        <source>An application name has at most %1 characters.</source>
+        <translation>应用程序名称最多 %1 个字符。</translation>
+    </message>
+    <message>
+        <source>An application name cannot hold a line break or another control character.</source>
+        <translation>应用程序名称不能包含换行符或其他控制字符。</translation>
+    </message>
+    <message>
+        <source>On Wayland the desktop does not tell other programs which window is in front.</source>
+        <translation>在 Wayland 下，桌面不会告诉其他程序哪个窗口在前台。</translation>
+    </message>
+    <message>
+        <source>There is no X11 display.</source>
+        <translation>没有 X11 显示。</translation>
+    </message>
+    <message>
+        <source>The X11 display cannot be opened.</source>
+        <translation>无法打开 X11 显示。</translation>
+    </message>
+    <message>
+        <source>This desktop does not tell which application is in front.</source>
+        <translation>此桌面不提供前台应用程序的信息。</translation>
+    </message>
+    <message>
+        <source>Automatic switching</source>
+        <translation>自动切换</translation>
+    </message>
+    <message>
+        <source>Switch the mouse&apos;s profile by the application in front</source>
+        <translation>根据前台应用程序切换鼠标的配置文件</translation>
+    </message>
+    <message>
+        <source>Automatic switching is not available on this desktop: %1</source>
+        <translation>此桌面不支持自动切换：%1</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>应用程序</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>配置文件</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Application name</source>
+        <translation>应用程序名称</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Any other application:</source>
+        <translation>其他任何应用程序：</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Leave as is</source>
+        <translation>保持不变</translation>
+    </message>
+    <message>
+        <source>Profile %1</source>
+        <translation>配置文件 %1</translation>
     </message>
 </context>
 </TS>

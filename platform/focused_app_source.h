@@ -21,9 +21,13 @@ signals:
     void focusChanged(const FocusedApp &app);
 };
 
+// Why no source can follow the focus; the window words it in its language.
+enum class FocusUnavailable { None, Wayland, NoDisplay, DisplayUnopened };
+
 struct FocusedAppBackend {
     std::unique_ptr<FocusedAppSource> source;
-    QString unavailable; // why no source can follow the focus here (empty with a source)
+    QString unavailable; // why no source can follow the focus here, for the log (empty with a source)
+    FocusUnavailable reason = FocusUnavailable::None;
 };
 
 // The source for this session: X11 when the session is X11 (or only a display is given). Wayland

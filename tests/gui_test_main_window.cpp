@@ -139,7 +139,8 @@ private slots:
         QVERIFY(!w.isVisible());
         w.loadConfigAction()->trigger();
         QVERIFY(w.isVisible());
-        QCOMPARE(w.trayMenu()->actions().size(), 3); // "&Load Config", "Start with the desktop", "&Quit"
+        // "&Load Config", "Start with the desktop", "Automatic switching…", "&Quit"
+        QCOMPARE(w.trayMenu()->actions().size(), 4);
     }
 
     void withoutMouseTheWarningShowsAndAcceptingHides()

@@ -30,8 +30,10 @@ void enterName(MousecfgWidget &w, const QString &name)
 QStringList menuNames(MousecfgWidget &w)
 {
     QStringList names;
-    for (QAction *action : w.profileFileMenu()->actions())
-        names << action->data().toString();
+    for (QAction *action : w.profileFileMenu()->actions()) {
+        if (action->isCheckable()) // the stored profiles, not the entries after them
+            names << action->data().toString();
+    }
     return names;
 }
 

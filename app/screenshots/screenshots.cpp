@@ -2,6 +2,7 @@
 
 #include "app/mousecfg_widget.h"
 #include "app/screenshots/screenshot_session.h"
+#include "app/screenshots/screenshots_auto_switch.h"
 #include "app/screenshots/screenshots_buttons.h"
 #include "app/screenshots/screenshots_dpi.h"
 #include "app/screenshots/screenshots_lighting.h"
@@ -73,6 +74,7 @@ const ScreenshotRenderer kRenderers[] = {
     renderProfileScreenshots,
     renderOsdScreenshots,
     renderPermissionScreenshots,
+    renderAutoSwitchScreenshots,
     renderLightingScreenshots,
     renderButtonScreenshots,
     renderMacroScreenshots,
@@ -87,6 +89,7 @@ QStringList screenshotFileNames()
         names << name;
     names << kSideViewFile << kLanguageMenuFile << kTrayMenuFile << kWarningFile << kPermissionScreenshotFile;
     names << lightingScreenshotFileNames();
+    names << autoSwitchScreenshotFileNames();
     return names;
 }
 

@@ -29,6 +29,8 @@ public:
     bool available() const { return m_pSource != nullptr; }
     const QString &unavailable() const { return m_Unavailable; }
     FocusUnavailable unavailableReason() const { return m_Reason; }
+    // Null when unavailable; the window connects a source that needs feeding (the bus reports).
+    FocusedAppSource *source() const { return m_pSource.get(); }
 
     // The rules are read at each change of application, so a change made by mousecfgctl or the
     // dialog counts from the next one.

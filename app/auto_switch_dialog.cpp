@@ -2,6 +2,7 @@
 
 #include "app/auto_switch.h"
 #include "panels/macro_page_look.h"
+#include "platform/focused_app_bus.h"
 #include "platform/running_apps.h"
 #include "storage/log_categories.h"
 #include "storage/record_sizes.h"
@@ -67,7 +68,14 @@ QString focusUnavailableText(FocusUnavailable why)
 {
     switch (why) {
     case FocusUnavailable::Wayland:
-        return AutoSwitchDialog::tr("On Wayland the desktop does not tell other programs which window is in front.");
+        return AutoSwitchDialog::tr("On Wayland only KDE Plasma and GNOME tell other programs which window is in front.");
+    case FocusUnavailable::NoSessionBus:
+        return AutoSwitchDialog::tr("There is no session bus for the desktop to report the window in front on.");
+    case FocusUnavailable::KWinScriptMissing:
+        return AutoSwitchDialog::tr("The KWin script that reports the window in front is not installed.");
+    case FocusUnavailable::GnomeExtensionOff:
+        return AutoSwitchDialog::tr("Enable the GNOME Shell extension with \"gnome-extensions enable %1\", then log out and in again.")
+            .arg(QLatin1String(kGnomeFocusExtension));
     case FocusUnavailable::NoDisplay:
         return AutoSwitchDialog::tr("There is no X11 display.");
     case FocusUnavailable::DisplayUnopened:

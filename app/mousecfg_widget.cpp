@@ -22,6 +22,7 @@
 #include "panels/tarn_dpi_window.h"
 #include "panels/tarn_point_speed.h"
 #include "panels/tarn_report_rate.h"
+#include "platform/focused_app_bus.h"
 #include "platform/pointer_speed.h"
 #include "model/product_quirks.h"
 #include "storage/log_categories.h"
@@ -140,6 +141,9 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
                                         this);
     connect(m_pDesktop, &DesktopIntegration::lowBatteryNotified, this, &MousecfgWidget::lowBatteryNotified);
     connect(this, &MousecfgWidget::mouseSettingsChanged, m_pDesktop, &DesktopIntegration::refresh);
+    // On Wayland the desktop's own script reports the window in front to the bus object.
+    if (auto *reported = qobject_cast<BusFocusedAppSource *>(m_pAutoSwitch->source()))
+        connect(&m_pDesktop->desktopBus(), &DesktopBus::focusReported, reported, &BusFocusedAppSource::report);
 
     // 17. Show the window or warn. Hidden without a tray it could never be brought back (and on
     // many desktops a minimised window has nowhere to show): it starts shown and says why.

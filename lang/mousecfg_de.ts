@@ -1443,8 +1443,8 @@
         <translation>Ein Anwendungsname darf keinen Zeilenumbruch und kein anderes Steuerzeichen enthalten.</translation>
     </message>
     <message>
-        <source>On Wayland the desktop does not tell other programs which window is in front.</source>
-        <translation>Unter Wayland teilt der Desktop anderen Programmen nicht mit, welches Fenster im Vordergrund ist.</translation>
+        <source>On Wayland only KDE Plasma and GNOME tell other programs which window is in front.</source>
+        <translation>Unter Wayland teilen nur KDE Plasma und GNOME anderen Programmen mit, welches Fenster im Vordergrund ist.</translation>
     </message>
     <message>
         <source>There is no X11 display.</source>
@@ -1517,6 +1517,18 @@
     <message>
         <source>Profile %1</source>
         <translation>Profil %1</translation>
+    </message>
+    <message>
+        <source>There is no session bus for the desktop to report the window in front on.</source>
+        <translation>Es gibt keinen Sitzungsbus, über den der Desktop das Fenster im Vordergrund melden könnte.</translation>
+    </message>
+    <message>
+        <source>The KWin script that reports the window in front is not installed.</source>
+        <translation>Das KWin-Skript, das das Fenster im Vordergrund meldet, ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>Enable the GNOME Shell extension with &quot;gnome-extensions enable %1&quot;, then log out and in again.</source>
+        <translation>Aktivieren Sie die GNOME-Shell-Erweiterung mit „gnome-extensions enable %1“ und melden Sie sich dann ab und wieder an.</translation>
     </message>
 </context>
 </TS>

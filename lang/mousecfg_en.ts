@@ -1443,7 +1443,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>On Wayland the desktop does not tell other programs which window is in front.</source>
+        <source>On Wayland only KDE Plasma and GNOME tell other programs which window is in front.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1516,6 +1516,18 @@
     </message>
     <message>
         <source>Profile %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no session bus for the desktop to report the window in front on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The KWin script that reports the window in front is not installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enable the GNOME Shell extension with &quot;gnome-extensions enable %1&quot;, then log out and in again.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1443,8 +1443,8 @@
         <translation>应用程序名称不能包含换行符或其他控制字符。</translation>
     </message>
     <message>
-        <source>On Wayland the desktop does not tell other programs which window is in front.</source>
-        <translation>在 Wayland 下，桌面不会告诉其他程序哪个窗口在前台。</translation>
+        <source>On Wayland only KDE Plasma and GNOME tell other programs which window is in front.</source>
+        <translation>在 Wayland 下，只有 KDE Plasma 和 GNOME 会告诉其他程序哪个窗口在前台。</translation>
     </message>
     <message>
         <source>There is no X11 display.</source>
@@ -1517,6 +1517,18 @@
     <message>
         <source>Profile %1</source>
         <translation>配置文件 %1</translation>
+    </message>
+    <message>
+        <source>There is no session bus for the desktop to report the window in front on.</source>
+        <translation>没有会话总线，桌面无法通过它报告前台窗口。</translation>
+    </message>
+    <message>
+        <source>The KWin script that reports the window in front is not installed.</source>
+        <translation>报告前台窗口的 KWin 脚本未安装。</translation>
+    </message>
+    <message>
+        <source>Enable the GNOME Shell extension with &quot;gnome-extensions enable %1&quot;, then log out and in again.</source>
+        <translation>请用“gnome-extensions enable %1”启用 GNOME Shell 扩展，然后注销并重新登录。</translation>
     </message>
 </context>
 </TS>

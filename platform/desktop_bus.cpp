@@ -159,6 +159,11 @@ void DesktopBus::SelectProfile(uint profile)
 
 void DesktopBus::ShowWindow() { emit showRequested(); }
 
+void DesktopBus::ReportFocus(const QString &resourceClass, const QString &resourceName, int pid)
+{
+    emit focusReported(resourceClass, resourceName, pid);
+}
+
 void DesktopBus::activate() { emit showRequested(); }
 
 void DesktopBus::refuseUnsupported(const QString &method)

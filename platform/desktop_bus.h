@@ -83,11 +83,14 @@ signals:
     void profileRequested(int profile);
     // ShowWindow, or Activate of org.freedesktop.Application.
     void showRequested();
+    // ReportFocus: the desktop's script names the window in front.
+    void focusReported(const QString &resourceClass, const QString &resourceName, qint64 pid);
 
 public slots:
     // ---- io.github.mousecfg.mousecfg.Mouse, through the generated adaptor
     void SelectProfile(uint profile);
     void ShowWindow();
+    void ReportFocus(const QString &resourceClass, const QString &resourceName, int pid);
 
 private:
     void publish();

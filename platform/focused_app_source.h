@@ -22,7 +22,15 @@ signals:
 };
 
 // Why no source can follow the focus; the window words it in its language.
-enum class FocusUnavailable { None, Wayland, NoDisplay, DisplayUnopened };
+enum class FocusUnavailable {
+    None,
+    Wayland,            // a Wayland desktop other than KDE Plasma and GNOME
+    NoSessionBus,       // KDE or GNOME on Wayland, but the desktop's script could not reach us
+    KWinScriptMissing,  // the installed KWin script is not there
+    GnomeExtensionOff,  // GNOME: the extension is not installed, not enabled or failed
+    NoDisplay,
+    DisplayUnopened,
+};
 
 struct FocusedAppBackend {
     std::unique_ptr<FocusedAppSource> source;
@@ -31,7 +39,10 @@ struct FocusedAppBackend {
 };
 
 // The source for this session: X11 when the session is X11 (or only a display is given). Wayland
-// desktops do not tell other programs which window is in front.
+// compositors do not tell other programs which window is in front: on KDE Plasma and GNOME a
+// script of ours inside the compositor reports it on the session bus (focused_app_bus.h). On KDE
+// the source loads that script into KWin and unloads it when destroyed; on GNOME the Shell
+// extension must be enabled, else the reason says how.
 FocusedAppBackend makeFocusedAppSource();
 
 // The X11 source on `displayName` (null: $DISPLAY); null when the display cannot be opened.

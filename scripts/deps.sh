@@ -9,7 +9,7 @@ packages=(
   qtbase5-dev qttools5-dev qttools5-dev-tools
   libhidapi-dev libudev-dev libx11-dev libglib2.0-dev
   fonts-dejavu-core fonts-noto-cjk
-  xvfb xauth dbus
+  xvfb xauth dbus nodejs
   libqt5svg5-dev help2man desktop-file-utils appstream
   dpkg-dev file lintian
   bash-completion zsh fish

@@ -129,6 +129,8 @@ private slots:
               "share/bash-completion/completions/mousecfgctl", "share/zsh/vendor-completions/_mousecfgctl",
               "share/fish/vendor_completions.d/mousecfgctl.fish", "lib/udev/rules.d/60-mousecfg.rules",
               "share/dbus-1/interfaces/" MOUSECFG_APP_ID ".Mouse.xml",
+              "share/mousecfg/kwin/mousecfg-focus/contents/code/main.js",
+              "share/gnome-shell/extensions/mousecfg-focus@mousecfg.github.io/metadata.json",
               "share/doc/mousecfg/copyright", "share/doc/mousecfg/changelog.gz"})
             QVERIFY2(QFile::exists(prefix(file)), file);
         // The icon at each size the desktop looks for, really of that size.

@@ -379,8 +379,12 @@ void DeviceStatus::slotRefreshProfile(quint8 iProfile)
         return;
     m_Host.followSlot(iProfile);
     applyPointerSpeed(systemPointerSpeed(), m_Working.current());
-    m_pOsd->showText(QCoreApplication::translate("MousecfgWidget", "Profile") +
-                     QString(" %1").arg(iProfile + 1));
+    showProfileOsd(iProfile);
+}
+
+void DeviceStatus::showProfileOsd(int slot)
+{
+    m_pOsd->showText(QCoreApplication::translate("MousecfgWidget", "Profile") + QString(" %1").arg(slot + 1));
 }
 
 void DeviceStatus::slotRefreshDPIStage(quint8 iDPI)

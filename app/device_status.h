@@ -133,6 +133,8 @@ public slots:
     // A profile changed on the mouse: the window follows it and the host takes its pointer speed.
     void slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode);
     void slotRefreshProfile(quint8 iProfile);
+    // "Profile N" on the on-screen display, as for a switch made on the mouse.
+    void showProfileOsd(int slot);
     void slotRefreshDPIStage(quint8 iDPI);
     void slotRefreshRate(quint8 iRate);
     void slotRefreshWriteStatus(quint8 iStatus);

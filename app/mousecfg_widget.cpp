@@ -733,6 +733,13 @@ void MousecfgWidget::configurationLoaded()
     showCurrentSlot();
 }
 
+// An automatic switch is not the user's click: it is announced as a switch made on the mouse.
+void MousecfgWidget::chooseSlotIndex(int index)
+{
+    chooseSlot(index);
+    m_pStatus->showProfileOsd(index);
+}
+
 void MousecfgWidget::showStandingWarning(QString (*text)())
 {
     m_StandingWarning = text;

@@ -227,7 +227,7 @@ private:
 
     // ---- AutoSwitch::Host
     int activeSlotIndex() const override { return m_WorkingSet.ProfileID; }
-    void chooseSlotIndex(int index) override { chooseSlot(index); }
+    void chooseSlotIndex(int index) override;
     void followSlot(int slot) override;
     void reloadMouse() override;
     void mouseBack() override;

@@ -4,6 +4,7 @@
 
 #include "app/mousecfg_widget.h"
 #include "device/report_builder.h"
+#include "platform/osd_client.h"
 #include "sim/sim_hotplug_source.h"
 #include "sim/simulated_mouse.h"
 #include "storage/app_switch_rules.h"
@@ -11,6 +12,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QtTest>
 
@@ -108,10 +110,14 @@ private slots:
         QVERIFY(window.autoSwitch().available());
         QTest::qWait(300);
         mouse.clearReceivedReports();
+        QSignalSpy osd(window.osdClient(), &OsdClient::textRequested);
 
         desktop.activate(game);
         QTRY_COMPARE(mouse.activeProfile(), 2);
         QTRY_COMPARE(int(window.workingSet().ProfileID), 2);
+        // The window and the on-screen display follow, as for a switch made on the mouse.
+        QCOMPARE(osd.count(), 1);
+        QCOMPARE(osd.at(0).at(0).toString(), QString("Profile 3"));
         desktop.activate(editor);
         QTRY_COMPARE(mouse.activeProfile(), 1);
         QCOMPARE(selectProfileReports(mouse), 2);

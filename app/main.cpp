@@ -11,6 +11,7 @@
 #include "storage/app_paths.h"
 #include "storage/log_categories.h"
 #include "storage/model_description.h"
+#include "widgets/qt_widgets_compat.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -89,9 +90,9 @@ int main(int argc, char **argv)
 
     // The window scales itself from the screen's logical DPI; the toolkit's own widget scaling
     // stays off, so geometry comes from the window's scale factor only.
-    QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling);
+    useOwnScalingOnly();
     QApplication app(argc, argv);
-    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    useHighDpiPixmaps();
     QCoreApplication::setApplicationName("mousecfg");
     QCoreApplication::setApplicationVersion(MOUSECFG_VERSION);
     // Wayland's app_id, and the desktop file a desktop matches the window with.

@@ -1,6 +1,7 @@
 #include "app/window_drag.h"
 
 #include "app/window_rules.h"
+#include "widgets/qt_widgets_compat.h"
 
 #include <QMouseEvent>
 #include <QWidget>
@@ -19,7 +20,7 @@ bool WindowDrag::eventFilter(QObject *watched, QEvent *event)
         auto *press = static_cast<QMouseEvent *>(event);
         if (press->button() == Qt::LeftButton) {
             m_bPressed = true;
-            m_PressGlobal = press->globalPos();
+            m_PressGlobal = globalMousePos(*press);
             m_WindowAtPress = m_Window.frameGeometry().topLeft();
         }
         break;
@@ -27,7 +28,7 @@ bool WindowDrag::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseMove: {
         auto *move = static_cast<QMouseEvent *>(event);
         if (m_bPressed && (move->buttons() & Qt::LeftButton)) {
-            const QPoint distance = move->globalPos() - m_PressGlobal;
+            const QPoint distance = globalMousePos(*move) - m_PressGlobal;
             if (dragMoves(distance.x(), distance.y()))
                 m_Window.move(m_WindowAtPress + distance);
         }

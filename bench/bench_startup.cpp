@@ -8,6 +8,7 @@
 #include "device/hotplug_source.h"
 #include "session/device_session.h"
 #include "storage/app_paths.h"
+#include "widgets/qt_widgets_compat.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -90,7 +91,7 @@ std::optional<Child> runChild(const QString &mode, const QString &dataDir)
 
 int startupChild(int argc, char **argv, bool minimal)
 {
-    QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling);
+    useOwnScalingOnly();
     QApplication app(argc, argv);
     FirstPaint watch;
     if (minimal) {

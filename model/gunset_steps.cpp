@@ -21,7 +21,7 @@ MacroEvent offsetMove(int value, bool vertical)
 QVector<MacroEvent> gunsetSteps(const QVector<GunsetBullet> &bullets)
 {
     QVector<MacroEvent> steps;
-    for (int i = 0; i < std::min(bullets.size(), kGunsetMaxBullets); ++i) {
+    for (int i = 0; i < std::min(int(bullets.size()), kGunsetMaxBullets); ++i) {
         const GunsetBullet &bullet = bullets[i];
         steps.append(buttonStep(kMacroLeftButton, true));
         steps.append(buttonStep(kMacroLeftButton, false));

@@ -127,7 +127,7 @@ int moveRow(QVector<MacroEvent> &steps, int row, RowMove move)
         target = std::max(0, row - 1);
         break;
     case RowMove::Down:
-        target = std::min(steps.size() - 1, row + 1);
+        target = std::min(int(steps.size()) - 1, row + 1);
         break;
     }
     if (target != row)
@@ -142,7 +142,7 @@ int removeRow(QVector<MacroEvent> &steps, int row)
     steps.remove(row);
     if (steps.isEmpty())
         return -1;
-    return std::min(row, steps.size() - 1);
+    return std::min(row, int(steps.size()) - 1);
 }
 
 QVector<MacroEvent> editorSteps(const QVector<MacroEvent> &stored, int delayType)

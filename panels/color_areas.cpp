@@ -232,7 +232,7 @@ void DefaultColorArea::mousePressEvent(QMouseEvent *event)
         emit ClickedSignal();
 }
 
-void DefaultColorArea::enterEvent(QEvent *)
+void DefaultColorArea::enterEvent(WidgetEnterEvent *)
 {
     m_bHover = true;
     update();

@@ -3,6 +3,8 @@
 // old/new preview and a preset swatch. Each paints itself at the size it is given; the
 // arithmetic between pixels and levels is colour_arithmetic.h.
 
+#include "widgets/qt_widgets_compat.h"
+
 #include <QColor>
 #include <QWidget>
 
@@ -102,7 +104,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
-    void enterEvent(QEvent *event) override;
+    void enterEvent(WidgetEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
 
 private:

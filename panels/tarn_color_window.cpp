@@ -6,6 +6,7 @@
 #include "storage/log_categories.h"
 #include "storage/model_description.h"
 #include "storage/settings_file.h"
+#include "widgets/qt_widgets_compat.h"
 #include "widgets/skin.h"
 #include "widgets/tarn_push_button.h"
 #include "widgets/tarn_slider.h"
@@ -90,7 +91,7 @@ protected:
     }
     // The whole box, text included, toggles it.
     bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
-    void enterEvent(QEvent *event) override
+    void enterEvent(WidgetEnterEvent *event) override
     {
         QCheckBox::enterEvent(event);
         update();
@@ -136,7 +137,7 @@ protected:
         p.setBrush(sheen);
         p.drawRoundedRect(r, radius, radius);
     }
-    void enterEvent(QEvent *event) override
+    void enterEvent(WidgetEnterEvent *event) override
     {
         QPushButton::enterEvent(event);
         update();

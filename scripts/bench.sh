@@ -4,7 +4,7 @@
 # (NAME: startup, apply, commands, storage, poller, or all, the default; the poller runs 60 s).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-dir="$root/build"
+dir=${MOUSECFG_BUILD_DIR:-$root/build}  # MOUSECFG_BUILD_DIR: another build, as build-qt6
 [ -f "$dir/CMakeCache.txt" ] || cmake -S "$root" -B "$dir" >/dev/null
 cmake --build "$dir" -j"$(nproc)" --target mousecfg_bench mousecfgctl >/dev/null
 echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"

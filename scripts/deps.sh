@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building, running and testing mousecfg need,
 # and only those that are missing.
-# Usage: scripts/deps.sh [--fuzz]   (--fuzz: also clang and its sanitizer runtimes with libFuzzer,
-#                                   for scripts/fuzz.sh)
+# Usage: scripts/deps.sh [--fuzz | --qt6]   (--fuzz: also clang and its sanitizer runtimes with
+#                                           libFuzzer, for scripts/fuzz.sh; --qt6: also Qt 6 with
+#                                           its Linguist tools and SVG module, for the Qt 6 build)
 set -euo pipefail
 packages=(
   g++ cmake make pkg-config
@@ -16,6 +17,9 @@ packages=(
 )
 if [ "${1:-}" = "--fuzz" ]; then
   packages+=(clang libclang-rt-14-dev llvm)
+fi
+if [ "${1:-}" = "--qt6" ]; then
+  packages+=(qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev libgl-dev)
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -4,7 +4,7 @@
 # Usage: scripts/package.sh [BUILD_DIR]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-dir=${1:-$root/build}
+dir=$(realpath -m "${1:-$root/build}")  # absolute: cpack runs inside it
 [ -f "$dir/CMakeCache.txt" ] || cmake -S "$root" -B "$dir" >/dev/null
 cmake --build "$dir" -j"$(nproc)" >/dev/null
 out="$dir/package"

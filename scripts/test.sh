@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs every test.
-# Usage: scripts/test.sh [--sanitize | --tsan]
+# Usage: scripts/test.sh [--sanitize | --tsan | --qt6]
 #   --sanitize: AddressSanitizer + UndefinedBehaviorSanitizer build of every test
 #   --tsan:     ThreadSanitizer build of the tests that run threads (poller, poller control,
 #               download worker, device link, downloads on the simulated mouse, and the
 #               window's hot-plug and poller tests); any report fails the run
+#   --qt6:      the Qt 6 build (build-qt6/) of everything, and every test on it
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/deps.sh"
+if [ "${1:-}" = "--qt6" ]; then
+  "$root/scripts/deps.sh" --qt6
+else
+  "$root/scripts/deps.sh"
+fi
 export QT_QPA_PLATFORM=offscreen
 if [ "${1:-}" = "--tsan" ]; then
   dir="$root/build-tsan"
@@ -31,6 +36,9 @@ fi
 if [ "${1:-}" = "--sanitize" ]; then
   dir="$root/build-asan"
   "$root/scripts/build.sh" "$dir" -DMOUSECFG_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+elif [ "${1:-}" = "--qt6" ]; then
+  dir="$root/build-qt6"
+  "$root/scripts/build.sh" "$dir" -DMOUSECFG_QT=6
 else
   dir="$root/build"
   "$root/scripts/build.sh" "$dir"

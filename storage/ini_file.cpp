@@ -321,6 +321,38 @@ IniScan scanIniText(const QByteArray &text)
     return scan;
 }
 
+QByteArray escapedIniText(const QByteArray &text)
+{
+    QByteArray out;
+    out.reserve(text.size());
+    bool escapeHexDigit = false;
+    for (int i = 0; i < text.size();) {
+        const uchar c = uchar(text.at(i));
+        if (c < 0x7F) {
+            if (escapeHexDigit && hexValue(char(c)) >= 0) {
+                out += "\\x" + QByteArray::number(c, 16);
+            } else {
+                escapeHexDigit = false;
+                out += char(c);
+            }
+            ++i;
+            continue;
+        }
+        // A run of UTF-8 sequences (or a DEL on its own) is one or more characters.
+        int end = i + 1;
+        if (c > 0x7F) {
+            while (end < text.size() && uchar(text.at(end)) > 0x7F)
+                ++end;
+        }
+        const QString chars = QString::fromUtf8(text.constData() + i, end - i);
+        for (const QChar ch : chars)
+            out += "\\x" + QByteArray::number(ch.unicode(), 16);
+        escapeHexDigit = true;
+        i = end;
+    }
+    return out;
+}
+
 QByteArray withoutRefusedLines(const QByteArray &text, const IniScan &scan)
 {
     QByteArray out;
@@ -409,6 +441,7 @@ bool IniFile::sync()
         m_writeError = reason.isEmpty() ? QStringLiteral("the new content could not be prepared") : reason;
         return false;
     }
+    text = escapedIniText(text);
     if (text == m_written && (m_exists || text.isEmpty()))
         return true;  // nothing changed
     const IniScan scan = scanIniText(text);

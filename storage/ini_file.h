@@ -46,6 +46,13 @@ IniScan scanIniText(const QByteArray &text);
 // The text with the refused lines removed.
 QByteArray withoutRefusedLines(const QByteArray &text, const IniScan &scan);
 
+// The settings class of Qt 6 writes text values as UTF-8 bytes (and DEL as it is); that of Qt 5,
+// without a text codec, writes every character from DEL up as a "\x" escape of its UTF-16 unit,
+// and then escapes hex digits that follow, so they are not read as part of it. Our files are
+// always written the Qt 5 way: plain ASCII, byte for byte the same from either build, and read
+// alike by both. Text that is ASCII already comes back unchanged.
+QByteArray escapedIniText(const QByteArray &text);
+
 // Whether one value (as the settings class unescapes it) is a serialized value the program
 // accepts: only a colour, 15 bytes of data with a known colour model.
 bool isAcceptedSerializedColour(const QString &value);

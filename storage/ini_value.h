@@ -19,7 +19,7 @@ inline int iniInt(const QSettings &settings, const QString &key, int fallback = 
     if (!value.isValid())
         return fallback;
     bool ok = false;
-    const int result = value.type() == QVariant::String ? value.toString().toInt(&ok) : value.toInt(&ok);
+    const int result = value.userType() == QMetaType::QString ? value.toString().toInt(&ok) : value.toInt(&ok);
     return ok ? result : fallback;
 }
 
@@ -28,7 +28,7 @@ inline uint32_t iniUInt(const QSettings &settings, const QString &key)
 {
     const QVariant value = settings.value(key);
     bool ok = false;
-    const uint result = value.type() == QVariant::String ? value.toString().toUInt(&ok) : value.toUInt(&ok);
+    const uint result = value.userType() == QMetaType::QString ? value.toString().toUInt(&ok) : value.toUInt(&ok);
     return ok ? result : 0;
 }
 
@@ -42,7 +42,7 @@ inline uint8_t iniByte(const QSettings &settings, const QString &key, int fallba
 inline QString iniString(const QSettings &settings, const QString &key)
 {
     const QVariant value = settings.value(key);
-    if (value.type() == QVariant::StringList)
+    if (value.userType() == QMetaType::QStringList)
         return value.toStringList().join(QStringLiteral(", "));
     return value.toString();
 }
@@ -51,9 +51,9 @@ inline QString iniString(const QSettings &settings, const QString &key)
 inline QColor iniColor(const QSettings &settings, const QString &key)
 {
     const QVariant value = settings.value(key);
-    if (value.type() == QVariant::Color)
+    if (value.userType() == QMetaType::QColor)
         return value.value<QColor>();
-    if (value.type() == QVariant::String) {
+    if (value.userType() == QMetaType::QString) {
         const QColor color(value.toString());
         return color;
     }

@@ -178,7 +178,7 @@ bool saveMacro(const QString &name, const MacroSettings &settings, const QVector
     file.setValue(QStringLiteral("Setting/DelayType"), settings.DelayType);
     file.setValue(QStringLiteral("Setting/LoopType"), settings.LoopType);
     file.setValue(QStringLiteral("Setting/LoopTime"), settings.LoopTime);
-    const int count = std::min(steps.size(), kMacroFileMaxSteps);
+    const int count = std::min(int(steps.size()), kMacroFileMaxSteps);
     file.setValue(QStringLiteral("Setting/Count"), count);
     for (int i = 0; i < count; ++i) {
         file.setValue(stepKey("Map", i), steps[i].Map);

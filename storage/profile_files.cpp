@@ -107,7 +107,7 @@ public:
     {
         const QColor colour = iniColor(m_s, key);
         const QVariant raw = m_s.value(key);
-        if (!colour.isValid() && raw.type() == QVariant::String && !raw.toString().isEmpty())
+        if (!colour.isValid() && raw.userType() == QMetaType::QString && !raw.toString().isEmpty())
             note(key, raw.toString(), QT_TRANSLATE_NOOP("StorageResult", "is not a colour"));
         return colour;
     }
@@ -117,7 +117,7 @@ private:
     void checkNumber(const QString &key, qint64 low, qint64 high)
     {
         const QVariant raw = m_s.value(key);
-        if (!raw.isValid() || raw.type() != QVariant::String)
+        if (!raw.isValid() || raw.userType() != QMetaType::QString)
             return;
         bool ok = false;
         const qint64 value = raw.toString().toLongLong(&ok);

@@ -25,11 +25,11 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -375,8 +375,9 @@ private slots:
 
     void languageSwitchLoadsTheTranslation()
     {
-        const QString lrelease = QStandardPaths::findExecutable("lrelease");
-        if (lrelease.isEmpty())
+        // The build's own lrelease, of the Qt it builds with.
+        const QString lrelease = QStringLiteral(MOUSECFG_LRELEASE);
+        if (!QFileInfo(lrelease).isExecutable())
             QSKIP("lrelease (Qt Linguist tools) is not installed");
         DataFolder data({{"FONT_LIST/LANGNUM", 2},
                          {"FONT_LIST/LangName_0", "English"},

@@ -86,7 +86,7 @@ public:
 public slots:
     void slotRefreshBatteryStatus(quint8 c, quint8 l, quint8 h) { battery.append({c, l, h}); }
     void slotRefreshStatus(quint8 p, quint8 d, quint8 r, quint8 m) { status.append({p, d, r, m}); }
-    void slotRefreshWriteStatus(quint8 s) { write.append({s}); }
+    void slotRefreshWriteStatus(quint8 s) { write.append(QList<int>{s}); }
 };
 
 class TestBatteryPoller : public QObject {

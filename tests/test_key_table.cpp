@@ -39,7 +39,7 @@ private slots:
             else if (n.size() == 1 && n[0] >= '1' && n[0] <= '9')
                 QCOMPARE(int(pair.usage), 30 + n[0].unicode() - '1');
             else if (n.size() >= 2 && n[0] == 'F' && n[1].isDigit())
-                QCOMPARE(int(pair.usage), 57 + n.midRef(1).toInt());
+                QCOMPARE(int(pair.usage), 57 + n.mid(1).toInt());
             else if (n.size() == 5 && n.startsWith("Num ") && n[4] >= '1' && n[4] <= '9')
                 QCOMPARE(int(pair.usage), 89 + n[4].unicode() - '1');
         }

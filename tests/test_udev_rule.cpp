@@ -34,7 +34,7 @@ QVector<Rule> readRules(const QString &path)
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return {};
     static const QRegularExpression item(
-        QStringLiteral("\\s*([A-Z_]+(?:\\{[^}]*\\})?)\\s*(==|!=|\\+=|-=|:=|=)\\s*\"([^\"]*)\"\\s*(?:,|$)"));
+        QStringLiteral("\\G\\s*([A-Z_]+(?:\\{[^}]*\\})?)\\s*(==|!=|\\+=|-=|:=|=)\\s*\"([^\"]*)\"\\s*(?:,|$)"));
     QVector<Rule> rules;
     for (const QString &raw : QString::fromUtf8(file.readAll()).split('\n')) {
         const QString line = raw.trimmed();
@@ -43,9 +43,8 @@ QVector<Rule> readRules(const QString &path)
         Rule rule;
         int at = 0;
         QRegularExpressionMatch m;
-        while (at < line.size() && (m = item.match(line, at, QRegularExpression::NormalMatch,
-                                                   QRegularExpression::AnchoredMatchOption))
-                                       .hasMatch()) {
+        // \G anchors each item where the last one ended.
+        while (at < line.size() && (m = item.match(line, at)).hasMatch()) {
             rule.append({m.captured(1), m.captured(2), m.captured(3)});
             at = m.capturedEnd();
         }

@@ -75,7 +75,7 @@ void TarnPushButton::changeEvent(QEvent *event)
     QPushButton::changeEvent(event);
 }
 
-void TarnPushButton::enterEvent(QEvent *event)
+void TarnPushButton::enterEvent(WidgetEnterEvent *event)
 {
     if (isEnabled()) {
         emit OverSignal(this, true);

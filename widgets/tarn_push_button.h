@@ -1,6 +1,8 @@
 #pragma once
 // A push button drawn from skin images, one per visual state, with the state's text colour.
 
+#include "widgets/qt_widgets_compat.h"
+
 #include <QPixmap>
 #include <QPushButton>
 #include <QStringList>
@@ -40,7 +42,7 @@ signals:
     void OverSignal(TarnPushButton *button, bool bType);
 
 protected:
-    void enterEvent(QEvent *event) override;
+    void enterEvent(WidgetEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;

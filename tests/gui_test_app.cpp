@@ -58,7 +58,8 @@ int run(const QStringList &args, QByteArray *out = nullptr, QByteArray *err = nu
         const QMap<QString, QString> &env = {})
 {
     std::unique_ptr<QProcess> process = start(args, env);
-    if (!process->waitForFinished(30000)) {
+    // A whole screenshot run in an unoptimised, instrumented build on a loaded machine: minutes.
+    if (!process->waitForFinished(180000)) {
         process->kill();
         process->waitForFinished();
         return -1;

@@ -172,7 +172,8 @@ private slots:
             blockedMs = std::max(blockedMs, longestBlockWhileRunning(600));
         }
         qInfo("missing companion: GUI thread blocked at most %lld ms (idle loop alone: %lld ms)", blockedMs, idleMs);
-        QVERIFY2(blockedMs < 50, qPrintable(QString::number(blockedMs)));
+        // What the machine's load already adds to the idle loop is not the client's.
+        QVERIFY2(blockedMs < 50 + idleMs, qPrintable(QString::number(blockedMs)));
         QCOMPARE(requested.size(), 3);
         QCOMPARE(g_platformLog.size(), 1);
         QVERIFY(g_platformLog.at(0).contains("is not installed"));

@@ -52,9 +52,8 @@ private:
 
 bool MouseStatus::operator==(const MouseStatus &o) const
 {
-    return connected == o.connected && link == o.link && batteryPercent == o.batteryPercent && charging == o.charging
-           && asleep == o.asleep && activeProfile == o.activeProfile && dpiStage == o.dpiStage
-           && reportRate == o.reportRate;
+    // One list of the properties: the one that tells which of them changed.
+    return changedMouseProperties(*this, o).isEmpty();
 }
 
 QVariantMap changedMouseProperties(const MouseStatus &before, const MouseStatus &after)

@@ -2,6 +2,7 @@
 
 #include "storage/log_categories.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 
 AutoSwitch::AutoSwitch(Host &host, FocusedAppBackend backend, QObject *parent)
@@ -18,6 +19,10 @@ AutoSwitch::~AutoSwitch() = default;
 
 void AutoSwitch::onFocusChanged(const FocusedApp &app)
 {
+    // Our own window in front is the user coming to edit the profiles, not another application:
+    // switching to the default there would change the profile under their hands.
+    if (app.pid == QCoreApplication::applicationPid())
+        return;
     const int slot = switchSlotFor(loadAppSwitchRules(), app);
     qCDebug(lcApp).noquote() << "in front:" << app.executable << app.classes.join(',') << "-> slot" << slot;
     if (slot == 0)

@@ -16,6 +16,7 @@ FocusedApp focusedAppFromReport(const QString &resourceClass, const QString &res
         if (!name.isEmpty() && name.size() <= kAppNameMaxLength && !app.classes.contains(name))
             app.classes << name;
     }
+    app.pid = pid;
     app.executable = processExecutable(pid, procRoot);
     return app;
 }

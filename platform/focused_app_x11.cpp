@@ -94,8 +94,10 @@ private:
             XFree(hint.res_class);
         }
         unsigned long pid = 0;
-        if (readLong(window, m_pid, XA_CARDINAL, &pid))
-            app.executable = processExecutable(static_cast<qint64>(pid));
+        if (readLong(window, m_pid, XA_CARDINAL, &pid)) {
+            app.pid = static_cast<qint64>(pid);
+            app.executable = processExecutable(app.pid);
+        }
         return app;
     }
 

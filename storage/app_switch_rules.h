@@ -33,12 +33,17 @@ struct AppSwitchRules {
     bool remove(const QString &app);
 };
 
-// What the desktop tells of the application in front: its executable (a path or a name) and the
-// names its window goes by (X11 WM_CLASS instance and class, or a Wayland app ID).
+// What the desktop tells of the application in front: its executable (a path or a name), the
+// names its window goes by (X11 WM_CLASS instance and class, or a Wayland app ID) and its
+// process (0 when the desktop does not say).
 struct FocusedApp {
     QString executable;
     QStringList classes;
-    bool operator==(const FocusedApp &o) const { return executable == o.executable && classes == o.classes; }
+    qint64 pid = 0;
+    bool operator==(const FocusedApp &o) const
+    {
+        return executable == o.executable && classes == o.classes && pid == o.pid;
+    }
     bool operator!=(const FocusedApp &o) const { return !(*this == o); }
 };
 

@@ -15,6 +15,7 @@
 #include <QDBusPendingCall>
 #include <QFileInfo>
 #include <QMutex>
+#include <QProcess>
 #include <QSemaphore>
 #include <QSignalSpy>
 #include <QThread>
@@ -159,7 +160,11 @@ private slots:
         rules.enabled = true;
         rules.put("game", 3);
         rules.put("org.kde.kate", 2);
+        rules.defaultSlot = 1;
         QVERIFY(storeAppSwitchRules(rules).ok());
+        QProcess kate; // a process of another application, for its pid
+        kate.start("sleep", {"30"});
+        QVERIFY(kate.waitForStarted());
 
         auto rig = std::make_unique<WindowRig>();
         MousecfgWidget &w = *rig->window;
@@ -177,8 +182,8 @@ private slots:
         mouse.clearReceivedReports();
         QVERIFY(report("Game", "game", 0)); // X11 names under XWayland: the instance matches
         QTRY_COMPARE(mouse.activeProfile(), 2);
-        // A Wayland app ID, with the reporter's own pid: its executable is this test.
-        QVERIFY(report("org.kde.kate", "", int(QCoreApplication::applicationPid())));
+        // A Wayland app ID, with the application's pid.
+        QVERIFY(report("org.kde.kate", "", int(kate.processId())));
         QTRY_COMPARE(mouse.activeProfile(), 1);
         QCOMPARE(selectProfileReports(mouse), 2);
 
@@ -186,7 +191,13 @@ private slots:
         w.profileManager().chooseSlot(4);
         QTRY_COMPARE(mouse.activeProfile(), 4);
         const int sent = selectProfileReports(mouse);
-        QVERIFY(report("org.kde.kate", "", int(QCoreApplication::applicationPid())));
+        QVERIFY(report("org.kde.kate", "", int(kate.processId())));
+        QTest::qWait(200);
+        QCOMPARE(selectProfileReports(mouse), sent);
+        QCOMPARE(mouse.activeProfile(), 4);
+        // The window itself in front is no other application: no rule matches it and the default
+        // would take slot 1, but the profile being edited stays.
+        QVERIFY(report("mousecfg", "mousecfg", int(QCoreApplication::applicationPid())));
         QTest::qWait(200);
         QCOMPARE(selectProfileReports(mouse), sent);
         QCOMPARE(mouse.activeProfile(), 4);
@@ -194,6 +205,8 @@ private slots:
         QVERIFY(report("", "", 0));
         QVERIFY(report("Game", "game", 0));
         QTRY_COMPARE(mouse.activeProfile(), 2);
+        kate.kill();
+        kate.waitForFinished();
 
         // The window takes its script out again when it goes.
         kwin.calls.clear();

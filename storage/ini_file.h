@@ -18,6 +18,7 @@
 // data-folder lock (data_lock.h) from opening to closing, so its read and its write are one step
 // for every other writer.
 
+#include "storage/ini_values.h"
 #include "storage/storage_result.h"
 
 #include <QByteArray>
@@ -27,6 +28,7 @@
 #include <QVector>
 
 #include <memory>
+#include <optional>
 
 class DataFolderLock;
 class QTemporaryFile;
@@ -68,8 +70,11 @@ public:
     IniFile(const IniFile &) = delete;
     IniFile &operator=(const IniFile &) = delete;
 
-    QSettings &settings() { return *m_settings; }
-    const QSettings &settings() const { return *m_settings; }
+    QSettings &settings() { return openSettings(); }
+    const QSettings &settings() const { return openSettings(); }
+    // The file's values read once (ini_values.h): what settings() holds, without its cost. The
+    // values are those of the file as opened; changes made through settings() are not in them.
+    const IniValues &values() const;
 
     const QString &path() const { return m_path; }
     bool exists() const { return m_exists; }            // a file (or folder) is at the path
@@ -98,6 +103,12 @@ private:
     std::unique_ptr<DataFolderLock> m_lock;   // an update's hold on the data folder
     QByteArray m_written;                     // the file's text as last read or written
     QString m_writeError;
-    std::unique_ptr<QTemporaryFile> m_copy;  // the checked copy a Read of a refused file uses, or an update's working copy
-    std::unique_ptr<QSettings> m_settings;
+    QByteArray m_checked;                     // the text without refused lines: what the settings object reads
+    bool m_needsCopy = false;                 // the settings object must read m_checked from a copy
+    QSettings &openSettings() const;
+    // Made when first asked for.
+    mutable std::unique_ptr<QTemporaryFile> m_copy;  // the checked copy a Read of a refused file uses, or an update's working copy
+    mutable bool m_copyMade = false;
+    mutable std::unique_ptr<QSettings> m_settings;
+    mutable std::optional<IniValues> m_values;
 };

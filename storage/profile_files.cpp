@@ -15,10 +15,54 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include <array>
 #include <limits>
 #include <optional>
 
 namespace {
+
+// The key texts of one profile group, made once: a profile has some eight thousand keys, and
+// making each text anew for every read and write cost more than the file's bytes.
+struct ProfileKeys {
+    std::array<std::array<QString, 5>, kDpiStageCount> dpi;     // used, link, xy, x, y
+    std::array<std::array<QString, 9>, kButtonCount> button;    // ID .. Res4, macroname
+    std::array<std::array<std::array<QString, 3>, kKeyInfoCount>, kButtonCount> keyInfo;  // map, low, high
+    std::array<std::array<QString, 6>, kLedModeCount> led;      // RGB, h, s, v, bright, breath
+};
+enum { kDpiUsed, kDpiLink, kDpiXY, kDpiX, kDpiY };
+enum { kBtnID, kBtnFun, kBtnLoopNumber, kBtnKeyNumber, kBtnRes1, kBtnRes2, kBtnRes3, kBtnRes4, kBtnMacroname };
+enum { kKeyMap, kKeyLow, kKeyHigh };
+enum { kLedRGB, kLedH, kLedS, kLedV, kLedBright, kLedBreath };
+
+const ProfileKeys &profileKeys()
+{
+    static const ProfileKeys keys = [] {
+        static const char *const dpiFields[] = {"used", "link", "xy", "x", "y"};
+        static const char *const buttonFields[] = {"ID", "Fun", "LoopNumber", "KeyNumber", "Res1",
+                                                   "Res2", "Res3", "Res4", "macroname"};
+        static const char *const keyParts[] = {"map", "", "H"};
+        static const char *const ledFields[] = {"RGB", "h", "s", "v", "bright", "breath"};
+        ProfileKeys k;
+        for (int i = 0; i < kDpiStageCount; ++i) {
+            for (int f = 0; f < 5; ++f)
+                k.dpi[i][f] = keyDpiInfo(i, dpiFields[f]);
+        }
+        for (int i = 0; i < kButtonCount; ++i) {
+            for (int f = 0; f < 9; ++f)
+                k.button[i][f] = keyButtonInfo(i, buttonFields[f]);
+            for (int j = 0; j < kKeyInfoCount; ++j) {
+                for (int part = 0; part < 3; ++part)
+                    k.keyInfo[i][j][part] = keyKeyInfo(i, j, keyParts[part]);
+            }
+        }
+        for (int m = 0; m < kLedModeCount; ++m) {
+            for (int f = 0; f < 6; ++f)
+                k.led[m][f] = keyLedInfo(m, ledFields[f]);
+        }
+        return k;
+    }();
+    return keys;
+}
 
 // Whether a profile group carries the two lighting keys: profile files do, the slot groups of
 // configuration files do not.
@@ -26,16 +70,17 @@ enum class LightingKeys { With, Without };
 
 void writeGroup(QSettings &s, const QString &group, const ProfileData &p, LightingKeys lighting)
 {
+    const ProfileKeys &keys = profileKeys();
     s.beginGroup(group);
     s.setValue(kKeyPollrate, int(p.pollrate));
     s.setValue(kKeyDpi, int(p.dpi));
     for (int i = 0; i < kDpiStageCount; ++i) {
         const DpiInfo &d = p.dpiInfo[i];
-        s.setValue(keyDpiInfo(i, "used"), int(d.used));
-        s.setValue(keyDpiInfo(i, "link"), int(d.link));
-        s.setValue(keyDpiInfo(i, "xy"), uint(d.xy));
-        s.setValue(keyDpiInfo(i, "x"), uint(d.x));
-        s.setValue(keyDpiInfo(i, "y"), uint(d.y));
+        s.setValue(keys.dpi[i][kDpiUsed], int(d.used));
+        s.setValue(keys.dpi[i][kDpiLink], int(d.link));
+        s.setValue(keys.dpi[i][kDpiXY], uint(d.xy));
+        s.setValue(keys.dpi[i][kDpiX], uint(d.x));
+        s.setValue(keys.dpi[i][kDpiY], uint(d.y));
     }
     s.setValue(kKeyMousespeed, int(p.mousespeed));
     s.setValue(kKeyDbclickspeed, int(p.dbclickspeed));
@@ -45,19 +90,21 @@ void writeGroup(QSettings &s, const QString &group, const ProfileData &p, Lighti
     s.setValue(kKeyAcee, int(p.acee));
     for (int i = 0; i < kButtonCount; ++i) {
         const ButtonInfo &b = p.buttonInfo[i];
-        s.setValue(keyButtonInfo(i, "ID"), b.ID);
-        s.setValue(keyButtonInfo(i, "Fun"), b.Fun);
-        s.setValue(keyButtonInfo(i, "LoopNumber"), b.LoopNumber);
-        s.setValue(keyButtonInfo(i, "KeyNumber"), b.KeyNumber);
-        s.setValue(keyButtonInfo(i, "Res1"), int(b.Res1));
-        s.setValue(keyButtonInfo(i, "Res2"), int(b.Res2));
-        s.setValue(keyButtonInfo(i, "Res3"), int(b.Res3));
-        s.setValue(keyButtonInfo(i, "Res4"), int(b.Res4));
-        s.setValue(keyButtonInfo(i, "macroname"), b.macroname);
+        const auto &bk = keys.button[i];
+        s.setValue(bk[kBtnID], b.ID);
+        s.setValue(bk[kBtnFun], b.Fun);
+        s.setValue(bk[kBtnLoopNumber], b.LoopNumber);
+        s.setValue(bk[kBtnKeyNumber], b.KeyNumber);
+        s.setValue(bk[kBtnRes1], int(b.Res1));
+        s.setValue(bk[kBtnRes2], int(b.Res2));
+        s.setValue(bk[kBtnRes3], int(b.Res3));
+        s.setValue(bk[kBtnRes4], int(b.Res4));
+        s.setValue(bk[kBtnMacroname], b.macroname);
         for (int j = 0; j < kKeyInfoCount; ++j) {
-            s.setValue(keyKeyInfo(i, j, "map"), int(b.KeyInfo[j].Map));
-            s.setValue(keyKeyInfo(i, j, ""), int(b.KeyInfo[j].DataL));
-            s.setValue(keyKeyInfo(i, j, "H"), int(b.KeyInfo[j].DataH));
+            const auto &kk = keys.keyInfo[i][j];
+            s.setValue(kk[kKeyMap], int(b.KeyInfo[j].Map));
+            s.setValue(kk[kKeyLow], int(b.KeyInfo[j].DataL));
+            s.setValue(kk[kKeyHigh], int(b.KeyInfo[j].DataH));
         }
     }
     s.setValue(kKeyProfileName, p.ProfileName);
@@ -69,12 +116,13 @@ void writeGroup(QSettings &s, const QString &group, const ProfileData &p, Lighti
     }
     for (int m = 0; m < kLedModeCount; ++m) {
         const LedModeInfo &l = p.ledInfo[m];
-        s.setValue(keyLedInfo(m, "RGB"), l.color);
-        s.setValue(keyLedInfo(m, "h"), l.h);
-        s.setValue(keyLedInfo(m, "s"), l.s);
-        s.setValue(keyLedInfo(m, "v"), l.v);
-        s.setValue(keyLedInfo(m, "bright"), l.bright);
-        s.setValue(keyLedInfo(m, "breath"), l.breath);
+        const auto &lk = keys.led[m];
+        s.setValue(lk[kLedRGB], l.color);
+        s.setValue(lk[kLedH], l.h);
+        s.setValue(lk[kLedS], l.s);
+        s.setValue(lk[kLedV], l.v);
+        s.setValue(lk[kLedBright], l.bright);
+        s.setValue(lk[kLedBreath], l.breath);
     }
     s.endGroup();
 }
@@ -84,29 +132,26 @@ void writeGroup(QSettings &s, const QString &group, const ProfileData &p, Lighti
 // A missing key is no problem (it reads as the default).
 class FieldReader {
 public:
-    explicit FieldReader(QSettings &settings) : m_s(settings) {}
+    explicit FieldReader(IniValues &values) : m_s(values) {}
 
-    QSettings &settings() { return m_s; }
+    IniValues &values() { return m_s; }
 
     uint8_t byte(const QString &key, int fallback = 0)
     {
-        checkNumber(key, 0, 255);
-        return iniByte(m_s, key, fallback);
+        return static_cast<uint8_t>(checkedInt(key, 0, 255, fallback));
     }
     int integer(const QString &key)
     {
-        checkNumber(key, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
-        return iniInt(m_s, key);
+        return checkedInt(key, std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), 0);
     }
     uint32_t unsignedInteger(const QString &key)
     {
-        checkNumber(key, 0, std::numeric_limits<uint32_t>::max());
-        return iniUInt(m_s, key);
+        return iniUInt(checkedNumber(key, 0, std::numeric_limits<uint32_t>::max()));
     }
     QColor colour(const QString &key)
     {
-        const QColor colour = iniColor(m_s, key);
         const QVariant raw = m_s.value(key);
+        const QColor colour = iniColor(raw);
         if (!colour.isValid() && raw.userType() == QMetaType::QString && !raw.toString().isEmpty())
             note(key, raw.toString(), QT_TRANSLATE_NOOP("StorageResult", "is not a colour"));
         return colour;
@@ -114,17 +159,35 @@ public:
     const std::optional<ValueProblem> &problem() const { return m_problem; }
 
 private:
-    void checkNumber(const QString &key, qint64 low, qint64 high)
+    // The value as iniInt reads it, its text parsed once (the string class's int conversion is
+    // its 64-bit one with a range check), noted when it is no number in [low, high].
+    int checkedInt(const QString &key, qint64 low, qint64 high, int fallback)
     {
         const QVariant raw = m_s.value(key);
         if (!raw.isValid() || raw.userType() != QMetaType::QString)
-            return;
+            return iniInt(raw, fallback);
         bool ok = false;
         const qint64 value = raw.toString().toLongLong(&ok);
         if (!ok || value < low || value > high) {
             note(key, raw.toString(),
                  QT_TRANSLATE_NOOP("StorageResult", "is not a number this key can hold"));
         }
+        const bool fits = ok && value >= std::numeric_limits<int>::min() && value <= std::numeric_limits<int>::max();
+        return fits ? int(value) : fallback;
+    }
+    // The value, looked up once, noted when it is text that is no number in [low, high].
+    QVariant checkedNumber(const QString &key, qint64 low, qint64 high)
+    {
+        const QVariant raw = m_s.value(key);
+        if (!raw.isValid() || raw.userType() != QMetaType::QString)
+            return raw;
+        bool ok = false;
+        const qint64 value = raw.toString().toLongLong(&ok);
+        if (!ok || value < low || value > high) {
+            note(key, raw.toString(),
+                 QT_TRANSLATE_NOOP("StorageResult", "is not a number this key can hold"));
+        }
+        return raw;
     }
     void note(const QString &key, const QString &value, const char *domain)
     {
@@ -135,7 +198,7 @@ private:
                                  QCoreApplication::translate("StorageResult", domain)};
     }
 
-    QSettings &m_s;
+    IniValues &m_s;
     std::optional<ValueProblem> m_problem;
 };
 
@@ -143,18 +206,19 @@ private:
 // when the group does not carry them.
 ProfileData readGroup(FieldReader &r, const QString &group, LightingKeys lighting, uint8_t moveOff, uint8_t sleepTime)
 {
-    QSettings &s = r.settings();
+    const ProfileKeys &keys = profileKeys();
+    IniValues &s = r.values();
     ProfileData p;
     s.beginGroup(group);
     p.pollrate = r.byte(kKeyPollrate);
     p.dpi = r.byte(kKeyDpi);
     for (int i = 0; i < kDpiStageCount; ++i) {
         DpiInfo &d = p.dpiInfo[i];
-        d.used = r.byte(keyDpiInfo(i, "used"));
-        d.link = r.byte(keyDpiInfo(i, "link"));
-        d.xy = r.unsignedInteger(keyDpiInfo(i, "xy"));
-        d.x = r.unsignedInteger(keyDpiInfo(i, "x"));
-        d.y = r.unsignedInteger(keyDpiInfo(i, "y"));
+        d.used = r.byte(keys.dpi[i][kDpiUsed]);
+        d.link = r.byte(keys.dpi[i][kDpiLink]);
+        d.xy = r.unsignedInteger(keys.dpi[i][kDpiXY]);
+        d.x = r.unsignedInteger(keys.dpi[i][kDpiX]);
+        d.y = r.unsignedInteger(keys.dpi[i][kDpiY]);
     }
     p.mousespeed = r.byte(kKeyMousespeed);
     p.dbclickspeed = r.byte(kKeyDbclickspeed);
@@ -164,19 +228,21 @@ ProfileData readGroup(FieldReader &r, const QString &group, LightingKeys lightin
     p.acee = r.byte(kKeyAcee);
     for (int i = 0; i < kButtonCount; ++i) {
         ButtonInfo &b = p.buttonInfo[i];
-        b.ID = r.integer(keyButtonInfo(i, "ID"));
-        b.Fun = r.integer(keyButtonInfo(i, "Fun"));
-        b.LoopNumber = r.integer(keyButtonInfo(i, "LoopNumber"));
-        b.KeyNumber = r.integer(keyButtonInfo(i, "KeyNumber"));
-        b.Res1 = r.byte(keyButtonInfo(i, "Res1"));
-        b.Res2 = r.byte(keyButtonInfo(i, "Res2"));
-        b.Res3 = r.byte(keyButtonInfo(i, "Res3"));
-        b.Res4 = r.byte(keyButtonInfo(i, "Res4"));
-        b.macroname = iniString(s, keyButtonInfo(i, "macroname"));
+        const auto &bk = keys.button[i];
+        b.ID = r.integer(bk[kBtnID]);
+        b.Fun = r.integer(bk[kBtnFun]);
+        b.LoopNumber = r.integer(bk[kBtnLoopNumber]);
+        b.KeyNumber = r.integer(bk[kBtnKeyNumber]);
+        b.Res1 = r.byte(bk[kBtnRes1]);
+        b.Res2 = r.byte(bk[kBtnRes2]);
+        b.Res3 = r.byte(bk[kBtnRes3]);
+        b.Res4 = r.byte(bk[kBtnRes4]);
+        b.macroname = iniString(s, bk[kBtnMacroname]);
         for (int j = 0; j < kKeyInfoCount; ++j) {
-            b.KeyInfo[j].Map = r.byte(keyKeyInfo(i, j, "map"));
-            b.KeyInfo[j].DataL = r.byte(keyKeyInfo(i, j, ""));
-            b.KeyInfo[j].DataH = r.byte(keyKeyInfo(i, j, "H"));
+            const auto &kk = keys.keyInfo[i][j];
+            b.KeyInfo[j].Map = r.byte(kk[kKeyMap]);
+            b.KeyInfo[j].DataL = r.byte(kk[kKeyLow]);
+            b.KeyInfo[j].DataH = r.byte(kk[kKeyHigh]);
         }
     }
     p.ProfileName = iniString(s, kKeyProfileName);
@@ -191,12 +257,13 @@ ProfileData readGroup(FieldReader &r, const QString &group, LightingKeys lightin
     }
     for (int m = 0; m < kLedModeCount; ++m) {
         LedModeInfo &l = p.ledInfo[m];
-        l.color = r.colour(keyLedInfo(m, "RGB"));
-        l.h = r.integer(keyLedInfo(m, "h"));
-        l.s = r.integer(keyLedInfo(m, "s"));
-        l.v = r.integer(keyLedInfo(m, "v"));
-        l.bright = r.integer(keyLedInfo(m, "bright"));
-        l.breath = r.integer(keyLedInfo(m, "breath"));
+        const auto &lk = keys.led[m];
+        l.color = r.colour(lk[kLedRGB]);
+        l.h = r.integer(lk[kLedH]);
+        l.s = r.integer(lk[kLedS]);
+        l.v = r.integer(lk[kLedV]);
+        l.bright = r.integer(lk[kLedBright]);
+        l.breath = r.integer(lk[kLedBreath]);
     }
     s.endGroup();
     return p;
@@ -232,10 +299,10 @@ StorageOutcome checkImportFile(const IniFile &file, StorageFileKind kind)
         return storageOutcome(StorageResult::Unreadable, settings.path(), StorageFileKind::Configuration, QString(),
                               unreadableDetail(settings));
     }
-    const QString product = iniString(settings.settings(), kKeyCurrentProductName);
-    if (file.isEmpty() || !file.wellFormed() || !file.settings().contains(kKeyMouseName))
+    const QString product = iniString(settings.values(), kKeyCurrentProductName);
+    if (file.isEmpty() || !file.wellFormed() || !file.values().contains(kKeyMouseName))
         return storageOutcome(StorageResult::NotOurFile, file.path(), kind, product);
-    if (iniString(file.settings(), kKeyMouseName) != product)
+    if (iniString(file.values(), kKeyMouseName) != product)
         return storageOutcome(StorageResult::ProductMismatch, file.path(), kind);
     return StorageOutcome{};
 }
@@ -247,7 +314,7 @@ bool clearTarget(const QString &path) { return !QFileInfo::exists(path) || QFile
 std::optional<ValueProblem> readConfigFileChecked(ProfileSet &set, const QString &path)
 {
     IniFile file(path);
-    QSettings &s = file.settings();
+    IniValues s = file.values();
     readSetValues(s, set);
     readSlotNames(s, set);
     // The set values read a slot outside 0..4 as slot 0; an import tells it instead.
@@ -301,7 +368,8 @@ void readProfileFile(ProfileData &profile, const QString &path)
         return;
     }
     IniFile file(path);
-    FieldReader reader(file.settings());
+    IniValues values = file.values();
+    FieldReader reader(values);
     profile = readGroup(reader, kGroupProfile, LightingKeys::With, kDefaultLedMoveOFF,
                         kDefaultLedSleepTime);
 }
@@ -376,7 +444,7 @@ QString readProductTag(const QString &path)
 {
     if (!fileExists(path))
         return QString();
-    return iniString(IniFile(path).settings(), kKeyMouseName);
+    return iniString(IniFile(path).values(), kKeyMouseName);
 }
 
 StorageResult exportStoredProfile(const QString &name, const QString &destination)
@@ -409,7 +477,8 @@ StorageOutcome importProfileFile(const QString &source, ProfileData &profile, QS
         const StorageOutcome checked = checkImportFile(file, StorageFileKind::Profile);
         if (!checked.ok())
             return checked;
-        FieldReader reader(file.settings());
+        IniValues values = file.values();
+        FieldReader reader(values);
         const ProfileData read = readGroup(reader, kGroupProfile, LightingKeys::With,
                                            kDefaultLedMoveOFF, kDefaultLedSleepTime);
         // Nothing is copied from a file with a value the mouse cannot take.

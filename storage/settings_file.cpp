@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSettings>
 
 #include <algorithm>
@@ -23,7 +24,7 @@
 namespace {
 
 
-int readSetting(const QString &key) { return iniInt(IniFile(settingsFilePath()).settings(), key); }
+int readSetting(const QString &key) { return iniInt(IniFile(settingsFilePath()).values(), key); }
 
 StorageOutcome writeSetting(const QString &key, const QVariant &value)
 {
@@ -35,7 +36,7 @@ StorageOutcome writeSetting(const QString &key, const QVariant &value)
 
 // Entries 1..count; the list ends at the first entry the file does not hold, so an absurd count
 // is never followed into a long loop.
-QStringList readNumberedNames(const QSettings &s, const QString &countKey, QString (*entryKey)(int))
+QStringList readNumberedNames(const IniValues &s, const QString &countKey, QString (*entryKey)(int))
 {
     const int count = iniInt(s, countKey);
     QStringList names;
@@ -98,8 +99,8 @@ void loadProfileSet(ProfileSet &set)
     const DataFolderLock lock;
     {
         const IniFile settings(settingsFilePath());
-        readSetValues(settings.settings(), set);
-        readSlotNames(settings.settings(), set);
+        readSetValues(settings.values(), set);
+        readSlotNames(settings.values(), set);
     }
     // Every slot reads and writes a file of its own.
     makeSlotNamesDistinct(set.slotNames);
@@ -118,16 +119,22 @@ void loadStartingSet(ProfileSet &set)
 
 void loadSlotRecords(ProfileSet &set, int slotBits)
 {
+    // Slots named alike (a fresh set names them all after the default profile) read their
+    // stored profile once.
+    QHash<QString, int> readBy;  // stored profile name -> the slot that read it
     for (int i = 0; i < kProfileSlotCount; ++i) {
         if (!(slotBits & (1 << i)))
             continue;
         ProfileData &record = set.profiles[size_t(i)];
         const QString &name = set.slotNames[size_t(i)];
-        if (fileExists(slotProfileReadPath(name)))
+        if (readBy.contains(name))
+            record = set.profiles[size_t(readBy.value(name))];
+        else if (fileExists(slotProfileReadPath(name)))
             loadStoredProfile(record, name);
         else
             resetProfile(record);
         record.ProfileName = name;
+        readBy.insert(name, i);
     }
 }
 
@@ -178,8 +185,7 @@ void writeLanguage(int language) { IniFile(langSettingsPath(), IniFile::Access::
 
 QStringList readStoredProfileList()
 {
-    IniFile ini(productSettingsPath());
-    QSettings &s = ini.settings();
+    IniValues s = IniFile(productSettingsPath()).values();
     s.beginGroup(kGroupProfileList);
     return readNumberedNames(s, kKeyListCount, keyListEntry);
 }
@@ -196,8 +202,7 @@ void writeStoredProfileList(const QStringList &names)
 
 QStringList readProtectedProfileNames()
 {
-    IniFile ini(productSettingsPath());
-    QSettings &s = ini.settings();
+    IniValues s = IniFile(productSettingsPath()).values();
     s.beginGroup(kGroupProfileList);
     return readNumberedNames(s, kKeyProtectedCount, keyProtectedEntry);
 }

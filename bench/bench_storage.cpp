@@ -8,6 +8,7 @@
 #include "storage/profile_data.h"
 #include "storage/profile_files.h"
 #include "storage/settings_file.h"
+#include "storage/slot_names.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -86,5 +87,24 @@ int benchStorage(const QStringList &args)
     for (const QString &path : saved)
         QFile::remove(path + ".bench");
     report("storage: settings save (2 files)", save, write, "ms", "writing the bytes");
+
+    // An Apply after one edit: every slot with its own stored profile, one of them changed.
+    ProfileSet named = set;
+    for (int i = 0; i < kProfileSlotCount; ++i)
+        named.slotNames[i] = defaultSlotName(i);
+    storeProfileSet(named);
+    const QString changedPath = slotProfilePath(named.slotNames[0]);
+    const double one = medianMs(runs, [&] {
+        named.profiles[0].dpi ^= 1;
+        storeProfileSet(named);
+    });
+    const QByteArray changedBytes = bytesOf({changedPath}).value(0);
+    const double writeOne = medianMs(runs, [&] {
+        QFile f(changedPath + ".bench");
+        f.open(QIODevice::WriteOnly);
+        f.write(changedBytes);
+    });
+    QFile::remove(changedPath + ".bench");
+    report("storage: save of one changed profile", one, writeOne, "ms", "writing its bytes");
     return 0;
 }

@@ -253,6 +253,7 @@ bool IniFile::sync()
     }
     if (!writeFileAtomically(m_path, text, &m_writeError))
         return false;
+    m_changed = true;
     m_written = text;
     m_exists = true;
     return true;

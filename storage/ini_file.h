@@ -88,6 +88,9 @@ public:
     // Writes pending changes; true when the file was written (or nothing was pending). The
     // destructor writes what is still pending.
     bool sync();
+    // Whether a sync wrote new text (false when what the settings object holds was already
+    // the file's text).
+    bool changed() const { return m_changed; }
     // Why the last sync failed (the system's reason, or that another program holds the lock).
     const QString &writeError() const { return m_writeError; }
     // Ok, Busy (the lock), or WriteFailed naming the file with the reason.
@@ -103,6 +106,7 @@ private:
     std::unique_ptr<DataFolderLock> m_lock;   // an update's hold on the data folder
     QByteArray m_written;                     // the file's text as last read or written
     QString m_writeError;
+    bool m_changed = false;
     QByteArray m_checked;                     // the text without refused lines: what the settings object reads
     bool m_needsCopy = false;                 // the settings object must read m_checked from a copy
     QSettings &openSettings() const;

@@ -346,14 +346,17 @@ std::optional<ValueProblem> firstRefusedValue(const std::optional<ValueProblem> 
 
 } // namespace
 
-bool writeProfileFile(const ProfileData &profile, const QString &path, QString *reason)
+bool writeProfileFile(const ProfileData &profile, const QString &path, QString *reason, bool *changed)
 {
     if (path.isEmpty() || !makeParentFolder(path))
         return false;
     IniFile file(path, IniFile::Access::Update);
     writeGroup(file.settings(), kGroupProfile, profile, LightingKeys::With);
-    if (file.sync())
+    if (file.sync()) {
+        if (changed)
+            *changed = file.changed();
         return true;
+    }
     if (reason)
         *reason = file.writeError();
     return false;

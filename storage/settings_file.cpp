@@ -64,21 +64,29 @@ StorageOutcome commitSetSave(const ProfileSet &set, const SetSave &what)
     const QString stagedSettings = group.stage(settingsPath, &reason);
     if (stagedSettings.isEmpty())
         return writeFailure(settingsPath, reason);
+    // A file whose new text is its old one stays as it is: an Apply writes only what changed.
     {
         IniFile ini(stagedSettings, IniFile::Access::Update);
         writeSetValues(ini.settings(), set);
         writeSlotNames(ini.settings(), set);
         if (!ini.sync())
             return writeFailure(settingsPath, ini.writeError());
+        if (!ini.changed() && fileExists(settingsPath))
+            group.unstage(stagedSettings);
     }
     for (int slot : what.profileSlots) {
         const QString target = slotProfilePath(set.slotNames[slot]);
         if (target.isEmpty())
             return storageOutcome(StorageResult::BadName, set.slotNames[slot] + kProfileExtension);
         const QString staged = group.stage(target, &reason);
-        if (staged.isEmpty() || !writeProfileFile(set.profiles[slot], staged, &reason))
+        bool changed = true;
+        if (staged.isEmpty() || !writeProfileFile(set.profiles[slot], staged, &reason, &changed))
             return writeFailure(target, reason);
+        if (!changed && fileExists(target))
+            group.unstage(staged);
     }
+    if (group.isEmpty())
+        return StorageOutcome{};
     QString failed;
     if (!group.commit(&failed, &reason))
         return writeFailure(failed, reason);

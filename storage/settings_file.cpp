@@ -18,8 +18,11 @@
 #include <QHash>
 #include <QSettings>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <mutex>
+#include <optional>
 
 namespace {
 
@@ -51,6 +54,58 @@ struct SetSave {
     QVector<int> profileSlots;
 };
 
+// The identity of a file as the system keeps it: a write (always a new file renamed into place)
+// or any change by another program gives another one.
+struct FileStamp {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = -1;
+    timespec modified{};
+    timespec changed{};
+    bool operator==(const FileStamp &o) const
+    {
+        return device == o.device && inode == o.inode && size == o.size && modified.tv_sec == o.modified.tv_sec
+               && modified.tv_nsec == o.modified.tv_nsec && changed.tv_sec == o.changed.tv_sec
+               && changed.tv_nsec == o.changed.tv_nsec;
+    }
+};
+
+std::optional<FileStamp> fileStamp(const QString &path)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return std::nullopt;
+    return FileStamp{st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim};
+}
+
+// The record each slot's profile file got from this process's last save, with the file's
+// identity right after: while the file is still that file, the same record would be written as
+// the same text, so it is not generated again.
+struct SavedProfile {
+    FileStamp stamp;
+    ProfileData record;
+};
+std::mutex g_savedMutex;
+QHash<QString, SavedProfile> g_savedProfiles;
+
+bool holdsRecord(const QString &path, const ProfileData &record)
+{
+    const std::optional<FileStamp> stamp = fileStamp(path);
+    std::lock_guard<std::mutex> lock(g_savedMutex);
+    const auto saved = g_savedProfiles.constFind(path);
+    return stamp && saved != g_savedProfiles.constEnd() && saved->stamp == *stamp && saved->record == record;
+}
+
+void rememberRecord(const QString &path, const ProfileData &record)
+{
+    const std::optional<FileStamp> stamp = fileStamp(path);
+    std::lock_guard<std::mutex> lock(g_savedMutex);
+    if (stamp)
+        g_savedProfiles.insert(path, SavedProfile{*stamp, record});
+    else
+        g_savedProfiles.remove(path);
+}
+
 // Writes a save as one change (FileGroupWrite): the settings file and every profile file named
 // are replaced together, or none is. The outcome names the file that failed.
 StorageOutcome commitSetSave(const ProfileSet &set, const SetSave &what)
@@ -74,10 +129,14 @@ StorageOutcome commitSetSave(const ProfileSet &set, const SetSave &what)
         if (!ini.changed() && fileExists(settingsPath))
             group.unstage(stagedSettings);
     }
+    QVector<int> written;  // the slots whose files the group writes
     for (int slot : what.profileSlots) {
         const QString target = slotProfilePath(set.slotNames[slot]);
         if (target.isEmpty())
             return storageOutcome(StorageResult::BadName, set.slotNames[slot] + kProfileExtension);
+        if (holdsRecord(target, set.profiles[slot]))
+            continue;
+        written << slot;
         const QString staged = group.stage(target, &reason);
         bool changed = true;
         if (staged.isEmpty() || !writeProfileFile(set.profiles[slot], staged, &reason, &changed))
@@ -85,11 +144,16 @@ StorageOutcome commitSetSave(const ProfileSet &set, const SetSave &what)
         if (!changed && fileExists(target))
             group.unstage(staged);
     }
-    if (group.isEmpty())
+    if (group.isEmpty()) {
+        for (int slot : written)
+            rememberRecord(slotProfilePath(set.slotNames[slot]), set.profiles[slot]);
         return StorageOutcome{};
+    }
     QString failed;
     if (!group.commit(&failed, &reason))
         return writeFailure(failed, reason);
+    for (int slot : written)
+        rememberRecord(slotProfilePath(set.slotNames[slot]), set.profiles[slot]);
     return StorageOutcome{};
 }
 

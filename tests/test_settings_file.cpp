@@ -118,6 +118,16 @@ private slots:
             QCOMPARE(identity(paths[i]), before[i]);
         const QStringList left = QDir(productProfileFolder()).entryList(QDir::Files | QDir::Hidden);
         QCOMPARE(left.size(), kProfileSlotCount);
+
+        // A file another program changed since is written again, though the record is the same.
+        {
+            QFile other(paths[2]);
+            QVERIFY(other.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            other.write("[PROFILE]\ndpi=99\n");
+        }
+        QVERIFY(storeProfileSet(set).ok());
+        loadProfileSet(loaded);
+        QVERIFY(loaded.profiles == set.profiles);
     }
 
     void slotsLiveInTheLibraryAndEarlierSlotFilesStillRead()

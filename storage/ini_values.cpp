@@ -203,6 +203,32 @@ QVariant IniValues::value(const QString &key) const
     return range ? valueAt(*range) : QVariant();
 }
 
+std::optional<qint64> IniValues::plainInteger(const QString &key) const
+{
+    const Range *range = m_fromSettings ? nullptr : find(key);
+    if (!range)
+        return std::nullopt;
+    const char *data = m_text.constData();
+    int from = range->from;
+    int to = range->to;
+    while (from < to && (data[from] == ' ' || data[from] == '\t'))
+        ++from;
+    while (to > from && (data[to - 1] == ' ' || data[to - 1] == '\t'))
+        --to;
+    const bool negative = from < to && data[from] == '-';
+    if (from < to && (data[from] == '-' || data[from] == '+'))
+        ++from;
+    if (from == to || to - from > 18)
+        return std::nullopt;
+    qint64 value = 0;
+    for (int i = from; i < to; ++i) {
+        if (data[i] < '0' || data[i] > '9')
+            return std::nullopt;
+        value = value * 10 + (data[i] - '0');
+    }
+    return negative ? -value : value;
+}
+
 bool IniValues::contains(const QString &key) const
 {
     return m_fromSettings ? m_values.contains(fullKey(key)) : find(key) != nullptr;

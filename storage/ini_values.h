@@ -35,6 +35,11 @@ public:
     // As the settings class's value() and contains(): the key relative to the current group.
     QVariant value(const QString &key) const;
     bool contains(const QString &key) const;
+    // The value of `key` when it is plain decimal text (a sign, then one to eighteen digits, white
+    // space around it): the number the string class's toLongLong() reads from it. Nothing for any
+    // other value or a missing key; those are read through value(). Most profile values are such
+    // numbers, and reading them needs no text object.
+    std::optional<qint64> plainInteger(const QString &key) const;
 
     // As the settings class's groups: beginGroup("A") makes "b" mean "A/b".
     void beginGroup(const QString &group);

@@ -163,6 +163,13 @@ private:
     // its 64-bit one with a range check), noted when it is no number in [low, high].
     int checkedInt(const QString &key, qint64 low, qint64 high, int fallback)
     {
+        if (const std::optional<qint64> number = m_s.plainInteger(key)) {
+            const qint64 value = *number;
+            if (value < low || value > high)
+                note(key, m_s.value(key).toString(), QT_TRANSLATE_NOOP("StorageResult", "is not a number this key can hold"));
+            const bool fits = value >= std::numeric_limits<int>::min() && value <= std::numeric_limits<int>::max();
+            return fits ? int(value) : fallback;
+        }
         const QVariant raw = m_s.value(key);
         if (!raw.isValid() || raw.userType() != QMetaType::QString)
             return iniInt(raw, fallback);

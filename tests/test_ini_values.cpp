@@ -128,6 +128,31 @@ private slots:
         }
     }
 
+    // Where the number fast path answers, it answers what the string class reads from the text.
+    void plainIntegersReadAsTheStringClass()
+    {
+        const QList<QByteArray> texts{"12", " -3 ", "+7", "007", "-0", "", "1e3", "0x10", "1 2", "12a", "\"5\"",
+                                      "999999999999999999", "9999999999999999999", "2147483648", "-", "+", "5,6"};
+        QByteArray file("[A]\n");
+        for (int i = 0; i < texts.size(); ++i)
+            file += "k" + QByteArray::number(i) + '=' + texts[i] + '\n';
+        const std::optional<IniValues> values = IniValues::parse(file);
+        QVERIFY(values);
+        int answered = 0;
+        for (int i = 0; i < texts.size(); ++i) {
+            const QString key = QStringLiteral("A/k%1").arg(i);
+            const std::optional<qint64> fast = values->plainInteger(key);
+            bool ok = false;
+            const qint64 expected = values->value(key).toString().toLongLong(&ok);
+            if (fast) {
+                ++answered;
+                QVERIFY2(ok && *fast == expected, texts[i].constData());
+            }
+        }
+        QCOMPARE(answered, 7);  // 12, -3, +7, 007, -0, the 18 digits and 2147483648
+        QVERIFY(!values->plainInteger("A/missing"));
+    }
+
     // A copy is read in its own group, and keeps reading after the original is gone.
     void copiesKeepTheirGroup()
     {

@@ -1,5 +1,6 @@
 #include "storage/ini_text.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -238,21 +239,18 @@ end:
 }
 
 
-bool unescapedIniKey(const QByteArray &key, int from, int to, QString &result)
+void unescapedIniKey(const QByteArray &key, int from, int to, QString &result)
 {
     // Most keys are letters, digits and '_': their text is their bytes.
-    bool escaped = false;
-    bool lowercaseOnly = true;
-    for (int i = from; i < to && !escaped; ++i) {
-        const char c = key.at(i);
-        escaped = c == '\\' || c == '%';
-        lowercaseOnly = lowercaseOnly && !(c >= 'A' && c <= 'Z');
+    const char *begin = key.constData() + from;
+    const char *end = key.constData() + to;
+    if (std::find_if(begin, end, [](char c) { return c == '\\' || c == '%'; }) == end) {
+        if (result.isEmpty())
+            result = QString::fromLatin1(begin, to - from);
+        else
+            result.append(QLatin1String(begin, to - from));
+        return;
     }
-    if (!escaped) {
-        result.append(QLatin1String(key.constData() + from, to - from));
-        return lowercaseOnly;
-    }
-    lowercaseOnly = true;
     int i = from;
     result.reserve(result.size() + (to - from));
     while (i < to) {
@@ -263,8 +261,6 @@ bool unescapedIniKey(const QByteArray &key, int from, int to, QString &result)
             continue;
         }
         if (ch != '%' || i == to - 1) {
-            if (ch >= 'A' && ch <= 'Z')
-                lowercaseOnly = false;
             result += QLatin1Char(char(ch));
             ++i;
             continue;
@@ -283,13 +279,9 @@ bool unescapedIniKey(const QByteArray &key, int from, int to, QString &result)
             ++i;
             continue;
         }
-        const QChar unescaped{ushort(ch)};
-        if (unescaped.isUpper())
-            lowercaseOnly = false;
-        result += unescaped;
+        result += QChar{ushort(ch)};
         i = firstDigit + digits;
     }
-    return lowercaseOnly;
 }
 
 bool mayHoldTypePrefix(const QByteArray &s, int from, int to)

@@ -20,9 +20,8 @@ int hexValue(char c);
 // character): one string, or the items of an unquoted comma list (two or more).
 QStringList unescapedElements(const QByteArray &s, int from, int to);
 
-// A key or section name as written ("%XX", "%UXXXX" escapes, '\' for '/') appended to result;
-// true when it holds no upper-case letter.
-bool unescapedIniKey(const QByteArray &key, int from, int to, QString &result);
+// A key or section name as written ("%XX", "%UXXXX" escapes, '\' for '/') appended to result.
+void unescapedIniKey(const QByteArray &key, int from, int to, QString &result);
 
 // Whether an element of the value in [from, to) can start with '@' once unescaped: false lets a
 // reader skip unescaping values that are plain text.

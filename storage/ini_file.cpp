@@ -19,13 +19,9 @@ namespace {
 // a megabyte); a larger file is not read at all.
 constexpr qint64 kMaxIniBytes = 64 * 1024 * 1024;
 
-// The serialized colour: type 0x43, colour model byte, alpha, red, green, blue and padding (five 16-bit
-// values), in the stream version the settings class uses for "@Variant(".
+// The prefixes of the values the settings class runs through its object stream.
 const QLatin1String kVariantPrefix("@Variant(");
 const QLatin1String kDateTimePrefix("@DateTime(");
-constexpr int kColourBytes = 15;
-constexpr ushort kColourTypeId = 0x43;
-constexpr ushort kLastAcceptedSpec = 4;  // Invalid, Rgb, Hsv, Cmyk, Hsl; not the float model
 
 // Whether the settings class would run the value through its object stream.
 bool isStreamedValue(const QString &value)
@@ -47,21 +43,6 @@ int keyCount(QSettings &settings)
 }
 
 } // namespace
-
-bool isAcceptedSerializedColour(const QString &value)
-{
-    if (!value.startsWith(kVariantPrefix) || !value.endsWith(QLatin1Char(')')))
-        return false;
-    if (value.size() != kVariantPrefix.size() + kColourBytes + 1)
-        return false;
-    const QChar *data = value.constData() + kVariantPrefix.size();
-    for (int k = 0; k < kColourBytes; ++k) {
-        if (data[k].unicode() > 0xFF)
-            return false;
-    }
-    return data[0].unicode() == 0 && data[1].unicode() == 0 && data[2].unicode() == 0
-           && data[3].unicode() == kColourTypeId && data[4].unicode() <= kLastAcceptedSpec;
-}
 
 IniScan scanIniText(const QByteArray &text)
 {

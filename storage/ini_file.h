@@ -18,6 +18,7 @@
 // data-folder lock (data_lock.h) from opening to closing, so its read and its write are one step
 // for every other writer.
 
+#include "storage/ini_text.h"
 #include "storage/ini_values.h"
 #include "storage/storage_result.h"
 
@@ -55,9 +56,6 @@ QByteArray withoutRefusedLines(const QByteArray &text, const IniScan &scan);
 // alike by both. Text that is ASCII already comes back unchanged.
 QByteArray escapedIniText(const QByteArray &text);
 
-// Whether one value (as the settings class unescapes it) is a serialized value the program
-// accepts: only a colour, 15 bytes of data with a known colour model.
-bool isAcceptedSerializedColour(const QString &value);
 
 class IniFile {
 public:

@@ -46,6 +46,13 @@ void chopTrailingSpaces(QString &s, int limit)
         s.truncate(n--);
 }
 
+// The serialized colour: type 0x43, colour model byte, alpha, red, green, blue and padding (five
+// 16-bit values), in the stream version the settings class uses for "@Variant(".
+const QLatin1String kColourPrefix("@Variant(");
+constexpr int kColourBytes = 15;
+constexpr ushort kColourTypeId = 0x43;
+constexpr ushort kLastAcceptedSpec = 4;  // Invalid, Rgb, Hsv, Cmyk, Hsl; not the float model
+
 } // namespace
 
 // One logical line: leading white space skipped, quotes may span line ends, a backslash escapes
@@ -292,4 +299,19 @@ bool mayHoldTypePrefix(const QByteArray &s, int from, int to)
             return true;
     }
     return false;
+}
+
+bool isAcceptedSerializedColour(const QString &value)
+{
+    if (!value.startsWith(kColourPrefix) || !value.endsWith(QLatin1Char(')')))
+        return false;
+    if (value.size() != kColourPrefix.size() + kColourBytes + 1)
+        return false;
+    const QChar *data = value.constData() + kColourPrefix.size();
+    for (int k = 0; k < kColourBytes; ++k) {
+        if (data[k].unicode() > 0xFF)
+            return false;
+    }
+    return data[0].unicode() == 0 && data[1].unicode() == 0 && data[2].unicode() == 0
+           && data[3].unicode() == kColourTypeId && data[4].unicode() <= kLastAcceptedSpec;
 }

@@ -26,3 +26,7 @@ void unescapedIniKey(const QByteArray &key, int from, int to, QString &result);
 // Whether an element of the value in [from, to) can start with '@' once unescaped: false lets a
 // reader skip unescaping values that are plain text.
 bool mayHoldTypePrefix(const QByteArray &s, int from, int to);
+
+// Whether one value (as the settings class unescapes it) is a serialized value the program
+// accepts: only a colour, 15 bytes of data with a known colour model.
+bool isAcceptedSerializedColour(const QString &value);

@@ -1,6 +1,5 @@
 #include "storage/ini_values.h"
 
-#include "storage/ini_file.h"
 #include "storage/ini_text.h"
 
 #include <QColor>

@@ -13,9 +13,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QDataStream>
 #include <QSettings>
 
+#include <algorithm>
 #include <array>
+#include <cstring>
+#include <numeric>
 #include <limits>
 #include <optional>
 
@@ -68,62 +72,224 @@ const ProfileKeys &profileKeys()
 // configuration files do not.
 enum class LightingKeys { With, Without };
 
-void writeGroup(QSettings &s, const QString &group, const ProfileData &p, LightingKeys lighting)
+// Every key of a profile group with the value it is written as, in writing order.
+template <typename Visit>
+void forEachProfileValue(const ProfileData &p, LightingKeys lighting, Visit &&s)
 {
     const ProfileKeys &keys = profileKeys();
-    s.beginGroup(group);
-    s.setValue(kKeyPollrate, int(p.pollrate));
-    s.setValue(kKeyDpi, int(p.dpi));
+    s(kKeyPollrate, int(p.pollrate));
+    s(kKeyDpi, int(p.dpi));
     for (int i = 0; i < kDpiStageCount; ++i) {
         const DpiInfo &d = p.dpiInfo[i];
-        s.setValue(keys.dpi[i][kDpiUsed], int(d.used));
-        s.setValue(keys.dpi[i][kDpiLink], int(d.link));
-        s.setValue(keys.dpi[i][kDpiXY], uint(d.xy));
-        s.setValue(keys.dpi[i][kDpiX], uint(d.x));
-        s.setValue(keys.dpi[i][kDpiY], uint(d.y));
+        s(keys.dpi[i][kDpiUsed], int(d.used));
+        s(keys.dpi[i][kDpiLink], int(d.link));
+        s(keys.dpi[i][kDpiXY], uint(d.xy));
+        s(keys.dpi[i][kDpiX], uint(d.x));
+        s(keys.dpi[i][kDpiY], uint(d.y));
     }
-    s.setValue(kKeyMousespeed, int(p.mousespeed));
-    s.setValue(kKeyDbclickspeed, int(p.dbclickspeed));
-    s.setValue(kKeyScrollispage, int(p.scrollispage));
-    s.setValue(kKeyScrollspeed, int(p.scrollspeed));
-    s.setValue(kKeyAccelenable, int(p.accelenable));
-    s.setValue(kKeyAcee, int(p.acee));
+    s(kKeyMousespeed, int(p.mousespeed));
+    s(kKeyDbclickspeed, int(p.dbclickspeed));
+    s(kKeyScrollispage, int(p.scrollispage));
+    s(kKeyScrollspeed, int(p.scrollspeed));
+    s(kKeyAccelenable, int(p.accelenable));
+    s(kKeyAcee, int(p.acee));
     for (int i = 0; i < kButtonCount; ++i) {
         const ButtonInfo &b = p.buttonInfo[i];
         const auto &bk = keys.button[i];
-        s.setValue(bk[kBtnID], b.ID);
-        s.setValue(bk[kBtnFun], b.Fun);
-        s.setValue(bk[kBtnLoopNumber], b.LoopNumber);
-        s.setValue(bk[kBtnKeyNumber], b.KeyNumber);
-        s.setValue(bk[kBtnRes1], int(b.Res1));
-        s.setValue(bk[kBtnRes2], int(b.Res2));
-        s.setValue(bk[kBtnRes3], int(b.Res3));
-        s.setValue(bk[kBtnRes4], int(b.Res4));
-        s.setValue(bk[kBtnMacroname], b.macroname);
+        s(bk[kBtnID], b.ID);
+        s(bk[kBtnFun], b.Fun);
+        s(bk[kBtnLoopNumber], b.LoopNumber);
+        s(bk[kBtnKeyNumber], b.KeyNumber);
+        s(bk[kBtnRes1], int(b.Res1));
+        s(bk[kBtnRes2], int(b.Res2));
+        s(bk[kBtnRes3], int(b.Res3));
+        s(bk[kBtnRes4], int(b.Res4));
+        s(bk[kBtnMacroname], b.macroname);
         for (int j = 0; j < kKeyInfoCount; ++j) {
             const auto &kk = keys.keyInfo[i][j];
-            s.setValue(kk[kKeyMap], int(b.KeyInfo[j].Map));
-            s.setValue(kk[kKeyLow], int(b.KeyInfo[j].DataL));
-            s.setValue(kk[kKeyHigh], int(b.KeyInfo[j].DataH));
+            s(kk[kKeyMap], int(b.KeyInfo[j].Map));
+            s(kk[kKeyLow], int(b.KeyInfo[j].DataL));
+            s(kk[kKeyHigh], int(b.KeyInfo[j].DataH));
         }
     }
-    s.setValue(kKeyProfileName, p.ProfileName);
-    s.setValue(kKeyProfilePath, p.ProfilePath);
-    s.setValue(kKeyLedMode, int(p.LedMode));
+    s(kKeyProfileName, p.ProfileName);
+    s(kKeyProfilePath, p.ProfilePath);
+    s(kKeyLedMode, int(p.LedMode));
     if (lighting == LightingKeys::With) {
-        s.setValue(kKeyLedMoveOFF, int(p.LedMoveOFF));
-        s.setValue(kKeyLedSleepTime, int(p.LedSleepTime));
+        s(kKeyLedMoveOFF, int(p.LedMoveOFF));
+        s(kKeyLedSleepTime, int(p.LedSleepTime));
     }
     for (int m = 0; m < kLedModeCount; ++m) {
         const LedModeInfo &l = p.ledInfo[m];
         const auto &lk = keys.led[m];
-        s.setValue(lk[kLedRGB], l.color);
-        s.setValue(lk[kLedH], l.h);
-        s.setValue(lk[kLedS], l.s);
-        s.setValue(lk[kLedV], l.v);
-        s.setValue(lk[kLedBright], l.bright);
-        s.setValue(lk[kLedBreath], l.breath);
+        s(lk[kLedRGB], l.color);
+        s(lk[kLedH], l.h);
+        s(lk[kLedS], l.s);
+        s(lk[kLedV], l.v);
+        s(lk[kLedBright], l.bright);
+        s(lk[kLedBreath], l.breath);
     }
+}
+
+// ---- a profile file's text made directly
+// The settings class writes a file of one group as "[GROUP]" and then every key in the order of
+// its text ('/' written as '\\'), "key=value": numbers as digits, a colour as "@Variant(" with its
+// stream bytes escaped. A profile file the program wrote holds just the keys of one profile
+// group, so its new text is that of the new record alone: made here, without the settings class
+// reading the old text and sorting eight thousand keys again. Anything else (other keys in the
+// file, text values that need more than plain characters) goes through the settings class.
+
+// The settings class's escaping of a value (no text codec); false for text it would write in
+// another form ("@String(", "@@").
+bool appendIniValue(QByteArray &out, const QString &text)
+{
+    if (text.startsWith(QLatin1Char('@')) && !text.startsWith(QLatin1String("@Variant(")))
+        return false;
+    if (text.contains(QChar::Null) && !text.startsWith(QLatin1String("@Variant(")))
+        return false;
+    const int start = out.size();
+    bool needsQuotes = false;
+    bool escapeNextIfDigit = false;
+    for (const QChar qc : text) {
+        const uint ch = qc.unicode();
+        if (ch == ';' || ch == ',' || ch == '=')
+            needsQuotes = true;
+        const bool hexDigit = (ch >= '0' && ch <= '9') || (ch >= 'a' && ch <= 'f') || (ch >= 'A' && ch <= 'F');
+        if (escapeNextIfDigit && hexDigit) {
+            out += "\\x" + QByteArray::number(ch, 16);
+            continue;
+        }
+        escapeNextIfDigit = false;
+        switch (ch) {
+        case '\0': out += "\\0"; escapeNextIfDigit = true; break;
+        case '\a': out += "\\a"; break;
+        case '\b': out += "\\b"; break;
+        case '\f': out += "\\f"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        case '\v': out += "\\v"; break;
+        case '"':
+        case '\\':
+            out += '\\';
+            out += char(ch);
+            break;
+        default:
+            if (ch <= 0x1F || ch >= 0x7F) {
+                out += "\\x" + QByteArray::number(ch, 16);
+                escapeNextIfDigit = true;
+            } else {
+                out += char(ch);
+            }
+        }
+    }
+    if (needsQuotes || (start < out.size() && (out.at(start) == ' ' || out.at(out.size() - 1) == ' '))) {
+        out.insert(start, '"');
+        out += '"';
+    }
+    return true;
+}
+
+// Each value of a profile group as the settings class writes it.
+struct ValueTexts {
+    QVector<QByteArray> texts;  // in visiting order
+    bool plain = true;          // every value could be made here
+    void operator()(const QString &, int value) { texts.append(QByteArray::number(value)); }
+    void operator()(const QString &, uint value) { texts.append(QByteArray::number(value)); }
+    void operator()(const QString &, const QString &value)
+    {
+        QByteArray text;
+        plain = appendIniValue(text, value) && plain;
+        texts.append(text);
+    }
+    void operator()(const QString &, const QColor &value)
+    {
+        QByteArray bytes;
+        {
+            QDataStream stream(&bytes, QIODevice::WriteOnly);
+            stream.setVersion(QDataStream::Qt_4_0);
+            stream << QVariant(value);
+        }
+        QByteArray text;
+        appendIniValue(text, QLatin1String("@Variant(") + QLatin1String(bytes.constData(), bytes.size()) + QLatin1Char(')'));
+        texts.append(text);
+    }
+};
+
+// The keys of a profile file's group, each with its place in visiting order, in the order of
+// their text; made once.
+struct SortedProfileKeys {
+    QVector<QByteArray> lines;  // "key=" as written
+    QVector<int> visitIndex;
+};
+const SortedProfileKeys &sortedProfileKeys()
+{
+    static const SortedProfileKeys sorted = [] {
+        QVector<QString> keys;
+        forEachProfileValue(ProfileData(), LightingKeys::With, [&keys](const QString &key, const QVariant &) { keys.append(key); });
+        QVector<int> order(keys.size());
+        std::iota(order.begin(), order.end(), 0);
+        std::sort(order.begin(), order.end(), [&keys](int a, int b) { return keys[a] < keys[b]; });
+        SortedProfileKeys k;
+        for (int i : order) {
+            QByteArray line = keys[i].toLatin1();
+            line.replace('/', '\\');
+            k.lines.append(line + '=');
+            k.visitIndex.append(i);
+        }
+        return k;
+    }();
+    return sorted;
+}
+
+// Whether `text` is a profile file as the program writes it: "[PROFILE]" and then exactly the
+// group's keys in order, one plain line each (no quotes, no escaped line end). Then the settings
+// class would read just those keys from it, and write just the new record's values.
+bool isProfileFileText(const QByteArray &text)
+{
+    const SortedProfileKeys &keys = sortedProfileKeys();
+    const QByteArray header = '[' + kGroupProfile.toLatin1() + "]\n";
+    if (!text.startsWith(header))
+        return false;
+    int pos = header.size();
+    for (const QByteArray &key : keys.lines) {
+        const int end = text.indexOf('\n', pos);
+        if (end < 0 || end - pos < key.size() || memcmp(text.constData() + pos, key.constData(), size_t(key.size())) != 0)
+            return false;
+        for (int i = pos + key.size(); i < end; ++i) {
+            if (text.at(i) == '"' || text.at(i) == '\r')
+                return false;
+        }
+        if (text.at(end - 1) == '\\')
+            return false;
+        pos = end + 1;
+    }
+    return pos == text.size();
+}
+
+// The text the settings class writes for `profile` into a file of its group alone; empty when a
+// value needs the settings class.
+QByteArray profileFileText(const ProfileData &profile)
+{
+    ValueTexts values;
+    forEachProfileValue(profile, LightingKeys::With, values);
+    if (!values.plain)
+        return QByteArray();
+    const SortedProfileKeys &keys = sortedProfileKeys();
+    QByteArray text = '[' + kGroupProfile.toLatin1() + "]\n";
+    text.reserve(256 * 1024);
+    for (int i = 0; i < keys.lines.size(); ++i) {
+        text += keys.lines[i];
+        text += values.texts[keys.visitIndex[i]];
+        text += '\n';
+    }
+    return escapedIniText(text);
+}
+
+void writeGroup(QSettings &s, const QString &group, const ProfileData &p, LightingKeys lighting)
+{
+    s.beginGroup(group);
+    forEachProfileValue(p, lighting, [&s](const QString &key, const QVariant &value) { s.setValue(key, value); });
     s.endGroup();
 }
 
@@ -357,6 +523,21 @@ bool writeProfileFile(const ProfileData &profile, const QString &path, QString *
 {
     if (path.isEmpty() || !makeParentFolder(path))
         return false;
+    {
+        // A missing or empty file, or one the program wrote: its new text made directly.
+        const DataFolderLock lock;
+        QByteArray old;
+        QString ignored;
+        const bool readable = lock.held() && (!fileExists(path) || readWholeFile(path, &old, &ignored));
+        const QByteArray text = readable && (old.isEmpty() || isProfileFileText(old)) ? profileFileText(profile) : QByteArray();
+        if (!text.isEmpty()) {
+            if (changed)
+                *changed = text != old || !fileExists(path);
+            if (text == old || writeFileAtomically(path, text, reason))
+                return true;
+            return false;
+        }
+    }
     IniFile file(path, IniFile::Access::Update);
     writeGroup(file.settings(), kGroupProfile, profile, LightingKeys::With);
     if (file.sync()) {

@@ -73,6 +73,8 @@ public:
     // The file's values read once (ini_values.h): what settings() holds, without its cost. The
     // values are those of the file as opened; changes made through settings() are not in them.
     const IniValues &values() const;
+    // The text the values are read from (the file's, without refused lines).
+    const QByteArray &text() const { return m_checked; }
 
     const QString &path() const { return m_path; }
     bool exists() const { return m_exists; }            // a file (or folder) is at the path

@@ -118,9 +118,21 @@ std::optional<IniValues> IniValues::parse(const QByteArray &text)
     return values;
 }
 
+IniValues IniValues::atPlaces(const QByteArray &text, const QString &group, const QHash<QString, int> *index,
+                              QVector<Range> ranges)
+{
+    IniValues values;
+    values.m_text = text;
+    values.m_placedGroup = group;
+    values.m_places = index;
+    values.m_placedRanges = std::move(ranges);
+    return values;
+}
+
 IniValues::IniValues(const IniValues &other)
     : m_text(other.m_text), m_sections(other.m_sections), m_values(other.m_values),
-      m_fromSettings(other.m_fromSettings), m_group(other.m_group), m_groupLengths(other.m_groupLengths)
+      m_fromSettings(other.m_fromSettings), m_group(other.m_group), m_groupLengths(other.m_groupLengths),
+      m_placedGroup(other.m_placedGroup), m_places(other.m_places), m_placedRanges(other.m_placedRanges)
 {
     enterGroup();
 }
@@ -150,6 +162,16 @@ QString IniValues::fullKey(const QString &key) const
 
 const IniValues::Range *IniValues::find(const QString &key) const
 {
+    if (m_places) {
+        // Placed keys are those of one group: looked up inside it, or with its name in front.
+        int place = -1;
+        if (m_group == m_placedGroup)
+            place = m_places->value(key, -1);
+        else if (m_group.isEmpty() && key.startsWith(m_placedGroup) && key.size() > m_placedGroup.size()
+                 && key.at(m_placedGroup.size()) == QLatin1Char('/'))
+            place = m_places->value(key.mid(m_placedGroup.size() + 1), -1);
+        return place >= 0 && place < m_placedRanges.size() ? &m_placedRanges[place] : nullptr;
+    }
     const Section *keys = m_groupSection;
     QString rest;
     if (m_group.isEmpty()) {

@@ -21,6 +21,16 @@
 
 class IniValues {
 public:
+    // The bytes of one value in the text.
+    struct Range {
+        int from = 0;
+        int to = 0;
+    };
+    // The keys of `group` whose places `index` gives, with their values at those places of
+    // `ranges` in `text`: for a text whose layout the caller already knows, so nothing is hashed.
+    static IniValues atPlaces(const QByteArray &text, const QString &group, const QHash<QString, int> *index,
+                              QVector<Range> ranges);
+
     IniValues() = default;
     // A copy has its own group; moving keeps the hash the group points into.
     IniValues(const IniValues &other);
@@ -47,10 +57,6 @@ public:
     const QString &group() const { return m_group; }
 
 private:
-    struct Range {
-        int from = 0;
-        int to = 0;
-    };
     using Section = QHash<QString, Range>;
     // Keys are kept split at their first '/' ("PROFILE" and "dpi" for "PROFILE/dpi", "" and "x"
     // for a key without one), so a lookup inside a group needs no new key text.
@@ -67,4 +73,8 @@ private:
     QVector<int> m_groupLengths;       // m_group's length before each open beginGroup
     const Section *m_groupSection = nullptr;  // the keys under m_group's first part
     QString m_groupRest;               // m_group after its first part, with a trailing '/'
+    // atPlaces(): the group, the places of its keys, and the ranges at those places.
+    QString m_placedGroup;
+    const QHash<QString, int> *m_places = nullptr;
+    QVector<Range> m_placedRanges;
 };

@@ -242,30 +242,51 @@ const SortedProfileKeys &sortedProfileKeys()
     return sorted;
 }
 
-// Whether `text` is a profile file as the program writes it: "[PROFILE]" and then exactly the
-// group's keys in order, one plain line each (no quotes, no escaped line end). Then the settings
-// class would read just those keys from it, and write just the new record's values.
-bool isProfileFileText(const QByteArray &text)
+// The place in visiting order of each key of a profile group; made once.
+const QHash<QString, int> &profileKeyPlaces()
+{
+    static const QHash<QString, int> places = [] {
+        QHash<QString, int> p;
+        forEachProfileValue(ProfileData(), LightingKeys::With,
+                            [&p](const QString &key, const QVariant &) { p.insert(key, p.size()); });
+        return p;
+    }();
+    return places;
+}
+
+// Where each value of `text` is (by visiting order) when it is a profile file as the program
+// writes it: "[PROFILE]" and then exactly the group's keys in order, one plain line each (no
+// quote, comment, carriage return or escaped line end). The settings class reads just those keys
+// from such a text, each value the rest of its line; nothing for any other text.
+std::optional<QVector<IniValues::Range>> profileTextPlaces(const QByteArray &text)
 {
     const SortedProfileKeys &keys = sortedProfileKeys();
     const QByteArray header = '[' + kGroupProfile.toLatin1() + "]\n";
     if (!text.startsWith(header))
-        return false;
+        return std::nullopt;
+    QVector<IniValues::Range> places(keys.lines.size());
     int pos = header.size();
-    for (const QByteArray &key : keys.lines) {
+    for (int line = 0; line < keys.lines.size(); ++line) {
+        const QByteArray &key = keys.lines[line];
         const int end = text.indexOf('\n', pos);
         if (end < 0 || end - pos < key.size() || memcmp(text.constData() + pos, key.constData(), size_t(key.size())) != 0)
-            return false;
+            return std::nullopt;
         for (int i = pos + key.size(); i < end; ++i) {
-            if (text.at(i) == '"' || text.at(i) == '\r')
-                return false;
+            const char c = text.at(i);
+            if (c == '"' || c == ';' || c == '\r')
+                return std::nullopt;
         }
         if (text.at(end - 1) == '\\')
-            return false;
+            return std::nullopt;
+        places[keys.visitIndex[line]] = IniValues::Range{pos + key.size(), end};
         pos = end + 1;
     }
-    return pos == text.size();
+    if (pos != text.size())
+        return std::nullopt;
+    return places;
 }
+
+bool isProfileFileText(const QByteArray &text) { return profileTextPlaces(text).has_value(); }
 
 // The text the settings class writes for `profile` into a file of its group alone; empty when a
 // value needs the settings class.
@@ -559,7 +580,12 @@ void readProfileFile(ProfileData &profile, const QString &path)
         return;
     }
     IniFile file(path);
-    IniValues values = file.values();
+    // A file as the program writes it is read by the places of its lines.
+    std::optional<QVector<IniValues::Range>> places;
+    if (file.readable() && !file.refusedValues())
+        places = profileTextPlaces(file.text());
+    IniValues values = places ? IniValues::atPlaces(file.text(), kGroupProfile, &profileKeyPlaces(), std::move(*places))
+                              : file.values();
     FieldReader reader(values);
     profile = readGroup(reader, kGroupProfile, LightingKeys::With, kDefaultLedMoveOFF,
                         kDefaultLedSleepTime);

@@ -353,6 +353,14 @@ private slots:
             ProfileData back;
             readProfileFile(back, direct);
             QVERIFY(back == p);
+            // Read by the places of its lines or, behind a comment, key by key: the same record.
+            QFile commented(merged);
+            QVERIFY(commented.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            commented.write("; a comment\n" + a);
+            commented.close();
+            ProfileData generic;
+            readProfileFile(generic, merged);
+            QVERIFY(generic == back);
         }
     }
 };

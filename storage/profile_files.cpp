@@ -22,6 +22,8 @@
 #include <numeric>
 #include <limits>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -225,14 +227,18 @@ struct SortedProfileKeys {
 const SortedProfileKeys &sortedProfileKeys()
 {
     static const SortedProfileKeys sorted = [] {
-        QVector<QString> keys;
-        forEachProfileValue(ProfileData(), LightingKeys::With, [&keys](const QString &key, const QVariant &) { keys.append(key); });
-        QVector<int> order(keys.size());
+        // The keys are ASCII: the order of their bytes is that of their text.
+        std::vector<std::string> keys;
+        forEachProfileValue(ProfileData(), LightingKeys::With,
+                            [&keys](const QString &key, const QVariant &) { keys.push_back(key.toStdString()); });
+        QVector<int> order(int(keys.size()));
         std::iota(order.begin(), order.end(), 0);
-        std::sort(order.begin(), order.end(), [&keys](int a, int b) { return keys[a] < keys[b]; });
+        std::sort(order.begin(), order.end(), [&keys](int a, int b) { return keys[size_t(a)] < keys[size_t(b)]; });
         SortedProfileKeys k;
+        k.lines.reserve(order.size());
+        k.visitIndex.reserve(order.size());
         for (int i : order) {
-            QByteArray line = keys[i].toLatin1();
+            QByteArray line = QByteArray::fromStdString(keys[size_t(i)]);
             line.replace('/', '\\');
             k.lines.append(line + '=');
             k.visitIndex.append(i);

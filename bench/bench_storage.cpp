@@ -1,5 +1,5 @@
-// The stored data: `mousecfgctl encode` of the shipped data against the same program doing
-// nothing (--version), and the settings file's load and save of a full set against reading and
+// The stored data: `mousecfgctl encode` and `show` of the shipped data against the same program
+// doing nothing (--version), and the settings file's load and save of a full set against reading and
 // writing the same bytes.
 
 #include "bench/bench.h"
@@ -41,6 +41,8 @@ int benchStorage(const QStringList &args)
     const double encode = medianMs(runs, [&] { runCtl({"--data-dir", app, "encode"}); });
     const double idle = medianMs(runs, [&] { runCtl({"--version"}); });
     report("storage: mousecfgctl encode", encode, idle, "ms", "mousecfgctl --version");
+    const double show = medianMs(runs, [&] { runCtl({"--data-dir", app, "show"}); });
+    report("storage: mousecfgctl show", show, idle, "ms", "mousecfgctl --version");
 
     // A full set: the shipped one, with every slot's profile file written, so that a load reads
     // and a save writes everything a full set has.

@@ -56,7 +56,6 @@ QByteArray withoutRefusedLines(const QByteArray &text, const IniScan &scan);
 // alike by both. Text that is ASCII already comes back unchanged.
 QByteArray escapedIniText(const QByteArray &text);
 
-
 class IniFile {
 public:
     enum class Access {

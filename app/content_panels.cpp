@@ -4,10 +4,17 @@
 
 #include <QWidget>
 
+#include <algorithm>
+
 void ContentPanels::add(PanelKind kind, QWidget *widget, ProfilePanel *panel, const QRect &design,
-                        double scale, const PageVisibility &visibility)
+                        double scale, const PageVisibility &visibility, int rank)
 {
-    m_Entries.push_back({kind, widget, panel, design});
+    const auto next = std::find_if(m_Entries.begin(), m_Entries.end(), [rank](const Entry &e) { return e.rank > rank; });
+    if (next != m_Entries.end()) {
+        widget->stackUnder(next->widget);
+        QWidget::setTabOrder(widget, next->widget);
+    }
+    m_Entries.insert(next, {kind, widget, panel, design, rank});
     widget->setGeometry(scaledRect(design, scale));
     widget->setVisible(panelVisible(kind, visibility));
 }

@@ -14,9 +14,11 @@ class QWidget;
 class ContentPanels {
 public:
     // `widget` (the panel or the frame it sits in) placed at `design` (design units) at `scale`,
-    // and shown when `visibility` shows its kind.
+    // and shown when `visibility` shows its kind. Panels are kept in `rank` order: one added
+    // after a panel of a higher rank goes under it and before it in the tab order, as if it had
+    // been made first.
     void add(PanelKind kind, QWidget *widget, ProfilePanel *panel, const QRect &design, double scale,
-             const PageVisibility &visibility);
+             const PageVisibility &visibility, int rank);
     // Every panel placed and rescaled at `scale`.
     void place(double scale) const;
     void show(const PageVisibility &visibility) const;
@@ -30,6 +32,7 @@ private:
         QWidget *widget;
         ProfilePanel *panel;
         QRect design;
+        int rank;
     };
     QVector<Entry> m_Entries; // in the order they were added
 };

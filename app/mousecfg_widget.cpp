@@ -62,6 +62,11 @@ const QRect kLightingPanelDesign(285, 90, 352, 474);
 const QRect kDpiPanelRect(286, 75, 456, 386);
 const QRect kPointerPanelRect(286, 463, 456, 77);
 const QRect kReportRatePanelRect(746, 75, 199, 200);
+// The window's own panels in the order they are made: their stacking and tab order.
+constexpr PanelKind kPanelOrder[] = {PanelKind::Button, PanelKind::Macro, PanelKind::Lighting,
+                                     PanelKind::Dpi, PanelKind::Pointer, PanelKind::ReportRate};
+// Panels others add come after the window's own.
+constexpr int kAddedPanelRank = kPanelKindCount;
 
 } // namespace
 
@@ -229,23 +234,87 @@ void MousecfgWidget::connectDevice(HotplugSource *hotplug)
 
 void MousecfgWidget::buildPanels()
 {
-    m_pButtonPanel = new TarnBtnWindow(&m_WorkingSet.current(), nullptr, scaleFactor());
-    connect(m_pButtonPanel, &TarnBtnWindow::SelBtnControl, this, &MousecfgWidget::slotMouseOver);
-    connect(m_pButtonPanel, &TarnBtnWindow::GotoMacroTab, this, &MousecfgWidget::slotGotoMacro);
-    connect(m_pButtonPanel, &TarnBtnWindow::PopOneClickBox, this, &MousecfgWidget::slotPopOneClickBox);
-    addPanel(PanelKind::Button, makeButtonPanelArea(m_pButtonPanel, this), m_pButtonPanel, kButtonPanelArea);
-    m_pMacroPage = new MacroDialog(this);
-    addPanel(PanelKind::Macro, m_pMacroPage, m_pMacroPage, designRect(LayoutItem::MacroEditor));
-    connect(m_pMacroPage, &MacroDialog::EnableButtonsSignal, this, &MousecfgWidget::slotEnableButtons);
-    auto *lighting = new TarnColorWindow(scaleFactor(), this);
-    addPanel(PanelKind::Lighting, lighting, lighting, kLightingPanelDesign);
-    m_pDpiWindow = new TarnDPIWindow(m_WorkingSet.current(), scaleFactor(), this);
-    addPanel(PanelKind::Dpi, m_pDpiWindow, m_pDpiWindow, kDpiPanelRect);
-    m_pPointSpeed = new TarnPointSpeed(&m_WorkingSet.current(), scaleFactor(), this);
-    addPanel(PanelKind::Pointer, m_pPointSpeed, m_pPointSpeed, kPointerPanelRect);
-    m_pReportRate = new TarnReportRate(m_WorkingSet.current(), scaleFactor(), this);
-    connect(m_pReportRate, &TarnReportRate::RefreshLift, this, &MousecfgWidget::slotLiftChange);
-    addPanel(PanelKind::ReportRate, m_pReportRate, m_pReportRate, kReportRatePanelRect);
+    // The panels that edit in place keep the record that was current when they were made.
+    m_pPanelProfile = &m_WorkingSet.current();
+    const PageVisibility shown = pageVisibility(m_iPage, m_bFrontView);
+    for (PanelKind kind : kPanelOrder) {
+        // The macro page's step list takes its look only when made before the window's style
+        // sheet is set (step 15): it is always made now.
+        if (panelVisible(kind, shown) || kind == PanelKind::Macro)
+            buildPanel(kind);
+    }
+}
+
+MousecfgWidget::BuiltPanel MousecfgWidget::buildPanel(PanelKind kind)
+{
+    const int rank = int(std::find(std::begin(kPanelOrder), std::end(kPanelOrder), kind) - std::begin(kPanelOrder));
+    m_PanelBuilt[size_t(kind)] = true;
+    switch (kind) {
+    case PanelKind::Button: {
+        m_pButtonPanel = new TarnBtnWindow(m_pPanelProfile, nullptr, scaleFactor());
+        connect(m_pButtonPanel, &TarnBtnWindow::SelBtnControl, this, &MousecfgWidget::slotMouseOver);
+        connect(m_pButtonPanel, &TarnBtnWindow::GotoMacroTab, this, &MousecfgWidget::slotGotoMacro);
+        connect(m_pButtonPanel, &TarnBtnWindow::PopOneClickBox, this, &MousecfgWidget::slotPopOneClickBox);
+        QWidget *area = makeButtonPanelArea(m_pButtonPanel, this);
+        m_Panels.add(kind, area, m_pButtonPanel, kButtonPanelArea, scaleFactor(), pageVisibility(m_iPage, m_bFrontView), rank);
+        return {area, m_pButtonPanel};
+    }
+    case PanelKind::Macro:
+        m_pMacroPage = new MacroDialog(this);
+        connect(m_pMacroPage, &MacroDialog::EnableButtonsSignal, this, &MousecfgWidget::slotEnableButtons);
+        m_Panels.add(kind, m_pMacroPage, m_pMacroPage, designRect(LayoutItem::MacroEditor), scaleFactor(),
+                     pageVisibility(m_iPage, m_bFrontView), rank);
+        return {m_pMacroPage, m_pMacroPage};
+    case PanelKind::Lighting: {
+        auto *lighting = new TarnColorWindow(scaleFactor(), this);
+        m_Panels.add(kind, lighting, lighting, kLightingPanelDesign, scaleFactor(), pageVisibility(m_iPage, m_bFrontView), rank);
+        return {lighting, lighting};
+    }
+    case PanelKind::Dpi:
+        m_pDpiWindow = new TarnDPIWindow(*m_pPanelProfile, scaleFactor(), this);
+        m_Panels.add(kind, m_pDpiWindow, m_pDpiWindow, kDpiPanelRect, scaleFactor(), pageVisibility(m_iPage, m_bFrontView), rank);
+        return {m_pDpiWindow, m_pDpiWindow};
+    case PanelKind::Pointer:
+        m_pPointSpeed = new TarnPointSpeed(m_pPanelProfile, scaleFactor(), this);
+        m_Panels.add(kind, m_pPointSpeed, m_pPointSpeed, kPointerPanelRect, scaleFactor(), pageVisibility(m_iPage, m_bFrontView), rank);
+        return {m_pPointSpeed, m_pPointSpeed};
+    case PanelKind::ReportRate:
+        m_pReportRate = new TarnReportRate(*m_pPanelProfile, scaleFactor(), this);
+        connect(m_pReportRate, &TarnReportRate::RefreshLift, this, &MousecfgWidget::slotLiftChange);
+        m_Panels.add(kind, m_pReportRate, m_pReportRate, kReportRatePanelRect, scaleFactor(),
+                     pageVisibility(m_iPage, m_bFrontView), rank);
+        return {m_pReportRate, m_pReportRate};
+    }
+    return {};
+}
+
+void MousecfgWidget::buildHiddenPanels()
+{
+    if (!m_pPanelProfile)
+        return;  // the constructor has not reached the panels yet
+    const PanelContext context = panelContext();
+    const QFont font = languageFont(scaleFactor());
+    for (PanelKind kind : kPanelOrder) {
+        if (m_PanelBuilt[size_t(kind)])
+            continue;
+        // What the first page's panels went through since they were made: values, texts, scale
+        // and font, and the button panel the view's selection.
+        const BuiltPanel built = buildPanel(kind);
+        built.panel->refreshFromProfile(context);
+        built.panel->retranslatePanel();
+        built.panel->rescalePanel(scaleFactor());
+        built.widget->setFont(font);
+        if (kind == PanelKind::Button) {
+            const int view = m_bFrontView ? ViewFront : ViewSide;
+            m_pButtonPanel->selectGroup(m_pView->selected(view), view);
+        }
+    }
+}
+
+const MousecfgWidget &MousecfgWidget::builtPanels() const
+{
+    const_cast<MousecfgWidget *>(this)->buildHiddenPanels();
+    return *this;
 }
 
 MousecfgWidget::~MousecfgWidget()
@@ -264,6 +333,11 @@ void MousecfgWidget::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     m_pFace->paint(painter);
+    // The other pages' panels once the first frame is on screen.
+    if (!m_bPanelsQueued) {
+        m_bPanelsQueued = true;
+        QMetaObject::invokeMethod(this, &MousecfgWidget::buildHiddenPanels, Qt::QueuedConnection);
+    }
 }
 
 void MousecfgWidget::resizeEvent(QResizeEvent *event)
@@ -404,6 +478,8 @@ void MousecfgWidget::showPage(int page)
 {
     if (page < 0 || page >= PageCount)
         return;
+    if (page != m_iPage)
+        buildHiddenPanels();
     m_iPage = page;
     for (int i = 0; i < PageCount; ++i)
         m_Buttons[i]->setSelected(i == page);
@@ -436,7 +512,7 @@ void MousecfgWidget::applyPageVisibility()
 
 void MousecfgWidget::addPanel(PanelKind kind, QWidget *widget, ProfilePanel *panel, const QRect &design)
 {
-    m_Panels.add(kind, widget, panel, design, scaleFactor(), pageVisibility(m_iPage, m_bFrontView));
+    m_Panels.add(kind, widget, panel, design, scaleFactor(), pageVisibility(m_iPage, m_bFrontView), kAddedPanelRank);
 }
 
 void MousecfgWidget::copyPanelValues()
@@ -546,6 +622,12 @@ void MousecfgWidget::ensureDefaultProfileFile()
 void MousecfgWidget::refreshPanels()
 {
     m_pBar->markSlot(m_WorkingSet);
+    m_Panels.refresh(panelContext());
+    emit mouseSettingsChanged();
+}
+
+PanelContext MousecfgWidget::panelContext()
+{
     PanelContext context;
     context.working = &m_WorkingSet;
     context.current = &m_WorkingSet.current();
@@ -553,8 +635,7 @@ void MousecfgWidget::refreshPanels()
     context.sensor = m_Settings.sensorId;
     context.productName = currentProductName();
     context.lift = m_WorkingSet.LiftHigh;
-    m_Panels.refresh(context);
-    emit mouseSettingsChanged();
+    return context;
 }
 
 QString MousecfgWidget::currentProductName() const { return readCurrentProductName(); }

@@ -106,7 +106,7 @@ public:
     AutoSwitch &autoSwitch() { return *m_pAutoSwitch; }
     ApplyFlow &applyFlow() { return *m_pApply; }
     OsdClient *osdClient() const { return m_pStatus->osdClient(); }
-    MacroDialog *macroPage() const { return m_pMacroPage; }
+    MacroDialog *macroPage() const { return builtPanels().m_pMacroPage; }
 
     // ---- controls, for the screenshots and the tests
     TarnPushButton *button(int index) const;
@@ -137,10 +137,10 @@ public:
     TarnPushButton *firmwareButton() const { return m_pFirmwareButton; }
     QAction *loadConfigAction() const { return m_pTray->loadAction(); }
     QAction *quitAction() const { return m_pTray->quitAction(); }
-    TarnDPIWindow *dpiWindow() const { return m_pDpiWindow; }
-    TarnPointSpeed *pointSpeed() const { return m_pPointSpeed; }
-    TarnReportRate *reportRate() const { return m_pReportRate; }
-    TarnBtnWindow *buttonPanel() const { return m_pButtonPanel; }
+    TarnDPIWindow *dpiWindow() const { return builtPanels().m_pDpiWindow; }
+    TarnPointSpeed *pointSpeed() const { return builtPanels().m_pPointSpeed; }
+    TarnReportRate *reportRate() const { return builtPanels().m_pReportRate; }
+    TarnBtnWindow *buttonPanel() const { return builtPanels().m_pButtonPanel; }
     QAction *autostartAction() const { return m_pTray->autostartAction(); }
     QAction *autoSwitchTrayAction() const { return m_pTray->autoSwitchAction(); }
     bool isTrayAvailable() const { return m_pTray->isAvailable(); }
@@ -239,7 +239,17 @@ private:
     // Steps 5 and 6: the device status as the link's observer, hot-plug, the known mice.
     void connectDevice(HotplugSource *hotplug);
     void buildControls();
+    // Step 13: the panels the first page shows; buildHiddenPanels() makes the others.
     void buildPanels();
+    struct BuiltPanel {
+        QWidget *widget = nullptr;
+        ProfilePanel *panel = nullptr;
+    };
+    BuiltPanel buildPanel(PanelKind kind);
+    void buildHiddenPanels();
+    // This window with every panel made (for the accessors of the panels).
+    const MousecfgWidget &builtPanels() const;
+    PanelContext panelContext();
     // Every text of the window through the translator (no layout, no poller restart).
     void retranslateTexts();
     void placeControl(QWidget *widget, LayoutItem item);
@@ -291,8 +301,12 @@ private:
     int m_iPage = PageLighting;
     bool m_bFrontView = true;
 
-    // Content panels.
+    // Content panels. Those of the first page are built before the first frame, the others just
+    // after it (or when first asked for): a start paints sooner.
     ContentPanels m_Panels;
+    std::array<bool, kPanelKindCount> m_PanelBuilt{};
+    bool m_bPanelsQueued = false;
+    ProfileData *m_pPanelProfile = nullptr;  // the record the panels edit in place
     TarnDPIWindow *m_pDpiWindow = nullptr;
     TarnPointSpeed *m_pPointSpeed = nullptr;
     TarnReportRate *m_pReportRate = nullptr;

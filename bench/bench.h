@@ -29,4 +29,6 @@ int benchPoller(const QStringList &args);      // the poller's CPU share
 int benchStorage(const QStringList &args);     // mousecfgctl encode, settings load and save
 
 // The child side of the start-up benchmark (a process of its own per run).
-int startupChild(int argc, char **argv, bool minimal);
+int startupChild(int argc, char **argv, const QString &mode);
+// Whether argv names a child mode of the start-up benchmark.
+bool isStartupChild(const char *arg);

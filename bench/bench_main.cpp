@@ -65,8 +65,8 @@ int main(int argc, char **argv)
 {
     // The start-up benchmark's children start their own application object.
     for (int i = 1; i < argc; ++i) {
-        if (!std::strcmp(argv[i], "--child-window") || !std::strcmp(argv[i], "--child-minimal"))
-            return startupChild(argc, argv, !std::strcmp(argv[i], "--child-minimal"));
+        if (isStartupChild(argv[i]))
+            return startupChild(argc, argv, QString::fromLatin1(argv[i]));
     }
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);

@@ -1,5 +1,5 @@
-// The stored data: `mousecfgctl encode` of the shipped data against the same program doing
-// nothing (--version), and the settings file's load and save of a full set against reading and
+// The stored data: `mousecfgctl encode` and `show` of the shipped data against the same program
+// doing nothing (--version), and the settings file's load and save of a full set against reading and
 // writing the same bytes.
 
 #include "bench/bench.h"
@@ -8,6 +8,7 @@
 #include "storage/profile_data.h"
 #include "storage/profile_files.h"
 #include "storage/settings_file.h"
+#include "storage/slot_names.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -40,6 +41,8 @@ int benchStorage(const QStringList &args)
     const double encode = medianMs(runs, [&] { runCtl({"--data-dir", app, "encode"}); });
     const double idle = medianMs(runs, [&] { runCtl({"--version"}); });
     report("storage: mousecfgctl encode", encode, idle, "ms", "mousecfgctl --version");
+    const double show = medianMs(runs, [&] { runCtl({"--data-dir", app, "show"}); });
+    report("storage: mousecfgctl show", show, idle, "ms", "mousecfgctl --version");
 
     // A full set: the shipped one, with every slot's profile file written, so that a load reads
     // and a save writes everything a full set has.
@@ -86,5 +89,24 @@ int benchStorage(const QStringList &args)
     for (const QString &path : saved)
         QFile::remove(path + ".bench");
     report("storage: settings save (2 files)", save, write, "ms", "writing the bytes");
+
+    // An Apply after one edit: every slot with its own stored profile, one of them changed.
+    ProfileSet named = set;
+    for (int i = 0; i < kProfileSlotCount; ++i)
+        named.slotNames[i] = defaultSlotName(i);
+    storeProfileSet(named);
+    const QString changedPath = slotProfilePath(named.slotNames[0]);
+    const double one = medianMs(runs, [&] {
+        named.profiles[0].dpi ^= 1;
+        storeProfileSet(named);
+    });
+    const QByteArray changedBytes = bytesOf({changedPath}).value(0);
+    const double writeOne = medianMs(runs, [&] {
+        QFile f(changedPath + ".bench");
+        f.open(QIODevice::WriteOnly);
+        f.write(changedBytes);
+    });
+    QFile::remove(changedPath + ".bench");
+    report("storage: save of one changed profile", one, writeOne, "ms", "writing its bytes");
     return 0;
 }

@@ -10,6 +10,7 @@
 
 // Which panel a widget is: decides the page it is shown on.
 enum class PanelKind { Button, Dpi, Pointer, ReportRate, Macro, Lighting };
+constexpr int kPanelKindCount = 6;
 
 // What the refresh routine gives a panel. The pointers stay valid until the next refresh; a
 // panel that edits in place (button, lighting) keeps the record it was given.

@@ -26,7 +26,7 @@ AppSettings readAppSettings()
     AppSettings a;
     {
         const IniFile ini(settingsFilePath());
-        const QSettings &s = ini.settings();
+        const IniValues &s = ini.values();
         a.model = iniString(s, kKeyModel);
         a.mouseListName = iniString(s, kKeyMouseListName);
         a.sensorId = iniInt(s, kKeySensor);
@@ -41,6 +41,6 @@ AppSettings readAppSettings()
             entry.fontPixels = iniInt(s, keyFontSize(i));
         }
     }
-    a.language = iniInt(IniFile(langSettingsPath()).settings(), kKeyLangID);
+    a.language = iniInt(IniFile(langSettingsPath()).values(), kKeyLangID);
     return a;
 }

@@ -79,5 +79,5 @@ bool fileExists(const QString &path) { return !path.isEmpty() && QFileInfo::exis
 
 QString readCurrentProductName()
 {
-    return iniString(IniFile(settingsFilePath()).settings(), kKeyCurrentProductName);
+    return iniString(IniFile(settingsFilePath()).values(), kKeyCurrentProductName);
 }

@@ -122,6 +122,17 @@ QString FileGroupWrite::stage(const QString &target, QString *reason)
     return staged;
 }
 
+void FileGroupWrite::unstage(const QString &staged)
+{
+    for (int i = 0; i < m_entries.size(); ++i) {
+        if (!staged.isEmpty() && m_entries[i].staged == staged) {
+            QFile::remove(m_entries[i].staged);
+            m_entries.removeAt(i);
+            return;
+        }
+    }
+}
+
 void FileGroupWrite::remove(const QString &target) { m_entries.append(Entry{target, QString(), QString()}); }
 
 void FileGroupWrite::undo(int done)

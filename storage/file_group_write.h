@@ -27,6 +27,10 @@ public:
     // content, starting as a copy of the target when it exists (so keys not rewritten stay).
     // Empty (with *reason) when the target is a folder or the temporary file cannot be made.
     QString stage(const QString &target, QString *reason = nullptr);
+    // A staged file leaves the group (its new content came out the same as the old): it is
+    // removed and its target is left as it is.
+    void unstage(const QString &staged);
+    bool isEmpty() const { return m_entries.isEmpty(); }
     // The target is removed as part of the group (a missing one is nothing to remove).
     void remove(const QString &target);
 

@@ -2,6 +2,7 @@
 
 #include "storage/checked_file.h"
 #include "storage/data_lock.h"
+#include "storage/ini_text.h"
 #include "storage/log_categories.h"
 
 #include <QDir>
@@ -18,233 +19,9 @@ namespace {
 // a megabyte); a larger file is not read at all.
 constexpr qint64 kMaxIniBytes = 64 * 1024 * 1024;
 
-// The serialized colour: type 0x43, colour model byte, alpha, red, green, blue and padding (five 16-bit
-// values), in the stream version the settings class uses for "@Variant(".
+// The prefixes of the values the settings class runs through its object stream.
 const QLatin1String kVariantPrefix("@Variant(");
 const QLatin1String kDateTimePrefix("@DateTime(");
-constexpr int kColourBytes = 15;
-constexpr ushort kColourTypeId = 0x43;
-constexpr ushort kLastAcceptedSpec = 4;  // Invalid, Rgb, Hsv, Cmyk, Hsl; not the float model
-
-// ---- the settings class's INI reading, as far as it decides what a value is -----------------
-
-enum : uint8_t { kSpace = 1, kSpecial = 2 };
-
-uint8_t charTraits(char c)
-{
-    switch (c) {
-    case ' ':
-    case '\t':
-        return kSpace;
-    case '\n':
-    case '\r':
-        return kSpace | kSpecial;
-    case '"':
-    case ';':
-    case '=':
-    case '\\':
-        return kSpecial;
-    default:
-        return 0;
-    }
-}
-
-// One logical line: leading white space skipped, quotes may span line ends, a backslash escapes
-// the next character, a ';' at the start of a line comments it out and elsewhere ends the line.
-bool nextIniLine(const QByteArray &data, int &pos, int &lineStart, int &lineLen, int &equalsPos)
-{
-    const int dataLen = data.size();
-    bool inQuotes = false;
-    equalsPos = -1;
-    lineStart = pos;
-    while (lineStart < dataLen && (charTraits(data.at(lineStart)) & kSpace))
-        ++lineStart;
-    int i = lineStart;
-    while (i < dataLen) {
-        while (!(charTraits(data.at(i)) & kSpecial)) {
-            if (++i == dataLen)
-                goto done;
-        }
-        const char ch = data.at(i++);
-        if (ch == '=') {
-            if (!inQuotes && equalsPos == -1)
-                equalsPos = i - 1;
-        } else if (ch == '\n' || ch == '\r') {
-            if (i == lineStart + 1) {
-                ++lineStart;
-            } else if (!inQuotes) {
-                --i;
-                goto done;
-            }
-        } else if (ch == '\\') {
-            if (i < dataLen) {
-                const char escaped = data.at(i++);
-                if (i < dataLen) {
-                    const char next = data.at(i);
-                    if ((escaped == '\n' && next == '\r') || (escaped == '\r' && next == '\n'))
-                        ++i;
-                }
-            }
-        } else if (ch == '"') {
-            inQuotes = !inQuotes;
-        } else {  // ';'
-            if (i == lineStart + 1) {
-                // The settings class skips a comment up to the next line feed only.
-                while (i < dataLen && data.at(i) != '\n')
-                    ++i;
-                lineStart = i;
-            } else if (!inQuotes) {
-                --i;
-                goto done;
-            }
-        }
-    }
-done:
-    pos = i;
-    lineLen = i - lineStart;
-    return lineLen > 0;
-}
-
-void chopTrailingSpaces(QString &s, int limit)
-{
-    int n = s.size() - 1;
-    while (n >= limit && (s.at(n) == QLatin1Char(' ') || s.at(n) == QLatin1Char('\t')))
-        s.truncate(n--);
-}
-
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
-// The elements of a value as the settings class unescapes them (no text codec: one byte, one
-// character): a single string, or the items of an unquoted comma list.
-QStringList unescapedElements(const QByteArray &s, int from, int to)
-{
-    static const char escapeCodes[][2] = {{'a', '\a'}, {'b', '\b'}, {'f', '\f'}, {'n', '\n'},
-                                          {'r', '\r'}, {'t', '\t'}, {'v', '\v'}, {'"', '"'},
-                                          {'?', '?'},  {'\'', '\''}, {'\\', '\\'}};
-    QStringList list;
-    QString current;
-    bool isList = false;
-    bool inQuotes = false;
-    bool currentQuoted = false;
-    int i = from;
-    int chopLimit = 0;
-    bool skipSpaces = true;
-
-    // A numeric escape: digits of the given base, the value cut to 16 bits as a character.
-    auto numericEscape = [&](uint value, int base) {
-        while (i < to) {
-            const int digit = base == 16 ? hexValue(s.at(i)) : (s.at(i) >= '0' && s.at(i) <= '7' ? s.at(i) - '0' : -1);
-            if (digit < 0)
-                break;
-            value = value * uint(base) + uint(digit);
-            ++i;
-        }
-        current += QChar(ushort(value & 0xFFFF));
-    };
-
-    for (;;) {
-        if (skipSpaces) {
-            while (i < to && (s.at(i) == ' ' || s.at(i) == '\t'))
-                ++i;
-            skipSpaces = false;
-        }
-        chopLimit = current.size();
-        bool restart = false;
-        while (i < to && !restart) {
-            const char c = s.at(i);
-            if (c == '\\') {
-                ++i;
-                if (i >= to)
-                    goto end;
-                const char ch = s.at(i++);
-                bool coded = false;
-                for (const auto &code : escapeCodes) {
-                    if (ch == code[0]) {
-                        current += QLatin1Char(code[1]);
-                        coded = true;
-                        break;
-                    }
-                }
-                if (coded) {
-                    restart = true;
-                    continue;
-                }
-                if (ch == 'x') {
-                    if (i >= to)
-                        goto end;
-                    if (hexValue(s.at(i)) >= 0) {
-                        numericEscape(0, 16);
-                        if (i >= to)
-                            goto end;
-                        restart = true;
-                        continue;
-                    }
-                } else if (ch >= '0' && ch <= '7') {
-                    numericEscape(uint(ch - '0'), 8);
-                    if (i >= to)
-                        goto end;
-                    restart = true;
-                    continue;
-                } else if (ch == '\n' || ch == '\r') {
-                    if (i < to) {
-                        const char next = s.at(i);
-                        if ((next == '\n' || next == '\r') && next != ch)
-                            ++i;
-                    }
-                }
-                chopLimit = current.size();
-            } else if (c == '"') {
-                ++i;
-                currentQuoted = true;
-                inQuotes = !inQuotes;
-                if (!inQuotes) {
-                    skipSpaces = true;
-                    restart = true;
-                }
-            } else if (c == ',' && !inQuotes) {
-                if (!currentQuoted)
-                    chopTrailingSpaces(current, chopLimit);
-                if (!isList) {
-                    isList = true;
-                    list.clear();
-                }
-                list.append(current);
-                current.clear();
-                currentQuoted = false;
-                ++i;
-                skipSpaces = true;
-                restart = true;
-            } else {
-                int j = i + 1;
-                while (j < to && s.at(j) != '\\' && s.at(j) != '"' && s.at(j) != ',')
-                    ++j;
-                for (int k = i; k < j; ++k)
-                    current += QLatin1Char(s.at(k));
-                i = j;
-            }
-        }
-        if (restart)
-            continue;
-        if (!currentQuoted)
-            chopTrailingSpaces(current, chopLimit);
-        break;
-    }
-end:
-    if (isList)
-        list.append(current);
-    else
-        list = QStringList{current};
-    return list;
-}
 
 // Whether the settings class would run the value through its object stream.
 bool isStreamedValue(const QString &value)
@@ -266,21 +43,6 @@ int keyCount(QSettings &settings)
 }
 
 } // namespace
-
-bool isAcceptedSerializedColour(const QString &value)
-{
-    if (!value.startsWith(kVariantPrefix) || !value.endsWith(QLatin1Char(')')))
-        return false;
-    if (value.size() != kVariantPrefix.size() + kColourBytes + 1)
-        return false;
-    const QChar *data = value.constData() + kVariantPrefix.size();
-    for (int k = 0; k < kColourBytes; ++k) {
-        if (data[k].unicode() > 0xFF)
-            return false;
-    }
-    return data[0].unicode() == 0 && data[1].unicode() == 0 && data[2].unicode() == 0
-           && data[3].unicode() == kColourTypeId && data[4].unicode() <= kLastAcceptedSpec;
-}
 
 IniScan scanIniText(const QByteArray &text)
 {
@@ -306,6 +68,8 @@ IniScan scanIniText(const QByteArray &text)
             continue;
         }
         ++scan.keyLines;
+        if (!mayHoldTypePrefix(text, equalsPos + 1, lineStart + lineLen))
+            continue;
         // An unquoted list streams all its items as soon as one of them looks serialized.
         const QStringList elements = unescapedElements(text, equalsPos + 1, lineStart + lineLen);
         for (const QString &element : elements) {
@@ -386,31 +150,50 @@ IniFile::IniFile(const QString &path, Access access) : m_path(path), m_access(ac
     if (m_readable)
         m_scan = scanIniText(text);
 
-    QString openPath = path;
     if (tooLarge || refusedValues())
         qCDebug(lcStorage) << "refused serialized values in" << path;
-    const QByteArray checked = tooLarge ? QByteArray() : withoutRefusedLines(text, m_scan);
-    if (access == Access::Update || tooLarge || refusedValues()) {
+    m_checked = m_readable && !tooLarge ? withoutRefusedLines(text, m_scan) : QByteArray();
+    m_needsCopy = tooLarge || refusedValues();
+    if (tooLarge)
+        m_readable = false;
+    if (access == Access::Read)
+        return;  // the settings object is made when it is first asked for: most readers use values()
+    openSettings();
+    m_written = (m_exists && m_readable && !refusedValues()) ? text : QByteArray();
+    if (!m_lock->held())
+        m_writeError = m_lock->outcome().message();
+    else if (m_exists && !m_readable && !tooLarge)
+        m_writeError = info.isDir() ? systemReason(EISDIR) : systemReason(EACCES);
+    else if (!m_copyMade)
+        m_writeError = m_copy->errorString();
+}
+
+QSettings &IniFile::openSettings() const
+{
+    if (m_settings)
+        return *m_settings;
+    QString openPath = m_path;
+    if (m_access == Access::Update || m_needsCopy) {
         // Refused values are what cannot be kept when the file is written again.
         m_copy = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/mousecfg-XXXXXX.ini"));
         if (m_copy->open()) {
-            m_copy->write(checked);
+            m_copy->write(m_checked);
             m_copy->close();
             openPath = m_copy->fileName();
+            m_copyMade = true;
         }
     }
-    if (access == Access::Update) {
-        m_written = (m_exists && m_readable && !refusedValues()) ? text : QByteArray();
-        if (!m_lock->held())
-            m_writeError = m_lock->outcome().message();
-        else if (m_exists && !m_readable && !tooLarge)
-            m_writeError = info.isDir() ? systemReason(EISDIR) : systemReason(EACCES);
-        else if (openPath == path)
-            m_writeError = m_copy->errorString();
-    }
-    if (tooLarge)
-        m_readable = false;
     m_settings = std::make_unique<QSettings>(openPath, QSettings::IniFormat);
+    return *m_settings;
+}
+
+const IniValues &IniFile::values() const
+{
+    if (!m_values) {
+        std::optional<IniValues> parsed = IniValues::parse(m_checked);
+        m_values = parsed ? std::move(*parsed) : IniValues::fromSettings(openSettings());
+    }
+    return *m_values;
 }
 
 StorageOutcome IniFile::writeOutcome() const
@@ -430,7 +213,7 @@ IniFile::~IniFile()
 
 bool IniFile::sync()
 {
-    m_settings->sync();
+    openSettings().sync();
     if (m_access == Access::Read)
         return m_settings->status() == QSettings::NoError && !m_copy;
     if (!m_writeError.isEmpty())
@@ -451,6 +234,7 @@ bool IniFile::sync()
     }
     if (!writeFileAtomically(m_path, text, &m_writeError))
         return false;
+    m_changed = true;
     m_written = text;
     m_exists = true;
     return true;

@@ -18,6 +18,8 @@
 // data-folder lock (data_lock.h) from opening to closing, so its read and its write are one step
 // for every other writer.
 
+#include "storage/ini_text.h"
+#include "storage/ini_values.h"
 #include "storage/storage_result.h"
 
 #include <QByteArray>
@@ -27,6 +29,7 @@
 #include <QVector>
 
 #include <memory>
+#include <optional>
 
 class DataFolderLock;
 class QTemporaryFile;
@@ -53,10 +56,6 @@ QByteArray withoutRefusedLines(const QByteArray &text, const IniScan &scan);
 // alike by both. Text that is ASCII already comes back unchanged.
 QByteArray escapedIniText(const QByteArray &text);
 
-// Whether one value (as the settings class unescapes it) is a serialized value the program
-// accepts: only a colour, 15 bytes of data with a known colour model.
-bool isAcceptedSerializedColour(const QString &value);
-
 class IniFile {
 public:
     enum class Access {
@@ -68,8 +67,13 @@ public:
     IniFile(const IniFile &) = delete;
     IniFile &operator=(const IniFile &) = delete;
 
-    QSettings &settings() { return *m_settings; }
-    const QSettings &settings() const { return *m_settings; }
+    QSettings &settings() { return openSettings(); }
+    const QSettings &settings() const { return openSettings(); }
+    // The file's values read once (ini_values.h): what settings() holds, without its cost. The
+    // values are those of the file as opened; changes made through settings() are not in them.
+    const IniValues &values() const;
+    // The text the values are read from (the file's, without refused lines).
+    const QByteArray &text() const { return m_checked; }
 
     const QString &path() const { return m_path; }
     bool exists() const { return m_exists; }            // a file (or folder) is at the path
@@ -83,6 +87,9 @@ public:
     // Writes pending changes; true when the file was written (or nothing was pending). The
     // destructor writes what is still pending.
     bool sync();
+    // Whether a sync wrote new text (false when what the settings object holds was already
+    // the file's text).
+    bool changed() const { return m_changed; }
     // Why the last sync failed (the system's reason, or that another program holds the lock).
     const QString &writeError() const { return m_writeError; }
     // Ok, Busy (the lock), or WriteFailed naming the file with the reason.
@@ -98,6 +105,13 @@ private:
     std::unique_ptr<DataFolderLock> m_lock;   // an update's hold on the data folder
     QByteArray m_written;                     // the file's text as last read or written
     QString m_writeError;
-    std::unique_ptr<QTemporaryFile> m_copy;  // the checked copy a Read of a refused file uses, or an update's working copy
-    std::unique_ptr<QSettings> m_settings;
+    bool m_changed = false;
+    QByteArray m_checked;                     // the text without refused lines: what the settings object reads
+    bool m_needsCopy = false;                 // the settings object must read m_checked from a copy
+    QSettings &openSettings() const;
+    // Made when first asked for.
+    mutable std::unique_ptr<QTemporaryFile> m_copy;  // the checked copy a Read of a refused file uses, or an update's working copy
+    mutable bool m_copyMade = false;
+    mutable std::unique_ptr<QSettings> m_settings;
+    mutable std::optional<IniValues> m_values;
 };

@@ -13,69 +13,310 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QDataStream>
 #include <QSettings>
 
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <numeric>
 #include <limits>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace {
+
+// The key texts of one profile group, made once: a profile has some eight thousand keys, and
+// making each text anew for every read and write cost more than the file's bytes.
+struct ProfileKeys {
+    std::array<std::array<QString, 5>, kDpiStageCount> dpi;     // used, link, xy, x, y
+    std::array<std::array<QString, 9>, kButtonCount> button;    // ID .. Res4, macroname
+    std::array<std::array<std::array<QString, 3>, kKeyInfoCount>, kButtonCount> keyInfo;  // map, low, high
+    std::array<std::array<QString, 6>, kLedModeCount> led;      // RGB, h, s, v, bright, breath
+};
+enum { kDpiUsed, kDpiLink, kDpiXY, kDpiX, kDpiY };
+enum { kBtnID, kBtnFun, kBtnLoopNumber, kBtnKeyNumber, kBtnRes1, kBtnRes2, kBtnRes3, kBtnRes4, kBtnMacroname };
+enum { kKeyMap, kKeyLow, kKeyHigh };
+enum { kLedRGB, kLedH, kLedS, kLedV, kLedBright, kLedBreath };
+
+const ProfileKeys &profileKeys()
+{
+    static const ProfileKeys keys = [] {
+        static const char *const dpiFields[] = {"used", "link", "xy", "x", "y"};
+        static const char *const buttonFields[] = {"ID", "Fun", "LoopNumber", "KeyNumber", "Res1",
+                                                   "Res2", "Res3", "Res4", "macroname"};
+        static const char *const keyParts[] = {"map", "", "H"};
+        static const char *const ledFields[] = {"RGB", "h", "s", "v", "bright", "breath"};
+        ProfileKeys k;
+        for (int i = 0; i < kDpiStageCount; ++i) {
+            for (int f = 0; f < 5; ++f)
+                k.dpi[i][f] = keyDpiInfo(i, dpiFields[f]);
+        }
+        for (int i = 0; i < kButtonCount; ++i) {
+            for (int f = 0; f < 9; ++f)
+                k.button[i][f] = keyButtonInfo(i, buttonFields[f]);
+            for (int j = 0; j < kKeyInfoCount; ++j) {
+                for (int part = 0; part < 3; ++part)
+                    k.keyInfo[i][j][part] = keyKeyInfo(i, j, keyParts[part]);
+            }
+        }
+        for (int m = 0; m < kLedModeCount; ++m) {
+            for (int f = 0; f < 6; ++f)
+                k.led[m][f] = keyLedInfo(m, ledFields[f]);
+        }
+        return k;
+    }();
+    return keys;
+}
 
 // Whether a profile group carries the two lighting keys: profile files do, the slot groups of
 // configuration files do not.
 enum class LightingKeys { With, Without };
 
-void writeGroup(QSettings &s, const QString &group, const ProfileData &p, LightingKeys lighting)
+// Every key of a profile group with the value it is written as, in writing order.
+template <typename Visit>
+void forEachProfileValue(const ProfileData &p, LightingKeys lighting, Visit &&s)
 {
-    s.beginGroup(group);
-    s.setValue(kKeyPollrate, int(p.pollrate));
-    s.setValue(kKeyDpi, int(p.dpi));
+    const ProfileKeys &keys = profileKeys();
+    s(kKeyPollrate, int(p.pollrate));
+    s(kKeyDpi, int(p.dpi));
     for (int i = 0; i < kDpiStageCount; ++i) {
         const DpiInfo &d = p.dpiInfo[i];
-        s.setValue(keyDpiInfo(i, "used"), int(d.used));
-        s.setValue(keyDpiInfo(i, "link"), int(d.link));
-        s.setValue(keyDpiInfo(i, "xy"), uint(d.xy));
-        s.setValue(keyDpiInfo(i, "x"), uint(d.x));
-        s.setValue(keyDpiInfo(i, "y"), uint(d.y));
+        s(keys.dpi[i][kDpiUsed], int(d.used));
+        s(keys.dpi[i][kDpiLink], int(d.link));
+        s(keys.dpi[i][kDpiXY], uint(d.xy));
+        s(keys.dpi[i][kDpiX], uint(d.x));
+        s(keys.dpi[i][kDpiY], uint(d.y));
     }
-    s.setValue(kKeyMousespeed, int(p.mousespeed));
-    s.setValue(kKeyDbclickspeed, int(p.dbclickspeed));
-    s.setValue(kKeyScrollispage, int(p.scrollispage));
-    s.setValue(kKeyScrollspeed, int(p.scrollspeed));
-    s.setValue(kKeyAccelenable, int(p.accelenable));
-    s.setValue(kKeyAcee, int(p.acee));
+    s(kKeyMousespeed, int(p.mousespeed));
+    s(kKeyDbclickspeed, int(p.dbclickspeed));
+    s(kKeyScrollispage, int(p.scrollispage));
+    s(kKeyScrollspeed, int(p.scrollspeed));
+    s(kKeyAccelenable, int(p.accelenable));
+    s(kKeyAcee, int(p.acee));
     for (int i = 0; i < kButtonCount; ++i) {
         const ButtonInfo &b = p.buttonInfo[i];
-        s.setValue(keyButtonInfo(i, "ID"), b.ID);
-        s.setValue(keyButtonInfo(i, "Fun"), b.Fun);
-        s.setValue(keyButtonInfo(i, "LoopNumber"), b.LoopNumber);
-        s.setValue(keyButtonInfo(i, "KeyNumber"), b.KeyNumber);
-        s.setValue(keyButtonInfo(i, "Res1"), int(b.Res1));
-        s.setValue(keyButtonInfo(i, "Res2"), int(b.Res2));
-        s.setValue(keyButtonInfo(i, "Res3"), int(b.Res3));
-        s.setValue(keyButtonInfo(i, "Res4"), int(b.Res4));
-        s.setValue(keyButtonInfo(i, "macroname"), b.macroname);
+        const auto &bk = keys.button[i];
+        s(bk[kBtnID], b.ID);
+        s(bk[kBtnFun], b.Fun);
+        s(bk[kBtnLoopNumber], b.LoopNumber);
+        s(bk[kBtnKeyNumber], b.KeyNumber);
+        s(bk[kBtnRes1], int(b.Res1));
+        s(bk[kBtnRes2], int(b.Res2));
+        s(bk[kBtnRes3], int(b.Res3));
+        s(bk[kBtnRes4], int(b.Res4));
+        s(bk[kBtnMacroname], b.macroname);
         for (int j = 0; j < kKeyInfoCount; ++j) {
-            s.setValue(keyKeyInfo(i, j, "map"), int(b.KeyInfo[j].Map));
-            s.setValue(keyKeyInfo(i, j, ""), int(b.KeyInfo[j].DataL));
-            s.setValue(keyKeyInfo(i, j, "H"), int(b.KeyInfo[j].DataH));
+            const auto &kk = keys.keyInfo[i][j];
+            s(kk[kKeyMap], int(b.KeyInfo[j].Map));
+            s(kk[kKeyLow], int(b.KeyInfo[j].DataL));
+            s(kk[kKeyHigh], int(b.KeyInfo[j].DataH));
         }
     }
-    s.setValue(kKeyProfileName, p.ProfileName);
-    s.setValue(kKeyProfilePath, p.ProfilePath);
-    s.setValue(kKeyLedMode, int(p.LedMode));
+    s(kKeyProfileName, p.ProfileName);
+    s(kKeyProfilePath, p.ProfilePath);
+    s(kKeyLedMode, int(p.LedMode));
     if (lighting == LightingKeys::With) {
-        s.setValue(kKeyLedMoveOFF, int(p.LedMoveOFF));
-        s.setValue(kKeyLedSleepTime, int(p.LedSleepTime));
+        s(kKeyLedMoveOFF, int(p.LedMoveOFF));
+        s(kKeyLedSleepTime, int(p.LedSleepTime));
     }
     for (int m = 0; m < kLedModeCount; ++m) {
         const LedModeInfo &l = p.ledInfo[m];
-        s.setValue(keyLedInfo(m, "RGB"), l.color);
-        s.setValue(keyLedInfo(m, "h"), l.h);
-        s.setValue(keyLedInfo(m, "s"), l.s);
-        s.setValue(keyLedInfo(m, "v"), l.v);
-        s.setValue(keyLedInfo(m, "bright"), l.bright);
-        s.setValue(keyLedInfo(m, "breath"), l.breath);
+        const auto &lk = keys.led[m];
+        s(lk[kLedRGB], l.color);
+        s(lk[kLedH], l.h);
+        s(lk[kLedS], l.s);
+        s(lk[kLedV], l.v);
+        s(lk[kLedBright], l.bright);
+        s(lk[kLedBreath], l.breath);
     }
+}
+
+// ---- a profile file's text made directly
+// The settings class writes a file of one group as "[GROUP]" and then every key in the order of
+// its text ('/' written as '\\'), "key=value": numbers as digits, a colour as "@Variant(" with its
+// stream bytes escaped. A profile file the program wrote holds just the keys of one profile
+// group, so its new text is that of the new record alone: made here, without the settings class
+// reading the old text and sorting eight thousand keys again. Anything else (other keys in the
+// file, text values that need more than plain characters) goes through the settings class.
+
+// The settings class's escaping of a value (no text codec); false for text it would write in
+// another form ("@String(", "@@").
+bool appendIniValue(QByteArray &out, const QString &text)
+{
+    if (text.startsWith(QLatin1Char('@')) && !text.startsWith(QLatin1String("@Variant(")))
+        return false;
+    if (text.contains(QChar::Null) && !text.startsWith(QLatin1String("@Variant(")))
+        return false;
+    const int start = out.size();
+    bool needsQuotes = false;
+    bool escapeNextIfDigit = false;
+    for (const QChar qc : text) {
+        const uint ch = qc.unicode();
+        if (ch == ';' || ch == ',' || ch == '=')
+            needsQuotes = true;
+        const bool hexDigit = (ch >= '0' && ch <= '9') || (ch >= 'a' && ch <= 'f') || (ch >= 'A' && ch <= 'F');
+        if (escapeNextIfDigit && hexDigit) {
+            out += "\\x" + QByteArray::number(ch, 16);
+            continue;
+        }
+        escapeNextIfDigit = false;
+        switch (ch) {
+        case '\0': out += "\\0"; escapeNextIfDigit = true; break;
+        case '\a': out += "\\a"; break;
+        case '\b': out += "\\b"; break;
+        case '\f': out += "\\f"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        case '\v': out += "\\v"; break;
+        case '"':
+        case '\\':
+            out += '\\';
+            out += char(ch);
+            break;
+        default:
+            if (ch <= 0x1F || ch >= 0x7F) {
+                out += "\\x" + QByteArray::number(ch, 16);
+                escapeNextIfDigit = true;
+            } else {
+                out += char(ch);
+            }
+        }
+    }
+    if (needsQuotes || (start < out.size() && (out.at(start) == ' ' || out.at(out.size() - 1) == ' '))) {
+        out.insert(start, '"');
+        out += '"';
+    }
+    return true;
+}
+
+// Each value of a profile group as the settings class writes it.
+struct ValueTexts {
+    QVector<QByteArray> texts;  // in visiting order
+    bool plain = true;          // every value could be made here
+    void operator()(const QString &, int value) { texts.append(QByteArray::number(value)); }
+    void operator()(const QString &, uint value) { texts.append(QByteArray::number(value)); }
+    void operator()(const QString &, const QString &value)
+    {
+        QByteArray text;
+        plain = appendIniValue(text, value) && plain;
+        texts.append(text);
+    }
+    void operator()(const QString &, const QColor &value)
+    {
+        QByteArray bytes;
+        {
+            QDataStream stream(&bytes, QIODevice::WriteOnly);
+            stream.setVersion(QDataStream::Qt_4_0);
+            stream << QVariant(value);
+        }
+        QByteArray text;
+        appendIniValue(text, QLatin1String("@Variant(") + QLatin1String(bytes.constData(), bytes.size()) + QLatin1Char(')'));
+        texts.append(text);
+    }
+};
+
+// The keys of a profile file's group, each with its place in visiting order, in the order of
+// their text; made once.
+struct SortedProfileKeys {
+    QVector<QByteArray> lines;  // "key=" as written
+    QVector<int> visitIndex;
+};
+const SortedProfileKeys &sortedProfileKeys()
+{
+    static const SortedProfileKeys sorted = [] {
+        // The keys are ASCII: the order of their bytes is that of their text.
+        std::vector<std::string> keys;
+        forEachProfileValue(ProfileData(), LightingKeys::With,
+                            [&keys](const QString &key, const QVariant &) { keys.push_back(key.toStdString()); });
+        QVector<int> order(int(keys.size()));
+        std::iota(order.begin(), order.end(), 0);
+        std::sort(order.begin(), order.end(), [&keys](int a, int b) { return keys[size_t(a)] < keys[size_t(b)]; });
+        SortedProfileKeys k;
+        k.lines.reserve(order.size());
+        k.visitIndex.reserve(order.size());
+        for (int i : order) {
+            QByteArray line = QByteArray::fromStdString(keys[size_t(i)]);
+            line.replace('/', '\\');
+            k.lines.append(line + '=');
+            k.visitIndex.append(i);
+        }
+        return k;
+    }();
+    return sorted;
+}
+
+// The place in visiting order of each key of a profile group; made once.
+const QHash<QString, int> &profileKeyPlaces()
+{
+    static const QHash<QString, int> places = [] {
+        QHash<QString, int> p;
+        forEachProfileValue(ProfileData(), LightingKeys::With,
+                            [&p](const QString &key, const QVariant &) { p.insert(key, p.size()); });
+        return p;
+    }();
+    return places;
+}
+
+// Where each value of `text` is (by visiting order) when it is a profile file as the program
+// writes it: "[PROFILE]" and then exactly the group's keys in order, one plain line each (no
+// quote, comment, carriage return or escaped line end). The settings class reads just those keys
+// from such a text, each value the rest of its line; nothing for any other text.
+std::optional<QVector<IniValues::Range>> profileTextPlaces(const QByteArray &text)
+{
+    const SortedProfileKeys &keys = sortedProfileKeys();
+    const QByteArray header = '[' + kGroupProfile.toLatin1() + "]\n";
+    if (!text.startsWith(header))
+        return std::nullopt;
+    QVector<IniValues::Range> places(keys.lines.size());
+    int pos = header.size();
+    for (int line = 0; line < keys.lines.size(); ++line) {
+        const QByteArray &key = keys.lines[line];
+        const int end = text.indexOf('\n', pos);
+        if (end < 0 || end - pos < key.size() || memcmp(text.constData() + pos, key.constData(), size_t(key.size())) != 0)
+            return std::nullopt;
+        for (int i = pos + key.size(); i < end; ++i) {
+            const char c = text.at(i);
+            if (c == '"' || c == ';' || c == '\r')
+                return std::nullopt;
+        }
+        if (text.at(end - 1) == '\\')
+            return std::nullopt;
+        places[keys.visitIndex[line]] = IniValues::Range{pos + key.size(), end};
+        pos = end + 1;
+    }
+    if (pos != text.size())
+        return std::nullopt;
+    return places;
+}
+
+bool isProfileFileText(const QByteArray &text) { return profileTextPlaces(text).has_value(); }
+
+// The text the settings class writes for `profile` into a file of its group alone; empty when a
+// value needs the settings class.
+QByteArray profileFileText(const ProfileData &profile)
+{
+    ValueTexts values;
+    forEachProfileValue(profile, LightingKeys::With, values);
+    if (!values.plain)
+        return QByteArray();
+    const SortedProfileKeys &keys = sortedProfileKeys();
+    QByteArray text = '[' + kGroupProfile.toLatin1() + "]\n";
+    text.reserve(256 * 1024);
+    for (int i = 0; i < keys.lines.size(); ++i) {
+        text += keys.lines[i];
+        text += values.texts[keys.visitIndex[i]];
+        text += '\n';
+    }
+    return escapedIniText(text);
+}
+
+void writeGroup(QSettings &s, const QString &group, const ProfileData &p, LightingKeys lighting)
+{
+    s.beginGroup(group);
+    forEachProfileValue(p, lighting, [&s](const QString &key, const QVariant &value) { s.setValue(key, value); });
     s.endGroup();
 }
 
@@ -84,29 +325,26 @@ void writeGroup(QSettings &s, const QString &group, const ProfileData &p, Lighti
 // A missing key is no problem (it reads as the default).
 class FieldReader {
 public:
-    explicit FieldReader(QSettings &settings) : m_s(settings) {}
+    explicit FieldReader(IniValues &values) : m_s(values) {}
 
-    QSettings &settings() { return m_s; }
+    IniValues &values() { return m_s; }
 
     uint8_t byte(const QString &key, int fallback = 0)
     {
-        checkNumber(key, 0, 255);
-        return iniByte(m_s, key, fallback);
+        return static_cast<uint8_t>(checkedInt(key, 0, 255, fallback));
     }
     int integer(const QString &key)
     {
-        checkNumber(key, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
-        return iniInt(m_s, key);
+        return checkedInt(key, std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), 0);
     }
     uint32_t unsignedInteger(const QString &key)
     {
-        checkNumber(key, 0, std::numeric_limits<uint32_t>::max());
-        return iniUInt(m_s, key);
+        return iniUInt(checkedNumber(key, 0, std::numeric_limits<uint32_t>::max()));
     }
     QColor colour(const QString &key)
     {
-        const QColor colour = iniColor(m_s, key);
         const QVariant raw = m_s.value(key);
+        const QColor colour = iniColor(raw);
         if (!colour.isValid() && raw.userType() == QMetaType::QString && !raw.toString().isEmpty())
             note(key, raw.toString(), QT_TRANSLATE_NOOP("StorageResult", "is not a colour"));
         return colour;
@@ -114,17 +352,42 @@ public:
     const std::optional<ValueProblem> &problem() const { return m_problem; }
 
 private:
-    void checkNumber(const QString &key, qint64 low, qint64 high)
+    // The value as iniInt reads it, its text parsed once (the string class's int conversion is
+    // its 64-bit one with a range check), noted when it is no number in [low, high].
+    int checkedInt(const QString &key, qint64 low, qint64 high, int fallback)
     {
+        if (const std::optional<qint64> number = m_s.plainInteger(key)) {
+            const qint64 value = *number;
+            if (value < low || value > high)
+                note(key, m_s.value(key).toString(), QT_TRANSLATE_NOOP("StorageResult", "is not a number this key can hold"));
+            const bool fits = value >= std::numeric_limits<int>::min() && value <= std::numeric_limits<int>::max();
+            return fits ? int(value) : fallback;
+        }
         const QVariant raw = m_s.value(key);
         if (!raw.isValid() || raw.userType() != QMetaType::QString)
-            return;
+            return iniInt(raw, fallback);
         bool ok = false;
         const qint64 value = raw.toString().toLongLong(&ok);
         if (!ok || value < low || value > high) {
             note(key, raw.toString(),
                  QT_TRANSLATE_NOOP("StorageResult", "is not a number this key can hold"));
         }
+        const bool fits = ok && value >= std::numeric_limits<int>::min() && value <= std::numeric_limits<int>::max();
+        return fits ? int(value) : fallback;
+    }
+    // The value, looked up once, noted when it is text that is no number in [low, high].
+    QVariant checkedNumber(const QString &key, qint64 low, qint64 high)
+    {
+        const QVariant raw = m_s.value(key);
+        if (!raw.isValid() || raw.userType() != QMetaType::QString)
+            return raw;
+        bool ok = false;
+        const qint64 value = raw.toString().toLongLong(&ok);
+        if (!ok || value < low || value > high) {
+            note(key, raw.toString(),
+                 QT_TRANSLATE_NOOP("StorageResult", "is not a number this key can hold"));
+        }
+        return raw;
     }
     void note(const QString &key, const QString &value, const char *domain)
     {
@@ -135,7 +398,7 @@ private:
                                  QCoreApplication::translate("StorageResult", domain)};
     }
 
-    QSettings &m_s;
+    IniValues &m_s;
     std::optional<ValueProblem> m_problem;
 };
 
@@ -143,18 +406,19 @@ private:
 // when the group does not carry them.
 ProfileData readGroup(FieldReader &r, const QString &group, LightingKeys lighting, uint8_t moveOff, uint8_t sleepTime)
 {
-    QSettings &s = r.settings();
+    const ProfileKeys &keys = profileKeys();
+    IniValues &s = r.values();
     ProfileData p;
     s.beginGroup(group);
     p.pollrate = r.byte(kKeyPollrate);
     p.dpi = r.byte(kKeyDpi);
     for (int i = 0; i < kDpiStageCount; ++i) {
         DpiInfo &d = p.dpiInfo[i];
-        d.used = r.byte(keyDpiInfo(i, "used"));
-        d.link = r.byte(keyDpiInfo(i, "link"));
-        d.xy = r.unsignedInteger(keyDpiInfo(i, "xy"));
-        d.x = r.unsignedInteger(keyDpiInfo(i, "x"));
-        d.y = r.unsignedInteger(keyDpiInfo(i, "y"));
+        d.used = r.byte(keys.dpi[i][kDpiUsed]);
+        d.link = r.byte(keys.dpi[i][kDpiLink]);
+        d.xy = r.unsignedInteger(keys.dpi[i][kDpiXY]);
+        d.x = r.unsignedInteger(keys.dpi[i][kDpiX]);
+        d.y = r.unsignedInteger(keys.dpi[i][kDpiY]);
     }
     p.mousespeed = r.byte(kKeyMousespeed);
     p.dbclickspeed = r.byte(kKeyDbclickspeed);
@@ -164,19 +428,21 @@ ProfileData readGroup(FieldReader &r, const QString &group, LightingKeys lightin
     p.acee = r.byte(kKeyAcee);
     for (int i = 0; i < kButtonCount; ++i) {
         ButtonInfo &b = p.buttonInfo[i];
-        b.ID = r.integer(keyButtonInfo(i, "ID"));
-        b.Fun = r.integer(keyButtonInfo(i, "Fun"));
-        b.LoopNumber = r.integer(keyButtonInfo(i, "LoopNumber"));
-        b.KeyNumber = r.integer(keyButtonInfo(i, "KeyNumber"));
-        b.Res1 = r.byte(keyButtonInfo(i, "Res1"));
-        b.Res2 = r.byte(keyButtonInfo(i, "Res2"));
-        b.Res3 = r.byte(keyButtonInfo(i, "Res3"));
-        b.Res4 = r.byte(keyButtonInfo(i, "Res4"));
-        b.macroname = iniString(s, keyButtonInfo(i, "macroname"));
+        const auto &bk = keys.button[i];
+        b.ID = r.integer(bk[kBtnID]);
+        b.Fun = r.integer(bk[kBtnFun]);
+        b.LoopNumber = r.integer(bk[kBtnLoopNumber]);
+        b.KeyNumber = r.integer(bk[kBtnKeyNumber]);
+        b.Res1 = r.byte(bk[kBtnRes1]);
+        b.Res2 = r.byte(bk[kBtnRes2]);
+        b.Res3 = r.byte(bk[kBtnRes3]);
+        b.Res4 = r.byte(bk[kBtnRes4]);
+        b.macroname = iniString(s, bk[kBtnMacroname]);
         for (int j = 0; j < kKeyInfoCount; ++j) {
-            b.KeyInfo[j].Map = r.byte(keyKeyInfo(i, j, "map"));
-            b.KeyInfo[j].DataL = r.byte(keyKeyInfo(i, j, ""));
-            b.KeyInfo[j].DataH = r.byte(keyKeyInfo(i, j, "H"));
+            const auto &kk = keys.keyInfo[i][j];
+            b.KeyInfo[j].Map = r.byte(kk[kKeyMap]);
+            b.KeyInfo[j].DataL = r.byte(kk[kKeyLow]);
+            b.KeyInfo[j].DataH = r.byte(kk[kKeyHigh]);
         }
     }
     p.ProfileName = iniString(s, kKeyProfileName);
@@ -191,12 +457,13 @@ ProfileData readGroup(FieldReader &r, const QString &group, LightingKeys lightin
     }
     for (int m = 0; m < kLedModeCount; ++m) {
         LedModeInfo &l = p.ledInfo[m];
-        l.color = r.colour(keyLedInfo(m, "RGB"));
-        l.h = r.integer(keyLedInfo(m, "h"));
-        l.s = r.integer(keyLedInfo(m, "s"));
-        l.v = r.integer(keyLedInfo(m, "v"));
-        l.bright = r.integer(keyLedInfo(m, "bright"));
-        l.breath = r.integer(keyLedInfo(m, "breath"));
+        const auto &lk = keys.led[m];
+        l.color = r.colour(lk[kLedRGB]);
+        l.h = r.integer(lk[kLedH]);
+        l.s = r.integer(lk[kLedS]);
+        l.v = r.integer(lk[kLedV]);
+        l.bright = r.integer(lk[kLedBright]);
+        l.breath = r.integer(lk[kLedBreath]);
     }
     s.endGroup();
     return p;
@@ -232,10 +499,10 @@ StorageOutcome checkImportFile(const IniFile &file, StorageFileKind kind)
         return storageOutcome(StorageResult::Unreadable, settings.path(), StorageFileKind::Configuration, QString(),
                               unreadableDetail(settings));
     }
-    const QString product = iniString(settings.settings(), kKeyCurrentProductName);
-    if (file.isEmpty() || !file.wellFormed() || !file.settings().contains(kKeyMouseName))
+    const QString product = iniString(settings.values(), kKeyCurrentProductName);
+    if (file.isEmpty() || !file.wellFormed() || !file.values().contains(kKeyMouseName))
         return storageOutcome(StorageResult::NotOurFile, file.path(), kind, product);
-    if (iniString(file.settings(), kKeyMouseName) != product)
+    if (iniString(file.values(), kKeyMouseName) != product)
         return storageOutcome(StorageResult::ProductMismatch, file.path(), kind);
     return StorageOutcome{};
 }
@@ -247,7 +514,7 @@ bool clearTarget(const QString &path) { return !QFileInfo::exists(path) || QFile
 std::optional<ValueProblem> readConfigFileChecked(ProfileSet &set, const QString &path)
 {
     IniFile file(path);
-    QSettings &s = file.settings();
+    IniValues s = file.values();
     readSetValues(s, set);
     readSlotNames(s, set);
     // The set values read a slot outside 0..4 as slot 0; an import tells it instead.
@@ -279,14 +546,32 @@ std::optional<ValueProblem> firstRefusedValue(const std::optional<ValueProblem> 
 
 } // namespace
 
-bool writeProfileFile(const ProfileData &profile, const QString &path, QString *reason)
+bool writeProfileFile(const ProfileData &profile, const QString &path, QString *reason, bool *changed)
 {
     if (path.isEmpty() || !makeParentFolder(path))
         return false;
+    {
+        // A missing or empty file, or one the program wrote: its new text made directly.
+        const DataFolderLock lock;
+        QByteArray old;
+        QString ignored;
+        const bool readable = lock.held() && (!fileExists(path) || readWholeFile(path, &old, &ignored));
+        const QByteArray text = readable && (old.isEmpty() || isProfileFileText(old)) ? profileFileText(profile) : QByteArray();
+        if (!text.isEmpty()) {
+            if (changed)
+                *changed = text != old || !fileExists(path);
+            if (text == old || writeFileAtomically(path, text, reason))
+                return true;
+            return false;
+        }
+    }
     IniFile file(path, IniFile::Access::Update);
     writeGroup(file.settings(), kGroupProfile, profile, LightingKeys::With);
-    if (file.sync())
+    if (file.sync()) {
+        if (changed)
+            *changed = file.changed();
         return true;
+    }
     if (reason)
         *reason = file.writeError();
     return false;
@@ -301,7 +586,13 @@ void readProfileFile(ProfileData &profile, const QString &path)
         return;
     }
     IniFile file(path);
-    FieldReader reader(file.settings());
+    // A file as the program writes it is read by the places of its lines.
+    std::optional<QVector<IniValues::Range>> places;
+    if (file.readable() && !file.refusedValues())
+        places = profileTextPlaces(file.text());
+    IniValues values = places ? IniValues::atPlaces(file.text(), kGroupProfile, &profileKeyPlaces(), std::move(*places))
+                              : file.values();
+    FieldReader reader(values);
     profile = readGroup(reader, kGroupProfile, LightingKeys::With, kDefaultLedMoveOFF,
                         kDefaultLedSleepTime);
 }
@@ -376,7 +667,7 @@ QString readProductTag(const QString &path)
 {
     if (!fileExists(path))
         return QString();
-    return iniString(IniFile(path).settings(), kKeyMouseName);
+    return iniString(IniFile(path).values(), kKeyMouseName);
 }
 
 StorageResult exportStoredProfile(const QString &name, const QString &destination)
@@ -409,7 +700,8 @@ StorageOutcome importProfileFile(const QString &source, ProfileData &profile, QS
         const StorageOutcome checked = checkImportFile(file, StorageFileKind::Profile);
         if (!checked.ok())
             return checked;
-        FieldReader reader(file.settings());
+        IniValues values = file.values();
+        FieldReader reader(values);
         const ProfileData read = readGroup(reader, kGroupProfile, LightingKeys::With,
                                            kDefaultLedMoveOFF, kDefaultLedSleepTime);
         // Nothing is copied from a file with a value the mouse cannot take.

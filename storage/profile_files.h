@@ -11,7 +11,8 @@
 #include <optional>
 
 // Writers return false when the file could not be written.
-bool writeProfileFile(const ProfileData &profile, const QString &path, QString *reason = nullptr);
+bool writeProfileFile(const ProfileData &profile, const QString &path, QString *reason = nullptr,
+                      bool *changed = nullptr);  // *changed: the file's text is new
 // Missing keys read as 0, empty or an invalid colour, except LedMoveOFF (255) and
 // LedSleepTime (1).
 void readProfileFile(ProfileData &profile, const QString &path);

@@ -17,7 +17,8 @@ inline void writeSetValues(QSettings &settings, const ProfileSet &set)
 }
 
 // An active slot past the five slots reads as slot 0.
-inline void readSetValues(const QSettings &settings, ProfileSet &set)
+template <typename Source>
+void readSetValues(const Source &settings, ProfileSet &set)
 {
     const int slot = iniInt(settings, kKeyProfileID);
     set.ProfileID = static_cast<uint8_t>(slot >= 0 && slot < kProfileSlotCount ? slot : 0);
@@ -32,7 +33,8 @@ inline void writeSlotNames(QSettings &settings, const ProfileSet &set)
         settings.setValue(keySlotName(i), set.slotNames[i]);
 }
 
-inline void readSlotNames(const QSettings &settings, ProfileSet &set)
+template <typename Source>
+void readSlotNames(const Source &settings, ProfileSet &set)
 {
     for (int i = 0; i < kProfileSlotCount; ++i)
         set.slotNames[i] = iniString(settings, keySlotName(i));

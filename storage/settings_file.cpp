@@ -15,15 +15,19 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSettings>
+
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <mutex>
+#include <optional>
 
 namespace {
 
 
-int readSetting(const QString &key) { return iniInt(IniFile(settingsFilePath()).settings(), key); }
+int readSetting(const QString &key) { return iniInt(IniFile(settingsFilePath()).values(), key); }
 
 StorageOutcome writeSetting(const QString &key, const QVariant &value)
 {
@@ -35,7 +39,7 @@ StorageOutcome writeSetting(const QString &key, const QVariant &value)
 
 // Entries 1..count; the list ends at the first entry the file does not hold, so an absurd count
 // is never followed into a long loop.
-QStringList readNumberedNames(const QSettings &s, const QString &countKey, QString (*entryKey)(int))
+QStringList readNumberedNames(const IniValues &s, const QString &countKey, QString (*entryKey)(int))
 {
     const int count = iniInt(s, countKey);
     QStringList names;
@@ -50,6 +54,58 @@ struct SetSave {
     QVector<int> profileSlots;
 };
 
+// The identity of a file as the system keeps it: a write (always a new file renamed into place)
+// or any change by another program gives another one.
+struct FileStamp {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = -1;
+    timespec modified{};
+    timespec changed{};
+    bool operator==(const FileStamp &o) const
+    {
+        return device == o.device && inode == o.inode && size == o.size && modified.tv_sec == o.modified.tv_sec
+               && modified.tv_nsec == o.modified.tv_nsec && changed.tv_sec == o.changed.tv_sec
+               && changed.tv_nsec == o.changed.tv_nsec;
+    }
+};
+
+std::optional<FileStamp> fileStamp(const QString &path)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return std::nullopt;
+    return FileStamp{st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim};
+}
+
+// The record each slot's profile file got from this process's last save, with the file's
+// identity right after: while the file is still that file, the same record would be written as
+// the same text, so it is not generated again.
+struct SavedProfile {
+    FileStamp stamp;
+    ProfileData record;
+};
+std::mutex g_savedMutex;
+QHash<QString, SavedProfile> g_savedProfiles;
+
+bool holdsRecord(const QString &path, const ProfileData &record)
+{
+    const std::optional<FileStamp> stamp = fileStamp(path);
+    std::lock_guard<std::mutex> lock(g_savedMutex);
+    const auto saved = g_savedProfiles.constFind(path);
+    return stamp && saved != g_savedProfiles.constEnd() && saved->stamp == *stamp && saved->record == record;
+}
+
+void rememberRecord(const QString &path, const ProfileData &record)
+{
+    const std::optional<FileStamp> stamp = fileStamp(path);
+    std::lock_guard<std::mutex> lock(g_savedMutex);
+    if (stamp)
+        g_savedProfiles.insert(path, SavedProfile{*stamp, record});
+    else
+        g_savedProfiles.remove(path);
+}
+
 // Writes a save as one change (FileGroupWrite): the settings file and every profile file named
 // are replaced together, or none is. The outcome names the file that failed.
 StorageOutcome commitSetSave(const ProfileSet &set, const SetSave &what)
@@ -63,24 +119,41 @@ StorageOutcome commitSetSave(const ProfileSet &set, const SetSave &what)
     const QString stagedSettings = group.stage(settingsPath, &reason);
     if (stagedSettings.isEmpty())
         return writeFailure(settingsPath, reason);
+    // A file whose new text is its old one stays as it is: an Apply writes only what changed.
     {
         IniFile ini(stagedSettings, IniFile::Access::Update);
         writeSetValues(ini.settings(), set);
         writeSlotNames(ini.settings(), set);
         if (!ini.sync())
             return writeFailure(settingsPath, ini.writeError());
+        if (!ini.changed() && fileExists(settingsPath))
+            group.unstage(stagedSettings);
     }
+    QVector<int> written;  // the slots whose files the group writes
     for (int slot : what.profileSlots) {
         const QString target = slotProfilePath(set.slotNames[slot]);
         if (target.isEmpty())
             return storageOutcome(StorageResult::BadName, set.slotNames[slot] + kProfileExtension);
+        if (holdsRecord(target, set.profiles[slot]))
+            continue;
+        written << slot;
         const QString staged = group.stage(target, &reason);
-        if (staged.isEmpty() || !writeProfileFile(set.profiles[slot], staged, &reason))
+        bool changed = true;
+        if (staged.isEmpty() || !writeProfileFile(set.profiles[slot], staged, &reason, &changed))
             return writeFailure(target, reason);
+        if (!changed && fileExists(target))
+            group.unstage(staged);
+    }
+    if (group.isEmpty()) {
+        for (int slot : written)
+            rememberRecord(slotProfilePath(set.slotNames[slot]), set.profiles[slot]);
+        return StorageOutcome{};
     }
     QString failed;
     if (!group.commit(&failed, &reason))
         return writeFailure(failed, reason);
+    for (int slot : written)
+        rememberRecord(slotProfilePath(set.slotNames[slot]), set.profiles[slot]);
     return StorageOutcome{};
 }
 
@@ -98,8 +171,8 @@ void loadProfileSet(ProfileSet &set)
     const DataFolderLock lock;
     {
         const IniFile settings(settingsFilePath());
-        readSetValues(settings.settings(), set);
-        readSlotNames(settings.settings(), set);
+        readSetValues(settings.values(), set);
+        readSlotNames(settings.values(), set);
     }
     // Every slot reads and writes a file of its own.
     makeSlotNamesDistinct(set.slotNames);
@@ -118,16 +191,22 @@ void loadStartingSet(ProfileSet &set)
 
 void loadSlotRecords(ProfileSet &set, int slotBits)
 {
+    // Slots named alike (a fresh set names them all after the default profile) read their
+    // stored profile once.
+    QHash<QString, int> readBy;  // stored profile name -> the slot that read it
     for (int i = 0; i < kProfileSlotCount; ++i) {
         if (!(slotBits & (1 << i)))
             continue;
         ProfileData &record = set.profiles[size_t(i)];
         const QString &name = set.slotNames[size_t(i)];
-        if (fileExists(slotProfileReadPath(name)))
+        if (readBy.contains(name))
+            record = set.profiles[size_t(readBy.value(name))];
+        else if (fileExists(slotProfileReadPath(name)))
             loadStoredProfile(record, name);
         else
             resetProfile(record);
         record.ProfileName = name;
+        readBy.insert(name, i);
     }
 }
 
@@ -178,8 +257,7 @@ void writeLanguage(int language) { IniFile(langSettingsPath(), IniFile::Access::
 
 QStringList readStoredProfileList()
 {
-    IniFile ini(productSettingsPath());
-    QSettings &s = ini.settings();
+    IniValues s = IniFile(productSettingsPath()).values();
     s.beginGroup(kGroupProfileList);
     return readNumberedNames(s, kKeyListCount, keyListEntry);
 }
@@ -196,8 +274,7 @@ void writeStoredProfileList(const QStringList &names)
 
 QStringList readProtectedProfileNames()
 {
-    IniFile ini(productSettingsPath());
-    QSettings &s = ini.settings();
+    IniValues s = IniFile(productSettingsPath()).values();
     s.beginGroup(kGroupProfileList);
     return readNumberedNames(s, kKeyProtectedCount, keyProtectedEntry);
 }

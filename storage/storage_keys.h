@@ -44,6 +44,17 @@ inline const QString kKeyProtectedCount = QStringLiteral("SCount");
 inline QString keyListEntry(int i) { return QString::number(i); }  // 1-based, inside the group
 inline QString keyProtectedEntry(int i) { return QStringLiteral("S%1").arg(i); }
 
+// "<prefix><index>_<field>", made by appending: profile keys are made by the thousand, and
+// formatting them with arg() cost more than reading the file.
+inline QString indexedKey(const char *prefix, int index, const char *field)
+{
+    QString key = QLatin1String(prefix);
+    key += QString::number(index);
+    key += QLatin1Char('_');
+    key += QLatin1String(field);
+    return key;
+}
+
 // Profile files (group PROFILE), configuration files (groups PROFILE_0..PROFILE_4) and the
 // model description (group PROFILE). Names below are relative to the group.
 inline const QString kGroupProfile = QStringLiteral("PROFILE");
@@ -62,14 +73,21 @@ inline const QString kKeyLedMode = QStringLiteral("LedMode");
 inline const QString kKeyLedMoveOFF = QStringLiteral("LedMoveOFF");
 inline const QString kKeyLedSleepTime = QStringLiteral("LedSleepTime");
 // "DPI_INFO_%d_<field>" with field used, link, xy, x, y
-inline QString keyDpiInfo(int stage, const char *field) { return QStringLiteral("DPI_INFO_%1_%2").arg(stage).arg(QLatin1String(field)); }
+inline QString keyDpiInfo(int stage, const char *field) { return indexedKey("DPI_INFO_", stage, field); }
 // "BUTTON_INFO_%d_<field>" with field ID, Fun, LoopNumber, KeyNumber, Res1..Res4, macroname,
 // Matrix, Matrix2
-inline QString keyButtonInfo(int button, const char *field) { return QStringLiteral("BUTTON_INFO_%1_%2").arg(button).arg(QLatin1String(field)); }
+inline QString keyButtonInfo(int button, const char *field) { return indexedKey("BUTTON_INFO_", button, field); }
 // "BUTTON_INFO_%d_KeyInfo_%d_<part>" with part "map", "" (low byte) or "H" (high byte)
-inline QString keyKeyInfo(int button, int entry, const char *part) { return QStringLiteral("BUTTON_INFO_%1_KeyInfo_%2_%3").arg(button).arg(entry).arg(QLatin1String(part)); }
+inline QString keyKeyInfo(int button, int entry, const char *part)
+{
+    QString key = indexedKey("BUTTON_INFO_", button, "KeyInfo_");
+    key += QString::number(entry);
+    key += QLatin1Char('_');
+    key += QLatin1String(part);
+    return key;
+}
 // "LedMode/LED_MODE_%d_<field>" with field RGB, h, s, v, bright, breath
-inline QString keyLedInfo(int mode, const char *field) { return QStringLiteral("LedMode/LED_MODE_%1_%2").arg(mode).arg(QLatin1String(field)); }
+inline QString keyLedInfo(int mode, const char *field) { return indexedKey("LedMode/LED_MODE_", mode, field); }
 
 // Export tag of profile and configuration files
 inline const QString kKeyMouseName = QStringLiteral("MouseName/Name");

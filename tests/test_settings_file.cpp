@@ -9,6 +9,8 @@
 #include <QSettings>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 class TestSettingsFile : public QObject {
     Q_OBJECT
     std::unique_ptr<TempAppFolder> m_dir;
@@ -74,6 +76,58 @@ private slots:
         QCOMPARE(int(loaded.profiles[0].pollrate), 1);
         QCOMPARE(int(loaded.profiles[4].pollrate), 5);
         QCOMPARE(int(buttonMatrixTable()[0]), 12);
+    }
+
+    // A save replaces only the files whose text changes; the others keep their file (inode) and
+    // bytes. Then a read sees exactly what was saved.
+    void saveWritesOnlyTheFilesThatChange()
+    {
+        ProfileSet set;
+        for (int i = 0; i < kProfileSlotCount; ++i) {
+            set.slotNames[i] = QString("Slot %1").arg(i);
+            set.profiles[i].dpi = uint8_t(i);
+        }
+        QVERIFY(storeProfileSet(set).ok());
+        const auto identity = [](const QString &path) {
+            struct stat st {};
+            return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? qint64(st.st_ino) : qint64(-1);
+        };
+        QStringList paths{settingsFilePath()};
+        for (int i = 0; i < kProfileSlotCount; ++i)
+            paths << slotProfilePath(set.slotNames[i]);
+        QVector<qint64> before;
+        for (const QString &path : paths)
+            before << identity(path);
+
+        set.profiles[2].dpi = 7;
+        QVERIFY(storeProfileSet(set).ok());
+        for (int i = 0; i < paths.size(); ++i) {
+            const bool changed = i == 3;  // slot 2's file (after the settings file)
+            QVERIFY2((identity(paths[i]) != before[i]) == changed, qPrintable(paths[i]));
+        }
+        ProfileSet loaded;
+        loadProfileSet(loaded);
+        QVERIFY(loaded.profiles == set.profiles);
+
+        // Nothing changed: nothing is written, and nothing is left behind.
+        before.clear();
+        for (const QString &path : paths)
+            before << identity(path);
+        QVERIFY(storeProfileSet(set).ok());
+        for (int i = 0; i < paths.size(); ++i)
+            QCOMPARE(identity(paths[i]), before[i]);
+        const QStringList left = QDir(productProfileFolder()).entryList(QDir::Files | QDir::Hidden);
+        QCOMPARE(left.size(), kProfileSlotCount);
+
+        // A file another program changed since is written again, though the record is the same.
+        {
+            QFile other(paths[2]);
+            QVERIFY(other.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            other.write("[PROFILE]\ndpi=99\n");
+        }
+        QVERIFY(storeProfileSet(set).ok());
+        loadProfileSet(loaded);
+        QVERIFY(loaded.profiles == set.profiles);
     }
 
     void slotsLiveInTheLibraryAndEarlierSlotFilesStillRead()

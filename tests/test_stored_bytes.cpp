@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <limits>
 #include <memory>
 
 namespace {
@@ -311,6 +312,56 @@ private slots:
         }
         const QByteArray escaped = escapedIniText(readBytes(path));
         QCOMPARE(escaped, "[General]\n" + line + '\n');
+    }
+
+    // A profile file's text is made without the settings class when the file is new or one the
+    // program wrote: byte for byte what the settings class writes for the same record, for every
+    // kind of value (colours of each model, text needing quotes or escapes, the extremes of
+    // numbers). The settings class's own text comes from a file it must merge into.
+    void directProfileTextIsTheSettingsClassText()
+    {
+        const QString direct = m_dir->path() + "/direct.prof";
+        const QString merged = m_dir->path() + "/merged.prof";
+        const QStringList texts{"", "Profile 1", " lead", "trail ", "a,b", "semi;colon", "x=y", "quote\"d",
+                                "back\\slash", "tab\there", "M\u00fcnchen", "\u4e2d\u6587", "0xff", "@at", "7a"};
+        const QList<QColor> colours{QColor(), QColor(255, 0, 0), QColor(0, 0, 0, 0), QColor::fromHsv(200, 10, 250),
+                                    QColor::fromCmyk(1, 2, 3, 4), QColor::fromHsl(359, 255, 0), QColor(0x12, 0xab, 0x3f, 0x80)};
+        for (int round = 0; round < texts.size(); ++round) {
+            ProfileData p;
+            resetProfile(p);
+            p.ProfileName = texts[round];
+            p.ProfilePath = texts[(round + 3) % texts.size()];
+            p.buttonInfo[round].macroname = texts[(round + 7) % texts.size()];
+            p.buttonInfo[round].ID = round % 2 ? std::numeric_limits<int32_t>::min() : std::numeric_limits<int32_t>::max();
+            p.dpiInfo[round % kDpiStageCount].xy = std::numeric_limits<uint32_t>::max() - uint32_t(round);
+            p.ledInfo[round % kLedModeCount].color = colours[round % colours.size()];
+            p.ledInfo[(round + 1) % kLedModeCount].h = -round;
+            QFile::remove(direct);
+            QVERIFY(writeProfileFile(p, direct));
+            QFile seed(merged);
+            QVERIFY(seed.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            seed.write("[PROFILE]\r\ndpi=5\r\n");  // not as the program writes it: merged by the settings class
+            seed.close();
+            QVERIFY(writeProfileFile(p, merged));
+            const QByteArray a = readBytes(direct);
+            const QByteArray b = readBytes(merged);
+            QVERIFY2(a == b, qPrintable(QString("round %1: %2").arg(round).arg(QString::fromLatin1(firstDifference(a, b)))));
+            // Written again over itself: the same text, and the file reads back as the record.
+            bool changed = true;
+            QVERIFY(writeProfileFile(p, direct, nullptr, &changed));
+            QVERIFY(!changed);
+            ProfileData back;
+            readProfileFile(back, direct);
+            QVERIFY(back == p);
+            // Read by the places of its lines or, behind a comment, key by key: the same record.
+            QFile commented(merged);
+            QVERIFY(commented.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            commented.write("; a comment\n" + a);
+            commented.close();
+            ProfileData generic;
+            readProfileFile(generic, merged);
+            QVERIFY(generic == back);
+        }
     }
 };
 

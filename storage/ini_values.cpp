@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QDataStream>
+#include <QIODevice>
 
 namespace {
 
@@ -27,7 +28,7 @@ bool isPlainKey(const QString &key)
 // prefix through its object stream, in the stream version that class uses for it.
 QVariant streamedValue(const QString &element)
 {
-    QByteArray bytes = element.midRef(kVariantPrefix.size()).toLatin1();
+    QByteArray bytes = element.mid(kVariantPrefix.size()).toLatin1();
     QDataStream stream(&bytes, QIODevice::ReadOnly);
     stream.setVersion(QDataStream::Qt_4_0);
     QVariant result;

@@ -284,7 +284,7 @@ std::optional<QVector<IniValues::Range>> profileTextPlaces(const QByteArray &tex
         }
         if (text.at(end - 1) == '\\')
             return std::nullopt;
-        places[keys.visitIndex[line]] = IniValues::Range{pos + key.size(), end};
+        places[keys.visitIndex[line]] = IniValues::Range{pos + int(key.size()), end};
         pos = end + 1;
     }
     if (pos != text.size())

@@ -122,6 +122,11 @@ int hexValue(char c)
     return -1;
 }
 
+bool isAsciiText(const QByteArray &text)
+{
+    return std::all_of(text.cbegin(), text.cend(), [](char c) { return uchar(c) < 0x80; });
+}
+
 // The elements of a value as the settings class unescapes them (no text codec: one byte, one
 // character): a single string, or the items of an unquoted comma list.
 QStringList unescapedElements(const QByteArray &s, int from, int to)

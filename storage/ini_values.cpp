@@ -53,8 +53,8 @@ bool hasPlainElements(const QStringList &elements)
 
 std::optional<IniValues> IniValues::parse(const QByteArray &text)
 {
-    // A byte-order mark switches the settings class to another text codec.
-    if (text.startsWith("\xEF\xBB\xBF"))
+    // Also a byte-order mark, which switches the settings class to another text codec.
+    if (!isAsciiText(text))
         return std::nullopt;
     IniValues values;
     values.m_text = text;

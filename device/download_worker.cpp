@@ -31,6 +31,13 @@ uint8_t askTheMouse(HidDevice &handle, SendOutcome *outcome)
         outcome->batteryQuery = query;
     if (const uint8_t failed = batteryQueryResult(query))
         return failed;
+    // A reply saying the mouse sleeps may answer the poller's last query, left unread when the
+    // poller stopped: a mouse woken since would be refused. The next reply is newer than the stop.
+    if (batteryIsOff(reply.charging(), reply.batteryLow(), reply.batteryHigh())) {
+        PollerReport again;
+        if (requestBatteryReply(handle, again) == BatteryQuery::Reply)
+            reply = again;
+    }
     noteBatteryReport(reply.charging(), reply.batteryLow(), reply.batteryHigh());
     return batteryIsOff(reply.charging(), reply.batteryLow(), reply.batteryHigh()) ? kResultMouseOff : 0;
 }

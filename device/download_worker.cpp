@@ -23,7 +23,7 @@ namespace {
 // The mouse asked for its battery state: whether it sleeps (an all-zero reply), or the code of a
 // query that brought no reply. The reply decides here, never the shared flag alone: a poller
 // report queued before the poller stopped may still change that flag meanwhile.
-uint8_t askTheMouse(HidDevice &handle, SendOutcome *outcome)
+uint8_t askTheMouse(HidDevice &handle, bool pollerStopped, SendOutcome *outcome)
 {
     PollerReport reply;
     const BatteryQuery query = requestBatteryReply(handle, reply);
@@ -33,7 +33,7 @@ uint8_t askTheMouse(HidDevice &handle, SendOutcome *outcome)
         return failed;
     // A reply saying the mouse sleeps may answer the poller's last query, left unread when the
     // poller stopped: a mouse woken since would be refused. The next reply is newer than the stop.
-    if (batteryIsOff(reply.charging(), reply.batteryLow(), reply.batteryHigh())) {
+    if (pollerStopped && batteryIsOff(reply.charging(), reply.batteryLow(), reply.batteryHigh())) {
         PollerReport again;
         if (requestBatteryReply(handle, again) == BatteryQuery::Reply)
             reply = again;
@@ -63,7 +63,7 @@ uint8_t runDownloadWorker(ProfileSet &working, ProfileSet &saved, bool force, co
         // The poller would take the reply (or leave its own for this query): it waits.
         if (observer)
             observer->stopPoller();
-        refused = askTheMouse(*queryHandle, outcome);
+        refused = askTheMouse(*queryHandle, observer != nullptr, outcome);
         // A mouse that did not answer may have missed more: the next send sends everything.
         if (refused != 0 && refused != kResultMouseOff)
             noteSave(writeDiff(1));

@@ -122,9 +122,10 @@ int hexValue(char c)
     return -1;
 }
 
-bool isAsciiText(const QByteArray &text)
+bool isPlainAsciiText(const QByteArray &text)
 {
-    return std::all_of(text.cbegin(), text.cend(), [](char c) { return uchar(c) < 0x80; });
+    return std::all_of(text.cbegin(), text.cend(),
+                       [](char c) { return (c >= 0x20 && c < 0x7F) || c == '\t' || c == '\n' || c == '\r'; });
 }
 
 // The elements of a value as the settings class unescapes them (no text codec: one byte, one

@@ -13,11 +13,11 @@
 // elsewhere ends the line. equalsPos is the first '=' outside quotes, or -1.
 bool nextIniLine(const QByteArray &data, int &pos, int &lineStart, int &lineLen, int &equalsPos);
 
-// Whether every byte is ASCII. The settings class of Qt 5 reads any other byte as one Latin-1
-// character and that of Qt 6 reads UTF-8, so only ASCII text is read alike by both; the program
-// writes nothing else. Readers that follow the settings class's rules take other text through the
-// settings class of the build.
-bool isAsciiText(const QByteArray &text);
+// Whether every byte is printable ASCII, a tab or a line end: all the program writes (the settings
+// class escapes anything else). The settings class of Qt 5 reads other bytes as Latin-1 and that of
+// Qt 6 as UTF-8, and control characters take paths of their own in its parser; readers that
+// follow its rules take any other text through the settings class of the build.
+bool isPlainAsciiText(const QByteArray &text);
 
 // The value of a hexadecimal digit, or -1.
 int hexValue(char c);

@@ -54,7 +54,7 @@ bool hasPlainElements(const QStringList &elements)
 std::optional<IniValues> IniValues::parse(const QByteArray &text)
 {
     // Also a byte-order mark, which switches the settings class to another text codec.
-    if (!isAsciiText(text))
+    if (!isPlainAsciiText(text))
         return std::nullopt;
     IniValues values;
     values.m_text = text;

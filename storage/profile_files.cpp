@@ -268,7 +268,7 @@ std::optional<QVector<IniValues::Range>> profileTextPlaces(const QByteArray &tex
 {
     const SortedProfileKeys &keys = sortedProfileKeys();
     const QByteArray header = '[' + kGroupProfile.toLatin1() + "]\n";
-    if (!text.startsWith(header) || !isAsciiText(text))
+    if (!text.startsWith(header) || !isPlainAsciiText(text))
         return std::nullopt;
     QVector<IniValues::Range> places(keys.lines.size());
     int pos = header.size();

@@ -76,6 +76,8 @@ private slots:
         QTest::newRow("raw UTF-8 text, as read by this build")
             << QByteArray("[A]\nb=M\xC3\xBCnchen\nc=\xC3\xA4, \xC3\xB6\n[\xC3\x9C]\nd=1\n") << false
             << QStringList{"A/b", "A/c", "\u00dc/d", "\u00c3\u009c/d"};
+        QTest::newRow("control characters") << QByteArray("[A]\nk\0\0ey=1\nb=x\x01y\n", 18) << false
+                                            << QStringList{"A/b", QString::fromLatin1("A/k\0\0ey", 8)};
         QTest::newRow("plain profile")
             << QByteArray("[PROFILE]\ndpi=3\npollrate = 8 \nBUTTON_INFO_0_KeyInfo_0_=\nname=\"quoted, text\"\n")
             << true << QStringList{"PROFILE/pollrate", "PROFILE/BUTTON_INFO_0_KeyInfo_0_", "PROFILE/name"};

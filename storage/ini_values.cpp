@@ -49,6 +49,16 @@ bool hasPlainElements(const QStringList &elements)
     return true;
 }
 
+// The range without the white space at either end, as the settings class trims values.
+IniValues::Range trimmed(const char *data, IniValues::Range range)
+{
+    while (range.from < range.to && (data[range.from] == ' ' || data[range.from] == '\t'))
+        ++range.from;
+    while (range.to > range.from && (data[range.to - 1] == ' ' || data[range.to - 1] == '\t'))
+        --range.to;
+    return range;
+}
+
 } // namespace
 
 std::optional<IniValues> IniValues::parse(const QByteArray &text)
@@ -199,14 +209,9 @@ QVariant IniValues::valueAt(const Range &range) const
     for (int i = range.from; i < range.to && plain; ++i)
         plain = data[i] != '\\' && data[i] != '"' && data[i] != ',';
     if (plain) {
-        int from = range.from;
-        int to = range.to;
-        while (from < to && (data[from] == ' ' || data[from] == '\t'))
-            ++from;
-        while (to > from && (data[to - 1] == ' ' || data[to - 1] == '\t'))
-            --to;
-        if (from == to || data[from] != '@')
-            return QString::fromLatin1(data + from, to - from);
+        const Range text = trimmed(data, range);
+        if (text.from == text.to || data[text.from] != '@')
+            return QString::fromLatin1(data + text.from, text.to - text.from);
     }
     const QStringList elements = unescapedElements(m_text, range.from, range.to);
     if (elements.size() > 1)
@@ -231,12 +236,9 @@ std::optional<qint64> IniValues::plainInteger(const QString &key) const
     if (!range)
         return std::nullopt;
     const char *data = m_text.constData();
-    int from = range->from;
-    int to = range->to;
-    while (from < to && (data[from] == ' ' || data[from] == '\t'))
-        ++from;
-    while (to > from && (data[to - 1] == ' ' || data[to - 1] == '\t'))
-        --to;
+    const Range text = trimmed(data, *range);
+    int from = text.from;
+    const int to = text.to;
     const bool negative = from < to && data[from] == '-';
     if (from < to && (data[from] == '-' || data[from] == '+'))
         ++from;

@@ -310,7 +310,7 @@ QByteArray profileFileText(const ProfileData &profile)
         text += values.texts[keys.visitIndex[i]];
         text += '\n';
     }
-    return escapedIniText(text);
+    return text;  // ASCII throughout: the values escape everything else as the Qt 5 class does
 }
 
 void writeGroup(QSettings &s, const QString &group, const ProfileData &p, LightingKeys lighting)

@@ -115,6 +115,16 @@ QString FileGroupWrite::stage(const QString &target, QString *reason)
     QByteArray content;
     if (info.exists() && !readWholeFile(target, &content, reason))
         return QString();
+    return stageContent(target, content, reason);
+}
+
+QString FileGroupWrite::stageContent(const QString &target, const QByteArray &content, QString *reason)
+{
+    if (target.isEmpty() || QFileInfo(target).isDir()) {
+        if (reason)
+            *reason = systemReason(EISDIR);
+        return QString();
+    }
     QString staged;
     if (!writeTempBeside(target, content, TempKind::Staged, &staged, reason))
         return QString();
@@ -162,6 +172,14 @@ bool FileGroupWrite::commit(QString *failedTarget, QString *reason)
         }
         return false;
     };
+    if (m_entries.size() == 1 && !m_entries[0].staged.isEmpty()) {
+        // One file: its rename is all or nothing by itself.
+        const Entry &e = m_entries[0];
+        if (!renameChecked(e.staged, e.target, reason))
+            return failAt(e.target);
+        m_committed = true;
+        return true;
+    }
     for (Entry &entry : m_entries) {
         if (QFileInfo::exists(entry.target) && !backupBeside(entry.target, &entry.backup, reason))
             return failAt(entry.target);

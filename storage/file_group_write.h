@@ -10,7 +10,8 @@
 // finishUnfinishedWrites(): a journal marked "forward" is completed (every new file still waiting
 // is renamed into place), one marked "back" (a failure while renaming) is undone from the old
 // contents, and every temporary file is removed. So at any moment a reader that holds the lock
-// sees the whole old group or the whole new one. Callers hold the data-folder lock around the
+// sees the whole old group or the whole new one. A group of one new file needs none of this: its
+// rename alone replaces the old content or leaves it. Callers hold the data-folder lock around the
 // whole group.
 
 #include <QString>
@@ -27,6 +28,8 @@ public:
     // content, starting as a copy of the target when it exists (so keys not rewritten stay).
     // Empty (with *reason) when the target is a folder or the temporary file cannot be made.
     QString stage(const QString &target, QString *reason = nullptr);
+    // The same with the target's whole new content given (nothing to copy or edit).
+    QString stageContent(const QString &target, const QByteArray &content, QString *reason = nullptr);
     // A staged file leaves the group (its new content came out the same as the old): it is
     // removed and its target is left as it is.
     void unstage(const QString &staged);

@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstring>
 #include <numeric>
 #include <limits>
@@ -194,15 +195,23 @@ bool appendIniValue(QByteArray &out, const QString &text)
 
 // Each value of a profile group as the settings class writes it.
 struct ValueTexts {
-    QVector<QByteArray> texts;  // in visiting order
-    bool plain = true;          // every value could be made here
-    void operator()(const QString &, int value) { texts.append(QByteArray::number(value)); }
-    void operator()(const QString &, uint value) { texts.append(QByteArray::number(value)); }
+    // The texts one after another in one buffer (a profile has thousands of small values):
+    // value i is text[ends[i-1], ends[i]), in visiting order.
+    QByteArray text;
+    QVector<int> ends;
+    bool plain = true;  // every value could be made here
+
+    ValueTexts()
+    {
+        text.reserve(64 * 1024);
+        ends.reserve(9000);
+    }
+    void operator()(const QString &, int value) { appendNumber(value); }
+    void operator()(const QString &, uint value) { appendNumber(value); }
     void operator()(const QString &, const QString &value)
     {
-        QByteArray text;
         plain = appendIniValue(text, value) && plain;
-        texts.append(text);
+        ends.append(text.size());
     }
     void operator()(const QString &, const QColor &value)
     {
@@ -212,9 +221,20 @@ struct ValueTexts {
             stream.setVersion(QDataStream::Qt_4_0);
             stream << QVariant(value);
         }
-        QByteArray text;
         appendIniValue(text, QLatin1String("@Variant(") + QLatin1String(bytes.constData(), bytes.size()) + QLatin1Char(')'));
-        texts.append(text);
+        ends.append(text.size());
+    }
+    const char *begin(int i) const { return text.constData() + (i ? ends[i - 1] : 0); }
+    int size(int i) const { return ends[i] - (i ? ends[i - 1] : 0); }
+
+private:
+    template <typename Number>
+    void appendNumber(Number value)
+    {
+        char digits[16];
+        const std::to_chars_result r = std::to_chars(digits, digits + sizeof digits, value);
+        text.append(digits, int(r.ptr - digits));
+        ends.append(text.size());
     }
 };
 
@@ -223,6 +243,7 @@ struct ValueTexts {
 struct SortedProfileKeys {
     QVector<QByteArray> lines;  // "key=" as written
     QVector<int> visitIndex;
+    int lineBytes = 0;  // of all lines together
 };
 const SortedProfileKeys &sortedProfileKeys()
 {
@@ -242,6 +263,7 @@ const SortedProfileKeys &sortedProfileKeys()
             line.replace('/', '\\');
             k.lines.append(line + '=');
             k.visitIndex.append(i);
+            k.lineBytes += k.lines.last().size();
         }
         return k;
     }();
@@ -304,11 +326,10 @@ QByteArray profileFileText(const ProfileData &profile)
         return QByteArray();
     const SortedProfileKeys &keys = sortedProfileKeys();
     QByteArray text = '[' + kGroupProfile.toLatin1() + "]\n";
-    text.reserve(256 * 1024);
+    text.reserve(keys.lineBytes + values.text.size() + keys.lines.size() + text.size());
     for (int i = 0; i < keys.lines.size(); ++i) {
-        text += keys.lines[i];
-        text += values.texts[keys.visitIndex[i]];
-        text += '\n';
+        const int v = keys.visitIndex[i];
+        text.append(keys.lines[i]).append(values.begin(v), values.size(v)).append('\n');
     }
     return text;  // ASCII throughout: the values escape everything else as the Qt 5 class does
 }
@@ -546,6 +567,11 @@ std::optional<ValueProblem> firstRefusedValue(const std::optional<ValueProblem> 
 
 } // namespace
 
+QByteArray directProfileFileText(const ProfileData &profile, const QByteArray &oldText)
+{
+    return oldText.isEmpty() || isProfileFileText(oldText) ? profileFileText(profile) : QByteArray();
+}
+
 bool writeProfileFile(const ProfileData &profile, const QString &path, QString *reason, bool *changed)
 {
     if (path.isEmpty() || !makeParentFolder(path))
@@ -556,7 +582,7 @@ bool writeProfileFile(const ProfileData &profile, const QString &path, QString *
         QByteArray old;
         QString ignored;
         const bool readable = lock.held() && (!fileExists(path) || readWholeFile(path, &old, &ignored));
-        const QByteArray text = readable && (old.isEmpty() || isProfileFileText(old)) ? profileFileText(profile) : QByteArray();
+        const QByteArray text = readable ? directProfileFileText(profile, old) : QByteArray();
         if (!text.isEmpty()) {
             if (changed)
                 *changed = text != old || !fileExists(path);

@@ -13,6 +13,10 @@
 // Writers return false when the file could not be written.
 bool writeProfileFile(const ProfileData &profile, const QString &path, QString *reason = nullptr,
                       bool *changed = nullptr);  // *changed: the file's text is new
+// The whole new text of a profile file whose current text is `oldText` (empty for a missing
+// file), made directly; empty when the old text is not one the program wrote, or a value needs
+// the settings class: writeProfileFile then edits the file through it.
+QByteArray directProfileFileText(const ProfileData &profile, const QByteArray &oldText);
 // Missing keys read as 0, empty or an invalid colour, except LedMoveOFF (255) and
 // LedSleepTime (1).
 void readProfileFile(ProfileData &profile, const QString &path);

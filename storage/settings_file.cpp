@@ -1,6 +1,7 @@
 #include "storage/settings_file.h"
 
 #include "storage/app_paths.h"
+#include "storage/checked_file.h"
 #include "storage/data_lock.h"
 #include "storage/data_paths.h"
 #include "storage/file_group_write.h"
@@ -137,11 +138,24 @@ StorageOutcome commitSetSave(const ProfileSet &set, const SetSave &what)
         if (holdsRecord(target, set.profiles[slot]))
             continue;
         written << slot;
-        const QString staged = group.stage(target, &reason);
+        // The new text made directly where it can be (no copy to edit); else edited on a copy.
+        const bool exists = fileExists(target);
+        QByteArray old;
+        if (exists && !readWholeFile(target, &old, &reason))
+            return writeFailure(target, reason);
+        const QByteArray text = directProfileFileText(set.profiles[slot], old);
+        if (!text.isEmpty()) {
+            if (exists && text == old)
+                continue;
+            if (group.stageContent(target, text, &reason).isEmpty())
+                return writeFailure(target, reason);
+            continue;
+        }
+        const QString staged = group.stageContent(target, old, &reason);
         bool changed = true;
         if (staged.isEmpty() || !writeProfileFile(set.profiles[slot], staged, &reason, &changed))
             return writeFailure(target, reason);
-        if (!changed && fileExists(target))
+        if (!changed && exists)
             group.unstage(staged);
     }
     if (group.isEmpty()) {

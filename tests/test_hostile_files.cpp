@@ -13,6 +13,7 @@
 #include "storage/profile_files.h"
 #include "storage/settings_file.h"
 #include "storage/slot_names.h"
+#include "storage/write_faults.h"
 #include "support/run_tool.h"
 #include "support/test_env.h"
 
@@ -413,6 +414,36 @@ private slots:
         }
         // Nothing is left behind.
         QCOMPARE(QDir(m_dir->path()).entryList({"a.ini*"}, QDir::Files), QStringList{"a.ini"});
+    }
+
+    // A group of one new file is put in place by its rename alone: no journal or backup, and a
+    // failed rename keeps the old content.
+    void groupOfOneFileIsItsRename()
+    {
+        const QString a = m_dir->filePath("one.ini");
+        QVERIFY(writeBytes(a, "old"));
+        {
+            FileGroupWrite group;
+            QVERIFY(!group.stageContent(a, "new").isEmpty());
+            setWriteFault(WriteFault{WriteFault::Kind::Rename, 1, EIO, false});
+            QString failed, reason;
+            QVERIFY(!group.commit(&failed, &reason));
+            clearWriteFault();
+            QCOMPARE(failed, a);
+            QVERIFY(!reason.isEmpty());
+            QCOMPARE(contents(a), QByteArray("old"));
+        }
+        {
+            FileGroupWrite group;
+            QVERIFY(!group.stageContent(a, "new").isEmpty());
+            setWriteFault(WriteFault{});
+            QVERIFY(group.commit());
+            QCOMPARE(writeStepsSeen(), 1);  // the rename, nothing before it
+            clearWriteFault();
+            QCOMPARE(contents(a), QByteArray("new"));
+        }
+        QCOMPARE(QDir(m_dir->path()).entryList({"one.ini*"}, QDir::Files), QStringList{"one.ini"});
+        QVERIFY(!QFileInfo::exists(setJournalPath()));
     }
 };
 

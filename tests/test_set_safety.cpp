@@ -253,7 +253,8 @@ private slots:
                 QCOMPARE(stored, oldSet);
             }
         }
-        QVERIFY(killed * kStepStride > 5);
+        // The writer was stopped at its steps: a save that replaces one file alone has five.
+        QVERIFY(killed * kStepStride >= 5);
     }
 
     // A real full disk: a tiny tmpfs filled to the last block.

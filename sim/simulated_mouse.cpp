@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
+#include <condition_variable>
 #include <cstring>
 #include <deque>
 #include <limits>
@@ -24,9 +26,11 @@ constexpr int kHeaderLength = 8;
 constexpr int kMaxData = kReportLength - kHeaderLength; // 25
 // Like a hidraw reader, a collection buffers at most 64 input reports; the oldest go first.
 constexpr size_t kQueueLimit = 64;
-// A waiting read looks at its queue at least this often, so that a report queued by another
-// thread (a status notice) is seen promptly in real time.
+// Under the virtual clock a waiting read looks at its queue at least this often (its waits are
+// what moves that clock); in real time it sleeps until a report is queued, the link changes or
+// its time is up, as a reader of a hidraw node does.
 constexpr int kReadSliceMs = 10;
+constexpr int kRealTimeWaitMs = 1000;  // the longest real-time wait of a read without a time limit
 // Ready time of a report that is readable at once, whatever clock is installed later (a program
 // may switch to the virtual clock after the mouse queued its start notice).
 constexpr int64_t kReadyNow = std::numeric_limits<int64_t>::min();
@@ -73,6 +77,7 @@ struct SimCore {
     };
 
     mutable std::mutex mutex;
+    std::condition_variable changed;  // a report queued or a link plugged or unplugged
     std::array<LinkState, 2> links;
     SimBattery battery;
     uint8_t deviceType = 0;
@@ -99,6 +104,7 @@ struct SimCore {
         if (link.queue.size() >= kQueueLimit)
             link.queue.pop_front();
         link.queue.push_back({bytes, readyAtMs});
+        changed.notify_all();
     }
 
     Report batteryReply() const
@@ -194,6 +200,7 @@ struct SimCore {
             link.openCommandHandles = 0;
             link.queue.clear();
         }
+        changed.notify_all();
         for (int kind : {int(CollectionPointer), int(CollectionCommand)}) {
             CollectionEvent e;
             e.arrived = plugged;
@@ -283,11 +290,12 @@ public:
     int readTimeout(uint8_t *data, size_t length, int timeoutMs) override
     {
         Clock &clock = deviceClock();
+        const bool realTime = dynamic_cast<VirtualClock *>(&clock) == nullptr;
         const int64_t start = clock.nowMs();
         for (;;) {
-            int64_t waitMs = kReadSliceMs;
+            int64_t waitMs = realTime ? kRealTimeWaitMs : kReadSliceMs;
             {
-                std::lock_guard<std::mutex> lock(m_core->mutex);
+                std::unique_lock<std::mutex> lock(m_core->mutex);
                 SimCore::LinkState *state = liveLink();
                 if (!state || !data)
                     return -1;
@@ -314,6 +322,10 @@ public:
                     if (left <= 0)
                         return 0;
                     waitMs = std::min(waitMs, left);
+                }
+                if (realTime) {
+                    m_core->changed.wait_for(lock, std::chrono::milliseconds(waitMs));
+                    continue;
                 }
             }
             // Never wait holding the model: the other threads keep using it meanwhile.

@@ -22,6 +22,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <mutex>
 #include <optional>
 
@@ -139,6 +140,8 @@ StorageOutcome commitSetSave(const ProfileSet &set, const SetSave &what)
             continue;
         written << slot;
         // The new text made directly where it can be (no copy to edit); else edited on a copy.
+        if (QFileInfo(target).isDir())
+            return writeFailure(target, systemReason(EISDIR));
         const bool exists = fileExists(target);
         QByteArray old;
         if (exists && !readWholeFile(target, &old, &reason))

@@ -132,8 +132,9 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
     for (QAction *action : {m_pTray->autoSwitchAction(), m_pBar->autoSwitchAction()})
         connect(action, &QAction::triggered, this, [this] { openAutoSwitchDialog(*this, *m_pAutoSwitch); });
 
-    // 16. Battery display and connection indicator, from the device table; what the window
-    // cannot show without a model description.
+    // 16. Background and shape; battery display and connection indicator, from the device table;
+    // what the window cannot show without a model description.
+    m_pFace->ensureBackground();
     m_pStatus->showInitialStatus();
     if (!hasModelDescription())
         showStandingWarning(noModelDescriptionText);
@@ -178,8 +179,8 @@ void MousecfgWidget::buildFrame(int forcedScaleStep)
     if (QScreen *screen = QGuiApplication::primaryScreen())
         move(windowPlacement(size(), screen->availableGeometry()));
 
-    // 4. Background and shape; dragging it moves it.
-    m_pFace->ensureBackground();
+    // 4. Dragging the window moves it (its background and shape are taken at step 16, decoded
+    // meanwhile).
     new WindowDrag(*this);
 }
 

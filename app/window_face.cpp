@@ -14,8 +14,15 @@ WindowFace::WindowFace(QWidget &window, int forcedStep) : m_Window(window), m_iF
     m_iStep = m_iForcedStep >= 0 ? scaleForStep(m_iForcedStep).step : screenStep();
     m_dFactor = scaleForStep(m_iStep).factor;
     setUiScale(m_dFactor);
+    // The largest picture of the window: decoded while the controls are built.
     // (The battery bar draws its picture through its style sheet.)
-    m_Backgrounds[0] = loadSkinPixmap(skinPath("cfgMainback.png"));
+    m_DecodingPixels = backgroundPixels();
+    m_Decoding = std::async(std::launch::async, loadSkinImage, skinPath("cfgMainback.png"), m_DecodingPixels);
+}
+
+QSize WindowFace::backgroundPixels() const
+{
+    return QSize(scaled(kDesignWidth, m_dFactor), scaled(kDesignHeight, m_dFactor)) * m_Window.devicePixelRatioF();
 }
 
 int WindowFace::screenStep() const
@@ -45,11 +52,16 @@ void WindowFace::ensureBackground()
     const QSize size(scaled(kDesignWidth, m_dFactor), scaled(kDesignHeight, m_dFactor));
     const qreal ratio = m_Window.devicePixelRatioF();
     QPixmap &background = m_Backgrounds[static_cast<size_t>(m_iStep)];
+    if (m_Decoding.valid()) {
+        QImage decoded = m_Decoding.get();
+        if (m_DecodingPixels == size * ratio && background.isNull())
+            background = QPixmap::fromImage(std::move(decoded));
+    }
     if (background.isNull() || background.size() != size * ratio) {
         // Painted from the high-resolution picture where there is one, so the window stays crisp.
         background = loadSkinPixmap(skinPath("cfgMainback.png"), size * ratio);
-        background.setDevicePixelRatio(ratio);
     }
+    background.setDevicePixelRatio(ratio);
     if (!background.isNull() && background.hasAlphaChannel()) {
         const QBitmap mask = background.scaled(size).mask();
         if (!mask.isNull())

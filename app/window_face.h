@@ -5,9 +5,11 @@
 
 #include "app/window_rules.h"
 
+#include <QImage>
 #include <QPixmap>
 
 #include <array>
+#include <future>
 
 class QPainter;
 class QSize;
@@ -22,7 +24,8 @@ public:
     int step() const { return m_iStep; }
     double factor() const { return m_dFactor; }
 
-    // The background and shape at the current step and the window's pixel ratio.
+    // The background and shape at the current step and the window's pixel ratio. The face starts
+    // decoding the background when it is made; this takes it (waiting for it if need be).
     void ensureBackground();
     void paint(QPainter &painter) const;
     // A smaller step when the window at the current one would not fit `available`; true when the
@@ -36,6 +39,7 @@ public:
 private:
     int screenStep() const;
     void setStep(int step);
+    QSize backgroundPixels() const;
 
     QWidget &m_Window;
     int m_iForcedStep;
@@ -43,4 +47,6 @@ private:
     double m_dFactor = 1.0;
     int m_iResizeStep = -1;
     std::array<QPixmap, kLastScaleStep + 1> m_Backgrounds;
+    std::future<QImage> m_Decoding;  // the background, decoded on another thread
+    QSize m_DecodingPixels;
 };

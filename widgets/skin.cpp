@@ -54,18 +54,27 @@ QString skinSourceForSize(const QString &path, const QSize &pixels)
     return path;
 }
 
-QPixmap loadSkinPixmap(const QString &path, const QSize &pixels)
+QImage loadSkinImage(const QString &path, const QSize &pixels)
 {
     if (path.isEmpty())
-        return QPixmap();
+        return QImage();
     const bool scaleWanted = pixels.isValid() && !pixels.isEmpty();
-    QPixmap pixmap(skinSourceForSize(path, pixels));
+    QImage image(skinSourceForSize(path, pixels));
+    if (image.isNull())
+        return image;
+    // As a pixmap holds it, so that scaling and drawing give the same pixels either way.
+    image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     // Qt reads "@2x" in a file name as a device pixel ratio of 2; the result here is measured in
     // device pixels, so a label showing it must not halve it again.
-    pixmap.setDevicePixelRatio(1.0);
-    if (pixmap.isNull() || !scaleWanted || pixmap.size() == pixels)
-        return pixmap;
-    return pixmap.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    image.setDevicePixelRatio(1.0);
+    if (!scaleWanted || image.size() == pixels)
+        return image;
+    return image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QPixmap loadSkinPixmap(const QString &path, const QSize &pixels)
+{
+    return QPixmap::fromImage(loadSkinImage(path, pixels));
 }
 
 QString loadingAnimationPath()

@@ -19,6 +19,9 @@ QString mouseHoverPicturePath(const QString &product, int button);
 // The pixmap's device pixel ratio is 1 (its size is in device pixels); a missing image gives a
 // null pixmap.
 QPixmap loadSkinPixmap(const QString &path, const QSize &pixels = QSize());
+// The same picture as an image in the format the pixmap holds; safe on any thread (the window
+// decodes its large background while it builds its controls).
+QImage loadSkinImage(const QString &path, const QSize &pixels = QSize());
 
 // The file to draw the image at `path` from at `pixels` device pixels: its "@2x" variant when the
 // plain image is smaller than the target and the variant exists, else `path`. Style sheets that

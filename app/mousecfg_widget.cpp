@@ -79,6 +79,8 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
       m_pTransfer(std::make_unique<VerifiedTransfer>(*m_pLink)),
       m_Settings(readAppSettings())
 {
+    // The slots' profiles are the largest files read at start: read on another thread meanwhile.
+    m_SlotsReadAhead = std::async(std::launch::async, readSlotProfilesAhead);
     setLook(m_Settings);
     buildFrame(forcedScaleStep);
     connectDevice(hotplug);
@@ -104,6 +106,7 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
     // 11. Saved set into the working set; the host's pointer speed into the current profile.
     m_pSetWatch = new StoredSetWatch(this);
     connect(m_pSetWatch, &StoredSetWatch::changedElsewhere, this, &MousecfgWidget::takeOutsideChange);
+    m_SlotsReadAhead.wait();
     loadProfiles();
     m_pProfiles->loadLibrary();
     takeHostPointerSpeed(systemPointerSpeed(), m_WorkingSet);

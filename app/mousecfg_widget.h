@@ -26,6 +26,7 @@
 
 #include <array>
 #include <functional>
+#include <future>
 #include <memory>
 
 class ApplyFlow;
@@ -285,6 +286,7 @@ private:
 
     // Scale and background.
     std::unique_ptr<WindowFace> m_pFace;
+    std::future<void> m_SlotsReadAhead;  // the slots' profile files, read while the window builds
 
     // Controls.
     std::array<TarnPushButton *, ButtonCount> m_Buttons{};

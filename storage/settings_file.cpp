@@ -90,6 +90,31 @@ struct SavedProfile {
 std::mutex g_savedMutex;
 QHash<QString, SavedProfile> g_savedProfiles;
 
+// Slot profile records read ahead (readSlotProfilesAhead), each with its file's identity, unchanged
+// over the read; a load takes each once.
+std::mutex g_readAheadMutex;
+QHash<QString, SavedProfile> g_readAhead;
+
+// The record of the slot profile file at `path`: the one read ahead while the file is still
+// that file, else read now.
+void readSlotProfile(ProfileData &record, const QString &path)
+{
+    const std::optional<FileStamp> stamp = fileStamp(path);
+    {
+        std::lock_guard<std::mutex> lock(g_readAheadMutex);
+        const auto ahead = g_readAhead.find(path);
+        if (ahead != g_readAhead.end()) {
+            const bool current = stamp && ahead->stamp == *stamp;
+            if (current)
+                record = ahead->record;
+            g_readAhead.erase(ahead);
+            if (current)
+                return;
+        }
+    }
+    readProfileFile(record, path);
+}
+
 bool holdsRecord(const QString &path, const ProfileData &record)
 {
     const std::optional<FileStamp> stamp = fileStamp(path);
@@ -194,7 +219,7 @@ void loadProfileSet(ProfileSet &set)
     // Every slot reads and writes a file of its own.
     makeSlotNamesDistinct(set.slotNames);
     for (int i = 0; i < kProfileSlotCount; ++i)
-        readProfileFile(set.profiles[i], slotProfileReadPath(set.slotNames[i]));
+        readSlotProfile(set.profiles[i], slotProfileReadPath(set.slotNames[i]));
     ButtonMatrix matrix{};
     if (readButtonMatrix(matrix) == 0)
         setButtonMatrixTable(matrix);
@@ -216,14 +241,41 @@ void loadSlotRecords(ProfileSet &set, int slotBits)
             continue;
         ProfileData &record = set.profiles[size_t(i)];
         const QString &name = set.slotNames[size_t(i)];
+        const QString path = slotProfileReadPath(name);
         if (readBy.contains(name))
             record = set.profiles[size_t(readBy.value(name))];
-        else if (fileExists(slotProfileReadPath(name)))
-            loadStoredProfile(record, name);
+        else if (fileExists(path))
+            readSlotProfile(record, path);
         else
             resetProfile(record);
         record.ProfileName = name;
         readBy.insert(name, i);
+    }
+}
+
+void readSlotProfilesAhead()
+{
+    // Without the data-folder lock (it belongs to the thread that loads): a file replaced
+    // meanwhile has another identity, and its record is then read again by the load.
+    ProfileSet set;
+    readSlotNames(IniFile(settingsFilePath()).values(), set);
+    makeSlotNamesDistinct(set.slotNames);
+    nameNamelessSlots(set);
+    QStringList done;
+    for (const QString &name : set.slotNames) {
+        const QString path = slotProfileReadPath(name);
+        if (path.isEmpty() || done.contains(path))
+            continue;
+        done << path;
+        const std::optional<FileStamp> before = fileStamp(path);
+        if (!before)
+            continue;
+        ProfileData record;
+        readProfileFile(record, path);
+        if (fileStamp(path) == before) {
+            std::lock_guard<std::mutex> lock(g_readAheadMutex);
+            g_readAhead.insert(path, SavedProfile{*before, record});
+        }
     }
 }
 

@@ -26,6 +26,10 @@ void loadStartingSet(ProfileSet &set);
 // The records of the slots in `slotBits` (bit i for slot i) from their stored profiles, each the
 // default profile when its file is missing, with ProfileName the slot's name.
 void loadSlotRecords(ProfileSet &set, int slotBits);
+// Reads the profile files the slots name (or will be named) into memory, for a load that follows
+// to take instead of reading them again: run on another thread while the window builds. A load
+// takes a record only while its file is still the file that was read.
+void readSlotProfilesAhead();
 void saveProfileSetHeader(const ProfileSet &set);    // ProfileID, Count and the five slot names
 // Header values, the five slot names and the five slots' profile files (storeProfileSet); the
 // settings file and the profile files change together or not at all.

@@ -130,6 +130,35 @@ private slots:
         QVERIFY(loaded.profiles == set.profiles);
     }
 
+    void aProfileReadAheadIsTakenOnlyWhileItsFileIsUnchanged()
+    {
+        ProfileSet set;
+        for (int i = 0; i < kProfileSlotCount; ++i) {
+            set.slotNames[i] = QString("Slot %1").arg(i);
+            set.profiles[i].dpi = uint8_t(i);
+        }
+        QVERIFY(storeProfileSet(set).ok());
+        readSlotProfilesAhead();
+        // Another program replaces slot 1's file and rewrites slot 3's in place after the read.
+        const QString replaced = slotProfilePath(set.slotNames[1]);
+        ProfileData other = set.profiles[1];
+        other.dpi = 4;
+        QVERIFY(writeProfileFile(other, replaced + ".new"));
+        QVERIFY(QFile::remove(replaced));
+        QVERIFY(QFile::rename(replaced + ".new", replaced));
+        {
+            QFile inPlace(slotProfilePath(set.slotNames[3]));
+            QVERIFY(inPlace.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            inPlace.write("[PROFILE]\npollrate=6\n");
+        }
+        ProfileSet loaded;
+        loadProfileSet(loaded);
+        QCOMPARE(int(loaded.profiles[0].dpi), 0);
+        QCOMPARE(int(loaded.profiles[1].dpi), 4);
+        QCOMPARE(int(loaded.profiles[3].pollrate), 6);
+        QCOMPARE(int(loaded.profiles[4].dpi), 4);
+    }
+
     void slotsLiveInTheLibraryAndEarlierSlotFilesStillRead()
     {
         QVERIFY(writeCurrentProductName("M7"));

@@ -3,6 +3,7 @@
 #include "app/app_options.h"
 #include "app/mousecfg_widget.h"
 #include "app/screenshots/screenshots.h"
+#include "app/start_marks.h"
 #include "device/hotplug_source.h"
 #include "platform/autostart.h"
 #include "platform/instance_channel.h"
@@ -108,6 +109,7 @@ int main(int argc, char **argv)
     if (options.version)
         return printText(appVersionText());
     configureDiagnostics(options.verbose);
+    markStart("application made");
     std::optional<SimOptions> simulation;
     if (!simulationFromOptions(options.session, &simulation, &error))
         return usageError(error);

@@ -5,6 +5,7 @@
 #include "app/desktop_integration.h"
 #include "app/firmware_update.h"
 #include "app/profile_rules.h"
+#include "app/start_marks.h"
 #include "app/window_controls.h"
 #include "app/window_drag.h"
 #include "app/window_messages.h"
@@ -84,10 +85,12 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
     setLook(m_Settings);
     buildFrame(forcedScaleStep);
     connectDevice(hotplug);
+    markStart("frame built");
 
     // 7. Controls, with the language menu, and its translation.
     buildControls();
     m_pLanguage->installSaved();
+    markStart("controls built");
 
     // 8. Profile management and the apply flow. The stored-profile list is read with the saved
     // set (step 11): a fresh library also names the slots that have no name yet.
@@ -111,12 +114,14 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
     m_pProfiles->loadLibrary();
     takeHostPointerSpeed(systemPointerSpeed(), m_WorkingSet);
     rememberStoredSet(true);
+    markStart("profiles loaded");
 
     // 12. The profile-file menu.
     rebuildProfileFileMenu();
 
     // 13. The content panels.
     buildPanels();
+    markStart("first page's panels built");
 
     // 14. First page, texts, slot and name. (The poller was started just now: unlike a later
     // re-translation, this one has no reason to restart it.)
@@ -150,6 +155,7 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
                                         this);
     connect(m_pDesktop, &DesktopIntegration::lowBatteryNotified, this, &MousecfgWidget::lowBatteryNotified);
     connect(this, &MousecfgWidget::mouseSettingsChanged, m_pDesktop, &DesktopIntegration::refresh);
+    markStart("window made");
     // On Wayland the desktop's own script reports the window in front to the bus object.
     if (auto *reported = qobject_cast<BusFocusedAppSource *>(m_pAutoSwitch->source()))
         connect(&m_pDesktop->desktopBus(), &DesktopBus::focusReported, reported, &BusFocusedAppSource::report);
@@ -313,6 +319,7 @@ void MousecfgWidget::buildHiddenPanels()
             m_pButtonPanel->selectGroup(m_pView->selected(view), view);
         }
     }
+    markStart("other pages built");
 }
 
 const MousecfgWidget &MousecfgWidget::builtPanels() const
@@ -340,6 +347,7 @@ void MousecfgWidget::paintEvent(QPaintEvent *)
     // The other pages' panels once the first frame is on screen.
     if (!m_bPanelsQueued) {
         m_bPanelsQueued = true;
+        markStart("first frame painted");
         QMetaObject::invokeMethod(this, &MousecfgWidget::buildHiddenPanels, Qt::QueuedConnection);
     }
 }

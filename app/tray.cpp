@@ -1,6 +1,7 @@
 #include "app/tray.h"
 
 #include "app/device_status.h"
+#include "app/start_marks.h"
 #include "app/window_controls.h"
 #include "app/window_rules.h"
 #include "platform/autostart.h"
@@ -48,6 +49,7 @@ Tray::Tray(QWidget &window, DeviceStatus &status)
     m_bAvailable = QSystemTrayIcon::isSystemTrayAvailable();
     if (m_bAvailable)
         m_pIcon->show();
+    markStart(m_bAvailable ? "tray icon shown" : "no tray to show the icon in");
 }
 
 void Tray::hideWindow()

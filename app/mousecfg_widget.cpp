@@ -132,9 +132,8 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
     layoutControls();
     m_pBar->showSlot(m_WorkingSet);
 
-    // 15. Default profile file, style, tray.
+    // 15. Default profile file, tray.
     ensureDefaultProfileFile();
-    setStyleSheet("*{outline:0px;}");
     m_pTray = new Tray(*this, *m_pStatus);
     m_pAutoSwitch = std::make_unique<AutoSwitch>(static_cast<AutoSwitch::Host &>(*this), makeFocusedAppSource());
     for (QAction *action : {m_pTray->autoSwitchAction(), m_pBar->autoSwitchAction()})
@@ -174,9 +173,10 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
 
 void MousecfgWidget::buildFrame(int forcedScaleStep)
 {
-    // 1. Identity.
+    // 1. Identity, and the style of every control: set before any is made, none is styled twice.
     setObjectName("MousecfgWidget");
     setWindowTitle("MousecfgWidget");
+    setStyleSheet("*{outline:0px;}");
 
     // 2. Pictures and scale.
     m_pFace = std::make_unique<WindowFace>(*this, forcedScaleStep);

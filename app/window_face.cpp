@@ -50,18 +50,18 @@ bool WindowFace::fitInto(const QSize &available)
 void WindowFace::ensureBackground()
 {
     const QSize size(scaled(kDesignWidth, m_dFactor), scaled(kDesignHeight, m_dFactor));
-    const qreal ratio = m_Window.devicePixelRatioF();
+    const QSize pixels = backgroundPixels();
     QPixmap &background = m_Backgrounds[static_cast<size_t>(m_iStep)];
     if (m_Decoding.valid()) {
         QImage decoded = m_Decoding.get();
-        if (m_DecodingPixels == size * ratio && background.isNull())
+        if (m_DecodingPixels == pixels && background.isNull())
             background = QPixmap::fromImage(std::move(decoded));
     }
-    if (background.isNull() || background.size() != size * ratio) {
+    if (background.isNull() || background.size() != pixels) {
         // Painted from the high-resolution picture where there is one, so the window stays crisp.
-        background = loadSkinPixmap(skinPath("cfgMainback.png"), size * ratio);
+        background = loadSkinPixmap(skinPath("cfgMainback.png"), pixels);
     }
-    background.setDevicePixelRatio(ratio);
+    background.setDevicePixelRatio(m_Window.devicePixelRatioF());
     if (!background.isNull() && background.hasAlphaChannel()) {
         const QBitmap mask = background.scaled(size).mask();
         if (!mask.isNull())

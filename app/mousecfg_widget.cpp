@@ -154,7 +154,6 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
                                         this);
     connect(m_pDesktop, &DesktopIntegration::lowBatteryNotified, this, &MousecfgWidget::lowBatteryNotified);
     connect(this, &MousecfgWidget::mouseSettingsChanged, m_pDesktop, &DesktopIntegration::refresh);
-    markStart("window made");
     // On Wayland the desktop's own script reports the window in front to the bus object.
     if (auto *reported = qobject_cast<BusFocusedAppSource *>(m_pAutoSwitch->source()))
         connect(&m_pDesktop->desktopBus(), &DesktopBus::focusReported, reported, &BusFocusedAppSource::report);
@@ -169,6 +168,7 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
         }
         m_pStatus->startCheck(intoTray);
     });
+    markStart("window made");
 }
 
 void MousecfgWidget::buildFrame(int forcedScaleStep)

@@ -286,7 +286,6 @@ private:
 
     // Scale and background.
     std::unique_ptr<WindowFace> m_pFace;
-    std::future<void> m_SlotsReadAhead;  // the slots' profile files, read while the window builds
 
     // Controls.
     std::array<TarnPushButton *, ButtonCount> m_Buttons{};
@@ -319,6 +318,7 @@ private:
     AppSettings m_Settings;
     ProfileSet m_WorkingSet;
     ProfileSet m_SavedSet;
+    std::future<void> m_SlotsReadAhead;  // the slots' profile files, read while the window builds
     std::unique_ptr<ProfileManager> m_pProfiles;
     std::unique_ptr<AutoSwitch> m_pAutoSwitch;
     std::unique_ptr<ApplyFlow> m_pApply;

@@ -6,22 +6,20 @@
 
 namespace {
 
-// Started while the program's static objects are made, before main().
-const QElapsedTimer &startTimer()
+QElapsedTimer startedTimer()
 {
-    static const QElapsedTimer timer = [] {
-        QElapsedTimer t;
-        t.start();
-        return t;
-    }();
+    QElapsedTimer timer;
+    timer.start();
     return timer;
 }
-[[maybe_unused]] const QElapsedTimer &g_startedEarly = startTimer();
+
+// Started while the program's static objects are made, before main() (where the marks begin).
+const QElapsedTimer g_startTimer = startedTimer();
 
 } // namespace
 
 void markStart(const char *step)
 {
     if (lcApp().isDebugEnabled())
-        qCDebug(lcApp, "start: %s at %.1f ms", step, double(startTimer().nsecsElapsed()) / 1e6);
+        qCDebug(lcApp, "start: %s at %.1f ms", step, double(g_startTimer.nsecsElapsed()) / 1e6);
 }

@@ -202,6 +202,13 @@ StorageOutcome commitSetSave(const ProfileSet &set, const SetSave &what)
 std::mutex g_matrixMutex;
 ButtonMatrix g_buttonMatrix{};
 
+// The slot names a load goes by: as stored, an unsafe or repeated one made the slot's own.
+void readDistinctSlotNames(const IniValues &values, ProfileSet &set)
+{
+    readSlotNames(values, set);
+    makeSlotNamesDistinct(set.slotNames);
+}
+
 } // namespace
 
 // Every operation below opens its file afresh (a settings object of its own) and closes it when
@@ -214,10 +221,9 @@ void loadProfileSet(ProfileSet &set)
     {
         const IniFile settings(settingsFilePath());
         readSetValues(settings.values(), set);
-        readSlotNames(settings.values(), set);
+        // Every slot reads and writes a file of its own.
+        readDistinctSlotNames(settings.values(), set);
     }
-    // Every slot reads and writes a file of its own.
-    makeSlotNamesDistinct(set.slotNames);
     for (int i = 0; i < kProfileSlotCount; ++i)
         readSlotProfile(set.profiles[i], slotProfileReadPath(set.slotNames[i]));
     ButtonMatrix matrix{};
@@ -258,8 +264,7 @@ void readSlotProfilesAhead()
     // Without the data-folder lock (it belongs to the thread that loads): a file replaced
     // meanwhile has another identity, and its record is then read again by the load.
     ProfileSet set;
-    readSlotNames(IniFile(settingsFilePath()).values(), set);
-    makeSlotNamesDistinct(set.slotNames);
+    readDistinctSlotNames(IniFile(settingsFilePath()).values(), set);
     nameNamelessSlots(set);
     QStringList done;
     for (const QString &name : set.slotNames) {

@@ -23,6 +23,16 @@ class TestSettingsFile : public QObject {
         QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(text);
     }
+    // Five slots with names and DPI stages of their own.
+    static ProfileSet fiveNamedSlots()
+    {
+        ProfileSet set;
+        for (int i = 0; i < kProfileSlotCount; ++i) {
+            set.slotNames[i] = QString("Slot %1").arg(i);
+            set.profiles[i].dpi = uint8_t(i);
+        }
+        return set;
+    }
 private slots:
     void init()
     {
@@ -82,11 +92,7 @@ private slots:
     // bytes. Then a read sees exactly what was saved.
     void saveWritesOnlyTheFilesThatChange()
     {
-        ProfileSet set;
-        for (int i = 0; i < kProfileSlotCount; ++i) {
-            set.slotNames[i] = QString("Slot %1").arg(i);
-            set.profiles[i].dpi = uint8_t(i);
-        }
+        ProfileSet set = fiveNamedSlots();
         QVERIFY(storeProfileSet(set).ok());
         const auto identity = [](const QString &path) {
             struct stat st {};
@@ -132,11 +138,7 @@ private slots:
 
     void aProfileReadAheadIsTakenOnlyWhileItsFileIsUnchanged()
     {
-        ProfileSet set;
-        for (int i = 0; i < kProfileSlotCount; ++i) {
-            set.slotNames[i] = QString("Slot %1").arg(i);
-            set.profiles[i].dpi = uint8_t(i);
-        }
+        ProfileSet set = fiveNamedSlots();
         QVERIFY(storeProfileSet(set).ok());
         readSlotProfilesAhead();
         // Another program replaces slot 1's file and rewrites slot 3's in place after the read.

@@ -248,9 +248,7 @@ void MousecfgWidget::buildPanels()
     m_pPanelProfile = &m_WorkingSet.current();
     const PageVisibility shown = pageVisibility(m_iPage, m_bFrontView);
     for (PanelKind kind : kPanelOrder) {
-        // The macro page's step list takes its look only when made before the window's style
-        // sheet is set (step 15): it is always made now.
-        if (panelVisible(kind, shown) || kind == PanelKind::Macro)
+        if (panelVisible(kind, shown))
             buildPanel(kind);
     }
 }

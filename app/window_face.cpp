@@ -3,7 +3,6 @@
 #include "widgets/skin.h"
 #include "widgets/theme.h"
 
-#include <QBitmap>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
@@ -14,15 +13,36 @@ WindowFace::WindowFace(QWidget &window, int forcedStep) : m_Window(window), m_iF
     m_iStep = m_iForcedStep >= 0 ? scaleForStep(m_iForcedStep).step : screenStep();
     m_dFactor = scaleForStep(m_iStep).factor;
     setUiScale(m_dFactor);
-    // The largest picture of the window: decoded while the controls are built.
-    // (The battery bar draws its picture through its style sheet.)
+    // The largest picture of the window, and the shape taken from it: made while the controls
+    // are built. (The battery bar draws its picture through its style sheet.)
     m_DecodingPixels = backgroundPixels();
-    m_Decoding = std::async(std::launch::async, loadSkinImage, skinPath("cfgMainback.png"), m_DecodingPixels);
+    m_Decoding = std::async(std::launch::async, decodePictures, m_DecodingPixels, backgroundSize());
+}
+
+QSize WindowFace::backgroundSize() const
+{
+    return QSize(scaled(kDesignWidth, m_dFactor), scaled(kDesignHeight, m_dFactor));
 }
 
 QSize WindowFace::backgroundPixels() const
 {
-    return QSize(scaled(kDesignWidth, m_dFactor), scaled(kDesignHeight, m_dFactor)) * m_Window.devicePixelRatioF();
+    return backgroundSize() * m_Window.devicePixelRatioF();
+}
+
+WindowFace::Pictures WindowFace::decodePictures(const QSize &pixels, const QSize &size)
+{
+    Pictures pictures;
+    // Painted from the high-resolution picture where there is one, so the window stays crisp.
+    pictures.background = loadSkinImage(skinPath("cfgMainback.png"), pixels);
+    pictures.shape = shapeMaskImage(pictures.background, size);
+    return pictures;
+}
+
+void WindowFace::take(Pictures pictures)
+{
+    const size_t step = static_cast<size_t>(m_iStep);
+    m_Backgrounds[step] = QPixmap::fromImage(std::move(pictures.background));
+    m_Shapes[step] = pictures.shape.isNull() ? QBitmap() : QBitmap::fromImage(pictures.shape);
 }
 
 int WindowFace::screenStep() const
@@ -49,24 +69,18 @@ bool WindowFace::fitInto(const QSize &available)
 
 void WindowFace::ensureBackground()
 {
-    const QSize size(scaled(kDesignWidth, m_dFactor), scaled(kDesignHeight, m_dFactor));
     const QSize pixels = backgroundPixels();
-    QPixmap &background = m_Backgrounds[static_cast<size_t>(m_iStep)];
+    const size_t step = static_cast<size_t>(m_iStep);
     if (m_Decoding.valid()) {
-        QImage decoded = m_Decoding.get();
-        if (m_DecodingPixels == pixels && background.isNull())
-            background = QPixmap::fromImage(std::move(decoded));
+        Pictures decoded = m_Decoding.get();
+        if (m_DecodingPixels == pixels && m_Backgrounds[step].isNull())
+            take(std::move(decoded));
     }
-    if (background.isNull() || background.size() != pixels) {
-        // Painted from the high-resolution picture where there is one, so the window stays crisp.
-        background = loadSkinPixmap(skinPath("cfgMainback.png"), pixels);
-    }
-    background.setDevicePixelRatio(m_Window.devicePixelRatioF());
-    if (!background.isNull() && background.hasAlphaChannel()) {
-        const QBitmap mask = background.scaled(size).mask();
-        if (!mask.isNull())
-            m_Window.setMask(mask);
-    }
+    if (m_Backgrounds[step].isNull() || m_Backgrounds[step].size() != pixels)
+        take(decodePictures(pixels, backgroundSize()));
+    m_Backgrounds[step].setDevicePixelRatio(m_Window.devicePixelRatioF());
+    if (!m_Shapes[step].isNull())
+        m_Window.setMask(m_Shapes[step]);
 }
 
 void WindowFace::paint(QPainter &painter) const

@@ -5,6 +5,7 @@
 
 #include "app/window_rules.h"
 
+#include <QBitmap>
 #include <QImage>
 #include <QPixmap>
 
@@ -37,9 +38,18 @@ public:
     bool followScreen();
 
 private:
+    // The background at a step's pixels and the window's shape at its size, made together on
+    // any thread.
+    struct Pictures {
+        QImage background;
+        QImage shape;
+    };
+    static Pictures decodePictures(const QSize &pixels, const QSize &size);
+    void take(Pictures pictures);
     int screenStep() const;
     void setStep(int step);
     QSize backgroundPixels() const;
+    QSize backgroundSize() const;
 
     QWidget &m_Window;
     int m_iForcedStep;
@@ -47,6 +57,7 @@ private:
     double m_dFactor = 1.0;
     int m_iResizeStep = -1;
     std::array<QPixmap, kLastScaleStep + 1> m_Backgrounds;
-    std::future<QImage> m_Decoding;  // the background, decoded on another thread
+    std::array<QBitmap, kLastScaleStep + 1> m_Shapes;
+    std::future<Pictures> m_Decoding;  // the first step's pictures, made on another thread
     QSize m_DecodingPixels;
 };

@@ -173,6 +173,15 @@ void SkinTest::generatedWindowBackgroundShapesTheWindow()
     QVERIFY(!mask.isNull());
     const QImage maskImage = mask.toImage();
     QVERIFY(maskImage.pixelColor(0, 0) != maskImage.pixelColor(500, 320));
+    // The shape made off the window's thread is the toolkit's own mask, bit for bit, at the
+    // picture's size and scaled down and up.
+    for (const QSize size : {QSize(999, 640), QSize(749, 480), QSize(1499, 960)}) {
+        const QImage shape = shapeMaskImage(image, size);
+        const QImage expected = background.scaled(size).mask().toImage().convertToFormat(QImage::Format_MonoLSB);
+        QCOMPARE(shape.size(), size);
+        QCOMPARE(QBitmap::fromImage(shape).toImage().convertToFormat(QImage::Format_MonoLSB), expected);
+    }
+    QVERIFY(shapeMaskImage(image.convertToFormat(QImage::Format_RGB32), QSize(999, 640)).isNull());
     QCOMPARE(QImageReader(builtSkin("dlg.png")).size(), QSize(478, 309));
     QCOMPARE(QImageReader(builtSkin("dlg_gun.png")).size(), QSize(619, 400));
 }

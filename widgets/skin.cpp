@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QImageReader>
 
+#include <algorithm>
+
 // At global scope: the resource's initialiser is a global function.
 static void initSkinResources()
 {
@@ -70,6 +72,28 @@ QImage loadSkinImage(const QString &path, const QSize &pixels)
     if (!scaleWanted || image.size() == pixels)
         return image;
     return image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QImage shapeMaskImage(const QImage &picture, const QSize &size)
+{
+    if (picture.isNull() || !picture.hasAlphaChannel() || size.isEmpty())
+        return QImage();
+    const QImage scaled = picture.size() == size ? picture : picture.scaled(size);
+    const QImage argb = scaled.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage mask(size, QImage::Format_MonoLSB);
+    mask.setColorCount(2);
+    mask.setColor(0, QColor(Qt::color0).rgba());
+    mask.setColor(1, QColor(Qt::color1).rgba());
+    for (int y = 0; y < size.height(); ++y) {
+        const QRgb *pixel = reinterpret_cast<const QRgb *>(argb.constScanLine(y));
+        uchar *bits = mask.scanLine(y);
+        std::fill(bits, bits + mask.bytesPerLine(), uchar(0));
+        for (int x = 0; x < size.width(); ++x) {
+            if (qAlpha(pixel[x]) != 0)
+                bits[x >> 3] |= uchar(1u << (x & 7));
+        }
+    }
+    return mask;
 }
 
 QPixmap loadSkinPixmap(const QString &path, const QSize &pixels)

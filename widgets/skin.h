@@ -23,6 +23,11 @@ QPixmap loadSkinPixmap(const QString &path, const QSize &pixels = QSize());
 // decodes its large background while it builds its controls).
 QImage loadSkinImage(const QString &path, const QSize &pixels = QSize());
 
+// The shape a frameless window takes from `picture` drawn at `size` pixels: the picture scaled
+// there fast, as a pixmap scales, and a one-bit image set where it is not fully transparent (the
+// bits the toolkit's own pixmap mask sets). Safe on any thread; empty for a picture without alpha.
+QImage shapeMaskImage(const QImage &picture, const QSize &size);
+
 // The file to draw the image at `path` from at `pixels` device pixels: its "@2x" variant when the
 // plain image is smaller than the target and the variant exists, else `path`. Style sheets that
 // stretch a skin image (border-image) name this file, so controls stay crisp above 1x.

@@ -2,6 +2,7 @@
 
 #include "app/app_options.h"
 #include "app/mousecfg_widget.h"
+#include "app/profiles_read_ahead.h"
 #include "app/screenshots/screenshots.h"
 #include "app/start_marks.h"
 #include "device/hotplug_source.h"
@@ -146,6 +147,8 @@ int main(int argc, char **argv)
         break;
     }
 
+    // Meanwhile the slots' profile files are read for the window.
+    startReadingProfilesAhead();
     DeviceSession session(simulation, options.session.virtualTime);
     // A poller running flat out in virtual time would flood this thread with its reports.
     session.paceIdleWaits(kVirtualIdlePaceMs);

@@ -5,6 +5,7 @@
 #include "app/desktop_integration.h"
 #include "app/firmware_update.h"
 #include "app/profile_rules.h"
+#include "app/profiles_read_ahead.h"
 #include "app/start_marks.h"
 #include "app/window_controls.h"
 #include "app/window_drag.h"
@@ -80,8 +81,9 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
       m_pTransfer(std::make_unique<VerifiedTransfer>(*m_pLink)),
       m_Settings(readAppSettings())
 {
-    // The slots' profiles are the largest files read at start: read on another thread meanwhile.
-    m_SlotsReadAhead = std::async(std::launch::async, readSlotProfilesAhead);
+    // When the program's start has not begun reading the slots' profiles yet, they are read
+    // while the window builds.
+    startReadingProfilesAhead();
     setLook(m_Settings);
     buildFrame(forcedScaleStep);
     connectDevice(hotplug);
@@ -109,7 +111,7 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
     // 11. Saved set into the working set; the host's pointer speed into the current profile.
     m_pSetWatch = new StoredSetWatch(this);
     connect(m_pSetWatch, &StoredSetWatch::changedElsewhere, this, &MousecfgWidget::takeOutsideChange);
-    m_SlotsReadAhead.wait();
+    awaitProfilesReadAhead();
     loadProfiles();
     m_pProfiles->loadLibrary();
     takeHostPointerSpeed(systemPointerSpeed(), m_WorkingSet);

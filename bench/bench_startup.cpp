@@ -6,6 +6,7 @@
 #include "bench/bench.h"
 
 #include "app/mousecfg_widget.h"
+#include "app/profiles_read_ahead.h"
 #include "device/hotplug_source.h"
 #include "session/device_session.h"
 #include "storage/app_paths.h"
@@ -141,6 +142,7 @@ int startupChild(int argc, char **argv, const QString &mode)
     AppPaths::setDataDirOverride(QString::fromLocal8Bit(argv[argc - 1]));
     AppPaths::init();
     AppPaths::prepareDataFolder();
+    startReadingProfilesAhead();
     DeviceSession session(SimOptions(), false);
     const std::unique_ptr<HotplugSource> hotplug = session.makeHotplugSource();
     MousecfgWidget window(session.backend(), hotplug.get());

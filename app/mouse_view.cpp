@@ -20,12 +20,38 @@ namespace {
 const QSize kFrontBox(300, 400);
 const QSize kSideBox(300, 300);
 
-QSize scaledSize(const QSize &design)
+QSize scaledSize(const QSize &design, double scale)
 {
-    return QSize(scaled(design.width(), uiScale()), scaled(design.height(), uiScale()));
+    return QSize(scaled(design.width(), scale), scaled(design.height(), scale));
+}
+
+// A front picture fits its frame keeping its proportions.
+QImage frontPictureImage(const QString &path, double scale, double ratio)
+{
+    if (path.isEmpty())
+        return QImage();
+    const QSize natural = QImageReader(path).size();
+    if (!natural.isValid())
+        return QImage();
+    return loadSkinImage(path, natural.scaled(scaledSize(kFrontBox, scale), Qt::KeepAspectRatio) * ratio);
+}
+
+QPixmap pixmapAtRatio(const QImage &picture, double ratio)
+{
+    QPixmap pixmap = QPixmap::fromImage(picture);
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
 }
 
 } // namespace
+
+MousePictures decodeMousePictures(const QString &product, double scale, double ratio)
+{
+    MousePictures pictures;
+    pictures.front = frontPictureImage(mouseFrontPicturePath(product), scale, ratio);
+    pictures.side = loadSkinImage(mouseSidePicturePath(product), scaledSize(kSideBox, scale) * ratio);
+    return pictures;
+}
 
 MouseView::MouseView(QWidget &window) : QObject(&window), m_Window(window)
 {
@@ -81,29 +107,20 @@ int MouseView::selected(int view) const
 
 void MouseView::reloadPictures()
 {
-    const QString name = readCurrentProductName();
-    const QPixmap front = frontPicturePixmap(mouseFrontPicturePath(name));
-    if (!front.isNull())
-        m_pFrontPicture->setPixmap(front);
-    const qreal ratio = m_Window.devicePixelRatioF();
-    QPixmap side = loadSkinPixmap(mouseSidePicturePath(name), scaledSize(kSideBox) * ratio);
-    if (!side.isNull()) {
-        side.setDevicePixelRatio(ratio);
-        m_pSidePicture->setPixmap(side);
-    }
+    showPictures(decodeMousePictures(readCurrentProductName(), uiScale(), m_Window.devicePixelRatioF()));
 }
 
-QPixmap MouseView::frontPicturePixmap(const QString &path) const
+void MouseView::showPictures(const MousePictures &pictures)
 {
-    if (path.isEmpty())
-        return QPixmap();
-    const QSize natural = QImageReader(path).size();
-    if (!natural.isValid())
-        return QPixmap();
-    const qreal ratio = m_Window.devicePixelRatioF();
-    QPixmap pixmap = loadSkinPixmap(path, natural.scaled(scaledSize(kFrontBox), Qt::KeepAspectRatio) * ratio);
-    pixmap.setDevicePixelRatio(ratio);
-    return pixmap;
+    showFront(pictures.front);
+    if (!pictures.side.isNull())
+        m_pSidePicture->setPixmap(pixmapAtRatio(pictures.side, m_Window.devicePixelRatioF()));
+}
+
+void MouseView::showFront(const QImage &picture)
+{
+    if (!picture.isNull())
+        m_pFrontPicture->setPixmap(pixmapAtRatio(picture, m_Window.devicePixelRatioF()));
 }
 
 void MouseView::setUpDownImages()
@@ -154,10 +171,8 @@ void MouseView::hover(TarnPushButton *button, bool over)
     if (k < 1 || k > kHotspotsPerView)
         return;
     const QString name = readCurrentProductName();
-    const QPixmap picture =
-        frontPicturePixmap(over ? mouseHoverPicturePath(name, k) : mouseFrontPicturePath(name));
-    if (!picture.isNull())
-        m_pFrontPicture->setPixmap(picture);
+    showFront(frontPictureImage(over ? mouseHoverPicturePath(name, k) : mouseFrontPicturePath(name), uiScale(),
+                                m_Window.devicePixelRatioF()));
     // The marker is lit while the pointer is over its button (the hot-spot or its panel row) and
     // otherwise shows whether it is the selected one. Marking it selected on every leave would
     // leave lit markers behind the pointer and hide which button is selected.

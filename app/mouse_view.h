@@ -5,6 +5,7 @@
 
 #include "app/window_rules.h"
 
+#include <QImage>
 #include <QObject>
 
 #include <array>
@@ -14,6 +15,15 @@ class QPixmap;
 class QString;
 class QWidget;
 class TarnPushButton;
+
+// A mouse's front and side pictures in device pixels, null where the product has none.
+struct MousePictures {
+    QImage front;
+    QImage side;
+};
+// The pictures of `product` for a window at `scale` and device pixel ratio `ratio`: read and
+// scaled on any thread (the window decodes them while it builds its other controls).
+MousePictures decodeMousePictures(const QString &product, double scale, double ratio);
 
 class MouseView : public QObject {
     Q_OBJECT
@@ -31,6 +41,8 @@ public:
 
     // The current mouse's front and side pictures at the window's scale.
     void reloadPictures();
+    // Pictures decoded for the current mouse at the window's scale and pixel ratio.
+    void showPictures(const MousePictures &pictures);
     // The current mouse's up and down hot-spot images.
     void setUpDownImages();
     // Marks the "Front" or the "Side" button.
@@ -51,7 +63,7 @@ signals:
 
 private:
     void onClicked();
-    QPixmap frontPicturePixmap(const QString &path) const;
+    void showFront(const QImage &picture);
 
     QWidget &m_Window;
     QLabel *m_pFrontPicture;

@@ -371,6 +371,9 @@ TarnPushButton *MousecfgWidget::makeButton(const QStringList &skinImages, Layout
 
 void MousecfgWidget::buildControls()
 {
+    // The mouse pictures, decoded while the other controls are made.
+    m_MousePicturesAhead = std::async(std::launch::async, decodeMousePictures, readCurrentProductName(), scaleFactor(),
+                                      devicePixelRatioF());
     const QStringList &tabImages = tabFaceImages();
     for (int i = 0; i < PageCount; ++i) {
         m_Buttons[i] = makeButton(tabImages, static_cast<LayoutItem>(static_cast<int>(LayoutItem::Tab0) + i));
@@ -473,7 +476,10 @@ void MousecfgWidget::applyFonts()
 
 void MousecfgWidget::reloadMousePictures()
 {
-    m_pView->reloadPictures();
+    if (m_MousePicturesAhead.valid())
+        m_pView->showPictures(m_MousePicturesAhead.get());
+    else
+        m_pView->reloadPictures();
     const QSize chargeBox(scaled(26, scaleFactor()), scaled(40, scaleFactor()));
     const QString lightning = skinPath("lightning.png");
     const QSize chargeSize = QImageReader(lightning).size().scaled(chargeBox, Qt::KeepAspectRatio);

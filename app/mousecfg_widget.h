@@ -306,6 +306,7 @@ private:
     // after it (or when first asked for): a start paints sooner.
     ContentPanels m_Panels;
     std::array<bool, kPanelKindCount> m_PanelBuilt{};
+    std::future<MousePictures> m_MousePicturesAhead;  // taken by the first reloadMousePictures()
     bool m_bPanelsQueued = false;
     ProfileData *m_pPanelProfile = nullptr;  // the record the panels edit in place
     TarnDPIWindow *m_pDpiWindow = nullptr;
@@ -318,7 +319,6 @@ private:
     AppSettings m_Settings;
     ProfileSet m_WorkingSet;
     ProfileSet m_SavedSet;
-    std::future<void> m_SlotsReadAhead;  // the slots' profile files, read while the window builds
     std::unique_ptr<ProfileManager> m_pProfiles;
     std::unique_ptr<AutoSwitch> m_pAutoSwitch;
     std::unique_ptr<ApplyFlow> m_pApply;

@@ -302,6 +302,7 @@ void MousecfgWidget::buildHiddenPanels()
 {
     if (!m_pPanelProfile)
         return;  // the constructor has not reached the panels yet
+    dropSkinImagesAhead();  // the first frame has taken them
     const PanelContext context = panelContext();
     const QFont font = languageFont(scaleFactor());
     for (PanelKind kind : kPanelOrder) {
@@ -349,6 +350,20 @@ void MousecfgWidget::paintEvent(QPaintEvent *)
         m_bPanelsQueued = true;
         markStart("first frame painted");
         QMetaObject::invokeMethod(this, &MousecfgWidget::buildHiddenPanels, Qt::QueuedConnection);
+    }
+}
+
+void MousecfgWidget::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // The faces of the first frame's buttons, decoded while the window is being shown.
+    if (!m_bPanelsQueued) {
+        QVector<SkinImageRequest> faces;
+        for (const TarnPushButton *button : findChildren<TarnPushButton *>()) {
+            if (button->isVisibleTo(this))
+                faces << button->paintedImage();
+        }
+        decodeSkinImagesAhead(faces);
     }
 }
 

@@ -20,6 +20,7 @@
 #include <QMovie>
 #include <QPixmap>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -91,6 +92,7 @@ private slots:
     void hotspotMarkersLeaveTheMouseVisible();
     void windowHotspotsWearTheMarkersAndMarkOnlyTheSelectedOne();
     void generatedAnimationPlays();
+    void imagesDecodedAheadAreTakenUntilDropped();
 };
 
 void SkinTest::gifWriterRoundTrips()
@@ -275,6 +277,33 @@ void SkinTest::generatedAnimationPlays()
     QFile file(builtSkin("loading.gif"));
     QVERIFY(builtIn.open(QIODevice::ReadOnly) && file.open(QIODevice::ReadOnly));
     QCOMPARE(builtIn.readAll(), file.readAll());
+}
+
+void SkinTest::imagesDecodedAheadAreTakenUntilDropped()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("face.png");
+    const auto paintFile = [&path](const QColor &colour) {
+        QImage image(40, 20, QImage::Format_ARGB32);
+        image.fill(colour);
+        QVERIFY(image.save(path));
+    };
+    paintFile(Qt::red);
+    const QSize pixels(80, 40);
+    // The file changes after the decode was asked for: until the drop, the load of that path and
+    // size takes the image decoded then; another size is decoded from the file as it is now.
+    decodeSkinImagesAhead({{path, pixels}, {path, pixels}, {QString(), pixels}});
+    const QImage ahead = loadSkinImage(path, pixels);
+    paintFile(Qt::blue);
+    QCOMPARE(loadSkinImage(path, pixels), ahead);
+    QCOMPARE(loadSkinImage(path, pixels).pixelColor(10, 10), QColor(Qt::red));
+    QCOMPARE(loadSkinImage(path, QSize(40, 20)).pixelColor(10, 10), QColor(Qt::blue));
+    // A request while images are held changes nothing.
+    decodeSkinImagesAhead({{path, QSize(40, 20)}});
+    QCOMPARE(loadSkinImage(path, QSize(40, 20)).pixelColor(10, 10), QColor(Qt::blue));
+    dropSkinImagesAhead();
+    QCOMPARE(loadSkinImage(path, pixels).pixelColor(10, 10), QColor(Qt::blue));
+    QCOMPARE(loadSkinImage(path, pixels).size(), pixels);
 }
 
 QTEST_MAIN(SkinTest)

@@ -7,6 +7,11 @@
 #include <QImageReader>
 
 #include <algorithm>
+#include <condition_variable>
+#include <future>
+#include <mutex>
+#include <optional>
+#include <vector>
 
 // At global scope: the resource's initialiser is a global function.
 static void initSkinResources()
@@ -56,7 +61,29 @@ QString skinSourceForSize(const QString &path, const QSize &pixels)
     return path;
 }
 
-QImage loadSkinImage(const QString &path, const QSize &pixels)
+namespace {
+
+// Images decoded ahead (decodeSkinImagesAhead), each ready once its decode has ended.
+struct DecodedAhead {
+    SkinImageRequest request;
+    QImage image;
+    bool ready = false;
+};
+std::mutex g_aheadMutex;
+std::condition_variable g_aheadDecoded;
+std::vector<DecodedAhead> g_ahead;  // fixed from a request to the drop
+unsigned g_aheadDrops = 0;          // a waiter woken by a drop finds its image gone
+std::future<void> g_aheadDecode;
+
+// The place of the image asked for `path` at `pixels`, or the end.
+std::vector<DecodedAhead>::const_iterator findAhead(const QString &path, const QSize &pixels)
+{
+    return std::find_if(g_ahead.cbegin(), g_ahead.cend(), [&](const DecodedAhead &ahead) {
+        return ahead.request.path == path && ahead.request.pixels == pixels;
+    });
+}
+
+QImage decodeSkinImage(const QString &path, const QSize &pixels)
 {
     if (path.isEmpty())
         return QImage();
@@ -72,6 +99,81 @@ QImage loadSkinImage(const QString &path, const QSize &pixels)
     if (!scaleWanted || image.size() == pixels)
         return image;
     return image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+void decodeAhead()
+{
+    for (size_t i = 0;; ++i) {
+        SkinImageRequest request;
+        {
+            const std::lock_guard<std::mutex> lock(g_aheadMutex);
+            if (i == g_ahead.size())
+                return;
+            request = g_ahead[i].request;
+        }
+        QImage image = decodeSkinImage(request.path, request.pixels);
+        {
+            const std::lock_guard<std::mutex> lock(g_aheadMutex);
+            g_ahead[i].image = std::move(image);
+            g_ahead[i].ready = true;
+        }
+        g_aheadDecoded.notify_all();
+    }
+}
+
+// The image decoded ahead for `path` at `pixels`, waiting for it while it is decoded; none when
+// it was not asked for.
+std::optional<QImage> takeDecodedAhead(const QString &path, const QSize &pixels)
+{
+    std::unique_lock<std::mutex> lock(g_aheadMutex);
+    const auto found = findAhead(path, pixels);
+    if (found == g_ahead.cend())
+        return std::nullopt;
+    const size_t i = size_t(found - g_ahead.cbegin());
+    const unsigned drops = g_aheadDrops;
+    g_aheadDecoded.wait(lock, [i, drops] { return drops != g_aheadDrops || g_ahead[i].ready; });
+    if (drops != g_aheadDrops)
+        return std::nullopt;
+    return g_ahead[i].image;
+}
+
+} // namespace
+
+void decodeSkinImagesAhead(const QVector<SkinImageRequest> &requests)
+{
+    const std::lock_guard<std::mutex> lock(g_aheadMutex);
+    if (!g_ahead.empty())
+        return;
+    for (const SkinImageRequest &request : requests) {
+        if (!request.path.isEmpty() && findAhead(request.path, request.pixels) == g_ahead.cend())
+            g_ahead.push_back(DecodedAhead{request, QImage(), false});
+    }
+    if (!g_ahead.empty())
+        g_aheadDecode = std::async(std::launch::async, decodeAhead);
+}
+
+void dropSkinImagesAhead()
+{
+    std::future<void> decode;
+    {
+        const std::lock_guard<std::mutex> lock(g_aheadMutex);
+        decode = std::move(g_aheadDecode);
+    }
+    if (decode.valid())
+        decode.wait();
+    {
+        const std::lock_guard<std::mutex> lock(g_aheadMutex);
+        g_ahead.clear();
+        ++g_aheadDrops;
+    }
+    g_aheadDecoded.notify_all();
+}
+
+QImage loadSkinImage(const QString &path, const QSize &pixels)
+{
+    if (std::optional<QImage> ahead = takeDecodedAhead(path, pixels))
+        return *std::move(ahead);
+    return decodeSkinImage(path, pixels);
 }
 
 QImage shapeMaskImage(const QImage &picture, const QSize &size)

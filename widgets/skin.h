@@ -4,6 +4,7 @@
 #include <QPixmap>
 #include <QSize>
 #include <QString>
+#include <QVector>
 
 // Full path of a skin image named relative to the skin folder ("dlg.png", "mouse/x/Mouse.png").
 QString skinPath(const QString &name);
@@ -27,6 +28,19 @@ QImage loadSkinImage(const QString &path, const QSize &pixels = QSize());
 // there fast, as a pixmap scales, and a one-bit image set where it is not fully transparent (the
 // bits the toolkit's own pixmap mask sets). Safe on any thread; empty for a picture without alpha.
 QImage shapeMaskImage(const QImage &picture, const QSize &size);
+
+// An image wanted soon: a skin image's full path and the device pixels it is drawn at.
+struct SkinImageRequest {
+    QString path;
+    QSize pixels;
+};
+// Decodes the images of `requests` on another thread; until dropSkinImagesAhead(), a load of the
+// same path at the same size takes that image (waiting for it while it is decoded) instead of
+// decoding the file again. The window asks for the images of its first frame while it is shown.
+// Does nothing while images asked for earlier are held.
+void decodeSkinImagesAhead(const QVector<SkinImageRequest> &requests);
+// Lets go of the images decoded ahead, once the decode has ended.
+void dropSkinImagesAhead();
 
 // The file to draw the image at `path` from at `pixels` device pixels: its "@2x" variant when the
 // plain image is smaller than the target and the variant exists, else `path`. Style sheets that

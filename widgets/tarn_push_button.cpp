@@ -43,6 +43,14 @@ int TarnPushButton::imageIndex() const
     return m_iState < m_images.size() ? m_iState : Normal;
 }
 
+SkinImageRequest TarnPushButton::paintedImage() const
+{
+    const int index = imageIndex();
+    if (index < 0 || rect().isEmpty())
+        return {};
+    return {m_images.at(index), rect().size() * devicePixelRatioF()};
+}
+
 QFont TarnPushButton::textFont() const
 {
     // Clear of the face's border and corner cuts on both sides.
@@ -129,10 +137,9 @@ void TarnPushButton::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QRect area = rect();
-    const qreal ratio = devicePixelRatioF();
-    const int index = imageIndex();
-    if (index >= 0 && !area.isEmpty()) {
-        const QPixmap &image = imageForSize(index, area.size() * ratio);
+    const SkinImageRequest painted = paintedImage();
+    if (!painted.path.isEmpty()) {
+        const QPixmap &image = imageForSize(imageIndex(), painted.pixels);
         if (!image.isNull())
             painter.drawPixmap(area, image);
     }

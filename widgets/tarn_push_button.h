@@ -2,6 +2,7 @@
 // A push button drawn from skin images, one per visual state, with the state's text colour.
 
 #include "widgets/qt_widgets_compat.h"
+#include "widgets/skin.h"
 
 #include <QPixmap>
 #include <QPushButton>
@@ -32,6 +33,8 @@ public:
     // The image drawn in the current state: the state's image, or the normal one when the list
     // has no image for that state; -1 without images.
     int imageIndex() const;
+    // The image the next paint draws and its size in device pixels; no path when it draws none.
+    SkinImageRequest paintedImage() const;
     QColor textColour() const;
     // The language font, made narrower or smaller when the text would not fit between the
     // button's edges.

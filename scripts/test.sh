@@ -3,8 +3,8 @@
 # Usage: scripts/test.sh [--sanitize | --tsan | --qt6]
 #   --sanitize: AddressSanitizer + UndefinedBehaviorSanitizer build of every test
 #   --tsan:     ThreadSanitizer build of the tests that run threads (poller, poller control,
-#               download worker, device link, downloads on the simulated mouse, and the
-#               window's hot-plug and poller tests); any report fails the run
+#               download worker, device link, downloads on the simulated mouse, skin images
+#               decoded ahead, and the window's hot-plug and poller tests); any report fails the run
 #   --qt6:      the Qt 6 build (build-qt6/) of everything, and every test on it
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -24,11 +24,13 @@ if [ "${1:-}" = "--tsan" ]; then
   # build runs the skin generator, which uses Qt's thread pool.
   export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$root/tests/tsan.supp"
   cmake -S "$root" -B "$dir" -DMOUSECFG_TSAN=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  cmake --build "$dir" -j"$(nproc)" --target "${thread_tests[@]}" gui_test_main_window
+  cmake --build "$dir" -j"$(nproc)" --target "${thread_tests[@]}" gui_test_main_window gui_test_skin
   for t in "${thread_tests[@]}"; do
     echo "== $t"
     "$dir/bin/$t" -silent
   done
+  echo "== gui_test_skin (images decoded ahead)"
+  "$dir/bin/gui_test_skin" -silent imagesDecodedAheadAreTakenUntilDropped
   echo "== gui_test_main_window (hot-plug and poller)"
   "$dir/bin/gui_test_main_window" -silent "${window_tests[@]}"
   exit 0

@@ -105,6 +105,24 @@ int MouseView::selected(int view) const
     return view >= 0 && view < ViewCount ? m_Selected[static_cast<size_t>(view)] : -1;
 }
 
+void MousePicturesAhead::start(const QString &product, double scale, double ratio)
+{
+    m_product = product;
+    m_scale = scale;
+    m_ratio = ratio;
+    m_decoding = std::async(std::launch::async, decodeMousePictures, product, scale, ratio);
+}
+
+std::optional<MousePictures> MousePicturesAhead::take(const QString &product, double scale, double ratio)
+{
+    if (!m_decoding.valid())
+        return std::nullopt;
+    MousePictures pictures = m_decoding.get();
+    if (product != m_product || scale != m_scale || ratio != m_ratio)
+        return std::nullopt;
+    return pictures;
+}
+
 void MouseView::reloadPictures()
 {
     showPictures(decodeMousePictures(readCurrentProductName(), uiScale(), m_Window.devicePixelRatioF()));

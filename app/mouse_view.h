@@ -7,12 +7,14 @@
 
 #include <QImage>
 #include <QObject>
+#include <QString>
 
 #include <array>
+#include <future>
+#include <optional>
 
 class QLabel;
 class QPixmap;
-class QString;
 class QWidget;
 class TarnPushButton;
 
@@ -24,6 +26,21 @@ struct MousePictures {
 // The pictures of `product` for a window at `scale` and device pixel ratio `ratio`: read and
 // scaled on any thread (the window decodes them while it builds its other controls).
 MousePictures decodeMousePictures(const QString &product, double scale, double ratio);
+
+// Mouse pictures decoded on another thread, for a product at a scale and pixel ratio.
+class MousePicturesAhead {
+public:
+    void start(const QString &product, double scale, double ratio);
+    // The pictures started for the same product, scale and ratio (waiting for their decode);
+    // nothing otherwise. Either way the decode started is let go.
+    std::optional<MousePictures> take(const QString &product, double scale, double ratio);
+
+private:
+    QString m_product;
+    double m_scale = 0;
+    double m_ratio = 0;
+    std::future<MousePictures> m_decoding;
+};
 
 class MouseView : public QObject {
     Q_OBJECT

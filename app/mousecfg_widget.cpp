@@ -141,9 +141,10 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
     for (QAction *action : {m_pTray->autoSwitchAction(), m_pBar->autoSwitchAction()})
         connect(action, &QAction::triggered, this, [this] { openAutoSwitchDialog(*this, *m_pAutoSwitch); });
 
-    // 16. Background and shape; battery display and connection indicator, from the device table;
-    // what the window cannot show without a model description.
+    // 16. Background and shape, mouse pictures; battery display and connection indicator, from
+    // the device table; what the window cannot show without a model description.
     m_pFace->ensureBackground();
+    reloadMousePictures();
     m_pStatus->showInitialStatus();
     if (!hasModelDescription())
         showStandingWarning(noModelDescriptionText);
@@ -180,8 +181,10 @@ void MousecfgWidget::buildFrame(int forcedScaleStep)
     setWindowTitle("MousecfgWidget");
     setStyleSheet("*{outline:0px;}");
 
-    // 2. Pictures and scale.
+    // 2. Pictures and scale. The mouse pictures, like the background, are decoded while the
+    // window builds and taken at step 16.
     m_pFace = std::make_unique<WindowFace>(*this, forcedScaleStep);
+    m_MousePicturesAhead.start(readCurrentProductName(), scaleFactor(), devicePixelRatioF());
 
     // 3. Size, centred on the primary screen's room.
     setBaseSize(kDesignWidth, kDesignHeight);
@@ -386,9 +389,6 @@ TarnPushButton *MousecfgWidget::makeButton(const QStringList &skinImages, Layout
 
 void MousecfgWidget::buildControls()
 {
-    // The mouse pictures, decoded while the other controls are made.
-    m_MousePicturesAhead = std::async(std::launch::async, decodeMousePictures, readCurrentProductName(), scaleFactor(),
-                                      devicePixelRatioF());
     const QStringList &tabImages = tabFaceImages();
     for (int i = 0; i < PageCount; ++i) {
         m_Buttons[i] = makeButton(tabImages, static_cast<LayoutItem>(static_cast<int>(LayoutItem::Tab0) + i));
@@ -435,7 +435,6 @@ void MousecfgWidget::buildControls()
     m_pLanguage = new LanguageMenu(m_Settings, makeButton({"lang.png", "lang.png", "lang.png"}, LayoutItem::LanguageButton), this);
     connect(m_pLanguage, &LanguageMenu::translationChanged, this, &MousecfgWidget::retranslate);
     m_pView->setUpDownImages();
-    reloadMousePictures();
 }
 
 // ---------------------------------------------------------------- layout
@@ -491,8 +490,9 @@ void MousecfgWidget::applyFonts()
 
 void MousecfgWidget::reloadMousePictures()
 {
-    if (m_MousePicturesAhead.valid())
-        m_pView->showPictures(m_MousePicturesAhead.get());
+    if (const std::optional<MousePictures> ahead =
+            m_MousePicturesAhead.take(readCurrentProductName(), scaleFactor(), devicePixelRatioF()))
+        m_pView->showPictures(*ahead);
     else
         m_pView->reloadPictures();
     const QSize chargeBox(scaled(26, scaleFactor()), scaled(40, scaleFactor()));

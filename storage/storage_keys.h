@@ -4,6 +4,9 @@
 
 #include <QString>
 
+#include <charconv>
+#include <system_error>
+
 // Configs/Config.ini
 inline const QString kKeyProfileID = QStringLiteral("Config/ProfileID");
 inline const QString kKeyCount = QStringLiteral("Config/Count");
@@ -44,15 +47,34 @@ inline const QString kKeyProtectedCount = QStringLiteral("SCount");
 inline QString keyListEntry(int i) { return QString::number(i); }  // 1-based, inside the group
 inline QString keyProtectedEntry(int i) { return QStringLiteral("S%1").arg(i); }
 
-// "<prefix><index>_<field>", made by appending: profile keys are made by the thousand, and
-// formatting them with arg() cost more than reading the file.
+// A key's bytes put together in place and made a text once: profile keys are made by the
+// thousand, and formatting them with arg(), printf or by appending texts cost more than reading
+// the file. Keys are short ASCII; anything past the buffer is cut.
+class KeyBytes {
+public:
+    KeyBytes &operator<<(const char *text)
+    {
+        while (*text && m_length < int(sizeof m_bytes))
+            m_bytes[m_length++] = *text++;
+        return *this;
+    }
+    KeyBytes &operator<<(int number)
+    {
+        const std::to_chars_result end = std::to_chars(m_bytes + m_length, m_bytes + sizeof m_bytes, number);
+        if (end.ec == std::errc())
+            m_length = int(end.ptr - m_bytes);
+        return *this;
+    }
+    QString text() const { return QString::fromLatin1(m_bytes, m_length); }
+
+private:
+    char m_bytes[96];
+    int m_length = 0;
+};
+// "<prefix><index>_<field>"
 inline QString indexedKey(const char *prefix, int index, const char *field)
 {
-    QString key = QLatin1String(prefix);
-    key += QString::number(index);
-    key += QLatin1Char('_');
-    key += QLatin1String(field);
-    return key;
+    return (KeyBytes() << prefix << index << "_" << field).text();
 }
 
 // Profile files (group PROFILE), configuration files (groups PROFILE_0..PROFILE_4) and the
@@ -80,11 +102,7 @@ inline QString keyButtonInfo(int button, const char *field) { return indexedKey(
 // "BUTTON_INFO_%d_KeyInfo_%d_<part>" with part "map", "" (low byte) or "H" (high byte)
 inline QString keyKeyInfo(int button, int entry, const char *part)
 {
-    QString key = indexedKey("BUTTON_INFO_", button, "KeyInfo_");
-    key += QString::number(entry);
-    key += QLatin1Char('_');
-    key += QLatin1String(part);
-    return key;
+    return (KeyBytes() << "BUTTON_INFO_" << button << "_KeyInfo_" << entry << "_" << part).text();
 }
 // "LedMode/LED_MODE_%d_<field>" with field RGB, h, s, v, bright, breath
 inline QString keyLedInfo(int mode, const char *field) { return indexedKey("LedMode/LED_MODE_", mode, field); }

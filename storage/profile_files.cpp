@@ -24,6 +24,8 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -248,22 +250,34 @@ struct SortedProfileKeys {
 const SortedProfileKeys &sortedProfileKeys()
 {
     static const SortedProfileKeys sorted = [] {
-        // The keys are ASCII: the order of their bytes is that of their text.
-        std::vector<std::string> keys;
-        forEachProfileValue(ProfileData(), LightingKeys::With,
-                            [&keys](const QString &key, const QVariant &) { keys.push_back(key.toStdString()); });
-        QVector<int> order(int(keys.size()));
+        // The keys are ASCII: the order of their bytes is that of their text. They are kept in
+        // one buffer, so that sorting them compares bytes in place.
+        std::string bytes;
+        std::vector<std::pair<size_t, size_t>> spans;  // each key's start and length in `bytes`
+        forEachProfileValue(ProfileData(), LightingKeys::With, [&bytes, &spans](const QString &key, const auto &) {
+            const QByteArray latin = key.toLatin1();
+            spans.emplace_back(bytes.size(), size_t(latin.size()));
+            bytes.append(latin.constData(), size_t(latin.size()));
+        });
+        const auto keyText = [&bytes, &spans](int i) {
+            return std::string_view(bytes).substr(spans[size_t(i)].first, spans[size_t(i)].second);
+        };
+        QVector<int> order(int(spans.size()));
         std::iota(order.begin(), order.end(), 0);
-        std::sort(order.begin(), order.end(), [&keys](int a, int b) { return keys[size_t(a)] < keys[size_t(b)]; });
+        std::sort(order.begin(), order.end(), [&keyText](int a, int b) { return keyText(a) < keyText(b); });
         SortedProfileKeys k;
         k.lines.reserve(order.size());
         k.visitIndex.reserve(order.size());
         for (int i : order) {
-            QByteArray line = QByteArray::fromStdString(keys[size_t(i)]);
+            const std::string_view text = keyText(i);
+            QByteArray line;
+            line.reserve(int(text.size()) + 1);
+            line.append(text.data(), int(text.size()));
             line.replace('/', '\\');
-            k.lines.append(line + '=');
+            line.append('=');
+            k.lineBytes += line.size();
+            k.lines.append(std::move(line));
             k.visitIndex.append(i);
-            k.lineBytes += k.lines.last().size();
         }
         return k;
     }();
@@ -275,8 +289,9 @@ const QHash<QString, int> &profileKeyPlaces()
 {
     static const QHash<QString, int> places = [] {
         QHash<QString, int> p;
+        p.reserve(sortedProfileKeys().lines.size());
         forEachProfileValue(ProfileData(), LightingKeys::With,
-                            [&p](const QString &key, const QVariant &) { p.insert(key, p.size()); });
+                            [&p](const QString &key, const auto &) { p.insert(key, p.size()); });
         return p;
     }();
     return places;

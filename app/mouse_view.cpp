@@ -26,14 +26,19 @@ QSize scaledSize(const QSize &design, double scale)
 }
 
 // A front picture fits its frame keeping its proportions.
-QImage frontPictureImage(const QString &path, double scale, double ratio)
+SkinImageRequest frontPictureRequest(const QString &path, double scale, double ratio)
 {
     if (path.isEmpty())
-        return QImage();
+        return {};
     const QSize natural = QImageReader(path).size();
     if (!natural.isValid())
-        return QImage();
-    return loadSkinImage(path, natural.scaled(scaledSize(kFrontBox, scale), Qt::KeepAspectRatio) * ratio);
+        return {};
+    return {path, natural.scaled(scaledSize(kFrontBox, scale), Qt::KeepAspectRatio) * ratio};
+}
+
+QImage loadRequested(const SkinImageRequest &request)
+{
+    return loadSkinImage(request.path, request.pixels);
 }
 
 QPixmap pixmapAtRatio(const QImage &picture, double ratio)
@@ -45,12 +50,10 @@ QPixmap pixmapAtRatio(const QImage &picture, double ratio)
 
 } // namespace
 
-MousePictures decodeMousePictures(const QString &product, double scale, double ratio)
+MousePictureRequests mousePictureRequests(const QString &product, double scale, double ratio)
 {
-    MousePictures pictures;
-    pictures.front = frontPictureImage(mouseFrontPicturePath(product), scale, ratio);
-    pictures.side = loadSkinImage(mouseSidePicturePath(product), scaledSize(kSideBox, scale) * ratio);
-    return pictures;
+    return {frontPictureRequest(mouseFrontPicturePath(product), scale, ratio),
+            {mouseSidePicturePath(product), scaledSize(kSideBox, scale) * ratio}};
 }
 
 MouseView::MouseView(QWidget &window) : QObject(&window), m_Window(window)
@@ -105,34 +108,14 @@ int MouseView::selected(int view) const
     return view >= 0 && view < ViewCount ? m_Selected[static_cast<size_t>(view)] : -1;
 }
 
-void MousePicturesAhead::start(const QString &product, double scale, double ratio)
-{
-    m_product = product;
-    m_scale = scale;
-    m_ratio = ratio;
-    m_decoding = std::async(std::launch::async, decodeMousePictures, product, scale, ratio);
-}
-
-std::optional<MousePictures> MousePicturesAhead::take(const QString &product, double scale, double ratio)
-{
-    if (!m_decoding.valid())
-        return std::nullopt;
-    MousePictures pictures = m_decoding.get();
-    if (product != m_product || scale != m_scale || ratio != m_ratio)
-        return std::nullopt;
-    return pictures;
-}
-
 void MouseView::reloadPictures()
 {
-    showPictures(decodeMousePictures(readCurrentProductName(), uiScale(), m_Window.devicePixelRatioF()));
-}
-
-void MouseView::showPictures(const MousePictures &pictures)
-{
-    showFront(pictures.front);
-    if (!pictures.side.isNull())
-        m_pSidePicture->setPixmap(pixmapAtRatio(pictures.side, m_Window.devicePixelRatioF()));
+    const MousePictureRequests pictures =
+        mousePictureRequests(readCurrentProductName(), uiScale(), m_Window.devicePixelRatioF());
+    showFront(loadRequested(pictures.front));
+    const QImage side = loadRequested(pictures.side);
+    if (!side.isNull())
+        m_pSidePicture->setPixmap(pixmapAtRatio(side, m_Window.devicePixelRatioF()));
 }
 
 void MouseView::showFront(const QImage &picture)
@@ -189,8 +172,8 @@ void MouseView::hover(TarnPushButton *button, bool over)
     if (k < 1 || k > kHotspotsPerView)
         return;
     const QString name = readCurrentProductName();
-    showFront(frontPictureImage(over ? mouseHoverPicturePath(name, k) : mouseFrontPicturePath(name), uiScale(),
-                                m_Window.devicePixelRatioF()));
+    showFront(loadRequested(frontPictureRequest(over ? mouseHoverPicturePath(name, k) : mouseFrontPicturePath(name),
+                                                uiScale(), m_Window.devicePixelRatioF())));
     // The marker is lit while the pointer is over its button (the hot-spot or its panel row) and
     // otherwise shows whether it is the selected one. Marking it selected on every leave would
     // leave lit markers behind the pointer and hide which button is selected.

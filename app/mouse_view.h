@@ -5,42 +5,26 @@
 
 #include "app/window_rules.h"
 
-#include <QImage>
+#include "widgets/skin.h"
+
 #include <QObject>
-#include <QString>
 
 #include <array>
-#include <future>
-#include <optional>
 
+class QImage;
 class QLabel;
 class QPixmap;
 class QWidget;
 class TarnPushButton;
 
-// A mouse's front and side pictures in device pixels, null where the product has none.
-struct MousePictures {
-    QImage front;
-    QImage side;
+// The skin images a product's front and side pictures are drawn from in a window at `scale` and
+// device pixel ratio `ratio`; no path where the product has no such picture. What the view loads,
+// so that a start can have them decoded ahead (decodeSkinImagesAhead).
+struct MousePictureRequests {
+    SkinImageRequest front;
+    SkinImageRequest side;
 };
-// The pictures of `product` for a window at `scale` and device pixel ratio `ratio`: read and
-// scaled on any thread (the window decodes them while it builds its other controls).
-MousePictures decodeMousePictures(const QString &product, double scale, double ratio);
-
-// Mouse pictures decoded on another thread, for a product at a scale and pixel ratio.
-class MousePicturesAhead {
-public:
-    void start(const QString &product, double scale, double ratio);
-    // The pictures started for the same product, scale and ratio (waiting for their decode);
-    // nothing otherwise. Either way the decode started is let go.
-    std::optional<MousePictures> take(const QString &product, double scale, double ratio);
-
-private:
-    QString m_product;
-    double m_scale = 0;
-    double m_ratio = 0;
-    std::future<MousePictures> m_decoding;
-};
+MousePictureRequests mousePictureRequests(const QString &product, double scale, double ratio);
 
 class MouseView : public QObject {
     Q_OBJECT
@@ -58,8 +42,6 @@ public:
 
     // The current mouse's front and side pictures at the window's scale.
     void reloadPictures();
-    // Pictures decoded for the current mouse at the window's scale and pixel ratio.
-    void showPictures(const MousePictures &pictures);
     // The current mouse's up and down hot-spot images.
     void setUpDownImages();
     // Marks the "Front" or the "Side" button.

@@ -145,6 +145,7 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
     // the device table; what the window cannot show without a model description.
     m_pFace->ensureBackground();
     reloadMousePictures();
+    dropSkinImagesAhead();  // the mouse pictures are taken; the first frame asks for its own
     m_pStatus->showInitialStatus();
     if (!hasModelDescription())
         showStandingWarning(noModelDescriptionText);
@@ -184,7 +185,9 @@ void MousecfgWidget::buildFrame(int forcedScaleStep)
     // 2. Pictures and scale. The mouse pictures, like the background, are decoded while the
     // window builds and taken at step 16.
     m_pFace = std::make_unique<WindowFace>(*this, forcedScaleStep);
-    m_MousePicturesAhead.start(readCurrentProductName(), scaleFactor(), devicePixelRatioF());
+    const MousePictureRequests pictures =
+        mousePictureRequests(readCurrentProductName(), scaleFactor(), devicePixelRatioF());
+    decodeSkinImagesAhead({pictures.front, pictures.side});
 
     // 3. Size, centred on the primary screen's room.
     setBaseSize(kDesignWidth, kDesignHeight);
@@ -490,11 +493,7 @@ void MousecfgWidget::applyFonts()
 
 void MousecfgWidget::reloadMousePictures()
 {
-    if (const std::optional<MousePictures> ahead =
-            m_MousePicturesAhead.take(readCurrentProductName(), scaleFactor(), devicePixelRatioF()))
-        m_pView->showPictures(*ahead);
-    else
-        m_pView->reloadPictures();
+    m_pView->reloadPictures();
     const QSize chargeBox(scaled(26, scaleFactor()), scaled(40, scaleFactor()));
     const QString lightning = skinPath("lightning.png");
     const QSize chargeSize = QImageReader(lightning).size().scaled(chargeBox, Qt::KeepAspectRatio);

@@ -306,7 +306,6 @@ private:
     // after it (or when first asked for): a start paints sooner.
     ContentPanels m_Panels;
     std::array<bool, kPanelKindCount> m_PanelBuilt{};
-    MousePicturesAhead m_MousePicturesAhead;  // started at step 2, taken at step 16
     bool m_bPanelsQueued = false;
     ProfileData *m_pPanelProfile = nullptr;  // the record the panels edit in place
     TarnDPIWindow *m_pDpiWindow = nullptr;

@@ -36,8 +36,9 @@ struct SkinImageRequest {
 };
 // Decodes the images of `requests` on another thread; until dropSkinImagesAhead(), a load of the
 // same path at the same size takes that image (waiting for it while it is decoded) instead of
-// decoding the file again. The window asks for the images of its first frame while it is shown.
-// Does nothing while images asked for earlier are held.
+// decoding the file again. The window asks for its mouse pictures while it builds, and for its
+// first frame's button faces while it is shown. Does nothing while images asked for earlier are
+// held.
 void decodeSkinImagesAhead(const QVector<SkinImageRequest> &requests);
 // Lets go of the images decoded ahead, once the decode has ended.
 void dropSkinImagesAhead();

@@ -5,6 +5,7 @@
 #include "app/profiles_read_ahead.h"
 #include "app/screenshots/screenshots.h"
 #include "app/start_marks.h"
+#include "app/tray_icon_ahead.h"
 #include "device/hotplug_source.h"
 #include "platform/autostart.h"
 #include "platform/instance_channel.h"
@@ -19,6 +20,7 @@
 #include <QDebug>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -46,26 +48,48 @@ int runWindow(QApplication &app, const AppOptions &options, DeviceSession &sessi
 {
     const std::unique_ptr<HotplugSource> hotplug = session.makeHotplugSource();
     const int scaleStep = options.scaleStep >= 0 ? options.scaleStep : scaleStepFromEnvironment();
-    MousecfgWidget window(session.backend(), hotplug.get(), scaleStep);
-    window.setWindowTitle(productName);
+    std::unique_ptr<MousecfgWidget> window;
+    const auto makeWindow = [&] {
+        window = std::make_unique<MousecfgWidget>(session.backend(), hotplug.get(), scaleStep);
+        window->setWindowTitle(productName);
+    };
     if (!options.screenshotsDir.isEmpty()) {
-        window.setAttribute(Qt::WA_DontShowOnScreen);
-        window.show();
+        makeWindow();
+        window->setAttribute(Qt::WA_DontShowOnScreen);
+        window->show();
         QString error;
-        if (renderScreenshots(window, options.screenshotsDir, &error))
+        if (renderScreenshots(*window, options.screenshotsDir, &error))
             return 0;
         std::fprintf(stderr, "mousecfg: %s\n", error.toLocal8Bit().constData());
         return kExitCannotWrite;
     }
-    window.placeOnScreen();
-    QObject::connect(&channel, &InstanceChannel::showRequested, &window, &MousecfgWidget::showOnRequest);
+    // Another start asks for the window, which may still wait for the tray to draw the icon.
+    const QObject requests;
+    QObject::connect(&channel, &InstanceChannel::showRequested, &requests, [&] {
+        buildTrayWindowNow();
+        if (window)
+            window->showOnRequest();
+    });
+    // With --hidden the icon comes first where there is a tray; the window stays there unless
+    // the warning that no mouse is there is due.
+    if (options.hidden && showTrayIconAhead(productName)) {
+        buildWhenTrayIconDrawn(
+            [&] {
+                makeWindow();
+                window->placeOnScreen();
+                window->startHidden();
+            },
+            [&](QSystemTrayIcon::ActivationReason reason) { window->activateTray(reason); });
+        return app.exec();
+    }
+    makeWindow();
+    window->placeOnScreen();
     // Without a mouse the window stays hidden; 200 ms later it shows with the warning.
-    // With --hidden it stays in the tray unless that warning is due.
     if (options.hidden) {
-        window.startHidden();
-    } else if (window.mouseCount() != 0) {
-        window.setWindowOpacity(1.0);
-        window.show();
+        window->startHidden();
+    } else if (window->mouseCount() != 0) {
+        window->setWindowOpacity(1.0);
+        window->show();
     }
     return app.exec();
 }

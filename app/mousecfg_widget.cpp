@@ -164,13 +164,13 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
 
     // 17. Show the window or warn. Hidden without a tray it could never be brought back (and on
     // many desktops a minimised window has nowhere to show): it starts shown and says why.
+    // A window the user asked for meanwhile (the tray icon, another start) is not hidden again.
     QTimer::singleShot(kWarningDelayMs, this, [this] {
-        const bool intoTray = m_bStartHidden && m_pTray->isAvailable();
-        if (m_bStartHidden && !intoTray) {
+        if (m_bStartHidden && !m_pTray->isAvailable()) {
             qCInfo(lcApp) << "no system tray: the window starts shown";
             showStandingWarning(noTrayText);
         }
-        m_pStatus->startCheck(intoTray);
+        m_pStatus->startCheck(m_bStartHidden && m_pTray->isAvailable() && !isVisible());
     });
     markStart("window made");
 }

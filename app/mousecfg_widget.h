@@ -149,6 +149,8 @@ public:
     TarnMessageBox *createWarningBox() { return m_pStatus->createWarningBox(); }
 
     // ---- routines other parts call
+    // A click on the tray icon that came before the window was built.
+    void activateTray(QSystemTrayIcon::ActivationReason reason) { m_pTray->activate(reason); }
     // --hidden: the start-up check leaves the window in the tray (minimised without a tray)
     // while a mouse is there; without one it still shows the "Dongle Disconnect!" warning.
     void startHidden() { m_bStartHidden = true; }

@@ -2,6 +2,7 @@
 
 #include "app/device_status.h"
 #include "app/start_marks.h"
+#include "app/tray_icon_ahead.h"
 #include "app/window_controls.h"
 #include "app/window_rules.h"
 #include "platform/autostart.h"
@@ -12,13 +13,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCursor>
 #include <QMenu>
 
 Tray::Tray(QWidget &window, DeviceStatus &status)
     : QObject(&window), m_Window(window), m_Status(status), m_pLoadAction(new QAction(this)),
       m_pQuitAction(new QAction(this)), m_pAutostartAction(new QAction(this)),
       m_pAutoSwitchAction(new QAction(this)), m_pMenu(new QMenu(&window)),
-      m_pIcon(new QSystemTrayIcon(this))
+      m_pIcon(takeTrayIconShownAhead())
 {
     retranslate();
     connect(m_pLoadAction, &QAction::triggered, &m_Status, &DeviceStatus::slotWarning);
@@ -37,19 +39,34 @@ Tray::Tray(QWidget &window, DeviceStatus &status)
     });
     rescale();
 
+    // A start into the tray has shown the icon already.
+    const bool shownAhead = m_pIcon;
+    if (shownAhead) {
+        m_pIcon->setParent(this);
+    } else {
+        m_pIcon = new QSystemTrayIcon(this);
+        m_pIcon->setIcon(programIcon());
+    }
     m_pIcon->setContextMenu(m_pMenu);
     connect(m_pIcon, &QSystemTrayIcon::activated, this, &Tray::onActivated);
-    QIcon icon(skinPath("icon.ico"));
-    if (icon.pixmap(16).isNull())
-        icon = QIcon(skinPath("icon.png"));
-    m_pIcon->setIcon(icon);
-    m_Window.setWindowIcon(icon);
+    m_Window.setWindowIcon(m_pIcon->icon());
     connect(&m_Status, &DeviceStatus::toolTipChanged, this, &Tray::showToolTip);
     showToolTip();
-    m_bAvailable = QSystemTrayIcon::isSystemTrayAvailable();
-    if (m_bAvailable)
+    m_bAvailable = shownAhead || QSystemTrayIcon::isSystemTrayAvailable();
+    if (m_bAvailable && !shownAhead) {
         m_pIcon->show();
-    markStart(m_bAvailable ? "tray icon shown" : "no tray to show the icon in");
+        markStart("tray icon shown");
+    } else if (!m_bAvailable) {
+        markStart("no tray to show the icon in");
+    }
+}
+
+void Tray::activate(QSystemTrayIcon::ActivationReason reason)
+{
+    if (reason == QSystemTrayIcon::Context)
+        m_pMenu->popup(QCursor::pos());
+    else
+        onActivated(reason);
 }
 
 void Tray::hideWindow()

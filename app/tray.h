@@ -37,6 +37,9 @@ public:
     void showNotice(const QString &text, bool critical);
     void setAvailable(bool available) { m_bAvailable = available; }
 
+    // A click on the icon as the icon reports it, for one that came before the tray was there: a
+    // right click opens the menu where the pointer is.
+    void activate(QSystemTrayIcon::ActivationReason reason);
     // Hides the window into the tray, or minimises it without one.
     void hideWindow();
     // The menu's font, style and width at the window's scale.

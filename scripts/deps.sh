@@ -11,7 +11,7 @@ packages=(
   libhidapi-dev libudev-dev libx11-dev libglib2.0-dev
   fonts-dejavu-core fonts-noto-cjk
   xvfb xauth dbus nodejs
-  libqt5svg5-dev help2man desktop-file-utils appstream
+  libxtst-dev libqt5svg5-dev help2man desktop-file-utils appstream
   dpkg-dev file lintian
   bash-completion zsh fish
 )

@@ -130,6 +130,23 @@ private slots:
         QVERIFY(w.isVisible());
     }
 
+    // Clicked up before the start-up check (the icon comes before the window): it stays up.
+    void aWindowAskedForDuringAHiddenStartStaysShown()
+    {
+        Rig rig;
+        MousecfgWidget &w = rig.window();
+        w.setTrayAvailable(true);
+        w.startHidden();
+        w.activateTray(QSystemTrayIcon::Trigger);
+        QVERIFY(w.isVisible());
+        passStartCheck();
+        QVERIFY(w.isVisible());
+        // A click on the icon before the tray's menu was there opens the menu.
+        w.activateTray(QSystemTrayIcon::Context);
+        QTRY_VERIFY(w.trayMenu()->isVisible());
+        w.trayMenu()->close();
+    }
+
     void hiddenStartWithoutATrayShowsTheWindowAndSaysWhy()
     {
         Rig rig;

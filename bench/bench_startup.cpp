@@ -1,12 +1,14 @@
 // Window cold start: from starting the process to the first painted frame of the main window,
-// against a minimal Qt Widgets window started the same way; and a start with --hidden to its
-// tray icon, against a minimal program that shows only a tray icon. All offscreen, each run a
-// fresh process. The child reports its peak resident memory at that point.
+// against a minimal Qt Widgets window started the same way, offscreen; and a start with --hidden
+// to its tray icon drawn in the tray, against a minimal program that shows only a tray icon, on a
+// private X display with mousecfg-trayhost (offscreen, with no tray, where Xvfb is missing). Each
+// run a fresh process. The child reports its peak resident memory at that point.
 
 #include "bench/bench.h"
 
 #include "app/mousecfg_widget.h"
 #include "app/profiles_read_ahead.h"
+#include "app/tray_icon_ahead.h"
 #include "device/hotplug_source.h"
 #include "session/device_session.h"
 #include "storage/app_paths.h"
@@ -14,11 +16,14 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QExposeEvent>
 #include <QFile>
 #include <QPainter>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QWidget>
 
 #include <cstdio>
@@ -72,11 +77,14 @@ struct Child {
     bool trayAvailable = false;  // reported by the hidden starts
 };
 
-std::optional<Child> runChild(const QString &mode, const QString &dataDir)
+// `display`: the X display to run on, offscreen when empty.
+std::optional<Child> runChild(const QString &mode, const QString &dataDir, const QString &display = QString())
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("QT_QPA_PLATFORM", display.isEmpty() ? "offscreen" : "xcb");
+    if (!display.isEmpty())
+        env.insert("DISPLAY", display);
     env.insert("GSETTINGS_BACKEND", "memory");
     env.remove("QT_LOGGING_RULES");
     process.setProcessEnvironment(env);
@@ -94,17 +102,78 @@ std::optional<Child> runChild(const QString &mode, const QString &dataDir)
     return child;
 }
 
-// Prints the peak memory once the event loop runs, then ends the process: the tray icon was
-// shown (or found unavailable) before.
-void reportWhenRunning()
+// The peak memory and whether there is a tray, then the end of the process.
+void reportAndEnd()
 {
-    QMetaObject::invokeMethod(qApp, [] {
-        // The second figure: whether the desktop has a tray to show the icon in.
-        std::printf("%ld %d\n", peakResidentKiB(), int(QSystemTrayIcon::isSystemTrayAvailable()));
-        std::fflush(stdout);
-        QCoreApplication::exit(0);
-    }, Qt::QueuedConnection);
+    std::printf("%ld %d\n", peakResidentKiB(), int(QSystemTrayIcon::isSystemTrayAvailable()));
+    std::fflush(stdout);
+    QCoreApplication::exit(0);
 }
+
+// Reports when the tray shows the icon (the first window exposed), or once the event loop runs
+// where there is no tray.
+class TrayIconDrawn : public QObject {
+public:
+    TrayIconDrawn()
+    {
+        if (QSystemTrayIcon::isSystemTrayAvailable())
+            qApp->installEventFilter(this);
+        else
+            QMetaObject::invokeMethod(qApp, reportAndEnd, Qt::QueuedConnection);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && watched->isWindowType() &&
+            !static_cast<QExposeEvent *>(event)->region().isEmpty()) {
+            // When the tray shows the icon: its paint (the same for both programs) follows, and
+            // nothing queued after it is waited for.
+            qApp->removeEventFilter(this);
+            reportAndEnd();
+        }
+        return false;
+    }
+};
+
+// A private X display with a tray, for the starts into the tray.
+class TrayDisplay {
+public:
+    TrayDisplay()
+    {
+        const QString xvfb = QStandardPaths::findExecutable("Xvfb");
+        const QString host = QCoreApplication::applicationDirPath() + "/mousecfg-trayhost";
+        if (xvfb.isEmpty() || !QFile::exists(host))
+            return;
+        const int number = 440 + int(QCoreApplication::applicationPid() % 100);
+        m_server.start(xvfb, {QString(":%1").arg(number), "-noreset", "-nolisten", "tcp", "-screen", "0", "1280x800x24"});
+        m_server.waitForStarted();
+        const QString socket = QString("/tmp/.X11-unix/X%1").arg(number);
+        for (int i = 0; i < 100 && m_server.state() == QProcess::Running && !QFile::exists(socket); ++i)
+            QThread::msleep(50);
+        if (!QFile::exists(socket))
+            return;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DISPLAY", QString(":%1").arg(number));
+        m_host.setProcessEnvironment(env);
+        m_host.start(host, QStringList());
+        if (m_host.waitForReadyRead(10000) && m_host.readLine().trimmed() == "ready")
+            m_name = QString(":%1").arg(number);
+    }
+    ~TrayDisplay()
+    {
+        for (QProcess *process : {&m_host, &m_server}) {
+            process->terminate();
+            process->waitForFinished();
+        }
+    }
+    // Empty when there is none.
+    QString name() const { return m_name; }
+
+private:
+    QProcess m_server;
+    QProcess m_host;
+    QString m_name;
+};
 
 } // namespace
 
@@ -133,9 +202,9 @@ int startupChild(int argc, char **argv, const QString &mode)
     if (mode == "--child-minimal-tray") {
         // As the program's tray does it: the icon, then shown where a tray is there.
         QSystemTrayIcon icon(QIcon(QCoreApplication::applicationDirPath() + "/skin/icon.png"));
+        const TrayIconDrawn drawn;
         if (QSystemTrayIcon::isSystemTrayAvailable())
             icon.show();
-        reportWhenRunning();
         return app.exec();
     }
     // As the program starts: the data folder, the simulated mouse, the window.
@@ -145,14 +214,23 @@ int startupChild(int argc, char **argv, const QString &mode)
     startReadingProfilesAhead();
     DeviceSession session(SimOptions(), false);
     const std::unique_ptr<HotplugSource> hotplug = session.makeHotplugSource();
-    MousecfgWidget window(session.backend(), hotplug.get());
+    std::unique_ptr<MousecfgWidget> window;
+    const auto makeWindow = [&] { window = std::make_unique<MousecfgWidget>(session.backend(), hotplug.get()); };
     if (mode == "--child-hidden") {
-        window.startHidden();
-        reportWhenRunning();
+        // As the program starts into the tray: the icon first, where a tray is there.
+        const TrayIconDrawn drawn;
+        if (showTrayIconAhead("mousecfg")) {
+            buildWhenTrayIconDrawn([&] { makeWindow(); window->startHidden(); },
+                                   [&](QSystemTrayIcon::ActivationReason reason) { window->activateTray(reason); });
+        } else {
+            makeWindow();
+            window->startHidden();
+        }
         return app.exec();
     }
-    window.installEventFilter(&watch);
-    window.show();
+    makeWindow();
+    window->installEventFilter(&watch);
+    window->show();
     return app.exec();
 }
 
@@ -162,11 +240,11 @@ namespace {
 // both alike; false when a child did not report.
 bool measurePair(const QString &mode, const QString &baseline, const QString &dataDir, int runs,
                  QList<double> *ms, QList<double> *baseMs, QList<double> *kiB, QList<double> *baseKiB,
-                 bool *trayAvailable = nullptr)
+                 bool *trayAvailable = nullptr, const QString &display = QString())
 {
     for (int i = 0; i < runs; ++i) {
-        const std::optional<Child> w = runChild(mode, dataDir);
-        const std::optional<Child> m = runChild(baseline, dataDir);
+        const std::optional<Child> w = runChild(mode, dataDir, display);
+        const std::optional<Child> m = runChild(baseline, dataDir, display);
         if (!w || !m)
             return false;
         *ms << w->ms;
@@ -198,8 +276,9 @@ int benchStartup(const QStringList &args)
            "minimal Qt window");
     QList<double> hidden, tray, hiddenKiB, trayKiB;
     bool trayAvailable = false;
+    const TrayDisplay display;
     if (!measurePair("--child-hidden", "--child-minimal-tray", data.path(), runs, &hidden, &tray, &hiddenKiB, &trayKiB,
-                     &trayAvailable)) {
+                     &trayAvailable, display.name())) {
         std::fprintf(stderr, "startup: a hidden start did not report\n");
         return 1;
     }

@@ -8,7 +8,6 @@
 #include "platform/autostart.h"
 #include "storage/data_paths.h"
 #include "storage/log_categories.h"
-#include "widgets/skin.h"
 #include "widgets/theme.h"
 
 #include <QAction>

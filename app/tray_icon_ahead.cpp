@@ -5,7 +5,6 @@
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QExposeEvent>
 #include <QPointer>
 #include <QTimer>
 #include <QWindow>
@@ -56,7 +55,7 @@ protected:
     {
         // Before the window exists, the only window to be drawn is the icon's in the tray.
         if (event->type() == QEvent::Expose && watched->isWindowType() && !m_drawn &&
-            !static_cast<QExposeEvent *>(event)->region().isEmpty()) {
+            static_cast<QWindow *>(watched)->isExposed()) {
             m_drawn = true;
             markStart("tray icon drawn");
             // After the icon's paint that this exposure brings.

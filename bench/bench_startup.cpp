@@ -16,7 +16,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QExposeEvent>
 #include <QFile>
 #include <QPainter>
 #include <QProcess>
@@ -25,6 +24,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <QWidget>
+#include <QWindow>
 
 #include <cstdio>
 #include <cstring>
@@ -125,7 +125,7 @@ public:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Expose && watched->isWindowType() &&
-            !static_cast<QExposeEvent *>(event)->region().isEmpty()) {
+            static_cast<QWindow *>(watched)->isExposed()) {
             // When the tray shows the icon: its paint (the same for both programs) follows, and
             // nothing queued after it is waited for.
             qApp->removeEventFilter(this);

@@ -43,8 +43,10 @@ int printText(const QString &text)
 }
 
 // The window on the session's mouse until the program ends, or its screenshots.
+// `iconShown`: a start into the tray has shown its icon already; the window follows once the
+// tray has drawn it.
 int runWindow(QApplication &app, const AppOptions &options, DeviceSession &session, const QString &productName,
-              InstanceChannel &channel)
+              InstanceChannel &channel, bool iconShown)
 {
     const std::unique_ptr<HotplugSource> hotplug = session.makeHotplugSource();
     const int scaleStep = options.scaleStep >= 0 ? options.scaleStep : scaleStepFromEnvironment();
@@ -70,9 +72,8 @@ int runWindow(QApplication &app, const AppOptions &options, DeviceSession &sessi
         if (window)
             window->showOnRequest();
     });
-    // With --hidden the icon comes first where there is a tray; the window stays there unless
-    // the warning that no mouse is there is due.
-    if (options.hidden && showTrayIconAhead(productName)) {
+    // With --hidden the window stays in the tray unless the warning that no mouse is there is due.
+    if (iconShown) {
         buildWhenTrayIconDrawn(
             [&] {
                 makeWindow();
@@ -173,10 +174,12 @@ int main(int argc, char **argv)
 
     // Meanwhile the slots' profile files are read for the window.
     startReadingProfilesAhead();
+    // A start into the tray shows the icon before it opens the mouse and builds the window.
+    const bool iconShown = options.hidden && options.screenshotsDir.isEmpty() && showTrayIconAhead(productName);
     DeviceSession session(simulation, options.session.virtualTime);
     // A poller running flat out in virtual time would flood this thread with its reports.
     session.paceIdleWaits(kVirtualIdlePaceMs);
     if (!options.session.traceFile.isEmpty() && !session.traceTo(options.session.traceFile))
         return usageError("--trace: cannot write " + options.session.traceFile);
-    return runWindow(app, options, session, productName, channel);
+    return runWindow(app, options, session, productName, channel, iconShown);
 }

@@ -212,14 +212,18 @@ int startupChild(int argc, char **argv, const QString &mode)
     AppPaths::init();
     AppPaths::prepareDataFolder();
     startReadingProfilesAhead();
+    // As the program starts into the tray: the icon first, where a tray is there.
+    const bool hidden = mode == "--child-hidden";
+    std::optional<TrayIconDrawn> drawn;
+    if (hidden)
+        drawn.emplace();
+    const bool iconShown = hidden && showTrayIconAhead("mousecfg");
     DeviceSession session(SimOptions(), false);
     const std::unique_ptr<HotplugSource> hotplug = session.makeHotplugSource();
     std::unique_ptr<MousecfgWidget> window;
     const auto makeWindow = [&] { window = std::make_unique<MousecfgWidget>(session.backend(), hotplug.get()); };
-    if (mode == "--child-hidden") {
-        // As the program starts into the tray: the icon first, where a tray is there.
-        const TrayIconDrawn drawn;
-        if (showTrayIconAhead("mousecfg")) {
+    if (hidden) {
+        if (iconShown) {
             buildWhenTrayIconDrawn([&] { makeWindow(); window->startHidden(); },
                                    [&](QSystemTrayIcon::ActivationReason reason) { window->activateTray(reason); });
         } else {

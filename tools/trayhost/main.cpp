@@ -51,6 +51,13 @@ public:
         const long horizontal = 0;
         XChangeProperty(m_display, m_tray, XInternAtom(m_display, "_NET_SYSTEM_TRAY_ORIENTATION", False),
                         XA_CARDINAL, 32, PropModeReplace, reinterpret_cast<const unsigned char *>(&horizontal), 1);
+        // A panel to a window manager: not decorated, and in the corner it asks for.
+        const Atom dock = XInternAtom(m_display, "_NET_WM_WINDOW_TYPE_DOCK", False);
+        XChangeProperty(m_display, m_tray, XInternAtom(m_display, "_NET_WM_WINDOW_TYPE", False), XA_ATOM, 32,
+                        PropModeReplace, reinterpret_cast<const unsigned char *>(&dock), 1);
+        XSizeHints hints = {};
+        hints.flags = USPosition | PPosition;
+        XSetWMNormalHints(m_display, m_tray, &hints);
         XMapWindow(m_display, m_tray);
         XSetSelectionOwner(m_display, m_selection, m_tray, CurrentTime);
         if (XGetSelectionOwner(m_display, m_selection) != m_tray)

@@ -39,7 +39,7 @@ Tray::Tray(QWidget &window, DeviceStatus &status)
     rescale();
 
     // A start into the tray has shown the icon already.
-    const bool shownAhead = m_pIcon;
+    const bool shownAhead = m_pIcon != nullptr;
     if (shownAhead) {
         m_pIcon->setParent(this);
     } else {

@@ -5,6 +5,7 @@
 #include "platform/instance_channel.h"
 #include "platform/single_instance.h"
 #include "sim/sim_options.h"
+#include "support/test_env.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,7 +13,6 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -21,17 +21,6 @@
 namespace {
 
 QString program() { return QStringLiteral(MOUSECFG_APP_DIR) + "/mousecfg"; }
-
-// An application folder holding the shipped model description under its own product name, so
-// that these tests never share a lock with another copy of the program.
-QString makeAppFolder(const QTemporaryDir &dir, const QString &product)
-{
-    const QString model = dir.path() + "/DefaultProfile.bin";
-    QFile::copy(QStringLiteral(MOUSECFG_APP_DIR) + "/DefaultProfile.bin", model);
-    QFile::setPermissions(model, QFile::ReadOwner | QFile::WriteOwner);
-    QSettings(model, QSettings::IniFormat).setValue("PROFILE/ProductName", product);
-    return dir.path();
-}
 
 QString uniqueProduct(const char *tag)
 {
@@ -132,7 +121,7 @@ private slots:
     void usageErrorsExitWith64()
     {
         QTemporaryDir dir;
-        const QString folder = makeAppFolder(dir, uniqueProduct("usage"));
+        const QString folder = makeProductAppFolder(dir, uniqueProduct("usage"));
         for (const QStringList &args : QList<QStringList>{{"--bogus"},
                                                           {"--scale-step", "17"},
                                                           {"--virtual-time", "--data-dir", folder},
@@ -153,8 +142,8 @@ private slots:
         QTemporaryDir dirA, dirB;
         const QString productA = uniqueProduct("A");
         const QString productB = uniqueProduct("B");
-        const QString folderA = makeAppFolder(dirA, productA);
-        const QString folderB = makeAppFolder(dirB, productB);
+        const QString folderA = makeProductAppFolder(dirA, productA);
+        const QString folderB = makeProductAppFolder(dirB, productB);
 
         std::unique_ptr<QProcess> first = start({"--simulate", "--data-dir", folderA});
         QVERIFY(first->waitForStarted());
@@ -187,7 +176,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString product = uniqueProduct("raise");
-        const QString folder = makeAppFolder(dir, product);
+        const QString folder = makeProductAppFolder(dir, product);
         // The first copy starts in the tray; its diagnostics tell when its window is asked for.
         std::unique_ptr<QProcess> first =
             start({"--simulate", "--data-dir", folder, "--hidden", "--verbose"}, {{"QT_LOGGING_RULES", "mousecfg.app.debug=true"}});
@@ -213,7 +202,7 @@ private slots:
     void virtualTimeScreenshotsFinishAsFastAsReal()
     {
         QTemporaryDir dir;
-        const QString folder = makeAppFolder(dir, uniqueProduct("virtual"));
+        const QString folder = makeProductAppFolder(dir, uniqueProduct("virtual"));
         QElapsedTimer timer;
         timer.start();
         QCOMPARE(run({"--simulate", "--data-dir", folder, "--screenshots", dir.path() + "/real"}), 0);
@@ -228,7 +217,7 @@ private slots:
     void screenshotsAtTwoScales()
     {
         QTemporaryDir dir;
-        const QString folder = makeAppFolder(dir, uniqueProduct("shots"));
+        const QString folder = makeProductAppFolder(dir, uniqueProduct("shots"));
         const QString at1 = dir.path() + "/at1";
         const QString at2 = dir.path() + "/at2";
         QByteArray err;
@@ -263,7 +252,7 @@ private slots:
     void screenshotsIntoAnUnwritableFolderFail()
     {
         QTemporaryDir dir;
-        const QString folder = makeAppFolder(dir, uniqueProduct("unwritable"));
+        const QString folder = makeProductAppFolder(dir, uniqueProduct("unwritable"));
         QFile blocker(dir.path() + "/file");
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();

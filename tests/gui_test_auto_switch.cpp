@@ -9,11 +9,9 @@
 #include "sim/simulated_mouse.h"
 #include "storage/app_switch_rules.h"
 #include "support/test_env.h"
+#include "support/xvfb_server.h"
 
-#include <QFile>
-#include <QProcess>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QtTest>
 
 #include <X11/Xatom.h>
@@ -63,33 +61,16 @@ class TestAutoSwitch : public QObject {
 private slots:
     void initTestCase()
     {
-        const QString xvfb = QStandardPaths::findExecutable("Xvfb");
-        QVERIFY2(!xvfb.isEmpty(), "Xvfb is missing (scripts/deps.sh installs it)");
-        m_number = 240 + int(QCoreApplication::applicationPid() % 100);
-        m_server.start(xvfb, {QStringLiteral(":%1").arg(m_number), "-noreset", "-nolisten", "tcp", "-screen", "0",
-                              "64x64x24"});
-        QVERIFY(m_server.waitForStarted());
-        const QByteArray display = ":" + QByteArray::number(m_number);
-        for (int i = 0; i < 100 && !m_display; ++i) {
-            if (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(m_number)))
-                m_display = XOpenDisplay(display.constData());
-            if (!m_display)
-                QTest::qWait(50);
-        }
-        QVERIFY2(m_display, "Xvfb did not come up");
+        m_server = std::make_unique<XvfbServer>(240, "64x64x24");
+        m_display = m_server->display();
+        QVERIFY2(m_display, m_server->error());
         // The window's source follows this display; the window itself stays offscreen.
-        qputenv("DISPLAY", display);
+        qputenv("DISPLAY", m_server->name());
         qunsetenv("WAYLAND_DISPLAY");
         qunsetenv("XDG_SESSION_TYPE");
     }
 
-    void cleanupTestCase()
-    {
-        if (m_display)
-            XCloseDisplay(m_display);
-        m_server.terminate();
-        m_server.waitForFinished();
-    }
+    void cleanupTestCase() { m_server.reset(); }
 
     void theMouseFollowsTheApplicationInFront()
     {
@@ -188,8 +169,7 @@ private slots:
     }
 
 private:
-    QProcess m_server;
-    int m_number = 0;
+    std::unique_ptr<XvfbServer> m_server;
     Display *m_display = nullptr;
 };
 

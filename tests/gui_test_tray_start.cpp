@@ -1,11 +1,12 @@
 // A start into the tray, as the program runs on an X display with a system tray: a private Xvfb
 // and mousecfg-trayhost, the program as a process, clicks through the X test extension.
 
+#include "support/test_env.h"
+#include "support/xvfb_server.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -22,19 +23,9 @@ QString appDir() { return QStringLiteral(MOUSECFG_APP_DIR); }
 // The first icon's middle: the tray host docks icons side by side from its corner.
 constexpr int kIconMiddle = 11;
 
-// An application folder with the shipped model description under a product name of its own,
-// so that no other copy of the program shares its lock.
-QString makeAppFolder(const QTemporaryDir &dir, const QString &product)
-{
-    const QString model = dir.path() + "/DefaultProfile.bin";
-    QFile::copy(appDir() + "/DefaultProfile.bin", model);
-    QFile::setPermissions(model, QFile::ReadOwner | QFile::WriteOwner);
-    QSettings(model, QSettings::IniFormat).setValue("PROFILE/ProductName", product);
-    return dir.path();
-}
-
-// Whether a top-level window named `name` is mapped on the display.
-bool windowShown(Display *display, const QString &name)
+// Whether a mapped top-level window on the display is one `wanted` accepts.
+template <typename Wanted>
+bool anyWindowShown(Display *display, Wanted wanted)
 {
     Window root = 0, parent = 0;
     Window *children = nullptr;
@@ -44,17 +35,32 @@ bool windowShown(Display *display, const QString &name)
     bool shown = false;
     for (unsigned i = 0; i < count && !shown; ++i) {
         XWindowAttributes attributes;
-        char *title = nullptr;
-        if (XGetWindowAttributes(display, children[i], &attributes) && attributes.map_state == IsViewable &&
-            XFetchName(display, children[i], &title) && title) {
-            shown = QString::fromLocal8Bit(title) == name;
-        }
-        if (title)
-            XFree(title);
+        shown = XGetWindowAttributes(display, children[i], &attributes) && attributes.map_state == IsViewable &&
+                wanted(children[i], attributes);
     }
     if (children)
         XFree(children);
     return shown;
+}
+
+// Whether a top-level window named `name` is mapped on the display.
+bool windowShown(Display *display, const QString &name)
+{
+    return anyWindowShown(display, [display, &name](Window window, const XWindowAttributes &) {
+        char *title = nullptr;
+        const bool named = XFetchName(display, window, &title) && title && QString::fromLocal8Bit(title) == name;
+        if (title)
+            XFree(title);
+        return named;
+    });
+}
+
+// Whether a menu pops up: an override-redirect window taller than the tray's icons.
+bool menuShown(Display *display)
+{
+    return anyWindowShown(display, [](Window, const XWindowAttributes &attributes) {
+        return attributes.override_redirect && attributes.height > 2 * kIconMiddle;
+    });
 }
 
 } // namespace
@@ -66,29 +72,12 @@ private slots:
     {
         QVERIFY2(QFile::exists(appDir() + "/mousecfg"), "the mousecfg program is not built");
         QVERIFY2(QFile::exists(appDir() + "/mousecfg-trayhost"), "the tray host is not built");
-        const QString xvfb = QStandardPaths::findExecutable("Xvfb");
-        QVERIFY2(!xvfb.isEmpty(), "Xvfb is missing (scripts/deps.sh installs it)");
-        const int number = 340 + int(QCoreApplication::applicationPid() % 100);
-        m_server.start(xvfb, {QStringLiteral(":%1").arg(number), "-noreset", "-nolisten", "tcp", "-screen", "0",
-                              "1280x800x24"});
-        QVERIFY(m_server.waitForStarted());
-        m_displayName = ":" + QByteArray::number(number);
-        for (int i = 0; i < 100 && !m_display; ++i) {
-            if (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number)))
-                m_display = XOpenDisplay(m_displayName.constData());
-            if (!m_display)
-                QTest::qWait(50);
-        }
-        QVERIFY2(m_display, "Xvfb did not come up");
+        m_server = std::make_unique<XvfbServer>(340, "1280x800x24");
+        m_display = m_server->display();
+        QVERIFY2(m_display, m_server->error());
     }
 
-    void cleanupTestCase()
-    {
-        if (m_display)
-            XCloseDisplay(m_display);
-        m_server.terminate();
-        m_server.waitForFinished();
-    }
+    void cleanupTestCase() { m_server.reset(); }
 
     void cleanup()
     {
@@ -107,7 +96,7 @@ private slots:
         startTray({});
         QTemporaryDir dir;
         const QString product = QString("Tray start %1").arg(QCoreApplication::applicationPid());
-        startProgram(makeAppFolder(dir, product));
+        startProgram(makeProductAppFolder(dir, product));
         QTRY_VERIFY_WITH_TIMEOUT(programSaid("start: window made"), 30000);
         QVERIFY(trayReported().contains("docked"));
         const qsizetype drawn = m_err.indexOf("start: tray icon drawn");
@@ -122,7 +111,7 @@ private slots:
         click(Button1);
         QTRY_VERIFY_WITH_TIMEOUT(!windowShown(m_display, product), 10000);
         click(Button3);
-        QTRY_VERIFY_WITH_TIMEOUT(menuShown(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(menuShown(m_display), 10000);
         // The window's tray took the icon over: never a second icon, never one gone.
         QCOMPARE(trayReported().count("docked"), 1);
         QCOMPARE(trayReported().count("gone"), 0);
@@ -135,7 +124,7 @@ private slots:
         startTray({"--no-dock"});
         QTemporaryDir dir;
         const QString product = QString("Silent tray %1").arg(QCoreApplication::applicationPid());
-        const QString folder = makeAppFolder(dir, product);
+        const QString folder = makeProductAppFolder(dir, product);
         startProgram(folder);
         QTRY_VERIFY_WITH_TIMEOUT(programSaid("start: window made"), 30000);
         QVERIFY(!m_err.contains("start: tray icon drawn"));
@@ -154,7 +143,7 @@ private:
     QProcessEnvironment programEnvironment() const
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("DISPLAY", QString::fromLatin1(m_displayName));
+        env.insert("DISPLAY", QString::fromLatin1(m_server->name()));
         env.insert("QT_QPA_PLATFORM", "xcb");
         env.insert("GSETTINGS_BACKEND", "memory");
         env.remove("WAYLAND_DISPLAY");
@@ -167,7 +156,7 @@ private:
     void startTray(const QStringList &args)
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("DISPLAY", QString::fromLatin1(m_displayName));
+        env.insert("DISPLAY", QString::fromLatin1(m_server->name()));
         m_tray.setProcessEnvironment(env);
         m_tray.start(appDir() + "/mousecfg-trayhost", args);
         QVERIFY(m_tray.waitForStarted());
@@ -201,29 +190,9 @@ private:
         XFlush(m_display);
     }
 
-    // Whether a menu pops up: an override-redirect window mapped away from the tray.
-    bool menuShown()
-    {
-        Window root = 0, parent = 0;
-        Window *children = nullptr;
-        unsigned count = 0;
-        if (!XQueryTree(m_display, DefaultRootWindow(m_display), &root, &parent, &children, &count))
-            return false;
-        bool shown = false;
-        for (unsigned i = 0; i < count && !shown; ++i) {
-            XWindowAttributes attributes;
-            shown = XGetWindowAttributes(m_display, children[i], &attributes) && attributes.map_state == IsViewable &&
-                    attributes.override_redirect && attributes.height > 2 * kIconMiddle;
-        }
-        if (children)
-            XFree(children);
-        return shown;
-    }
-
-    QProcess m_server;
+    std::unique_ptr<XvfbServer> m_server;
     QProcess m_tray;
     QProcess m_program;
-    QByteArray m_displayName;
     Display *m_display = nullptr;
     QByteArray m_err;
     QByteArray m_trayOut;

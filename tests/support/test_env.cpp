@@ -7,6 +7,7 @@
 #include "storage/settings_file.h"
 
 #include <QFile>
+#include <QSettings>
 
 #include <atomic>
 
@@ -18,6 +19,15 @@ TempAppFolder::TempAppFolder(bool prepare)
     QFile(m_dir.filePath("DefaultProfile.bin")).open(QIODevice::WriteOnly);
     if (prepare)
         AppPaths::prepareDataFolder();
+}
+
+QString makeProductAppFolder(const QTemporaryDir &dir, const QString &product)
+{
+    const QString model = dir.path() + "/DefaultProfile.bin";
+    QFile::copy(QStringLiteral(MOUSECFG_APP_DIR) + "/DefaultProfile.bin", model);
+    QFile::setPermissions(model, QFile::ReadOwner | QFile::WriteOwner);
+    QSettings(model, QSettings::IniFormat).setValue("PROFILE/ProductName", product);
+    return dir.path();
 }
 
 namespace {

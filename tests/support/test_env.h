@@ -28,6 +28,11 @@ private:
     QTemporaryDir m_dir;
 };
 
+// For the programs run as processes: `dir` made an application folder holding the shipped model
+// description under the product name `product`, so that the program there shares its lock with
+// no other copy. Returns the folder's path.
+QString makeProductAppFolder(const QTemporaryDir &dir, const QString &product);
+
 // The device clock is a virtual clock while the object lives.
 class VirtualTime {
 public:

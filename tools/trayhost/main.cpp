@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -63,15 +64,7 @@ public:
         if (XGetSelectionOwner(m_display, m_selection) != m_tray)
             return false;
         // Clients that were waiting for a tray learn of it from the root window.
-        XEvent event = {};
-        event.xclient.type = ClientMessage;
-        event.xclient.window = root;
-        event.xclient.message_type = m_manager;
-        event.xclient.format = 32;
-        event.xclient.data.l[0] = CurrentTime;
-        event.xclient.data.l[1] = static_cast<long>(m_selection);
-        event.xclient.data.l[2] = static_cast<long>(m_tray);
-        XSendEvent(m_display, root, False, StructureNotifyMask, &event);
+        send(root, m_manager, {CurrentTime, long(m_selection), long(m_tray)}, StructureNotifyMask);
         XSync(m_display, False);
         std::printf("ready\n");
         std::fflush(stdout);
@@ -104,20 +97,23 @@ private:
         XSelectInput(m_display, icon, StructureNotifyMask);
         XReparentWindow(m_display, icon, m_tray, kIconSize * int(m_icons.size()), 0);
         XResizeWindow(m_display, icon, kIconSize, kIconSize);
-        XEvent event = {};
-        event.xclient.type = ClientMessage;
-        event.xclient.window = icon;
-        event.xclient.message_type = m_xembed;
-        event.xclient.format = 32;
-        event.xclient.data.l[0] = CurrentTime;
-        event.xclient.data.l[1] = kEmbeddedNotify;
-        event.xclient.data.l[3] = static_cast<long>(m_tray);
-        event.xclient.data.l[4] = kXEmbedVersion;
-        XSendEvent(m_display, icon, False, NoEventMask, &event);
+        send(icon, m_xembed, {CurrentTime, kEmbeddedNotify, 0, long(m_tray), kXEmbedVersion}, NoEventMask);
         XMapRaised(m_display, icon);
         XSync(m_display, False);
         m_icons.push_back(icon);
         say("docked", icon);
+    }
+
+    // A client message of 32-bit values to `window`.
+    void send(Window window, Atom type, std::initializer_list<long> values, long mask)
+    {
+        XEvent event = {};
+        event.xclient.type = ClientMessage;
+        event.xclient.window = window;
+        event.xclient.message_type = type;
+        event.xclient.format = 32;
+        std::copy(values.begin(), values.end(), event.xclient.data.l);
+        XSendEvent(m_display, window, False, mask, &event);
     }
 
     void forget(Window icon)

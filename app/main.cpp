@@ -43,10 +43,8 @@ int printText(const QString &text)
 }
 
 // The window on the session's mouse until the program ends, or its screenshots.
-// `iconShown`: a start into the tray has shown its icon already; the window follows once the
-// tray has drawn it.
 int runWindow(QApplication &app, const AppOptions &options, DeviceSession &session, const QString &productName,
-              InstanceChannel &channel, bool iconShown)
+              InstanceChannel &channel)
 {
     const std::unique_ptr<HotplugSource> hotplug = session.makeHotplugSource();
     const int scaleStep = options.scaleStep >= 0 ? options.scaleStep : scaleStepFromEnvironment();
@@ -72,8 +70,9 @@ int runWindow(QApplication &app, const AppOptions &options, DeviceSession &sessi
         if (window)
             window->showOnRequest();
     });
-    // With --hidden the window stays in the tray unless the warning that no mouse is there is due.
-    if (iconShown) {
+    // With --hidden the window stays in the tray unless the warning that no mouse is there is due;
+    // it is built once the tray has drawn the icon shown ahead (at once without one).
+    if (options.hidden) {
         buildWhenTrayIconDrawn(
             [&] {
                 makeWindow();
@@ -86,9 +85,7 @@ int runWindow(QApplication &app, const AppOptions &options, DeviceSession &sessi
     makeWindow();
     window->placeOnScreen();
     // Without a mouse the window stays hidden; 200 ms later it shows with the warning.
-    if (options.hidden) {
-        window->startHidden();
-    } else if (window->mouseCount() != 0) {
+    if (window->mouseCount() != 0) {
         window->setWindowOpacity(1.0);
         window->show();
     }
@@ -175,11 +172,12 @@ int main(int argc, char **argv)
     // Meanwhile the slots' profile files are read for the window.
     startReadingProfilesAhead();
     // A start into the tray shows the icon before it opens the mouse and builds the window.
-    const bool iconShown = options.hidden && options.screenshotsDir.isEmpty() && showTrayIconAhead(productName);
+    if (options.hidden && options.screenshotsDir.isEmpty())
+        showTrayIconAhead(productName);
     DeviceSession session(simulation, options.session.virtualTime);
     // A poller running flat out in virtual time would flood this thread with its reports.
     session.paceIdleWaits(kVirtualIdlePaceMs);
     if (!options.session.traceFile.isEmpty() && !session.traceTo(options.session.traceFile))
         return usageError("--trace: cannot write " + options.session.traceFile);
-    return runWindow(app, options, session, productName, channel, iconShown);
+    return runWindow(app, options, session, productName, channel);
 }

@@ -89,16 +89,15 @@ QIcon programIcon()
     return icon;
 }
 
-bool showTrayIconAhead(const QString &toolTip)
+void showTrayIconAhead(const QString &toolTip)
 {
     if (g_ahead || !QSystemTrayIcon::isSystemTrayAvailable())
-        return false;
+        return;
     g_ahead = new IconAhead;
     g_ahead->icon->setIcon(programIcon());
     g_ahead->icon->setToolTip(toolTip);
     g_ahead->icon->show();
     markStart("tray icon shown");
-    return true;
 }
 
 void buildWhenTrayIconDrawn(std::function<void()> build,

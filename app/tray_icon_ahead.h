@@ -15,11 +15,12 @@ class QString;
 QIcon programIcon();
 
 // The rest on the thread that starts the program.
-// Shows the program's icon with `toolTip` where the desktop has a tray; false without one.
-bool showTrayIconAhead(const QString &toolTip);
-// Once the event loop runs, `build` makes the window: when the tray has drawn the icon; at the
-// latest after a short wait, as a tray that draws the icons itself gives no sign; or at once when
-// the icon is clicked first, and then `clicked` is given the click.
+// Shows the program's icon with `toolTip` where the desktop has a tray.
+void showTrayIconAhead(const QString &toolTip);
+// `build` makes the window: at once when no icon was shown ahead; otherwise, once the event loop
+// runs, when the tray has drawn the icon, at the latest after a short wait (a tray that draws the
+// icons itself gives no sign), or at once when the icon is clicked first, and then `clicked` is
+// given the click.
 void buildWhenTrayIconDrawn(std::function<void()> build,
                             std::function<void(QSystemTrayIcon::ActivationReason)> clicked);
 // A window still waiting for the tray is built now (another start asks for it).

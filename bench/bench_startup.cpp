@@ -217,19 +217,15 @@ int startupChild(int argc, char **argv, const QString &mode)
     std::optional<TrayIconDrawn> drawn;
     if (hidden)
         drawn.emplace();
-    const bool iconShown = hidden && showTrayIconAhead("mousecfg");
+    if (hidden)
+        showTrayIconAhead("mousecfg");
     DeviceSession session(SimOptions(), false);
     const std::unique_ptr<HotplugSource> hotplug = session.makeHotplugSource();
     std::unique_ptr<MousecfgWidget> window;
     const auto makeWindow = [&] { window = std::make_unique<MousecfgWidget>(session.backend(), hotplug.get()); };
     if (hidden) {
-        if (iconShown) {
-            buildWhenTrayIconDrawn([&] { makeWindow(); window->startHidden(); },
-                                   [&](QSystemTrayIcon::ActivationReason reason) { window->activateTray(reason); });
-        } else {
-            makeWindow();
-            window->startHidden();
-        }
+        buildWhenTrayIconDrawn([&] { makeWindow(); window->startHidden(); },
+                               [&](QSystemTrayIcon::ActivationReason reason) { window->activateTray(reason); });
         return app.exec();
     }
     makeWindow();

@@ -90,7 +90,7 @@ AppSwitchRules loadAppSwitchRules(StorageOutcome *outcome)
         }
         return rules;
     }
-    const QSettings &s = file.settings();
+    const IniValues &s = file.values();
     rules.enabled = s.value(kKeyAutoSwitchEnabled).toString() == QLatin1String("1");
     const int fallback = s.value(kKeyAutoSwitchDefault).toInt();
     rules.defaultSlot = isSlot(fallback) ? fallback : 0;

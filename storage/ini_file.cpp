@@ -172,16 +172,17 @@ QSettings &IniFile::openSettings() const
 {
     if (m_settings)
         return *m_settings;
+    // Always from a copy of the text read at opening: refused values are what cannot be kept when
+    // the file is written again, and the settings class keeps a file it read before while its
+    // size and modification time (to the millisecond) look the same, so a file replaced within
+    // that millisecond would be read stale. (Only when no copy can be made is the file read.)
     QString openPath = m_path;
-    if (m_access == Access::Update || m_needsCopy) {
-        // Refused values are what cannot be kept when the file is written again.
-        m_copy = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/mousecfg-XXXXXX.ini"));
-        if (m_copy->open()) {
-            m_copy->write(m_checked);
-            m_copy->close();
-            openPath = m_copy->fileName();
-            m_copyMade = true;
-        }
+    m_copy = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/mousecfg-XXXXXX.ini"));
+    if (m_copy->open()) {
+        m_copy->write(m_checked);
+        m_copy->close();
+        openPath = m_copy->fileName();
+        m_copyMade = true;
     }
     m_settings = std::make_unique<QSettings>(openPath, QSettings::IniFormat);
     return *m_settings;
@@ -215,7 +216,7 @@ bool IniFile::sync()
 {
     openSettings().sync();
     if (m_access == Access::Read)
-        return m_settings->status() == QSettings::NoError && !m_copy;
+        return m_settings->status() == QSettings::NoError && !m_needsCopy;
     if (!m_writeError.isEmpty())
         return false;  // the file cannot be written at all (lock, unreadable old content)
     QByteArray text;

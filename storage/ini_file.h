@@ -107,10 +107,10 @@ private:
     QString m_writeError;
     bool m_changed = false;
     QByteArray m_checked;                     // the text without refused lines: what the settings object reads
-    bool m_needsCopy = false;                 // the settings object must read m_checked from a copy
+    bool m_needsCopy = false;                 // lines were refused: m_checked is not the file's text
     QSettings &openSettings() const;
     // Made when first asked for.
-    mutable std::unique_ptr<QTemporaryFile> m_copy;  // the checked copy a Read of a refused file uses, or an update's working copy
+    mutable std::unique_ptr<QTemporaryFile> m_copy;  // m_checked for the settings object: a read's text, an update's working copy
     mutable bool m_copyMade = false;
     mutable std::unique_ptr<QSettings> m_settings;
     mutable std::optional<IniValues> m_values;

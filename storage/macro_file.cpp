@@ -29,12 +29,12 @@ QString stepKey(const char *field, int index)
 }
 
 // "Setting/Count", bounded before it drives any loop or allocation.
-int boundedCount(const QSettings &file, int maxSteps)
+int boundedCount(const IniValues &file, int maxSteps)
 {
     return std::clamp(iniInt(file, QStringLiteral("Setting/Count")), 0, maxSteps);
 }
 
-QVector<MacroEvent> readStoredSteps(const QSettings &file, int maxSteps)
+QVector<MacroEvent> readStoredSteps(const IniValues &file, int maxSteps)
 {
     const int count = boundedCount(file, maxSteps);
     QVector<MacroEvent> steps;
@@ -199,7 +199,7 @@ MacroData loadMacro(const QString &name)
     if (path.isEmpty())
         return data;
     const IniFile ini(path);
-    const QSettings &file = ini.settings();
+    const IniValues &file = ini.values();
     data.settings.MacroFilePath = iniString(file, QStringLiteral("Setting/MacroFilePath"));
     data.settings.DefaultDelay = iniInt(file, QStringLiteral("Setting/DefaultDelay"));
     data.settings.DelayType = iniInt(file, QStringLiteral("Setting/DelayType"));
@@ -222,7 +222,7 @@ QVector<MacroEvent> readMacroSteps(const QString &name)
     const QString path = existingMacroFile(name);
     if (path.isEmpty())
         return {};
-    return readStoredSteps(IniFile(path).settings(), kMacroDeviceMaxSteps);
+    return readStoredSteps(IniFile(path).values(), kMacroDeviceMaxSteps);
 }
 
 int readMacroStepCount(const QString &name)
@@ -230,7 +230,7 @@ int readMacroStepCount(const QString &name)
     const QString path = existingMacroFile(name);
     if (path.isEmpty())
         return 0;
-    return boundedCount(QSettings(path, QSettings::IniFormat), kMacroFileMaxSteps);
+    return boundedCount(IniFile(path).values(), kMacroFileMaxSteps);
 }
 
 int readMacroWriteSign(const QString &name)
@@ -238,7 +238,7 @@ int readMacroWriteSign(const QString &name)
     const QString path = existingMacroFile(name);
     if (path.isEmpty())
         return 0;
-    return iniInt(IniFile(path).settings(), QStringLiteral("Setting/WriteSign"));
+    return iniInt(IniFile(path).values(), QStringLiteral("Setting/WriteSign"));
 }
 
 void clearMacroWriteSign(const QString &name)
@@ -283,7 +283,7 @@ QStringList readMacroSlots()
     const IniFile list(settingsFilePath());
     QStringList entries;
     for (int slot = 0; slot < kMacroListSlots; ++slot)
-        entries.append(iniString(list.settings(), macroListKey(slot)));
+        entries.append(iniString(list.values(), macroListKey(slot)));
     return entries;
 }
 

@@ -6,7 +6,6 @@
 #include "storage/storage_keys.h"
 
 #include <QFileInfo>
-#include <QSettings>
 
 #include <algorithm>
 
@@ -24,11 +23,11 @@ bool modelFileExists()
 // One read of the file, positioned in its group.
 struct ModelFile {
     IniFile file{AppPaths::modelDescriptionPath()};
-    QSettings &settings = file.settings();
+    IniValues settings = file.values();  // shares the file's values; the group is its own
     ModelFile() { settings.beginGroup(kGroupProfile); }
 };
 
-int rawButtonCount(const QSettings &model)
+int rawButtonCount(const IniValues &model)
 {
     return iniInt(model, kKeyButtonCount) ^ iniInt(model, kKeyMouseDpi);
 }
@@ -38,7 +37,7 @@ int readMatrix(ButtonMatrix &out, const char *field)
     if (!modelFileExists())
         return -1;
     const ModelFile file;
-    const QSettings &model = file.settings;
+    const IniValues &model = file.settings;
     for (int i = 0; i < kModelButtonSlots; ++i)
         out[i] = iniByte(model, keyButtonInfo(i, field));
     return 0;
@@ -57,7 +56,7 @@ int readModelDescription(ModelDescription &description)
     if (!modelFileExists())
         return -1;
     const ModelFile file;
-    const QSettings &model = file.settings;
+    const IniValues &model = file.settings;
     ModelDescription read;
     read.dpi = iniByte(model, kKeyDpi);
     for (int i = 0; i < kDpiStageCount; ++i)
@@ -87,7 +86,7 @@ int modelDpiStageCount()
     if (!modelFileExists())
         return 0;
     const ModelFile file;
-    const QSettings &model = file.settings;
+    const IniValues &model = file.settings;
     return std::clamp(rawButtonCount(model) ^ iniInt(model, kKeyDpiCount), 0, kDpiStageCount);
 }
 

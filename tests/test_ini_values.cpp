@@ -7,9 +7,13 @@
 #include "storage/ini_values.h"
 
 #include <QColor>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cstdio>
 
 
 
@@ -179,6 +183,25 @@ private slots:
         QCOMPARE(copy.value("dpi").toInt(), 4);
         copy.endGroup();
         QCOMPARE(copy.value("Config/dpi").toInt(), 7);
+    }
+
+    // Another program (or our own save) replaces a file with one of the same size and time to the
+    // millisecond, right after it was read: a read then has the new text, not the one read before.
+    void aFileReplacedAtOnceReadsAnew()
+    {
+        const QString path = writeText("[A]\nv=1\n");
+        QCOMPARE(IniFile(path).settings().value("A/v").toInt(), 1);
+        QCOMPARE(QSettings(path, QSettings::IniFormat).value("A/v").toInt(), 1);
+        const QDateTime stamp = QFileInfo(path).lastModified();
+        const QString replacement = writeText("[A]\nv=2\n");
+        {
+            QFile file(replacement);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(stamp, QFileDevice::FileModificationTime));
+        }
+        QVERIFY(std::rename(QFile::encodeName(replacement).constData(), QFile::encodeName(path).constData()) == 0);
+        QCOMPARE(IniFile(path).settings().value("A/v").toInt(), 2);
+        QCOMPARE(IniFile(path).values().value("A/v").toInt(), 2);
     }
 };
 

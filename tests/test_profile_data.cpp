@@ -1,4 +1,6 @@
 #include "storage/app_paths.h"
+#include "storage/ini_file.h"
+#include "storage/ini_value.h"
 #include "storage/macro_file.h"
 #include "storage/profile_data.h"
 #include "support/test_env.h"
@@ -30,7 +32,8 @@ ProfileSet sampleSet()
 
 QString macroPath(const QString &name) { return AppPaths::configsFolder() + "/MacroDB/" + name + ".MSMACRO"; }
 void setWriteSign(const QString &name) { QSettings(macroPath(name), QSettings::IniFormat).setValue("Setting/WriteSign", 1); }
-int writeSign(const QString &name) { return QSettings(macroPath(name), QSettings::IniFormat).value("Setting/WriteSign").toInt(); }
+// Read from the file's bytes: the settings class may keep the text it wrote a moment ago.
+int writeSign(const QString &name) { return iniInt(IniFile(macroPath(name)).values(), "Setting/WriteSign"); }
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "storage/model_description.h"
 
 #include "storage/app_paths.h"
+#include "storage/file_stamp.h"
 #include "storage/ini_file.h"
 #include "storage/ini_value.h"
 #include "storage/storage_keys.h"
@@ -8,11 +9,13 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <mutex>
+#include <optional>
 
 namespace {
 
-// The model description is read-only and small; each read opens it afresh so that a file
-// replaced while the program runs is seen at the next read.
+// The model description is read-only and small; a file replaced while the program runs is seen
+// at the next read.
 // An empty file is no model description either: the built-in defaults stand in for both.
 bool modelFileExists()
 {
@@ -20,11 +23,30 @@ bool modelFileExists()
     return file.isFile() && file.size() > 0;
 }
 
-// One read of the file, positioned in its group.
+// The file's values, positioned in its group. The description is asked for piece by piece by
+// many callers (and threads): it is read again only when the file is another file or has changed.
 struct ModelFile {
-    IniFile file{AppPaths::modelDescriptionPath()};
-    IniValues settings = file.values();  // shares the file's values; the group is its own
+    IniValues settings = currentValues();
     ModelFile() { settings.beginGroup(kGroupProfile); }
+
+private:
+    static IniValues currentValues()
+    {
+        static std::mutex mutex;
+        static QString readPath;
+        static std::optional<FileStamp> readStamp;
+        static IniValues read;
+        const QString path = AppPaths::modelDescriptionPath();
+        const std::optional<FileStamp> stamp = fileStamp(path);
+        const std::lock_guard<std::mutex> lock(mutex);
+        if (!stamp || path != readPath || !(stamp == readStamp)) {
+            read = IniFile(path).values();
+            readPath = path;
+            // A file changed during the read is read again next time.
+            readStamp = fileStamp(path) == stamp ? stamp : std::nullopt;
+        }
+        return read;  // shares the values; the group is the copy's own
+    }
 };
 
 int rawButtonCount(const IniValues &model)

@@ -5,6 +5,7 @@
 #include "storage/data_lock.h"
 #include "storage/data_paths.h"
 #include "storage/file_group_write.h"
+#include "storage/file_stamp.h"
 #include "storage/ini_file.h"
 #include "storage/ini_value.h"
 #include "storage/profile_files.h"
@@ -18,8 +19,6 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSettings>
-
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -55,30 +54,6 @@ QStringList readNumberedNames(const IniValues &s, const QString &countKey, QStri
 struct SetSave {
     QVector<int> profileSlots;
 };
-
-// The identity of a file as the system keeps it: a write (always a new file renamed into place)
-// or any change by another program gives another one.
-struct FileStamp {
-    dev_t device = 0;
-    ino_t inode = 0;
-    off_t size = -1;
-    timespec modified{};
-    timespec changed{};
-    bool operator==(const FileStamp &o) const
-    {
-        return device == o.device && inode == o.inode && size == o.size && modified.tv_sec == o.modified.tv_sec
-               && modified.tv_nsec == o.modified.tv_nsec && changed.tv_sec == o.changed.tv_sec
-               && changed.tv_nsec == o.changed.tv_nsec;
-    }
-};
-
-std::optional<FileStamp> fileStamp(const QString &path)
-{
-    struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
-        return std::nullopt;
-    return FileStamp{st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim};
-}
 
 // The record each slot's profile file got from this process's last save, with the file's
 // identity right after: while the file is still that file, the same record would be written as

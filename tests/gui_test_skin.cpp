@@ -1,4 +1,4 @@
-// The skin generator: its GIF writer, the images it painted into the build's skin folder, and
+// The skin generator: its GIF and PNG writers, the images it painted into the build's skin folder, and
 // the window wearing them.
 
 #include "app/mousecfg_widget.h"
@@ -8,6 +8,7 @@
 #include "storage/settings_file.h"
 #include "tools/skingen/gif_writer.h"
 #include "tools/skingen/painters.h"
+#include "tools/skingen/png_writer.h"
 #include "widgets/skin.h"
 #include "widgets/skin_names.h"
 #include "widgets/tarn_push_button.h"
@@ -17,9 +18,11 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
+#include <QImageWriter>
 #include <QMovie>
 #include <QPixmap>
 #include <QRandomGenerator>
+#include <QtEndian>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -77,6 +80,43 @@ GifFrame frameOf(int width, int height, const std::function<uint8_t(int, int)> &
     return frame;
 }
 
+// The filter type of each row of an 8-bit RGBA PNG file; empty when the file is not one.
+QVector<int> pngRowFilters(const QByteArray &png)
+{
+    if (!png.startsWith(QByteArray("\x89PNG\r\n\x1a\n", 8)))
+        return {};
+    QByteArray data;
+    quint32 width = 0, height = 0;
+    for (int pos = 8; pos + 12 <= png.size();) {
+        const quint32 length = qFromBigEndian<quint32>(png.constData() + pos);
+        const QByteArray type = png.mid(pos + 4, 4);
+        if (type == "IHDR") {
+            width = qFromBigEndian<quint32>(png.constData() + pos + 8);
+            height = qFromBigEndian<quint32>(png.constData() + pos + 12);
+            if (png.at(pos + 16) != 8 || png.at(pos + 17) != 6)
+                return {};
+        } else if (type == "IDAT") {
+            data += png.mid(pos + 8, int(length));
+        }
+        pos += 12 + int(length);
+    }
+    const int stride = int(width) * 4 + 1;
+    char expected[4];
+    qToBigEndian(quint32(stride * int(height)), expected);
+    const QByteArray raw = qUncompress(QByteArray(expected, 4) + data);
+    if (raw.size() != stride * int(height))
+        return {};
+    QVector<int> filters;
+    for (quint32 y = 0; y < height; ++y)
+        filters << int(raw.at(int(y) * stride));
+    return filters;
+}
+
+QImage decodedPng(const QByteArray &png)
+{
+    return QImage::fromData(png, "png").convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
 } // namespace
 
 class SkinTest : public QObject {
@@ -85,6 +125,7 @@ class SkinTest : public QObject {
 private slots:
     void gifWriterRoundTrips();
     void gifWriterHandlesTinyAndEmptyFrames();
+    void pngWriterGivesThePixelsOfQtsWriter();
 
     void generatorPaintedEveryImage();
     void generatedWindowBackgroundShapesTheWindow();
@@ -123,6 +164,38 @@ void SkinTest::gifWriterHandlesTinyAndEmptyFrames()
     QCOMPARE(static_cast<uint8_t>(empty.at(4)), uint8_t(0));
 }
 
+void SkinTest::pngWriterGivesThePixelsOfQtsWriter()
+{
+    // Premultiplied, as the generator paints: noise (every filter's worst case), translucent
+    // and fully transparent pixels, a gradient and flat runs.
+    QRandomGenerator random(11);
+    QImage image(131, 67, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            QColor colour;
+            if (x < 40)
+                colour = QColor::fromRgb(random.bounded(256), random.bounded(256), random.bounded(256), random.bounded(256));
+            else if (x < 80)
+                colour = QColor(x * 3, y * 3, 90, (x + y) % 256);
+            else
+                colour = y < 30 ? QColor(Qt::transparent) : QColor(20, 200, 60);
+            image.setPixelColor(x, y, colour);
+        }
+    }
+    for (const QImage &sample : {image, image.copy(0, 0, 1, 1), image.copy(90, 40, 30, 1)}) {
+        const QByteArray ours = pngEncode(sample);
+        const QVector<int> filters = pngRowFilters(ours);
+        QCOMPARE(filters.size(), sample.height());
+        for (int filter : filters)
+            QVERIFY2(filter >= 0 && filter <= 2, qPrintable(QString("row filter %1").arg(filter)));
+        QBuffer qtFile;
+        QVERIFY(qtFile.open(QIODevice::WriteOnly));
+        QVERIFY(QImageWriter(&qtFile, "png").write(sample));
+        QCOMPARE(decodedPng(ours), decodedPng(qtFile.data()));
+    }
+    QVERIFY(pngEncode(QImage()).isEmpty());
+}
+
 void SkinTest::generatorPaintedEveryImage()
 {
     for (const QString &name : skinImageNames()) {
@@ -130,6 +203,12 @@ void SkinTest::generatorPaintedEveryImage()
         QImageReader reader(path);
         QVERIFY2(reader.canRead(), qPrintable(path));
         if (name.endsWith(".png")) {
+            // Written to decode quickly at every start.
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QVector<int> filters = pngRowFilters(file.readAll());
+            QVERIFY2(!filters.isEmpty() && std::all_of(filters.cbegin(), filters.cend(), [](int f) { return f <= 2; }),
+                     qPrintable(path));
             QImageReader hiRes(builtSkin(hiResVariantName(name)));
             if (name == "icon.png")
                 continue;

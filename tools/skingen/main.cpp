@@ -13,6 +13,7 @@
 #include "gif_writer.h"
 #include "paint_kit.h"
 #include "painters.h"
+#include "png_writer.h"
 
 #include "storage/app_paths.h"
 #include "storage/model_description.h"
@@ -47,17 +48,6 @@ QImage render(const SkinPainter &painter, qreal factor)
     return image;
 }
 
-bool save(const QImage &image, const QString &path, const char *format = "png")
-{
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return false;
-    QImageWriter writer(path, format);
-    if (writer.write(image))
-        return true;
-    std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(path), qPrintable(writer.errorString()));
-    return false;
-}
-
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -67,6 +57,20 @@ bool writeFile(const QString &path, const QByteArray &bytes)
         return false;
     }
     return true;
+}
+
+// PNG through our own writer (quick to decode); other formats through Qt's.
+bool save(const QImage &image, const QString &path, const char *format = "png")
+{
+    if (qstrcmp(format, "png") == 0)
+        return writeFile(path, pngEncode(image));
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return false;
+    QImageWriter writer(path, format);
+    if (writer.write(image))
+        return true;
+    std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(path), qPrintable(writer.errorString()));
+    return false;
 }
 
 // Design size and twice that.

@@ -119,6 +119,8 @@ QByteArray escapedIniText(const QByteArray &text)
 
 QByteArray withoutRefusedLines(const QByteArray &text, const IniScan &scan)
 {
+    if (scan.refused.isEmpty())
+        return text;  // shared, not copied
     QByteArray out;
     out.reserve(text.size());
     int from = 0;

@@ -251,25 +251,25 @@ const SortedProfileKeys &sortedProfileKeys()
 {
     static const SortedProfileKeys sorted = [] {
         // The keys are ASCII: the order of their bytes is that of their text. They are kept in
-        // one buffer, so that sorting them compares bytes in place.
+        // one buffer and sorted as views into it, so that sorting compares bytes in place.
         std::string bytes;
-        std::vector<std::pair<size_t, size_t>> spans;  // each key's start and length in `bytes`
-        forEachProfileValue(ProfileData(), LightingKeys::With, [&bytes, &spans](const QString &key, const auto &) {
+        std::vector<size_t> ends;  // each key's end in `bytes`
+        forEachProfileValue(ProfileData(), LightingKeys::With, [&bytes, &ends](const QString &key, const auto &) {
             const QByteArray latin = key.toLatin1();
-            spans.emplace_back(bytes.size(), size_t(latin.size()));
             bytes.append(latin.constData(), size_t(latin.size()));
+            ends.push_back(bytes.size());
         });
-        const auto keyText = [&bytes, &spans](int i) {
-            return std::string_view(bytes).substr(spans[size_t(i)].first, spans[size_t(i)].second);
-        };
-        QVector<int> order(int(spans.size()));
-        std::iota(order.begin(), order.end(), 0);
-        std::sort(order.begin(), order.end(), [&keyText](int a, int b) { return keyText(a) < keyText(b); });
+        std::vector<std::pair<std::string_view, int>> order;  // each key with its visiting place
+        order.reserve(ends.size());
+        for (size_t i = 0; i < ends.size(); ++i) {
+            const size_t start = i ? ends[i - 1] : 0;
+            order.emplace_back(std::string_view(bytes.data() + start, ends[i] - start), int(i));
+        }
+        std::sort(order.begin(), order.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
         SortedProfileKeys k;
-        k.lines.reserve(order.size());
-        k.visitIndex.reserve(order.size());
-        for (int i : order) {
-            const std::string_view text = keyText(i);
+        k.lines.reserve(int(order.size()));
+        k.visitIndex.reserve(int(order.size()));
+        for (const auto &[text, visit] : order) {
             QByteArray line;
             line.reserve(int(text.size()) + 1);
             line.append(text.data(), int(text.size()));
@@ -277,7 +277,7 @@ const SortedProfileKeys &sortedProfileKeys()
             line.append('=');
             k.lineBytes += line.size();
             k.lines.append(std::move(line));
-            k.visitIndex.append(i);
+            k.visitIndex.append(visit);
         }
         return k;
     }();
@@ -299,27 +299,30 @@ const QHash<QString, int> &profileKeyPlaces()
 
 // Where each value of `text` is (by visiting order) when it is a profile file as the program
 // writes it: "[PROFILE]" and then exactly the group's keys in order, one plain line each (no
-// quote, comment, carriage return or escaped line end). The settings class reads just those keys
-// from such a text, each value the rest of its line; nothing for any other text.
+// quote, comment, carriage return, escaped line end, or control character other than a tab). The
+// settings class reads just those keys from such a text, each value the rest of its line; nothing
+// for any other text.
 std::optional<QVector<IniValues::Range>> profileTextPlaces(const QByteArray &text)
 {
     const SortedProfileKeys &keys = sortedProfileKeys();
     const QByteArray header = '[' + kGroupProfile.toLatin1() + "]\n";
-    if (!text.startsWith(header) || !isPlainAsciiText(text))
+    if (!text.startsWith(header))
         return std::nullopt;
+    // The keys are printable ASCII: only the values' bytes are looked at one by one.
+    const char *const data = text.constData();
     QVector<IniValues::Range> places(keys.lines.size());
     int pos = header.size();
     for (int line = 0; line < keys.lines.size(); ++line) {
         const QByteArray &key = keys.lines[line];
-        const int end = text.indexOf('\n', pos);
-        if (end < 0 || end - pos < key.size() || memcmp(text.constData() + pos, key.constData(), size_t(key.size())) != 0)
+        if (text.size() - pos < key.size() || memcmp(data + pos, key.constData(), size_t(key.size())) != 0)
             return std::nullopt;
-        for (int i = pos + key.size(); i < end; ++i) {
-            const char c = text.at(i);
-            if (c == '"' || c == ';' || c == '\r')
+        int end = pos + key.size();
+        for (; end < text.size() && data[end] != '\n'; ++end) {
+            const char c = data[end];
+            if ((c < 0x20 && c != '\t') || c >= 0x7F || c == '"' || c == ';')
                 return std::nullopt;
         }
-        if (text.at(end - 1) == '\\')
+        if (end == text.size() || data[end - 1] == '\\')
             return std::nullopt;
         places[keys.visitIndex[line]] = IniValues::Range{pos + int(key.size()), end};
         pos = end + 1;

@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QTemporaryFile>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace {
@@ -68,21 +69,43 @@ IniScan scanIniText(const QByteArray &text)
             continue;
         }
         ++scan.keyLines;
-        if (!mayHoldTypePrefix(text, equalsPos + 1, lineStart + lineLen))
-            continue;
-        // An unquoted list streams all its items as soon as one of them looks serialized.
-        const QStringList elements = unescapedElements(text, equalsPos + 1, lineStart + lineLen);
-        for (const QString &element : elements) {
-            if (isStreamedValue(element) && !isAcceptedSerializedColour(element)) {
-                scan.refused.append(IniScan::Range{lineStart, lineLen});
-                const QByteArray key = text.mid(lineStart, equalsPos - lineStart).trimmed();
-                const bool general = section.isEmpty() || section == "General";
-                scan.refusedKeys.append(QString::fromUtf8(general ? key : section + '/' + key));
-                break;
-            }
+        if (isRefusedIniValue(text, equalsPos + 1, lineStart + lineLen)) {
+            scan.refused.append(IniScan::Range{lineStart, lineLen});
+            const QByteArray key = text.mid(lineStart, equalsPos - lineStart).trimmed();
+            const bool general = section.isEmpty() || section == "General";
+            scan.refusedKeys.append(QString::fromUtf8(general ? key : section + '/' + key));
         }
     }
     return scan;
+}
+
+bool isRefusedIniValue(const QByteArray &text, int from, int to)
+{
+    if (!mayHoldTypePrefix(text, from, to))
+        return false;
+    // An unquoted list streams all its items as soon as one of them looks serialized.
+    const QStringList elements = unescapedElements(text, from, to);
+    return std::any_of(elements.cbegin(), elements.cend(), [](const QString &element) {
+        return isStreamedValue(element) && !isAcceptedSerializedColour(element);
+    });
+}
+
+IniBytes readIniBytes(const QString &path)
+{
+    IniBytes bytes;
+    const QFileInfo info(path);
+    bytes.exists = !path.isEmpty() && info.exists();
+    if (!bytes.exists || !info.isFile())
+        return bytes;
+    bytes.tooLarge = info.size() > kMaxIniBytes;
+    QFile file(path);
+    if (!bytes.tooLarge && file.open(QIODevice::ReadOnly)) {
+        bytes.text = file.readAll();
+        bytes.readable = file.error() == QFileDevice::NoError;
+    }
+    if (!bytes.readable)
+        bytes.text.clear();
+    return bytes;
 }
 
 QByteArray escapedIniText(const QByteArray &text)
@@ -136,18 +159,11 @@ IniFile::IniFile(const QString &path, Access access) : m_path(path), m_access(ac
 {
     if (access == Access::Update)
         m_lock = std::make_unique<DataFolderLock>();
-    const QFileInfo info(path);
-    m_exists = !path.isEmpty() && info.exists();
-    QByteArray text;
-    bool tooLarge = false;
-    if (m_exists && info.isFile()) {
-        QFile file(path);
-        tooLarge = info.size() > kMaxIniBytes;
-        if (!tooLarge && file.open(QIODevice::ReadOnly)) {
-            text = file.readAll();
-            m_readable = file.error() == QFileDevice::NoError;
-        }
-    }
+    IniBytes bytes = readIniBytes(path);
+    m_exists = bytes.exists;
+    m_readable = bytes.readable;
+    const bool tooLarge = bytes.tooLarge;
+    const QByteArray text = std::move(bytes.text);
     m_size = m_readable ? text.size() : 0;
     if (m_readable)
         m_scan = scanIniText(text);
@@ -165,7 +181,7 @@ IniFile::IniFile(const QString &path, Access access) : m_path(path), m_access(ac
     if (!m_lock->held())
         m_writeError = m_lock->outcome().message();
     else if (m_exists && !m_readable && !tooLarge)
-        m_writeError = info.isDir() ? systemReason(EISDIR) : systemReason(EACCES);
+        m_writeError = QFileInfo(path).isDir() ? systemReason(EISDIR) : systemReason(EACCES);
     else if (!m_copyMade)
         m_writeError = m_copy->errorString();
 }

@@ -46,6 +46,8 @@ struct IniScan {
     int keyLines = 0;        // key=value lines
 };
 IniScan scanIniText(const QByteArray &text);
+// Whether the value at [from, to) of a key line of `text` is one the check refuses.
+bool isRefusedIniValue(const QByteArray &text, int from, int to);
 // The text with the refused lines removed.
 QByteArray withoutRefusedLines(const QByteArray &text, const IniScan &scan);
 
@@ -55,6 +57,16 @@ QByteArray withoutRefusedLines(const QByteArray &text, const IniScan &scan);
 // always written the Qt 5 way: plain ASCII, byte for byte the same from either build, and read
 // alike by both. Text that is ASCII already comes back unchanged.
 QByteArray escapedIniText(const QByteArray &text);
+
+// A file's bytes as an IniFile reads them: none when the path holds no regular file, the file
+// cannot be read, or it is too large to be one of ours.
+struct IniBytes {
+    bool exists = false;    // a file (or folder) is at the path
+    bool tooLarge = false;  // not read for its size
+    bool readable = false;  // `text` holds the file's bytes
+    QByteArray text;
+};
+IniBytes readIniBytes(const QString &path);
 
 class IniFile {
 public:

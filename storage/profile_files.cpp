@@ -251,7 +251,7 @@ const SortedProfileKeys &sortedProfileKeys()
 {
     static const SortedProfileKeys sorted = [] {
         // The keys are ASCII: the order of their bytes is that of their text. They are kept in
-        // one buffer and sorted as views into it, so that sorting compares bytes in place.
+        // one buffer and sorted as views into it.
         std::string bytes;
         std::vector<size_t> ends;  // each key's end in `bytes`
         forEachProfileValue(ProfileData(), LightingKeys::With, [&bytes, &ends](const QString &key, const auto &) {
@@ -299,9 +299,9 @@ const QHash<QString, int> &profileKeyPlaces()
 
 // Where each value of `text` is (by visiting order) when it is a profile file as the program
 // writes it: "[PROFILE]" and then exactly the group's keys in order, one plain line each (no
-// quote, comment, carriage return, escaped line end, or control character other than a tab). The
-// settings class reads just those keys from such a text, each value the rest of its line; nothing
-// for any other text.
+// quote, comment, carriage return, escaped line end, or control character other than a tab), and
+// no value the INI check refuses. The settings class reads just those keys from such a text, each
+// value the rest of its line; nothing for any other text.
 std::optional<QVector<IniValues::Range>> profileTextPlaces(const QByteArray &text)
 {
     const SortedProfileKeys &keys = sortedProfileKeys();
@@ -322,7 +322,7 @@ std::optional<QVector<IniValues::Range>> profileTextPlaces(const QByteArray &tex
             if ((c < 0x20 && c != '\t') || c >= 0x7F || c == '"' || c == ';')
                 return std::nullopt;
         }
-        if (end == text.size() || data[end - 1] == '\\')
+        if (end == text.size() || data[end - 1] == '\\' || isRefusedIniValue(text, pos + key.size(), end))
             return std::nullopt;
         places[keys.visitIndex[line]] = IniValues::Range{pos + int(key.size()), end};
         pos = end + 1;
@@ -629,13 +629,14 @@ void readProfileFile(ProfileData &profile, const QString &path)
         profile.LedSleepTime = kDefaultLedSleepTime;
         return;
     }
-    IniFile file(path);
-    // A file as the program writes it is read by the places of its lines.
+    // A file as the program writes it is read by the places of its lines; any other through the
+    // INI check.
+    IniBytes bytes = readIniBytes(path);
     std::optional<QVector<IniValues::Range>> places;
-    if (file.readable() && !file.refusedValues())
-        places = profileTextPlaces(file.text());
-    IniValues values = places ? IniValues::atPlaces(file.text(), kGroupProfile, &profileKeyPlaces(), std::move(*places))
-                              : file.values();
+    if (bytes.readable)
+        places = profileTextPlaces(bytes.text);
+    IniValues values = places ? IniValues::atPlaces(bytes.text, kGroupProfile, &profileKeyPlaces(), std::move(*places))
+                              : IniFile(path).values();
     FieldReader reader(values);
     profile = readGroup(reader, kGroupProfile, LightingKeys::With, kDefaultLedMoveOFF,
                         kDefaultLedSleepTime);

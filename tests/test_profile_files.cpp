@@ -139,6 +139,27 @@ private slots:
         QVERIFY(!p.ledInfo[0].color.isValid());
         QCOMPARE(p.ledInfo[1].color, QColor(0x12, 0x34, 0x56));
         QCOMPARE(p.buttonInfo[2].macroname.size(), 200000);
+
+        // A file as the program writes it but for one serialized value that is no colour (a
+        // text, "AB"): that value reads as missing, every other as written.
+        ProfileData written = filledProfile(3);
+        for (ButtonInfo &button : written.buttonInfo)
+            button.macroname = "Reload";  // plain text throughout, as most files are
+        written.ProfilePath = "profiles/game";
+        QVERIFY(writeProfileFile(written, path("one-bad.prof")));
+        QByteArray text = contents(path("one-bad.prof"));
+        const int at = text.indexOf("\nBUTTON_INFO_2_macroname=Reload\n") + 1;
+        QVERIFY(at > 0);
+        text.replace(at, text.indexOf('\n', at) - at, "BUTTON_INFO_2_macroname=@Variant(\\0\\0\\0\\n\\0\\0\\0\\x4\\0\\x41\\0\\x42)");
+        QFile edited(path("one-bad.prof"));
+        QVERIFY(edited.open(QIODevice::WriteOnly));
+        edited.write(text);
+        edited.close();
+        ProfileData back;
+        readProfileFile(back, path("one-bad.prof"));
+        QCOMPARE(back.buttonInfo[2].macroname, QString());
+        back.buttonInfo[2].macroname = written.buttonInfo[2].macroname;
+        QVERIFY(back == written);
     }
 
     void configFileRoundTripKeepsLightingKeysOfTarget()

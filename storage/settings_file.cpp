@@ -32,6 +32,11 @@ int readSetting(const QString &key) { return iniInt(IniFile(settingsFilePath()).
 
 StorageOutcome writeSetting(const QString &key, const QVariant &value)
 {
+    // A value the file holds already is left as it is: an update ends in synced writes (the
+    // settings class's copy, then the file), which on a disk cost milliseconds at every start.
+    const IniValues current = IniFile(settingsFilePath()).values();
+    if (current.contains(key) && current.value(key).toString() == value.toString())
+        return StorageOutcome();
     IniFile ini(settingsFilePath(), IniFile::Access::Update);
     ini.settings().setValue(key, value);
     ini.sync();

@@ -1,4 +1,6 @@
 #include "storage/app_paths.h"
+#include "storage/data_lock.h"
+#include "storage/data_paths.h"
 #include "storage/profile_files.h"
 #include "storage/profile_library.h"
 #include "storage/settings_file.h"
@@ -6,7 +8,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -134,6 +138,43 @@ private slots:
         QVERIFY(storeProfileSet(set).ok());
         loadProfileSet(loaded);
         QVERIFY(loaded.profiles == set.profiles);
+    }
+
+    void singleSettingsAreWrittenOnlyWhenTheyChange()
+    {
+        // Written at every start (the battery, the mouse opened, the slot): a value the file
+        // holds already needs neither the data-folder lock nor a write. Shown with the lock held
+        // by another program, where any write would wait and fail.
+        QVERIFY(storeProfileSet(fiveNamedSlots()).ok());
+        writeBattery(80);
+        QVERIFY(writeCurrentProductName("Mouse A"));
+        QVERIFY(setActiveSlot(3).ok());
+        QVERIFY(writeDiff(2).ok());
+        if (QStandardPaths::findExecutable("flock").isEmpty())
+            QSKIP("flock(1) is not installed");
+        QProcess holder;
+        // (-o: the lock stays with flock itself, so that ending it frees the lock.)
+        holder.start("flock", {"-o", dataLockPath(), "-c", "echo held; exec sleep 5"});
+        QVERIFY(holder.waitForReadyRead(5000));
+        const int wait = dataLockWaitMs();
+        setDataLockWaitMs(200);
+        QVERIFY(setActiveSlot(3).ok());
+        QVERIFY(writeDiff(2).ok());
+        writeBattery(80);
+        QVERIFY(writeCurrentProductName("Mouse A"));
+        QCOMPARE(readBattery(), 80);
+        QCOMPARE(readCurrentProductName(), QString("Mouse A"));
+        // A changed value is a write.
+        QCOMPARE(setActiveSlot(1).result, StorageResult::Busy);
+        holder.kill();
+        holder.waitForFinished();
+        QVERIFY(setActiveSlot(1).ok());
+        QCOMPARE(value("Config/ProfileID").toInt(), 1);
+        setDataLockWaitMs(wait);
+        // A key the file lacks is written, whatever its value.
+        writeSettings("[Config]\nBattery=55\n");
+        QVERIFY(setActiveSlot(0).ok());
+        QVERIFY(QSettings(settingsPath(), QSettings::IniFormat).contains("Config/ProfileID"));
     }
 
     void aProfileReadAheadIsTakenOnlyWhileItsFileIsUnchanged()

@@ -1,6 +1,7 @@
 // mousecfg: the configuration window.
 
 #include "app/app_options.h"
+#include "app/fonts_ahead.h"
 #include "app/mousecfg_widget.h"
 #include "app/profiles_read_ahead.h"
 #include "app/screenshots/screenshots.h"
@@ -50,6 +51,7 @@ int runWindow(QApplication &app, const AppOptions &options, DeviceSession &sessi
     const int scaleStep = options.scaleStep >= 0 ? options.scaleStep : scaleStepFromEnvironment();
     std::unique_ptr<MousecfgWidget> window;
     const auto makeWindow = [&] {
+        awaitFontsAhead();
         window = std::make_unique<MousecfgWidget>(session.backend(), hotplug.get(), scaleStep);
         window->setWindowTitle(productName);
     };
@@ -112,6 +114,8 @@ int main(int argc, char **argv)
             return printText(appVersionText());
     }
 
+    // Meanwhile the font configuration is loaded for the first control.
+    startLoadingFontsAhead();
     // The window scales itself from the screen's logical DPI; the toolkit's own widget scaling
     // stays off, so geometry comes from the window's scale factor only.
     useOwnScalingOnly();

@@ -6,6 +6,7 @@
 
 #include "bench/bench.h"
 
+#include "app/fonts_ahead.h"
 #include "app/mousecfg_widget.h"
 #include "app/profiles_read_ahead.h"
 #include "app/tray_icon_ahead.h"
@@ -188,6 +189,9 @@ bool isStartupChild(const char *arg)
 
 int startupChild(int argc, char **argv, const QString &mode)
 {
+    // As the program starts: the font configuration is loaded meanwhile (not by the baselines).
+    if (mode == "--child-window" || mode == "--child-hidden")
+        startLoadingFontsAhead();
     useOwnScalingOnly();
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
@@ -222,7 +226,10 @@ int startupChild(int argc, char **argv, const QString &mode)
     DeviceSession session(SimOptions(), false);
     const std::unique_ptr<HotplugSource> hotplug = session.makeHotplugSource();
     std::unique_ptr<MousecfgWidget> window;
-    const auto makeWindow = [&] { window = std::make_unique<MousecfgWidget>(session.backend(), hotplug.get()); };
+    const auto makeWindow = [&] {
+        awaitFontsAhead();
+        window = std::make_unique<MousecfgWidget>(session.backend(), hotplug.get());
+    };
     if (hidden) {
         buildWhenTrayIconDrawn([&] { makeWindow(); window->startHidden(); },
                                [&](QSystemTrayIcon::ActivationReason reason) { window->activateTray(reason); });

@@ -114,8 +114,10 @@ int main(int argc, char **argv)
             return printText(appVersionText());
     }
 
-    // Meanwhile the font configuration is loaded for the first control.
-    startLoadingFontsAhead();
+    // Meanwhile the font configuration is loaded for the window's first control. Not for a start
+    // into the tray: there the icon comes first, and the window is built out of sight after it.
+    if (!options.hidden)
+        startLoadingFontsAhead();
     // The window scales itself from the screen's logical DPI; the toolkit's own widget scaling
     // stays off, so geometry comes from the window's scale factor only.
     useOwnScalingOnly();

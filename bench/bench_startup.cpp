@@ -189,8 +189,8 @@ bool isStartupChild(const char *arg)
 
 int startupChild(int argc, char **argv, const QString &mode)
 {
-    // As the program starts: the font configuration is loaded meanwhile (not by the baselines).
-    if (mode == "--child-window" || mode == "--child-hidden")
+    // As the program starts a window: the font configuration is loaded meanwhile.
+    if (mode == "--child-window")
         startLoadingFontsAhead();
     useOwnScalingOnly();
     QApplication app(argc, argv);

@@ -10,5 +10,4 @@
 void startLoadingFontsAhead();
 // Waits for a load that was started (returns at once when none was). Call it before the window
 // is made: a control that lays out text meanwhile would load the configuration a second time.
-// (The tray icon shown ahead does not wait: it draws no text.)
 void awaitFontsAhead();

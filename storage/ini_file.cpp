@@ -170,10 +170,8 @@ IniFile::IniFile(const QString &path, Access access) : m_path(path), m_access(ac
 
     if (tooLarge || refusedValues())
         qCDebug(lcStorage) << "refused serialized values in" << path;
-    m_checked = m_readable && !tooLarge ? withoutRefusedLines(text, m_scan) : QByteArray();
+    m_checked = m_readable ? withoutRefusedLines(text, m_scan) : QByteArray();
     m_needsCopy = tooLarge || refusedValues();
-    if (tooLarge)
-        m_readable = false;
     if (access == Access::Read)
         return;  // the settings object is made when it is first asked for: most readers use values()
     openSettings();

@@ -4,12 +4,11 @@
 
 #include <array>
 #include <cstdint>
-#include <cstdlib>
 
 namespace {
 
 constexpr int kBytesPerPixel = 4;  // RGBA
-enum Filter : char { kNone = 0, kSub = 1, kUp = 2 };
+constexpr char kFilterNone = 0;
 
 uint32_t crc32(const QByteArray &bytes)
 {
@@ -44,25 +43,6 @@ void appendChunk(QByteArray &out, const char type[4], const QByteArray &data)
     appendUInt32(out, crc32(typed));
 }
 
-// `row` filtered by `filter` against the row above (`above`, zeros for the first row).
-void filterRow(Filter filter, const uchar *row, const uchar *above, int bytes, uchar *out)
-{
-    for (int i = 0; i < bytes; ++i) {
-        const int left = i >= kBytesPerPixel ? row[i - kBytesPerPixel] : 0;
-        const int predicted = filter == kSub ? left : filter == kUp ? above[i] : 0;
-        out[i] = uchar(row[i] - predicted);
-    }
-}
-
-// The usual choice of filter: the smallest sum of the filtered bytes read as signed.
-int filteredCost(const QByteArray &filtered)
-{
-    int sum = 0;
-    for (const char byte : filtered)
-        sum += std::abs(int(int8_t(byte)));
-    return sum;
-}
-
 } // namespace
 
 QByteArray pngEncode(const QImage &image)
@@ -73,27 +53,10 @@ QByteArray pngEncode(const QImage &image)
     const QImage rgba = image.convertToFormat(QImage::Format_RGBA8888);
     const int width = rgba.width();
     const int rowBytes = width * kBytesPerPixel;
-    const QByteArray zeros(rowBytes, '\0');
     QByteArray raw;
     raw.reserve((rowBytes + 1) * rgba.height());
-    QByteArray best(rowBytes, '\0');
-    QByteArray candidate(rowBytes, '\0');
-    for (int y = 0; y < rgba.height(); ++y) {
-        const uchar *row = rgba.constScanLine(y);
-        const uchar *above = y > 0 ? rgba.constScanLine(y - 1) : reinterpret_cast<const uchar *>(zeros.constData());
-        Filter chosen = kNone;
-        int chosenCost = -1;
-        for (const Filter filter : {kNone, kSub, kUp}) {
-            filterRow(filter, row, above, rowBytes, reinterpret_cast<uchar *>(candidate.data()));
-            const int cost = filteredCost(candidate);
-            if (chosenCost < 0 || cost < chosenCost) {
-                chosen = filter;
-                chosenCost = cost;
-                best.swap(candidate);
-            }
-        }
-        raw.append(char(chosen)).append(best);
-    }
+    for (int y = 0; y < rgba.height(); ++y)
+        raw.append(kFilterNone).append(reinterpret_cast<const char *>(rgba.constScanLine(y)), rowBytes);
     // qCompress gives a zlib stream behind four bytes of length.
     const QByteArray compressed = qCompress(raw, 9).mid(4);
 

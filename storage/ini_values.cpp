@@ -129,7 +129,7 @@ std::optional<IniValues> IniValues::parse(const QByteArray &text)
     return values;
 }
 
-IniValues IniValues::atPlaces(const QByteArray &text, const QString &group, const QHash<QString, int> *index,
+IniValues IniValues::atPlaces(const QByteArray &text, const QString &group, const KeyPlaces *index,
                               QVector<Range> ranges)
 {
     IniValues values;
@@ -177,11 +177,14 @@ const IniValues::Range *IniValues::find(const QString &key) const
         // Placed keys are those of one group: looked up inside it, or with its name in front.
         int place = -1;
         if (m_group == m_placedGroup)
-            place = m_places->value(key, -1);
+            place = m_places->place(key, m_nextPlace);
         else if (m_group.isEmpty() && key.startsWith(m_placedGroup) && key.size() > m_placedGroup.size()
                  && key.at(m_placedGroup.size()) == QLatin1Char('/'))
-            place = m_places->value(key.mid(m_placedGroup.size() + 1), -1);
-        return place >= 0 && place < m_placedRanges.size() ? &m_placedRanges[place] : nullptr;
+            place = m_places->place(key.mid(m_placedGroup.size() + 1), m_nextPlace);
+        if (place < 0 || place >= m_placedRanges.size())
+            return nullptr;
+        m_nextPlace = place + 1;
+        return &m_placedRanges[place];
     }
     const Section *keys = m_groupSection;
     QString rest;

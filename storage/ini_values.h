@@ -26,9 +26,18 @@ public:
         int from = 0;
         int to = 0;
     };
+    // Where each key of one group stands in a caller's own order.
+    class KeyPlaces {
+    public:
+        virtual ~KeyPlaces() = default;
+        // The place of `key` (inside the group), or -1. `expected`: the place after the one last
+        // found, which a reader going through the keys in order asks for next.
+        virtual int place(const QString &key, int expected) const = 0;
+    };
     // The keys of `group` whose places `index` gives, with their values at those places of
-    // `ranges` in `text`: for a text whose layout the caller already knows, so nothing is hashed.
-    static IniValues atPlaces(const QByteArray &text, const QString &group, const QHash<QString, int> *index,
+    // `ranges` in `text`: for a text whose layout the caller already knows. `index` must outlive
+    // the values.
+    static IniValues atPlaces(const QByteArray &text, const QString &group, const KeyPlaces *index,
                               QVector<Range> ranges);
 
     IniValues() = default;
@@ -75,6 +84,7 @@ private:
     QString m_groupRest;               // m_group after its first part, with a trailing '/'
     // atPlaces(): the group, the places of its keys, and the ranges at those places.
     QString m_placedGroup;
-    const QHash<QString, int> *m_places = nullptr;
+    const KeyPlaces *m_places = nullptr;
     QVector<Range> m_placedRanges;
+    mutable int m_nextPlace = 0;  // the place after the last one found
 };

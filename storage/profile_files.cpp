@@ -22,6 +22,7 @@
 #include <cstring>
 #include <numeric>
 #include <limits>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -240,94 +241,176 @@ private:
     }
 };
 
-// The keys of a profile file's group, each with its place in visiting order, in the order of
-// their text; made once.
-struct SortedProfileKeys {
-    QVector<QByteArray> lines;  // "key=" as written
-    QVector<int> visitIndex;
-    int lineBytes = 0;  // of all lines together
-};
-const SortedProfileKeys &sortedProfileKeys()
-{
-    static const SortedProfileKeys sorted = [] {
-        // The keys are ASCII: the order of their bytes is that of their text. They are kept in
-        // one buffer and sorted as views into it.
-        std::string bytes;
-        std::vector<size_t> ends;  // each key's end in `bytes`
-        forEachProfileValue(ProfileData(), LightingKeys::With, [&bytes, &ends](const QString &key, const auto &) {
-            const QByteArray latin = key.toLatin1();
-            bytes.append(latin.constData(), size_t(latin.size()));
-            ends.push_back(bytes.size());
+// The keys of a profile file's group as the file holds them ('/' written as '\\'), in visiting
+// order, each found by its text through an open-addressed table; made once. The keys are ASCII.
+class ProfileKeyIndex : public IniValues::KeyPlaces {
+public:
+    ProfileKeyIndex()
+    {
+        m_text.reserve(256 * 1024);
+        m_ends.reserve(9000);
+        m_keyTexts.reserve(9000);
+        forEachProfileValue(ProfileData(), LightingKeys::With, [this](const QString &key, const auto &) {
+            const size_t start = m_text.size();
+            m_text.resize(start + size_t(key.size()));
+            char *out = &m_text[start];
+            for (const QChar c : key)
+                *out++ = c == QLatin1Char('/') ? '\\' : char(c.unicode());
+            m_ends.push_back(int(m_text.size()));
+            m_keyTexts.push_back(key);
         });
-        std::vector<std::pair<std::string_view, int>> order;  // each key with its visiting place
-        order.reserve(ends.size());
-        for (size_t i = 0; i < ends.size(); ++i) {
-            const size_t start = i ? ends[i - 1] : 0;
-            order.emplace_back(std::string_view(bytes.data() + start, ends[i] - start), int(i));
+        while ((size_t(1) << m_slotBits) < 2 * m_ends.size())
+            ++m_slotBits;
+        m_slots.assign(size_t(1) << m_slotBits, -1);
+        for (int visit = 0; visit < size(); ++visit) {
+            size_t slot = slotOf(key(visit));
+            while (m_slots[slot] >= 0)
+                slot = (slot + 1) & (m_slots.size() - 1);
+            m_slots[slot] = visit;
         }
-        std::sort(order.begin(), order.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
-        SortedProfileKeys k;
-        k.lines.reserve(int(order.size()));
-        k.visitIndex.reserve(int(order.size()));
-        for (const auto &[text, visit] : order) {
-            QByteArray line;
-            line.reserve(int(text.size()) + 1);
-            line.append(text.data(), int(text.size()));
-            line.replace('/', '\\');
-            line.append('=');
-            k.lineBytes += line.size();
-            k.lines.append(std::move(line));
-            k.visitIndex.append(visit);
-        }
-        return k;
-    }();
-    return sorted;
-}
+    }
 
-// The place in visiting order of each key of a profile group; made once.
-const QHash<QString, int> &profileKeyPlaces()
+    int size() const { return int(m_ends.size()); }
+    std::string_view key(int visit) const
+    {
+        const int start = visit ? m_ends[size_t(visit - 1)] : 0;
+        return std::string_view(m_text.data() + start, size_t(m_ends[size_t(visit)] - start));
+    }
+    // The visiting place of the key the file holds as `text`, or -1.
+    int find(std::string_view text) const
+    {
+        for (size_t slot = slotOf(text);; slot = (slot + 1) & (m_slots.size() - 1)) {
+            const int visit = m_slots[slot];
+            if (visit < 0 || key(visit) == text)
+                return visit;
+        }
+    }
+    // The key as the settings class is asked for it ('/' between its parts). The profile reader
+    // asks for every key in visiting order: the expected place is tried first.
+    int place(const QString &key, int expected) const override
+    {
+        if (expected >= 0 && expected < size() && isKey(key, expected))
+            return expected;
+        char text[128];
+        if (key.size() > int(sizeof text))
+            return -1;
+        for (int i = 0; i < key.size(); ++i) {
+            const ushort c = key.at(i).unicode();
+            if (c >= 0x80 || c == '\\')
+                return -1;
+            text[i] = c == '/' ? '\\' : char(c);
+        }
+        return find(std::string_view(text, size_t(key.size())));
+    }
+    // The visiting places in the order of the keys' text, the order the settings class writes
+    // them in (with '/', which sorts apart from '\\'); made at the first write.
+    const std::vector<int> &writingOrder() const
+    {
+        std::call_once(m_orderMade, [this] {
+            std::string plain = m_text;
+            std::replace(plain.begin(), plain.end(), '\\', '/');
+            const auto plainKey = [this, &plain](int visit) {
+                const int start = visit ? m_ends[size_t(visit - 1)] : 0;
+                return std::string_view(plain.data() + start, size_t(m_ends[size_t(visit)] - start));
+            };
+            m_order.resize(m_ends.size());
+            std::iota(m_order.begin(), m_order.end(), 0);
+            std::sort(m_order.begin(), m_order.end(), [&](int a, int b) { return plainKey(a) < plainKey(b); });
+        });
+        return m_order;
+    }
+    // All keys' bytes together.
+    int keyBytes() const { return int(m_text.size()); }
+
+private:
+    // Eight bytes at a time, mixed by multiplying: the keys differ in a few digits.
+    size_t slotOf(std::string_view text) const
+    {
+        constexpr uint64_t kMultiplier = 0x9E3779B97F4A7C15u;
+        uint64_t h = text.size();
+        size_t i = 0;
+        for (; i + 8 <= text.size(); i += 8) {
+            uint64_t word;
+            memcpy(&word, text.data() + i, 8);
+            h = (h ^ word) * kMultiplier;
+            h ^= h >> 29;
+        }
+        uint64_t tail = 0;
+        for (size_t shift = 0; i < text.size(); ++i, shift += 8)
+            tail |= uint64_t(uint8_t(text[i])) << shift;
+        h = (h ^ tail) * kMultiplier;
+        return size_t((h ^ (h >> 29)) * kMultiplier >> (64 - m_slotBits));
+    }
+    bool isKey(const QString &key, int visit) const
+    {
+        // The reader passes the very texts the keys were made from.
+        if (key.constData() == m_keyTexts[size_t(visit)].constData())
+            return true;
+        const std::string_view text = this->key(visit);
+        if (size_t(key.size()) != text.size())
+            return false;
+        const QChar *c = key.constData();
+        for (const char k : text) {
+            const ushort u = (c++)->unicode();
+            if (u != ushort(uchar(k)) && !(u == '/' && k == '\\'))
+                return false;
+        }
+        return true;
+    }
+
+    std::string m_text;        // every key, one after another
+    std::vector<int> m_ends;   // each key's end in m_text
+    std::vector<int> m_slots;  // visiting places by hash; -1: empty
+    int m_slotBits = 1;
+    std::vector<QString> m_keyTexts;  // each key as made (sharing its text), in visiting order
+    mutable std::once_flag m_orderMade;
+    mutable std::vector<int> m_order;
+};
+
+const ProfileKeyIndex &profileKeyIndex()
 {
-    static const QHash<QString, int> places = [] {
-        QHash<QString, int> p;
-        p.reserve(sortedProfileKeys().lines.size());
-        forEachProfileValue(ProfileData(), LightingKeys::With,
-                            [&p](const QString &key, const auto &) { p.insert(key, p.size()); });
-        return p;
-    }();
-    return places;
+    static const ProfileKeyIndex index;
+    return index;
 }
 
 // Where each value of `text` is (by visiting order) when it is a profile file as the program
-// writes it: "[PROFILE]" and then exactly the group's keys in order, one plain line each (no
-// quote, comment, carriage return, escaped line end, or control character other than a tab), and
-// no value the INI check refuses. The settings class reads just those keys from such a text, each
-// value the rest of its line; nothing for any other text.
+// writes it: "[PROFILE]" and then each of the group's keys once, one plain line each (no quote,
+// comment, carriage return, escaped line end, or control character other than a tab), and no
+// value the INI check refuses. The settings class reads just those keys from such a text, each
+// value the rest of its line, whatever their order; nothing for any other text.
 std::optional<QVector<IniValues::Range>> profileTextPlaces(const QByteArray &text)
 {
-    const SortedProfileKeys &keys = sortedProfileKeys();
+    const ProfileKeyIndex &keys = profileKeyIndex();
     const QByteArray header = '[' + kGroupProfile.toLatin1() + "]\n";
     if (!text.startsWith(header))
         return std::nullopt;
-    // The keys are printable ASCII: only the values' bytes are looked at one by one.
+    // Only the values' bytes are looked at one by one; a range starting at 0 is a key not seen.
     const char *const data = text.constData();
-    QVector<IniValues::Range> places(keys.lines.size());
+    const int size = text.size();
+    QVector<IniValues::Range> places(keys.size());
     int pos = header.size();
-    for (int line = 0; line < keys.lines.size(); ++line) {
-        const QByteArray &key = keys.lines[line];
-        if (text.size() - pos < key.size() || memcmp(data + pos, key.constData(), size_t(key.size())) != 0)
+    int count = 0;
+    while (pos < size) {
+        const char *const equals = static_cast<const char *>(memchr(data + pos, '=', size_t(size - pos)));
+        if (!equals)
             return std::nullopt;
-        int end = pos + key.size();
-        for (; end < text.size() && data[end] != '\n'; ++end) {
+        const int from = int(equals - data) + 1;
+        const int visit = keys.find(std::string_view(data + pos, size_t(from - 1 - pos)));
+        if (visit < 0 || places[visit].from != 0)
+            return std::nullopt;
+        int end = from;
+        for (; end < size && data[end] != '\n'; ++end) {
             const char c = data[end];
             if ((c < 0x20 && c != '\t') || c >= 0x7F || c == '"' || c == ';')
                 return std::nullopt;
         }
-        if (end == text.size() || data[end - 1] == '\\' || isRefusedIniValue(text, pos + key.size(), end))
+        if (end == size || data[end - 1] == '\\' || isRefusedIniValue(text, from, end))
             return std::nullopt;
-        places[keys.visitIndex[line]] = IniValues::Range{pos + int(key.size()), end};
+        places[visit] = IniValues::Range{from, end};
+        ++count;
         pos = end + 1;
     }
-    if (pos != text.size())
+    if (count != keys.size())
         return std::nullopt;
     return places;
 }
@@ -342,12 +425,12 @@ QByteArray profileFileText(const ProfileData &profile)
     forEachProfileValue(profile, LightingKeys::With, values);
     if (!values.plain)
         return QByteArray();
-    const SortedProfileKeys &keys = sortedProfileKeys();
+    const ProfileKeyIndex &keys = profileKeyIndex();
     QByteArray text = '[' + kGroupProfile.toLatin1() + "]\n";
-    text.reserve(keys.lineBytes + values.text.size() + keys.lines.size() + text.size());
-    for (int i = 0; i < keys.lines.size(); ++i) {
-        const int v = keys.visitIndex[i];
-        text.append(keys.lines[i]).append(values.begin(v), values.size(v)).append('\n');
+    text.reserve(text.size() + keys.keyBytes() + 2 * keys.size() + values.text.size());
+    for (const int v : keys.writingOrder()) {
+        const std::string_view key = keys.key(v);
+        text.append(key.data(), int(key.size())).append('=').append(values.begin(v), values.size(v)).append('\n');
     }
     return text;  // ASCII throughout: the values escape everything else as the Qt 5 class does
 }
@@ -635,7 +718,7 @@ void readProfileFile(ProfileData &profile, const QString &path)
     std::optional<QVector<IniValues::Range>> places;
     if (bytes.readable)
         places = profileTextPlaces(bytes.text);
-    IniValues values = places ? IniValues::atPlaces(bytes.text, kGroupProfile, &profileKeyPlaces(), std::move(*places))
+    IniValues values = places ? IniValues::atPlaces(bytes.text, kGroupProfile, &profileKeyIndex(), std::move(*places))
                               : IniFile(path).values();
     FieldReader reader(values);
     profile = readGroup(reader, kGroupProfile, LightingKeys::With, kDefaultLedMoveOFF,

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QSettings>
+
+#include <algorithm>
 #include <QtTest>
 
 namespace {
@@ -159,6 +161,39 @@ private slots:
         readProfileFile(back, path("one-bad.prof"));
         QCOMPARE(back.buttonInfo[2].macroname, QString());
         back.buttonInfo[2].macroname = written.buttonInfo[2].macroname;
+        QVERIFY(back == written);
+
+        // The same keys in another order read as written, and a write puts them back in order.
+        QVERIFY(writeProfileFile(written, path("ordered.prof")));
+        const QByteArray ordered = contents(path("ordered.prof"));
+        QList<QByteArray> lines = ordered.trimmed().split('\n');
+        const QByteArray header = lines.takeFirst();
+        std::reverse(lines.begin(), lines.end());
+        const auto writeLines = [&](const QString &name, const QList<QByteArray> &body) {
+            QFile file(path(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(header + '\n' + body.join('\n') + '\n');
+        };
+        writeLines("reversed.prof", lines);
+        readProfileFile(back, path("reversed.prof"));
+        QVERIFY(back == written);
+        QVERIFY(writeProfileFile(filledProfile(4), path("reversed.prof")));
+        QVERIFY(writeProfileFile(filledProfile(4), path("fresh.prof")));
+        QCOMPARE(contents(path("reversed.prof")), contents(path("fresh.prof")));
+
+        // As many lines as keys, but one key twice and another missing: read as the settings
+        // class reads it, the missing value as the default.
+        QList<QByteArray> twice = ordered.trimmed().split('\n').mid(1);
+        const int dpiLine = int(std::find_if(twice.cbegin(), twice.cend(), [](const QByteArray &l) { return l.startsWith("dpi="); }) - twice.cbegin());
+        QVERIFY(dpiLine < twice.size());
+        twice.removeAt(dpiLine);
+        twice.append("pollrate=77");
+        writeLines("twice.prof", twice);
+        readProfileFile(back, path("twice.prof"));
+        QCOMPARE(int(back.dpi), 0);
+        QCOMPARE(int(back.pollrate), QSettings(path("twice.prof"), QSettings::IniFormat).value("PROFILE/pollrate").toInt());
+        back.dpi = written.dpi;
+        back.pollrate = written.pollrate;
         QVERIFY(back == written);
     }
 

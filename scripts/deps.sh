@@ -8,7 +8,7 @@ set -euo pipefail
 packages=(
   g++ cmake make pkg-config
   qtbase5-dev qttools5-dev qttools5-dev-tools
-  libhidapi-dev libudev-dev libx11-dev libglib2.0-dev libfontconfig-dev
+  libhidapi-dev libudev-dev libx11-dev libglib2.0-dev libfontconfig-dev libpng-dev
   fonts-dejavu-core fonts-noto-cjk
   xvfb xauth dbus nodejs
   libxtst-dev libqt5svg5-dev help2man desktop-file-utils appstream

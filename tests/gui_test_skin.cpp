@@ -11,11 +11,13 @@
 #include "tools/skingen/png_writer.h"
 #include "widgets/skin.h"
 #include "widgets/skin_names.h"
+#include "widgets/skin_png.h"
 #include "widgets/tarn_push_button.h"
 #include "support/test_env.h"
 
 #include <QBitmap>
 #include <QBuffer>
+#include <QDirIterator>
 #include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
@@ -126,6 +128,7 @@ private slots:
     void gifWriterRoundTrips();
     void gifWriterHandlesTinyAndEmptyFrames();
     void pngWriterGivesThePixelsOfQtsWriter();
+    void quickPngReaderGivesWhatQtsReaderGives();
 
     void generatorPaintedEveryImage();
     void generatedWindowBackgroundShapesTheWindow();
@@ -194,6 +197,54 @@ void SkinTest::pngWriterGivesThePixelsOfQtsWriter()
         QCOMPARE(decodedPng(ours), decodedPng(qtFile.data()));
     }
     QVERIFY(pngEncode(QImage()).isEmpty());
+}
+
+void SkinTest::quickPngReaderGivesWhatQtsReaderGives()
+{
+    // Every skin image, as the window reads it at every start.
+    const QString folder = QCoreApplication::applicationDirPath() + "/skin";
+    int read = 0;
+    QDirIterator files(folder, {"*.png"}, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString path = files.next();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QImage ours = decodePlainPng(file.readAll());
+        const QImage qts(path);
+        QVERIFY2(!ours.isNull(), qPrintable(path));
+        QCOMPARE(ours.format(), qts.format());
+        QVERIFY2(ours == qts, qPrintable(path));
+        ++read;
+    }
+    QVERIFY(read > 100);
+
+    // Written by Qt's writer: without alpha (RGB, every pixel opaque), and kinds left to it.
+    QImage rgb(37, 11, QImage::Format_RGB32);
+    for (int y = 0; y < rgb.height(); ++y) {
+        for (int x = 0; x < rgb.width(); ++x)
+            rgb.setPixel(x, y, qRgb(x * 7, y * 20, (x * y) % 256));
+    }
+    const auto written = [](const QImage &image) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter(&buffer, "png").write(image);
+        return buffer.data();
+    };
+    const QImage fromRgb = decodePlainPng(written(rgb));
+    QCOMPARE(fromRgb.format(), QImage::Format_RGB32);
+    QCOMPARE(fromRgb, QImage::fromData(written(rgb), "png"));
+    for (const QImage::Format other : {QImage::Format_Indexed8, QImage::Format_Grayscale8, QImage::Format_RGBA64})
+        QVERIFY(decodePlainPng(written(rgb.convertToFormat(other))).isNull());
+
+    // Damaged files read as nothing, without a crash: cut short anywhere, a header whose check
+    // sum fails, and bytes that are no PNG file.
+    const QByteArray good = written(rgb);
+    for (int size = 0; size < good.size(); size += 13)
+        QVERIFY(decodePlainPng(good.left(size)).isNull());
+    QByteArray badHeader = good;
+    badHeader[17] = char(badHeader[17] ^ 0x40);  // the width, inside the header's check sum
+    QVERIFY(decodePlainPng(badHeader).isNull());
+    QVERIFY(decodePlainPng("GIF89a").isNull());
 }
 
 void SkinTest::generatorPaintedEveryImage()

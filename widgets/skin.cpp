@@ -2,6 +2,7 @@
 
 #include "storage/app_paths.h"
 #include "widgets/skin_names.h"
+#include "widgets/skin_png.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -88,7 +89,11 @@ QImage decodeSkinImage(const QString &path, const QSize &pixels)
     if (path.isEmpty())
         return QImage();
     const bool scaleWanted = pixels.isValid() && !pixels.isEmpty();
-    QImage image(skinSourceForSize(path, pixels));
+    const QString source = skinSourceForSize(path, pixels);
+    QFile file(source);
+    QImage image = file.open(QIODevice::ReadOnly) ? decodePlainPng(file.readAll()) : QImage();
+    if (image.isNull())
+        image = QImage(source);
     if (image.isNull())
         return image;
     // As a pixmap holds it, so that scaling and drawing give the same pixels either way.

@@ -4,10 +4,11 @@
 # report or broken invariant ends the run with a non-zero status and leaves the input in
 # build-fuzz/findings/.
 # Usage: scripts/fuzz.sh TARGET SECONDS      (TARGET: fuzz_hid_descriptor, fuzz_ini_files,
-#        scripts/fuzz.sh --all SECONDS        fuzz_echo, fuzz_battery_report; --all: each in turn)
+#        scripts/fuzz.sh --all SECONDS        fuzz_echo, fuzz_battery_report, fuzz_skin_png;
+#                                             --all: each in turn)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-targets=(fuzz_hid_descriptor fuzz_ini_files fuzz_echo fuzz_battery_report)
+targets=(fuzz_hid_descriptor fuzz_ini_files fuzz_echo fuzz_battery_report fuzz_skin_png)
 if [ $# -ne 2 ]; then
   echo "usage: $0 TARGET|--all SECONDS" >&2
   exit 64

@@ -52,12 +52,15 @@ bool readInto(png_structp png, png_infop info, Decode *decode)
     if (depth != 8 || (!alpha && colourType != PNG_COLOR_TYPE_RGB) || interlace != PNG_INTERLACE_NONE ||
         png_get_valid(png, info, PNG_INFO_tRNS) || width > 16384 || height > 16384)
         return false;
-    // Blue, green, red, alpha (or 255) in memory: the toolkit's 32-bit pixels on this byte order.
-    png_set_bgr(png);
-    if (!alpha)
+    // With alpha, the file's own byte order (the toolkit converts it to its premultiplied pixels
+    // in the same pass as it premultiplies). Without, blue, green, red and 255 in memory: the
+    // toolkit's 32-bit pixels on this byte order.
+    if (!alpha) {
+        png_set_bgr(png);
         png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
+    }
     png_read_update_info(png, info);
-    decode->image = QImage(int(width), int(height), alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    decode->image = QImage(int(width), int(height), alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB32);
     if (decode->image.isNull())
         return false;
     for (png_uint_32 y = 0; y < height; ++y)

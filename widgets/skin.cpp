@@ -200,6 +200,13 @@ QImage shapeMaskImage(const QImage &picture, const QSize &size)
         std::fill(bits, bits + mask.bytesPerLine(), uchar(0));
         int x = 0;
         for (; x + 8 <= width; x += 8) {
+            // Alpha bits set in all eight pixels: none is transparent (most of the window).
+            const QRgb all = pixel[x] & pixel[x + 1] & pixel[x + 2] & pixel[x + 3] & pixel[x + 4] & pixel[x + 5] &
+                             pixel[x + 6] & pixel[x + 7];
+            if (qAlpha(all) != 0) {
+                bits[x >> 3] = 0xFF;
+                continue;
+            }
             unsigned byte = 0;
             for (int k = 0; k < 8; ++k)
                 byte |= unsigned(qAlpha(pixel[x + k]) != 0) << k;

@@ -253,9 +253,7 @@ public:
         forEachProfileValue(ProfileData(), LightingKeys::With, [this](const QString &key, const auto &) {
             const size_t start = m_text.size();
             m_text.resize(start + size_t(key.size()));
-            char *out = &m_text[start];
-            for (const QChar c : key)
-                *out++ = c == QLatin1Char('/') ? '\\' : char(c.unicode());
+            fileForm(key, &m_text[start]);
             m_ends.push_back(int(m_text.size()));
             m_keyTexts.push_back(key);
         });
@@ -289,18 +287,15 @@ public:
     // asks for every key in visiting order: the expected place is tried first.
     int place(const QString &key, int expected) const override
     {
-        if (expected >= 0 && expected < size() && isKey(key, expected))
+        const bool inRange = expected >= 0 && expected < size();
+        // The reader passes the very texts the keys were made from.
+        if (inRange && key.constData() == m_keyTexts[size_t(expected)].constData())
             return expected;
         char text[128];
-        if (key.size() > int(sizeof text))
+        if (key.size() > int(sizeof text) || !fileForm(key, text))
             return -1;
-        for (int i = 0; i < key.size(); ++i) {
-            const ushort c = key.at(i).unicode();
-            if (c >= 0x80 || c == '\\')
-                return -1;
-            text[i] = c == '/' ? '\\' : char(c);
-        }
-        return find(std::string_view(text, size_t(key.size())));
+        const std::string_view asFiled(text, size_t(key.size()));
+        return inRange && this->key(expected) == asFiled ? expected : find(asFiled);
     }
     // The visiting places in the order of the keys' text, the order the settings class writes
     // them in (with '/', which sorts apart from '\\'); made at the first write.
@@ -310,8 +305,8 @@ public:
             std::string plain = m_text;
             std::replace(plain.begin(), plain.end(), '\\', '/');
             const auto plainKey = [this, &plain](int visit) {
-                const int start = visit ? m_ends[size_t(visit - 1)] : 0;
-                return std::string_view(plain.data() + start, size_t(m_ends[size_t(visit)] - start));
+                const std::string_view filed = key(visit);
+                return std::string_view(plain).substr(size_t(filed.data() - m_text.data()), filed.size());
             };
             m_order.resize(m_ends.size());
             std::iota(m_order.begin(), m_order.end(), 0);
@@ -341,21 +336,17 @@ private:
         h = (h ^ tail) * kMultiplier;
         return size_t((h ^ (h >> 29)) * kMultiplier >> (64 - m_slotBits));
     }
-    bool isKey(const QString &key, int visit) const
+    // `key` as the file holds it, one byte a character, into `out`; false for a character no
+    // key of the group has (beyond ASCII, or a backslash).
+    static bool fileForm(const QString &key, char *out)
     {
-        // The reader passes the very texts the keys were made from.
-        if (key.constData() == m_keyTexts[size_t(visit)].constData())
-            return true;
-        const std::string_view text = this->key(visit);
-        if (size_t(key.size()) != text.size())
-            return false;
-        const QChar *c = key.constData();
-        for (const char k : text) {
-            const ushort u = (c++)->unicode();
-            if (u != ushort(uchar(k)) && !(u == '/' && k == '\\'))
-                return false;
+        bool plain = true;
+        for (const QChar c : key) {
+            const ushort u = c.unicode();
+            plain &= u < 0x80 && u != '\\';
+            *out++ = u == '/' ? '\\' : char(u);
         }
-        return true;
+        return plain;
     }
 
     std::string m_text;        // every key, one after another

@@ -175,16 +175,12 @@ const IniValues::Range *IniValues::find(const QString &key) const
 {
     if (m_places) {
         // Placed keys are those of one group: looked up inside it, or with its name in front.
-        int place = -1;
         if (m_group == m_placedGroup)
-            place = m_places->place(key, m_nextPlace);
-        else if (m_group.isEmpty() && key.startsWith(m_placedGroup) && key.size() > m_placedGroup.size()
-                 && key.at(m_placedGroup.size()) == QLatin1Char('/'))
-            place = m_places->place(key.mid(m_placedGroup.size() + 1), m_nextPlace);
-        if (place < 0 || place >= m_placedRanges.size())
-            return nullptr;
-        m_nextPlace = place + 1;
-        return &m_placedRanges[place];
+            return placed(m_places->place(key));
+        if (m_group.isEmpty() && key.startsWith(m_placedGroup) && key.size() > m_placedGroup.size()
+            && key.at(m_placedGroup.size()) == QLatin1Char('/'))
+            return placed(m_places->place(key.mid(m_placedGroup.size() + 1)));
+        return nullptr;
     }
     const Section *keys = m_groupSection;
     QString rest;
@@ -233,13 +229,33 @@ QVariant IniValues::value(const QString &key) const
     return range ? valueAt(*range) : QVariant();
 }
 
+const IniValues::Range *IniValues::placed(int place) const
+{
+    return place >= 0 && place < m_placedRanges.size() ? &m_placedRanges[place] : nullptr;
+}
+
+QVariant IniValues::valueAtPlace(int place) const
+{
+    const Range *range = inPlacedGroup() ? placed(place) : nullptr;
+    return range ? valueAt(*range) : QVariant();
+}
+
+std::optional<qint64> IniValues::plainIntegerAtPlace(int place) const
+{
+    const Range *range = inPlacedGroup() ? placed(place) : nullptr;
+    return range ? plainIntegerAt(*range) : std::nullopt;
+}
+
 std::optional<qint64> IniValues::plainInteger(const QString &key) const
 {
     const Range *range = m_fromSettings ? nullptr : find(key);
-    if (!range)
-        return std::nullopt;
+    return range ? plainIntegerAt(*range) : std::nullopt;
+}
+
+std::optional<qint64> IniValues::plainIntegerAt(const Range &range) const
+{
     const char *data = m_text.constData();
-    const Range text = trimmed(data, *range);
+    const Range text = trimmed(data, range);
     int from = text.from;
     const int to = text.to;
     const bool negative = from < to && data[from] == '-';

@@ -30,9 +30,8 @@ public:
     class KeyPlaces {
     public:
         virtual ~KeyPlaces() = default;
-        // The place of `key` (inside the group), or -1. `expected`: the place after the one last
-        // found, which a reader going through the keys in order asks for next.
-        virtual int place(const QString &key, int expected) const = 0;
+        // The place of `key` (inside the group), or -1.
+        virtual int place(const QString &key) const = 0;
     };
     // The keys of `group` whose places `index` gives, with their values at those places of
     // `ranges` in `text`: for a text whose layout the caller already knows. `index` must outlive
@@ -59,6 +58,11 @@ public:
     // other value or a missing key; those are read through value(). Most profile values are such
     // numbers, and reading them needs no text object.
     std::optional<qint64> plainInteger(const QString &key) const;
+    // Values made by atPlaces(), while their group is the current one: a caller that knows its
+    // keys' places reads them by place, as value() and plainInteger() read the key there.
+    bool inPlacedGroup() const { return m_places && m_group == m_placedGroup; }
+    QVariant valueAtPlace(int place) const;
+    std::optional<qint64> plainIntegerAtPlace(int place) const;
 
     // As the settings class's groups: beginGroup("A") makes "b" mean "A/b".
     void beginGroup(const QString &group);
@@ -72,6 +76,8 @@ private:
     const Range *find(const QString &key) const;
     QString fullKey(const QString &key) const;
     QVariant valueAt(const Range &range) const;
+    std::optional<qint64> plainIntegerAt(const Range &range) const;
+    const Range *placed(int place) const;
     void enterGroup();
 
     QByteArray m_text;                 // the text the ranges point into
@@ -86,5 +92,4 @@ private:
     QString m_placedGroup;
     const KeyPlaces *m_places = nullptr;
     QVector<Range> m_placedRanges;
-    mutable int m_nextPlace = 0;  // the place after the last one found
 };

@@ -6,6 +6,7 @@
 #include "storage/ini_value.h"
 #include "storage/set_values.h"
 #include "storage/data_paths.h"
+#include "storage/profile_keys.h"
 #include "storage/slot_names.h"
 #include "storage/storage_keys.h"
 
@@ -17,12 +18,10 @@
 #include <QSettings>
 
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <cstring>
 #include <numeric>
 #include <limits>
-#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,109 +30,64 @@
 
 namespace {
 
-// The key texts of one profile group, made once: a profile has some eight thousand keys, and
-// making each text anew for every read and write cost more than the file's bytes.
-struct ProfileKeys {
-    std::array<std::array<QString, 5>, kDpiStageCount> dpi;     // used, link, xy, x, y
-    std::array<std::array<QString, 9>, kButtonCount> button;    // ID .. Res4, macroname
-    std::array<std::array<std::array<QString, 3>, kKeyInfoCount>, kButtonCount> keyInfo;  // map, low, high
-    std::array<std::array<QString, 6>, kLedModeCount> led;      // RGB, h, s, v, bright, breath
-};
-enum { kDpiUsed, kDpiLink, kDpiXY, kDpiX, kDpiY };
-enum { kBtnID, kBtnFun, kBtnLoopNumber, kBtnKeyNumber, kBtnRes1, kBtnRes2, kBtnRes3, kBtnRes4, kBtnMacroname };
-enum { kKeyMap, kKeyLow, kKeyHigh };
-enum { kLedRGB, kLedH, kLedS, kLedV, kLedBright, kLedBreath };
-
-const ProfileKeys &profileKeys()
-{
-    static const ProfileKeys keys = [] {
-        static const char *const dpiFields[] = {"used", "link", "xy", "x", "y"};
-        static const char *const buttonFields[] = {"ID", "Fun", "LoopNumber", "KeyNumber", "Res1",
-                                                   "Res2", "Res3", "Res4", "macroname"};
-        static const char *const keyParts[] = {"map", "", "H"};
-        static const char *const ledFields[] = {"RGB", "h", "s", "v", "bright", "breath"};
-        ProfileKeys k;
-        for (int i = 0; i < kDpiStageCount; ++i) {
-            for (int f = 0; f < 5; ++f)
-                k.dpi[i][f] = keyDpiInfo(i, dpiFields[f]);
-        }
-        for (int i = 0; i < kButtonCount; ++i) {
-            for (int f = 0; f < 9; ++f)
-                k.button[i][f] = keyButtonInfo(i, buttonFields[f]);
-            for (int j = 0; j < kKeyInfoCount; ++j) {
-                for (int part = 0; part < 3; ++part)
-                    k.keyInfo[i][j][part] = keyKeyInfo(i, j, keyParts[part]);
-            }
-        }
-        for (int m = 0; m < kLedModeCount; ++m) {
-            for (int f = 0; f < 6; ++f)
-                k.led[m][f] = keyLedInfo(m, ledFields[f]);
-        }
-        return k;
-    }();
-    return keys;
-}
-
 // Whether a profile group carries the two lighting keys: profile files do, the slot groups of
 // configuration files do not.
 enum class LightingKeys { With, Without };
 
-// Every key of a profile group with the value it is written as, in writing order.
+// Every key of a profile group (its number, ProfileKeys) with the value it is written as, in
+// the keys' order.
 template <typename Visit>
 void forEachProfileValue(const ProfileData &p, LightingKeys lighting, Visit &&s)
 {
-    const ProfileKeys &keys = profileKeys();
-    s(kKeyPollrate, int(p.pollrate));
-    s(kKeyDpi, int(p.dpi));
+    using namespace ProfileKeys;
+    s(named(Pollrate), int(p.pollrate));
+    s(named(Dpi), int(p.dpi));
     for (int i = 0; i < kDpiStageCount; ++i) {
         const DpiInfo &d = p.dpiInfo[i];
-        s(keys.dpi[i][kDpiUsed], int(d.used));
-        s(keys.dpi[i][kDpiLink], int(d.link));
-        s(keys.dpi[i][kDpiXY], uint(d.xy));
-        s(keys.dpi[i][kDpiX], uint(d.x));
-        s(keys.dpi[i][kDpiY], uint(d.y));
+        s(dpi(i, DpiUsed), int(d.used));
+        s(dpi(i, DpiLink), int(d.link));
+        s(dpi(i, DpiXY), uint(d.xy));
+        s(dpi(i, DpiX), uint(d.x));
+        s(dpi(i, DpiY), uint(d.y));
     }
-    s(kKeyMousespeed, int(p.mousespeed));
-    s(kKeyDbclickspeed, int(p.dbclickspeed));
-    s(kKeyScrollispage, int(p.scrollispage));
-    s(kKeyScrollspeed, int(p.scrollspeed));
-    s(kKeyAccelenable, int(p.accelenable));
-    s(kKeyAcee, int(p.acee));
+    s(named(Mousespeed), int(p.mousespeed));
+    s(named(Dbclickspeed), int(p.dbclickspeed));
+    s(named(Scrollispage), int(p.scrollispage));
+    s(named(Scrollspeed), int(p.scrollspeed));
+    s(named(Accelenable), int(p.accelenable));
+    s(named(Acee), int(p.acee));
     for (int i = 0; i < kButtonCount; ++i) {
         const ButtonInfo &b = p.buttonInfo[i];
-        const auto &bk = keys.button[i];
-        s(bk[kBtnID], b.ID);
-        s(bk[kBtnFun], b.Fun);
-        s(bk[kBtnLoopNumber], b.LoopNumber);
-        s(bk[kBtnKeyNumber], b.KeyNumber);
-        s(bk[kBtnRes1], int(b.Res1));
-        s(bk[kBtnRes2], int(b.Res2));
-        s(bk[kBtnRes3], int(b.Res3));
-        s(bk[kBtnRes4], int(b.Res4));
-        s(bk[kBtnMacroname], b.macroname);
+        s(button(i, BtnID), b.ID);
+        s(button(i, BtnFun), b.Fun);
+        s(button(i, BtnLoopNumber), b.LoopNumber);
+        s(button(i, BtnKeyNumber), b.KeyNumber);
+        s(button(i, BtnRes1), int(b.Res1));
+        s(button(i, BtnRes2), int(b.Res2));
+        s(button(i, BtnRes3), int(b.Res3));
+        s(button(i, BtnRes4), int(b.Res4));
+        s(button(i, BtnMacroname), b.macroname);
         for (int j = 0; j < kKeyInfoCount; ++j) {
-            const auto &kk = keys.keyInfo[i][j];
-            s(kk[kKeyMap], int(b.KeyInfo[j].Map));
-            s(kk[kKeyLow], int(b.KeyInfo[j].DataL));
-            s(kk[kKeyHigh], int(b.KeyInfo[j].DataH));
+            s(keyStep(i, j, StepMap), int(b.KeyInfo[j].Map));
+            s(keyStep(i, j, StepLow), int(b.KeyInfo[j].DataL));
+            s(keyStep(i, j, StepHigh), int(b.KeyInfo[j].DataH));
         }
     }
-    s(kKeyProfileName, p.ProfileName);
-    s(kKeyProfilePath, p.ProfilePath);
-    s(kKeyLedMode, int(p.LedMode));
+    s(named(ProfileName), p.ProfileName);
+    s(named(ProfilePath), p.ProfilePath);
+    s(named(LedMode), int(p.LedMode));
     if (lighting == LightingKeys::With) {
-        s(kKeyLedMoveOFF, int(p.LedMoveOFF));
-        s(kKeyLedSleepTime, int(p.LedSleepTime));
+        s(named(LedMoveOFF), int(p.LedMoveOFF));
+        s(named(LedSleepTime), int(p.LedSleepTime));
     }
     for (int m = 0; m < kLedModeCount; ++m) {
         const LedModeInfo &l = p.ledInfo[m];
-        const auto &lk = keys.led[m];
-        s(lk[kLedRGB], l.color);
-        s(lk[kLedH], l.h);
-        s(lk[kLedS], l.s);
-        s(lk[kLedV], l.v);
-        s(lk[kLedBright], l.bright);
-        s(lk[kLedBreath], l.breath);
+        s(led(m, LedRGB), l.color);
+        s(led(m, LedH), l.h);
+        s(led(m, LedS), l.s);
+        s(led(m, LedV), l.v);
+        s(led(m, LedBright), l.bright);
+        s(led(m, LedBreath), l.breath);
     }
 }
 
@@ -199,7 +153,7 @@ bool appendIniValue(QByteArray &out, const QString &text)
 // Each value of a profile group as the settings class writes it.
 struct ValueTexts {
     // The texts one after another in one buffer (a profile has thousands of small values):
-    // value i is text[ends[i-1], ends[i]), in visiting order.
+    // value i is text[ends[i-1], ends[i]), that of key i.
     QByteArray text;
     QVector<int> ends;
     bool plain = true;  // every value could be made here
@@ -209,15 +163,16 @@ struct ValueTexts {
         text.reserve(64 * 1024);
         ends.reserve(9000);
     }
-    void operator()(const QString &, int value) { appendNumber(value); }
-    void operator()(const QString &, uint value) { appendNumber(value); }
-    void operator()(const QString &, const QString &value)
+    void operator()(int key, int value) { appendNumber(key, value); }
+    void operator()(int key, uint value) { appendNumber(key, value); }
+    void operator()(int key, const QString &value)
     {
-        plain = appendIniValue(text, value) && plain;
+        plain = inOrder(key) && appendIniValue(text, value) && plain;
         ends.append(text.size());
     }
-    void operator()(const QString &, const QColor &value)
+    void operator()(int key, const QColor &value)
     {
+        plain = inOrder(key) && plain;
         QByteArray bytes;
         {
             QDataStream stream(&bytes, QIODevice::WriteOnly);
@@ -231,9 +186,12 @@ struct ValueTexts {
     int size(int i) const { return ends[i] - (i ? ends[i - 1] : 0); }
 
 private:
+    // Value i is that of key i: a group with every key, visited in the keys' order.
+    bool inOrder(int key) const { return key == ends.size(); }
     template <typename Number>
-    void appendNumber(Number value)
+    void appendNumber(int key, Number value)
     {
+        plain = inOrder(key) && plain;
         char digits[16];
         const std::to_chars_result r = std::to_chars(digits, digits + sizeof digits, value);
         text.append(digits, int(r.ptr - digits));
@@ -241,144 +199,62 @@ private:
     }
 };
 
-// The keys of a profile file's group as the file holds them ('/' written as '\\'), in visiting
-// order, each found by its text through an open-addressed table; made once. The keys are ASCII.
-class ProfileKeyIndex : public IniValues::KeyPlaces {
+// The place of a key of a profile file's group asked for by its text: the key's number.
+class ProfileKeyPlaces : public IniValues::KeyPlaces {
 public:
-    ProfileKeyIndex()
+    int place(const QString &key) const override
     {
-        m_text.reserve(256 * 1024);
-        m_ends.reserve(9000);
-        m_keyTexts.reserve(9000);
-        forEachProfileValue(ProfileData(), LightingKeys::With, [this](const QString &key, const auto &) {
-            const size_t start = m_text.size();
-            m_text.resize(start + size_t(key.size()));
-            fileForm(key, &m_text[start]);
-            m_ends.push_back(int(m_text.size()));
-            m_keyTexts.push_back(key);
-        });
-        while ((size_t(1) << m_slotBits) < 2 * m_ends.size())
-            ++m_slotBits;
-        m_slots.assign(size_t(1) << m_slotBits, -1);
-        for (int visit = 0; visit < size(); ++visit) {
-            size_t slot = slotOf(key(visit));
-            while (m_slots[slot] >= 0)
-                slot = (slot + 1) & (m_slots.size() - 1);
-            m_slots[slot] = visit;
-        }
-    }
-
-    int size() const { return int(m_ends.size()); }
-    std::string_view key(int visit) const
-    {
-        const int start = visit ? m_ends[size_t(visit - 1)] : 0;
-        return std::string_view(m_text.data() + start, size_t(m_ends[size_t(visit)] - start));
-    }
-    // The visiting place of the key the file holds as `text`, or -1.
-    int find(std::string_view text) const
-    {
-        for (size_t slot = slotOf(text);; slot = (slot + 1) & (m_slots.size() - 1)) {
-            const int visit = m_slots[slot];
-            if (visit < 0 || key(visit) == text)
-                return visit;
-        }
-    }
-    // The key as the settings class is asked for it ('/' between its parts). The profile reader
-    // asks for every key in visiting order: the expected place is tried first.
-    int place(const QString &key, int expected) const override
-    {
-        const bool inRange = expected >= 0 && expected < size();
-        // The reader passes the very texts the keys were made from.
-        if (inRange && key.constData() == m_keyTexts[size_t(expected)].constData())
-            return expected;
-        char text[128];
-        if (key.size() > int(sizeof text) || !fileForm(key, text))
+        char text[ProfileKeys::kMaxTextSize];
+        if (key.size() > ProfileKeys::kMaxTextSize)
             return -1;
-        const std::string_view asFiled(text, size_t(key.size()));
-        return inRange && this->key(expected) == asFiled ? expected : find(asFiled);
-    }
-    // The visiting places in the order of the keys' text, the order the settings class writes
-    // them in (with '/', which sorts apart from '\\'); made at the first write.
-    const std::vector<int> &writingOrder() const
-    {
-        std::call_once(m_orderMade, [this] {
-            std::string plain = m_text;
-            std::replace(plain.begin(), plain.end(), '\\', '/');
-            const auto plainKey = [this, &plain](int visit) {
-                const std::string_view filed = key(visit);
-                return std::string_view(plain).substr(size_t(filed.data() - m_text.data()), filed.size());
-            };
-            m_order.resize(m_ends.size());
-            std::iota(m_order.begin(), m_order.end(), 0);
-            std::sort(m_order.begin(), m_order.end(), [&](int a, int b) { return plainKey(a) < plainKey(b); });
-        });
-        return m_order;
-    }
-    // All keys' bytes together.
-    int keyBytes() const { return int(m_text.size()); }
-
-private:
-    // Eight bytes at a time, mixed by multiplying: the keys differ in a few digits.
-    size_t slotOf(std::string_view text) const
-    {
-        constexpr uint64_t kMultiplier = 0x9E3779B97F4A7C15u;
-        uint64_t h = text.size();
-        size_t i = 0;
-        for (; i + 8 <= text.size(); i += 8) {
-            uint64_t word;
-            memcpy(&word, text.data() + i, 8);
-            h = (h ^ word) * kMultiplier;
-            h ^= h >> 29;
-        }
-        uint64_t tail = 0;
-        for (size_t shift = 0; i < text.size(); ++i, shift += 8)
-            tail |= uint64_t(uint8_t(text[i])) << shift;
-        h = (h ^ tail) * kMultiplier;
-        return size_t((h ^ (h >> 29)) * kMultiplier >> (64 - m_slotBits));
-    }
-    // `key` as the file holds it, one byte a character, into `out`; false for a character no
-    // key of the group has (beyond ASCII, or a backslash).
-    static bool fileForm(const QString &key, char *out)
-    {
-        bool plain = true;
+        int length = 0;
         for (const QChar c : key) {
-            const ushort u = c.unicode();
-            plain &= u < 0x80 && u != '\\';
-            *out++ = u == '/' ? '\\' : char(u);
+            if (c.unicode() >= 0x80)
+                return -1;
+            text[length++] = char(c.unicode());
         }
-        return plain;
+        return ProfileKeys::find(std::string_view(text, size_t(length)), ProfileKeys::Form::Asked);
     }
-
-    std::string m_text;        // every key, one after another
-    std::vector<int> m_ends;   // each key's end in m_text
-    std::vector<int> m_slots;  // visiting places by hash; -1: empty
-    int m_slotBits = 1;
-    std::vector<QString> m_keyTexts;  // each key as made (sharing its text), in visiting order
-    mutable std::once_flag m_orderMade;
-    mutable std::vector<int> m_order;
 };
 
-const ProfileKeyIndex &profileKeyIndex()
+const ProfileKeyPlaces &profileKeyPlaces()
 {
-    static const ProfileKeyIndex index;
-    return index;
+    static const ProfileKeyPlaces places;
+    return places;
 }
 
-// Where each value of `text` is (by visiting order) when it is a profile file as the program
+// The keys in the order of their text as asked for ('/', which sorts apart from '\\'): the order
+// the settings class writes them in. Made at the first write.
+const std::vector<int> &writingOrder()
+{
+    static const std::vector<int> order = [] {
+        std::vector<std::string> texts(size_t(ProfileKeys::count()));
+        for (int key = 0; key < ProfileKeys::count(); ++key) {
+            char text[ProfileKeys::kMaxTextSize];
+            texts[size_t(key)].assign(text, size_t(ProfileKeys::text(key, ProfileKeys::Form::Asked, text)));
+        }
+        std::vector<int> keys(texts.size());
+        std::iota(keys.begin(), keys.end(), 0);
+        std::sort(keys.begin(), keys.end(), [&texts](int a, int b) { return texts[size_t(a)] < texts[size_t(b)]; });
+        return keys;
+    }();
+    return order;
+}
+
+// Where each value of `text` is (by key number) when it is a profile file as the program
 // writes it: "[PROFILE]" and then each of the group's keys once, one plain line each (no quote,
 // comment, carriage return, escaped line end, or control character other than a tab), and no
 // value the INI check refuses. The settings class reads just those keys from such a text, each
 // value the rest of its line, whatever their order; nothing for any other text.
 std::optional<QVector<IniValues::Range>> profileTextPlaces(const QByteArray &text)
 {
-    const ProfileKeyIndex &keys = profileKeyIndex();
     const QByteArray header = '[' + kGroupProfile.toLatin1() + "]\n";
     if (!text.startsWith(header))
         return std::nullopt;
     // Only the values' bytes are looked at one by one; a range starting at 0 is a key not seen.
     const char *const data = text.constData();
     const int size = text.size();
-    QVector<IniValues::Range> places(keys.size());
+    QVector<IniValues::Range> places(ProfileKeys::count());
     int pos = header.size();
     int count = 0;
     while (pos < size) {
@@ -386,8 +262,8 @@ std::optional<QVector<IniValues::Range>> profileTextPlaces(const QByteArray &tex
         if (!equals)
             return std::nullopt;
         const int from = int(equals - data) + 1;
-        const int visit = keys.find(std::string_view(data + pos, size_t(from - 1 - pos)));
-        if (visit < 0 || places[visit].from != 0)
+        const int key = ProfileKeys::find(std::string_view(data + pos, size_t(from - 1 - pos)), ProfileKeys::Form::Filed);
+        if (key < 0 || places[key].from != 0)
             return std::nullopt;
         int end = from;
         for (; end < size && data[end] != '\n'; ++end) {
@@ -397,11 +273,11 @@ std::optional<QVector<IniValues::Range>> profileTextPlaces(const QByteArray &tex
         }
         if (end == size || data[end - 1] == '\\' || isRefusedIniValue(text, from, end))
             return std::nullopt;
-        places[visit] = IniValues::Range{from, end};
+        places[key] = IniValues::Range{from, end};
         ++count;
         pos = end + 1;
     }
-    if (count != keys.size())
+    if (count != ProfileKeys::count())
         return std::nullopt;
     return places;
 }
@@ -416,12 +292,13 @@ QByteArray profileFileText(const ProfileData &profile)
     forEachProfileValue(profile, LightingKeys::With, values);
     if (!values.plain)
         return QByteArray();
-    const ProfileKeyIndex &keys = profileKeyIndex();
     QByteArray text = '[' + kGroupProfile.toLatin1() + "]\n";
-    text.reserve(text.size() + keys.keyBytes() + 2 * keys.size() + values.text.size());
-    for (const int v : keys.writingOrder()) {
-        const std::string_view key = keys.key(v);
-        text.append(key.data(), int(key.size())).append('=').append(values.begin(v), values.size(v)).append('\n');
+    // About thirty bytes a key, with its '=' and line end.
+    text.reserve(text.size() + 32 * ProfileKeys::count() + values.text.size());
+    for (const int key : writingOrder()) {
+        char keyText[ProfileKeys::kMaxTextSize];
+        text.append(keyText, ProfileKeys::text(key, ProfileKeys::Form::Filed, keyText));
+        text.append('=').append(values.begin(key), values.size(key)).append('\n');
     }
     return text;  // ASCII throughout: the values escape everything else as the Qt 5 class does
 }
@@ -429,7 +306,7 @@ QByteArray profileFileText(const ProfileData &profile)
 void writeGroup(QSettings &s, const QString &group, const ProfileData &p, LightingKeys lighting)
 {
     s.beginGroup(group);
-    forEachProfileValue(p, lighting, [&s](const QString &key, const QVariant &value) { s.setValue(key, value); });
+    forEachProfileValue(p, lighting, [&s](int key, const QVariant &value) { s.setValue(ProfileKeys::string(key), value); });
     s.endGroup();
 }
 
@@ -442,41 +319,52 @@ public:
 
     IniValues &values() { return m_s; }
 
-    uint8_t byte(const QString &key, int fallback = 0)
+    // Keys by number (ProfileKeys), inside the values' current group.
+    uint8_t byte(int key, int fallback = 0)
     {
         return static_cast<uint8_t>(checkedInt(key, 0, 255, fallback));
     }
-    int integer(const QString &key)
+    int integer(int key)
     {
         return checkedInt(key, std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), 0);
     }
-    uint32_t unsignedInteger(const QString &key)
+    uint32_t unsignedInteger(int key)
     {
         return iniUInt(checkedNumber(key, 0, std::numeric_limits<uint32_t>::max()));
     }
-    QColor colour(const QString &key)
+    QColor colour(int key)
     {
-        const QVariant raw = m_s.value(key);
+        const QVariant raw = value(key);
         const QColor colour = iniColor(raw);
         if (!colour.isValid() && raw.userType() == QMetaType::QString && !raw.toString().isEmpty())
             note(key, raw.toString(), QT_TRANSLATE_NOOP("StorageResult", "is not a colour"));
         return colour;
     }
+    QString text(int key) { return iniString(value(key)); }
     const std::optional<ValueProblem> &problem() const { return m_problem; }
 
 private:
+    // A file the program wrote is read by the keys' places; any other by their texts.
+    QVariant value(int key) const
+    {
+        return m_s.inPlacedGroup() ? m_s.valueAtPlace(key) : m_s.value(ProfileKeys::string(key));
+    }
+    std::optional<qint64> plainInteger(int key) const
+    {
+        return m_s.inPlacedGroup() ? m_s.plainIntegerAtPlace(key) : m_s.plainInteger(ProfileKeys::string(key));
+    }
     // The value as iniInt reads it, its text parsed once (the string class's int conversion is
     // its 64-bit one with a range check), noted when it is no number in [low, high].
-    int checkedInt(const QString &key, qint64 low, qint64 high, int fallback)
+    int checkedInt(int key, qint64 low, qint64 high, int fallback)
     {
-        if (const std::optional<qint64> number = m_s.plainInteger(key)) {
+        if (const std::optional<qint64> number = plainInteger(key)) {
             const qint64 value = *number;
             if (value < low || value > high)
-                note(key, m_s.value(key).toString(), QT_TRANSLATE_NOOP("StorageResult", "is not a number this key can hold"));
+                note(key, this->value(key).toString(), QT_TRANSLATE_NOOP("StorageResult", "is not a number this key can hold"));
             const bool fits = value >= std::numeric_limits<int>::min() && value <= std::numeric_limits<int>::max();
             return fits ? int(value) : fallback;
         }
-        const QVariant raw = m_s.value(key);
+        const QVariant raw = value(key);
         if (!raw.isValid() || raw.userType() != QMetaType::QString)
             return iniInt(raw, fallback);
         bool ok = false;
@@ -489,9 +377,9 @@ private:
         return fits ? int(value) : fallback;
     }
     // The value, looked up once, noted when it is text that is no number in [low, high].
-    QVariant checkedNumber(const QString &key, qint64 low, qint64 high)
+    QVariant checkedNumber(int key, qint64 low, qint64 high)
     {
-        const QVariant raw = m_s.value(key);
+        const QVariant raw = value(key);
         if (!raw.isValid() || raw.userType() != QMetaType::QString)
             return raw;
         bool ok = false;
@@ -502,12 +390,13 @@ private:
         }
         return raw;
     }
-    void note(const QString &key, const QString &value, const char *domain)
+    void note(int key, const QString &value, const char *domain)
     {
         if (m_problem)
             return;
         const QString group = m_s.group();
-        m_problem = ValueProblem{group.isEmpty() ? key : group + QLatin1Char('/') + key, value,
+        const QString name = ProfileKeys::string(key);
+        m_problem = ValueProblem{group.isEmpty() ? name : group + QLatin1Char('/') + name, value,
                                  QCoreApplication::translate("StorageResult", domain)};
     }
 
@@ -519,64 +408,61 @@ private:
 // when the group does not carry them.
 ProfileData readGroup(FieldReader &r, const QString &group, LightingKeys lighting, uint8_t moveOff, uint8_t sleepTime)
 {
-    const ProfileKeys &keys = profileKeys();
+    using namespace ProfileKeys;
     IniValues &s = r.values();
     ProfileData p;
     s.beginGroup(group);
-    p.pollrate = r.byte(kKeyPollrate);
-    p.dpi = r.byte(kKeyDpi);
+    p.pollrate = r.byte(named(Pollrate));
+    p.dpi = r.byte(named(Dpi));
     for (int i = 0; i < kDpiStageCount; ++i) {
         DpiInfo &d = p.dpiInfo[i];
-        d.used = r.byte(keys.dpi[i][kDpiUsed]);
-        d.link = r.byte(keys.dpi[i][kDpiLink]);
-        d.xy = r.unsignedInteger(keys.dpi[i][kDpiXY]);
-        d.x = r.unsignedInteger(keys.dpi[i][kDpiX]);
-        d.y = r.unsignedInteger(keys.dpi[i][kDpiY]);
+        d.used = r.byte(dpi(i, DpiUsed));
+        d.link = r.byte(dpi(i, DpiLink));
+        d.xy = r.unsignedInteger(dpi(i, DpiXY));
+        d.x = r.unsignedInteger(dpi(i, DpiX));
+        d.y = r.unsignedInteger(dpi(i, DpiY));
     }
-    p.mousespeed = r.byte(kKeyMousespeed);
-    p.dbclickspeed = r.byte(kKeyDbclickspeed);
-    p.scrollispage = r.byte(kKeyScrollispage);
-    p.scrollspeed = r.byte(kKeyScrollspeed);
-    p.accelenable = r.byte(kKeyAccelenable);
-    p.acee = r.byte(kKeyAcee);
+    p.mousespeed = r.byte(named(Mousespeed));
+    p.dbclickspeed = r.byte(named(Dbclickspeed));
+    p.scrollispage = r.byte(named(Scrollispage));
+    p.scrollspeed = r.byte(named(Scrollspeed));
+    p.accelenable = r.byte(named(Accelenable));
+    p.acee = r.byte(named(Acee));
     for (int i = 0; i < kButtonCount; ++i) {
         ButtonInfo &b = p.buttonInfo[i];
-        const auto &bk = keys.button[i];
-        b.ID = r.integer(bk[kBtnID]);
-        b.Fun = r.integer(bk[kBtnFun]);
-        b.LoopNumber = r.integer(bk[kBtnLoopNumber]);
-        b.KeyNumber = r.integer(bk[kBtnKeyNumber]);
-        b.Res1 = r.byte(bk[kBtnRes1]);
-        b.Res2 = r.byte(bk[kBtnRes2]);
-        b.Res3 = r.byte(bk[kBtnRes3]);
-        b.Res4 = r.byte(bk[kBtnRes4]);
-        b.macroname = iniString(s, bk[kBtnMacroname]);
+        b.ID = r.integer(button(i, BtnID));
+        b.Fun = r.integer(button(i, BtnFun));
+        b.LoopNumber = r.integer(button(i, BtnLoopNumber));
+        b.KeyNumber = r.integer(button(i, BtnKeyNumber));
+        b.Res1 = r.byte(button(i, BtnRes1));
+        b.Res2 = r.byte(button(i, BtnRes2));
+        b.Res3 = r.byte(button(i, BtnRes3));
+        b.Res4 = r.byte(button(i, BtnRes4));
+        b.macroname = r.text(button(i, BtnMacroname));
         for (int j = 0; j < kKeyInfoCount; ++j) {
-            const auto &kk = keys.keyInfo[i][j];
-            b.KeyInfo[j].Map = r.byte(kk[kKeyMap]);
-            b.KeyInfo[j].DataL = r.byte(kk[kKeyLow]);
-            b.KeyInfo[j].DataH = r.byte(kk[kKeyHigh]);
+            b.KeyInfo[j].Map = r.byte(keyStep(i, j, StepMap));
+            b.KeyInfo[j].DataL = r.byte(keyStep(i, j, StepLow));
+            b.KeyInfo[j].DataH = r.byte(keyStep(i, j, StepHigh));
         }
     }
-    p.ProfileName = iniString(s, kKeyProfileName);
-    p.ProfilePath = iniString(s, kKeyProfilePath);
-    p.LedMode = r.byte(kKeyLedMode);
+    p.ProfileName = r.text(named(ProfileName));
+    p.ProfilePath = r.text(named(ProfilePath));
+    p.LedMode = r.byte(named(LedMode));
     if (lighting == LightingKeys::With) {
-        p.LedMoveOFF = r.byte(kKeyLedMoveOFF, moveOff);
-        p.LedSleepTime = r.byte(kKeyLedSleepTime, sleepTime);
+        p.LedMoveOFF = r.byte(named(LedMoveOFF), moveOff);
+        p.LedSleepTime = r.byte(named(LedSleepTime), sleepTime);
     } else {
         p.LedMoveOFF = moveOff;
         p.LedSleepTime = sleepTime;
     }
     for (int m = 0; m < kLedModeCount; ++m) {
         LedModeInfo &l = p.ledInfo[m];
-        const auto &lk = keys.led[m];
-        l.color = r.colour(lk[kLedRGB]);
-        l.h = r.integer(lk[kLedH]);
-        l.s = r.integer(lk[kLedS]);
-        l.v = r.integer(lk[kLedV]);
-        l.bright = r.integer(lk[kLedBright]);
-        l.breath = r.integer(lk[kLedBreath]);
+        l.color = r.colour(led(m, LedRGB));
+        l.h = r.integer(led(m, LedH));
+        l.s = r.integer(led(m, LedS));
+        l.v = r.integer(led(m, LedV));
+        l.bright = r.integer(led(m, LedBright));
+        l.breath = r.integer(led(m, LedBreath));
     }
     s.endGroup();
     return p;
@@ -709,7 +595,7 @@ void readProfileFile(ProfileData &profile, const QString &path)
     std::optional<QVector<IniValues::Range>> places;
     if (bytes.readable)
         places = profileTextPlaces(bytes.text);
-    IniValues values = places ? IniValues::atPlaces(bytes.text, kGroupProfile, &profileKeyIndex(), std::move(*places))
+    IniValues values = places ? IniValues::atPlaces(bytes.text, kGroupProfile, &profileKeyPlaces(), std::move(*places))
                               : IniFile(path).values();
     FieldReader reader(values);
     profile = readGroup(reader, kGroupProfile, LightingKeys::With, kDefaultLedMoveOFF,

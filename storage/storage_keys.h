@@ -94,18 +94,24 @@ inline const QString kKeyProfilePath = QStringLiteral("ProfilePath");
 inline const QString kKeyLedMode = QStringLiteral("LedMode");
 inline const QString kKeyLedMoveOFF = QStringLiteral("LedMoveOFF");
 inline const QString kKeyLedSleepTime = QStringLiteral("LedSleepTime");
+// The parts of the indexed profile keys (each profile key's text is made by ProfileKeys).
+inline constexpr char kDpiInfoPrefix[] = "DPI_INFO_";
+inline constexpr char kButtonInfoPrefix[] = "BUTTON_INFO_";
+// "BUTTON_INFO_%d_KeyInfo_%d_<part>", a button's key steps, with part "map", "" (low byte) or "H"
+// (high byte)
+inline constexpr char kKeyInfoInfix[] = "KeyInfo_";
+inline constexpr char kLedModeGroup[] = "LedMode";  // "LedMode/LED_MODE_%d_<field>"
+inline constexpr char kLedModePrefix[] = "LED_MODE_";
 // "DPI_INFO_%d_<field>" with field used, link, xy, x, y
-inline QString keyDpiInfo(int stage, const char *field) { return indexedKey("DPI_INFO_", stage, field); }
+inline QString keyDpiInfo(int stage, const char *field) { return indexedKey(kDpiInfoPrefix, stage, field); }
 // "BUTTON_INFO_%d_<field>" with field ID, Fun, LoopNumber, KeyNumber, Res1..Res4, macroname,
 // Matrix, Matrix2
-inline QString keyButtonInfo(int button, const char *field) { return indexedKey("BUTTON_INFO_", button, field); }
-// "BUTTON_INFO_%d_KeyInfo_%d_<part>" with part "map", "" (low byte) or "H" (high byte)
-inline QString keyKeyInfo(int button, int entry, const char *part)
-{
-    return (KeyBytes() << "BUTTON_INFO_" << button << "_KeyInfo_" << entry << "_" << part).text();
-}
+inline QString keyButtonInfo(int button, const char *field) { return indexedKey(kButtonInfoPrefix, button, field); }
 // "LedMode/LED_MODE_%d_<field>" with field RGB, h, s, v, bright, breath
-inline QString keyLedInfo(int mode, const char *field) { return indexedKey("LedMode/LED_MODE_", mode, field); }
+inline QString keyLedInfo(int mode, const char *field)
+{
+    return (KeyBytes() << kLedModeGroup << "/" << kLedModePrefix << mode << "_" << field).text();
+}
 
 // Export tag of profile and configuration files
 inline const QString kKeyMouseName = QStringLiteral("MouseName/Name");

@@ -203,6 +203,39 @@ private slots:
         QCOMPARE(IniFile(path).settings().value("A/v").toInt(), 2);
         QCOMPARE(IniFile(path).values().value("A/v").toInt(), 2);
     }
+
+    // Values whose places the caller knows: read by place while their group is the current one,
+    // by key inside it or with the group in front (as the caller's places say), and not at all
+    // from outside the group.
+    void placedValuesReadByPlaceAndByKey()
+    {
+        struct TwoKeys : IniValues::KeyPlaces {
+            int place(const QString &key) const override { return key == "a" ? 0 : key == "b/c" ? 1 : -1; }
+        };
+        static const TwoKeys keys;
+        const QByteArray text = "[G]\na= 42 \nb\\c=x, y\n";
+        const int a = text.indexOf("a=") + 2;
+        const int c = text.indexOf("c=") + 2;
+        IniValues values = IniValues::atPlaces(text, "G", &keys,
+                                               {{a, text.indexOf('\n', a)}, {c, text.indexOf('\n', c)}});
+        QVERIFY(!values.inPlacedGroup());
+        QVERIFY(!values.valueAtPlace(0).isValid());
+        QCOMPARE(values.value("G/a").toString(), QStringLiteral("42"));
+        QVERIFY(!values.value("a").isValid());
+        values.beginGroup("G");
+        QVERIFY(values.inPlacedGroup());
+        QCOMPARE(values.plainIntegerAtPlace(0), std::optional<qint64>(42));
+        QCOMPARE(values.valueAtPlace(0).toString(), QStringLiteral("42"));
+        QCOMPARE(values.value("a"), values.valueAtPlace(0));
+        QCOMPARE(values.valueAtPlace(1).toStringList(), (QStringList{"x", "y"}));
+        QCOMPARE(values.value("b/c"), values.valueAtPlace(1));
+        QVERIFY(!values.plainIntegerAtPlace(1));
+        QVERIFY(!values.valueAtPlace(2).isValid());
+        QVERIFY(!values.valueAtPlace(-1).isValid());
+        QVERIFY(!values.contains("d"));
+        values.endGroup();
+        QVERIFY(!values.inPlacedGroup());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestIniValues)

@@ -214,10 +214,11 @@ private slots:
         };
         static const TwoKeys keys;
         const QByteArray text = "[G]\na= 42 \nb\\c=x, y\n";
-        const int a = text.indexOf("a=") + 2;
-        const int c = text.indexOf("c=") + 2;
-        IniValues values = IniValues::atPlaces(text, "G", &keys,
-                                               {{a, text.indexOf('\n', a)}, {c, text.indexOf('\n', c)}});
+        const int a = int(text.indexOf("a=")) + 2;
+        const int c = int(text.indexOf("c=")) + 2;
+        const int aEnd = int(text.indexOf('\n', a));
+        const int cEnd = int(text.indexOf('\n', c));
+        IniValues values = IniValues::atPlaces(text, "G", &keys, {{a, aEnd}, {c, cEnd}});
         QVERIFY(!values.inPlacedGroup());
         QVERIFY(!values.valueAtPlace(0).isValid());
         QCOMPARE(values.value("G/a").toString(), QStringLiteral("42"));

@@ -57,13 +57,29 @@ QString slotProfilePath(const QString &name) { return productProfilePath(name); 
 QString productProfilePath(const QString &name) { return pathIn(productProfileFolder(), name); }
 QString legacySlotProfilePath(const QString &name) { return pathIn(profileFolder(), name); }
 
-QString slotProfileReadPath(const QString &name)
+namespace {
+
+// The read path of `name` with the library in `libraryFolder`.
+QString readPathIn(const QString &libraryFolder, const QString &name)
 {
-    const QString library = slotProfilePath(name);
+    const QString library = pathIn(libraryFolder, name);
     if (fileExists(library))
         return library;
     const QString legacy = legacySlotProfilePath(name);
     return fileExists(legacy) ? legacy : library;
+}
+
+} // namespace
+
+QString slotProfileReadPath(const QString &name) { return readPathIn(productProfileFolder(), name); }
+
+std::array<QString, kProfileSlotCount> slotProfileReadPaths(const std::array<QString, kProfileSlotCount> &names)
+{
+    const QString libraryFolder = productProfileFolder();
+    std::array<QString, kProfileSlotCount> paths;
+    for (size_t i = 0; i < names.size(); ++i)
+        paths[i] = readPathIn(libraryFolder, names[i]);
+    return paths;
 }
 
 bool adoptLegacySlotProfile(const QString &name)

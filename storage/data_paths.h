@@ -3,7 +3,11 @@
 // product, and the profile files of the slots and the library. Paths of names that could leave
 // their folder are empty.
 
+#include "storage/record_sizes.h"
+
 #include <QString>
+
+#include <array>
 
 QString configFolder();           // the data folder Configs/ (no trailing slash)
 QString settingsFilePath();       // Configs/Config.ini
@@ -21,6 +25,9 @@ QString productProfilePath(const QString &name);  // in productProfileFolder()
 QString legacySlotProfilePath(const QString &name); // in profileFolder()
 // Where a slot's file is read: the library's, else the one an earlier version left in profileFolder().
 QString slotProfileReadPath(const QString &name);
+// The same for the five slots' names, the product named once (reading it means reading the
+// settings file).
+std::array<QString, kProfileSlotCount> slotProfileReadPaths(const std::array<QString, kProfileSlotCount> &names);
 // Copies an earlier version's slot file into the library when the library has none; false when
 // that copy fails. Run before a write that changes only part of the file.
 bool adoptLegacySlotProfile(const QString &name);

@@ -204,8 +204,9 @@ void loadProfileSet(ProfileSet &set)
         // Every slot reads and writes a file of its own.
         readDistinctSlotNames(settings.values(), set);
     }
+    const std::array<QString, kProfileSlotCount> paths = slotProfileReadPaths(set.slotNames);
     for (int i = 0; i < kProfileSlotCount; ++i)
-        readSlotProfile(set.profiles[i], slotProfileReadPath(set.slotNames[i]));
+        readSlotProfile(set.profiles[i], paths[size_t(i)]);
     ButtonMatrix matrix{};
     if (readButtonMatrix(matrix) == 0)
         setButtonMatrixTable(matrix);
@@ -220,20 +221,25 @@ void loadStartingSet(ProfileSet &set)
 void loadSlotRecords(ProfileSet &set, int slotBits)
 {
     // Slots named alike (a fresh set names them all after the default profile) read their
-    // stored profile once.
+    // stored profile once; slots without one take the default profile, made once.
     QHash<QString, int> readBy;  // stored profile name -> the slot that read it
+    std::optional<ProfileData> fresh;
+    const std::array<QString, kProfileSlotCount> paths = slotProfileReadPaths(set.slotNames);
     for (int i = 0; i < kProfileSlotCount; ++i) {
         if (!(slotBits & (1 << i)))
             continue;
         ProfileData &record = set.profiles[size_t(i)];
         const QString &name = set.slotNames[size_t(i)];
-        const QString path = slotProfileReadPath(name);
-        if (readBy.contains(name))
+        const QString &path = paths[size_t(i)];
+        if (readBy.contains(name)) {
             record = set.profiles[size_t(readBy.value(name))];
-        else if (fileExists(path))
+        } else if (fileExists(path)) {
             readSlotProfile(record, path);
-        else
-            resetProfile(record);
+        } else {
+            if (!fresh)
+                resetProfile(fresh.emplace());
+            record = *fresh;
+        }
         record.ProfileName = name;
         readBy.insert(name, i);
     }
@@ -247,8 +253,7 @@ void readSlotProfilesAhead()
     readDistinctSlotNames(IniFile(settingsFilePath()).values(), set);
     nameNamelessSlots(set);
     QStringList done;
-    for (const QString &name : set.slotNames) {
-        const QString path = slotProfileReadPath(name);
+    for (const QString &path : slotProfileReadPaths(set.slotNames)) {
         if (path.isEmpty() || done.contains(path))
             continue;
         done << path;

@@ -3,6 +3,7 @@
 #include "app/app_options.h"
 #include "app/fonts_ahead.h"
 #include "app/mousecfg_widget.h"
+#include "app/process_heap.h"
 #include "app/profiles_read_ahead.h"
 #include "app/screenshots/screenshots.h"
 #include "app/start_marks.h"
@@ -114,6 +115,7 @@ int main(int argc, char **argv)
             return printText(appVersionText());
     }
 
+    useOneHeap();
     // Meanwhile the font configuration is loaded for the window's first control. Not for a start
     // into the tray: there the icon comes first, and the window is built out of sight after it.
     if (!options.hidden)

@@ -8,6 +8,7 @@
 
 #include "app/fonts_ahead.h"
 #include "app/mousecfg_widget.h"
+#include "app/process_heap.h"
 #include "app/profiles_read_ahead.h"
 #include "app/tray_icon_ahead.h"
 #include "device/hotplug_source.h"
@@ -189,7 +190,9 @@ bool isStartupChild(const char *arg)
 
 int startupChild(int argc, char **argv, const QString &mode)
 {
-    // As the program starts a window: the font configuration is loaded meanwhile.
+    // As the program starts: one heap, and for a window the font configuration loaded meanwhile.
+    if (mode == "--child-window" || mode == "--child-hidden")
+        useOneHeap();
     if (mode == "--child-window")
         startLoadingFontsAhead();
     useOwnScalingOnly();

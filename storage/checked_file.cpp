@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #include <cerrno>
 #include <cstdlib>
@@ -205,7 +204,25 @@ bool readWholeFile(const QString &path, QByteArray *bytes, QString *reason)
 
 bool isLeftoverFileName(const QString &fileName)
 {
-    static const QRegularExpression pattern(
-        QStringLiteral("(\\.mcfg-(tmp|new|old)-[A-Za-z0-9]{6}|\\.(ini|prof|conf|MSMACRO)\\.[A-Za-z0-9]{6})$"));
-    return pattern.match(fileName).hasMatch();
+    // A tag, then the six letters or digits the temporary-file template filled in.
+    constexpr int kRandomLength = 6;
+    const int tagEnd = int(fileName.size()) - kRandomLength;
+    if (tagEnd < 0)
+        return false;
+    for (int i = tagEnd; i < int(fileName.size()); ++i) {
+        const ushort c = fileName.at(i).unicode();
+        if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')))
+            return false;
+    }
+    const QStringView head = QStringView(fileName).left(tagEnd);
+    for (TempKind kind : {TempKind::Write, TempKind::Staged, TempKind::Backup}) {
+        if (head.endsWith(QLatin1String(tagOf(kind))))
+            return true;
+    }
+    // An earlier version's "<name>.<suffix>.XXXXXX".
+    for (const char *suffix : {".ini.", ".prof.", ".conf.", ".MSMACRO."}) {
+        if (head.endsWith(QLatin1String(suffix)))
+            return true;
+    }
+    return false;
 }

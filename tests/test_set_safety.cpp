@@ -18,6 +18,7 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <cerrno>
@@ -120,6 +121,27 @@ class TestSetSafety : public QObject {
 private slots:
     void init() { clearWriteFault(); }
     void cleanup() { clearWriteFault(); }
+
+    // What a killed writer leaves is told from every other file by its name alone: the temporary
+    // files this version makes and an earlier version's, but no data file and no near miss.
+    void leftoverNamesAreToldApart()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString target = dir.filePath("Config.ini");
+        for (TempKind kind : {TempKind::Write, TempKind::Staged, TempKind::Backup}) {
+            QString temp, reason;
+            QVERIFY2(writeTempBeside(target, "x", kind, &temp, &reason), qPrintable(reason));
+            QVERIFY2(isLeftoverFileName(QFileInfo(temp).fileName()), qPrintable(temp));
+            QVERIFY(QFile::remove(temp));
+        }
+        for (const char *name : {"Config.ini.a1B2c3", "Profile 1.prof.ZZZZZZ", "x.conf.000000", "m.MSMACRO.abcdef",
+                                 ".mcfg-old-Qw3rty"})
+            QVERIFY2(isLeftoverFileName(QString::fromUtf8(name)), name);
+        for (const char *name : {"Config.ini", "Profile 1.prof", "Config.ini.a1B2c", "Config.ini.a1B2c-", "Config.inI.a1B2c3",
+                                 "x.mcfg-tmp-abcd_f", "x.mcfg-tmpabcdef", "x.txt.abcdef", "abcdef", "", "Config.ini.\u00e9bcdef"})
+            QVERIFY2(!isLeftoverFileName(QString::fromUtf8(name)), name);
+    }
 
     void seamParsesItsEnvironmentForm()
     {

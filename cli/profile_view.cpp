@@ -35,13 +35,13 @@ QJsonObject buttonDocument(const ProfileData &profile, int button, const ModelVi
     const ButtonInfo &info = profile.buttonInfo[size_t(button)];
     const int sensorId = model.sensorId;
     QJsonObject b;
-    b["button"] = buttonId(button, model);
-    b["function"] = buttonLabelText(info.Fun, QString(), sourceText);
-    b["code"] = info.Fun;
+    b.insert(QStringLiteral("button"), buttonId(button, model));
+    b.insert(QStringLiteral("function"), buttonLabelText(info.Fun, QString(), sourceText));
+    b.insert(QStringLiteral("code"), info.Fun);
     const FunctionEntry *entry = findFunction(info.Fun);
     switch (entry ? entry->params : FunctionParams::None) {
     case FunctionParams::None: break;
-    case FunctionParams::SingleKey: b["key"] = keyName(info.Res1); break;
+    case FunctionParams::SingleKey: b.insert(QStringLiteral("key"), keyName(info.Res1)); break;
     case FunctionParams::ComboKey: {
         const ComboChord chord = comboFromKeyInfo(info);
         QStringList names;
@@ -51,33 +51,33 @@ QJsonObject buttonDocument(const ProfileData &profile, int button, const ModelVi
         }
         if (chord.rows[kComboMainRow])
             names << keyName(chord.mainKey);
-        b["combo"] = names.join(" + ");
+        b.insert(QStringLiteral("combo"), names.join(" + "));
         break;
     }
     case FunctionParams::FireKey: {
         const FireKeySetting fire = fireKeyFromButton(info);
         QJsonObject f;
-        f["mode"] = kFireModeNames[int(fire.mode)];
+        f.insert(QStringLiteral("mode"), kFireModeNames[int(fire.mode)]);
         if (fire.mode == FireMode::KeyboardKey)
-            f["key"] = keyName(fire.keyCode);
-        f["times"] = fire.times;
-        f["delay"] = fire.delay;
-        b["fire"] = f;
+            f.insert(QStringLiteral("key"), keyName(fire.keyCode));
+        f.insert(QStringLiteral("times"), fire.times);
+        f.insert(QStringLiteral("delay"), fire.delay);
+        b.insert(QStringLiteral("fire"), f);
         break;
     }
     case FunctionParams::Sniper: {
         QJsonObject s;
-        s["step"] = info.Res1;
-        s["dpi"] = dpiForStep(info.Res1, sensorId);
-        b["sniper"] = s;
+        s.insert(QStringLiteral("step"), info.Res1);
+        s.insert(QStringLiteral("dpi"), dpiForStep(info.Res1, sensorId));
+        b.insert(QStringLiteral("sniper"), s);
         break;
     }
     case FunctionParams::Macro:
     case FunctionParams::GunSet: {
-        b[entry->params == FunctionParams::Macro ? "macro" : "gun"] = info.macroname;
-        b["loop"] = info.Res1 < 3 ? kLoopNames[info.Res1] : "count";
+        b.insert(entry->params == FunctionParams::Macro ? QStringLiteral("macro") : QStringLiteral("gun"), info.macroname);
+        b.insert(QStringLiteral("loop"), info.Res1 < 3 ? kLoopNames[info.Res1] : "count");
         if (info.Res1 == 0 || info.Res1 >= 3)
-            b["loop_count"] = info.LoopNumber;
+            b.insert(QStringLiteral("loop_count"), info.LoopNumber);
         break;
     }
     }
@@ -87,21 +87,21 @@ QJsonObject buttonDocument(const ProfileData &profile, int button, const ModelVi
 QJsonObject lightingDocument(const ProfileData &profile, const ModelView &model)
 {
     QJsonObject l;
-    l["mode"] = profile.LedMode;
+    l.insert(QStringLiteral("mode"), profile.LedMode);
     const LightingEffect *effect = lightingEffect(profile.LedMode);
-    l["effect"] = effect ? sourceText(effect->name) : QString("unknown");
+    l.insert(QStringLiteral("effect"), effect ? sourceText(effect->name) : QString("unknown"));
     if (effect) {
         const LedModeInfo &led = profile.ledInfo[size_t(profile.LedMode)];
         if (effect->brightness)
-            l["brightness"] = led.bright;
+            l.insert(QStringLiteral("brightness"), led.bright);
         if (effect->speed)
-            l["speed"] = led.breath;
+            l.insert(QStringLiteral("speed"), led.breath);
         if (effect->colour)
-            l["colour"] = "#" + hexTextOf(led.color);
+            l.insert(QStringLiteral("colour"), "#" + hexTextOf(led.color));
     }
     if (model.sleepShown)
-        l["sleep_minutes"] = profile.LedSleepTime;
-    l["move_off"] = profile.LedMoveOFF == kLedMoveOffOn;
+        l.insert(QStringLiteral("sleep_minutes"), profile.LedSleepTime);
+    l.insert(QStringLiteral("move_off"), profile.LedMoveOFF == kLedMoveOffOn);
     return l;
 }
 
@@ -110,13 +110,13 @@ QJsonObject stageDocument(const ProfileData &profile, int stage, const ModelView
     const int sensorId = model.sensorId;
     const DpiInfo &info = profile.dpiInfo[size_t(stage)];
     QJsonObject s;
-    s["stage"] = stage + 1;
-    s["enabled"] = info.used != 0;
-    s["linked"] = info.link == 1;
-    s["x_step"] = qint64(info.x);
-    s["y_step"] = qint64(info.y);
-    s["x_dpi"] = dpiForStep(info.x, sensorId);
-    s["y_dpi"] = dpiForStep(info.y, sensorId);
+    s.insert(QStringLiteral("stage"), stage + 1);
+    s.insert(QStringLiteral("enabled"), info.used != 0);
+    s.insert(QStringLiteral("linked"), info.link == 1);
+    s.insert(QStringLiteral("x_step"), qint64(info.x));
+    s.insert(QStringLiteral("y_step"), qint64(info.y));
+    s.insert(QStringLiteral("x_dpi"), dpiForStep(info.x, sensorId));
+    s.insert(QStringLiteral("y_dpi"), dpiForStep(info.y, sensorId));
     return s;
 }
 
@@ -127,15 +127,15 @@ QString onOff(bool on) { return on ? QStringLiteral("on") : QStringLiteral("off"
 QString profileText(const QJsonObject &p)
 {
     QStringList lines;
-    lines << QString("profile %1: %2").arg(p["profile"].toInt()).arg(p["name"].toString());
+    lines << QLatin1String("profile ") + QString::number(p["profile"].toInt()) + QLatin1String(": ") + p["name"].toString();
     const QJsonValue hz = p["report_rate_hz"];
     lines << (hz.isNull() ? QString("  report rate: unknown (code %1)").arg(p["report_rate_code"].toInt())
                           : QString("  report rate: %1 Hz").arg(hz.toInt()));
     lines << QString("  active stage: %1").arg(p["active_stage"].toInt());
     for (const QJsonValue &stage : p["stages"].toArray())
-        lines << "  " + stageText(stage.toObject());
+        lines << QLatin1String("  ") + stageText(stage.toObject());
     for (const QJsonValue &button : p["buttons"].toArray())
-        lines << "  " + buttonText(button.toObject());
+        lines << QLatin1String("  ") + buttonText(button.toObject());
     const QJsonObject lighting = p["lighting"].toObject();
     lines << "  " + lightingText(lighting);
     if (lighting.contains("sleep_minutes"))
@@ -191,16 +191,16 @@ QJsonObject profileDocument(const ProfileSet &set, int profile, const ModelView 
 {
     const ProfileData &data = set.profiles[size_t(profile)];
     QJsonObject p;
-    p["profile"] = profile + 1;
-    p["name"] = set.slotNames[size_t(profile)];
+    p.insert(QStringLiteral("profile"), profile + 1);
+    p.insert(QStringLiteral("name"), set.slotNames[size_t(profile)]);
     const int hz = reportRateHz(data.pollrate);
-    p["report_rate_hz"] = hz ? QJsonValue(hz) : QJsonValue();
-    p["report_rate_code"] = data.pollrate;
-    p["active_stage"] = data.dpi + 1;
+    p.insert(QStringLiteral("report_rate_hz"), hz ? QJsonValue(hz) : QJsonValue());
+    p.insert(QStringLiteral("report_rate_code"), data.pollrate);
+    p.insert(QStringLiteral("active_stage"), data.dpi + 1);
     QJsonArray stages;
     for (int i = 0; i < model.stageCount; ++i)
         stages.append(stageDocument(data, i, model));
-    p["stages"] = stages;
+    p.insert(QStringLiteral("stages"), stages);
     QJsonArray buttons;
     for (int b : model.frontButtons)
         buttons.append(buttonDocument(data, b, model));
@@ -211,10 +211,10 @@ QJsonObject profileDocument(const ProfileSet &set, int profile, const ModelView 
     }
     for (int b : {kWheelUp, kWheelDown})
         buttons.append(buttonDocument(data, b, model));
-    p["buttons"] = buttons;
-    p["lighting"] = lightingDocument(data, model);
-    p["pointer_speed"] = data.mousespeed;
-    p["scroll_speed"] = data.scrollspeed;
+    p.insert(QStringLiteral("buttons"), buttons);
+    p.insert(QStringLiteral("lighting"), lightingDocument(data, model));
+    p.insert(QStringLiteral("pointer_speed"), data.mousespeed);
+    p.insert(QStringLiteral("scroll_speed"), data.scrollspeed);
     return p;
 }
 
@@ -224,33 +224,41 @@ QJsonObject profileSetDocument(const ProfileSet &set, const ModelView &model, in
 {
     const int active = qBound(0, int(set.ProfileID), kProfileSlotCount - 1);
     QJsonObject doc;
-    doc["active_profile"] = active + 1;
-    doc["product"] = model.productName;
-    doc["sensor"] = model.sensorId;
-    doc["lift_off_mm"] = set.LiftHigh == 1 ? 1 : 2;
+    doc.insert(QStringLiteral("active_profile"), active + 1);
+    doc.insert(QStringLiteral("product"), model.productName);
+    doc.insert(QStringLiteral("sensor"), model.sensorId);
+    doc.insert(QStringLiteral("lift_off_mm"), set.LiftHigh == 1 ? 1 : 2);
     QJsonArray slotList;
     for (int i = 0; i < kProfileSlotCount; ++i)
         slotList.append(QJsonObject{{"profile", i + 1}, {"name", set.slotNames[size_t(i)]}});
-    doc["slots"] = slotList;
+    doc.insert(QStringLiteral("slots"), slotList);
     QJsonArray profiles;
     for (int i = 0; i < kProfileSlotCount; ++i) {
         if (profile < 0 || profile == i)
             profiles.append(profileDocument(set, i, model));
     }
-    doc["profiles"] = profiles;
+    doc.insert(QStringLiteral("profiles"), profiles);
     return doc;
 }
 
 QString stageText(const QJsonObject &s)
 {
-    return QString("stage %1: %2, %3, %4 x %5 DPI (steps %6 x %7)")
-        .arg(s["stage"].toInt())
-        .arg(onOff(s["enabled"].toBool()))
-        .arg(s["linked"].toBool() ? "linked" : "separate")
-        .arg(s["x_dpi"].toInt())
-        .arg(s["y_dpi"].toInt())
-        .arg(s["x_step"].toVariant().toLongLong())
-        .arg(s["y_step"].toVariant().toLongLong());
+    // Put together piece by piece: one chain of seven arg() calls scans and copies the text seven times.
+    const auto number = [&s](const char *key) { return QString::number(s.value(QLatin1String(key)).toVariant().toLongLong()); };
+    QString text = QStringLiteral("stage ");
+    text += number("stage");
+    text += QLatin1String(": ");
+    text += onOff(s.value(QLatin1String("enabled")).toBool());
+    text += s.value(QLatin1String("linked")).toBool() ? QLatin1String(", linked, ") : QLatin1String(", separate, ");
+    text += number("x_dpi");
+    text += QLatin1String(" x ");
+    text += number("y_dpi");
+    text += QLatin1String(" DPI (steps ");
+    text += number("x_step");
+    text += QLatin1String(" x ");
+    text += number("y_step");
+    text += QLatin1Char(')');
+    return text;
 }
 
 QString buttonText(const QJsonObject &b)
@@ -282,7 +290,8 @@ QString buttonText(const QJsonObject &b)
         else
             detail += QStringLiteral("repeat until pressed again");
     }
-    QString line = QString("button %1: %2").arg(b["button"].toString()).arg(b["function"].toString());
+    QString line = QLatin1String("button ") + b.value(QLatin1String("button")).toString() + QLatin1String(": ") +
+                   b.value(QLatin1String("function")).toString();
     if (!detail.isEmpty())
         line += " (" + detail + ")";
     return line;

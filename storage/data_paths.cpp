@@ -33,13 +33,20 @@ QString profileFolder() { return configFolder() + QLatin1Char('/') + kProfileFol
 // The product folder is Configs/<product name>; an empty name folds it into Configs/ itself. A
 // stored name that would leave Configs/ (a separator, "." or "..") is treated as empty, so the
 // product's files never land outside the data folder.
-QString productFolder()
+namespace {
+
+QString productFolderOf(const QString &product)
 {
-    const QString product = readCurrentProductName();
     if (product.isEmpty() || !isSafeFileName(product))
         return configFolder();
     return configFolder() + QLatin1Char('/') + product;
 }
+
+QString profileFolderOf(const QString &productFolder) { return productFolder + QLatin1Char('/') + kProfileFolderName; }
+
+} // namespace
+
+QString productFolder() { return productFolderOf(readCurrentProductName()); }
 
 QString productSettingsPath() { return productFolder() + QLatin1Char('/') + kSettingsFileName; }
 
@@ -51,7 +58,7 @@ QString productSettingsPath() { return productFolder() + QLatin1Char('/') + kSet
 // from there, and a first write moves it into the library (adoptLegacySlotProfile). With an
 // empty product name the two folders are the same. The template DefaultProfile.prof goes into
 // both (writeDefaultProfileFile).
-QString productProfileFolder() { return productFolder() + QLatin1Char('/') + kProfileFolderName; }
+QString productProfileFolder() { return profileFolderOf(productFolder()); }
 
 QString slotProfilePath(const QString &name) { return productProfilePath(name); }
 QString productProfilePath(const QString &name) { return pathIn(productProfileFolder(), name); }
@@ -73,9 +80,10 @@ QString readPathIn(const QString &libraryFolder, const QString &name)
 
 QString slotProfileReadPath(const QString &name) { return readPathIn(productProfileFolder(), name); }
 
-std::array<QString, kProfileSlotCount> slotProfileReadPaths(const std::array<QString, kProfileSlotCount> &names)
+std::array<QString, kProfileSlotCount> slotProfileReadPaths(const std::array<QString, kProfileSlotCount> &names,
+                                                            const QString &product)
 {
-    const QString libraryFolder = productProfileFolder();
+    const QString libraryFolder = profileFolderOf(productFolderOf(product));
     std::array<QString, kProfileSlotCount> paths;
     for (size_t i = 0; i < names.size(); ++i)
         paths[i] = readPathIn(libraryFolder, names[i]);
@@ -93,7 +101,6 @@ bool adoptLegacySlotProfile(const QString &name)
 
 bool fileExists(const QString &path) { return !path.isEmpty() && QFileInfo::exists(path); }
 
-QString readCurrentProductName()
-{
-    return iniString(IniFile(settingsFilePath()).values(), kKeyCurrentProductName);
-}
+QString readCurrentProductName() { return currentProductNameIn(IniFile(settingsFilePath()).values()); }
+
+QString currentProductNameIn(const IniValues &settings) { return iniString(settings, kKeyCurrentProductName); }

@@ -9,6 +9,8 @@
 
 #include <array>
 
+class IniValues;
+
 QString configFolder();           // the data folder Configs/ (no trailing slash)
 QString settingsFilePath();       // Configs/Config.ini
 QString langSettingsPath();       // Configs/LangConfig.ini
@@ -25,9 +27,10 @@ QString productProfilePath(const QString &name);  // in productProfileFolder()
 QString legacySlotProfilePath(const QString &name); // in profileFolder()
 // Where a slot's file is read: the library's, else the one an earlier version left in profileFolder().
 QString slotProfileReadPath(const QString &name);
-// The same for the five slots' names, the product named once (reading it means reading the
-// settings file).
-std::array<QString, kProfileSlotCount> slotProfileReadPaths(const std::array<QString, kProfileSlotCount> &names);
+// The same for the five slots' names of the product named `product` (as the settings file held
+// it when the names were read from it).
+std::array<QString, kProfileSlotCount> slotProfileReadPaths(const std::array<QString, kProfileSlotCount> &names,
+                                                            const QString &product);
 // Copies an earlier version's slot file into the library when the library has none; false when
 // that copy fails. Run before a write that changes only part of the file.
 bool adoptLegacySlotProfile(const QString &name);
@@ -35,3 +38,5 @@ bool fileExists(const QString &path);
 
 // "Config/CurrentProductName" of the settings file: names the product folder.
 QString readCurrentProductName();
+// The same of settings file values already read.
+QString currentProductNameIn(const IniValues &settings);

@@ -189,42 +189,36 @@ void readDistinctSlotNames(const IniValues &values, ProfileSet &set)
     makeSlotNamesDistinct(set.slotNames);
 }
 
-} // namespace
-
-// Every operation below opens its file afresh (a settings object of its own) and closes it when
-// the object goes.
-
-void loadProfileSet(ProfileSet &set)
+// The set as stored, read under the lock; returns the product name read with it.
+QString loadStoredSet(ProfileSet &set)
 {
     // Under the lock: never half of another program's set write.
     const DataFolderLock lock;
+    QString product;
     {
         const IniFile settings(settingsFilePath());
         readSetValues(settings.values(), set);
         // Every slot reads and writes a file of its own.
         readDistinctSlotNames(settings.values(), set);
+        product = currentProductNameIn(settings.values());
     }
-    const std::array<QString, kProfileSlotCount> paths = slotProfileReadPaths(set.slotNames);
+    const std::array<QString, kProfileSlotCount> paths = slotProfileReadPaths(set.slotNames, product);
     for (int i = 0; i < kProfileSlotCount; ++i)
         readSlotProfile(set.profiles[i], paths[size_t(i)]);
     ButtonMatrix matrix{};
     if (readButtonMatrix(matrix) == 0)
         setButtonMatrixTable(matrix);
+    return product;
 }
 
-void loadStartingSet(ProfileSet &set)
-{
-    loadProfileSet(set);
-    loadSlotRecords(set, nameNamelessSlots(set));
-}
-
-void loadSlotRecords(ProfileSet &set, int slotBits)
+// loadSlotRecords with the slots' files of `product`.
+void loadSlotRecordsOf(ProfileSet &set, int slotBits, const QString &product)
 {
     // Slots named alike (a fresh set names them all after the default profile) read their
     // stored profile once; slots without one take the default profile, made once.
     QHash<QString, int> readBy;  // stored profile name -> the slot that read it
     std::optional<ProfileData> fresh;
-    const std::array<QString, kProfileSlotCount> paths = slotProfileReadPaths(set.slotNames);
+    const std::array<QString, kProfileSlotCount> paths = slotProfileReadPaths(set.slotNames, product);
     for (int i = 0; i < kProfileSlotCount; ++i) {
         if (!(slotBits & (1 << i)))
             continue;
@@ -245,15 +239,31 @@ void loadSlotRecords(ProfileSet &set, int slotBits)
     }
 }
 
+} // namespace
+
+// Every operation below opens its file afresh (a settings object of its own) and closes it when
+// the object goes.
+
+void loadProfileSet(ProfileSet &set) { loadStoredSet(set); }
+
+void loadStartingSet(ProfileSet &set)
+{
+    const QString product = loadStoredSet(set);
+    loadSlotRecordsOf(set, nameNamelessSlots(set), product);
+}
+
+void loadSlotRecords(ProfileSet &set, int slotBits) { loadSlotRecordsOf(set, slotBits, readCurrentProductName()); }
+
 void readSlotProfilesAhead()
 {
     // Without the data-folder lock (it belongs to the thread that loads): a file replaced
     // meanwhile has another identity, and its record is then read again by the load.
     ProfileSet set;
-    readDistinctSlotNames(IniFile(settingsFilePath()).values(), set);
+    const IniFile settings(settingsFilePath());
+    readDistinctSlotNames(settings.values(), set);
     nameNamelessSlots(set);
     QStringList done;
-    for (const QString &path : slotProfileReadPaths(set.slotNames)) {
+    for (const QString &path : slotProfileReadPaths(set.slotNames, currentProductNameIn(settings.values()))) {
         if (path.isEmpty() || done.contains(path))
             continue;
         done << path;

@@ -232,6 +232,17 @@ private slots:
         QCOMPARE(int(again.profiles[1].pollrate), 8);
         QCOMPARE(int(again.profiles[0].pollrate), 4);
 
+        // A slot without a name starts with its reserved name's file from the product's library.
+        ProfileData reserved;
+        reserved.pollrate = 2;
+        QVERIFY(writeProfileFile(reserved, m_dir->path() + "/Configs/M7/Profile/Profile 3.prof"));
+        QSettings(settingsPath(), QSettings::IniFormat).remove("Config/Profile3");
+        ProfileSet starting;
+        loadStartingSet(starting);
+        QCOMPARE(starting.slotNames[2], QStringLiteral("Profile 3"));
+        QCOMPARE(int(starting.profiles[2].pollrate), 2);
+        QCOMPARE(int(starting.profiles[1].pollrate), 8);
+
         // Renaming and deleting reach an earlier version's file too.
         const QString legacyOnly = m_dir->path() + "/Configs/Profile/Legacy.prof";
         QVERIFY(writeProfileFile(old, legacyOnly));

@@ -50,10 +50,9 @@ QPixmap pixmapAtRatio(const QImage &picture, double ratio)
 
 } // namespace
 
-MousePictureRequests mousePictureRequests(const QString &product, double scale, double ratio)
+SkinImageRequest mouseFrontPictureRequest(const QString &product, double scale, double ratio)
 {
-    return {frontPictureRequest(mouseFrontPicturePath(product), scale, ratio),
-            {mouseSidePicturePath(product), scaledSize(kSideBox, scale) * ratio}};
+    return frontPictureRequest(mouseFrontPicturePath(product), scale, ratio);
 }
 
 MouseView::MouseView(QWidget &window) : QObject(&window), m_Window(window)
@@ -110,12 +109,22 @@ int MouseView::selected(int view) const
 
 void MouseView::reloadPictures()
 {
-    const MousePictureRequests pictures =
-        mousePictureRequests(readCurrentProductName(), uiScale(), m_Window.devicePixelRatioF());
-    showFront(loadRequested(pictures.front));
-    const QImage side = loadRequested(pictures.side);
+    const double ratio = m_Window.devicePixelRatioF();
+    showFront(loadRequested(mouseFrontPictureRequest(readCurrentProductName(), uiScale(), ratio)));
+    m_pSidePicture->clear();
+    m_bSideStale = true;
+    showSideWhenShown();
+}
+
+void MouseView::showSideWhenShown()
+{
+    if (!m_bSideStale || !m_pSidePicture->isVisibleTo(&m_Window))
+        return;
+    m_bSideStale = false;
+    const double ratio = m_Window.devicePixelRatioF();
+    const QImage side = loadRequested({mouseSidePicturePath(readCurrentProductName()), scaledSize(kSideBox, uiScale()) * ratio});
     if (!side.isNull())
-        m_pSidePicture->setPixmap(pixmapAtRatio(side, m_Window.devicePixelRatioF()));
+        m_pSidePicture->setPixmap(pixmapAtRatio(side, ratio));
 }
 
 void MouseView::showFront(const QImage &picture)
@@ -192,6 +201,7 @@ void MouseView::applyVisibility(const PageVisibility &visibility)
         spot->setVisible(visibility.frontHotspots);
     for (TarnPushButton *spot : m_Hotspots[ViewSide])
         spot->setVisible(visibility.sideHotspots);
+    showSideWhenShown();
 }
 
 void MouseView::retranslate()

@@ -17,14 +17,10 @@ class QPixmap;
 class QWidget;
 class TarnPushButton;
 
-// The skin images a product's front and side pictures are drawn from in a window at `scale` and
-// device pixel ratio `ratio`; no path where the product has no such picture. What the view loads,
-// so that a start can have them decoded ahead (decodeSkinImagesAhead).
-struct MousePictureRequests {
-    SkinImageRequest front;
-    SkinImageRequest side;
-};
-MousePictureRequests mousePictureRequests(const QString &product, double scale, double ratio);
+// The skin image a product's front picture is drawn from in a window at `scale` and device pixel
+// ratio `ratio`; no path where the product has no such picture. What the view loads first, so
+// that a start can have it decoded ahead (decodeSkinImagesAhead).
+SkinImageRequest mouseFrontPictureRequest(const QString &product, double scale, double ratio);
 
 class MouseView : public QObject {
     Q_OBJECT
@@ -33,6 +29,7 @@ public:
     explicit MouseView(QWidget &window);
 
     QLabel *frontPicture() const { return m_pFrontPicture; }
+    QLabel *sidePicture() const { return m_pSidePicture; }
     TarnPushButton *frontButton() const { return m_pFrontButton; }
     TarnPushButton *sideButton() const { return m_pSideButton; }
     // Null for a view or index outside the hot-spot tables.
@@ -40,7 +37,8 @@ public:
     // The selected hot-spot of a view, -1 for none or a view outside the tables.
     int selected(int view) const;
 
-    // The current mouse's front and side pictures at the window's scale.
+    // The current mouse's front and side pictures at the window's scale. The side picture, shown
+    // on one view of one page only, is decoded when it is first shown.
     void reloadPictures();
     // The current mouse's up and down hot-spot images.
     void setUpDownImages();
@@ -63,6 +61,7 @@ signals:
 private:
     void onClicked();
     void showFront(const QImage &picture);
+    void showSideWhenShown();
 
     QWidget &m_Window;
     QLabel *m_pFrontPicture;
@@ -72,4 +71,5 @@ private:
     std::array<std::array<TarnPushButton *, kHotspotsPerView>, 2> m_Hotspots{}; // front, side
     std::array<TarnPushButton *, 2> m_UpDown{};                                 // up, down
     std::array<int, ViewCount> m_Selected{{-1, -1, -1}};
+    bool m_bSideStale = true;  // the side picture is not the current mouse's yet
 };

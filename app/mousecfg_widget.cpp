@@ -145,7 +145,7 @@ MousecfgWidget::MousecfgWidget(HidBackend &backend, HotplugSource *hotplug, int 
     // the device table; what the window cannot show without a model description.
     m_pFace->ensureBackground();
     reloadMousePictures();
-    dropSkinImagesAhead();  // the mouse pictures are taken; the first frame asks for its own
+    dropSkinImagesAhead();  // the front picture is taken; the first frame asks for its own
     m_pStatus->showInitialStatus();
     if (!hasModelDescription())
         showStandingWarning(noModelDescriptionText);
@@ -182,12 +182,10 @@ void MousecfgWidget::buildFrame(int forcedScaleStep)
     setWindowTitle("MousecfgWidget");
     setStyleSheet("*{outline:0px;}");
 
-    // 2. Pictures and scale. The mouse pictures, like the background, are decoded while the
-    // window builds and taken at step 16.
+    // 2. Pictures and scale. The front picture of the mouse, like the background, is decoded
+    // while the window builds and taken at step 16.
     m_pFace = std::make_unique<WindowFace>(*this, forcedScaleStep);
-    const MousePictureRequests pictures =
-        mousePictureRequests(readCurrentProductName(), scaleFactor(), devicePixelRatioF());
-    decodeSkinImagesAhead({pictures.front, pictures.side});
+    decodeSkinImagesAhead({mouseFrontPictureRequest(readCurrentProductName(), scaleFactor(), devicePixelRatioF())});
 
     // 3. Size, centred on the primary screen's room.
     setBaseSize(kDesignWidth, kDesignHeight);

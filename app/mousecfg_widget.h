@@ -124,6 +124,7 @@ public:
     QLabel *chargingIcon() const { return m_pStatus->chargingIcon(); }
     QLabel *receiverIcon() const { return m_pStatus->receiverIcon(); }
     QLabel *frontPicture() const { return m_pView->frontPicture(); }
+    QLabel *sidePicture() const { return m_pView->sidePicture(); }
     QLabel *versionLabel() const { return m_pVersionLabel; }
     // The line above the bottom buttons: the confirmation of an Apply, the missing model.
     TarnStatusText *statusText() const { return m_pStatusText; }

@@ -9,6 +9,7 @@
 #include "sim/simulated_mouse.h"
 #include "support/window_rig.h"
 #include "storage/app_paths.h"
+#include "storage/data_paths.h"
 #include "storage/settings_file.h"
 #include "panels/macro_dialog.h"
 #include "panels/tarn_dpi_window.h"
@@ -16,6 +17,7 @@
 #include "widgets/tarn_line_edit.h"
 #include "widgets/tarn_message_box.h"
 #include "widgets/tarn_two_bar_slider.h"
+#include "widgets/skin.h"
 #include "widgets/theme.h"
 #include "widgets/tarn_processbar.h"
 #include "widgets/tarn_push_button.h"
@@ -545,6 +547,9 @@ private slots:
         MousecfgWidget &w = *rig.window;
         w.show();
         QVERIFY(w.frontPicture()->isVisibleTo(&w));
+        QVERIFY(!w.frontPicture()->pixmap(Qt::ReturnByValue).isNull());
+        // The side picture is decoded when its view is first shown.
+        QVERIFY(w.sidePicture()->pixmap(Qt::ReturnByValue).isNull());
         QTest::mousePress(w.button(MousecfgWidget::BtnDpi), Qt::LeftButton);
         QCOMPARE(w.currentPage(), int(PageDpi));
         QVERIFY(!w.frontPicture()->isVisibleTo(&w));
@@ -558,8 +563,13 @@ private slots:
         QCOMPARE(w.currentPage(), int(PageCustomize));
         QVERIFY(w.hotspot(ViewFront, 0)->isVisibleTo(&w));
         QVERIFY(!w.hotspot(ViewSide, 0)->isVisibleTo(&w));
+        QVERIFY(w.sidePicture()->pixmap(Qt::ReturnByValue).isNull());
         QTest::mouseClick(w.sideViewButton(), Qt::LeftButton);
         QVERIFY(!w.isFrontView());
+        QVERIFY(w.sidePicture()->isVisibleTo(&w));
+        const QImage side = w.sidePicture()->pixmap(Qt::ReturnByValue).toImage();
+        QCOMPARE(side, loadSkinImage(mouseSidePicturePath(readCurrentProductName()), side.size()));
+        QVERIFY(!side.isNull());
         QVERIFY(w.hotspot(ViewSide, 0)->isVisibleTo(&w));
         QVERIFY(!w.hotspot(ViewUpDown, 0)->isVisibleTo(&w));
         QVERIFY(w.sideViewButton()->isOn() && !w.frontViewButton()->isOn());

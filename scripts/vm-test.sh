@@ -133,15 +133,15 @@ build_image() {
   install -m 755 "$root/tests/vm/init" "$image/init"
   install -m 644 "$root/tests/vm/checks.sh" "$image/checks.sh"
 
-  # The programs (stripped copies) and what they read beside them, in /mc/bin and, for the test
-  # program that has the build folder's path built in, under that path too.
+  # The programs (stripped copies) and what they read beside them, in /mc/bin. The test program
+  # has the build folder's path built in: the guest links that path to /mc/bin once its own /tmp
+  # and /run are mounted (a build folder may lie under either).
   for program in mousecfg mousecfgctl mousecfg-uhid mousecfg-osd test_uhid_real_path; do
     strip -o "$image/mc/bin/$program" "$bin/$program"
   done
   cp -r "$bin/skin" "$bin/lang" "$bin/DefaultProfile.bin" "$image/mc/bin/"
   if [ -d "$bin/templates" ]; then cp -r "$bin/templates" "$image/mc/bin/"; fi
-  mkdir -p "$image$(dirname "$bin")"
-  ln -s /mc/bin "$image$bin"
+  printf '%s\n' "$bin" > "$image/mc/build-path"
 
   # udev with its stock rules, the seat rules from this machine's systemd, and the project's rule.
   cp "$ucache/udevadm" "$image/usr/bin/udevadm"

@@ -137,6 +137,7 @@ IniValues IniValues::atPlaces(const QByteArray &text, const QString &group, cons
     values.m_placedGroup = group;
     values.m_places = index;
     values.m_placedRanges = std::move(ranges);
+    values.enterGroup();
     return values;
 }
 
@@ -175,7 +176,7 @@ const IniValues::Range *IniValues::find(const QString &key) const
 {
     if (m_places) {
         // Placed keys are those of one group: looked up inside it, or with its name in front.
-        if (m_group == m_placedGroup)
+        if (m_inPlacedGroup)
             return placed(m_places->place(key));
         if (m_group.isEmpty() && key.startsWith(m_placedGroup) && key.size() > m_placedGroup.size()
             && key.at(m_placedGroup.size()) == QLatin1Char('/'))
@@ -297,4 +298,5 @@ void IniValues::enterGroup()
     const auto section = m_sections.constFind(slash < 0 ? m_group : m_group.left(slash));
     m_groupSection = section == m_sections.constEnd() ? nullptr : &*section;
     m_groupRest = slash < 0 ? QString() : m_group.mid(slash + 1) + QLatin1Char('/');
+    m_inPlacedGroup = m_places && m_group == m_placedGroup;
 }

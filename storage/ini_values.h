@@ -60,7 +60,7 @@ public:
     std::optional<qint64> plainInteger(const QString &key) const;
     // Values made by atPlaces(), while their group is the current one: a caller that knows its
     // keys' places reads them by place, as value() and plainInteger() read the key there.
-    bool inPlacedGroup() const { return m_places && m_group == m_placedGroup; }
+    bool inPlacedGroup() const { return m_inPlacedGroup; }
     QVariant valueAtPlace(int place) const;
     std::optional<qint64> plainIntegerAtPlace(int place) const;
 
@@ -92,4 +92,5 @@ private:
     QString m_placedGroup;
     const KeyPlaces *m_places = nullptr;
     QVector<Range> m_placedRanges;
+    bool m_inPlacedGroup = false;  // m_group is m_placedGroup: kept by enterGroup(), asked per value
 };

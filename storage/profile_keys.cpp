@@ -13,11 +13,12 @@ namespace ProfileKeys {
 
 namespace {
 
-const char *const kDpiFields[DpiFieldCount] = {"used", "link", "xy", "x", "y"};
-const char *const kButtonFields[ButtonFieldCount] = {"ID",   "Fun",  "LoopNumber", "KeyNumber", "Res1",
-                                                     "Res2", "Res3", "Res4",       "macroname"};
-const char *const kStepParts[KeyStepPartCount] = {"map", "", "H"};
-const char *const kLedFields[LedFieldCount] = {"RGB", "h", "s", "v", "bright", "breath"};
+// Views, not C strings: a file's keys are compared with them eight thousand times a read.
+constexpr std::string_view kDpiFields[DpiFieldCount] = {"used", "link", "xy", "x", "y"};
+constexpr std::string_view kButtonFields[ButtonFieldCount] = {"ID",   "Fun",  "LoopNumber", "KeyNumber", "Res1",
+                                                              "Res2", "Res3", "Res4",       "macroname"};
+constexpr std::string_view kStepParts[KeyStepPartCount] = {"map", "", "H"};
+constexpr std::string_view kLedFields[LedFieldCount] = {"RGB", "h", "s", "v", "bright", "breath"};
 
 // Where each run of keys starts.
 constexpr int kFirstDpi = 2;  // after pollrate and dpi
@@ -50,11 +51,10 @@ public:
         m_end += N - 1;
         return *this;
     }
-    Writer &name(const char *text)
+    Writer &name(std::string_view text)
     {
-        const size_t length = strlen(text);
-        memcpy(m_end, text, length);
-        m_end += length;
+        memcpy(m_end, text.data(), text.size());
+        m_end += text.size();
         return *this;
     }
     Writer &number(int value)
@@ -79,6 +79,12 @@ private:
 struct Reader {
     std::string_view rest;
 
+    // A literal's length is known where it is written.
+    template <size_t N>
+    bool take(const char (&part)[N])
+    {
+        return take(std::string_view(part, N - 1));
+    }
     bool take(std::string_view part)
     {
         if (rest.substr(0, part.size()) != part)
@@ -101,7 +107,7 @@ struct Reader {
     }
     // The place of the whole rest among `names`, or -1.
     template <size_t N>
-    int name(const char *const (&names)[N]) const
+    int name(const std::string_view (&names)[N]) const
     {
         for (size_t i = 0; i < N; ++i) {
             if (rest == names[i])

@@ -83,8 +83,10 @@ private:
 
 QIcon programIcon()
 {
+    // An icon file that cannot be read leaves the icon without sizes (asking it for a pixmap
+    // would scale one).
     QIcon icon(skinPath("icon.ico"));
-    if (icon.pixmap(16).isNull())
+    if (icon.availableSizes().isEmpty())
         icon = QIcon(skinPath("icon.png"));
     return icon;
 }

@@ -2,6 +2,7 @@
 // the window wearing them.
 
 #include "app/mousecfg_widget.h"
+#include "app/tray_icon_ahead.h"
 #include "sim/simulated_mouse.h"
 #include "storage/app_paths.h"
 #include "storage/model_description.h"
@@ -17,8 +18,10 @@
 
 #include <QBitmap>
 #include <QBuffer>
+#include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QIcon>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QMovie>
@@ -137,6 +140,7 @@ private slots:
     void windowHotspotsWearTheMarkersAndMarkOnlyTheSelectedOne();
     void generatedAnimationPlays();
     void imagesDecodedAheadAreTakenUntilDropped();
+    void programIconTakesThePngWhenTheIconFileIsUnreadable();
 };
 
 void SkinTest::gifWriterRoundTrips()
@@ -441,4 +445,30 @@ void SkinTest::imagesDecodedAheadAreTakenUntilDropped()
 }
 
 QTEST_MAIN(SkinTest)
+void SkinTest::programIconTakesThePngWhenTheIconFileIsUnreadable()
+{
+    // The skin folder of the application folder stands in for the shipped one.
+    TempAppFolder folder;
+    QVERIFY(QDir(folder.path()).mkpath("skin"));
+    QVERIFY(QFile::copy(builtSkin("icon.png"), folder.filePath("skin/icon.png")));
+    const QSize pngSize = QImageReader(folder.filePath("skin/icon.png")).size();
+    QFile ico(folder.filePath("skin/icon.ico"));
+    QVERIFY(ico.open(QIODevice::WriteOnly));
+    QVERIFY(ico.write("not an icon") > 0);
+    ico.close();
+    const QIcon fromPng = programIcon();
+    QVERIFY(!fromPng.isNull());
+    QCOMPARE(fromPng.availableSizes(), QList<QSize>{pngSize});
+    QVERIFY(!fromPng.pixmap(16).isNull());
+
+    // A readable icon file is the one taken.
+    if (QImageReader::supportedImageFormats().contains("ico")) {
+        QVERIFY(QFile::remove(folder.filePath("skin/icon.ico")));
+        QVERIFY(QFile::copy(builtSkin("icon.ico"), folder.filePath("skin/icon.ico")));
+        const QIcon fromIco = programIcon();
+        QCOMPARE(fromIco.availableSizes(), QList<QSize>{QImageReader(builtSkin("icon.ico")).size()});
+        QVERIFY(!fromIco.pixmap(16).isNull());
+    }
+}
+
 #include "gui_test_skin.moc"

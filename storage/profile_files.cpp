@@ -228,7 +228,7 @@ const ProfileKeyPlaces &profileKeyPlaces()
 const std::vector<int> &writingOrder()
 {
     static const std::vector<int> order = [] {
-        std::vector<std::string> texts(size_t(ProfileKeys::count()));
+        std::vector<std::string> texts(static_cast<size_t>(ProfileKeys::count()));
         for (int key = 0; key < ProfileKeys::count(); ++key) {
             char text[ProfileKeys::kMaxTextSize];
             texts[size_t(key)].assign(text, size_t(ProfileKeys::text(key, ProfileKeys::Form::Asked, text)));

@@ -246,13 +246,20 @@ void loadSlotRecordsOf(ProfileSet &set, int slotBits, const QString &product)
 
 void loadProfileSet(ProfileSet &set) { loadStoredSet(set); }
 
+// A set whose slots all have names (every start but the first) has no record to read again: no
+// path is looked up and the settings file is not read for the product's name.
 void loadStartingSet(ProfileSet &set)
 {
     const QString product = loadStoredSet(set);
-    loadSlotRecordsOf(set, nameNamelessSlots(set), product);
+    if (const int named = nameNamelessSlots(set))
+        loadSlotRecordsOf(set, named, product);
 }
 
-void loadSlotRecords(ProfileSet &set, int slotBits) { loadSlotRecordsOf(set, slotBits, readCurrentProductName()); }
+void loadSlotRecords(ProfileSet &set, int slotBits)
+{
+    if (slotBits)
+        loadSlotRecordsOf(set, slotBits, readCurrentProductName());
+}
 
 void readSlotProfilesAhead()
 {

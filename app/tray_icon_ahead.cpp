@@ -18,13 +18,16 @@ class IconAhead;
 IconAhead *g_ahead = nullptr;  // only touched by the thread that starts the program
 
 // The icon until the window's tray takes it, and the window's build until it is done. Owned by
-// the application, so that it goes before the toolkit does.
+// the application, and gone when its event loop ends: a tray icon still alive when the
+// application object is destroyed outlives the toolkit's widget state and crashes the exit (a
+// start ended before the window took the icon).
 class IconAhead : public QObject {
 public:
     // Watches from before the icon is shown: a tray may draw it while it is being shown.
     IconAhead() : QObject(QCoreApplication::instance()), icon(new QSystemTrayIcon(this))
     {
         QCoreApplication::instance()->installEventFilter(this);
+        connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, &QObject::deleteLater);
     }
     ~IconAhead() override { g_ahead = nullptr; }
 

@@ -100,7 +100,9 @@ std::optional<Child> runChild(const QString &mode, const QString &dataDir, const
     const QList<QByteArray> figures = process.readLine().trimmed().split(' ');
     child.peakKiB = figures.value(0).toLong();
     child.trayAvailable = figures.value(1) == "1";
-    process.waitForFinished(30000);
+    // A child that crashes on its way out counts as a failed run, so that the smoke run sees it.
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return std::nullopt;
     return child;
 }
 
@@ -247,7 +249,7 @@ int startupChild(int argc, char **argv, const QString &mode)
 namespace {
 
 // The median start of `mode` and of its baseline, interleaved so that a busy machine weighs on
-// both alike; false when a child did not report.
+// both alike; false when a child did not report or did not end cleanly.
 bool measurePair(const QString &mode, const QString &baseline, const QString &dataDir, int runs,
                  QList<double> *ms, QList<double> *baseMs, QList<double> *kiB, QList<double> *baseKiB,
                  bool *trayAvailable = nullptr, const QString &display = QString())
@@ -277,7 +279,7 @@ int benchStartup(const QStringList &args)
     QList<double> window, minimal;
     QList<double> windowKiB, minimalKiB;
     if (!measurePair("--child-window", "--child-minimal", data.path(), runs, &window, &minimal, &windowKiB, &minimalKiB)) {
-        std::fprintf(stderr, "startup: a child did not paint\n");
+        std::fprintf(stderr, "startup: a child did not paint, or did not end cleanly\n");
         return 1;
     }
     report(QString("startup: first frame (median of %1)").arg(runs), median(window), median(minimal), "ms",
@@ -289,7 +291,7 @@ int benchStartup(const QStringList &args)
     const TrayDisplay display;
     if (!measurePair("--child-hidden", "--child-minimal-tray", data.path(), runs, &hidden, &tray, &hiddenKiB, &trayKiB,
                      &trayAvailable, display.name())) {
-        std::fprintf(stderr, "startup: a hidden start did not report\n");
+        std::fprintf(stderr, "startup: a hidden start did not report, or did not end cleanly\n");
         return 1;
     }
     report(QString("startup: --hidden to tray icon (tray %1)").arg(trayAvailable ? "shown" : "unavailable"),

@@ -22,17 +22,27 @@ OsdClient::OsdClient(const QString &serverPath, const QString &programPath, QObj
     m_StartWait.setSingleShot(true);
     m_StartWait.setInterval(kStartWaitMs);
     connect(&m_StartWait, &QTimer::timeout, this, &OsdClient::connectToCompanion);
-    connect(&m_Socket, &QLocalSocket::connected, this, &OsdClient::onConnected);
-    connect(&m_Socket, &QLocalSocket::errorOccurred, this, &OsdClient::onSocketError);
-    connect(&m_Socket, &QLocalSocket::disconnected, this, &OsdClient::onDisconnected);
-    connect(&m_Socket, &QLocalSocket::bytesWritten, this, [this](qint64 written) { m_iUnsent -= written; });
 }
 
 OsdClient::~OsdClient()
 {
     // The socket's own teardown must not call back into a half-destroyed client.
-    m_Socket.disconnect(this);
-    m_Socket.abort();
+    if (m_pSocket) {
+        m_pSocket->disconnect(this);
+        m_pSocket->abort();
+    }
+}
+
+QLocalSocket &OsdClient::socket()
+{
+    if (!m_pSocket) {
+        m_pSocket = new QLocalSocket(this);
+        connect(m_pSocket, &QLocalSocket::connected, this, &OsdClient::onConnected);
+        connect(m_pSocket, &QLocalSocket::errorOccurred, this, &OsdClient::onSocketError);
+        connect(m_pSocket, &QLocalSocket::disconnected, this, &OsdClient::onDisconnected);
+        connect(m_pSocket, &QLocalSocket::bytesWritten, this, [this](qint64 written) { m_iUnsent -= written; });
+    }
+    return *m_pSocket;
 }
 
 void OsdClient::showText(const QString &text)
@@ -41,7 +51,7 @@ void OsdClient::showText(const QString &text)
     if (m_bGivenUp)
         return;
     m_PendingRecord = encodeOsdRecord(osdMessageForText(text, m_Theme));
-    if (m_Socket.state() == QLocalSocket::ConnectedState) {
+    if (m_pSocket && m_pSocket->state() == QLocalSocket::ConnectedState) {
         sendPending();
         return;
     }
@@ -56,7 +66,7 @@ void OsdClient::connectToCompanion()
 {
     m_bConnecting = true;
     // A local socket connects or fails at once; both are reported from inside this call.
-    m_Socket.connectToServer(m_ServerPath, QIODevice::WriteOnly);
+    socket().connectToServer(m_ServerPath, QIODevice::WriteOnly);
 }
 
 void OsdClient::onConnected()
@@ -112,14 +122,14 @@ void OsdClient::sendPending()
         return;
     const QByteArray record = *m_PendingRecord;
     m_PendingRecord.reset();
-    const qint64 queued = m_Socket.write(record);
+    const qint64 queued = socket().write(record);
     if (queued != record.size()) {
         qCDebug(lcPlatform, "SendMessage failed\n");
         return;
     }
     m_iUnsent += queued;
     // Hands the record to the kernel now when it can; a failure comes back as a socket error.
-    m_Socket.flush();
+    socket().flush();
 }
 
 void OsdClient::giveUp(const char *reason)

@@ -45,6 +45,8 @@ private:
     void startCompanion();
     void sendPending();
     void giveUp(const char *reason);
+    // The socket, made at the first text: most sessions show none.
+    QLocalSocket &socket();
 
     QColor m_Theme = themeColourAt(0);
     QString m_ServerPath;
@@ -55,5 +57,5 @@ private:
     int m_iStarts = 0;     // companion starts for the pending text
     bool m_bConnecting = false;
     bool m_bGivenUp = false;
-    QLocalSocket m_Socket;
+    QLocalSocket *m_pSocket = nullptr;  // a child of this client
 };

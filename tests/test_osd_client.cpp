@@ -107,7 +107,10 @@ private slots:
         OsdClient client(companion.path, "/nonexistent/mousecfg-osd");
         client.setThemeColour(readAppSettings().themeColour());
         QSignalSpy requested(&client, &OsdClient::textRequested);
+        // No socket until there is a text to show: most sessions never show one.
+        QVERIFY(client.findChildren<QLocalSocket *>().isEmpty());
         client.showText("DPI 3:1600");
+        QCOMPARE(client.findChildren<QLocalSocket *>().size(), 1);
         client.showText("Profile 2");
         QTRY_COMPARE(companion.texts, QStringList({"DPI 3:1600", "Profile 2"}));
         // Exactly the window's record, in the theme colour of the settings, on one connection.

@@ -357,6 +357,13 @@ void MousecfgWidget::paintEvent(QPaintEvent *)
     }
 }
 
+void MousecfgWidget::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && m_pFace)
+        m_pFace->paletteChanged();
+}
+
 void MousecfgWidget::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);

@@ -8,6 +8,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
+
 WindowFace::WindowFace(QWidget &window, int forcedStep) : m_Window(window), m_iForcedStep(forcedStep)
 {
     m_iStep = m_iForcedStep >= 0 ? scaleForStep(m_iForcedStep).step : screenStep();
@@ -16,7 +18,8 @@ WindowFace::WindowFace(QWidget &window, int forcedStep) : m_Window(window), m_iF
     // The largest picture of the window, and the shape taken from it: made while the controls
     // are built. (The battery bar draws its picture through its style sheet.)
     m_DecodingPixels = backgroundPixels();
-    m_Decoding = std::async(std::launch::async, decodePictures, m_DecodingPixels, backgroundSize());
+    m_DecodingFill = steadyWindowFill(m_Window.palette());
+    m_Decoding = std::async(std::launch::async, decodePictures, m_DecodingPixels, backgroundSize(), m_DecodingFill);
 }
 
 QSize WindowFace::backgroundSize() const
@@ -29,19 +32,21 @@ QSize WindowFace::backgroundPixels() const
     return backgroundSize() * m_Window.devicePixelRatioF();
 }
 
-WindowFace::Pictures WindowFace::decodePictures(const QSize &pixels, const QSize &size)
+WindowFace::Pictures WindowFace::decodePictures(const QSize &pixels, const QSize &size, const QColor &fill)
 {
     Pictures pictures;
     // Painted from the high-resolution picture where there is one, so the window stays crisp.
     pictures.background = loadSkinImage(skinPath("cfgMainback.png"), pixels);
     pictures.shape = shapeMaskImage(pictures.background, size);
+    if (fill.isValid() && !pictures.background.isNull())
+        pictures.background = flattenedOnto(pictures.background, fill);
     return pictures;
 }
 
 void WindowFace::take(Pictures pictures)
 {
     const size_t step = static_cast<size_t>(m_iStep);
-    m_Backgrounds[step] = QPixmap::fromImage(std::move(pictures.background));
+    m_Backgrounds[step] = std::move(pictures.background);
     m_Shapes[step] = pictures.shape.isNull() ? QBitmap() : QBitmap::fromImage(pictures.shape);
 }
 
@@ -71,23 +76,35 @@ void WindowFace::ensureBackground()
 {
     const QSize pixels = backgroundPixels();
     const size_t step = static_cast<size_t>(m_iStep);
+    const QColor fill = steadyWindowFill(m_Window.palette());
+    if (fill != m_Fill) {
+        m_Backgrounds.fill(QImage());
+        m_Fill = fill;
+    }
     if (m_Decoding.valid()) {
         Pictures decoded = m_Decoding.get();
-        if (m_DecodingPixels == pixels && m_Backgrounds[step].isNull())
+        if (m_DecodingPixels == pixels && m_DecodingFill == fill && m_Backgrounds[step].isNull())
             take(std::move(decoded));
     }
     if (m_Backgrounds[step].isNull() || m_Backgrounds[step].size() != pixels)
-        take(decodePictures(pixels, backgroundSize()));
+        take(decodePictures(pixels, backgroundSize(), fill));
     m_Backgrounds[step].setDevicePixelRatio(m_Window.devicePixelRatioF());
     if (!m_Shapes[step].isNull())
         m_Window.setMask(m_Shapes[step]);
 }
 
+void WindowFace::paletteChanged()
+{
+    // Before the first background there is nothing to draw again.
+    if (std::any_of(m_Backgrounds.cbegin(), m_Backgrounds.cend(), [](const QImage &b) { return !b.isNull(); }))
+        ensureBackground();
+}
+
 void WindowFace::paint(QPainter &painter) const
 {
-    const QPixmap &background = m_Backgrounds[static_cast<size_t>(m_iStep)];
+    const QImage &background = m_Backgrounds[static_cast<size_t>(m_iStep)];
     if (!background.isNull())
-        painter.drawPixmap(0, 0, background);
+        painter.drawImage(0, 0, background);
     else
         painter.fillRect(m_Window.rect(), QColor(16, 16, 20));
 }

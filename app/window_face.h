@@ -6,6 +6,7 @@
 #include "app/window_rules.h"
 
 #include <QBitmap>
+#include <QColor>
 #include <QImage>
 #include <QPixmap>
 
@@ -29,6 +30,8 @@ public:
     // decoding the background when it is made; this takes it (waiting for it if need be).
     void ensureBackground();
     void paint(QPainter &painter) const;
+    // The window's palette changed: a background drawn over its old fill is drawn again.
+    void paletteChanged();
     // A smaller step when the window at the current one would not fit `available`; true when the
     // step changed (the controls then need laying out again).
     bool fitInto(const QSize &available);
@@ -44,7 +47,7 @@ private:
         QImage background;
         QImage shape;
     };
-    static Pictures decodePictures(const QSize &pixels, const QSize &size);
+    static Pictures decodePictures(const QSize &pixels, const QSize &size, const QColor &fill);
     void take(Pictures pictures);
     int screenStep() const;
     void setStep(int step);
@@ -56,8 +59,12 @@ private:
     int m_iStep = 0;
     double m_dFactor = 1.0;
     int m_iResizeStep = -1;
-    std::array<QPixmap, kLastScaleStep + 1> m_Backgrounds;
+    // Drawn over m_Fill where that is one colour (steadyWindowFill), which needs a quarter less
+    // memory than the picture with its alpha.
+    std::array<QImage, kLastScaleStep + 1> m_Backgrounds;
+    QColor m_Fill;
     std::array<QBitmap, kLastScaleStep + 1> m_Shapes;
     std::future<Pictures> m_Decoding;  // the first step's pictures, made on another thread
     QSize m_DecodingPixels;
+    QColor m_DecodingFill;
 };

@@ -25,6 +25,7 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QMovie>
+#include <QPainter>
 #include <QPixmap>
 #include <QRandomGenerator>
 #include <QtEndian>
@@ -135,6 +136,7 @@ private slots:
 
     void generatorPaintedEveryImage();
     void generatedWindowBackgroundShapesTheWindow();
+    void windowBackgroundIsKeptDrawnOverItsFill();
     void generatedImagesTakeTheShippedThemeAccent();
     void hotspotMarkersLeaveTheMouseVisible();
     void windowHotspotsWearTheMarkersAndMarkOnlyTheSelectedOne();
@@ -324,6 +326,71 @@ void SkinTest::generatedWindowBackgroundShapesTheWindow()
     QVERIFY(shapeMaskImage(image.convertToFormat(QImage::Format_RGB32), QSize(999, 640)).isNull());
     QCOMPARE(QImageReader(builtSkin("dlg.png")).size(), QSize(478, 309));
     QCOMPARE(QImageReader(builtSkin("dlg_gun.png")).size(), QSize(619, 400));
+}
+
+void SkinTest::windowBackgroundIsKeptDrawnOverItsFill()
+{
+    const QImage picture =
+        QImage(builtSkin("cfgMainback.png")).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    // Its rounded edge is partly transparent: the pixels where drawing over a fill matters.
+    QPoint edge(-1, -1);
+    for (int y = 0; y < picture.height() && edge.x() < 0; ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const int alpha = qAlpha(picture.pixel(x, y));
+            if (alpha > 0 && alpha < 255) {
+                edge = QPoint(x, y);
+                break;
+            }
+        }
+    }
+    QVERIFY(edge.x() >= 0);
+    for (const QColor &fill : {QColor(239, 239, 239), QColor(20, 200, 90)}) {
+        // What the window showed when it drew the picture with its alpha over the fill.
+        QImage over(picture.size(), QImage::Format_RGB32);
+        over.fill(fill);
+        QPainter(&over).drawImage(0, 0, picture);
+        const QImage flat = flattenedOnto(picture, fill);
+        QCOMPARE(flat.format(), QImage::Format_RGB888);
+        QCOMPARE(flat.convertToFormat(QImage::Format_RGB32), over);
+        // Drawn as the window draws it now, over whatever the fill is.
+        QImage drawn(picture.size(), QImage::Format_RGB32);
+        drawn.fill(Qt::black);
+        QPainter(&drawn).drawImage(0, 0, flat);
+        QCOMPARE(drawn, over);
+        QVERIFY(over.pixel(edge) != picture.pixel(edge));
+    }
+
+    // Only a fill of one opaque colour in both states of the window can be drawn in ahead.
+    QPalette plain(QColor(40, 40, 48));
+    QCOMPARE(steadyWindowFill(plain), plain.color(QPalette::Window));
+    QPalette twoStates = plain;
+    twoStates.setColor(QPalette::Inactive, QPalette::Window, QColor(60, 60, 60));
+    QVERIFY(!steadyWindowFill(twoStates).isValid());
+    QPalette see = plain;
+    see.setColor(QPalette::Window, QColor(40, 40, 48, 128));
+    QVERIFY(!steadyWindowFill(see).isValid());
+    QPalette shaded = plain;
+    shaded.setBrush(QPalette::Window, QBrush(QLinearGradient(0, 0, 0, 100)));
+    QVERIFY(!steadyWindowFill(shaded).isValid());
+
+    // The window's edge follows the desktop's palette changed while it runs.
+    const QPalette desktop = QApplication::palette();
+    TempAppFolder folder(true);
+    QFile::remove(folder.filePath("DefaultProfile.bin"));
+    QVERIFY(QFile::copy(QStringLiteral(MOUSECFG_APP_DIR "/DefaultProfile.bin"), folder.filePath("DefaultProfile.bin")));
+    SimulatedMouse mouse;
+    MousecfgWidget w(mouse, nullptr, 0);
+    for (const QColor &fill : {QColor(20, 200, 90), QColor(200, 30, 30)}) {
+        QPalette palette = desktop;
+        palette.setColor(QPalette::Window, fill);
+        QApplication::setPalette(palette);
+        QImage over(picture.size(), QImage::Format_RGB32);
+        over.fill(fill);
+        QPainter(&over).drawImage(0, 0, picture);
+        const QImage shown = w.grab(QRect(edge, QSize(1, 1))).toImage();
+        QApplication::setPalette(desktop);
+        QCOMPARE(shown.pixel(0, 0), over.pixel(edge));
+    }
 }
 
 void SkinTest::generatedImagesTakeTheShippedThemeAccent()

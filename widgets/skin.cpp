@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QImageReader>
+#include <QPainter>
 
 #include <algorithm>
 #include <condition_variable>
@@ -179,6 +180,29 @@ QImage loadSkinImage(const QString &path, const QSize &pixels)
     if (std::optional<QImage> ahead = takeDecodedAhead(path, pixels))
         return *std::move(ahead);
     return decodeSkinImage(path, pixels);
+}
+
+QColor steadyWindowFill(const QPalette &palette)
+{
+    const QBrush active = palette.brush(QPalette::Active, QPalette::Window);
+    if (active.style() != Qt::SolidPattern || active.color().alpha() != 255 ||
+        active != palette.brush(QPalette::Inactive, QPalette::Window))
+        return QColor();
+    return active.color();
+}
+
+QImage flattenedOnto(const QImage &picture, const QColor &fill)
+{
+    QImage flat(picture.size(), QImage::Format_RGB888);
+    if (flat.isNull())
+        return flat;
+    flat.fill(fill);
+    {
+        QPainter painter(&flat);
+        painter.drawImage(flat.rect(), picture, picture.rect());  // pixel for pixel, whatever the ratio
+    }
+    flat.setDevicePixelRatio(picture.devicePixelRatio());
+    return flat;
 }
 
 QImage shapeMaskImage(const QImage &picture, const QSize &size)

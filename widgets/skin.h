@@ -1,6 +1,8 @@
 #pragma once
 // Loading skin images from the skin folder in force (AppPaths::skinFolder()).
 
+#include <QColor>
+#include <QPalette>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -28,6 +30,13 @@ QImage loadSkinImage(const QString &path, const QSize &pixels = QSize());
 // there fast, as a pixmap scales, and a one-bit image set where it is not fully transparent (the
 // bits the toolkit's own pixmap mask sets). Safe on any thread; empty for a picture without alpha.
 QImage shapeMaskImage(const QImage &picture, const QSize &size);
+
+// The colour a window is filled with before it is painted, when that is one opaque colour in
+// every state it is drawn in (active and inactive); invalid otherwise.
+QColor steadyWindowFill(const QPalette &palette);
+// `picture` as it shows drawn over `fill` (an opaque colour), in three bytes a pixel: a window
+// keeps its large background so, instead of in four with alpha. Safe on any thread.
+QImage flattenedOnto(const QImage &picture, const QColor &fill);
 
 // An image wanted soon: a skin image's full path and the device pixels it is drawn at.
 struct SkinImageRequest {

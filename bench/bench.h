@@ -2,6 +2,7 @@
 // The benchmarks: each prints its figure, the floor or baseline it is measured against, and the
 // ratio. Run by scripts/bench.sh, never by the tests.
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -12,6 +13,9 @@ void report(const QString &name, double figure, double floor, const QString &uni
 
 // The median of `runs` timings of `work`, in milliseconds.
 double medianMs(int runs, const std::function<void()> &work);
+// The median of each of `works`, run in turn in every round, so that a machine getting busier or
+// quieter weighs on all of them alike.
+QList<double> mediansMs(int runs, const QList<std::function<void()>> &works);
 double median(QList<double> values);
 
 // The value of "--name N" in args, or `fallback`.

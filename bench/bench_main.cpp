@@ -31,16 +31,28 @@ double median(QList<double> values)
     return n % 2 ? values.at(n / 2) : (values.at(n / 2 - 1) + values.at(n / 2)) / 2;
 }
 
+QList<double> mediansMs(int runs, const QList<std::function<void()>> &works)
+{
+    QList<QList<double>> times;
+    for (int w = 0; w < works.size(); ++w)
+        times.append(QList<double>());
+    for (int i = 0; i < runs; ++i) {
+        for (int w = 0; w < works.size(); ++w) {
+            QElapsedTimer timer;
+            timer.start();
+            works.at(w)();
+            times[w] << timer.nsecsElapsed() / 1e6;
+        }
+    }
+    QList<double> medians;
+    for (const QList<double> &one : times)
+        medians << median(one);
+    return medians;
+}
+
 double medianMs(int runs, const std::function<void()> &work)
 {
-    QList<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times << timer.nsecsElapsed() / 1e6;
-    }
-    return median(times);
+    return mediansMs(runs, {work}).value(0);
 }
 
 int intOption(const QStringList &args, const QString &name, int fallback)

@@ -344,11 +344,15 @@ void SkinTest::windowBackgroundIsKeptDrawnOverItsFill()
         }
     }
     QVERIFY(edge.x() >= 0);
-    for (const QColor &fill : {QColor(239, 239, 239), QColor(20, 200, 90)}) {
-        // What the window showed when it drew the picture with its alpha over the fill.
+    // What the window showed when it drew the picture with its alpha over the fill.
+    const auto drawnOver = [&picture](const QColor &fill) {
         QImage over(picture.size(), QImage::Format_RGB32);
         over.fill(fill);
         QPainter(&over).drawImage(0, 0, picture);
+        return over;
+    };
+    for (const QColor &fill : {QColor(239, 239, 239), QColor(20, 200, 90)}) {
+        const QImage over = drawnOver(fill);
         const QImage flat = flattenedOnto(picture, fill);
         QCOMPARE(flat.format(), QImage::Format_RGB888);
         QCOMPARE(flat.convertToFormat(QImage::Format_RGB32), over);
@@ -388,10 +392,7 @@ void SkinTest::windowBackgroundIsKeptDrawnOverItsFill()
     QTRY_COMPARE(w.palette().color(QPalette::Window), fill);
     const QImage shown = w.grab(QRect(edge, QSize(1, 1))).toImage();
     QApplication::setPalette(desktop);
-    QImage over(picture.size(), QImage::Format_RGB32);
-    over.fill(fill);
-    QPainter(&over).drawImage(0, 0, picture);
-    QCOMPARE(shown.pixel(0, 0), over.pixel(edge));
+    QCOMPARE(shown.pixel(0, 0), drawnOver(fill).pixel(edge));
 }
 
 void SkinTest::generatedImagesTakeTheShippedThemeAccent()

@@ -8,8 +8,6 @@
 #include <QScreen>
 #include <QWidget>
 
-#include <algorithm>
-
 WindowFace::WindowFace(QWidget &window, int forcedStep) : m_Window(window), m_iForcedStep(forcedStep)
 {
     m_iStep = m_iForcedStep >= 0 ? scaleForStep(m_iForcedStep).step : screenStep();
@@ -95,8 +93,9 @@ void WindowFace::ensureBackground()
 
 void WindowFace::paletteChanged()
 {
-    // Before the first background there is nothing to draw again.
-    if (std::any_of(m_Backgrounds.cbegin(), m_Backgrounds.cend(), [](const QImage &b) { return !b.isNull(); }))
+    // Before the first background there is nothing to draw again; the first one takes the fill
+    // in force then.
+    if (!m_Backgrounds[static_cast<size_t>(m_iStep)].isNull() && steadyWindowFill(m_Window.palette()) != m_Fill)
         ensureBackground();
 }
 

@@ -8,7 +8,6 @@
 #include <QBitmap>
 #include <QColor>
 #include <QImage>
-#include <QPixmap>
 
 #include <array>
 #include <future>

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 void report(const QString &name, double figure, double floor, const QString &unit, const QString &floorName)
 {
@@ -33,15 +34,13 @@ double median(QList<double> values)
 
 QList<double> mediansMs(int runs, const QList<std::function<void()>> &works)
 {
-    QList<QList<double>> times;
-    for (int w = 0; w < works.size(); ++w)
-        times.append(QList<double>());
+    std::vector<QList<double>> times(size_t(works.size()));
     for (int i = 0; i < runs; ++i) {
         for (int w = 0; w < works.size(); ++w) {
             QElapsedTimer timer;
             timer.start();
             works.at(w)();
-            times[w] << timer.nsecsElapsed() / 1e6;
+            times[size_t(w)] << timer.nsecsElapsed() / 1e6;
         }
     }
     QList<double> medians;

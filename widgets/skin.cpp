@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
+#include <QPalette>
 
 #include <algorithm>
 #include <condition_variable>

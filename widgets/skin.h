@@ -2,7 +2,6 @@
 // Loading skin images from the skin folder in force (AppPaths::skinFolder()).
 
 #include <QColor>
-#include <QPalette>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -30,6 +29,8 @@ QImage loadSkinImage(const QString &path, const QSize &pixels = QSize());
 // there fast, as a pixmap scales, and a one-bit image set where it is not fully transparent (the
 // bits the toolkit's own pixmap mask sets). Safe on any thread; empty for a picture without alpha.
 QImage shapeMaskImage(const QImage &picture, const QSize &size);
+
+class QPalette;
 
 // The colour a window is filled with before it is painted, when that is one opaque colour in
 // every state it is drawn in (active and inactive); invalid otherwise.
